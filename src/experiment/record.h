@@ -1,0 +1,61 @@
+#pragma once
+
+// The experiment record that outlives every window: how often each of the four outcomes has
+// come up in the current run, and each outcome's history of relative frequencies for the graph.
+// It lives as long as the program; windows are handed a reference to the one instance.
+
+#include "int16.h"
+
+#include <array>
+
+namespace quindle {
+
+// Outcome 1 = Head/Head, 2 = Head/Tail, 3 = Tail/Head, 4 = Tail/Tail (coin 1 first).
+inline constexpr int kOutcomes = 4;
+
+// A fixed-size array with declared bounds 0..5000; every access is checked.
+class History {
+public:
+    static constexpr int kLower = 0;
+    static constexpr int kUpper = 5000;
+
+    [[nodiscard]] Int16 at(int index) const { return m_values[slot(index)]; }
+    void set(int index, Int16 value) { m_values[slot(index)] = value; }
+
+    static void checkIndex(int index) {
+        if (index < kLower || index > kUpper)
+            throw SubscriptError();
+    }
+
+private:
+    static std::size_t slot(int index) {
+        checkIndex(index);
+        return static_cast<std::size_t>(index - kLower);
+    }
+
+    std::array<Int16, kUpper - kLower + 1> m_values{};
+};
+
+// The program-wide module: count1..count4 and percent1..percent4, reached by outcome number.
+class Module1 {
+public:
+    [[nodiscard]] Int16 count(int outcome) const { return m_counts[slot(outcome)]; }
+    void setCount(int outcome, Int16 value) { m_counts[slot(outcome)] = value; }
+    // countN + 1, overflow-checked; nothing is stored when it overflows.
+    void addToCount(int outcome) { setCount(outcome, checkedAdd(count(outcome), 1)); }
+
+    [[nodiscard]] const History &percent(int outcome) const { return m_percent[slot(outcome)]; }
+    [[nodiscard]] History &percent(int outcome) { return m_percent[slot(outcome)]; }
+
+private:
+    static std::size_t slot(int outcome) {
+        if (outcome < 1 || outcome > kOutcomes)
+            throw SubscriptError();
+        return static_cast<std::size_t>(outcome - 1);
+    }
+
+    std::array<Int16, kOutcomes> m_counts{};
+    std::array<History, kOutcomes> m_percent{};
+};
+
+} // namespace quindle
