@@ -1,0 +1,99 @@
+// How fast a run goes on screen: trials per second of the experiment window against the ticks
+// per second of a bare 1 ms precise timer in the same process, and the CPU time per trial.
+//
+//   trial_rate_bench [SECONDS]      (default 3; offscreen unless QT_QPA_PLATFORM or DISPLAY says)
+
+#include "app/program.h"
+#include "windows/layout.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+// Runs the event loop for a while without sleeping (QTest::qWait sleeps between passes).
+void spin(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double cpuSeconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+struct Rate {
+    double perSecond;
+    double cpuPerEvent;
+};
+
+Rate bareTimer(int milliseconds) {
+    QTimer timer;
+    timer.setInterval(1);
+    timer.setTimerType(Qt::PreciseTimer);
+    long ticks = 0;
+    QObject::connect(&timer, &QTimer::timeout, &timer, [&ticks] { ++ticks; });
+    QElapsedTimer clock;
+    const double cpu = cpuSeconds();
+    clock.start();
+    timer.start();
+    spin(milliseconds);
+    timer.stop();
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    return {static_cast<double>(ticks) / seconds,
+            (cpuSeconds() - cpu) / static_cast<double>(ticks)};
+}
+
+Rate experimentWindow(int milliseconds) {
+    quindle::Program program(1);
+    quindle::Form1 *form = program.showForm1();
+    if (!QTest::qWaitForWindowExposed(form))
+        std::fputs("trial_rate_bench: the window was never exposed\n", stderr);
+    spin(100);
+    auto trials = [&program] {
+        long sum = 0;
+        for (int n = 1; n <= 4; ++n)
+            sum += program.record().count(n);
+        return sum;
+    };
+    QElapsedTimer clock;
+    const double cpu = cpuSeconds();
+    clock.start();
+    form->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    spin(milliseconds);
+    form->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    const auto n = static_cast<double>(trials());
+    return {n / seconds, (cpuSeconds() - cpu) / n};
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    quindle::installFontSubstitutions();
+    const int milliseconds = argc > 1 ? static_cast<int>(std::atof(argv[1]) * 1000) : 3000;
+
+    const Rate bare = bareTimer(milliseconds);
+    const Rate run = experimentWindow(milliseconds);
+    std::printf("platform                 %s\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("bare 1 ms timer          %8.1f ticks/s   %6.1f us CPU/tick\n", bare.perSecond,
+                bare.cpuPerEvent * 1e6);
+    std::printf("experiment window run    %8.1f trials/s  %6.1f us CPU/trial\n", run.perSecond,
+                run.cpuPerEvent * 1e6);
+    std::printf("ratio trials/ticks       %8.3f   (target >= 0.97)\n",
+                run.perSecond / bare.perSecond);
+    std::printf("CPU per trial / 1 ms     %7.1f %%   (target <= 5 %%)\n", run.cpuPerEvent * 1e5);
+    return 0;
+}

@@ -1,0 +1,26 @@
+#include "program.h"
+#include "windows/layout.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <random>
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("quindle: needs a graphical display (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quindle"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quindle"));
+    quindle::installFontSubstitutions();
+
+    std::random_device entropy;
+    const std::uint64_t state = (std::uint64_t{entropy()} << 32U) | entropy();
+    quindle::Program program(state);
+    program.showForm1();
+    return QApplication::exec();
+}

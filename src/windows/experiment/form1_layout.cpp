@@ -1,0 +1,189 @@
+#include "form1_layout.h"
+
+namespace quindle {
+
+namespace {
+
+constexpr FontSpec kLarge{15.75, true};
+constexpr FontSpec kSmall{9.75, true};
+constexpr FontSpec kMedium{12, true};
+constexpr FontSpec kNormal{11.25, false};
+
+constexpr Rgb kPink{255, 192, 192};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kRed{255, 0, 0};
+
+constexpr const char *kHeadFace = ":/coin_head.bmp";
+constexpr const char *kTailFace = ":/coin_tail.bmp";
+
+// One cell of the table: white, bordered, centred.
+constexpr ControlSpec cell(const char *name, const char *caption, int left, int top, int tab,
+                           Rgb color = {}, FontSpec font = kLarge) {
+    return {.name = name,
+            .kind = Kind::Label,
+            .caption = caption,
+            .left = left,
+            .top = top,
+            .width = 1215,
+            .height = 375,
+            .font = font,
+            .foreground = color,
+            .background = kWhite,
+            .border = true,
+            .centred = true,
+            .tabIndex = tab};
+}
+
+constexpr ControlSpec coin(const char *name, int index, int left) {
+    return {.name = name,
+            .kind = Kind::Picture,
+            .caption = index == 0 ? kHeadFace : kTailFace,
+            .left = left,
+            .top = 720,
+            .width = 1215,
+            .height = 975,
+            .index = index};
+}
+
+constexpr ControlSpec button(const char *name, const char *caption, int left, int top, int width,
+                             int height, FontSpec font, int tab) {
+    return {.name = name,
+            .kind = Kind::Button,
+            .caption = caption,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .font = font,
+            .tabIndex = tab};
+}
+
+// Column lefts and row tops of the table.
+constexpr int kC0 = 240, kC1 = 1440, kC2 = 2640, kC3 = 3840, kC4 = 5040;
+constexpr int kR0 = 2400, kR1 = 2760, kR2 = 3120, kR3 = 3480;
+
+constexpr ControlSpec kForm1[] = {
+    // top row
+    button("Command4", "Exit", 0, 0, 855, 375, kNormal, 25),
+    {.name = "Label15",
+     .kind = Kind::Label,
+     .caption = "Quindle",
+     .left = 1800,
+     .top = 0,
+     .width = 2895,
+     .height = 375,
+     .font = kLarge,
+     .background = kPink,
+     .border = true,
+     .centred = true,
+     .tabIndex = 28},
+    button("Command7", "Help", 4800, 0, 855, 375, kNormal, 32),
+    button("Command5", "Init", 5640, 0, 855, 375, kNormal, 26),
+    {.name = "Line1", .kind = Kind::Line, .left = 0, .top = 360, .width = 6480, .height = 360},
+
+    // the coins
+    coin("coin1", 0, 1560),
+    coin("coin1", 1, 1560),
+    coin("coin2", 0, 3840),
+    coin("coin2", 1, 3840),
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .caption = "Coin1",
+     .left = 1560,
+     .top = 1800,
+     .width = 1215,
+     .height = 375,
+     .font = kLarge,
+     .centred = true,
+     .tabIndex = 0},
+    {.name = "Label2",
+     .kind = Kind::Label,
+     .caption = "Coin2",
+     .left = 3840,
+     .top = 1800,
+     .width = 1215,
+     .height = 375,
+     .font = kLarge,
+     .centred = true,
+     .tabIndex = 1},
+    {.name = "Command2",
+     .kind = Kind::Button,
+     .caption = "コインが止まる",
+     .left = 120,
+     .top = 1320,
+     .width = 1095,
+     .height = 615,
+     .font = kMedium,
+     .tabIndex = 3,
+     .visible = false},
+
+    // the table
+    cell("Label3", "Coin1", kC0, kR0, 4),
+    cell("Label5", "Head", kC1, kR0, 6, kBlue),
+    cell("Label7", "Head", kC2, kR0, 8, kBlue),
+    cell("Label10", "Tail", kC3, kR0, 11, kRed),
+    cell("Label11", "Tail", kC4, kR0, 12, kRed),
+    cell("Label4", "Coin2", kC0, kR1, 5),
+    cell("Label6", "Head", kC1, kR1, 7, kBlue),
+    cell("Label9", "Tail", kC2, kR1, 10, kRed),
+    cell("Label8", "Head", kC3, kR1, 9, kBlue),
+    cell("Label12", "Tail", kC4, kR1, 13, kRed),
+    cell("Label13", "Frequency", kC0, kR2, 14, {}, kSmall),
+    cell("dosuu1", "", kC1, kR2, 15),
+    cell("dosuu2", "", kC2, kR2, 16),
+    cell("dosuu3", "", kC3, kR2, 17),
+    cell("dosuu4", "", kC4, kR2, 18),
+    cell("Label14", "Probability", kC0, kR3, 19, {}, kSmall),
+    cell("kaku1", "", kC1, kR3, 20),
+    cell("kaku2", "", kC2, kR3, 21),
+    cell("kaku3", "", kC3, kR3, 22),
+    cell("kaku4", "", kC4, kR3, 23),
+
+    // the bottom area
+    {.name = "Label16",
+     .kind = Kind::Label,
+     .caption = "Number of experiment",
+     .left = 120,
+     .top = 4080,
+     .width = 2475,
+     .height = 255,
+     .font = kSmall,
+     .background = kWhite,
+     .border = true,
+     .centred = true,
+     .tabIndex = 29},
+    {.name = "Label17",
+     .kind = Kind::Label,
+     .left = 480,
+     .top = 4440,
+     .width = 1695,
+     .height = 375,
+     .font = kLarge,
+     .background = kWhite,
+     .border = true,
+     .centred = true,
+     .tabIndex = 30},
+    button("Command3", "Stop", 2880, 4440, 1575, 495, kMedium, 24),
+    button("Command1", "Start", 4680, 4440, 1575, 495, kMedium, 2),
+    button("Command6", "Graph display", 360, 5040, 1935, 375, kMedium, 31),
+    {.name = "MMControl1",
+     .kind = Kind::Hidden,
+     .left = 2880,
+     .top = 5160,
+     .width = 3540,
+     .height = 330,
+     .tabIndex = 27},
+};
+
+} // namespace
+
+std::span<const ControlSpec> form1Layout() {
+    return kForm1;
+}
+
+QString form1Caption() {
+    return QStringLiteral(" Quindle ") + makersNotice();
+}
+
+} // namespace quindle

@@ -1,0 +1,114 @@
+#include "layout.h"
+
+#include "cell_label.h"
+#include "line.h"
+#include "picture.h"
+
+#include <QFont>
+#include <QPushButton>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace quindle {
+
+namespace {
+
+const QString kDesignFace = QStringLiteral("ＭＳ Ｐゴシック");
+
+QColor toColor(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+QWidget *createControl(QWidget *form, const ControlSpec &spec) {
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case Kind::Label: {
+        auto *label = new CellLabel(caption, form);
+        label->setBorder(spec.border);
+        if (spec.centred)
+            label->setAlignment(Qt::AlignCenter);
+        QPalette palette = label->palette();
+        if (spec.foreground.isSet())
+            palette.setColor(QPalette::WindowText, toColor(spec.foreground));
+        if (spec.background.isSet()) {
+            palette.setColor(QPalette::Window, toColor(spec.background));
+            label->setAutoFillBackground(true);
+        }
+        label->setPalette(palette);
+        return label;
+    }
+    case Kind::Button:
+        return new QPushButton(caption, form);
+    case Kind::Picture:
+        return new Picture(QPixmap(caption), form);
+    case Kind::Line: {
+        const QColor color = spec.foreground.isSet() ? toColor(spec.foreground) : QColor(Qt::black);
+        return new Line(QPoint(pixels(spec.left), pixels(spec.top)),
+                        QPoint(pixels(spec.width), pixels(spec.height)), color, spec.lineWidth,
+                        form);
+    }
+    case Kind::Hidden:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QFont designFont(const FontSpec &spec) {
+    QFont font(kDesignFace);
+    font.setPointSizeF(spec.points);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void installFontSubstitutions() {
+    QFont::insertSubstitutions(kDesignFace,
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+}
+
+void placeControl(QWidget *widget, const ControlSpec &spec) {
+    widget->setObjectName(QString::fromLatin1(spec.name));
+    if (spec.index >= 0)
+        widget->setProperty("index", spec.index);
+    if (spec.kind == Kind::Line)
+        return; // a line places itself around its two end points
+    widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                        pixels(spec.height));
+    if (spec.kind == Kind::Hidden || !spec.visible) {
+        widget->hide();
+        widget->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void buildControls(QWidget *form, std::span<const ControlSpec> table) {
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (const ControlSpec &spec : table) {
+        QWidget *widget = createControl(form, spec);
+        if (!widget)
+            continue;
+        placeControl(widget, spec);
+        if (spec.font.points > 0)
+            widget->setFont(designFont(spec.font));
+        if (widget->focusPolicy() != Qt::NoFocus && spec.tabIndex >= 0)
+            focusable.emplace_back(spec.tabIndex, widget);
+    }
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+}
+
+void placeWindow(QWidget *window, int left, int top, int width, int height) {
+    window->setFixedSize(width, height);
+    window->setGeometry(left, top, width, height);
+}
+
+QString makersNotice() {
+    return QStringLiteral("(C) 2026 The Quindle developers");
+}
+
+} // namespace quindle

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QWidget>
+
+namespace quindle {
+
+// A straight horizontal or vertical rule between two pixel points of its parent. Like the
+// lines of a classic form it lies beneath every other control and ignores the mouse.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    Line(QPoint from, QPoint to, QColor color, int width, QWidget *parent);
+
+    [[nodiscard]] QColor color() const { return m_color; }
+    [[nodiscard]] int lineWidth() const { return m_width; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_color;
+    int m_width = 1;
+};
+
+} // namespace quindle

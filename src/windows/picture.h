@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace quindle {
+
+// A bitmap stretched to the control's rectangle, pixel for pixel (no smoothing), as a classic
+// stretched picture control shows it.
+//
+// Its visibility is its own flag, not QWidget's: a hidden picture paints nothing, so whatever
+// lies beneath (the window, or the other face of the same coin) shows through. Showing and
+// hiding a QWidget asks the X server where the mouse is, a round trip per call, and the coins
+// change visibility several thousand times a second during a run.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(QPixmap pixmap, QWidget *parent);
+
+    [[nodiscard]] const QPixmap &pixmap() const { return m_pixmap; }
+
+    void setShown(bool shown);
+    [[nodiscard]] bool isShown() const { return m_shown; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_pixmap;
+    bool m_shown = true;
+};
+
+} // namespace quindle

@@ -1,0 +1,52 @@
+// Takes the README's screenshots: starts the program's windows, plays a short run, and saves
+// what the pupil sees as PNG files.
+//
+//   screenshots OUTPUT_DIR          (run it under Xvfb, or offscreen)
+
+#include "app/program.h"
+#include "windows/layout.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void spin(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(QWidget *window, const QDir &dir, const char *name) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    quindle::installFontSubstitutions();
+    if (argc != 2) {
+        std::fputs("usage: screenshots OUTPUT_DIR\n", stderr);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    quindle::Program program(2026);
+    quindle::Form1 *form1 = program.showForm1();
+    spin(300);
+    form1->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    spin(1500);
+    form1->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    spin(200);
+    return save(form1, dir, "experiment-window.png") ? 0 : 1;
+}
