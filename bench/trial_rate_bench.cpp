@@ -19,24 +19,28 @@
 namespace {
 
 // Runs the event loop for a while without sleeping (QTest::qWait sleeps between passes).
-void spin(int milliseconds) {
+void spin(int milliseconds)
+{
     QEventLoop loop;
     QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-double cpuSeconds() {
+double cpuSeconds()
+{
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
-struct Rate {
+struct Rate
+{
     double perSecond;
     double cpuPerEvent;
 };
 
-Rate bareTimer(int milliseconds) {
+Rate bareTimer(int milliseconds)
+{
     QTimer timer;
     timer.setInterval(1);
     timer.setTimerType(Qt::PreciseTimer);
@@ -53,7 +57,8 @@ Rate bareTimer(int milliseconds) {
             (cpuSeconds() - cpu) / static_cast<double>(ticks)};
 }
 
-Rate experimentWindow(int milliseconds) {
+Rate experimentWindow(int milliseconds)
+{
     quindle::Program program(1);
     quindle::Form1 *form = program.showForm1();
     if (!QTest::qWaitForWindowExposed(form))
@@ -78,7 +83,8 @@ Rate experimentWindow(int milliseconds) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

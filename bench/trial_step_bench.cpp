@@ -11,12 +11,14 @@ namespace {
 
 using namespace quindle;
 
-class NullView final : public Form1View {
+class NullView final : public Form1View
+{
 public:
     void setCaption(Caption, std::string_view text) override { benchmark::DoNotOptimize(text); }
     void setPictureVisible(int, Face, bool) override {}
     void setButtonEnabled(Button, bool) override {}
-    void setTimerEnabled(Timer timer, bool enabled) override {
+    void setTimerEnabled(Timer timer, bool enabled) override
+    {
         if (timer == Timer::Timer2)
             m_running = enabled;
     }
@@ -31,13 +33,15 @@ private:
     bool m_running = false;
 };
 
-class NullDevice final : public MciDevice {
+class NullDevice final : public MciDevice
+{
 public:
     void setCommand(std::string_view) override {}
     void setFileName(std::string_view) override {}
 };
 
-void trialStep(benchmark::State &state) {
+void trialStep(benchmark::State &state)
+{
     Module1 record;
     NullView view;
     Pcg32Source random;

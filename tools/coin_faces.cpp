@@ -24,19 +24,22 @@ constexpr int kSize = 32;
 const QColor kGrey(192, 192, 192);
 constexpr int kInkThreshold = 150; // grey level below which a pixel is ink: about 40 % coverage
 
-struct Face {
+struct Face
+{
     const char *file;
     QString character;
     QColor disc;
     QRect glyphBox; // pixels the character fills
 };
 
-bool insideDisc(int x, int y) {
+bool insideDisc(int x, int y)
+{
     const double dx = x + 0.5 - 16.0, dy = y + 0.5 - 16.0;
     return std::hypot(dx, dy) <= 15.0;
 }
 
-QImage drawFace(const Face &face) {
+QImage drawFace(const Face &face)
+{
     QImage image(kSize, kSize, QImage::Format_RGB32);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
@@ -77,17 +80,20 @@ QImage drawFace(const Face &face) {
     return image;
 }
 
-void put16(QByteArray &out, int value) {
+void put16(QByteArray &out, int value)
+{
     out.append(static_cast<char>(value & 0xFF));
     out.append(static_cast<char>((value >> 8) & 0xFF));
 }
 
-void put32(QByteArray &out, int value) {
+void put32(QByteArray &out, int value)
+{
     put16(out, value & 0xFFFF);
     put16(out, (value >> 16) & 0xFFFF);
 }
 
-QByteArray toBitmap(const QImage &image) {
+QByteArray toBitmap(const QImage &image)
+{
     constexpr int kRowBytes = kSize * 3; // 96: already a multiple of four
     constexpr int kPixelBytes = kRowBytes * kSize;
     constexpr int kHeaderBytes = 14 + 40;
@@ -120,7 +126,8 @@ QByteArray toBitmap(const QImage &image) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fputs("usage: coin_faces OUTPUT_DIR\n", stderr);

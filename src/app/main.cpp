@@ -6,7 +6,8 @@
 #include <cstdio>
 #include <random>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fputs("quindle: needs a graphical display (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);

@@ -4,37 +4,48 @@
 
 namespace quindle {
 
-void showActive(QWidget *window) {
+void showActive(QWidget *window)
+{
     window->show();
     window->raise();
     window->activateWindow();
 }
 
 Program::Program(std::uint64_t randomState)
-    : m_random(randomState) {}
+    : m_random(randomState)
+{}
 
-Program::~Program() {
+Program::~Program()
+{
     delete m_form1;
+    delete m_form2;
 }
 
-Form1 *Program::showForm1() {
+Form1 *Program::showForm1()
+{
     m_form1 = new Form1(m_record, m_random, m_clock, *this);
     showActive(m_form1);
     return m_form1;
 }
 
-void Program::showGraphWindow() {
-    // The graph window is not built yet: Graph display opens nothing.
+void Program::showGraphWindow()
+{
+    // Modeless and without an owner: the experiment window stays usable beside it.
+    if (!m_form2)
+        m_form2 = new Form2(m_record);
+    showActive(m_form2);
 }
 
-void Program::handOverToHelp(Form1 *form) {
+void Program::handOverToHelp(Form1 *form)
+{
     // Until the help window exists, the handover brings the experiment window straight back,
     // rebuilt in its state at creation; the record stays.
     form->close();
     showForm1();
 }
 
-void Program::endProgram() {
+void Program::endProgram()
+{
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::exit(0);

@@ -8,13 +8,15 @@
 #include "experiment/random_source.h"
 #include "experiment/record.h"
 #include "windows/experiment/form1.h"
+#include "windows/graph/form2.h"
 
 #include <QObject>
 #include <QPointer>
 
 namespace quindle {
 
-class Program final : public QObject, public Form1Host {
+class Program final : public QObject, public Form1Host
+{
     Q_OBJECT
 public:
     explicit Program(std::uint64_t randomState);
@@ -25,6 +27,7 @@ public:
 
     [[nodiscard]] Module1 &record() { return m_record; }
     [[nodiscard]] Form1 *form1() const { return m_form1; }
+    [[nodiscard]] Form2 *form2() const { return m_form2; }
 
     // Form1Host
     void showGraphWindow() override;
@@ -36,6 +39,7 @@ private:
     Pcg32Source m_random;
     SystemClock m_clock;
     QPointer<Form1> m_form1;
+    QPointer<Form2> m_form2;
 };
 
 // Shows a top-level window and asks for the focus, so that it becomes the active window even

@@ -5,7 +5,8 @@
 
 namespace quindle {
 
-float SystemClock::secondsSinceMidnight() {
+float SystemClock::secondsSinceMidnight()
+{
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t wholeSeconds = system_clock::to_time_t(now);

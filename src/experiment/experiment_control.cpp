@@ -14,18 +14,21 @@ constexpr float kFaceThreshold = 0.5F;
 constexpr double kPercentScale = 100.0;
 } // namespace
 
-std::string decimalText(Int16 value) {
+std::string decimalText(Int16 value)
+{
     return std::to_string(value);
 }
 
-std::string ratioText(double ratio) {
+std::string ratioText(double ratio)
+{
     char buffer[32];
     const auto result =
         std::to_chars(std::begin(buffer), std::end(buffer), ratio, std::chars_format::fixed, 3);
     return {std::begin(buffer), result.ptr};
 }
 
-Int16 percentage(Int16 count, Int16 total) {
+Int16 percentage(Int16 count, Int16 total)
+{
     const double quotient = static_cast<double>(count) / static_cast<double>(total);
     return roundToInt16(quotient * kPercentScale);
 }
@@ -36,13 +39,16 @@ ExperimentControl::ExperimentControl(Module1 &record, Form1View &view, RandomSou
     , m_view(view)
     , m_random(random)
     , m_clock(clock)
-    , m_sound(sound) {}
+    , m_sound(sound)
+{}
 
-void ExperimentControl::load() {
+void ExperimentControl::load()
+{
     m_phase = 0;
 }
 
-void ExperimentControl::activate() {
+void ExperimentControl::activate()
+{
     // While a run is in progress the buttons stay as Start set them, so the run can still be
     // stopped after the pupil has looked at another window of the program.
     if (m_view.isTimerEnabled(Timer::Timer2))
@@ -52,7 +58,8 @@ void ExperimentControl::activate() {
     m_view.setButtonEnabled(Button::Command5, true);
 }
 
-void ExperimentControl::timer1Tick() {
+void ExperimentControl::timer1Tick()
+{
     if (m_phase == 0) {
         showRestPose();
         m_phase = 1;
@@ -65,17 +72,20 @@ void ExperimentControl::timer1Tick() {
     }
 }
 
-void ExperimentControl::timer2Tick() {
+void ExperimentControl::timer2Tick()
+{
     command2Click();
 }
 
-void ExperimentControl::command1Click() {
+void ExperimentControl::command1Click()
+{
     setButtons(false, true, false, false, false, false);
     m_view.setTimerEnabled(Timer::Timer1, true);
     m_view.setTimerEnabled(Timer::Timer2, true);
 }
 
-void ExperimentControl::command2Click() {
+void ExperimentControl::command2Click()
+{
     toss(1, m_rnd1, m_head1, m_tail1);
     toss(2, m_rnd2, m_head2, m_tail2);
 
@@ -116,29 +126,32 @@ void ExperimentControl::command2Click() {
     for (int n = 1; n <= kOutcomes; ++n) {
         const Int16 index = m_record.count(n);
         History::checkIndex(index);
-        m_record.percent(n).set(index, percentage(index, m_total));
+        m_record.recordHistory(n, index, percentage(index, m_total));
     }
 
     m_view.processPendingEvents();
 }
 
-void ExperimentControl::command3Click() {
+void ExperimentControl::command3Click()
+{
     m_view.setTimerEnabled(Timer::Timer1, false);
     m_view.setTimerEnabled(Timer::Timer2, false);
     setButtons(true, false, true, true, true, true);
 }
 
-void ExperimentControl::command4Click() {
+void ExperimentControl::command4Click()
+{
     PlayCue(m_sound, kEndPinponCue);
     m_view.showMessage("This software will exit.", "Quindle");
     m_view.endProgram();
 }
 
-void ExperimentControl::command5Click() {
+void ExperimentControl::command5Click()
+{
     PlayCue(m_sound, kPinponCue);
     m_phase = 0;
     for (int n = 1; n <= kOutcomes; ++n)
-        m_record.setCount(n, 0);
+        m_record.clearCount(n);
     showRestPose();
     m_view.setButtonEnabled(Button::Command3, false);
     m_view.setButtonEnabled(Button::Command5, false);
@@ -148,17 +161,20 @@ void ExperimentControl::command5Click() {
         m_view.setCaption(kaku(n), "");
 }
 
-void ExperimentControl::command6Click() {
+void ExperimentControl::command6Click()
+{
     m_view.showGraphWindow();
     m_view.setButtonEnabled(Button::Command1, true);
 }
 
-void ExperimentControl::command7Click() {
+void ExperimentControl::command7Click()
+{
     PlayCue(m_sound, kPinponCue);
     m_view.handOverToHelp();
 }
 
-void ExperimentControl::toss(int coin, float &rnd, Int16 &head, Int16 &tail) {
+void ExperimentControl::toss(int coin, float &rnd, Int16 &head, Int16 &tail)
+{
     m_random.reseed(m_clock.secondsSinceMidnight());
     rnd = m_random.next();
     if (rnd < kFaceThreshold) {
@@ -170,19 +186,22 @@ void ExperimentControl::toss(int coin, float &rnd, Int16 &head, Int16 &tail) {
     }
 }
 
-void ExperimentControl::showFace(int coin, Face face) {
+void ExperimentControl::showFace(int coin, Face face)
+{
     m_view.setPictureVisible(coin, face, true);
     m_view.setPictureVisible(coin, face == Face::Head ? Face::Tail : Face::Head, false);
 }
 
-void ExperimentControl::showRestPose() {
+void ExperimentControl::showRestPose()
+{
     m_view.setPictureVisible(1, Face::Head, true);
     m_view.setPictureVisible(1, Face::Tail, false);
     m_view.setPictureVisible(2, Face::Head, false);
     m_view.setPictureVisible(2, Face::Tail, true);
 }
 
-void ExperimentControl::clearFaceFlags() {
+void ExperimentControl::clearFaceFlags()
+{
     m_head1 = 0;
     m_tail1 = 0;
     m_head2 = 0;
@@ -190,7 +209,8 @@ void ExperimentControl::clearFaceFlags() {
 }
 
 void ExperimentControl::setButtons(bool start, bool stop, bool exit, bool init, bool graph,
-                                   bool help) {
+                                   bool help)
+{
     m_view.setButtonEnabled(Button::Command1, start);
     m_view.setButtonEnabled(Button::Command3, stop);
     m_view.setButtonEnabled(Button::Command4, exit);

@@ -27,7 +27,8 @@ class RandomSource;
 
 inline constexpr Int16 kRunLimit = 1000;
 
-class ExperimentControl {
+class ExperimentControl
+{
 public:
     ExperimentControl(Module1 &record, Form1View &view, RandomSource &random, Clock &clock,
                       MciDevice &sound);

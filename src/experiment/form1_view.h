@@ -21,14 +21,17 @@ enum class Face { Head = 0, Tail = 1 };
 
 // The labels the handlers write: dosuu1..dosuu4 (counts), kaku1..kaku4 (ratios), Label17 (total).
 enum class Caption { dosuu1, dosuu2, dosuu3, dosuu4, kaku1, kaku2, kaku3, kaku4, Label17 };
-[[nodiscard]] constexpr Caption dosuu(int outcome) {
+[[nodiscard]] constexpr Caption dosuu(int outcome)
+{
     return static_cast<Caption>(static_cast<int>(Caption::dosuu1) + outcome - 1);
 }
-[[nodiscard]] constexpr Caption kaku(int outcome) {
+[[nodiscard]] constexpr Caption kaku(int outcome)
+{
     return static_cast<Caption>(static_cast<int>(Caption::kaku1) + outcome - 1);
 }
 
-class Form1View {
+class Form1View
+{
 public:
     virtual ~Form1View() = default;
 

@@ -5,14 +5,16 @@
 
 namespace quindle {
 
-Int16 checkedAdd(Int16 a, Int16 b) {
+Int16 checkedAdd(Int16 a, Int16 b)
+{
     const int sum = a + b;
     if (sum < std::numeric_limits<Int16>::min() || sum > std::numeric_limits<Int16>::max())
         throw OverflowError();
     return static_cast<Int16>(sum);
 }
 
-Int16 roundToInt16(double x) {
+Int16 roundToInt16(double x)
+{
     // Half to even, independent of the floating-point environment's rounding mode.
     const double below = std::floor(x);
     const double fraction = x - below;

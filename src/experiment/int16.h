@@ -14,27 +14,33 @@ using Int16 = std::int16_t;
 
 // A run-time error of the experiment. number() is the classic BASIC error number, which the
 // window layer shows together with what() when it reports the error to the pupil.
-class RuntimeError : public std::runtime_error {
+class RuntimeError : public std::runtime_error
+{
 public:
     RuntimeError(int number, const std::string &what)
         : std::runtime_error(what)
-        , m_number(number) {}
+        , m_number(number)
+    {}
     [[nodiscard]] int number() const noexcept { return m_number; }
 
 private:
     int m_number = 0;
 };
 
-class OverflowError : public RuntimeError {
+class OverflowError : public RuntimeError
+{
 public:
     OverflowError()
-        : RuntimeError(6, "Overflow") {}
+        : RuntimeError(6, "Overflow")
+    {}
 };
 
-class SubscriptError : public RuntimeError {
+class SubscriptError : public RuntimeError
+{
 public:
     SubscriptError()
-        : RuntimeError(9, "Subscript out of range") {}
+        : RuntimeError(9, "Subscript out of range")
+    {}
 };
 
 // a + b, or OverflowError when the sum does not fit in 16 bits.

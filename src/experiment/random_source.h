@@ -6,7 +6,8 @@ namespace quindle {
 
 // Where the coins get their randomness: re-seeded from a value before every draw, returning
 // single-precision numbers uniform in [0, 1).
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     virtual void reseed(float seed) = 0;
@@ -17,7 +18,8 @@ public:
 // SplitMix64 instead of replacing it, so a seed that repeats (the clock rarely moves between the
 // two coins of one trial) never restarts a sequence, and a seed equal to the previous one leaves
 // the state alone altogether.
-class Pcg32Source final : public RandomSource {
+class Pcg32Source final : public RandomSource
+{
 public:
     static constexpr std::uint64_t kDefaultState = 0x853c49e6748fea9bULL;
 

@@ -14,7 +14,8 @@ namespace quindle {
 inline constexpr int kOutcomes = 4;
 
 // A fixed-size array with declared bounds 0..5000; every access is checked.
-class History {
+class History
+{
 public:
     static constexpr int kLower = 0;
     static constexpr int kUpper = 5000;
@@ -22,13 +23,15 @@ public:
     [[nodiscard]] Int16 at(int index) const { return m_values[slot(index)]; }
     void set(int index, Int16 value) { m_values[slot(index)] = value; }
 
-    static void checkIndex(int index) {
+    static void checkIndex(int index)
+    {
         if (index < kLower || index > kUpper)
             throw SubscriptError();
     }
 
 private:
-    static std::size_t slot(int index) {
+    static std::size_t slot(int index)
+    {
         checkIndex(index);
         return static_cast<std::size_t>(index - kLower);
     }
@@ -37,7 +40,8 @@ private:
 };
 
 // The program-wide module: count1..count4 and percent1..percent4, reached by outcome number.
-class Module1 {
+class Module1
+{
 public:
     [[nodiscard]] Int16 count(int outcome) const { return m_counts[slot(outcome)]; }
     void setCount(int outcome, Int16 value) { m_counts[slot(outcome)] = value; }
@@ -47,8 +51,26 @@ public:
     [[nodiscard]] const History &percent(int outcome) const { return m_percent[slot(outcome)]; }
     [[nodiscard]] History &percent(int outcome) { return m_percent[slot(outcome)]; }
 
+    // Writes element `index` of percentN and remembers it as the latest element the current
+    // run has recorded for the outcome. The index is checked before anything is written.
+    void recordHistory(int outcome, int index, Int16 value)
+    {
+        percent(outcome).set(index, value);
+        m_recorded[slot(outcome)] = static_cast<Int16>(index);
+    }
+    // The latest element recorded since the outcome's count was last cleared, 0 for none.
+    [[nodiscard]] Int16 lastRecorded(int outcome) const { return m_recorded[slot(outcome)]; }
+    // Init: countN back to 0; the history keeps its values, but none of them belongs to the
+    // new run yet.
+    void clearCount(int outcome)
+    {
+        setCount(outcome, 0);
+        m_recorded[slot(outcome)] = 0;
+    }
+
 private:
-    static std::size_t slot(int outcome) {
+    static std::size_t slot(int outcome)
+    {
         if (outcome < 1 || outcome > kOutcomes)
             throw SubscriptError();
         return static_cast<std::size_t>(outcome - 1);
@@ -56,6 +78,7 @@ private:
 
     std::array<Int16, kOutcomes> m_counts{};
     std::array<History, kOutcomes> m_percent{};
+    std::array<Int16, kOutcomes> m_recorded{};
 };
 
 } // namespace quindle

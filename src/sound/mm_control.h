@@ -10,7 +10,8 @@
 
 namespace quindle {
 
-class MMControl : public QWidget, public MciDevice {
+class MMControl : public QWidget, public MciDevice
+{
     Q_OBJECT
 public:
     explicit MMControl(QWidget *parent);

@@ -2,7 +2,8 @@
 
 namespace quindle {
 
-void PlayCue(MciDevice &device, std::string_view fileName) {
+void PlayCue(MciDevice &device, std::string_view fileName)
+{
     device.setCommand("Stop");
     device.setCommand("Close");
     device.setFileName(fileName);

@@ -8,7 +8,8 @@
 
 namespace quindle {
 
-class MciDevice {
+class MciDevice
+{
 public:
     virtual ~MciDevice() = default;
     virtual void setCommand(std::string_view command) = 0;

@@ -5,22 +5,26 @@
 
 namespace quindle {
 
-ActivationWatcher &ActivationWatcher::instance() {
+ActivationWatcher &ActivationWatcher::instance()
+{
     static ActivationWatcher watcher;
     return watcher;
 }
 
-ActivationWatcher::ActivationWatcher() {
+ActivationWatcher::ActivationWatcher()
+{
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
             &ActivationWatcher::focusWindowChanged);
 }
 
-void ActivationWatcher::watch(QWidget *window, std::function<void()> onActivate) {
+void ActivationWatcher::watch(QWidget *window, std::function<void()> onActivate)
+{
     m_handlers.insert(window, std::move(onActivate));
     connect(window, &QObject::destroyed, this, [this, window] { m_handlers.remove(window); });
 }
 
-void ActivationWatcher::focusWindowChanged(QWindow *focus) {
+void ActivationWatcher::focusWindowChanged(QWindow *focus)
+{
     if (!focus || focus == m_lastFocus)
         return;
     for (auto it = m_handlers.cbegin(); it != m_handlers.cend(); ++it) {

@@ -17,7 +17,8 @@ namespace quindle {
 // and remembers which of the program's windows had the focus last, so focus leaving for
 // another program (focus window null, or a window nobody registered) and coming back to the
 // same window is ignored, while a window that closed counts as "another window".
-class ActivationWatcher : public QObject {
+class ActivationWatcher : public QObject
+{
     Q_OBJECT
 public:
     static ActivationWatcher &instance();

@@ -5,17 +5,20 @@
 namespace quindle {
 
 CellLabel::CellLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent) {
+    : QLabel(text, parent)
+{
     setTextFormat(Qt::PlainText);
 }
 
-void CellLabel::setBorder(bool border) {
+void CellLabel::setBorder(bool border)
+{
     m_border = border;
     setContentsMargins(border ? QMargins(1, 1, 1, 1) : QMargins());
     update();
 }
 
-void CellLabel::paintEvent(QPaintEvent *event) {
+void CellLabel::paintEvent(QPaintEvent *event)
+{
     QLabel::paintEvent(event);
     if (!m_border)
         return;

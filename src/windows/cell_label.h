@@ -7,7 +7,8 @@ namespace quindle {
 // A label with an optional single black border drawn on its outermost pixels, so that two
 // cells overlapping by one pixel share one border line. The border keeps its colour whatever
 // the text colour is.
-class CellLabel : public QLabel {
+class CellLabel : public QLabel
+{
     Q_OBJECT
 public:
     CellLabel(const QString &text, QWidget *parent);

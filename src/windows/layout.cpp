@@ -17,11 +17,13 @@ namespace {
 
 const QString kDesignFace = QStringLiteral("ＭＳ Ｐゴシック");
 
-QColor toColor(Rgb rgb) {
+QColor toColor(Rgb rgb)
+{
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-QWidget *createControl(QWidget *form, const ControlSpec &spec) {
+QWidget *createControl(QWidget *form, const ControlSpec &spec)
+{
     const QString caption = QString::fromUtf8(spec.caption);
     switch (spec.kind) {
     case Kind::Label: {
@@ -49,28 +51,15 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec) {
                         QPoint(pixels(spec.width), pixels(spec.height)), color, spec.lineWidth,
                         form);
     }
+    case Kind::Surface:
     case Kind::Hidden:
         return nullptr;
     }
     return nullptr;
 }
 
-} // namespace
-
-QFont designFont(const FontSpec &spec) {
-    QFont font(kDesignFace);
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-void installFontSubstitutions() {
-    QFont::insertSubstitutions(kDesignFace,
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-}
-
-void placeControl(QWidget *widget, const ControlSpec &spec) {
+void placeControl(QWidget *widget, const ControlSpec &spec)
+{
     widget->setObjectName(QString::fromLatin1(spec.name));
     if (spec.index >= 0)
         widget->setProperty("index", spec.index);
@@ -84,10 +73,31 @@ void placeControl(QWidget *widget, const ControlSpec &spec) {
     }
 }
 
-void buildControls(QWidget *form, std::span<const ControlSpec> table) {
+} // namespace
+
+QFont designFont(const FontSpec &spec)
+{
+    QFont font(kDesignFace);
+    font.setPointSizeF(spec.points);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void installFontSubstitutions()
+{
+    QFont::insertSubstitutions(kDesignFace,
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+}
+
+void buildControls(QWidget *form, std::span<const ControlSpec> table,
+                   const QHash<QString, QWidget *> &own)
+{
     std::vector<std::pair<int, QWidget *>> focusable;
     for (const ControlSpec &spec : table) {
         QWidget *widget = createControl(form, spec);
+        if (!widget)
+            widget = own.value(QString::fromLatin1(spec.name));
         if (!widget)
             continue;
         placeControl(widget, spec);
@@ -102,12 +112,14 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table) {
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
 }
 
-void placeWindow(QWidget *window, int left, int top, int width, int height) {
-    window->setFixedSize(width, height);
-    window->setGeometry(left, top, width, height);
+void placeWindow(QWidget *window, const WindowSpec &spec)
+{
+    window->setFixedSize(spec.width, spec.height);
+    window->setGeometry(spec.left, spec.top, spec.width, spec.height);
 }
 
-QString makersNotice() {
+QString makersNotice()
+{
     return QStringLiteral("(C) 2026 The Quindle developers");
 }
 

@@ -4,7 +4,10 @@
 // twips (15 to a pixel at 96 dpi) as the window was designed; buildControls() turns a table
 // into child widgets named after their rows, and nothing else moves or sizes a control.
 
+#include "rgb.h"
+
 #include <QFont>
+#include <QHash>
 #include <QString>
 
 #include <span>
@@ -13,20 +16,20 @@ class QWidget;
 
 namespace quindle {
 
-enum class Kind { Label, Button, Picture, Line, Hidden };
-
-struct Rgb {
-    int r = -1, g = -1, b = -1;
-    [[nodiscard]] constexpr bool isSet() const { return r >= 0; }
-};
+// Label, Button, Picture and Line rows are created by the builder. Surface and Hidden rows are
+// widgets the window makes itself (a drawing surface, the hidden sound device) and hands to the
+// builder to place; Hidden ones are never shown and never focused.
+enum class Kind { Label, Button, Picture, Line, Surface, Hidden };
 
 // The design's Japanese face, or the toolkit's default font when points is 0.
-struct FontSpec {
+struct FontSpec
+{
     double points = 0;
     bool bold = false;
 };
 
-struct ControlSpec {
+struct ControlSpec
+{
     const char *name = "";
     Kind kind = Kind::Label;
     const char *caption = ""; // UTF-8; for a picture, its resource path
@@ -44,17 +47,15 @@ struct ControlSpec {
 };
 
 inline constexpr int kTwipsPerPixel = 15;
-[[nodiscard]] constexpr int pixels(int twips) {
+[[nodiscard]] constexpr int pixels(int twips)
+{
     return twips / kTwipsPerPixel;
 }
 
-// Creates the table's controls as children of form, in table order, and sets the tab order of
-// the focusable ones by tab index. Hidden rows only reserve their names: the form creates
-// those widgets itself and places them with placeControl().
-void buildControls(QWidget *form, std::span<const ControlSpec> table);
-
-// Places an existing widget as the row says (geometry, name, visibility).
-void placeControl(QWidget *widget, const ControlSpec &spec);
+// Creates the table's controls as children of form, in table order, places the widgets the form
+// made itself (own, by row name) and sets the tab order of the focusable ones by tab index.
+void buildControls(QWidget *form, std::span<const ControlSpec> table,
+                   const QHash<QString, QWidget *> &own = {});
 
 // The design's fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal.
 [[nodiscard]] QFont designFont(const FontSpec &spec);
@@ -63,8 +64,15 @@ void placeControl(QWidget *widget, const ControlSpec &spec);
 // Call once before any window is built.
 void installFontSubstitutions();
 
-// A top-level window whose client area sits at (left, top) px on the screen with a fixed size.
-void placeWindow(QWidget *window, int left, int top, int width, int height);
+// A top-level window's client area on the screen, in pixels.
+struct WindowSpec
+{
+    int left, top, width, height;
+};
+
+// Puts the window's client area where the spec says, with a fixed size: the layout does not
+// follow the window's size.
+void placeWindow(QWidget *window, const WindowSpec &spec);
 
 // The one-line maker's notice that ends every window's caption.
 [[nodiscard]] QString makersNotice();

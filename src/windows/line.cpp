@@ -9,7 +9,8 @@ namespace quindle {
 Line::Line(QPoint from, QPoint to, QColor color, int width, QWidget *parent)
     : QWidget(parent)
     , m_color(color)
-    , m_width(width) {
+    , m_width(width)
+{
     const bool horizontal = from.y() == to.y();
     const int left = std::min(from.x(), to.x());
     const int top = std::min(from.y(), to.y());
@@ -23,7 +24,8 @@ Line::Line(QPoint from, QPoint to, QColor color, int width, QWidget *parent)
     lower();
 }
 
-void Line::paintEvent(QPaintEvent *) {
+void Line::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.fillRect(rect(), m_color);
 }

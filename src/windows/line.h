@@ -8,7 +8,8 @@ namespace quindle {
 
 // A straight horizontal or vertical rule between two pixel points of its parent. Like the
 // lines of a classic form it lies beneath every other control and ignores the mouse.
-class Line : public QWidget {
+class Line : public QWidget
+{
     Q_OBJECT
 public:
     Line(QPoint from, QPoint to, QColor color, int width, QWidget *parent);

@@ -12,7 +12,8 @@ namespace quindle {
 // lies beneath (the window, or the other face of the same coin) shows through. Showing and
 // hiding a QWidget asks the X server where the mouse is, a round trip per call, and the coins
 // change visibility several thousand times a second during a run.
-class Picture : public QWidget {
+class Picture : public QWidget
+{
     Q_OBJECT
 public:
     Picture(QPixmap pixmap, QWidget *parent);

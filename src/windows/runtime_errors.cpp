@@ -14,7 +14,8 @@ namespace {
 
 bool s_failed = false;
 
-void reportAndQuit(const QString &message) {
+void reportAndQuit(const QString &message)
+{
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Quindle"), message, QMessageBox::Ok);
     box.exec();
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -22,23 +23,27 @@ void reportAndQuit(const QString &message) {
     QCoreApplication::exit(1);
 }
 
-ErrorReporter &reporter() {
+ErrorReporter &reporter()
+{
     static ErrorReporter current = reportAndQuit;
     return current;
 }
 
-void report(const QString &message) {
+void report(const QString &message)
+{
     s_failed = true;
     reporter()(message);
 }
 
 } // namespace
 
-void setErrorReporter(ErrorReporter newReporter) {
+void setErrorReporter(ErrorReporter newReporter)
+{
     reporter() = newReporter ? std::move(newReporter) : ErrorReporter(reportAndQuit);
 }
 
-bool guarded(const std::function<void()> &handler) {
+bool guarded(const std::function<void()> &handler)
+{
     if (s_failed)
         return false;
     try {
@@ -54,11 +59,13 @@ bool guarded(const std::function<void()> &handler) {
     return false;
 }
 
-bool hasFailed() {
+bool hasFailed()
+{
     return s_failed;
 }
 
-void resetFailure() {
+void resetFailure()
+{
     s_failed = false;
 }
 

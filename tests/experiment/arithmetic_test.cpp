@@ -7,16 +7,19 @@
 namespace quindle {
 namespace {
 
-struct AddRow {
+struct AddRow
+{
     const char *name;
     int a, b;
     int sum; // ignored when it overflows
     bool overflows;
 };
 
-class CheckedAdd : public ::testing::TestWithParam<AddRow> {};
+class CheckedAdd : public ::testing::TestWithParam<AddRow>
+{};
 
-TEST_P(CheckedAdd, AddsWithinSixteenBitsOrRaises) {
+TEST_P(CheckedAdd, AddsWithinSixteenBitsOrRaises)
+{
     const auto &row = GetParam();
     const auto a = static_cast<Int16>(row.a), b = static_cast<Int16>(row.b);
     if (row.overflows)
@@ -33,16 +36,19 @@ INSTANTIATE_TEST_SUITE_P(Rows, CheckedAdd,
                                            AddRow{"pastBottom", -32768, -1, 0, true}),
                          testing::rowName<AddRow>);
 
-struct RoundRow {
+struct RoundRow
+{
     const char *name;
     double x;
     int rounded;
     bool overflows;
 };
 
-class RoundToInt16 : public ::testing::TestWithParam<RoundRow> {};
+class RoundToInt16 : public ::testing::TestWithParam<RoundRow>
+{};
 
-TEST_P(RoundToInt16, RoundsHalfToEven) {
+TEST_P(RoundToInt16, RoundsHalfToEven)
+{
     const auto &row = GetParam();
     if (row.overflows)
         EXPECT_THROW((void)roundToInt16(row.x), OverflowError);
@@ -62,15 +68,18 @@ INSTANTIATE_TEST_SUITE_P(
         RoundRow{"notANumber", std::numeric_limits<double>::quiet_NaN(), 0, true}),
     testing::rowName<RoundRow>);
 
-struct RatioRow {
+struct RatioRow
+{
     const char *name;
     int count, total;
     const char *text;
 };
 
-class RatioText : public ::testing::TestWithParam<RatioRow> {};
+class RatioText : public ::testing::TestWithParam<RatioRow>
+{};
 
-TEST_P(RatioText, FormatsAsZeroPointThreeDecimals) {
+TEST_P(RatioText, FormatsAsZeroPointThreeDecimals)
+{
     const auto &row = GetParam();
     EXPECT_EQ(ratioText(static_cast<double>(row.count) / row.total), row.text);
 }
@@ -85,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, RatioText,
                                            RatioRow{"smallestNonZero", 1, 4000, "0.000"}),
                          testing::rowName<RatioRow>);
 
-TEST(Percentage, IsCountOverTotalTimesHundredRoundedHalfToEven) {
+TEST(Percentage, IsCountOverTotalTimesHundredRoundedHalfToEven)
+{
     EXPECT_EQ(percentage(1, 8), 12);
     EXPECT_EQ(percentage(3, 8), 38);
     EXPECT_EQ(percentage(1, 3), 33);
@@ -94,7 +104,8 @@ TEST(Percentage, IsCountOverTotalTimesHundredRoundedHalfToEven) {
     EXPECT_EQ(percentage(1000, 1000), 100);
 }
 
-TEST(DecimalText, HasNoLeadingBlank) {
+TEST(DecimalText, HasNoLeadingBlank)
+{
     EXPECT_EQ(decimalText(0), "0");
     EXPECT_EQ(decimalText(1000), "1000");
     EXPECT_EQ(decimalText(-5), "-5");

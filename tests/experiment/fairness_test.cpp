@@ -15,12 +15,14 @@ namespace {
 
 constexpr int kTrials = 1'000'000;
 
-struct Tally {
+struct Tally
+{
     std::array<double, kOutcomes> outcomes{};
     std::vector<float> draws;
 };
 
-Tally runTrials(Clock &clock) {
+Tally runTrials(Clock &clock)
+{
     Module1 record;
     FakeView view;
     Pcg32Source random;
@@ -52,7 +54,8 @@ Tally runTrials(Clock &clock) {
     return tally;
 }
 
-double chiSquareOfOutcomes(const Tally &t) {
+double chiSquareOfOutcomes(const Tally &t)
+{
     const double expected = kTrials / 4.0;
     double chi = 0;
     for (double observed : t.outcomes)
@@ -61,7 +64,8 @@ double chiSquareOfOutcomes(const Tally &t) {
 }
 
 // Coin 1 against coin 2 as a 2 x 2 contingency table.
-double chiSquareOfIndependence(const Tally &t) {
+double chiSquareOfIndependence(const Tally &t)
+{
     const double hh = t.outcomes[0], ht = t.outcomes[1], th = t.outcomes[2], tt = t.outcomes[3];
     const double n = hh + ht + th + tt;
     const double head1 = hh + ht, tail1 = th + tt, head2 = hh + th, tail2 = ht + tt;
@@ -78,7 +82,8 @@ double chiSquareOfIndependence(const Tally &t) {
     return chi;
 }
 
-double lagOneCorrelation(const std::vector<float> &x) {
+double lagOneCorrelation(const std::vector<float> &x)
+{
     const std::size_t n = x.size() - 1;
     double meanA = 0, meanB = 0;
     for (std::size_t i = 0; i < n; ++i) {
@@ -97,15 +102,18 @@ double lagOneCorrelation(const std::vector<float> &x) {
     return cov / std::sqrt(varA * varB);
 }
 
-struct ClockCase {
+struct ClockCase
+{
     const char *name;
     double start;
     double step; // seconds the clock moves on between two reads
 };
 
-class Fairness : public ::testing::TestWithParam<ClockCase> {};
+class Fairness : public ::testing::TestWithParam<ClockCase>
+{};
 
-TEST_P(Fairness, OutcomesAreUniformCoinsIndependentDrawsUncorrelated) {
+TEST_P(Fairness, OutcomesAreUniformCoinsIndependentDrawsUncorrelated)
+{
     FakeClock clock(GetParam().start, GetParam().step);
     const Tally tally = runTrials(clock);
 
@@ -128,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ClockCase{"steppingAfterMidnight", 0.001, 0.0005}),
     rowName<ClockCase>);
 
-TEST(RandomSource, ReseedWithTheSameValueDoesNotRestartTheSequence) {
+TEST(RandomSource, ReseedWithTheSameValueDoesNotRestartTheSequence)
+{
     Pcg32Source random;
     random.reseed(100.0F);
     const float first = random.next();
@@ -142,7 +151,8 @@ TEST(RandomSource, ReseedWithTheSameValueDoesNotRestartTheSequence) {
     EXPECT_EQ(other.next(), second) << "a repeated seed must leave the state alone";
 }
 
-TEST(RandomSource, ADifferentSeedChangesWhatComesNext) {
+TEST(RandomSource, ADifferentSeedChangesWhatComesNext)
+{
     Pcg32Source a, b;
     a.reseed(1.0F);
     b.reseed(2.0F);

@@ -7,9 +7,11 @@
 namespace quindle::testing {
 namespace {
 
-struct Flags {
+struct Flags
+{
     bool start, stop, exit, init, graph, help, timers;
-    [[nodiscard]] ButtonFlags expanded() const {
+    [[nodiscard]] ButtonFlags expanded() const
+    {
         return {start, stop, exit, init, graph, help, timers, timers};
     }
 };
@@ -21,26 +23,31 @@ constexpr Flags kFinished{false, false, true, true, true, true, false};
 constexpr Flags kCleared{true, false, true, false, true, true, false};
 constexpr Flags kFinishedCleared{false, false, true, false, true, true, false};
 
-void toFinished(Harness &h) {
+void toFinished(Harness &h)
+{
     h.open();
     h.record.setCount(3, kRunLimit);
     h.control.command1Click();
     h.trial(3);
 }
 
-struct Row {
+struct Row
+{
     const char *name;
     std::function<void(Harness &)> events;
     Flags expected;
 };
 
-std::ostream &operator<<(std::ostream &out, const Row &row) {
+std::ostream &operator<<(std::ostream &out, const Row &row)
+{
     return out << row.name;
 }
 
-class RunControlStates : public ::testing::TestWithParam<Row> {};
+class RunControlStates : public ::testing::TestWithParam<Row>
+{};
 
-TEST_P(RunControlStates, ButtonsAndTimersFollowTheStateTable) {
+TEST_P(RunControlStates, ButtonsAndTimersFollowTheStateTable)
+{
     Module1 record;
     Harness h(record);
     GetParam().events(h);
@@ -145,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
                           kFinished}),
     rowName<Row>);
 
-TEST(RunControl, ActivationDuringRunLeavesCoinsAndLabelsAlone) {
+TEST(RunControl, ActivationDuringRunLeavesCoinsAndLabelsAlone)
+{
     Module1 record;
     Harness h(record);
     h.open();
@@ -158,7 +166,8 @@ TEST(RunControl, ActivationDuringRunLeavesCoinsAndLabelsAlone) {
     EXPECT_FALSE(h.view.visible(1, Face::Head));
 }
 
-TEST(RunControl, ActivationWhenStoppedShowsRestPoseAndKeepsPhase) {
+TEST(RunControl, ActivationWhenStoppedShowsRestPoseAndKeepsPhase)
+{
     Module1 record;
     Harness h(record);
     h.open();
@@ -174,7 +183,8 @@ TEST(RunControl, ActivationWhenStoppedShowsRestPoseAndKeepsPhase) {
     EXPECT_EQ(h.control.phase(), 1);
 }
 
-TEST(RunControl, InitClearsCountsAndLabelsButNotHistoryOrTotal) {
+TEST(RunControl, InitClearsCountsAndLabelsButNotHistoryOrTotal)
+{
     Module1 record;
     Harness h(record);
     h.open();
@@ -206,7 +216,8 @@ TEST(RunControl, InitClearsCountsAndLabelsButNotHistoryOrTotal) {
     EXPECT_EQ(h.view.caption(kaku(2)), "1.000");
 }
 
-TEST(RunControl, StopKeepsCountsFacesAndLabelsAndStartContinues) {
+TEST(RunControl, StopKeepsCountsFacesAndLabelsAndStartContinues)
+{
     Module1 record;
     Harness h(record);
     h.open();
@@ -224,7 +235,8 @@ TEST(RunControl, StopKeepsCountsFacesAndLabelsAndStartContinues) {
     EXPECT_EQ(h.view.caption(kaku(1)), "0.667");
 }
 
-TEST(RunControl, CuesAreRequestedInTheFiveStepSequence) {
+TEST(RunControl, CuesAreRequestedInTheFiveStepSequence)
+{
     const std::vector<std::string> pinpon{"Command=Stop", "Command=Close", "FileName=pinpon.wav",
                                           "Command=Open", "Command=Sound"};
     std::vector<std::string> endPinpon = pinpon;
@@ -251,7 +263,8 @@ TEST(RunControl, CuesAreRequestedInTheFiveStepSequence) {
     EXPECT_EQ(exit.view.log.back(), "end");
 }
 
-TEST(RunControl, StartAndStopPlayNoCue) {
+TEST(RunControl, StartAndStopPlayNoCue)
+{
     Module1 record;
     Harness h(record);
     h.open();
@@ -262,7 +275,8 @@ TEST(RunControl, StartAndStopPlayNoCue) {
     EXPECT_TRUE(h.sound.writes.empty());
 }
 
-TEST(RunControl, RecordSurvivesANewWindow) {
+TEST(RunControl, RecordSurvivesANewWindow)
+{
     Module1 record;
     {
         Harness first(record);

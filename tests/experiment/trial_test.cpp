@@ -8,14 +8,16 @@
 namespace quindle::testing {
 namespace {
 
-class Trial : public ::testing::Test {
+class Trial : public ::testing::Test
+{
 protected:
     Trial() { h.open(); }
     Module1 record;
     Harness h{record};
 };
 
-TEST_F(Trial, FirstTrialWritesAllNineLabels) {
+TEST_F(Trial, FirstTrialWritesAllNineLabels)
+{
     h.control.command1Click();
     h.trial(2);
     EXPECT_EQ(record.count(2), 1);
@@ -34,7 +36,8 @@ TEST_F(Trial, FirstTrialWritesAllNineLabels) {
     EXPECT_FALSE(h.view.visible(2, Face::Head));
 }
 
-TEST_F(Trial, TieAtOneHalfIsTailAndZeroIsHead) {
+TEST_F(Trial, TieAtOneHalfIsTailAndZeroIsHead)
+{
     h.random.draws = {0.5F, 0.0F};
     h.control.command2Click();
     EXPECT_EQ(record.count(3), 1);
@@ -46,7 +49,8 @@ TEST_F(Trial, TieAtOneHalfIsTailAndZeroIsHead) {
     EXPECT_EQ(record.count(2), 1);
 }
 
-TEST_F(Trial, NewFaceIsShownBeforeTheOtherIsHidden) {
+TEST_F(Trial, NewFaceIsShownBeforeTheOtherIsHidden)
+{
     h.view.log.clear();
     h.trial(3);
     const std::vector<std::string> pictures(h.view.log.begin(), h.view.log.begin() + 4);
@@ -55,7 +59,8 @@ TEST_F(Trial, NewFaceIsShownBeforeTheOtherIsHidden) {
     EXPECT_EQ(pictures, expected);
 }
 
-TEST_F(Trial, EachCoinIsReseededFromTheClockBeforeItsDraw) {
+TEST_F(Trial, EachCoinIsReseededFromTheClockBeforeItsDraw)
+{
     h.clock.step = 0.25;
     h.trial(1);
     ASSERT_EQ(h.random.seeds.size(), 2U);
@@ -63,7 +68,8 @@ TEST_F(Trial, EachCoinIsReseededFromTheClockBeforeItsDraw) {
     EXPECT_FLOAT_EQ(h.random.seeds[1], 43200.25F);
 }
 
-TEST_F(Trial, ProcessingEventsIsTheLastAction) {
+TEST_F(Trial, ProcessingEventsIsTheLastAction)
+{
     h.control.command1Click();
     h.view.onEvents = [this] {
         // Whatever runs here sees the record and every label as the whole trial left them.
@@ -76,7 +82,8 @@ TEST_F(Trial, ProcessingEventsIsTheLastAction) {
     EXPECT_EQ(h.view.eventPasses, 1);
 }
 
-TEST_F(Trial, PercentagesRoundHalfToEven) {
+TEST_F(Trial, PercentagesRoundHalfToEven)
+{
     // One Head/Head among eight trials: 12.5 % is stored as 12; three of eight store 38.
     for (int outcome : {1, 2, 2, 2, 2, 2, 2, 2})
         h.trial(outcome);
@@ -93,7 +100,8 @@ TEST_F(Trial, PercentagesRoundHalfToEven) {
     EXPECT_EQ(fresh.percent(1).at(3), 38); // 37.5
 }
 
-TEST_F(Trial, HistoryElementHoldsRatioJustBeforeTheNextOccurrence) {
+TEST_F(Trial, HistoryElementHoldsRatioJustBeforeTheNextOccurrence)
+{
     h.trial(1); // count1 = 1 of 1
     h.trial(2); // 1 of 2
     h.trial(2); // 1 of 3
@@ -106,7 +114,8 @@ TEST_F(Trial, HistoryElementHoldsRatioJustBeforeTheNextOccurrence) {
     EXPECT_EQ(record.percent(1).at(2), 50);
 }
 
-TEST_F(Trial, CountOfExactlyOneThousandContinues) {
+TEST_F(Trial, CountOfExactlyOneThousandContinues)
+{
     record.setCount(4, kRunLimit - 1);
     h.control.command1Click();
     h.trial(4);
@@ -118,7 +127,8 @@ TEST_F(Trial, CountOfExactlyOneThousandContinues) {
     EXPECT_TRUE(h.view.flags.stop);
 }
 
-TEST_F(Trial, CountOfOneThousandAndOneEndsTheRunWithoutTouchingLabels) {
+TEST_F(Trial, CountOfOneThousandAndOneEndsTheRunWithoutTouchingLabels)
+{
     record.setCount(1, kRunLimit - 1);
     record.setCount(2, 500);
     h.control.command1Click();
@@ -142,7 +152,8 @@ TEST_F(Trial, CountOfOneThousandAndOneEndsTheRunWithoutTouchingLabels) {
     EXPECT_TRUE(h.view.visible(2, Face::Head));
 }
 
-TEST_F(Trial, AfterAFinishedRunInitLetsTheNextTrialCountItsOwnOutcome) {
+TEST_F(Trial, AfterAFinishedRunInitLetsTheNextTrialCountItsOwnOutcome)
+{
     record.setCount(2, kRunLimit);
     h.control.command1Click();
     h.trial(2);
@@ -156,7 +167,8 @@ TEST_F(Trial, AfterAFinishedRunInitLetsTheNextTrialCountItsOwnOutcome) {
     EXPECT_TRUE(h.view.flags.timer2);
 }
 
-TEST_F(Trial, OverflowIsRaisedNotWrapped) {
+TEST_F(Trial, OverflowIsRaisedNotWrapped)
+{
     record.setCount(1, 32767);
     h.view.log.clear();
     EXPECT_THROW(h.trial(1), OverflowError);
@@ -164,7 +176,8 @@ TEST_F(Trial, OverflowIsRaisedNotWrapped) {
     EXPECT_EQ(std::count(h.view.log.begin(), h.view.log.end(), "events"), 0);
 }
 
-TEST_F(Trial, TotalOverflowIsRaisedBeforeItIsStored) {
+TEST_F(Trial, TotalOverflowIsRaisedBeforeItIsStored)
+{
     h.trial(1);
     // Counts above the limit would end the run first, so the total's own overflow is reached
     // with negative counts: -30000 + -2000 + -767 + -2 leaves the 16-bit range.
@@ -177,7 +190,8 @@ TEST_F(Trial, TotalOverflowIsRaisedBeforeItIsStored) {
     EXPECT_EQ(h.view.caption(Caption::Label17), "1");
 }
 
-TEST_F(Trial, HistoryIndexOutsideBoundsIsASubscriptErrorBeforeTheWrite) {
+TEST_F(Trial, HistoryIndexOutsideBoundsIsASubscriptErrorBeforeTheWrite)
+{
     record.setCount(2, -2);
     record.percent(3).set(0, 77);
     EXPECT_THROW(h.trial(1), SubscriptError);
@@ -185,7 +199,8 @@ TEST_F(Trial, HistoryIndexOutsideBoundsIsASubscriptErrorBeforeTheWrite) {
     EXPECT_EQ(h.view.eventPasses, 0);
 }
 
-TEST(History, BoundsAreZeroToFiveThousand) {
+TEST(History, BoundsAreZeroToFiveThousand)
+{
     History history;
     history.set(0, 1);
     history.set(5000, 2);
@@ -199,9 +214,11 @@ TEST(History, BoundsAreZeroToFiveThousand) {
     EXPECT_THROW((void)record.percent(5), SubscriptError);
 }
 
-class Animation : public Trial {};
+class Animation : public Trial
+{};
 
-TEST_F(Animation, FirstTickAfterOpeningChangesNothingVisibleAndSecondFlips) {
+TEST_F(Animation, FirstTickAfterOpeningChangesNothingVisibleAndSecondFlips)
+{
     h.control.command1Click();
     h.control.timer1Tick();
     EXPECT_TRUE(h.view.visible(1, Face::Head));
@@ -215,7 +232,8 @@ TEST_F(Animation, FirstTickAfterOpeningChangesNothingVisibleAndSecondFlips) {
     EXPECT_EQ(h.control.phase(), 0);
 }
 
-TEST_F(Animation, PhaseSurvivesStopAndActivationButNotInit) {
+TEST_F(Animation, PhaseSurvivesStopAndActivationButNotInit)
+{
     h.control.command1Click();
     h.control.timer1Tick();
     h.control.command3Click();
@@ -232,7 +250,8 @@ TEST_F(Animation, PhaseSurvivesStopAndActivationButNotInit) {
     EXPECT_EQ(h.control.phase(), 0);
 }
 
-TEST_F(Animation, EveryStepLeavesExactlyOneFacePerCoin) {
+TEST_F(Animation, EveryStepLeavesExactlyOneFacePerCoin)
+{
     h.control.command1Click();
     for (int i = 0; i < 12; ++i) {
         if (i % 3 == 0)

@@ -8,7 +8,8 @@
 
 namespace {
 
-quint32 le32(const QByteArray &data, int at) {
+quint32 le32(const QByteArray &data, int at)
+{
     quint32 value = 0;
     for (int i = 3; i >= 0; --i)
         value = (value << 8) | static_cast<quint8>(data[at + i]);
@@ -16,7 +17,8 @@ quint32 le32(const QByteArray &data, int at) {
 }
 
 // Pixel (x, y), y counted from the top, of a bottom-up 24-bit bitmap.
-QColor pixel(const QByteArray &data, int x, int y) {
+QColor pixel(const QByteArray &data, int x, int y)
+{
     const int offset = 54 + (31 - y) * 96 + x * 3;
     return QColor(static_cast<quint8>(data[offset + 2]), static_cast<quint8>(data[offset + 1]),
                   static_cast<quint8>(data[offset]));
@@ -24,10 +26,12 @@ QColor pixel(const QByteArray &data, int x, int y) {
 
 } // namespace
 
-class CoinFacesTest : public QObject {
+class CoinFacesTest : public QObject
+{
     Q_OBJECT
 private slots:
-    void bitmaps_data() {
+    void bitmaps_data()
+    {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QColor>("disc");
         QTest::addColumn<int>("glyphWidth");
@@ -35,7 +39,8 @@ private slots:
         QTest::newRow("tail") << QStringLiteral(":/coin_tail.bmp") << QColor(255, 128, 64) << 18;
     }
 
-    void bitmaps() {
+    void bitmaps()
+    {
         QFETCH(QString, path);
         QFETCH(QColor, disc);
         QFETCH(int, glyphWidth);

@@ -28,20 +28,24 @@ const char *const kButtonNames[] = {"Command1", "Command3", "Command4",
 
 } // namespace
 
-class ExperimentWindowTest : public QObject {
+class ExperimentWindowTest : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<Program> m_program;
     QStringList m_errors;
 
     [[nodiscard]] Form1 *form() const { return m_program->form1(); }
-    [[nodiscard]] QPushButton *button(const char *name) const {
+    [[nodiscard]] QPushButton *button(const char *name) const
+    {
         return form()->findChild<QPushButton *>(QString::fromLatin1(name));
     }
-    [[nodiscard]] QLabel *label(const char *name) const {
+    [[nodiscard]] QLabel *label(const char *name) const
+    {
         return form()->findChild<QLabel *>(QString::fromLatin1(name));
     }
-    [[nodiscard]] Picture *coin(int number, int index) const {
+    [[nodiscard]] Picture *coin(int number, int index) const
+    {
         const auto name = QStringLiteral("coin%1").arg(number);
         for (Picture *picture : form()->findChildren<Picture *>(name)) {
             if (picture->property("index").toInt() == index)
@@ -51,7 +55,8 @@ class ExperimentWindowTest : public QObject {
     }
     [[nodiscard]] int count(int n) const { return m_program->record().count(n); }
 
-    void click(const char *name) {
+    void click(const char *name)
+    {
         QPushButton *b = button(name);
         QVERIFY2(b, name);
         QVERIFY2(b->isEnabled(), name);
@@ -59,35 +64,40 @@ class ExperimentWindowTest : public QObject {
     }
 
     // The enabled flags of Start, Stop, Exit, Init, Graph display, Help as a string of 0 and 1.
-    [[nodiscard]] QString flags() const {
+    [[nodiscard]] QString flags() const
+    {
         QString out;
         for (const char *name : kButtonNames)
             out += button(name)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
         return out;
     }
 
-    void verifyOneFacePerCoin() const {
+    void verifyOneFacePerCoin() const
+    {
         for (int n : {1, 2}) {
             QVERIFY(coin(n, 0) && coin(n, 1));
             QVERIFY2(coin(n, 0)->isShown() != coin(n, 1)->isShown(), "one face per coin");
         }
     }
 
-    void verifyRestPose() const {
+    void verifyRestPose() const
+    {
         QVERIFY(coin(1, 0)->isShown());
         QVERIFY(!coin(1, 1)->isShown());
         QVERIFY(!coin(2, 0)->isShown());
         QVERIFY(coin(2, 1)->isShown());
     }
 
-    void runFor(int milliseconds) {
+    void runFor(int milliseconds)
+    {
         click("Command1");
         QTest::qWait(milliseconds);
         click("Command3");
     }
 
     // A window of the program other than the experiment window, to move the focus to.
-    static std::unique_ptr<QWidget> otherProgramWindow(bool ofThisProgram) {
+    static std::unique_ptr<QWidget> otherProgramWindow(bool ofThisProgram)
+    {
         auto window = std::make_unique<QWidget>();
         window->setGeometry(700, 100, 100, 100);
         if (ofThisProgram)
@@ -95,14 +105,16 @@ class ExperimentWindowTest : public QObject {
         return window;
     }
 
-    static void focus(QWidget *window) {
+    static void focus(QWidget *window)
+    {
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         resetFailure();
         m_errors.clear();
         setErrorReporter([this](const QString &message) { m_errors << message; });
@@ -111,20 +123,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form()));
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         m_program.reset();
         setErrorReporter({});
         resetFailure();
     }
 
-    void windowHasItsDesignedPlaceSizeCaptionAndIcon() {
+    void windowHasItsDesignedPlaceSizeCaptionAndIcon()
+    {
         QCOMPARE(form()->geometry(), QRect(263, 177, 434, 374));
         QCOMPARE(form()->windowTitle(), QStringLiteral(" Quindle ") + makersNotice());
         QVERIFY(!form()->windowIcon().isNull());
         QCOMPARE(form()->objectName(), QStringLiteral("Form1"));
     }
 
-    void everyControlMatchesItsRow_data() {
+    void everyControlMatchesItsRow_data()
+    {
         QTest::addColumn<int>("row");
         const auto layout = form1Layout();
         for (std::size_t i = 0; i < layout.size(); ++i) {
@@ -136,7 +151,8 @@ private slots:
         }
     }
 
-    void everyControlMatchesItsRow() {
+    void everyControlMatchesItsRow()
+    {
         QFETCH(int, row);
         const ControlSpec &spec = form1Layout()[static_cast<std::size_t>(row)];
         const QString name = QString::fromLatin1(spec.name);
@@ -178,7 +194,8 @@ private slots:
         }
     }
 
-    void designFiguresSpotChecks() {
+    void designFiguresSpotChecks()
+    {
         // A few figures read straight off the design, in pixels, to catch a slip in the table.
         QCOMPARE(label("Label15")->geometry(), QRect(120, 0, 193, 25));
         QCOMPARE(label("Label15")->palette().color(QPalette::Window), QColor(255, 192, 192));
@@ -202,7 +219,8 @@ private slots:
                  QColor(Qt::black));
     }
 
-    void tabOrderFollowsTabIndexesAndStartHasFocus() {
+    void tabOrderFollowsTabIndexesAndStartHasFocus()
+    {
         QCOMPARE(QApplication::focusWidget(), button("Command1"));
         QStringList chain;
         QWidget *w = button("Command1");
@@ -217,7 +235,8 @@ private slots:
                                      QStringLiteral("Command6"), QStringLiteral("Command7")}));
     }
 
-    void opensReadyWithEmptyCellsAndRestPose() {
+    void opensReadyWithEmptyCellsAndRestPose()
+    {
         QCOMPARE(flags(), QStringLiteral("101111"));
         for (const char *name : {"dosuu1", "dosuu2", "dosuu3", "dosuu4", "kaku1", "kaku2", "kaku3",
                                  "kaku4", "Label17"})
@@ -226,7 +245,8 @@ private slots:
         QCOMPARE(form()->control().phase(), 0);
     }
 
-    void hiddenFaceLetsTheShownOneThrough() {
+    void hiddenFaceLetsTheShownOneThrough()
+    {
         // Rest pose: coin 1 shows its head (yellow disc), coin 2 its tail (orange disc), both
         // pictures of a coin stacked in one rectangle. Sample a point of the disc left of the
         // character.
@@ -238,7 +258,8 @@ private slots:
                  QColor(255, 128, 64));
     }
 
-    void timersAreOneMillisecondPreciseChildren() {
+    void timersAreOneMillisecondPreciseChildren()
+    {
         for (Timer which : {Timer::Timer1, Timer::Timer2}) {
             QTimer *timer = form()->timer(which);
             QCOMPARE(timer->parent(), form());
@@ -248,7 +269,8 @@ private slots:
         }
     }
 
-    void hiddenControlsNeverShowNorTakeFocus() {
+    void hiddenControlsNeverShowNorTakeFocus()
+    {
         QPushButton *command2 = button("Command2");
         QVERIFY(command2);
         QCOMPARE(command2->text(), QStringLiteral("コインが止まる"));
@@ -262,7 +284,8 @@ private slots:
         QVERIFY(QApplication::focusWidget() != command2);
     }
 
-    void runThenStopShowsConsistentTable() {
+    void runThenStopShowsConsistentTable()
+    {
         runFor(300);
         QCOMPARE(flags(), QStringLiteral("101111"));
         const int total = label("Label17")->text().toInt();
@@ -281,14 +304,16 @@ private slots:
         QVERIFY(!form()->timer(Timer::Timer2)->isActive());
     }
 
-    void stopKeepsCountsAndStartContinues() {
+    void stopKeepsCountsAndStartContinues()
+    {
         runFor(100);
         const int first = label("Label17")->text().toInt();
         runFor(100);
         QVERIFY(label("Label17")->text().toInt() > first);
     }
 
-    void activationDuringRunLeavesItStoppable() {
+    void activationDuringRunLeavesItStoppable()
+    {
         const auto other = otherProgramWindow(true);
         focus(other.get());
         focus(form());
@@ -305,7 +330,8 @@ private slots:
         QCOMPARE(flags(), QStringLiteral("101111"));
     }
 
-    void activationFromAnotherWindowOfTheProgramRestoresReady() {
+    void activationFromAnotherWindowOfTheProgramRestoresReady()
+    {
         const auto other = otherProgramWindow(true);
         click("Command5"); // Init: Cleared
         QCOMPARE(flags(), QStringLiteral("101011"));
@@ -315,7 +341,8 @@ private slots:
         verifyRestPose();
     }
 
-    void returningFromAnotherProgramIsNoActivation() {
+    void returningFromAnotherProgramIsNoActivation()
+    {
         const auto elsewhere = otherProgramWindow(false);
         click("Command5");
         focus(elsewhere.get());
@@ -323,7 +350,8 @@ private slots:
         QCOMPARE(flags(), QStringLiteral("101011"));
     }
 
-    void closingDuringRunStopsItsTimers() {
+    void closingDuringRunStopsItsTimers()
+    {
         click("Command1");
         QTest::qWait(20);
         QTimer *timer = form()->timer(Timer::Timer2);
@@ -333,7 +361,8 @@ private slots:
         QVERIFY(ticks.isEmpty());
     }
 
-    void runtimeErrorIsReportedNotThrown() {
+    void runtimeErrorIsReportedNotThrown()
+    {
         for (int n = 1; n <= 4; ++n)
             m_program->record().setCount(n, 32767);
         click("Command1");
@@ -345,7 +374,8 @@ private slots:
         QVERIFY(hasFailed());
     }
 
-    void helpKeepsTheRecordAndRebuildsTheWindow() {
+    void helpKeepsTheRecordAndRebuildsTheWindow()
+    {
         runFor(100);
         const std::array<int, 4> before{count(1), count(2), count(3), count(4)};
         QPointer<Form1> old = form();
@@ -360,7 +390,8 @@ private slots:
         QCOMPARE(form()->control().phase(), 0);
     }
 
-    void exitShowsItsMessageAndEndsWithCodeZero() {
+    void exitShowsItsMessageAndEndsWithCodeZero()
+    {
         QString text, title;
         int buttons = 0;
         QMessageBox::Icon icon = QMessageBox::Critical;

@@ -9,7 +9,8 @@
 #include <QTest>
 
 #define QUINDLE_WIDGET_TEST_MAIN(TestClass)                                                        \
-    int main(int argc, char *argv[]) {                                                             \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QApplication app(argc, argv);                                                              \

@@ -20,11 +20,13 @@ namespace quindle {
 
 namespace {
 
-QString fromUtf8(std::string_view text) {
+QString fromUtf8(std::string_view text)
+{
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const char *buttonName(Button button) {
+const char *buttonName(Button button)
+{
     switch (button) {
     case Button::Command1:
         return "Command1";
@@ -45,7 +47,8 @@ const char *buttonName(Button button) {
 constexpr const char *kCaptionNames[] = {"dosuu1", "dosuu2", "dosuu3", "dosuu4", "kaku1",
                                          "kaku2",  "kaku3",  "kaku4",  "Label17"};
 
-QTimer *makeTimer(const char *name, QObject *parent) {
+QTimer *makeTimer(const char *name, QObject *parent)
+{
     auto *timer = new QTimer(parent);
     timer->setObjectName(QString::fromLatin1(name));
     timer->setInterval(1);
@@ -60,19 +63,15 @@ Form1::Form1(Module1 &record, RandomSource &random, Clock &clock, Form1Host &hos
     , m_mmControl(new MMControl(this))
     , m_timer1(makeTimer("Timer1", this))
     , m_timer2(makeTimer("Timer2", this))
-    , m_control(record, *this, random, clock, *m_mmControl) {
+    , m_control(record, *this, random, clock, *m_mmControl)
+{
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(form1Caption());
     setWindowIcon(QIcon(QStringLiteral(":/coin_head.bmp")));
 
-    const auto layout = form1Layout();
-    buildControls(this, layout);
-    const auto device = std::find_if(layout.begin(), layout.end(), [](const ControlSpec &s) {
-        return std::string_view(s.name) == "MMControl1";
-    });
-    placeControl(m_mmControl, *device);
-    placeWindow(this, kForm1Window.left, kForm1Window.top, kForm1Window.width, kForm1Window.height);
+    buildControls(this, form1Layout(), {{QStringLiteral("MMControl1"), m_mmControl}});
+    placeWindow(this, kForm1Window);
 
     for (std::size_t i = 0; i < m_captions.size(); ++i)
         m_captions[i] = findChild<QLabel *>(QString::fromLatin1(kCaptionNames[i]));
@@ -105,36 +104,43 @@ Form1::Form1(Module1 &record, RandomSource &random, Clock &clock, Form1Host &hos
 
 Form1::~Form1() = default;
 
-template<class Handler> void Form1::connectClick(const char *button, Handler handler) {
+template<class Handler> void Form1::connectClick(const char *button, Handler handler)
+{
     auto *widget = findChild<QPushButton *>(QString::fromLatin1(button));
     connect(widget, &QPushButton::clicked, this,
             [this, handler] { guarded([this, handler] { (m_control.*handler)(); }); });
 }
 
-QTimer *Form1::timer(Timer which) const {
+QTimer *Form1::timer(Timer which) const
+{
     return which == Timer::Timer1 ? m_timer1 : m_timer2;
 }
 
-void Form1::closeEvent(QCloseEvent *event) {
+void Form1::closeEvent(QCloseEvent *event)
+{
     // A window closed in the middle of a run takes its run with it.
     m_timer1->stop();
     m_timer2->stop();
     QWidget::closeEvent(event);
 }
 
-void Form1::setCaption(Caption label, std::string_view text) {
+void Form1::setCaption(Caption label, std::string_view text)
+{
     m_captions[static_cast<std::size_t>(label)]->setText(fromUtf8(text));
 }
 
-void Form1::setPictureVisible(int coin, Face face, bool visible) {
+void Form1::setPictureVisible(int coin, Face face, bool visible)
+{
     m_coins[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)]->setShown(visible);
 }
 
-void Form1::setButtonEnabled(Button button, bool enabled) {
+void Form1::setButtonEnabled(Button button, bool enabled)
+{
     m_buttons[static_cast<std::size_t>(button)]->setEnabled(enabled);
 }
 
-void Form1::setTimerEnabled(Timer which, bool enabled) {
+void Form1::setTimerEnabled(Timer which, bool enabled)
+{
     QTimer *t = timer(which);
     if (enabled && !t->isActive())
         t->start();
@@ -142,29 +148,35 @@ void Form1::setTimerEnabled(Timer which, bool enabled) {
         t->stop();
 }
 
-bool Form1::isTimerEnabled(Timer which) const {
+bool Form1::isTimerEnabled(Timer which) const
+{
     return timer(which)->isActive();
 }
 
-void Form1::processPendingEvents() {
+void Form1::processPendingEvents()
+{
     QCoreApplication::processEvents();
 }
 
-void Form1::showGraphWindow() {
+void Form1::showGraphWindow()
+{
     m_host.showGraphWindow();
 }
 
-void Form1::handOverToHelp() {
+void Form1::handOverToHelp()
+{
     m_host.handOverToHelp(this);
 }
 
-void Form1::showMessage(std::string_view text, std::string_view title) {
+void Form1::showMessage(std::string_view text, std::string_view title)
+{
     QMessageBox box(QMessageBox::NoIcon, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-void Form1::endProgram() {
+void Form1::endProgram()
+{
     m_host.endProgram();
 }
 

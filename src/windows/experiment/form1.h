@@ -25,7 +25,8 @@ class Picture;
 class RandomSource;
 class Form1;
 
-class Form1Host {
+class Form1Host
+{
 public:
     virtual ~Form1Host() = default;
     virtual void showGraphWindow() = 0;
@@ -33,7 +34,8 @@ public:
     virtual void endProgram() = 0;
 };
 
-class Form1 : public QWidget, private Form1View {
+class Form1 : public QWidget, private Form1View
+{
     Q_OBJECT
 public:
     Form1(Module1 &record, RandomSource &random, Clock &clock, Form1Host &host);

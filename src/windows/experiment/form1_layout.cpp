@@ -19,7 +19,8 @@ constexpr const char *kTailFace = ":/coin_tail.bmp";
 
 // One cell of the table: white, bordered, centred.
 constexpr ControlSpec cell(const char *name, const char *caption, int left, int top, int tab,
-                           Rgb color = {}, FontSpec font = kLarge) {
+                           Rgb color = {}, FontSpec font = kLarge)
+{
     return {.name = name,
             .kind = Kind::Label,
             .caption = caption,
@@ -35,7 +36,8 @@ constexpr ControlSpec cell(const char *name, const char *caption, int left, int 
             .tabIndex = tab};
 }
 
-constexpr ControlSpec coin(const char *name, int index, int left) {
+constexpr ControlSpec coin(const char *name, int index, int left)
+{
     return {.name = name,
             .kind = Kind::Picture,
             .caption = index == 0 ? kHeadFace : kTailFace,
@@ -47,7 +49,8 @@ constexpr ControlSpec coin(const char *name, int index, int left) {
 }
 
 constexpr ControlSpec button(const char *name, const char *caption, int left, int top, int width,
-                             int height, FontSpec font, int tab) {
+                             int height, FontSpec font, int tab)
+{
     return {.name = name,
             .kind = Kind::Button,
             .caption = caption,
@@ -178,11 +181,13 @@ constexpr ControlSpec kForm1[] = {
 
 } // namespace
 
-std::span<const ControlSpec> form1Layout() {
+std::span<const ControlSpec> form1Layout()
+{
     return kForm1;
 }
 
-QString form1Caption() {
+QString form1Caption()
+{
     return QStringLiteral(" Quindle ") + makersNotice();
 }
 

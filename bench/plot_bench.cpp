@@ -1,0 +1,60 @@
+// Time to draw the whole graph with four 1000-point curves onto the graph window's surface,
+// and that time as a fraction of one 60 Hz frame (target: at most 0.10).
+
+#include "experiment/record.h"
+#include "windows/drawing_surface.h"
+#include "windows/graph/form2_layout.h"
+#include "windows/graph/plot.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+using namespace quindle;
+
+Module1 fullRecord()
+{
+    Module1 record;
+    for (int n = 1; n <= kOutcomes; ++n) {
+        for (int i = 0; i <= 1000; ++i)
+            record.recordHistory(n, i, static_cast<Int16>(20 + (i * 7 + n * 13) % 11));
+        record.setCount(n, n == 1 ? 1001 : 1000);
+    }
+    return record;
+}
+
+void fullPlot(benchmark::State &state)
+{
+    const Module1 record = fullRecord();
+    DrawingSurface surface(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
+    surface.setTextFont(QFont(QStringLiteral("DejaVu Sans Condensed")));
+    surface.resize(641, 321);
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        drawPlot(surface, record);
+        (void)surface.image(); // the drawing is complete once the painter has finished
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    // Mean time of one draw divided by one 60 Hz frame (1/60 s).
+    state.counters["frame_fraction"] =
+        benchmark::Counter(seconds * 60.0, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(fullPlot)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// The graph window: the plot on a drawing surface, a colour legend and a Close button. It
+// draws the whole plot from the record each time it becomes the program's active window, over
+// whatever the surface already shows. Closing it destroys it with its drawing.
+
+#include <QWidget>
+
+namespace quindle {
+
+class DrawingSurface;
+class Module1;
+
+class Form2 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form2(const Module1 &record);
+
+    [[nodiscard]] DrawingSurface *surface() const { return m_surface; }
+
+private:
+    void activate();
+
+    const Module1 &m_record;
+    DrawingSurface *m_surface = nullptr;
+};
+
+} // namespace quindle

@@ -1,0 +1,75 @@
+#include "form2_layout.h"
+
+namespace quindle {
+
+namespace {
+
+constexpr FontSpec kLegendFont{12, true};
+
+constexpr ControlSpec legendLabel(const char *name, const char *caption, int left, Rgb color)
+{
+    return {.name = name,
+            .kind = Kind::Label,
+            .caption = caption,
+            .left = left,
+            .top = 5640,
+            .width = 855,
+            .height = 255,
+            .font = kLegendFont,
+            .foreground = color,
+            .border = true,
+            .centred = true};
+}
+
+constexpr ControlSpec legendLine(const char *name, int left, Rgb color)
+{
+    return {.name = name,
+            .kind = Kind::Line,
+            .left = left,
+            .top = 5760,
+            .width = left + 600,
+            .height = 5760,
+            .foreground = color,
+            .lineWidth = 2};
+}
+
+constexpr ControlSpec kForm2[] = {
+    {.name = "Command1",
+     .kind = Kind::Button,
+     .caption = "Close",
+     .left = 8880,
+     .top = 0,
+     .width = 975,
+     .height = 375,
+     .tabIndex = 1},
+    {.name = "Picture1",
+     .kind = Kind::Surface,
+     .left = 240,
+     .top = 600,
+     .width = 9615,
+     .height = 4815,
+     .tabIndex = 0},
+    {.name = "Line5", .kind = Kind::Line, .left = 9720, .top = 360, .width = 0, .height = 360},
+    legendLine("Line4", 8280, {255, 0, 0}),
+    legendLabel("Label4", "Ba・Ba", 7320, {255, 0, 0}),
+    legendLine("Line3", 6120, {0, 128, 128}),
+    legendLabel("Label3", "Ba・Fr", 5160, {0, 128, 128}),
+    legendLine("Line2", 3960, {0, 192, 0}),
+    legendLabel("Label2", "Fr・Ba", 3000, {0, 128, 0}),
+    legendLine("Line1", 1800, {0, 0, 255}),
+    legendLabel("Label1", "Fr・Fr", 840, {0, 0, 255}),
+};
+
+} // namespace
+
+std::span<const ControlSpec> form2Layout()
+{
+    return kForm2;
+}
+
+QString form2Caption()
+{
+    return QStringLiteral(" Graph  ") + makersNotice();
+}
+
+} // namespace quindle

@@ -1,0 +1,78 @@
+#include "plot.h"
+
+#include "experiment/int16.h"
+#include "experiment/record.h"
+#include "windows/surface_operations.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quindle {
+
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+// Palette colours of curves 1..4: light blue, green, cyan, light red.
+constexpr Rgb kCurveColors[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
+
+constexpr Int16 kOriginX = 100; // history index 0
+constexpr Int16 kAxisY = 110;   // ratio 0
+constexpr Int16 kLastIndex = 1000;
+
+float at(int value)
+{
+    return static_cast<float>(value);
+}
+
+void printAt(SurfaceOperations &surface, int x, int y, const char *text)
+{
+    surface.setCurrentX(at(x));
+    surface.setCurrentY(at(y));
+    surface.print(text);
+}
+
+// y of history element i of an outcome: 110 - percent, in 16-bit arithmetic.
+float ratioY(const History &history, int index)
+{
+    return at(checkedAdd(kAxisY, static_cast<Int16>(-history.at(index))));
+}
+
+} // namespace
+
+void drawPlot(SurfaceOperations &surface, const Module1 &record)
+{
+    surface.line(at(kOriginX), 5, at(kOriginX), at(kAxisY), kBlack);
+    surface.line(at(kOriginX), at(kAxisY), 1100, at(kAxisY), kBlack);
+
+    for (int y = 10; y <= 100; y += 10)
+        surface.line(95, at(y), 105, at(y), kBlack);
+    for (int x = 100; x <= 1080; x += 20)
+        surface.line(at(x), 85, at(x + 10), 85, kBlack);
+
+    printAt(surface, 60, 110, "0.00");
+    printAt(surface, 60, 83, "0.25");
+    printAt(surface, 60, 8, "1.00");
+
+    for (int x = 100; x <= 1000; x += 100)
+        surface.line(at(x), 109, at(x), 111, kBlack);
+
+    printAt(surface, 780, 100, "(Horizontal axis : Number of times)");
+    printAt(surface, 120, 10, "(Vertical axis : Ratio)");
+    for (int k = 1; k <= 9; ++k)
+        printAt(surface, 85 + 100 * k, 112, std::to_string(100 * k).c_str());
+
+    for (int outcome = 1; outcome <= kOutcomes; ++outcome) {
+        const Rgb color = kCurveColors[outcome - 1];
+        const History &history = record.percent(outcome);
+        surface.pset(at(kOriginX + 1), ratioY(history, 1), color);
+        // Each curve ends at the last element the current run recorded: a trial that ends a
+        // run raises a count without recording its element, and that element may still hold
+        // an earlier run's value.
+        const int last =
+            std::min<int>({record.count(outcome), record.lastRecorded(outcome), kLastIndex});
+        for (int i = 2; i <= last; ++i)
+            surface.lineTo(at(kOriginX + i), ratioY(history, i), color);
+    }
+}
+
+} // namespace quindle
