@@ -31,7 +31,10 @@ void fullPlot(benchmark::State &state)
 {
     const Module1 record = fullRecord();
     DrawingSurface surface(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
-    surface.setTextFont(QFont(QStringLiteral("DejaVu Sans Condensed")));
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(11);
+    font.setStyleStrategy(QFont::NoAntialias);
+    surface.setTextFont(font);
     surface.resize(641, 321);
     double seconds = 0;
     for (auto _ : state) {

@@ -61,5 +61,11 @@ int main(int argc, char *argv[])
     form1->findChild<QPushButton *>(QStringLiteral("Command6"))->click();
     spin(500);
     ok = program.form2() && save(program.form2(), dir, "graph-window.png") && ok;
+
+    program.form2()->close();
+    spin(200);
+    form1->findChild<QPushButton *>(QStringLiteral("Command7"))->click();
+    spin(500);
+    ok = program.form4() && save(program.form4(), dir, "help-window.png") && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QEventLoopLocker>
 
 namespace quindle {
 
@@ -19,6 +20,7 @@ Program::~Program()
 {
     delete m_form1;
     delete m_form2;
+    delete m_form4;
 }
 
 Form1 *Program::showForm1()
@@ -38,9 +40,21 @@ void Program::showGraphWindow()
 
 void Program::handOverToHelp(Form1 *form)
 {
-    // Until the help window exists, the handover brings the experiment window straight back,
-    // rebuilt in its state at creation; the record stays.
+    // The experiment window closes a moment before the help window opens: the program must
+    // not take that moment for its last window closing.
+    const QEventLoopLocker keepRunning;
     form->close();
+    if (!m_form4) {
+        m_form4 = new Form4;
+        connect(m_form4, &Form4::closeClicked, this, &Program::closeHelp);
+    }
+    showActive(m_form4);
+}
+
+void Program::closeHelp()
+{
+    const QEventLoopLocker keepRunning;
+    m_form4->close();
     showForm1();
 }
 

@@ -9,6 +9,7 @@
 #include "experiment/record.h"
 #include "windows/experiment/form1.h"
 #include "windows/graph/form2.h"
+#include "windows/help/form4.h"
 
 #include <QObject>
 #include <QPointer>
@@ -28,6 +29,7 @@ public:
     [[nodiscard]] Module1 &record() { return m_record; }
     [[nodiscard]] Form1 *form1() const { return m_form1; }
     [[nodiscard]] Form2 *form2() const { return m_form2; }
+    [[nodiscard]] Form4 *form4() const { return m_form4; }
 
     // Form1Host
     void showGraphWindow() override;
@@ -40,6 +42,9 @@ private:
     SystemClock m_clock;
     QPointer<Form1> m_form1;
     QPointer<Form2> m_form2;
+    QPointer<Form4> m_form4;
+
+    void closeHelp();
 };
 
 // Shows a top-level window and asks for the focus, so that it becomes the active window even

@@ -31,10 +31,8 @@ DrawingSurface::DrawingSurface(double twipsPerUnitX, double twipsPerUnitY, QWidg
 
 void DrawingSurface::setTextFont(const QFont &font)
 {
-    // Without anti-aliasing, text printed twice at the same place looks as it did once.
     finishDrawing();
     m_font = font;
-    m_font.setStyleStrategy(QFont::NoAntialias);
 }
 
 QSize DrawingSurface::innerSize() const

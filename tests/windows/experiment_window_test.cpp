@@ -9,10 +9,8 @@
 #include "windows/picture.h"
 #include "windows/runtime_errors.h"
 
-#include <QEventLoop>
 #include <QFontInfo>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -372,46 +370,6 @@ private slots:
         QTest::qWait(20); // later ticks do nothing once the error is reported
         QCOMPARE(m_errors.size(), 1);
         QVERIFY(hasFailed());
-    }
-
-    void helpKeepsTheRecordAndRebuildsTheWindow()
-    {
-        runFor(100);
-        const std::array<int, 4> before{count(1), count(2), count(3), count(4)};
-        QPointer<Form1> old = form();
-        click("Command7");
-        QTRY_VERIFY(old.isNull());
-        QVERIFY(form());
-        QVERIFY(QTest::qWaitForWindowActive(form()));
-        QCOMPARE((std::array<int, 4>{count(1), count(2), count(3), count(4)}), before);
-        QCOMPARE(label("Label17")->text(), QString());
-        QCOMPARE(label("dosuu1")->text(), QString());
-        QCOMPARE(flags(), QStringLiteral("101111"));
-        QCOMPARE(form()->control().phase(), 0);
-    }
-
-    void exitShowsItsMessageAndEndsWithCodeZero()
-    {
-        QString text, title;
-        int buttons = 0;
-        QMessageBox::Icon icon = QMessageBox::Critical;
-        QTimer::singleShot(50, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            text = box->text();
-            title = box->windowTitle();
-            buttons = static_cast<int>(box->buttons().size());
-            icon = box->icon();
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        QEventLoop loop;
-        QTimer::singleShot(0, this, [this] { click("Command4"); });
-        QCOMPARE(loop.exec(), 0);
-        QCOMPARE(text, QStringLiteral("This software will exit."));
-        QCOMPARE(title, QStringLiteral("Quindle"));
-        QCOMPARE(buttons, 1);
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QTRY_VERIFY(!form() || !form()->isVisible());
     }
 };
 

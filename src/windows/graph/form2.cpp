@@ -19,6 +19,8 @@ QFont plotFont()
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
+    // Without anti-aliasing, text printed twice at the same place looks as it did once.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
