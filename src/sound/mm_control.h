@@ -1,12 +1,22 @@
 #pragma once
 
 // The multimedia device control of the experiment window: a control that is never shown and
-// takes commands through two string properties, as PlayCue drives it.
+// is driven through two string properties, a command and a file name, as PlayCue drives it.
+//
+//   "Stop"   stops whatever is playing
+//   "Close"  releases the loaded sound
+//   "Open"   loads the file named by the file-name property (see locateCue for where)
+//   "Sound"  starts playing what is open, and returns at once
+//
+// It never blocks and never fails: with no audio output, or a file that is missing or not a
+// wave file, a command does nothing and one short warning goes to standard error.
 
 #include "play_cue.h"
 
 #include <QString>
 #include <QWidget>
+
+class QSoundEffect;
 
 namespace quindle {
 
@@ -15,16 +25,22 @@ class MMControl : public QWidget, public MciDevice
     Q_OBJECT
 public:
     explicit MMControl(QWidget *parent);
+    ~MMControl() override;
 
     void setCommand(std::string_view command) override;
     void setFileName(std::string_view fileName) override;
 
     [[nodiscard]] const QString &fileName() const { return m_fileName; }
-    [[nodiscard]] const QString &lastCommand() const { return m_lastCommand; }
+    // The sound opened by the last "Open", or null when closed.
+    [[nodiscard]] QSoundEffect *sound() const { return m_sound; }
 
 private:
+    void open();
+    void warnOnce(const QString &message);
+
     QString m_fileName;
-    QString m_lastCommand;
+    QSoundEffect *m_sound = nullptr;
+    bool m_warned = false;
 };
 
 } // namespace quindle
