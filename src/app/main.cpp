@@ -1,4 +1,5 @@
 #include "program.h"
+#include "sound/sound_warnings.h"
 #include "windows/layout.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    quindle::installSoundWarningFilter();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quindle"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quindle"));

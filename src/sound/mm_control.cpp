@@ -1,11 +1,10 @@
 #include "mm_control.h"
 
 #include "cue_files.h"
+#include "sound_warnings.h"
 
 #include <QCoreApplication>
 #include <QSoundEffect>
-
-#include <cstdio>
 
 namespace quindle {
 
@@ -59,23 +58,15 @@ void MMControl::open()
         setCommand("Close");
     const QUrl url = locateCue(m_fileName);
     if (url.isEmpty()) {
-        warnOnce(QStringLiteral("no sound file %1").arg(m_fileName));
+        reportSilentCues();
         return;
     }
     m_sound = new QSoundEffect(this);
-    connect(m_sound, &QSoundEffect::statusChanged, this, [this, sound = m_sound, url] {
+    connect(m_sound, &QSoundEffect::statusChanged, this, [sound = m_sound] {
         if (sound->status() == QSoundEffect::Error)
-            warnOnce(QStringLiteral("cannot play %1").arg(url.toDisplayString()));
+            reportSilentCues();
     });
     m_sound->setSource(url);
-}
-
-void MMControl::warnOnce(const QString &message)
-{
-    if (m_warned)
-        return;
-    m_warned = true;
-    std::fprintf(stderr, "quindle: %s\n", qPrintable(message));
 }
 
 } // namespace quindle

@@ -9,7 +9,7 @@
 //   "Sound"  starts playing what is open, and returns at once
 //
 // It never blocks and never fails: with no audio output, or a file that is missing or not a
-// wave file, a command does nothing and one short warning goes to standard error.
+// wave file, a command does nothing; the program says once that cues are silent.
 
 #include "play_cue.h"
 
@@ -36,11 +36,9 @@ public:
 
 private:
     void open();
-    void warnOnce(const QString &message);
 
     QString m_fileName;
     QSoundEffect *m_sound = nullptr;
-    bool m_warned = false;
 };
 
 } // namespace quindle

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 
 namespace quindle {
@@ -13,6 +15,10 @@ struct AddRow
     int a, b;
     int sum; // ignored when it overflows
     bool overflows;
+    friend std::ostream &operator<<(std::ostream &out, const AddRow &row)
+    {
+        return out << row.name;
+    }
 };
 
 class CheckedAdd : public ::testing::TestWithParam<AddRow>
@@ -42,6 +48,10 @@ struct RoundRow
     double x;
     int rounded;
     bool overflows;
+    friend std::ostream &operator<<(std::ostream &out, const RoundRow &row)
+    {
+        return out << row.name;
+    }
 };
 
 class RoundToInt16 : public ::testing::TestWithParam<RoundRow>
@@ -73,6 +83,10 @@ struct RatioRow
     const char *name;
     int count, total;
     const char *text;
+    friend std::ostream &operator<<(std::ostream &out, const RatioRow &row)
+    {
+        return out << row.name;
+    }
 };
 
 class RatioText : public ::testing::TestWithParam<RatioRow>

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <array>
 #include <cmath>
 #include <vector>
@@ -107,6 +109,10 @@ struct ClockCase
     const char *name;
     double start;
     double step; // seconds the clock moves on between two reads
+    friend std::ostream &operator<<(std::ostream &out, const ClockCase &row)
+    {
+        return out << row.name;
+    }
 };
 
 class Fairness : public ::testing::TestWithParam<ClockCase>

@@ -5,6 +5,7 @@
 #include "sound/cue_files.h"
 #include "sound/mm_control.h"
 #include "sound/play_cue.h"
+#include "sound/sound_warnings.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -172,6 +173,19 @@ private slots:
             PlayCue(*m_device, i % 2 ? kPinponCue : kEndPinponCue);
         QVERIFY(m_device->sound());
         QTest::qWait(100); // whatever the backend reports later must not bring the test down
+    }
+
+    void multimediaNoiseIsRecognisedAndNothingElse()
+    {
+        // The lines Qt Multimedia 6.4 prints without a server, without a device, and for a
+        // wave file it cannot decode; the program turns them into one line of its own.
+        QVERIFY(
+            isSoundOutputMessage(QStringLiteral("PulseAudioService: pa_context_connect() failed")));
+        QVERIFY(isSoundOutputMessage(QStringLiteral("No audio device detected")));
+        QVERIFY(isSoundOutputMessage(
+            QStringLiteral("QSoundEffect(qaudio): Error decoding source file:///x/pinpon.wav")));
+        QVERIFY(!isSoundOutputMessage(QStringLiteral("This plugin does not support raise()")));
+        QVERIFY(!isSoundOutputMessage(QString()));
     }
 
     void aCueOutlivesTheWindowThatStartedIt()
