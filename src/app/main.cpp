@@ -1,5 +1,6 @@
 #include "program.h"
 #include "sound/sound_warnings.h"
+#include "windows/accessibility.h"
 #include "windows/layout.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("quindle"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quindle"));
     quindle::installFontSubstitutions();
+    quindle::installAccessibility();
 
     std::random_device entropy;
     const std::uint64_t state = (std::uint64_t{entropy()} << 32U) | entropy();

@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include "cell_label.h"
+#include "keyboard.h"
 #include "line.h"
 #include "picture.h"
 
@@ -103,6 +104,15 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
         placeControl(widget, spec);
         if (spec.font.points > 0)
             widget->setFont(designFont(spec.font));
+        if (*spec.accessibleName)
+            widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        // A named cell without a caption of its own shows a value: it reads name and value.
+        if (*spec.accessibleName && !*spec.caption && spec.kind == Kind::Label)
+            widget->setProperty(kReadsValue, true);
+        if (*spec.description)
+            widget->setAccessibleDescription(QString::fromUtf8(spec.description));
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            pressOnEnter(button);
         if (widget->focusPolicy() != Qt::NoFocus && spec.tabIndex >= 0)
             focusable.emplace_back(spec.tabIndex, widget);
     }

@@ -44,6 +44,10 @@ struct ControlSpec
     int index = -1;       // position in a control array (the coins), -1 when not in one
     int lineWidth = 1;    // pixels, for lines
     bool visible = true;  // false: never shown and never focused
+    // For screen readers: what the control is (a value cell's name is followed by its value)
+    // and, where useful, a longer description.
+    const char *accessibleName = "";
+    const char *description = "";
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -3,6 +3,7 @@
 // main() for the window tests: they run on the offscreen platform unless the caller chose one
 // (for example xcb under Xvfb, to watch them), with the program's font substitutions.
 
+#include "windows/accessibility.h"
 #include "windows/layout.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
         QApplication app(argc, argv);                                                              \
         QApplication::setQuitOnLastWindowClosed(false);                                            \
         quindle::installFontSubstitutions();                                                       \
+        quindle::installAccessibility();                                                           \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

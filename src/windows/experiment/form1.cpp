@@ -2,7 +2,9 @@
 
 #include "form1_layout.h"
 #include "sound/mm_control.h"
+#include "windows/accessibility.h"
 #include "windows/activation.h"
+#include "windows/keyboard.h"
 #include "windows/picture.h"
 #include "windows/runtime_errors.h"
 
@@ -63,6 +65,7 @@ Form1::Form1(Module1 &record, RandomSource &random, Clock &clock, Form1Host &hos
     , m_mmControl(new MMControl(this))
     , m_timer1(makeTimer("Timer1", this))
     , m_timer2(makeTimer("Timer2", this))
+    , m_announcer(new Announcer(this))
     , m_control(record, *this, random, clock, *m_mmControl)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -98,6 +101,7 @@ Form1::Form1(Module1 &record, RandomSource &random, Clock &clock, Form1Host &hos
     ActivationWatcher::instance().watch(this,
                                         [this] { guarded([this] { m_control.activate(); }); });
 
+    addKeyFor(this, QKeySequence(Qt::Key_F1), m_buttons[static_cast<std::size_t>(Button::Command7)]);
     m_buttons[static_cast<std::size_t>(Button::Command1)]->setFocus();
     guarded([this] { m_control.load(); });
 }
@@ -126,12 +130,18 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::setCaption(Caption label, std::string_view text)
 {
-    m_captions[static_cast<std::size_t>(label)]->setText(fromUtf8(text));
+    QLabel *cell = m_captions[static_cast<std::size_t>(label)];
+    cell->setText(fromUtf8(text));
+    m_announcer->changed(cell);
 }
 
 void Form1::setPictureVisible(int coin, Face face, bool visible)
 {
-    m_coins[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)]->setShown(visible);
+    Picture *picture = m_coins[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)];
+    if (picture->isShown() == visible)
+        return;
+    picture->setShown(visible);
+    m_announcer->changed(picture);
 }
 
 void Form1::setButtonEnabled(Button button, bool enabled)
@@ -142,10 +152,12 @@ void Form1::setButtonEnabled(Button button, bool enabled)
 void Form1::setTimerEnabled(Timer which, bool enabled)
 {
     QTimer *t = timer(which);
-    if (enabled && !t->isActive())
+    if (enabled && !t->isActive()) {
         t->start();
-    else if (!enabled)
+    } else if (!enabled) {
         t->stop();
+        m_announcer->flush(); // the run's final values reach a screen reader at once
+    }
 }
 
 bool Form1::isTimerEnabled(Timer which) const

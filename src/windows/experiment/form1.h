@@ -19,6 +19,7 @@ class QTimer;
 
 namespace quindle {
 
+class Announcer;
 class Clock;
 class MMControl;
 class Picture;
@@ -69,6 +70,7 @@ private:
     std::array<QPushButton *, 6> m_buttons{};
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
+    Announcer *m_announcer = nullptr;
     ExperimentControl m_control;
 };
 

@@ -14,12 +14,18 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kRed{255, 0, 0};
 
+// Column lefts and row tops of the table.
+constexpr int kC0 = 240, kC1 = 1440, kC2 = 2640, kC3 = 3840, kC4 = 5040;
+constexpr int kR0 = 2400, kR1 = 2760, kR2 = 3120, kR3 = 3480;
+constexpr int kRowCounts = kR2, kRowRatios = kR3;
+
 constexpr const char *kHeadFace = ":/coin_head.bmp";
 constexpr const char *kTailFace = ":/coin_tail.bmp";
 
 // One cell of the table: white, bordered, centred.
 constexpr ControlSpec cell(const char *name, const char *caption, int left, int top, int tab,
-                           Rgb color = {}, FontSpec font = kLarge)
+                           Rgb color = {}, FontSpec font = kLarge, const char *accessibleName = "",
+                           const char *description = "")
 {
     return {.name = name,
             .kind = Kind::Label,
@@ -33,10 +39,24 @@ constexpr ControlSpec cell(const char *name, const char *caption, int left, int 
             .background = kWhite,
             .border = true,
             .centred = true,
-            .tabIndex = tab};
+            .tabIndex = tab,
+            .accessibleName = accessibleName,
+            .description = description};
 }
 
-constexpr ControlSpec coin(const char *name, int index, int left)
+// A count cell and a ratio cell of one outcome's column.
+constexpr ControlSpec countCell(const char *name, int left, const char *outcome, int tab)
+{
+    return cell(name, "", left, kRowCounts, tab, {}, kLarge, outcome,
+                "How often this outcome has come up in the current run");
+}
+constexpr ControlSpec ratioCell(const char *name, int left, const char *outcome, int tab)
+{
+    return cell(name, "", left, kRowRatios, tab, {}, kLarge, outcome,
+                "This outcome's share of all trials of the current run");
+}
+
+constexpr ControlSpec coin(const char *name, int index, int left, const char *accessibleName)
 {
     return {.name = name,
             .kind = Kind::Picture,
@@ -45,7 +65,8 @@ constexpr ControlSpec coin(const char *name, int index, int left)
             .top = 720,
             .width = 1215,
             .height = 975,
-            .index = index};
+            .index = index,
+            .accessibleName = accessibleName};
 }
 
 constexpr ControlSpec button(const char *name, const char *caption, int left, int top, int width,
@@ -62,9 +83,6 @@ constexpr ControlSpec button(const char *name, const char *caption, int left, in
             .tabIndex = tab};
 }
 
-// Column lefts and row tops of the table.
-constexpr int kC0 = 240, kC1 = 1440, kC2 = 2640, kC3 = 3840, kC4 = 5040;
-constexpr int kR0 = 2400, kR1 = 2760, kR2 = 3120, kR3 = 3480;
 
 constexpr ControlSpec kForm1[] = {
     // top row
@@ -86,10 +104,10 @@ constexpr ControlSpec kForm1[] = {
     {.name = "Line1", .kind = Kind::Line, .left = 0, .top = 360, .width = 6480, .height = 360},
 
     // the coins
-    coin("coin1", 0, 1560),
-    coin("coin1", 1, 1560),
-    coin("coin2", 0, 3840),
-    coin("coin2", 1, 3840),
+    coin("coin1", 0, 1560, "Coin1: Head"),
+    coin("coin1", 1, 1560, "Coin1: Tail"),
+    coin("coin2", 0, 3840, "Coin2: Head"),
+    coin("coin2", 1, 3840, "Coin2: Tail"),
     {.name = "Label1",
      .kind = Kind::Label,
      .caption = "Coin1",
@@ -133,15 +151,15 @@ constexpr ControlSpec kForm1[] = {
     cell("Label8", "Head", kC3, kR1, 9, kBlue),
     cell("Label12", "Tail", kC4, kR1, 13, kRed),
     cell("Label13", "Frequency", kC0, kR2, 14, {}, kSmall),
-    cell("dosuu1", "", kC1, kR2, 15),
-    cell("dosuu2", "", kC2, kR2, 16),
-    cell("dosuu3", "", kC3, kR2, 17),
-    cell("dosuu4", "", kC4, kR2, 18),
+    countCell("dosuu1", kC1, "Head/Head frequency", 15),
+    countCell("dosuu2", kC2, "Head/Tail frequency", 16),
+    countCell("dosuu3", kC3, "Tail/Head frequency", 17),
+    countCell("dosuu4", kC4, "Tail/Tail frequency", 18),
     cell("Label14", "Probability", kC0, kR3, 19, {}, kSmall),
-    cell("kaku1", "", kC1, kR3, 20),
-    cell("kaku2", "", kC2, kR3, 21),
-    cell("kaku3", "", kC3, kR3, 22),
-    cell("kaku4", "", kC4, kR3, 23),
+    ratioCell("kaku1", kC1, "Head/Head probability", 20),
+    ratioCell("kaku2", kC2, "Head/Tail probability", 21),
+    ratioCell("kaku3", kC3, "Tail/Head probability", 22),
+    ratioCell("kaku4", kC4, "Tail/Tail probability", 23),
 
     // the bottom area
     {.name = "Label16",
@@ -166,7 +184,8 @@ constexpr ControlSpec kForm1[] = {
      .background = kWhite,
      .border = true,
      .centred = true,
-     .tabIndex = 30},
+     .tabIndex = 30,
+     .accessibleName = "Number of trials"},
     button("Command3", "Stop", 2880, 4440, 1575, 495, kMedium, 24),
     button("Command1", "Start", 4680, 4440, 1575, 495, kMedium, 2),
     button("Command6", "Graph display", 360, 5040, 1935, 375, kMedium, 31),

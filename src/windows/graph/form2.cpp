@@ -4,6 +4,7 @@
 #include "plot.h"
 #include "windows/activation.h"
 #include "windows/drawing_surface.h"
+#include "windows/keyboard.h"
 #include "windows/runtime_errors.h"
 
 #include <QPushButton>
@@ -41,6 +42,7 @@ Form2::Form2(const Module1 &record)
 
     auto *close = findChild<QPushButton *>(QStringLiteral("Command1"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    addKeyFor(this, QKeySequence(Qt::Key_Escape), close);
     ActivationWatcher::instance().watch(this, [this] { guarded([this] { activate(); }); });
 }
 

@@ -6,7 +6,8 @@ namespace {
 
 constexpr FontSpec kLegendFont{12, true};
 
-constexpr ControlSpec legendLabel(const char *name, const char *caption, int left, Rgb color)
+constexpr ControlSpec legendLabel(const char *name, const char *caption, int left, Rgb color,
+                                  const char *outcome, const char *curve)
 {
     return {.name = name,
             .kind = Kind::Label,
@@ -18,7 +19,9 @@ constexpr ControlSpec legendLabel(const char *name, const char *caption, int lef
             .font = kLegendFont,
             .foreground = color,
             .border = true,
-            .centred = true};
+            .centred = true,
+            .accessibleName = outcome,
+            .description = curve};
 }
 
 constexpr ControlSpec legendLine(const char *name, int left, Rgb color)
@@ -48,16 +51,20 @@ constexpr ControlSpec kForm2[] = {
      .top = 600,
      .width = 9615,
      .height = 4815,
-     .tabIndex = 0},
+     .tabIndex = 0,
+     .accessibleName = "Graph",
+     .description = "Each outcome's share of all trials (vertical, 0 to 1) against the number "
+                    "of times that outcome has come up (horizontal, 0 to 1000), one curve per "
+                    "outcome, with a dashed line at the theoretical 0.25"},
     {.name = "Line5", .kind = Kind::Line, .left = 9720, .top = 360, .width = 0, .height = 360},
     legendLine("Line4", 8280, {255, 0, 0}),
-    legendLabel("Label4", "Ba・Ba", 7320, {255, 0, 0}),
+    legendLabel("Label4", "Ba・Ba", 7320, {255, 0, 0}, "Tail/Tail", "the red curve"),
     legendLine("Line3", 6120, {0, 128, 128}),
-    legendLabel("Label3", "Ba・Fr", 5160, {0, 128, 128}),
+    legendLabel("Label3", "Ba・Fr", 5160, {0, 128, 128}, "Tail/Head", "the cyan curve"),
     legendLine("Line2", 3960, {0, 192, 0}),
-    legendLabel("Label2", "Fr・Ba", 3000, {0, 128, 0}),
+    legendLabel("Label2", "Fr・Ba", 3000, {0, 128, 0}, "Head/Tail", "the green curve"),
     legendLine("Line1", 1800, {0, 0, 255}),
-    legendLabel("Label1", "Fr・Fr", 840, {0, 0, 255}),
+    legendLabel("Label1", "Fr・Fr", 840, {0, 0, 255}, "Head/Head", "the blue curve"),
 };
 
 } // namespace

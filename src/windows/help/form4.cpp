@@ -3,6 +3,7 @@
 #include "help_text.h"
 #include "windows/activation.h"
 #include "windows/drawing_surface.h"
+#include "windows/keyboard.h"
 #include "windows/layout.h"
 #include "windows/runtime_errors.h"
 
@@ -30,7 +31,8 @@ constexpr ControlSpec kForm4[] = {
      .width = 9015,
      .height = 5655,
      .font = {11.25, false},
-     .tabIndex = 1},
+     .tabIndex = 1,
+     .accessibleName = "Help"},
 };
 
 constexpr WindowSpec kForm4Window{232, 149, 619, 418};
@@ -69,8 +71,15 @@ Form4::Form4()
     m_surface->setTextFont(helpFont(m_surface->font(), m_surface->innerSize().width()));
     placeWindow(this, kForm4Window);
 
+    QString text;
+    for (std::string_view line : kHelpLines)
+        text += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())) +
+                QLatin1Char('\n');
+    m_surface->setAccessibleDescription(text.trimmed());
+
     auto *close = findChild<QPushButton *>(QStringLiteral("Command1"));
     close->setFocus();
+    addKeyFor(this, QKeySequence(Qt::Key_Escape), close);
     connect(close, &QPushButton::clicked, this, &Form4::closeClicked);
     ActivationWatcher::instance().watch(this,
                                         [this] { guarded([this] { printHelp(*m_surface); }); });
