@@ -1,8 +1,11 @@
 // Draws the two coin faces, 32 x 32 pixels, and writes them as uncompressed 24-bit Windows
 // bitmaps (3126 bytes each): light grey around a 30 px disc with a one-pixel black outline,
 // yellow with 表 for Head and orange with 裏 for Tail, the character in black, 25 px tall.
+// The same drawing, scaled up, gives the faces for high-density screens (128 px PNGs) and the
+// program's icon in the usual theme sizes (the head face on a transparent square).
 //
-//   coin_faces OUTPUT_DIR      writes OUTPUT_DIR/coin_head.bmp and OUTPUT_DIR/coin_tail.bmp
+//   coin_faces RESOURCES_DIR   writes coin_head.bmp, coin_tail.bmp, coin_head@4x.png,
+//                              coin_tail@4x.png and icons/hicolor/NxN/apps/quindle.png
 //
 // The character comes from the installed Japanese font (IPAGothic), scaled to its box and
 // drawn without anti-aliasing so the faces keep four colours.
@@ -15,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -32,23 +36,34 @@ struct Face
     QRect glyphBox; // pixels the character fills
 };
 
-bool insideDisc(int x, int y)
+// Pixel (x, y) of a face `scale` times 32 px wide lies in the disc (radius 15 units).
+bool insideDisc(int x, int y, double scale)
 {
-    const double dx = x + 0.5 - 16.0, dy = y + 0.5 - 16.0;
-    return std::hypot(dx, dy) <= 15.0;
+    const double centre = 16.0 * scale;
+    return std::hypot(x + 0.5 - centre, y + 0.5 - centre) <= 15.0 * scale;
 }
 
-QImage drawFace(const Face &face)
+// The outline is the disc's pixels with an outside pixel within `scale` steps across or down.
+bool onOutline(int x, int y, double scale)
 {
-    QImage image(kSize, kSize, QImage::Format_RGB32);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            QColor color = kGrey;
-            if (insideDisc(x, y)) {
-                const bool edge = !insideDisc(x - 1, y) || !insideDisc(x + 1, y) ||
-                                  !insideDisc(x, y - 1) || !insideDisc(x, y + 1);
-                color = edge ? QColor(Qt::black) : face.disc;
-            }
+    const int width = std::max(1, static_cast<int>(std::lround(scale)));
+    for (int step = 1; step <= width; ++step) {
+        if (!insideDisc(x - step, y, scale) || !insideDisc(x + step, y, scale) ||
+            !insideDisc(x, y - step, scale) || !insideDisc(x, y + step, scale))
+            return true;
+    }
+    return false;
+}
+
+QImage drawFace(const Face &face, double scale = 1, QColor background = kGrey)
+{
+    const int size = static_cast<int>(std::lround(kSize * scale));
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            QColor color = background;
+            if (insideDisc(x, y, scale))
+                color = onOutline(x, y, scale) ? QColor(Qt::black) : face.disc;
             image.setPixelColor(x, y, color);
         }
     }
@@ -58,21 +73,23 @@ QImage drawFace(const Face &face)
     QPainterPath glyph;
     glyph.addText(0, 0, font, face.character);
     const QRectF bounds = glyph.boundingRect();
+    const QRectF box(QPointF(face.glyphBox.topLeft()) * scale,
+                     QSizeF(face.glyphBox.size()) * scale);
     QTransform toBox;
-    toBox.translate(face.glyphBox.left(), face.glyphBox.top());
-    toBox.scale(face.glyphBox.width() / bounds.width(), face.glyphBox.height() / bounds.height());
+    toBox.translate(box.left(), box.top());
+    toBox.scale(box.width() / bounds.width(), box.height() / bounds.height());
     toBox.translate(-bounds.left(), -bounds.top());
 
     // Anti-aliased coverage, then a threshold below one half: thin strokes of the scaled glyph
     // come out two pixels wide instead of breaking up into one-pixel runs.
-    QImage coverage(kSize, kSize, QImage::Format_Grayscale8);
+    QImage coverage(size, size, QImage::Format_Grayscale8);
     coverage.fill(Qt::white);
     QPainter painter(&coverage);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillPath(toBox.map(glyph), Qt::black);
     painter.end();
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             if (qGray(coverage.pixel(x, y)) < kInkThreshold)
                 image.setPixelColor(x, y, Qt::black);
         }
@@ -138,12 +155,27 @@ int main(int argc, char *argv[])
         {"coin_head.bmp", QStringLiteral("表"), QColor(255, 255, 0), QRect(5, 3, 21, 25)},
         {"coin_tail.bmp", QStringLiteral("裏"), QColor(255, 128, 64), QRect(7, 3, 18, 25)},
     };
+    bool ok = true;
+    auto fail = [&ok](const QString &path) {
+        std::fprintf(stderr, "coin_faces: cannot write %s\n", qPrintable(path));
+        ok = false;
+    };
     for (const Face &face : faces) {
-        QFile file(dir.filePath(QString::fromLatin1(face.file)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(toBitmap(drawFace(face))) < 0) {
-            std::fprintf(stderr, "coin_faces: cannot write %s\n", qPrintable(file.fileName()));
-            return 1;
-        }
+        const QString bitmap = dir.filePath(QString::fromLatin1(face.file));
+        QFile file(bitmap);
+        if (!file.open(QIODevice::WriteOnly) || file.write(toBitmap(drawFace(face))) < 0)
+            fail(bitmap);
+        const QString large =
+            QString(bitmap).replace(QStringLiteral(".bmp"), QStringLiteral("@4x.png"));
+        if (!drawFace(face, 4).convertToFormat(QImage::Format_RGB32).save(large))
+            fail(large);
     }
-    return 0;
+    for (int size : {32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+        dir.mkpath(folder);
+        const QString icon = dir.filePath(folder + QStringLiteral("/quindle.png"));
+        if (!drawFace(faces[0], size / double(kSize), Qt::transparent).save(icon))
+            fail(icon);
+    }
+    return ok ? 0 : 1;
 }

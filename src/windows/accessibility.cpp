@@ -11,12 +11,12 @@ namespace quindle {
 namespace {
 
 // A cell whose accessible name, if set, names what the cell shows: its text is appended.
-class AccessibleCell : public QAccessibleWidget {
+class AccessibleCell : public QAccessibleWidget
+{
 public:
     explicit AccessibleCell(CellLabel *label)
         : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    {}
 
     [[nodiscard]] QString text(QAccessible::Text t) const override
     {
@@ -36,12 +36,12 @@ public:
 };
 
 // A coin face: its name says coin and face; it is invisible while the other face shows.
-class AccessiblePicture : public QAccessibleWidget {
+class AccessiblePicture : public QAccessibleWidget
+{
 public:
     explicit AccessiblePicture(Picture *picture)
         : QAccessibleWidget(picture, QAccessible::Graphic)
-    {
-    }
+    {}
 
     [[nodiscard]] QAccessible::State state() const override
     {

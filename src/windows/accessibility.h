@@ -9,9 +9,9 @@
 // accessibility layer each change would slow the run, so Announcer passes changes on at most
 // a few times a second, and at once when the run stops.
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QList>
 #include <QTimer>
 
 class QWidget;
@@ -22,7 +22,8 @@ namespace quindle {
 // after the application object exists.
 void installAccessibility();
 
-class Announcer : public QObject {
+class Announcer : public QObject
+{
     Q_OBJECT
 public:
     static constexpr int kIntervalMs = 250;

@@ -22,9 +22,14 @@ void CellLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!m_border)
         return;
+    // Four one-pixel strips rather than a drawn rectangle, so the border scales with the
+    // screen's pixel ratio like everything else.
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QRect r = rect();
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::black);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::black);
 }
 
 } // namespace quindle

@@ -8,7 +8,8 @@ namespace quindle {
 
 namespace {
 
-class EnterPresses : public QObject {
+class EnterPresses : public QObject
+{
 public:
     using QObject::QObject;
 

@@ -45,7 +45,7 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
     case Kind::Button:
         return new QPushButton(caption, form);
     case Kind::Picture:
-        return new Picture(QPixmap(caption), form);
+        return new Picture(caption, form);
     case Kind::Line: {
         const QColor color = spec.foreground.isSet() ? toColor(spec.foreground) : QColor(Qt::black);
         return new Line(QPoint(pixels(spec.left), pixels(spec.top)),

@@ -1,12 +1,15 @@
 #include "picture.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace quindle {
 
-Picture::Picture(QPixmap pixmap, QWidget *parent)
+Picture::Picture(const QString &path, QWidget *parent)
     : QWidget(parent)
-    , m_pixmap(std::move(pixmap))
+    , m_pixmap(path)
+    , m_large(QString(path).replace(QRegularExpression(QStringLiteral("\\.[a-z]+$")),
+                                    QStringLiteral("@4x.png")))
 {
     setFocusPolicy(Qt::NoFocus);
 }
@@ -24,7 +27,12 @@ void Picture::paintEvent(QPaintEvent *)
     if (!m_shown)
         return;
     QPainter painter(this);
-    painter.drawPixmap(rect(), m_pixmap);
+    if (devicePixelRatioF() > 1 && !m_large.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), m_large);
+    } else {
+        painter.drawPixmap(rect(), m_pixmap);
+    }
 }
 
 } // namespace quindle

@@ -16,7 +16,9 @@ class Picture : public QWidget
 {
     Q_OBJECT
 public:
-    Picture(QPixmap pixmap, QWidget *parent);
+    // Shows the bitmap at path; on a high-density screen it draws, where there is one, the
+    // same picture made at four times the size (path with "@4x.png" for its extension).
+    Picture(const QString &path, QWidget *parent);
 
     [[nodiscard]] const QPixmap &pixmap() const { return m_pixmap; }
 
@@ -28,6 +30,7 @@ protected:
 
 private:
     QPixmap m_pixmap;
+    QPixmap m_large;
     bool m_shown = true;
 };
 

@@ -16,11 +16,10 @@
 
 using namespace quindle;
 
-namespace {
+namespace {} // namespace
 
-} // namespace
-
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<Program> m_program;
@@ -69,11 +68,12 @@ private slots:
 
     void buttonsReadTheirCaptionsAndState()
     {
-        const struct {
+        const struct
+        {
             const char *name, *caption;
             bool enabled;
-        } buttons[] = {{"Command1", "Start", true},        {"Command3", "Stop", false},
-                       {"Command4", "Exit", true},         {"Command5", "Init", true},
+        } buttons[] = {{"Command1", "Start", true},         {"Command3", "Stop", false},
+                       {"Command4", "Exit", true},          {"Command5", "Init", true},
                        {"Command6", "Graph display", true}, {"Command7", "Help", true}};
         for (const auto &b : buttons) {
             QAccessibleInterface *iface = accessible(child(form1(), b.name));
@@ -107,8 +107,7 @@ private slots:
             QVERIFY(name(form1()->findChild<QLabel *>(QStringLiteral("kaku%1").arg(n)))
                         .startsWith(outcomes[n - 1] + QStringLiteral(" probability 0.")));
         }
-        QCOMPARE(name(child(form1(), "Label17")),
-                 QStringLiteral("Number of trials %1").arg(total));
+        QCOMPARE(name(child(form1(), "Label17")), QStringLiteral("Number of trials %1").arg(total));
     }
 
     void coinsReadTheirFaceAndHideTheOther()
@@ -154,8 +153,9 @@ private slots:
         Form2 *graph = m_program->form2();
         QVERIFY(QTest::qWaitForWindowActive(graph));
         QCOMPARE(name(graph->surface()), QStringLiteral("Graph"));
-        QVERIFY(accessible(graph->surface())->text(QAccessible::Description).contains(
-            QStringLiteral("0.25")));
+        QVERIFY(accessible(graph->surface())
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral("0.25")));
         QCOMPARE(name(child(graph, "Label2")), QStringLiteral("Head/Tail"));
         QCOMPARE(accessible(child(graph, "Label2"))->text(QAccessible::Description),
                  QStringLiteral("the green curve"));

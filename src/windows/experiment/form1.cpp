@@ -101,7 +101,8 @@ Form1::Form1(Module1 &record, RandomSource &random, Clock &clock, Form1Host &hos
     ActivationWatcher::instance().watch(this,
                                         [this] { guarded([this] { m_control.activate(); }); });
 
-    addKeyFor(this, QKeySequence(Qt::Key_F1), m_buttons[static_cast<std::size_t>(Button::Command7)]);
+    addKeyFor(this, QKeySequence(Qt::Key_F1),
+              m_buttons[static_cast<std::size_t>(Button::Command7)]);
     m_buttons[static_cast<std::size_t>(Button::Command1)]->setFocus();
     guarded([this] { m_control.load(); });
 }

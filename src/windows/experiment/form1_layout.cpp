@@ -83,7 +83,6 @@ constexpr ControlSpec button(const char *name, const char *caption, int left, in
             .tabIndex = tab};
 }
 
-
 constexpr ControlSpec kForm1[] = {
     // top row
     button("Command4", "Exit", 0, 0, 855, 375, kNormal, 25),

@@ -73,8 +73,8 @@ Form4::Form4()
 
     QString text;
     for (std::string_view line : kHelpLines)
-        text += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())) +
-                QLatin1Char('\n');
+        text +=
+            QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())) + QLatin1Char('\n');
     m_surface->setAccessibleDescription(text.trimmed());
 
     auto *close = findChild<QPushButton *>(QStringLiteral("Command1"));
