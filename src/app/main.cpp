@@ -20,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quindle"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quindle"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quindle.Quindle"));
     quindle::installFontSubstitutions();
     quindle::installAccessibility();
 
