@@ -4,7 +4,7 @@
 #include "sound/mm_control.h"
 #include "sound/play_cue.h"
 
-#include <QApplication>
+#include "qt_benchmark_main.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,13 +33,4 @@ BENCHMARK(playCue)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUINDLE_QT_BENCHMARK_MAIN()

@@ -6,7 +6,7 @@
 #include "windows/graph/form2_layout.h"
 #include "windows/graph/plot.h"
 
-#include <QApplication>
+#include "qt_benchmark_main.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,13 +51,4 @@ BENCHMARK(fullPlot)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUINDLE_QT_BENCHMARK_MAIN()

@@ -8,7 +8,8 @@ namespace quindle {
 void showActive(QWidget *window)
 {
     window->show();
-    window->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) // it cannot raise
+        window->raise();
     window->activateWindow();
 }
 

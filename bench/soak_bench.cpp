@@ -1,0 +1,95 @@
+// A soak: full runs one after another in one process (each to the trial that lifts a count
+// past 1000), Init between them, the graph window opened and closed after each, the help
+// handover after every tenth. Prints resident memory after the first run and at the end
+// (target: the end within 1 MB of the first).
+//
+//   soak_bench [RUNS]          (default 100; about 4.5 s a run)
+
+#include "app/program.h"
+#include "windows/accessibility.h"
+#include "windows/layout.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+double residentMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+void spin(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QPushButton *button(QWidget *window, const char *name)
+{
+    return window->findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    quindle::installFontSubstitutions();
+    quindle::installAccessibility();
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 100;
+
+    quindle::Program program(3);
+    program.showForm1();
+    spin(200);
+    double afterFirst = 0;
+    long trials = 0;
+    for (int run = 1; run <= runs; ++run) {
+        QWidget *form = program.form1();
+        if (button(form, "Command5")->isEnabled())
+            button(form, "Command5")->click(); // Init
+        if (!button(form, "Command1")->isEnabled())
+            button(form, "Command6")->click(); // Graph display makes Start available again
+        button(form, "Command1")->click();
+        while (program.form1()->timer(quindle::Timer::Timer2)->isActive())
+            spin(50);
+        for (int n = 1; n <= 4; ++n)
+            trials += program.record().count(n);
+
+        button(program.form1(), "Command6")->click();
+        spin(50);
+        program.form2()->close();
+        spin(20);
+        if (run % 10 == 0) {
+            button(program.form1(), "Command7")->click();
+            spin(50);
+            button(program.form4(), "Command1")->click();
+            spin(50);
+        }
+        if (run == 1)
+            afterFirst = residentMb();
+        std::fprintf(stderr, "\rrun %d of %d", run, runs);
+    }
+    const double atEnd = residentMb();
+    std::fprintf(stderr, "\n");
+    std::printf("soak: %d full runs, %ld trials\n", runs, trials);
+    std::printf("resident memory after run 1   %6.2f MB\n", afterFirst);
+    std::printf("resident memory at the end    %6.2f MB   growth %+.2f MB (target within 1 MB)\n",
+                atEnd, atEnd - afterFirst);
+    return 0;
+}
