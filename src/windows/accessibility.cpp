@@ -60,6 +60,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new AccessibleCell(static_cast<CellLabel *>(object));
     if (className == QLatin1String("quindle::Picture"))
         return new AccessiblePicture(static_cast<Picture *>(object));
+    if (className == QLatin1String("quindle::Line")) // a rule, not content
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
     return nullptr;
 }
 

@@ -83,6 +83,7 @@ private slots:
         }
         QVERIFY(accessible(child(form1(), "Command1"))->state().focused);
         QVERIFY(accessible(child(form1(), "Command2"))->state().invisible);
+        QCOMPARE(accessible(child(form1(), "Line1"))->role(), QAccessible::Separator);
     }
 
     void cellsReadWhatTheyAreAndTheirValue()
