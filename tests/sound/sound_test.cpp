@@ -152,14 +152,14 @@ private slots:
     {
         PlayCue(*m_device, "nothing-here.wav");
         QVERIFY(!m_device->sound());
-        writeFile(QDir::current().filePath(QStringLiteral("pinpon.wav")),
+        // A name of its own: Qt keeps decoded sounds by address for a while.
+        writeFile(QDir::current().filePath(QStringLiteral("broken.wav")),
                   QByteArray("RIFF\x10\0\0\0WAVEjunkjunkjunk", 24));
-        PlayCue(*m_device, kPinponCue);
+        PlayCue(*m_device, "broken.wav");
         QVERIFY(m_device->sound());
         QTest::qWait(200);
         QVERIFY(m_device->sound()->status() != QSoundEffect::Ready); // never loads
         // The device stays usable: the next cue is opened as usual.
-        QFile::remove(QDir::current().filePath(QStringLiteral("pinpon.wav")));
         PlayCue(*m_device, kEndPinponCue);
         QVERIFY(m_device->sound());
         QTRY_COMPARE(m_device->sound()->status(), QSoundEffect::Ready);

@@ -46,6 +46,8 @@ const char *buttonName(Button button)
     return "";
 }
 
+constexpr qint64 kFrameMs = 16; // one frame of a 60 Hz screen
+
 constexpr const char *kCaptionNames[] = {"dosuu1", "dosuu2", "dosuu3", "dosuu4", "kaku1",
                                          "kaku2",  "kaku3",  "kaku4",  "Label17"};
 
@@ -94,6 +96,11 @@ Form1::Form1(Module1 &record, RandomSource &random, Clock &clock, Form1Host &hos
     connectClick("Command5", &ExperimentControl::command5Click);
     connectClick("Command6", &ExperimentControl::command6Click);
     connectClick("Command7", &ExperimentControl::command7Click);
+    m_nextFrame = new QTimer(this);
+    m_nextFrame->setSingleShot(true);
+    connect(m_nextFrame, &QTimer::timeout, this, [this] {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    });
     connect(m_timer1, &QTimer::timeout, this,
             [this] { guarded([this] { m_control.timer1Tick(); }); });
     connect(m_timer2, &QTimer::timeout, this,
@@ -119,6 +126,22 @@ template<class Handler> void Form1::connectClick(const char *button, Handler han
 QTimer *Form1::timer(Timer which) const
 {
     return which == Timer::Timer1 ? m_timer1 : m_timer2;
+}
+
+bool Form1::event(QEvent *event)
+{
+    // During a run every trial asks for a repaint, about a thousand a second; a screen shows
+    // sixty. Repaint at most once per frame and let the requests in between wait for it.
+    if (event->type() == QEvent::UpdateRequest && m_timer2->isActive()) {
+        const qint64 since = m_lastFrame.isValid() ? m_lastFrame.elapsed() : kFrameMs;
+        if (since < kFrameMs) {
+            if (!m_nextFrame->isActive())
+                m_nextFrame->start(static_cast<int>(kFrameMs - since));
+            return true;
+        }
+        m_lastFrame.restart();
+    }
+    return QWidget::event(event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -8,6 +8,7 @@
 #include "experiment/experiment_control.h"
 #include "experiment/form1_view.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -47,6 +48,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     // Form1View
@@ -71,6 +73,8 @@ private:
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
     Announcer *m_announcer = nullptr;
+    QTimer *m_nextFrame = nullptr;
+    QElapsedTimer m_lastFrame;
     ExperimentControl m_control;
 };
 
