@@ -34,7 +34,9 @@ Form1 *Program::showForm1()
 void Program::showGraphWindow()
 {
     // Modeless and without an owner: the experiment window stays usable beside it.
-    if (!m_form2)
+    // A closed window waits for deletion until control returns to the event loop; it does
+    // not count as open.
+    if (!m_form2 || m_form2->isHidden())
         m_form2 = new Form2(m_record);
     showActive(m_form2);
 }
@@ -45,7 +47,7 @@ void Program::handOverToHelp(Form1 *form)
     // not take that moment for its last window closing.
     const QEventLoopLocker keepRunning;
     form->close();
-    if (!m_form4) {
+    if (!m_form4 || m_form4->isHidden()) {
         m_form4 = new Form4;
         connect(m_form4, &Form4::closeClicked, this, &Program::closeHelp);
     }

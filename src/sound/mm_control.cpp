@@ -3,10 +3,17 @@
 #include "cue_files.h"
 #include "sound_warnings.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
+#include <QMediaDevices>
 #include <QSoundEffect>
+#include <QTimer>
 
 namespace quindle {
+
+namespace {
+constexpr int kLongestCueMs = 30'000;
+}
 
 MMControl::MMControl(QWidget *parent)
     : QWidget(parent)
@@ -18,13 +25,17 @@ MMControl::MMControl(QWidget *parent)
 MMControl::~MMControl()
 {
     // A cue outlives the window that started it (Help closes the experiment window right
-    // after its cue): hand a playing sound to the application until it ends.
-    if (m_sound && m_sound->isPlaying() && QCoreApplication::instance()) {
+    // after its cue): hand a playing sound to the application until it ends. Without any
+    // audio output a sound never ends (it reports playing for ever), so it goes with the
+    // window; and none is kept longer than any cue could last.
+    if (m_sound && m_sound->isPlaying() && QCoreApplication::instance() &&
+        !QMediaDevices::audioOutputs().isEmpty()) {
         m_sound->setParent(QCoreApplication::instance());
         connect(m_sound, &QSoundEffect::playingChanged, m_sound, [sound = m_sound] {
             if (!sound->isPlaying())
                 sound->deleteLater();
         });
+        QTimer::singleShot(kLongestCueMs, m_sound, &QObject::deleteLater);
     }
 }
 

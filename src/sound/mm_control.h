@@ -30,7 +30,6 @@ public:
     void setCommand(std::string_view command) override;
     void setFileName(std::string_view fileName) override;
 
-    [[nodiscard]] const QString &fileName() const { return m_fileName; }
     // The sound opened by the last "Open", or null when closed.
     [[nodiscard]] QSoundEffect *sound() const { return m_sound; }
 

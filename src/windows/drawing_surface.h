@@ -29,8 +29,6 @@ public:
     [[nodiscard]] QSize innerSize() const;
     // The drawing so far, at the device pixel ratio.
     [[nodiscard]] const QImage &image();
-    [[nodiscard]] float currentX() const { return m_currentX; }
-    [[nodiscard]] float currentY() const { return m_currentY; }
 
     // SurfaceOperations
     void line(float x1, float y1, float x2, float y2, Rgb color) override;

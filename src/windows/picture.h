@@ -20,8 +20,6 @@ public:
     // same picture made at four times the size (path with "@4x.png" for its extension).
     Picture(const QString &path, QWidget *parent);
 
-    [[nodiscard]] const QPixmap &pixmap() const { return m_pixmap; }
-
     void setShown(bool shown);
     [[nodiscard]] bool isShown() const { return m_shown; }
 

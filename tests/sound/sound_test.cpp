@@ -193,9 +193,11 @@ private slots:
         PlayCue(*m_device, kPinponCue);
         QPointer<QSoundEffect> sound = m_device->sound();
         QTRY_VERIFY(sound && sound->status() == QSoundEffect::Ready);
-        const bool playing = sound->isPlaying();
+        // Without any output a sound reports playing for ever: it goes with the window then.
+        const bool handedOn = sound->isPlaying() && !QMediaDevices::audioOutputs().isEmpty();
+        QCOMPARE(handedOn, expectAudio());
         m_window.reset();
-        QCOMPARE(!sound.isNull(), playing);
+        QCOMPARE(!sound.isNull(), handedOn);
     }
 };
 
