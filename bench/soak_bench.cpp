@@ -51,6 +51,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    quindle::keepLargeBlocksOutOfTheHeap(); // as main() does
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     quindle::installFontSubstitutions();

@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    quindle::keepLargeBlocksOutOfTheHeap();
     quindle::installSoundWarningFilter();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quindle"));

@@ -1,9 +1,16 @@
 #include "program.h"
 
 #include <QApplication>
+
 #include <QEventLoopLocker>
+#include <malloc.h>
 
 namespace quindle {
+
+void keepLargeBlocksOutOfTheHeap()
+{
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024); // the default, fixed instead of sliding
+}
 
 void showActive(QWidget *window)
 {

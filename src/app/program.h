@@ -47,6 +47,11 @@ private:
     void closeHelp();
 };
 
+// Large blocks (a window's drawing, a decoded cue) go straight back to the system when freed.
+// glibc otherwise raises its mmap threshold after the first such block is freed and serves the
+// next ones from the heap, which then grows with every graph window opened and closed.
+void keepLargeBlocksOutOfTheHeap();
+
 // Shows a top-level window and asks for the focus, so that it becomes the active window even
 // where no window manager activates new windows.
 void showActive(QWidget *window);
