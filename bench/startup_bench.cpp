@@ -38,7 +38,8 @@ long peakRssKb()
 // Child: show the window, then report and quit at once.
 int child(const QString &which)
 {
-    if (which == QLatin1String("quindle")) {
+    if (which == QLatin1String("quindle")) { // what main() does
+        quindle::keepLargeBlocksOutOfTheHeap();
         quindle::installFontSubstitutions();
         quindle::installAccessibility();
         auto *program = new quindle::Program(1);
