@@ -68,6 +68,9 @@ void placeControl(QWidget *widget, const ControlSpec &spec)
         return; // a line places itself around its two end points
     widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
                         pixels(spec.height));
+    // Fixed, as the layout is: a new text then asks no layout pass of its window (a label
+    // changes its text nine times in every trial).
+    widget->setFixedSize(widget->size());
     if (spec.kind == Kind::Hidden || !spec.visible) {
         widget->hide();
         widget->setFocusPolicy(Qt::NoFocus);
