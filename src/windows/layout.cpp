@@ -16,7 +16,7 @@ namespace quindle {
 
 namespace {
 
-const QString kDesignFace = QStringLiteral("ＭＳ Ｐゴシック");
+const QString kWindowFace = QStringLiteral("ＭＳ Ｐゴシック");
 
 QColor toColor(Rgb rgb)
 {
@@ -79,9 +79,9 @@ void placeControl(QWidget *widget, const ControlSpec &spec)
 
 } // namespace
 
-QFont designFont(const FontSpec &spec)
+QFont windowFont(const FontSpec &spec)
 {
-    QFont font(kDesignFace);
+    QFont font(kWindowFace);
     font.setPointSizeF(spec.points);
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
@@ -90,7 +90,7 @@ QFont designFont(const FontSpec &spec)
 
 void installFontSubstitutions()
 {
-    QFont::insertSubstitutions(kDesignFace,
+    QFont::insertSubstitutions(kWindowFace,
                                {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
 }
 
@@ -106,7 +106,7 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
             continue;
         placeControl(widget, spec);
         if (spec.font.points > 0)
-            widget->setFont(designFont(spec.font));
+            widget->setFont(windowFont(spec.font));
         if (*spec.accessibleName)
             widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
         // A named cell without a caption of its own shows a value: it reads name and value.

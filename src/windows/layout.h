@@ -1,7 +1,7 @@
 #pragma once
 
 // Windows as data. Each window's controls are one table of ControlSpec rows, with positions in
-// twips (15 to a pixel at 96 dpi) as the window was designed; buildControls() turns a table
+// twips (15 to a pixel at 96 dpi); buildControls() turns a table
 // into child widgets named after their rows, and nothing else moves or sizes a control.
 
 #include "rgb.h"
@@ -21,7 +21,7 @@ namespace quindle {
 // builder to place; Hidden ones are never shown and never focused.
 enum class Kind { Label, Button, Picture, Line, Surface, Hidden };
 
-// The design's Japanese face, or the toolkit's default font when points is 0.
+// The windows' Japanese face at a point size, or the toolkit's default font when points is 0.
 struct FontSpec
 {
     double points = 0;
@@ -61,10 +61,10 @@ inline constexpr int kTwipsPerPixel = 15;
 void buildControls(QWidget *form, std::span<const ControlSpec> table,
                    const QHash<QString, QWidget *> &own = {});
 
-// The design's fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal.
-[[nodiscard]] QFont designFont(const FontSpec &spec);
+// The windows' fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal.
+[[nodiscard]] QFont windowFont(const FontSpec &spec);
 
-// Makes the design's Japanese face resolve to the installed proportional Japanese face.
+// Makes "ＭＳ Ｐゴシック" resolve to the installed proportional Japanese face.
 // Call once before any window is built.
 void installFontSubstitutions();
 

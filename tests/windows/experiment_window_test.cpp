@@ -128,7 +128,7 @@ private slots:
         resetFailure();
     }
 
-    void windowHasItsDesignedPlaceSizeCaptionAndIcon()
+    void windowHasItsPlaceSizeCaptionAndIcon()
     {
         QCOMPARE(form()->geometry(), QRect(263, 177, 434, 374));
         QCOMPARE(form()->windowTitle(), QStringLiteral(" Quindle ") + makersNotice());
@@ -192,9 +192,10 @@ private slots:
         }
     }
 
-    void designFiguresSpotChecks()
+    void layoutFiguresSpotChecks()
     {
-        // A few figures read straight off the design, in pixels, to catch a slip in the table.
+        // A few figures written out in pixels rather than taken from the table, to catch a slip in
+        // it.
         QCOMPARE(label("Label15")->geometry(), QRect(120, 0, 193, 25));
         QCOMPARE(label("Label15")->palette().color(QPalette::Window), QColor(255, 192, 192));
         QCOMPARE(label("kaku4")->geometry(), QRect(336, 232, 81, 25));

@@ -187,7 +187,7 @@ private slots:
         QVERIFY(surface.matching(QStringLiteral("lineTo")).isEmpty());
     }
 
-    void windowHasItsDesignedLayout()
+    void windowHasItsLayout()
     {
         openGraph();
         QCOMPARE(form2()->geometry(), QRect(211, 113, 674, 415));

@@ -37,8 +37,8 @@ constexpr ControlSpec kForm4[] = {
 
 constexpr WindowSpec kForm4Window{232, 149, 619, 418};
 
-// The help text in the design's face and size, narrowed just enough for its widest line to fit
-// the surface: the Latin letters of the substitute face run wider than the design's face did,
+// The help text in the windows' Japanese face and size, narrowed just enough for its widest line
+// to fit the surface: the Latin letters of the substitute face run wider than the original did,
 // and a line that does not fit would lose its end.
 QFont helpFont(QFont font, int width)
 {
