@@ -1,8 +1,8 @@
 #pragma once
 
 // Windows as data. Each window's controls are one table of ControlSpec rows, with positions in
-// twips (15 to a pixel at 96 dpi); buildControls() turns a table
-// into child widgets named after their rows, and nothing else moves or sizes a control.
+// twips (15 to a pixel at 96 dpi); buildControls() turns a table into child widgets named after
+// their rows, and nothing else moves or sizes a control.
 
 #include "rgb.h"
 
