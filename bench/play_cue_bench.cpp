@@ -1,8 +1,8 @@
-// Time from calling PlayCue to its return, on the real sound device (target: median under
+// Time from calling playCue to its return, on the real sound device (target: median under
 // 1 ms, so Init and Help stay instant). Run it with or without an audio server.
 
-#include "sound/mm_control.h"
-#include "sound/play_cue.h"
+#include "experiment/cue.h"
+#include "sound/cue_player.h"
 
 #include "qt_benchmark_main.h"
 
@@ -15,10 +15,10 @@ using namespace quindle;
 void playCue(benchmark::State &state)
 {
     QWidget window;
-    auto *device = new MMControl(&window);
+    auto *device = new CuePlayer(&window);
     bool second = false;
     for (auto _ : state) {
-        PlayCue(*device, second ? kEndPinponCue : kPinponCue);
+        playCue(*device, second ? kExitCue : kChimeCue);
         second = !second;
         state.PauseTiming();
         QCoreApplication::processEvents(); // let the sound load and start, as the program would

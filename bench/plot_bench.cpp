@@ -1,9 +1,9 @@
 // Time to draw the whole graph with four 1000-point curves onto the graph window's surface,
 // and that time as a fraction of one 60 Hz frame (target: at most 0.10).
 
-#include "experiment/record.h"
+#include "experiment/experiment_record.h"
 #include "windows/drawing_surface.h"
-#include "windows/graph/form2_layout.h"
+#include "windows/graph/graph_window_layout.h"
 #include "windows/graph/plot.h"
 
 #include "qt_benchmark_main.h"
@@ -16,9 +16,9 @@ namespace {
 
 using namespace quindle;
 
-Module1 fullRecord()
+ExperimentRecord fullRecord()
 {
-    Module1 record;
+    ExperimentRecord record;
     for (int n = 1; n <= kOutcomes; ++n) {
         for (int i = 0; i <= 1000; ++i)
             record.recordHistory(n, i, static_cast<Int16>(20 + (i * 7 + n * 13) % 11));
@@ -29,7 +29,7 @@ Module1 fullRecord()
 
 void fullPlot(benchmark::State &state)
 {
-    const Module1 record = fullRecord();
+    const ExperimentRecord record = fullRecord();
     DrawingSurface surface(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);

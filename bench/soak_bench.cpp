@@ -7,6 +7,8 @@
 
 #include "app/program.h"
 #include "windows/accessibility.h"
+#include "windows/experiment/experiment_window_layout.h"
+#include "windows/help/help_window_layout.h"
 #include "windows/layout.h"
 
 #include <QApplication>
@@ -40,9 +42,11 @@ void spin(int milliseconds)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QPushButton *button(QWidget *window, const char *name)
+using quindle::Button;
+
+QPushButton *button(QWidget *window, Button which)
 {
-    return window->findChild<QPushButton *>(QString::fromLatin1(name));
+    return quindle::findButton(window, which);
 }
 
 } // namespace
@@ -59,30 +63,32 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::atoi(argv[1]) : 100;
 
     quindle::Program program(3);
-    program.showForm1();
+    program.showExperimentWindow();
     spin(200);
     double afterFirst = 0;
     long trials = 0;
     for (int run = 1; run <= runs; ++run) {
-        QWidget *form = program.form1();
-        if (button(form, "Command5")->isEnabled())
-            button(form, "Command5")->click(); // Init
-        if (!button(form, "Command1")->isEnabled())
-            button(form, "Command6")->click(); // Graph display makes Start available again
-        button(form, "Command1")->click();
-        while (program.form1()->timer(quindle::Timer::Timer2)->isActive())
+        QWidget *form = program.experimentWindow();
+        if (button(form, Button::Init)->isEnabled())
+            button(form, Button::Init)->click();
+        if (!button(form, Button::Start)->isEnabled())
+            button(form, Button::GraphDisplay)->click(); // makes Start available again
+        button(form, Button::Start)->click();
+        while (program.experimentWindow()->timer(quindle::Timer::Trial)->isActive())
             spin(50);
         for (int n = 1; n <= 4; ++n)
             trials += program.record().count(n);
 
-        button(program.form1(), "Command6")->click();
+        button(program.experimentWindow(), Button::GraphDisplay)->click();
         spin(50);
-        program.form2()->close();
+        program.graphWindow()->close();
         spin(20);
         if (run % 10 == 1) { // runs 1, 11, 21, ...: the first run meets every window once
-            button(program.form1(), "Command7")->click();
+            button(program.experimentWindow(), Button::Help)->click();
             spin(50);
-            button(program.form4(), "Command1")->click();
+            quindle::findControl<QPushButton>(program.helpWindow(), quindle::helpWindowLayout(),
+                                              quindle::help_roles::closeButton)
+                ->click();
             spin(50);
         }
         if (run == 1)

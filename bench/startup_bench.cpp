@@ -9,7 +9,7 @@
 
 #include "app/program.h"
 #include "windows/accessibility.h"
-#include "windows/experiment/form1_layout.h"
+#include "windows/experiment/experiment_window_layout.h"
 #include "windows/layout.h"
 
 #include <QAbstractEventDispatcher>
@@ -43,13 +43,13 @@ int child(const QString &which)
         quindle::installFontSubstitutions();
         quindle::installAccessibility();
         auto *program = new quindle::Program(1);
-        QWidget *form = program->showForm1();
+        QWidget *form = program->showExperimentWindow();
         if (!QTest::qWaitForWindowExposed(form))
             return 1;
     } else if (which == QLatin1String("bare")) {
         auto *window = new QWidget;
         window->setGeometry(263, 177, 434, 374);
-        const auto rows = static_cast<int>(quindle::form1Layout().size());
+        const auto rows = static_cast<int>(quindle::experimentWindowLayout().size());
         for (int i = 0; i < rows; ++i) {
             auto *label = new QLabel(QStringLiteral("Label %1").arg(i), window);
             label->setGeometry((i % 5) * 80, (i / 5) * 25, 80, 25);
@@ -60,7 +60,7 @@ int child(const QString &which)
     } else { // idle: the program after start-up, doing nothing
         quindle::installFontSubstitutions();
         auto *program = new quindle::Program(1);
-        QWidget *form = program->showForm1();
+        QWidget *form = program->showExperimentWindow();
         if (!QTest::qWaitForWindowExposed(form))
             return 1;
         QTest::qWait(500);

@@ -4,6 +4,7 @@
 //   trial_rate_bench [SECONDS]      (default 3; offscreen unless QT_QPA_PLATFORM or DISPLAY says)
 
 #include "app/program.h"
+#include "windows/experiment/experiment_window_layout.h"
 #include "windows/layout.h"
 
 #include <QApplication>
@@ -63,13 +64,11 @@ Rate bareTimer(int milliseconds)
 Rate experimentWindow(int milliseconds)
 {
     quindle::Program program(1);
-    quindle::Form1 *form = program.showForm1();
+    quindle::ExperimentWindow *form = program.showExperimentWindow();
     if (!QTest::qWaitForWindowExposed(form))
         std::fputs("trial_rate_bench: the window was never exposed\n", stderr);
     spin(100);
-    auto button = [form](const char *name) {
-        return form->findChild<QPushButton *>(QString::fromLatin1(name));
-    };
+    auto button = [form](quindle::Button which) { return quindle::findButton(form, which); };
     constexpr int kChunkMs = 2000;
     double seconds = 0, cpu = 0;
     long trials = 0;
@@ -77,14 +76,14 @@ Rate experimentWindow(int milliseconds)
         const double cpuBefore = cpuSeconds();
         QElapsedTimer clock;
         clock.start();
-        button("Command1")->click();
+        button(quindle::Button::Start)->click();
         spin(std::min(left, kChunkMs));
-        button("Command3")->click();
+        button(quindle::Button::Stop)->click();
         seconds += static_cast<double>(clock.nsecsElapsed()) * 1e-9;
         cpu += cpuSeconds() - cpuBefore;
         for (int n = 1; n <= 4; ++n)
             trials += program.record().count(n);
-        button("Command5")->click(); // Init
+        button(quindle::Button::Init)->click();
     }
     const auto n = static_cast<double>(trials);
     return {n / seconds, cpu / n};

@@ -1,9 +1,9 @@
 // The cost of one trial step in the experiment core, without any window.
 
 #include "experiment/clock.h"
+#include "experiment/cue.h"
 #include "experiment/experiment_control.h"
 #include "experiment/random_source.h"
-#include "sound/play_cue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,15 +11,19 @@ namespace {
 
 using namespace quindle;
 
-class NullView final : public Form1View
+class NullView final : public ExperimentView
 {
 public:
-    void setCaption(Caption, std::string_view text) override { benchmark::DoNotOptimize(text); }
-    void setPictureVisible(int, Face, bool) override {}
+    void setCellText(CellKind, int, std::string_view text) override
+    {
+        benchmark::DoNotOptimize(text);
+    }
+    void setTrialTotalText(std::string_view text) override { benchmark::DoNotOptimize(text); }
+    void setFaceVisible(int, Face, bool) override {}
     void setButtonEnabled(Button, bool) override {}
     void setTimerEnabled(Timer timer, bool enabled) override
     {
-        if (timer == Timer::Timer2)
+        if (timer == Timer::Trial)
             m_running = enabled;
     }
     [[nodiscard]] bool isTimerEnabled(Timer) const override { return m_running; }
@@ -33,7 +37,7 @@ private:
     bool m_running = false;
 };
 
-class NullDevice final : public MciDevice
+class NullDevice final : public CueDevice
 {
 public:
     void setCommand(std::string_view) override {}
@@ -42,19 +46,19 @@ public:
 
 void trialStep(benchmark::State &state)
 {
-    Module1 record;
+    ExperimentRecord record;
     NullView view;
     Pcg32Source random;
     SystemClock clock;
     NullDevice device;
     ExperimentControl control(record, view, random, clock, device);
-    control.command1Click();
+    control.start();
     for (auto _ : state) {
-        control.command2Click();
-        if (!view.isTimerEnabled(Timer::Timer2)) {
-            control.command5Click();
-            control.command6Click();
-            control.command1Click();
+        control.runTrial();
+        if (!view.isTimerEnabled(Timer::Trial)) { // the run ended: clear and go on
+            control.clearCounts();
+            control.showGraph();
+            control.start();
         }
     }
 }

@@ -4,6 +4,7 @@
 //   screenshots OUTPUT_DIR          (run it under Xvfb, or offscreen)
 
 #include "app/program.h"
+#include "windows/experiment/experiment_window_layout.h"
 #include "windows/layout.h"
 
 #include <QApplication>
@@ -45,27 +46,28 @@ int main(int argc, char *argv[])
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     quindle::Program program(2026);
-    quindle::Form1 *form1 = program.showForm1();
+    using quindle::Button;
+    quindle::ExperimentWindow *experiment = program.showExperimentWindow();
+    auto button = [experiment](Button which) { return quindle::findButton(experiment, which); };
     spin(300);
-    auto *start = form1->findChild<QPushButton *>(QStringLiteral("Command1"));
-    start->click();
+    button(Button::Start)->click();
     spin(1500);
-    form1->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    button(Button::Stop)->click();
     spin(200);
-    bool ok = save(form1, dir, "experiment-window.png");
+    bool ok = save(experiment, dir, "experiment-window.png");
 
     // A full run, to the trial that lifts one outcome past 1000, then the graph.
-    start->click();
-    while (form1->findChild<QPushButton *>(QStringLiteral("Command3"))->isEnabled())
+    button(Button::Start)->click();
+    while (button(Button::Stop)->isEnabled())
         spin(100);
-    form1->findChild<QPushButton *>(QStringLiteral("Command6"))->click();
+    button(Button::GraphDisplay)->click();
     spin(500);
-    ok = program.form2() && save(program.form2(), dir, "graph-window.png") && ok;
+    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window.png") && ok;
 
-    program.form2()->close();
+    program.graphWindow()->close();
     spin(200);
-    form1->findChild<QPushButton *>(QStringLiteral("Command7"))->click();
+    button(Button::Help)->click();
     spin(500);
-    ok = program.form4() && save(program.form4(), dir, "help-window.png") && ok;
+    ok = program.helpWindow() && save(program.helpWindow(), dir, "help-window.png") && ok;
     return ok ? 0 : 1;
 }

@@ -28,6 +28,6 @@ int main(int argc, char *argv[])
     std::random_device entropy;
     const std::uint64_t state = (std::uint64_t{entropy()} << 32U) | entropy();
     quindle::Program program(state);
-    program.showForm1();
+    program.showExperimentWindow();
     return QApplication::exec();
 }

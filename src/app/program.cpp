@@ -1,8 +1,8 @@
 #include "program.h"
 
 #include <QApplication>
-
 #include <QEventLoopLocker>
+
 #include <malloc.h>
 
 namespace quindle {
@@ -26,16 +26,19 @@ Program::Program(std::uint64_t randomState)
 
 Program::~Program()
 {
-    delete m_form1;
-    delete m_form2;
-    delete m_form4;
+    delete m_experiment;
+    delete m_graph;
+    delete m_help;
 }
 
-Form1 *Program::showForm1()
+ExperimentWindow *Program::showExperimentWindow()
 {
-    m_form1 = new Form1(m_record, m_random, m_clock, *this);
-    showActive(m_form1);
-    return m_form1;
+    m_experiment = new ExperimentWindow(m_record, m_random, m_clock);
+    connect(m_experiment, &ExperimentWindow::graphRequested, this, &Program::showGraphWindow);
+    connect(m_experiment, &ExperimentWindow::helpRequested, this, &Program::handOverToHelp);
+    connect(m_experiment, &ExperimentWindow::exitRequested, this, &Program::exitProgram);
+    showActive(m_experiment);
+    return m_experiment;
 }
 
 void Program::showGraphWindow()
@@ -43,32 +46,32 @@ void Program::showGraphWindow()
     // Modeless and without an owner: the experiment window stays usable beside it.
     // A closed window waits for deletion until control returns to the event loop; it does
     // not count as open.
-    if (!m_form2 || m_form2->isHidden())
-        m_form2 = new Form2(m_record);
-    showActive(m_form2);
+    if (!m_graph || m_graph->isHidden())
+        m_graph = new GraphWindow(m_record);
+    showActive(m_graph);
 }
 
-void Program::handOverToHelp(Form1 *form)
+void Program::handOverToHelp()
 {
     // The experiment window closes a moment before the help window opens: the program must
     // not take that moment for its last window closing.
     const QEventLoopLocker keepRunning;
-    form->close();
-    if (!m_form4 || m_form4->isHidden()) {
-        m_form4 = new Form4;
-        connect(m_form4, &Form4::closeClicked, this, &Program::closeHelp);
+    m_experiment->close();
+    if (!m_help || m_help->isHidden()) {
+        m_help = new HelpWindow;
+        connect(m_help, &HelpWindow::closeClicked, this, &Program::closeHelp);
     }
-    showActive(m_form4);
+    showActive(m_help);
 }
 
 void Program::closeHelp()
 {
     const QEventLoopLocker keepRunning;
-    m_form4->close();
-    showForm1();
+    m_help->close();
+    showExperimentWindow();
 }
 
-void Program::endProgram()
+void Program::exitProgram()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();

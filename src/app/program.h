@@ -5,18 +5,18 @@
 // the program ends on Exit, or when its last window closes.
 
 #include "experiment/clock.h"
+#include "experiment/experiment_record.h"
 #include "experiment/random_source.h"
-#include "experiment/record.h"
-#include "windows/experiment/form1.h"
-#include "windows/graph/form2.h"
-#include "windows/help/form4.h"
+#include "windows/experiment/experiment_window.h"
+#include "windows/graph/graph_window.h"
+#include "windows/help/help_window.h"
 
 #include <QObject>
 #include <QPointer>
 
 namespace quindle {
 
-class Program final : public QObject, public Form1Host
+class Program final : public QObject
 {
     Q_OBJECT
 public:
@@ -24,27 +24,25 @@ public:
     ~Program() override;
 
     // Creates the experiment window in its state at creation, shows it and gives it the focus.
-    Form1 *showForm1();
+    ExperimentWindow *showExperimentWindow();
 
-    [[nodiscard]] Module1 &record() { return m_record; }
-    [[nodiscard]] Form1 *form1() const { return m_form1; }
-    [[nodiscard]] Form2 *form2() const { return m_form2; }
-    [[nodiscard]] Form4 *form4() const { return m_form4; }
-
-    // Form1Host
-    void showGraphWindow() override;
-    void handOverToHelp(Form1 *form) override;
-    void endProgram() override;
+    [[nodiscard]] ExperimentRecord &record() { return m_record; }
+    [[nodiscard]] ExperimentWindow *experimentWindow() const { return m_experiment; }
+    [[nodiscard]] GraphWindow *graphWindow() const { return m_graph; }
+    [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
 
 private:
-    Module1 m_record;
+    void showGraphWindow();
+    void handOverToHelp();
+    void closeHelp();
+    void exitProgram();
+
+    ExperimentRecord m_record;
     Pcg32Source m_random;
     SystemClock m_clock;
-    QPointer<Form1> m_form1;
-    QPointer<Form2> m_form2;
-    QPointer<Form4> m_form4;
-
-    void closeHelp();
+    QPointer<ExperimentWindow> m_experiment;
+    QPointer<GraphWindow> m_graph;
+    QPointer<HelpWindow> m_help;
 };
 
 // Large blocks (a window's drawing, a decoded cue) go straight back to the system when freed.

@@ -1,18 +1,24 @@
 #include "experiment_control.h"
 
 #include "clock.h"
+#include "cue.h"
 #include "random_source.h"
-#include "sound/play_cue.h"
 
 #include <charconv>
-#include <cmath>
 
 namespace quindle {
 
 namespace {
-constexpr float kFaceThreshold = 0.5F;
+constexpr float kFaceThreshold = 0.5F; // a draw below it is Head
 constexpr double kPercentScale = 100.0;
 } // namespace
+
+int outcomeOf(Face coin1, Face coin2)
+{
+    if (coin1 == Face::Head)
+        return coin2 == Face::Head ? 1 : 2;
+    return coin2 == Face::Head ? 3 : 4;
+}
 
 std::string decimalText(Int16 value)
 {
@@ -21,6 +27,7 @@ std::string decimalText(Int16 value)
 
 std::string ratioText(double ratio)
 {
+    // to_chars knows no locale: the point is always a point.
     char buffer[32];
     const auto result =
         std::to_chars(std::begin(buffer), std::end(buffer), ratio, std::chars_format::fixed, 3);
@@ -33,13 +40,13 @@ Int16 percentage(Int16 count, Int16 total)
     return roundToInt16(quotient * kPercentScale);
 }
 
-ExperimentControl::ExperimentControl(Module1 &record, Form1View &view, RandomSource &random,
-                                     Clock &clock, MciDevice &sound)
+ExperimentControl::ExperimentControl(ExperimentRecord &record, ExperimentView &view,
+                                     RandomSource &random, Clock &clock, CueDevice &cues)
     : m_record(record)
     , m_view(view)
     , m_random(random)
     , m_clock(clock)
-    , m_sound(sound)
+    , m_cues(cues)
 {}
 
 void ExperimentControl::load()
@@ -51,172 +58,176 @@ void ExperimentControl::activate()
 {
     // While a run is in progress the buttons stay as Start set them, so the run can still be
     // stopped after the pupil has looked at another window of the program.
-    if (m_view.isTimerEnabled(Timer::Timer2))
+    if (m_view.isTimerEnabled(Timer::Trial))
         return;
     showRestPose();
-    m_view.setButtonEnabled(Button::Command3, false);
-    m_view.setButtonEnabled(Button::Command5, true);
+    m_view.setButtonEnabled(Button::Stop, false);
+    m_view.setButtonEnabled(Button::Init, true);
 }
 
-void ExperimentControl::timer1Tick()
+void ExperimentControl::flipTick()
 {
     if (m_phase == 0) {
         showRestPose();
         m_phase = 1;
     } else {
-        m_view.setPictureVisible(1, Face::Tail, true);
-        m_view.setPictureVisible(1, Face::Head, false);
-        m_view.setPictureVisible(2, Face::Tail, false);
-        m_view.setPictureVisible(2, Face::Head, true);
+        m_view.setFaceVisible(1, Face::Tail, true);
+        m_view.setFaceVisible(1, Face::Head, false);
+        m_view.setFaceVisible(2, Face::Tail, false);
+        m_view.setFaceVisible(2, Face::Head, true);
         m_phase = 0;
     }
 }
 
-void ExperimentControl::timer2Tick()
+void ExperimentControl::trialTick()
 {
-    command2Click();
+    runTrial();
 }
 
-void ExperimentControl::command1Click()
+void ExperimentControl::start()
 {
     setButtons(false, true, false, false, false, false);
-    m_view.setTimerEnabled(Timer::Timer1, true);
-    m_view.setTimerEnabled(Timer::Timer2, true);
+    m_view.setTimerEnabled(Timer::Flip, true);
+    m_view.setTimerEnabled(Timer::Trial, true);
 }
 
-void ExperimentControl::command2Click()
+void ExperimentControl::runTrial()
 {
-    toss(1, m_rnd1, m_head1, m_tail1);
-    toss(2, m_rnd2, m_head2, m_tail2);
-
-    if (m_head1 == 1 && m_head2 == 1)
-        m_record.addToCount(1);
-    else if (m_head1 == 1 && m_tail2 == 1)
-        m_record.addToCount(2);
-    else if (m_tail1 == 1 && m_head2 == 1)
-        m_record.addToCount(3);
-    else if (m_tail1 == 1 && m_tail2 == 1)
-        m_record.addToCount(4);
-
-    for (int n = 1; n <= kOutcomes; ++n) {
-        if (m_record.count(n) > kRunLimit) {
-            // The run ends here: labels, total and history stay as the previous trial left
-            // them, and no events are processed.
-            command3Click();
-            m_view.setButtonEnabled(Button::Command1, false);
-            clearFaceFlags();
-            return;
-        }
+    const Face face1 = toss(1, m_draw1);
+    const Face face2 = toss(2, m_draw2);
+    m_record.addToCount(outcomeOf(face1, face2));
+    if (anyCountPastLimit()) {
+        endRun();
+        return;
     }
-
-    clearFaceFlags();
-    for (int n = 1; n <= kOutcomes; ++n)
-        m_view.setCaption(dosuu(n), decimalText(m_record.count(n)));
-
-    m_total =
-        checkedAdd(checkedAdd(checkedAdd(m_record.count(2), m_record.count(1)), m_record.count(3)),
-                   m_record.count(4));
-    m_view.setCaption(Caption::Label17, decimalText(m_total));
-
-    for (int n = 1; n <= kOutcomes; ++n) {
-        const double ratio = static_cast<double>(m_record.count(n)) / static_cast<double>(m_total);
-        m_view.setCaption(kaku(n), ratioText(ratio));
-    }
-
-    for (int n = 1; n <= kOutcomes; ++n) {
-        const Int16 index = m_record.count(n);
-        History::checkIndex(index);
-        m_record.recordHistory(n, index, percentage(index, m_total));
-    }
-
+    showCountsAndTotal();
+    showRatios();
+    recordHistory();
+    // Last of all: a nested tick, a flip or a Stop that runs in here finds the trial complete.
     m_view.processPendingEvents();
 }
 
-void ExperimentControl::command3Click()
+bool ExperimentControl::anyCountPastLimit() const
 {
-    m_view.setTimerEnabled(Timer::Timer1, false);
-    m_view.setTimerEnabled(Timer::Timer2, false);
+    for (int n = 1; n <= kOutcomes; ++n) {
+        if (m_record.count(n) > kRunLimit)
+            return true;
+    }
+    return false;
+}
+
+void ExperimentControl::endRun()
+{
+    // The cells, the total and the history stay as the previous trial left them, and no
+    // events are processed; the final trial's faces stay on show.
+    stop();
+    m_view.setButtonEnabled(Button::Start, false);
+}
+
+void ExperimentControl::showCountsAndTotal()
+{
+    for (int n = 1; n <= kOutcomes; ++n)
+        m_view.setCellText(CellKind::Count, n, decimalText(m_record.count(n)));
+    // Summed in this order, each step overflow-checked: with counts out of range the error
+    // is raised by the same partial sum on every machine.
+    m_total =
+        checkedAdd(checkedAdd(checkedAdd(m_record.count(2), m_record.count(1)), m_record.count(3)),
+                   m_record.count(4));
+    m_view.setTrialTotalText(decimalText(m_total));
+}
+
+void ExperimentControl::showRatios()
+{
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const double ratio = static_cast<double>(m_record.count(n)) / static_cast<double>(m_total);
+        m_view.setCellText(CellKind::Ratio, n, ratioText(ratio));
+    }
+}
+
+void ExperimentControl::recordHistory()
+{
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const Int16 index = m_record.count(n);
+        // Checked before the percentage is worked out, so a count outside the history's
+        // bounds raises a subscript error with nothing of this outcome written.
+        History::checkIndex(index);
+        m_record.recordHistory(n, index, percentage(index, m_total));
+    }
+}
+
+void ExperimentControl::stop()
+{
+    m_view.setTimerEnabled(Timer::Flip, false);
+    m_view.setTimerEnabled(Timer::Trial, false);
     setButtons(true, false, true, true, true, true);
 }
 
-void ExperimentControl::command4Click()
+void ExperimentControl::exitProgram()
 {
-    PlayCue(m_sound, kEndPinponCue);
+    playCue(m_cues, kExitCue);
     m_view.showMessage("This software will exit.", "Quindle");
     m_view.endProgram();
 }
 
-void ExperimentControl::command5Click()
+void ExperimentControl::clearCounts()
 {
-    PlayCue(m_sound, kPinponCue);
+    playCue(m_cues, kChimeCue);
     m_phase = 0;
     for (int n = 1; n <= kOutcomes; ++n)
         m_record.clearCount(n);
     showRestPose();
-    m_view.setButtonEnabled(Button::Command3, false);
-    m_view.setButtonEnabled(Button::Command5, false);
-    for (int n = 1; n <= kOutcomes; ++n)
-        m_view.setCaption(dosuu(n), "");
-    for (int n = 1; n <= kOutcomes; ++n)
-        m_view.setCaption(kaku(n), "");
+    m_view.setButtonEnabled(Button::Stop, false);
+    m_view.setButtonEnabled(Button::Init, false);
+    for (CellKind kind : {CellKind::Count, CellKind::Ratio}) {
+        for (int n = 1; n <= kOutcomes; ++n)
+            m_view.setCellText(kind, n, "");
+    }
 }
 
-void ExperimentControl::command6Click()
+void ExperimentControl::showGraph()
 {
     m_view.showGraphWindow();
-    m_view.setButtonEnabled(Button::Command1, true);
+    m_view.setButtonEnabled(Button::Start, true);
 }
 
-void ExperimentControl::command7Click()
+void ExperimentControl::showHelp()
 {
-    PlayCue(m_sound, kPinponCue);
+    playCue(m_cues, kChimeCue);
     m_view.handOverToHelp();
 }
 
-void ExperimentControl::toss(int coin, float &rnd, Int16 &head, Int16 &tail)
+Face ExperimentControl::toss(int coin, float &draw)
 {
     m_random.reseed(m_clock.secondsSinceMidnight());
-    rnd = m_random.next();
-    if (rnd < kFaceThreshold) {
-        showFace(coin, Face::Head);
-        head = 1;
-    } else {
-        showFace(coin, Face::Tail);
-        tail = 1;
-    }
+    draw = m_random.next();
+    const Face face = draw < kFaceThreshold ? Face::Head : Face::Tail;
+    showFace(coin, face);
+    return face;
 }
 
 void ExperimentControl::showFace(int coin, Face face)
 {
-    m_view.setPictureVisible(coin, face, true);
-    m_view.setPictureVisible(coin, face == Face::Head ? Face::Tail : Face::Head, false);
+    m_view.setFaceVisible(coin, face, true);
+    m_view.setFaceVisible(coin, face == Face::Head ? Face::Tail : Face::Head, false);
 }
 
 void ExperimentControl::showRestPose()
 {
-    m_view.setPictureVisible(1, Face::Head, true);
-    m_view.setPictureVisible(1, Face::Tail, false);
-    m_view.setPictureVisible(2, Face::Head, false);
-    m_view.setPictureVisible(2, Face::Tail, true);
-}
-
-void ExperimentControl::clearFaceFlags()
-{
-    m_head1 = 0;
-    m_tail1 = 0;
-    m_head2 = 0;
-    m_tail2 = 0;
+    m_view.setFaceVisible(1, Face::Head, true);
+    m_view.setFaceVisible(1, Face::Tail, false);
+    m_view.setFaceVisible(2, Face::Head, false);
+    m_view.setFaceVisible(2, Face::Tail, true);
 }
 
 void ExperimentControl::setButtons(bool start, bool stop, bool exit, bool init, bool graph,
                                    bool help)
 {
-    m_view.setButtonEnabled(Button::Command1, start);
-    m_view.setButtonEnabled(Button::Command3, stop);
-    m_view.setButtonEnabled(Button::Command4, exit);
-    m_view.setButtonEnabled(Button::Command5, init);
-    m_view.setButtonEnabled(Button::Command6, graph);
-    m_view.setButtonEnabled(Button::Command7, help);
+    m_view.setButtonEnabled(Button::Start, start);
+    m_view.setButtonEnabled(Button::Stop, stop);
+    m_view.setButtonEnabled(Button::Exit, exit);
+    m_view.setButtonEnabled(Button::Init, init);
+    m_view.setButtonEnabled(Button::GraphDisplay, graph);
+    m_view.setButtonEnabled(Button::Help, help);
 }
 
 } // namespace quindle

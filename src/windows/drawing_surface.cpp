@@ -110,7 +110,7 @@ void DrawingSurface::lineTo(float x2, float y2, Rgb color)
     line(m_currentX, m_currentY, x2, y2, color);
 }
 
-void DrawingSurface::pset(float x, float y, Rgb color)
+void DrawingSurface::point(float x, float y, Rgb color)
 {
     const QPoint at = toPixel(x, y);
     painter().fillRect(QRect(at, QSize(1, 1)), toColor(color));
@@ -134,7 +134,7 @@ void DrawingSurface::print(std::string_view text)
     m_currentY += static_cast<float>(metrics.height() / m_pixelsPerUnitY);
 }
 
-void DrawingSurface::cls()
+void DrawingSurface::clear()
 {
     finishDrawing();
     canvas().fill(Qt::white);

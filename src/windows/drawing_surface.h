@@ -33,11 +33,11 @@ public:
     // SurfaceOperations
     void line(float x1, float y1, float x2, float y2, Rgb color) override;
     void lineTo(float x2, float y2, Rgb color) override;
-    void pset(float x, float y, Rgb color) override;
+    void point(float x, float y, Rgb color) override;
     void setCurrentX(float x) override { m_currentX = x; }
     void setCurrentY(float y) override { m_currentY = y; }
     void print(std::string_view text) override;
-    void cls() override;
+    void clear() override;
 
     // The pixel of the inner area that a user point falls on.
     [[nodiscard]] QPoint toPixel(float x, float y) const;

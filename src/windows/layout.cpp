@@ -95,13 +95,15 @@ void installFontSubstitutions()
 }
 
 void buildControls(QWidget *form, std::span<const ControlSpec> table,
-                   const QHash<QString, QWidget *> &own)
+                   std::initializer_list<std::pair<Role, QWidget *>> own)
 {
     std::vector<std::pair<int, QWidget *>> focusable;
     for (const ControlSpec &spec : table) {
         QWidget *widget = createControl(form, spec);
-        if (!widget)
-            widget = own.value(QString::fromLatin1(spec.name));
+        for (const auto &[role, made] : own) {
+            if (!widget && role == spec.role)
+                widget = made;
+        }
         if (!widget)
             continue;
         placeControl(widget, spec);
@@ -123,6 +125,19 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+}
+
+QWidget *findControl(const QWidget *window, std::span<const ControlSpec> table, Role role)
+{
+    for (const ControlSpec &spec : table) {
+        if (spec.role != role)
+            continue;
+        for (QWidget *widget : window->findChildren<QWidget *>(QString::fromLatin1(spec.name))) {
+            if (spec.index < 0 || widget->property("index").toInt() == spec.index)
+                return widget;
+        }
+    }
+    return nullptr;
 }
 
 void placeWindow(QWidget *window, const WindowSpec &spec)

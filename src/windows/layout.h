@@ -3,16 +3,21 @@
 // Windows as data. Each window's controls are one table of ControlSpec rows, with positions in
 // twips (15 to a pixel at 96 dpi); buildControls() turns a table into child widgets named after
 // their rows, and nothing else moves or sizes a control.
+//
+// A row's object name is the name tests, accessibility tools and style sheets know the control
+// by. Code that drives a control asks for it by its role instead (findControl), so the pairing
+// of roles and names is written once, in the table.
 
 #include "rgb.h"
 
 #include <QFont>
-#include <QHash>
 #include <QString>
+#include <QWidget>
 
+#include <initializer_list>
 #include <span>
+#include <utility>
 
-class QWidget;
 
 namespace quindle {
 
@@ -28,8 +33,18 @@ struct FontSpec
     bool bold = false;
 };
 
+// What a control is to the code that drives it. Each window numbers its own kinds of role;
+// index tells apart the controls of one kind (an outcome, a button, a coin's face).
+struct Role
+{
+    int kind = 0; // 0: a control no code needs to find
+    int index = 0;
+    constexpr bool operator==(const Role &) const = default;
+};
+
 struct ControlSpec
 {
+    Role role{};
     const char *name = "";
     Kind kind = Kind::Label;
     const char *caption = ""; // UTF-8; for a picture, its resource path
@@ -57,9 +72,18 @@ inline constexpr int kTwipsPerPixel = 15;
 }
 
 // Creates the table's controls as children of form, in table order, places the widgets the form
-// made itself (own, by row name) and sets the tab order of the focusable ones by tab index.
+// made itself (own, by role) and sets the tab order of the focusable ones by tab index.
 void buildControls(QWidget *form, std::span<const ControlSpec> table,
-                   const QHash<QString, QWidget *> &own = {});
+                   std::initializer_list<std::pair<Role, QWidget *>> own = {});
+
+// The control built from the table's row with this role, or null when there is none.
+[[nodiscard]] QWidget *findControl(const QWidget *window, std::span<const ControlSpec> table,
+                                   Role role);
+template<class T>
+[[nodiscard]] T *findControl(const QWidget *window, std::span<const ControlSpec> table, Role role)
+{
+    return qobject_cast<T *>(findControl(window, table, role));
+}
 
 // The windows' fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal.
 [[nodiscard]] QFont windowFont(const FontSpec &spec);

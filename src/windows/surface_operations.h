@@ -19,14 +19,14 @@ public:
     // A line from the current position; the current position moves to its end.
     virtual void lineTo(float x2, float y2, Rgb color) = 0;
     // One point; the current position moves to it.
-    virtual void pset(float x, float y, Rgb color) = 0;
+    virtual void point(float x, float y, Rgb color) = 0;
     virtual void setCurrentX(float x) = 0;
     virtual void setCurrentY(float y) = 0;
     // Prints a text with its top-left corner at the current position, background untouched,
     // then moves the current position to the start of the next line.
     virtual void print(std::string_view text) = 0;
     // Fills the surface with its background; the current position returns to (0, 0).
-    virtual void cls() = 0;
+    virtual void clear() = 0;
 };
 
 } // namespace quindle

@@ -1,15 +1,13 @@
 #pragma once
 
-// Stand-ins for the experiment window, the random source, the clock and the sound device,
-// so the experiment's handlers run without any window and every effect can be inspected.
+// Stand-ins for the experiment window, the random source, the clock and the sound device, so
+// the experiment's handlers run without any window and every effect can be inspected.
 
 #include "experiment/clock.h"
+#include "experiment/cue.h"
 #include "experiment/experiment_control.h"
-#include "experiment/form1_view.h"
 #include "experiment/random_source.h"
-#include "sound/play_cue.h"
-
-#include <gtest/gtest.h>
+#include "shared/run_states.h"
 
 #include <array>
 #include <deque>
@@ -19,53 +17,41 @@
 
 namespace quindle::testing {
 
-// Names a table-driven test's row after its `name` member.
-template<class Row> std::string rowName(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
-struct ButtonFlags
-{
-    bool start = true, stop = true, exit = true, init = true, graph = true, help = true;
-    bool timer1 = false, timer2 = false;
-    bool operator==(const ButtonFlags &) const = default;
-};
-
-// Records the window's state as the handlers leave it, and every operation in order.
-class FakeView final : public Form1View
+// Keeps what the handlers leave on the window, and a log of every operation in order.
+class FakeView final : public ExperimentView
 {
 public:
-    void setCaption(Caption label, std::string_view text) override
+    void setCellText(CellKind kind, int outcome, std::string_view text) override
     {
-        captions[static_cast<std::size_t>(label)] = std::string(text);
-        log.push_back("caption " + std::to_string(static_cast<int>(label)) + " " +
-                      std::string(text));
+        cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(outcome - 1)] = text;
+        log.push_back("cell");
     }
-    void setPictureVisible(int coin, Face face, bool visible) override
+    void setTrialTotalText(std::string_view text) override
     {
-        pictures[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)] = visible;
-        log.push_back(std::string(visible ? "show " : "hide ") + "coin" + std::to_string(coin) +
-                      "(" + std::to_string(static_cast<int>(face)) + ")");
+        total = text;
+        log.push_back("total");
+    }
+    void setFaceVisible(int coin, Face face, bool visible) override
+    {
+        faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)] = visible;
+        log.push_back((visible ? "show " : "hide ") + std::to_string(coin) +
+                      (face == Face::Head ? "H" : "T"));
     }
     void setButtonEnabled(Button button, bool enabled) override
     {
-        flag(button) = enabled;
-        log.push_back("button");
+        buttons[static_cast<std::size_t>(button)] = enabled;
     }
     void setTimerEnabled(Timer timer, bool enabled) override
     {
-        (timer == Timer::Timer1 ? flags.timer1 : flags.timer2) = enabled;
-        log.push_back("timer");
+        (timer == Timer::Flip ? flip : trial) = enabled;
     }
     [[nodiscard]] bool isTimerEnabled(Timer timer) const override
     {
-        return timer == Timer::Timer1 ? flags.timer1 : flags.timer2;
+        return timer == Timer::Flip ? flip : trial;
     }
     void processPendingEvents() override
     {
         log.push_back("events");
-        ++eventPasses;
         if (onEvents)
             onEvents();
     }
@@ -73,42 +59,30 @@ public:
     void handOverToHelp() override { log.push_back("help"); }
     void showMessage(std::string_view text, std::string_view title) override
     {
-        log.push_back("message " + std::string(title) + ": " + std::string(text));
+        log.push_back(std::string(title) + ": " + std::string(text));
     }
     void endProgram() override { log.push_back("end"); }
 
-    [[nodiscard]] const std::string &caption(Caption label) const
+    [[nodiscard]] const std::string &cell(CellKind kind, int outcome) const
     {
-        return captions[static_cast<std::size_t>(label)];
+        return cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(outcome - 1)];
     }
-    [[nodiscard]] bool visible(int coin, Face face) const
+    [[nodiscard]] bool shows(int coin, Face face) const
     {
-        return pictures[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)];
+        return faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)];
     }
-    bool &flag(Button button)
+    [[nodiscard]] std::string state() const
     {
-        switch (button) {
-        case Button::Command1:
-            return flags.start;
-        case Button::Command3:
-            return flags.stop;
-        case Button::Command4:
-            return flags.exit;
-        case Button::Command5:
-            return flags.init;
-        case Button::Command6:
-            return flags.graph;
-        case Button::Command7:
-            return flags.help;
-        }
-        return flags.start;
+        return runState([this](int b) { return buttons[static_cast<std::size_t>(b)]; }, flip,
+                        trial);
     }
 
-    ButtonFlags flags;
-    std::array<std::string, 9> captions{};
-    std::array<std::array<bool, 2>, 2> pictures{{{true, true}, {true, true}}};
+    std::array<std::array<std::string, 4>, 2> cells{};
+    std::string total;
+    std::array<std::array<bool, 2>, 2> faces{{{true, true}, {true, true}}};
+    std::array<bool, 6> buttons{true, true, true, true, true, true};
+    bool flip = false, trial = false;
     std::vector<std::string> log;
-    int eventPasses = 0;
     std::function<void()> onEvents;
 };
 
@@ -119,66 +93,45 @@ public:
     void reseed(float seed) override { seeds.push_back(seed); }
     [[nodiscard]] float next() override
     {
-        if (draws.size() > 1) {
-            const float d = draws.front();
+        const float draw = draws.empty() ? 0.0F : draws.front();
+        if (draws.size() > 1)
             draws.pop_front();
-            return d;
-        }
-        return draws.empty() ? 0.0F : draws.front();
+        return draw;
     }
     std::deque<float> draws;
     std::vector<float> seeds;
 };
 
+// Stands still at noon unless told to move on by `step` seconds with every read.
 class FakeClock final : public Clock
 {
 public:
     [[nodiscard]] float secondsSinceMidnight() override
     {
-        const auto now = static_cast<float>(m_now);
+        const double now = m_now;
         m_now += step;
-        return now;
+        return static_cast<float>(now);
     }
-    explicit FakeClock(double start = 43200.0, double stepSeconds = 0.0)
-        : m_now(start)
-        , step(stepSeconds)
-    {}
+    double step = 0;
 
 private:
-    double m_now;
-
-public:
-    double step;
+    double m_now = 43200.0;
 };
 
-class RecordingDevice final : public MciDevice
+class RecordingDevice final : public CueDevice
 {
 public:
-    void setCommand(std::string_view command) override
-    {
-        writes.push_back("Command=" + std::string(command));
-    }
-    void setFileName(std::string_view fileName) override
-    {
-        writes.push_back("FileName=" + std::string(fileName));
-    }
+    void setCommand(std::string_view command) override { writes.push_back(std::string(command)); }
+    void setFileName(std::string_view name) override { writes.push_back("file " + std::string(name)); }
     std::vector<std::string> writes;
 };
-
-// Draws that give each outcome: coin 1 then coin 2, below 0.5 is Head.
-inline constexpr float kHead = 0.25F;
-inline constexpr float kTail = 0.75F;
-inline std::pair<float, float> drawsFor(int outcome)
-{
-    return {outcome <= 2 ? kHead : kTail, outcome % 2 == 1 ? kHead : kTail};
-}
 
 // One experiment window's worth of handlers over fakes, with a record shared by reference.
 struct Harness
 {
-    explicit Harness(Module1 &sharedRecord)
+    explicit Harness(ExperimentRecord &sharedRecord)
         : record(sharedRecord)
-        , control(record, view, random, clock, sound)
+        , control(record, view, random, clock, cues)
     {}
 
     // The window as the program opens it: created, loaded, shown and activated.
@@ -187,19 +140,18 @@ struct Harness
         control.load();
         control.activate();
     }
-    // Queues the draws for a trial with the given outcome and runs it.
+    // Runs one trial whose coins land as outcome (1..4) says: below 0.5 is Head.
     void trial(int outcome)
     {
-        const auto [first, second] = drawsFor(outcome);
-        random.draws = {first, second};
-        control.command2Click();
+        random.draws = {outcome <= 2 ? 0.25F : 0.75F, outcome % 2 == 1 ? 0.25F : 0.75F};
+        control.runTrial();
     }
 
-    Module1 &record;
+    ExperimentRecord &record;
     FakeView view;
     ScriptedRandom random;
     FakeClock clock;
-    RecordingDevice sound;
+    RecordingDevice cues;
     ExperimentControl control;
 };
 

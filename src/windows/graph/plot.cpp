@@ -1,7 +1,7 @@
 #include "plot.h"
 
+#include "experiment/experiment_record.h"
 #include "experiment/int16.h"
-#include "experiment/record.h"
 #include "windows/surface_operations.h"
 
 #include <algorithm>
@@ -15,6 +15,10 @@ constexpr Rgb kBlack{0, 0, 0};
 // Palette colours of curves 1..4: light blue, green, cyan, light red.
 constexpr Rgb kCurveColors[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 
+// The plot's frame in plot units (the surface's scale makes its inner area 1114 x 120): the
+// axes meet at (100, 110); one unit across per occurrence, so the run's last recorded index,
+// 1000, lands on the axis's end at 1100; one unit up per percent, so ratio 1 is at y = 10 and
+// the reference line for 0.25 at y = 85.
 constexpr Int16 kOriginX = 100; // history index 0
 constexpr Int16 kAxisY = 110;   // ratio 0
 constexpr Int16 kLastIndex = 1000;
@@ -39,7 +43,7 @@ float ratioY(const History &history, int index)
 
 } // namespace
 
-void drawPlot(SurfaceOperations &surface, const Module1 &record)
+void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
 {
     surface.line(at(kOriginX), 5, at(kOriginX), at(kAxisY), kBlack);
     surface.line(at(kOriginX), at(kAxisY), 1100, at(kAxisY), kBlack);
@@ -63,8 +67,8 @@ void drawPlot(SurfaceOperations &surface, const Module1 &record)
 
     for (int outcome = 1; outcome <= kOutcomes; ++outcome) {
         const Rgb color = kCurveColors[outcome - 1];
-        const History &history = record.percent(outcome);
-        surface.pset(at(kOriginX + 1), ratioY(history, 1), color);
+        const History &history = record.history(outcome);
+        surface.point(at(kOriginX + 1), ratioY(history, 1), color);
         // Each curve ends at the last element the current run recorded: a trial that ends a
         // run raises a count without recording its element, and that element may still hold
         // an earlier run's value.

@@ -7,9 +7,9 @@
 
 namespace quindle {
 
-class Module1;
+class ExperimentRecord;
 class SurfaceOperations;
 
-void drawPlot(SurfaceOperations &surface, const Module1 &record);
+void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record);
 
 } // namespace quindle

@@ -35,7 +35,7 @@ const std::array<std::string_view, 19> kHelpLines = {
 
 void printHelp(SurfaceOperations &surface)
 {
-    surface.cls();
+    surface.clear();
     for (std::string_view line : kHelpLines)
         surface.print(line);
 }

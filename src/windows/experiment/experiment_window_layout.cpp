@@ -1,8 +1,12 @@
-#include "form1_layout.h"
+#include "experiment_window_layout.h"
+
+#include <QPushButton>
 
 namespace quindle {
 
 namespace {
+
+namespace roles = experiment_roles;
 
 constexpr FontSpec kLarge{15.75, true};
 constexpr FontSpec kSmall{9.75, true};
@@ -25,9 +29,10 @@ constexpr const char *kTailFace = ":/coin_tail.bmp";
 // One cell of the table: white, bordered, centred.
 constexpr ControlSpec cell(const char *name, const char *caption, int left, int top, int tab,
                            Rgb color = {}, FontSpec font = kLarge, const char *accessibleName = "",
-                           const char *description = "")
+                           const char *description = "", Role role = {})
 {
-    return {.name = name,
+    return {.role = role,
+            .name = name,
             .kind = Kind::Label,
             .caption = caption,
             .left = left,
@@ -45,20 +50,25 @@ constexpr ControlSpec cell(const char *name, const char *caption, int left, int 
 }
 
 // A count cell and a ratio cell of one outcome's column.
-constexpr ControlSpec countCell(const char *name, int left, const char *outcome, int tab)
+constexpr ControlSpec countCell(const char *name, int outcome, int left, const char *what, int tab)
 {
-    return cell(name, "", left, kRowCounts, tab, {}, kLarge, outcome,
-                "How often this outcome has come up in the current run");
+    return cell(name, "", left, kRowCounts, tab, {}, kLarge, what,
+                "How often this outcome has come up in the current run",
+                roles::cell(CellKind::Count, outcome));
 }
-constexpr ControlSpec ratioCell(const char *name, int left, const char *outcome, int tab)
+constexpr ControlSpec ratioCell(const char *name, int outcome, int left, const char *what, int tab)
 {
-    return cell(name, "", left, kRowRatios, tab, {}, kLarge, outcome,
-                "This outcome's share of all trials of the current run");
+    return cell(name, "", left, kRowRatios, tab, {}, kLarge, what,
+                "This outcome's share of all trials of the current run",
+                roles::cell(CellKind::Ratio, outcome));
 }
 
-constexpr ControlSpec coin(const char *name, int index, int left, const char *accessibleName)
+constexpr ControlSpec coin(const char *name, int number, Face shows, int left,
+                           const char *accessibleName)
 {
-    return {.name = name,
+    const int index = static_cast<int>(shows);
+    return {.role = roles::face(number, shows),
+            .name = name,
             .kind = Kind::Picture,
             .caption = index == 0 ? kHeadFace : kTailFace,
             .left = left,
@@ -69,10 +79,11 @@ constexpr ControlSpec coin(const char *name, int index, int left, const char *ac
             .accessibleName = accessibleName};
 }
 
-constexpr ControlSpec button(const char *name, const char *caption, int left, int top, int width,
-                             int height, FontSpec font, int tab)
+constexpr ControlSpec pushButton(Button role, const char *name, const char *caption, int left,
+                                 int top, int width, int height, FontSpec font, int tab)
 {
-    return {.name = name,
+    return {.role = roles::button(role),
+            .name = name,
             .kind = Kind::Button,
             .caption = caption,
             .left = left,
@@ -83,9 +94,9 @@ constexpr ControlSpec button(const char *name, const char *caption, int left, in
             .tabIndex = tab};
 }
 
-constexpr ControlSpec kForm1[] = {
+constexpr ControlSpec kLayout[] = {
     // top row
-    button("Command4", "Exit", 0, 0, 855, 375, kNormal, 25),
+    pushButton(Button::Exit, "Command4", "Exit", 0, 0, 855, 375, kNormal, 25),
     {.name = "Label15",
      .kind = Kind::Label,
      .caption = "Quindle",
@@ -98,15 +109,15 @@ constexpr ControlSpec kForm1[] = {
      .border = true,
      .centred = true,
      .tabIndex = 28},
-    button("Command7", "Help", 4800, 0, 855, 375, kNormal, 32),
-    button("Command5", "Init", 5640, 0, 855, 375, kNormal, 26),
+    pushButton(Button::Help, "Command7", "Help", 4800, 0, 855, 375, kNormal, 32),
+    pushButton(Button::Init, "Command5", "Init", 5640, 0, 855, 375, kNormal, 26),
     {.name = "Line1", .kind = Kind::Line, .left = 0, .top = 360, .width = 6480, .height = 360},
 
     // the coins
-    coin("coin1", 0, 1560, "Coin1: Head"),
-    coin("coin1", 1, 1560, "Coin1: Tail"),
-    coin("coin2", 0, 3840, "Coin2: Head"),
-    coin("coin2", 1, 3840, "Coin2: Tail"),
+    coin("coin1", 1, Face::Head, 1560, "Coin1: Head"),
+    coin("coin1", 1, Face::Tail, 1560, "Coin1: Tail"),
+    coin("coin2", 2, Face::Head, 3840, "Coin2: Head"),
+    coin("coin2", 2, Face::Tail, 3840, "Coin2: Tail"),
     {.name = "Label1",
      .kind = Kind::Label,
      .caption = "Coin1",
@@ -127,7 +138,8 @@ constexpr ControlSpec kForm1[] = {
      .font = kLarge,
      .centred = true,
      .tabIndex = 1},
-    {.name = "Command2",
+    {.role = roles::trialButton,
+     .name = "Command2",
      .kind = Kind::Button,
      .caption = "コインが止まる",
      .left = 120,
@@ -150,15 +162,15 @@ constexpr ControlSpec kForm1[] = {
     cell("Label8", "Head", kC3, kR1, 9, kBlue),
     cell("Label12", "Tail", kC4, kR1, 13, kRed),
     cell("Label13", "Frequency", kC0, kR2, 14, {}, kSmall),
-    countCell("dosuu1", kC1, "Head/Head frequency", 15),
-    countCell("dosuu2", kC2, "Head/Tail frequency", 16),
-    countCell("dosuu3", kC3, "Tail/Head frequency", 17),
-    countCell("dosuu4", kC4, "Tail/Tail frequency", 18),
+    countCell("dosuu1", 1, kC1, "Head/Head frequency", 15),
+    countCell("dosuu2", 2, kC2, "Head/Tail frequency", 16),
+    countCell("dosuu3", 3, kC3, "Tail/Head frequency", 17),
+    countCell("dosuu4", 4, kC4, "Tail/Tail frequency", 18),
     cell("Label14", "Probability", kC0, kR3, 19, {}, kSmall),
-    ratioCell("kaku1", kC1, "Head/Head probability", 20),
-    ratioCell("kaku2", kC2, "Head/Tail probability", 21),
-    ratioCell("kaku3", kC3, "Tail/Head probability", 22),
-    ratioCell("kaku4", kC4, "Tail/Tail probability", 23),
+    ratioCell("kaku1", 1, kC1, "Head/Head probability", 20),
+    ratioCell("kaku2", 2, kC2, "Head/Tail probability", 21),
+    ratioCell("kaku3", 3, kC3, "Tail/Head probability", 22),
+    ratioCell("kaku4", 4, kC4, "Tail/Tail probability", 23),
 
     // the bottom area
     {.name = "Label16",
@@ -173,7 +185,8 @@ constexpr ControlSpec kForm1[] = {
      .border = true,
      .centred = true,
      .tabIndex = 29},
-    {.name = "Label17",
+    {.role = roles::trialTotal,
+     .name = "Label17",
      .kind = Kind::Label,
      .left = 480,
      .top = 4440,
@@ -185,10 +198,11 @@ constexpr ControlSpec kForm1[] = {
      .centred = true,
      .tabIndex = 30,
      .accessibleName = "Number of trials"},
-    button("Command3", "Stop", 2880, 4440, 1575, 495, kMedium, 24),
-    button("Command1", "Start", 4680, 4440, 1575, 495, kMedium, 2),
-    button("Command6", "Graph display", 360, 5040, 1935, 375, kMedium, 31),
-    {.name = "MMControl1",
+    pushButton(Button::Stop, "Command3", "Stop", 2880, 4440, 1575, 495, kMedium, 24),
+    pushButton(Button::Start, "Command1", "Start", 4680, 4440, 1575, 495, kMedium, 2),
+    pushButton(Button::GraphDisplay, "Command6", "Graph display", 360, 5040, 1935, 375, kMedium, 31),
+    {.role = roles::cueDevice,
+     .name = "MMControl1",
      .kind = Kind::Hidden,
      .left = 2880,
      .top = 5160,
@@ -199,14 +213,19 @@ constexpr ControlSpec kForm1[] = {
 
 } // namespace
 
-std::span<const ControlSpec> form1Layout()
+std::span<const ControlSpec> experimentWindowLayout()
 {
-    return kForm1;
+    return kLayout;
 }
 
-QString form1Caption()
+QString experimentWindowCaption()
 {
     return QStringLiteral(" Quindle ") + makersNotice();
+}
+
+QPushButton *findButton(const QWidget *experimentWindow, Button which)
+{
+    return findControl<QPushButton>(experimentWindow, kLayout, experiment_roles::button(which));
 }
 
 } // namespace quindle

@@ -13,7 +13,9 @@ namespace quindle {
 // Outcome 1 = Head/Head, 2 = Head/Tail, 3 = Tail/Head, 4 = Tail/Tail (coin 1 first).
 inline constexpr int kOutcomes = 4;
 
-// A fixed-size array with declared bounds 0..5000; every access is checked.
+// One outcome's history: element c holds the outcome's share of all trials, in whole percent,
+// as it stood after the latest trial in which the outcome's count was c. A fixed-size array
+// with bounds 0..5000; every access is checked.
 class History
 {
 public:
@@ -39,29 +41,29 @@ private:
     std::array<Int16, kUpper - kLower + 1> m_values{};
 };
 
-// The program-wide module: count1..count4 and percent1..percent4, reached by outcome number.
-class Module1
+// The counts and histories of the four outcomes, reached by outcome number 1..4.
+class ExperimentRecord
 {
 public:
     [[nodiscard]] Int16 count(int outcome) const { return m_counts[slot(outcome)]; }
     void setCount(int outcome, Int16 value) { m_counts[slot(outcome)] = value; }
-    // countN + 1, overflow-checked; nothing is stored when it overflows.
+    // count + 1, overflow-checked; nothing is stored when it overflows.
     void addToCount(int outcome) { setCount(outcome, checkedAdd(count(outcome), 1)); }
 
-    [[nodiscard]] const History &percent(int outcome) const { return m_percent[slot(outcome)]; }
-    [[nodiscard]] History &percent(int outcome) { return m_percent[slot(outcome)]; }
+    [[nodiscard]] const History &history(int outcome) const { return m_history[slot(outcome)]; }
+    [[nodiscard]] History &history(int outcome) { return m_history[slot(outcome)]; }
 
-    // Writes element `index` of percentN and remembers it as the latest element the current
-    // run has recorded for the outcome. The index is checked before anything is written.
+    // Writes element `index` of the outcome's history and remembers it as the latest element
+    // the current run has recorded. The index is checked before anything is written.
     void recordHistory(int outcome, int index, Int16 value)
     {
-        percent(outcome).set(index, value);
+        history(outcome).set(index, value);
         m_recorded[slot(outcome)] = static_cast<Int16>(index);
     }
     // The latest element recorded since the outcome's count was last cleared, 0 for none.
     [[nodiscard]] Int16 lastRecorded(int outcome) const { return m_recorded[slot(outcome)]; }
-    // Init: countN back to 0; the history keeps its values, but none of them belongs to the
-    // new run yet.
+    // Init: the count back to 0. The history keeps its values, but none of them belongs to
+    // the new run yet.
     void clearCount(int outcome)
     {
         setCount(outcome, 0);
@@ -77,7 +79,7 @@ private:
     }
 
     std::array<Int16, kOutcomes> m_counts{};
-    std::array<History, kOutcomes> m_percent{};
+    std::array<History, kOutcomes> m_history{};
     std::array<Int16, kOutcomes> m_recorded{};
 };
 

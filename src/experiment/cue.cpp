@@ -1,9 +1,11 @@
-#include "play_cue.h"
+#include "cue.h"
 
 namespace quindle {
 
-void PlayCue(MciDevice &device, std::string_view fileName)
+void playCue(CueDevice &device, std::string_view fileName)
 {
+    // Stop and Close first, so every cue starts from a closed device and replaces one that
+    // is still playing.
     device.setCommand("Stop");
     device.setCommand("Close");
     device.setFileName(fileName);

@@ -9,20 +9,20 @@
 namespace quindle {
 
 class DrawingSurface;
-class Module1;
+class ExperimentRecord;
 
-class Form2 : public QWidget
+class GraphWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form2(const Module1 &record);
+    explicit GraphWindow(const ExperimentRecord &record);
 
     [[nodiscard]] DrawingSurface *surface() const { return m_surface; }
 
 private:
     void activate();
 
-    const Module1 &m_record;
+    const ExperimentRecord &m_record;
     DrawingSurface *m_surface = nullptr;
 };
 

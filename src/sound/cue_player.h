@@ -1,7 +1,7 @@
 #pragma once
 
-// The multimedia device control of the experiment window: a control that is never shown and
-// is driven through two string properties, a command and a file name, as PlayCue drives it.
+// The experiment window's sound device: a control that is never shown and is driven through
+// two string properties, a command and a file name, as playCue drives it.
 //
 //   "Stop"   stops whatever is playing
 //   "Close"  releases the loaded sound
@@ -11,7 +11,7 @@
 // It never blocks and never fails: with no audio output, or a file that is missing or not a
 // wave file, a command does nothing; the program says once that cues are silent.
 
-#include "play_cue.h"
+#include "experiment/cue.h"
 
 #include <QString>
 #include <QWidget>
@@ -20,12 +20,12 @@ class QSoundEffect;
 
 namespace quindle {
 
-class MMControl : public QWidget, public MciDevice
+class CuePlayer : public QWidget, public CueDevice
 {
     Q_OBJECT
 public:
-    explicit MMControl(QWidget *parent);
-    ~MMControl() override;
+    explicit CuePlayer(QWidget *parent);
+    ~CuePlayer() override;
 
     void setCommand(std::string_view command) override;
     void setFileName(std::string_view fileName) override;

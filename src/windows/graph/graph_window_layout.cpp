@@ -1,15 +1,18 @@
-#include "form2_layout.h"
+#include "graph_window_layout.h"
 
 namespace quindle {
 
 namespace {
 
+namespace roles = graph_roles;
+
 constexpr FontSpec kLegendFont{12, true};
 
-constexpr ControlSpec legendLabel(const char *name, const char *caption, int left, Rgb color,
-                                  const char *outcome, const char *curve)
+constexpr ControlSpec legendLabel(int outcome, const char *name, const char *caption, int left,
+                                  Rgb color, const char *what, const char *curve)
 {
-    return {.name = name,
+    return {.role = roles::legendLabel(outcome),
+            .name = name,
             .kind = Kind::Label,
             .caption = caption,
             .left = left,
@@ -20,13 +23,14 @@ constexpr ControlSpec legendLabel(const char *name, const char *caption, int lef
             .foreground = color,
             .border = true,
             .centred = true,
-            .accessibleName = outcome,
+            .accessibleName = what,
             .description = curve};
 }
 
-constexpr ControlSpec legendLine(const char *name, int left, Rgb color)
+constexpr ControlSpec legendLine(int outcome, const char *name, int left, Rgb color)
 {
-    return {.name = name,
+    return {.role = roles::legendLine(outcome),
+            .name = name,
             .kind = Kind::Line,
             .left = left,
             .top = 5760,
@@ -36,8 +40,9 @@ constexpr ControlSpec legendLine(const char *name, int left, Rgb color)
             .lineWidth = 2};
 }
 
-constexpr ControlSpec kForm2[] = {
-    {.name = "Command1",
+constexpr ControlSpec kLayout[] = {
+    {.role = roles::closeButton,
+     .name = "Command1",
      .kind = Kind::Button,
      .caption = "Close",
      .left = 8880,
@@ -45,7 +50,8 @@ constexpr ControlSpec kForm2[] = {
      .width = 975,
      .height = 375,
      .tabIndex = 1},
-    {.name = "Picture1",
+    {.role = roles::surface,
+     .name = "Picture1",
      .kind = Kind::Surface,
      .left = 240,
      .top = 600,
@@ -57,24 +63,24 @@ constexpr ControlSpec kForm2[] = {
                     "of times that outcome has come up (horizontal, 0 to 1000), one curve per "
                     "outcome, with a dashed line at the theoretical 0.25"},
     {.name = "Line5", .kind = Kind::Line, .left = 9720, .top = 360, .width = 0, .height = 360},
-    legendLine("Line4", 8280, {255, 0, 0}),
-    legendLabel("Label4", "Ba・Ba", 7320, {255, 0, 0}, "Tail/Tail", "the red curve"),
-    legendLine("Line3", 6120, {0, 128, 128}),
-    legendLabel("Label3", "Ba・Fr", 5160, {0, 128, 128}, "Tail/Head", "the cyan curve"),
-    legendLine("Line2", 3960, {0, 192, 0}),
-    legendLabel("Label2", "Fr・Ba", 3000, {0, 128, 0}, "Head/Tail", "the green curve"),
-    legendLine("Line1", 1800, {0, 0, 255}),
-    legendLabel("Label1", "Fr・Fr", 840, {0, 0, 255}, "Head/Head", "the blue curve"),
+    legendLine(4, "Line4", 8280, {255, 0, 0}),
+    legendLabel(4, "Label4", "Ba・Ba", 7320, {255, 0, 0}, "Tail/Tail", "the red curve"),
+    legendLine(3, "Line3", 6120, {0, 128, 128}),
+    legendLabel(3, "Label3", "Ba・Fr", 5160, {0, 128, 128}, "Tail/Head", "the cyan curve"),
+    legendLine(2, "Line2", 3960, {0, 192, 0}),
+    legendLabel(2, "Label2", "Fr・Ba", 3000, {0, 128, 0}, "Head/Tail", "the green curve"),
+    legendLine(1, "Line1", 1800, {0, 0, 255}),
+    legendLabel(1, "Label1", "Fr・Fr", 840, {0, 0, 255}, "Head/Head", "the blue curve"),
 };
 
 } // namespace
 
-std::span<const ControlSpec> form2Layout()
+std::span<const ControlSpec> graphWindowLayout()
 {
-    return kForm2;
+    return kLayout;
 }
 
-QString form2Caption()
+QString graphWindowCaption()
 {
     return QStringLiteral(" Graph  ") + makersNotice();
 }

@@ -10,11 +10,11 @@ namespace quindle {
 
 class DrawingSurface;
 
-class Form4 : public QWidget
+class HelpWindow : public QWidget
 {
     Q_OBJECT
 public:
-    Form4();
+    HelpWindow();
 
     [[nodiscard]] DrawingSurface *surface() const { return m_surface; }
 

@@ -1,4 +1,4 @@
-#include "mm_control.h"
+#include "cue_player.h"
 
 #include "cue_files.h"
 #include "sound_warnings.h"
@@ -15,14 +15,14 @@ namespace {
 constexpr int kLongestCueMs = 30'000;
 }
 
-MMControl::MMControl(QWidget *parent)
+CuePlayer::CuePlayer(QWidget *parent)
     : QWidget(parent)
 {
     setVisible(false);
     setFocusPolicy(Qt::NoFocus);
 }
 
-MMControl::~MMControl()
+CuePlayer::~CuePlayer()
 {
     // A cue outlives the window that started it (Help closes the experiment window right
     // after its cue): hand a playing sound to the application until it ends. Without any
@@ -39,12 +39,12 @@ MMControl::~MMControl()
     }
 }
 
-void MMControl::setFileName(std::string_view fileName)
+void CuePlayer::setFileName(std::string_view fileName)
 {
     m_fileName = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
 }
 
-void MMControl::setCommand(std::string_view command)
+void CuePlayer::setCommand(std::string_view command)
 {
     if (command == "Stop") {
         if (m_sound)
@@ -63,7 +63,7 @@ void MMControl::setCommand(std::string_view command)
     }
 }
 
-void MMControl::open()
+void CuePlayer::open()
 {
     if (m_sound)
         setCommand("Close");

@@ -1,6 +1,6 @@
-#include "form2.h"
+#include "graph_window.h"
 
-#include "form2_layout.h"
+#include "graph_window_layout.h"
 #include "plot.h"
 #include "windows/activation.h"
 #include "windows/drawing_surface.h"
@@ -27,26 +27,27 @@ QFont plotFont()
 
 } // namespace
 
-Form2::Form2(const Module1 &record)
+GraphWindow::GraphWindow(const ExperimentRecord &record)
     : m_record(record)
     , m_surface(new DrawingSurface(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, this))
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(form2Caption());
+    setWindowTitle(graphWindowCaption());
     m_surface->setTextFont(plotFont());
     m_surface->setFocusPolicy(Qt::StrongFocus);
-    buildControls(this, form2Layout(), {{QStringLiteral("Picture1"), m_surface}});
-    placeWindow(this, kForm2Window);
+    const auto layout = graphWindowLayout();
+    buildControls(this, layout, {{graph_roles::surface, m_surface}});
+    placeWindow(this, kGraphWindowPlace);
     m_surface->setFocus();
 
-    auto *close = findChild<QPushButton *>(QStringLiteral("Command1"));
+    auto *close = findControl<QPushButton>(this, layout, graph_roles::closeButton);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     addKeyFor(this, QKeySequence(Qt::Key_Escape), close);
     ActivationWatcher::instance().watch(this, [this] { guarded([this] { activate(); }); });
 }
 
-void Form2::activate()
+void GraphWindow::activate()
 {
     drawPlot(*m_surface, m_record);
 }

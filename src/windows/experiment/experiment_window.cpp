@@ -1,0 +1,219 @@
+#include "experiment_window.h"
+
+#include "experiment_window_layout.h"
+#include "sound/cue_player.h"
+#include "windows/accessibility.h"
+#include "windows/activation.h"
+#include "windows/keyboard.h"
+#include "windows/picture.h"
+#include "windows/runtime_errors.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quindle {
+
+namespace {
+
+namespace roles = experiment_roles;
+
+constexpr qint64 kFrameMs = 16; // one frame of a 60 Hz screen
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QTimer *makeTimer(const char *name, QObject *parent)
+{
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(1);
+    timer->setTimerType(Qt::PreciseTimer);
+    return timer;
+}
+
+} // namespace
+
+ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &random, Clock &clock)
+    : m_cuePlayer(new CuePlayer(this))
+    , m_flipTimer(makeTimer("Timer1", this))
+    , m_trialTimer(makeTimer("Timer2", this))
+    , m_announcer(new Announcer(this))
+    , m_control(record, *this, random, clock, *m_cuePlayer)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(experimentWindowCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/coin_head.bmp")));
+
+    buildControls(this, experimentWindowLayout(), {{roles::cueDevice, m_cuePlayer}});
+    placeWindow(this, kExperimentWindowPlace);
+    findControls();
+    connectButtons();
+    connectTimers();
+    ActivationWatcher::instance().watch(this,
+                                        [this] { guarded([this] { m_control.activate(); }); });
+    button(Button::Start)->setFocus();
+    guarded([this] { m_control.load(); });
+}
+
+ExperimentWindow::~ExperimentWindow() = default;
+
+void ExperimentWindow::findControls()
+{
+    const auto layout = experimentWindowLayout();
+    for (CellKind kind : {CellKind::Count, CellKind::Ratio}) {
+        for (int n = 1; n <= kOutcomes; ++n)
+            m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n - 1)] =
+                findControl<QLabel>(this, layout, roles::cell(kind, n));
+    }
+    m_trialTotal = findControl<QLabel>(this, layout, roles::trialTotal);
+    for (int coin : {1, 2}) {
+        for (Face face : {Face::Head, Face::Tail})
+            m_faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)] =
+                findControl<Picture>(this, layout, roles::face(coin, face));
+    }
+    for (Button which : kButtons)
+        m_buttons[static_cast<std::size_t>(which)] =
+            findControl<QPushButton>(this, layout, roles::button(which));
+}
+
+void ExperimentWindow::connectButtons()
+{
+    const auto onClick = [this](QPushButton *pushButton, void (ExperimentControl::*handler)()) {
+        connect(pushButton, &QPushButton::clicked, this,
+                [this, handler] { guarded([this, handler] { (m_control.*handler)(); }); });
+    };
+    onClick(button(Button::Start), &ExperimentControl::start);
+    onClick(button(Button::Stop), &ExperimentControl::stop);
+    onClick(button(Button::Exit), &ExperimentControl::exitProgram);
+    onClick(button(Button::Init), &ExperimentControl::clearCounts);
+    onClick(button(Button::GraphDisplay), &ExperimentControl::showGraph);
+    onClick(button(Button::Help), &ExperimentControl::showHelp);
+    onClick(findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton),
+            &ExperimentControl::runTrial);
+    addKeyFor(this, QKeySequence(Qt::Key_F1), button(Button::Help));
+}
+
+void ExperimentWindow::connectTimers()
+{
+    connect(m_flipTimer, &QTimer::timeout, this,
+            [this] { guarded([this] { m_control.flipTick(); }); });
+    connect(m_trialTimer, &QTimer::timeout, this,
+            [this] { guarded([this] { m_control.trialTick(); }); });
+    m_nextFrame = new QTimer(this);
+    m_nextFrame->setSingleShot(true);
+    connect(m_nextFrame, &QTimer::timeout, this, [this] {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    });
+}
+
+QTimer *ExperimentWindow::timer(Timer which) const
+{
+    return which == Timer::Flip ? m_flipTimer : m_trialTimer;
+}
+
+bool ExperimentWindow::event(QEvent *event)
+{
+    // During a run every trial asks for a repaint, about a thousand a second; a screen shows
+    // sixty. Repaint at most once per frame and let the requests in between wait for it.
+    if (event->type() == QEvent::UpdateRequest && m_trialTimer->isActive()) {
+        const qint64 since = m_lastFrame.isValid() ? m_lastFrame.elapsed() : kFrameMs;
+        if (since < kFrameMs) {
+            if (!m_nextFrame->isActive())
+                m_nextFrame->start(static_cast<int>(kFrameMs - since));
+            return true;
+        }
+        m_lastFrame.restart();
+    }
+    return QWidget::event(event);
+}
+
+void ExperimentWindow::closeEvent(QCloseEvent *event)
+{
+    // A window closed in the middle of a run takes its run with it.
+    m_flipTimer->stop();
+    m_trialTimer->stop();
+    QWidget::closeEvent(event);
+}
+
+void ExperimentWindow::setText(QLabel *cell, std::string_view text)
+{
+    cell->setText(fromUtf8(text));
+    m_announcer->changed(cell);
+}
+
+void ExperimentWindow::setCellText(CellKind kind, int outcome, std::string_view text)
+{
+    setText(m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(outcome - 1)], text);
+}
+
+void ExperimentWindow::setTrialTotalText(std::string_view text)
+{
+    setText(m_trialTotal, text);
+}
+
+void ExperimentWindow::setFaceVisible(int coin, Face face, bool visible)
+{
+    Picture *picture = m_faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)];
+    if (picture->isShown() == visible)
+        return;
+    picture->setShown(visible);
+    m_announcer->changed(picture);
+}
+
+void ExperimentWindow::setButtonEnabled(Button which, bool enabled)
+{
+    button(which)->setEnabled(enabled);
+}
+
+void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
+{
+    QTimer *t = timer(which);
+    if (enabled && !t->isActive()) {
+        t->start();
+    } else if (!enabled) {
+        t->stop();
+        m_announcer->flush(); // the run's final values reach a screen reader at once
+    }
+}
+
+bool ExperimentWindow::isTimerEnabled(Timer which) const
+{
+    return timer(which)->isActive();
+}
+
+void ExperimentWindow::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void ExperimentWindow::showGraphWindow()
+{
+    emit graphRequested();
+}
+
+void ExperimentWindow::handOverToHelp()
+{
+    emit helpRequested();
+}
+
+void ExperimentWindow::showMessage(std::string_view text, std::string_view title)
+{
+    QMessageBox box(QMessageBox::NoIcon, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void ExperimentWindow::endProgram()
+{
+    emit exitRequested();
+}
+
+} // namespace quindle

@@ -1,0 +1,86 @@
+#pragma once
+
+// The experiment window. It owns the controls of experimentWindowLayout(), the two 1 ms timers
+// and the hidden sound device, and hands every event to ExperimentControl, which holds the
+// experiment's rules. What the window cannot do alone (open the graph and help windows, end
+// the program) it asks for by a signal.
+
+#include "experiment/experiment_control.h"
+#include "experiment/experiment_view.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <array>
+#include <iterator>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace quindle {
+
+class Announcer;
+class Clock;
+class CuePlayer;
+class Picture;
+class RandomSource;
+
+class ExperimentWindow : public QWidget, private ExperimentView
+{
+    Q_OBJECT
+public:
+    ExperimentWindow(ExperimentRecord &record, RandomSource &random, Clock &clock);
+    ~ExperimentWindow() override;
+
+    [[nodiscard]] const ExperimentControl &control() const { return m_control; }
+    [[nodiscard]] QTimer *timer(Timer which) const;
+
+signals:
+    void graphRequested();
+    // The window closes itself once this has been handled.
+    void helpRequested();
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void findControls();
+    void connectButtons();
+    void connectTimers();
+
+    // ExperimentView
+    void setCellText(CellKind kind, int outcome, std::string_view text) override;
+    void setTrialTotalText(std::string_view text) override;
+    void setFaceVisible(int coin, Face face, bool visible) override;
+    void setButtonEnabled(Button button, bool enabled) override;
+    void setTimerEnabled(Timer timer, bool enabled) override;
+    [[nodiscard]] bool isTimerEnabled(Timer timer) const override;
+    void processPendingEvents() override;
+    void showGraphWindow() override;
+    void handOverToHelp() override;
+    void showMessage(std::string_view text, std::string_view title) override;
+    void endProgram() override;
+
+    [[nodiscard]] QPushButton *button(Button which) const
+    {
+        return m_buttons[static_cast<std::size_t>(which)];
+    }
+    void setText(QLabel *cell, std::string_view text);
+
+    CuePlayer *m_cuePlayer = nullptr;
+    std::array<std::array<QLabel *, kOutcomes>, 2> m_cells{}; // [count, ratio][outcome - 1]
+    QLabel *m_trialTotal = nullptr;
+    std::array<std::array<Picture *, 2>, 2> m_faces{}; // [coin - 1][face]
+    std::array<QPushButton *, std::size(kButtons)> m_buttons{};
+    QTimer *m_flipTimer = nullptr;
+    QTimer *m_trialTimer = nullptr;
+    Announcer *m_announcer = nullptr;
+    QTimer *m_nextFrame = nullptr;
+    QElapsedTimer m_lastFrame;
+    ExperimentControl m_control;
+};
+
+} // namespace quindle

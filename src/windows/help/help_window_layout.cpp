@@ -1,0 +1,42 @@
+#include "help_window_layout.h"
+
+namespace quindle {
+
+namespace {
+
+constexpr ControlSpec kLayout[] = {
+    {.role = help_roles::closeButton,
+     .name = "Command1",
+     .kind = Kind::Button,
+     .caption = "Close",
+     .left = 8280,
+     .top = 0,
+     .width = 855,
+     .height = 375,
+     .tabIndex = 0},
+    {.name = "Line1", .kind = Kind::Line, .left = 120, .top = 360, .width = 8400, .height = 360},
+    {.role = help_roles::surface,
+     .name = "Picture1",
+     .kind = Kind::Surface,
+     .left = 120,
+     .top = 480,
+     .width = 9015,
+     .height = 5655,
+     .font = {11.25, false},
+     .tabIndex = 1,
+     .accessibleName = "Help"},
+};
+
+} // namespace
+
+std::span<const ControlSpec> helpWindowLayout()
+{
+    return kLayout;
+}
+
+QString helpWindowCaption()
+{
+    return QStringLiteral(" Quindle＿Help（Question and operation method） ") + makersNotice();
+}
+
+} // namespace quindle
