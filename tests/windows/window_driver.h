@@ -1,0 +1,130 @@
+#pragma once
+
+// What every window test shares: main() on the offscreen platform (unless the caller chose
+// one, for example xcb under Xvfb, to watch), and a driver that finds the program's controls
+// through the windows' layout tables and works them as a pupil would.
+
+#include "app/program.h"
+#include "shared/run_states.h"
+#include "windows/accessibility.h"
+#include "windows/experiment/experiment_window_layout.h"
+#include "windows/graph/graph_window_layout.h"
+#include "windows/help/help_window_layout.h"
+#include "windows/picture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace quindle::testing {
+
+inline QLabel *cell(QWidget *experiment, CellKind kind, int outcome)
+{
+    return findControl<QLabel>(experiment, experimentWindowLayout(),
+                               experiment_roles::cell(kind, outcome));
+}
+inline QLabel *trialTotal(QWidget *experiment)
+{
+    return findControl<QLabel>(experiment, experimentWindowLayout(), experiment_roles::trialTotal);
+}
+inline Picture *face(QWidget *experiment, int coin, Face face)
+{
+    return findControl<Picture>(experiment, experimentWindowLayout(),
+                                experiment_roles::face(coin, face));
+}
+inline QPushButton *closeButton(GraphWindow *graph)
+{
+    return findControl<QPushButton>(graph, graphWindowLayout(), graph_roles::closeButton);
+}
+inline QPushButton *closeButton(HelpWindow *help)
+{
+    return findControl<QPushButton>(help, helpWindowLayout(), help_roles::closeButton);
+}
+
+// The experiment window's run state, as in run_states.h.
+inline std::string state(ExperimentWindow *experiment)
+{
+    return runState(
+        [experiment](int b) { return findButton(experiment, kButtons[b])->isEnabled(); },
+        experiment->timer(Timer::Flip)->isActive(), experiment->timer(Timer::Trial)->isActive());
+}
+
+inline void click(QAbstractButton *button)
+{
+    QVERIFY(button && button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+inline void focus(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// A program started as main() starts it, whose windows a test works.
+class ProgramDriver
+{
+protected:
+    void startProgram(std::uint64_t seed = 1)
+    {
+        m_program = std::make_unique<Program>(seed);
+        m_program->showExperimentWindow();
+        QVERIFY(QTest::qWaitForWindowActive(experiment()));
+    }
+    void endProgram() { m_program.reset(); }
+
+    [[nodiscard]] ExperimentWindow *experiment() const { return m_program->experimentWindow(); }
+    [[nodiscard]] GraphWindow *graph() const { return m_program->graphWindow(); }
+    [[nodiscard]] HelpWindow *help() const { return m_program->helpWindow(); }
+    [[nodiscard]] ExperimentRecord &record() const { return m_program->record(); }
+    [[nodiscard]] QPushButton *button(Button which) const
+    {
+        return findButton(experiment(), which);
+    }
+    void press(Button which) { click(button(which)); }
+
+    void openGraph()
+    {
+        press(Button::GraphDisplay);
+        QVERIFY(graph() && QTest::qWaitForWindowActive(graph()));
+    }
+    void openHelp()
+    {
+        press(Button::Help);
+        QVERIFY(help() && QTest::qWaitForWindowActive(help()));
+    }
+    void runFor(int milliseconds)
+    {
+        press(Button::Start);
+        QTest::qWait(milliseconds);
+        press(Button::Stop);
+    }
+    [[nodiscard]] int trials() const
+    {
+        int sum = 0;
+        for (int n = 1; n <= kOutcomes; ++n)
+            sum += record().count(n);
+        return sum;
+    }
+
+    std::unique_ptr<Program> m_program;
+};
+
+} // namespace quindle::testing
+
+#define QUINDLE_WIDGET_TEST_MAIN(TestClass)                                                        \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        quindle::installFontSubstitutions();                                                       \
+        quindle::installAccessibility();                                                           \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
