@@ -97,9 +97,8 @@ int main(int argc, char *argv[])
     }
     const double atEnd = residentMb();
     std::fprintf(stderr, "\n");
-    std::printf("soak: %d full runs, %ld trials\n", runs, trials);
-    std::printf("resident memory after run 1   %6.2f MB\n", afterFirst);
-    std::printf("resident memory at the end    %6.2f MB   growth %+.2f MB (target within 1 MB)\n",
-                atEnd, atEnd - afterFirst);
+    std::printf("runs=%d\ntrials=%ld\n", runs, trials);
+    std::printf("rss_after_first_run_mb=%.2f\nrss_at_end_mb=%.2f\n", afterFirst, atEnd);
+    std::printf("rss_growth_mb=%+.2f\n", atEnd - afterFirst); // target within 1 MB
     return 0;
 }

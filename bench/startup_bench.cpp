@@ -3,7 +3,8 @@
 //   startup_bench [RUNS]       runs itself as a child RUNS times (default 10) for each of the
 //                              two windows, and prints the median time from starting the
 //                              process to the first shown window, the peak resident memory,
-//                              and the timer wake-ups per second while the program sits idle
+//                              and the timer wake-ups per second while the program sits idle,
+//                              as key=value lines
 //
 // The children run on the platform the parent was given (offscreen unless DISPLAY is set).
 
@@ -134,14 +135,11 @@ int main(int argc, char *argv[])
     const double qMs = median(quindleMs), bMs = median(bareMs);
     const double qRss = static_cast<double>(median(quindleRss)) / 1024.0;
     const double bRss = static_cast<double>(median(bareRss)) / 1024.0;
-    std::printf("platform                  %s, median of %d runs\n",
-                qPrintable(QGuiApplication::platformName()), runs);
-    std::printf(
-        "start-up to first window  %7.1f ms   bare window %7.1f ms   ratio %.2f (target <= 1.2)\n",
-        qMs, bMs, qMs / bMs);
-    std::printf(
-        "peak resident memory      %7.1f MB   bare window %7.1f MB   ratio %.2f (target <= 1.2)\n",
-        qRss, bRss, qRss / bRss);
-    std::printf("idle timer wake-ups       %7.1f /s   (target 0)\n", wakeups);
+    std::printf("platform=%s\nruns=%d\n", qPrintable(QGuiApplication::platformName()), runs);
+    std::printf("startup_ms=%.1f\nbare_startup_ms=%.1f\n", qMs, bMs);
+    std::printf("startup_ratio=%.2f\n", qMs / bMs); // target <= 1.2
+    std::printf("peak_rss_mb=%.1f\nbare_peak_rss_mb=%.1f\n", qRss, bRss);
+    std::printf("peak_rss_ratio=%.2f\n", qRss / bRss);      // target <= 1.2
+    std::printf("idle_wakeups_per_second=%.1f\n", wakeups); // target 0
     return 0;
 }

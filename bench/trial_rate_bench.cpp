@@ -1,5 +1,6 @@
 // How fast a run goes on screen: trials per second of the experiment window against the ticks
 // per second of a bare 1 ms precise timer in the same process, and the CPU time per trial.
+// Prints key=value lines.
 //
 //   trial_rate_bench [SECONDS]      (default 3; offscreen unless QT_QPA_PLATFORM or DISPLAY says)
 
@@ -101,13 +102,12 @@ int main(int argc, char *argv[])
 
     const Rate bare = bareTimer(milliseconds);
     const Rate run = experimentWindow(milliseconds);
-    std::printf("platform                 %s\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("bare 1 ms timer          %8.1f ticks/s   %6.1f us CPU/tick\n", bare.perSecond,
-                bare.cpuPerEvent * 1e6);
-    std::printf("experiment window run    %8.1f trials/s  %6.1f us CPU/trial\n", run.perSecond,
-                run.cpuPerEvent * 1e6);
-    std::printf("ratio trials/ticks       %8.3f   (target >= 0.97)\n",
-                run.perSecond / bare.perSecond);
-    std::printf("CPU per trial / 1 ms     %7.1f %%   (target <= 5 %%)\n", run.cpuPerEvent * 1e5);
+    std::printf("platform=%s\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("timer_ticks_per_second=%.1f\n", bare.perSecond);
+    std::printf("timer_cpu_us_per_tick=%.1f\n", bare.cpuPerEvent * 1e6);
+    std::printf("trials_per_second=%.1f\n", run.perSecond);
+    std::printf("cpu_us_per_trial=%.1f\n", run.cpuPerEvent * 1e6);
+    std::printf("trials_per_tick=%.3f\n", run.perSecond / bare.perSecond); // target >= 0.97
+    std::printf("cpu_percent_of_1ms=%.1f\n", run.cpuPerEvent * 1e5);       // target <= 5
     return 0;
 }

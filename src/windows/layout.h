@@ -18,7 +18,6 @@
 #include <span>
 #include <utility>
 
-
 namespace quindle {
 
 // Label, Button, Picture and Line rows are created by the builder. Surface and Hidden rows are

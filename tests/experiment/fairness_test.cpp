@@ -21,8 +21,7 @@ TEST(Fairness, OutcomesAreUniformCoinsIndependentAndDrawsUncorrelated)
     FakeView view;
     Pcg32Source random;
     FakeClock clock;
-    RecordingDevice cues;
-    ExperimentControl control(record, view, random, clock, cues);
+    ExperimentControl control(record, view, random, clock, view);
     control.start();
 
     std::array<double, kOutcomes> tally{};
@@ -41,6 +40,7 @@ TEST(Fairness, OutcomesAreUniformCoinsIndependentAndDrawsUncorrelated)
             ASSERT_LT(control.draw(coin), 1.0F);
             draws.push_back(control.draw(coin));
         }
+        view.log.clear();
         if (!view.trial) { // a count passed the limit: clear and carry on
             control.clearCounts();
             control.showGraph();

@@ -17,37 +17,29 @@
 
 namespace quindle::testing {
 
-// Keeps what the handlers leave on the window, and a log of every operation in order.
-class FakeView final : public ExperimentView
+// Keeps what the handlers leave on the window; logs faces, events, windows and cues in order.
+class FakeView final : public ExperimentView, public CueDevice
 {
 public:
     void setCellText(CellKind kind, int outcome, std::string_view text) override
     {
         cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(outcome - 1)] = text;
-        log.push_back("cell");
     }
-    void setTrialTotalText(std::string_view text) override
-    {
-        total = text;
-        log.push_back("total");
-    }
+    void setTrialTotalText(std::string_view text) override { total = text; }
     void setFaceVisible(int coin, Face face, bool visible) override
     {
         faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)] = visible;
         log.push_back((visible ? "show " : "hide ") + std::to_string(coin) +
                       (face == Face::Head ? "H" : "T"));
     }
-    void setButtonEnabled(Button button, bool enabled) override
+    void setButtonEnabled(Button b, bool on) override { buttons[static_cast<std::size_t>(b)] = on; }
+    void setTimerEnabled(Timer timer, bool on) override
     {
-        buttons[static_cast<std::size_t>(button)] = enabled;
+        (timer == Timer::Flip ? flip : trial) = on;
     }
-    void setTimerEnabled(Timer timer, bool enabled) override
+    [[nodiscard]] bool isTimerEnabled(Timer t) const override
     {
-        (timer == Timer::Flip ? flip : trial) = enabled;
-    }
-    [[nodiscard]] bool isTimerEnabled(Timer timer) const override
-    {
-        return timer == Timer::Flip ? flip : trial;
+        return t == Timer::Flip ? flip : trial;
     }
     void processPendingEvents() override
     {
@@ -62,6 +54,8 @@ public:
         log.push_back(std::string(title) + ": " + std::string(text));
     }
     void endProgram() override { log.push_back("end"); }
+    void setCommand(std::string_view command) override { log.push_back(std::string(command)); }
+    void setFileName(std::string_view name) override { log.push_back("file " + std::string(name)); }
 
     [[nodiscard]] const std::string &cell(CellKind kind, int outcome) const
     {
@@ -108,33 +102,17 @@ class FakeClock final : public Clock
 public:
     [[nodiscard]] float secondsSinceMidnight() override
     {
-        const double now = m_now;
-        m_now += step;
-        return static_cast<float>(now);
+        now += step;
+        return static_cast<float>(now - step);
     }
-    double step = 0;
-
-private:
-    double m_now = 43200.0;
-};
-
-class RecordingDevice final : public CueDevice
-{
-public:
-    void setCommand(std::string_view command) override { writes.push_back(std::string(command)); }
-    void setFileName(std::string_view name) override
-    {
-        writes.push_back("file " + std::string(name));
-    }
-    std::vector<std::string> writes;
+    double now = 43200.0, step = 0;
 };
 
 // One experiment window's worth of handlers over fakes, with a record shared by reference.
 struct Harness
 {
-    explicit Harness(ExperimentRecord &sharedRecord)
-        : record(sharedRecord)
-        , control(record, view, random, clock, cues)
+    explicit Harness(ExperimentRecord &shared)
+        : record(shared)
     {}
 
     // The window as the program opens it: created, loaded, shown and activated.
@@ -154,8 +132,7 @@ struct Harness
     FakeView view;
     ScriptedRandom random;
     FakeClock clock;
-    RecordingDevice cues;
-    ExperimentControl control;
+    ExperimentControl control{record, view, random, clock, view};
 };
 
 } // namespace quindle::testing

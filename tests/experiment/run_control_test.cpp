@@ -17,7 +17,7 @@ void finish(Harness &h)
 struct Row
 {
     const char *name;
-    std::function<void(Harness &)> events;
+    std::function<void(Harness &, ExperimentControl &)> events;
     std::string_view expected;
 };
 
@@ -28,42 +28,37 @@ TEST_P(RunControlStates, ButtonsAndTimersFollowTheStateTable)
 {
     ExperimentRecord record;
     Harness h(record);
-    GetParam().events(h);
+    GetParam().events(h, h.control);
     EXPECT_EQ(h.view.state(), GetParam().expected);
 }
 
+using H = Harness;
+using C = ExperimentControl;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, RunControlStates, ::testing::Values(
-    Row{"createdBeforeActivation", [](Harness &h) { h.control.load(); }, kCreated},
-    Row{"openingActivatesIntoReady", [](Harness &h) { h.open(); }, kReady},
-    Row{"startRuns", [](Harness &h) { h.open(); h.control.start(); }, kRunning},
-    Row{"stopReturnsToReady",
-        [](Harness &h) { h.open(); h.control.start(); h.trial(1); h.control.stop(); }, kReady},
-    Row{"countPastLimitFinishes", finish, kFinished},
-    Row{"initClears", [](Harness &h) { h.open(); h.control.clearCounts(); }, kCleared},
-    Row{"startFromCleared",
-        [](Harness &h) { h.open(); h.control.clearCounts(); h.control.start(); }, kRunning},
-    Row{"initAfterFinishKeepsStartGreyed",
-        [](Harness &h) { finish(h); h.control.clearCounts(); }, kFinishedCleared},
-    Row{"graphDisplayAfterFinishEnablesStart",
-        [](Harness &h) { finish(h); h.control.showGraph(); }, kReady},
+    Row{"createdBeforeActivation", [](H &, C &c) { c.load(); }, kCreated},
+    Row{"openingActivatesIntoReady", [](H &h, C &) { h.open(); }, kReady},
+    Row{"startRuns", [](H &h, C &c) { h.open(); c.start(); }, kRunning},
+    Row{"stopReturnsToReady", [](H &h, C &c) { h.open(); c.start(); h.trial(1); c.stop(); }, kReady},
+    Row{"countPastLimitFinishes", [](H &h, C &) { finish(h); }, kFinished},
+    Row{"initClears", [](H &h, C &c) { h.open(); c.clearCounts(); }, kCleared},
+    Row{"startFromCleared", [](H &h, C &c) { h.open(); c.clearCounts(); c.start(); }, kRunning},
+    Row{"initAfterFinish", [](H &h, C &c) { finish(h); c.clearCounts(); }, kFinishedCleared},
+    Row{"graphDisplayAfterFinish", [](H &h, C &c) { finish(h); c.showGraph(); }, kReady},
     Row{"graphDisplayFromFinishedCleared",
-        [](Harness &h) { finish(h); h.control.clearCounts(); h.control.showGraph(); }, kCleared},
-    Row{"activationFromCleared",
-        [](Harness &h) { h.open(); h.control.clearCounts(); h.control.activate(); }, kReady},
+        [](H &h, C &c) { finish(h); c.clearCounts(); c.showGraph(); }, kCleared},
+    Row{"activationFromCleared", [](H &h, C &c) { h.open(); c.clearCounts(); c.activate(); }, kReady},
     Row{"activationFromFinishedCleared",
-        [](Harness &h) { finish(h); h.control.clearCounts(); h.control.activate(); }, kFinished},
+        [](H &h, C &c) { finish(h); c.clearCounts(); c.activate(); }, kFinished},
     // Mended: activation during a run leaves it stoppable instead of greying Stop.
-    Row{"activationDuringRunKeepsItStoppable",
-        [](Harness &h) { h.open(); h.control.start(); h.trial(2); h.control.activate(); },
+    Row{"activationDuringRun", [](H &h, C &c) { h.open(); c.start(); h.trial(2); c.activate(); },
         kRunning},
-    Row{"finishedRunRestartedWithoutInitEndsAfterOneTrial",
-        [](Harness &h) { finish(h); h.control.showGraph(); h.control.start(); h.trial(1); },
-        kFinished}),
+    Row{"restartedWithoutInitEndsAfterOneTrial",
+        [](H &h, C &c) { finish(h); c.showGraph(); c.start(); h.trial(1); }, kFinished}),
     [](const auto &row) { return std::string(row.param.name); });
 // clang-format on
 
-TEST(RunControl, ActivationShowsRestPoseOnlyWhenStopped)
+TEST(RunControl, ActivationShowsRestPoseOnlyWhenStoppedAndKeepsPhase)
 {
     ExperimentRecord record;
     Harness h(record);
@@ -81,7 +76,7 @@ TEST(RunControl, ActivationShowsRestPoseOnlyWhenStopped)
     EXPECT_EQ(h.control.phase(), 1);
 }
 
-TEST(RunControl, InitClearsCountsAndCellsButNotHistoryOrTotal)
+TEST(RunControl, StopKeepsAllInitClearsCountsAndCellsButNotHistoryOrTotal)
 {
     ExperimentRecord record;
     Harness h(record);
@@ -90,89 +85,53 @@ TEST(RunControl, InitClearsCountsAndCellsButNotHistoryOrTotal)
     for (int outcome : {1, 2, 2, 3, 4, 4, 4})
         h.trial(outcome);
     h.control.stop();
+    EXPECT_EQ(h.view.total, "7");
+    EXPECT_TRUE(h.view.shows(1, Face::Tail) && h.view.shows(2, Face::Tail));
     h.control.flipTick();
     h.control.clearCounts();
-
     for (int n = 1; n <= kOutcomes; ++n) {
         EXPECT_EQ(record.count(n), 0);
-        EXPECT_EQ(h.view.cell(CellKind::Count, n), "");
-        EXPECT_EQ(h.view.cell(CellKind::Ratio, n), "");
+        EXPECT_EQ(h.view.cell(CellKind::Count, n) + h.view.cell(CellKind::Ratio, n), "");
     }
     EXPECT_EQ(h.view.total, "7");
     EXPECT_EQ(h.control.phase(), 0);
     EXPECT_TRUE(h.view.shows(1, Face::Head) && h.view.shows(2, Face::Tail));
     EXPECT_EQ(record.history(4).at(3), 43); // 3 of 7, kept
-
     h.control.start();
     h.trial(2);
     EXPECT_EQ(h.view.total, "1");
     EXPECT_EQ(h.view.cell(CellKind::Ratio, 2), "1.000");
 }
 
-TEST(RunControl, StopKeepsEverythingAndStartContinues)
+TEST(RunControl, InitHelpAndExitPlayTheirCuesFirstAndNothingElseDoes)
 {
+    const auto cue = [](const char *file) {
+        return std::vector<std::string>{"Stop", "Close", std::string("file ") + file, "Open",
+                                        "Sound"};
+    };
     ExperimentRecord record;
     Harness h(record);
+    std::vector<std::string> &log = h.view.log;
     h.open();
     h.control.start();
     h.trial(1);
-    h.trial(3);
-    h.control.stop();
-    EXPECT_EQ(h.view.total, "2");
-    EXPECT_TRUE(h.view.shows(1, Face::Tail) && h.view.shows(2, Face::Head));
-    h.control.start();
-    h.trial(1);
-    EXPECT_EQ(h.view.total, "3");
-    EXPECT_EQ(h.view.cell(CellKind::Ratio, 1), "0.667");
-}
-
-TEST(RunControl, InitHelpAndExitPlayTheirCuesFirst)
-{
-    const std::vector<std::string> chime{"Stop", "Close", "file pinpon.wav", "Open", "Sound"};
-    const std::vector<std::string> exitCue{"Stop", "Close", "file endpinpon.wav", "Open", "Sound"};
-    ExperimentRecord record;
-    Harness h(record);
-    h.open();
-    h.control.start();
-    h.trial(1);
+    log.clear();
     h.control.stop();
     h.control.showGraph();
-    EXPECT_TRUE(h.cues.writes.empty()) << "Start, Stop and Graph display are silent";
-
+    EXPECT_EQ(log, std::vector<std::string>{"graph"}) << "Start, Stop, Graph display are silent";
+    log.clear();
     h.control.clearCounts();
-    EXPECT_EQ(h.cues.writes, chime);
-    h.cues.writes.clear();
-    h.view.log.clear();
+    EXPECT_EQ(std::vector(log.begin(), log.begin() + 5), cue("pinpon.wav"));
+    log.clear();
     h.control.showHelp();
-    EXPECT_EQ(h.cues.writes, chime);
-    EXPECT_EQ(h.view.log, std::vector<std::string>{"help"});
-    h.cues.writes.clear();
-    h.view.log.clear();
+    auto help = cue("pinpon.wav");
+    help.push_back("help");
+    EXPECT_EQ(log, help);
+    log.clear();
     h.control.exitProgram();
-    EXPECT_EQ(h.cues.writes, exitCue);
-    const std::vector<std::string> box{"Quindle: This software will exit.", "end"};
-    EXPECT_EQ(h.view.log, box);
-}
-
-TEST(RunControl, RecordSurvivesANewWindow)
-{
-    ExperimentRecord record;
-    {
-        Harness first(record);
-        first.open();
-        first.control.start();
-        first.trial(2);
-        first.trial(2);
-        first.control.flipTick();
-        first.control.showHelp();
-    }
-    Harness second(record);
-    second.open();
-    EXPECT_EQ(second.control.phase(), 0);
-    second.control.start();
-    second.trial(1);
-    EXPECT_EQ(second.view.cell(CellKind::Count, 2), "2");
-    EXPECT_EQ(second.view.total, "3");
+    auto exit = cue("endpinpon.wav");
+    exit.insert(exit.end(), {"Quindle: This software will exit.", "end"});
+    EXPECT_EQ(log, exit);
 }
 
 } // namespace

@@ -154,7 +154,8 @@ private slots:
 
         openGraph();
         const QFontMetrics metrics(graph()->surface()->textFont());
-        QVERIFY(px(780, 0).x() + metrics.horizontalAdvance(expected[3].section(QStringLiteral(" at"), 0, 0)) <=
+        QVERIFY(px(780, 0).x() +
+                    metrics.horizontalAdvance(expected[3].section(QStringLiteral(" at"), 0, 0)) <=
                 plot().width());
         QVERIFY(metrics.height() >= 11 && metrics.height() <= 14);
     }

@@ -165,7 +165,7 @@ class MonkeyTest : public QObject, ProgramDriver
         for (int n = 1; n <= kOutcomes && isNumber; ++n) {
             const int count = cell(experiment(), CellKind::Count, n)->text().toInt(&isNumber);
             const QString ratio = cell(experiment(), CellKind::Ratio, n)->text();
-            if (isNumber && ratio != QString::number(double(count) / total, 'f', 3))
+            if (isNumber && ratio.toStdString() != ratioText(double(count) / total))
                 return QStringLiteral("outcome %1 shows %2 for %3 of %4")
                     .arg(n)
                     .arg(ratio)
