@@ -19,6 +19,7 @@ struct Row
     const char *name;
     std::function<void(Harness &, ExperimentControl &)> events;
     std::string_view expected;
+    friend void PrintTo(const Row &row, std::ostream *out) { *out << row.name; }
 };
 
 class RunControlStates : public ::testing::TestWithParam<Row>
