@@ -17,26 +17,27 @@
 
 namespace quindle::testing {
 
+inline std::size_t at(auto index)
+{
+    return static_cast<std::size_t>(index);
+}
+
 // Keeps what the handlers leave on the window; logs faces, events, windows and cues in order.
 class FakeView final : public ExperimentView, public CueDevice
 {
 public:
-    void setCellText(CellKind kind, int outcome, std::string_view text) override
+    void setCellText(CellKind kind, int n, std::string_view text) override
     {
-        cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(outcome - 1)] = text;
+        cells[at(kind)][at(n - 1)] = text;
     }
     void setTrialTotalText(std::string_view text) override { total = text; }
     void setFaceVisible(int coin, Face face, bool visible) override
     {
-        faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)] = visible;
-        log.push_back((visible ? "show " : "hide ") + std::to_string(coin) +
-                      (face == Face::Head ? "H" : "T"));
+        faces[at(coin - 1)][at(face)] = visible;
+        log.push_back((visible ? "show " : "hide ") + std::to_string(coin) + "HT"[at(face)]);
     }
-    void setButtonEnabled(Button b, bool on) override { buttons[static_cast<std::size_t>(b)] = on; }
-    void setTimerEnabled(Timer timer, bool on) override
-    {
-        (timer == Timer::Flip ? flip : trial) = on;
-    }
+    void setButtonEnabled(Button button, bool on) override { buttons[at(button)] = on; }
+    void setTimerEnabled(Timer t, bool on) override { (t == Timer::Flip ? flip : trial) = on; }
     [[nodiscard]] bool isTimerEnabled(Timer t) const override
     {
         return t == Timer::Flip ? flip : trial;
@@ -57,18 +58,14 @@ public:
     void setCommand(std::string_view command) override { log.push_back(std::string(command)); }
     void setFileName(std::string_view name) override { log.push_back("file " + std::string(name)); }
 
-    [[nodiscard]] const std::string &cell(CellKind kind, int outcome) const
+    [[nodiscard]] const std::string &cell(CellKind kind, int n) const
     {
-        return cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(outcome - 1)];
+        return cells[at(kind)][at(n - 1)];
     }
-    [[nodiscard]] bool shows(int coin, Face face) const
-    {
-        return faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)];
-    }
+    [[nodiscard]] bool shows(int coin, Face face) const { return faces[at(coin - 1)][at(face)]; }
     [[nodiscard]] std::string state() const
     {
-        return runState([this](int b) { return buttons[static_cast<std::size_t>(b)]; }, flip,
-                        trial);
+        return runState([this](int b) { return buttons[at(b)]; }, flip, trial);
     }
 
     std::array<std::array<std::string, 4>, 2> cells{};

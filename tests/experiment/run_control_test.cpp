@@ -59,24 +59,6 @@ INSTANTIATE_TEST_SUITE_P(Table, RunControlStates, ::testing::Values(
     [](const auto &row) { return std::string(row.param.name); });
 // clang-format on
 
-TEST(RunControl, ActivationShowsRestPoseOnlyWhenStoppedAndKeepsPhase)
-{
-    ExperimentRecord record;
-    Harness h(record);
-    h.open();
-    h.control.start();
-    h.control.flipTick(); // phase 0 -> 1
-    h.trial(4);           // both Tail: not the rest pose
-    h.view.log.clear();
-    h.control.activate();
-    EXPECT_TRUE(h.view.log.empty()) << "activation during a run touches nothing";
-    h.control.stop();
-    h.control.activate();
-    const std::vector<std::string> restPose{"show 1H", "hide 1T", "hide 2H", "show 2T"};
-    EXPECT_EQ(h.view.log, restPose);
-    EXPECT_EQ(h.control.phase(), 1);
-}
-
 TEST(RunControl, StopKeepsAllInitClearsCountsAndCellsButNotHistoryOrTotal)
 {
     ExperimentRecord record;

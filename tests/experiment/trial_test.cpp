@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quindle::testing {
 namespace {
@@ -117,9 +118,19 @@ TEST_F(Trial, ErrorsAreRaisedBeforeAnythingIsStored)
     EXPECT_THROW((void)record.history(1).at(5001), SubscriptError);
     EXPECT_NO_THROW((void)record.history(1).at(5000));
     EXPECT_THROW((void)record.count(5), SubscriptError);
+    EXPECT_THROW((void)checkedAdd(-32768, -1), OverflowError);
+    EXPECT_THROW((void)roundToInt16(std::numeric_limits<double>::quiet_NaN()), OverflowError);
 }
 
-TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopButNotInit)
+TEST(Texts, RatiosRoundToThreeDecimalsAndPercentagesHalfToEven)
+{
+    EXPECT_EQ(ratioText(1999.0 / 4000), "0.500");
+    EXPECT_EQ(ratioText(1.0 / 4000), "0.000");
+    EXPECT_EQ(roundToInt16(-2.5), -2);
+    EXPECT_EQ(roundToInt16(0.5000001), 1);
+}
+
+TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopAndActivationNotInit)
 {
     h.control.start();
     h.control.flipTick(); // phase 0: the rest pose, which is on show already
@@ -127,24 +138,20 @@ TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopButNotInit)
     h.control.flipTick();
     EXPECT_TRUE(h.view.shows(1, Face::Tail) && !h.view.shows(1, Face::Head));
     EXPECT_TRUE(h.view.shows(2, Face::Head) && !h.view.shows(2, Face::Tail));
-    h.control.flipTick(); // phase 1 when stopped
-    h.control.stop();
+    h.control.flipTick();
+    h.trial(4); // both Tail
+    h.view.log.clear();
     h.control.activate();
+    EXPECT_TRUE(h.view.log.empty()) << "activation during a run touches nothing";
+    h.control.stop();
+    h.control.activate(); // the rest pose, in the design's order; phase stays 1
+    EXPECT_EQ(h.view.log, (std::vector<std::string>{"show 1H", "hide 1T", "hide 2H", "show 2T"}));
     h.control.start();
     h.control.flipTick();
     EXPECT_TRUE(h.view.shows(1, Face::Tail) && h.view.shows(2, Face::Head));
-    h.control.flipTick();
     h.control.stop();
     h.control.clearCounts();
     EXPECT_EQ(h.control.phase(), 0);
-    for (int i = 0; i < 12; ++i) {
-        if (i % 3 == 0)
-            h.trial(1 + i % 4);
-        else
-            h.control.flipTick();
-        for (int coin : {1, 2})
-            EXPECT_NE(h.view.shows(coin, Face::Head), h.view.shows(coin, Face::Tail)) << i;
-    }
 }
 
 } // namespace

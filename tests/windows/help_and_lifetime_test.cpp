@@ -67,8 +67,8 @@ private slots:
         QCOMPARE(help()->windowTitle(),
                  QStringLiteral(" Quindle\uFF3FHelp\uFF08Question and operation method\uFF09 ") +
                      makersNotice());
-        QCOMPARE(closeButton(help())->geometry(), QRect(552, 0, 57, 25));
-        QCOMPARE(QApplication::focusWidget(), closeButton(help()));
+        QCOMPARE(helpClose()->geometry(), QRect(552, 0, 57, 25));
+        QCOMPARE(QApplication::focusWidget(), helpClose());
         DrawingSurface *surface = help()->surface();
         QCOMPARE(surface->geometry(), QRect(8, 32, 601, 377));
         QCOMPARE(surface->textFont().pointSizeF(), 11.25);
@@ -120,16 +120,16 @@ private slots:
         QVERIFY(before > 0);
         openHelp();
         QVERIFY(!experiment());
-        click(closeButton(help()));
+        click(helpClose());
         QVERIFY(experiment() && QTest::qWaitForWindowActive(experiment()));
         QTRY_VERIFY(!help());
         QCOMPARE(trials(), before);
-        QCOMPARE(state(experiment()), kReady);
-        QCOMPARE(cell(experiment(), CellKind::Count, 1)->text(), QString());
-        QCOMPARE(trialTotal(experiment())->text(), QString());
+        QCOMPARE(state(), kReady);
+        QCOMPARE(cell(CellKind::Count, 1)->text(), QString());
+        QCOMPARE(trialTotal()->text(), QString());
         QCOMPARE(experiment()->control().phase(), 0);
         runFor(50);
-        QVERIFY(trialTotal(experiment())->text().toInt() > before);
+        QVERIFY(trialTotal()->text().toInt() > before);
     }
 
     void exitEndsTheProgramHoweverTheBoxIsDismissed_data()
@@ -167,7 +167,7 @@ private slots:
     {
         QVERIFY(!programEnds([this] { press(Button::Help); }));
         QVERIFY(help());
-        QVERIFY(!programEnds([this] { click(closeButton(help())); }));
+        QVERIFY(!programEnds([this] { click(helpClose()); }));
         QVERIFY(experiment());
 
         openGraph();

@@ -1,13 +1,10 @@
 // A monkey: tens of thousands of random events on the real windows (offscreen): clicks on
-// whichever buttons are enabled, moving the focus between the open windows, closing the graph
-// or help window by its frame, letting the timers run; with the program's invariants checked
-// after every one. Exit and closing the last window are tested on their own elsewhere.
-//
+// enabled buttons, moving the focus between the open windows, closing the graph or help window
+// by its frame, letting the timers run; with the program's invariants checked after each.
 //   QUINDLE_MONKEY_EVENTS   number of events (default 20000)
 //   QUINDLE_MONKEY_SEED     seed of the event sequence (default: from the clock; printed)
-//
-// The seed fixes which events come in which order; how many trials a timer span holds depends
-// on the machine's timing.
+// The seed fixes the events and their order; how many trials a timer span holds depends on
+// the machine's timing.
 
 #include "window_driver.h"
 
@@ -16,7 +13,6 @@
 
 #include <array>
 #include <chrono>
-#include <optional>
 #include <random>
 
 using namespace quindle;
@@ -27,14 +23,13 @@ class MonkeyTest : public QObject, ProgramDriver
     Q_OBJECT
 
     std::mt19937_64 m_random;
-    long m_restarts = 0;
-    long m_finished = 0;
+    long m_restarts = 0, m_finished = 0;
     std::string m_lastState;
-    std::optional<std::array<int, 4>> m_overLimitAtStart;
+    std::array<int, 4> m_countsAtStart{};
 
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    int pick(qsizetype n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(m_random); }
 
-    // A fresh program. Its record starts near the run limit, as after a long session, so that
+    // A fresh program whose record starts near the run limit, as after a long session, so that
     // runs end by themselves within the monkey's short timer spans too.
     void restart()
     {
@@ -46,7 +41,7 @@ class MonkeyTest : public QObject, ProgramDriver
         ++m_restarts;
     }
 
-    // Lets posted events, activation among them, take effect, and deletes what closed windows
+    // Lets posted events (activation among them) take effect and deletes what closed windows
     // left for deletion, as the program's own loop does between two events.
     static void settle()
     {
@@ -67,42 +62,32 @@ class MonkeyTest : public QObject, ProgramDriver
     QString act()
     {
         const int roll = pick(100);
-        if (roll < 40) {
+        if (roll < 40) { // Exit and closing the last window are tested elsewhere
             QList<QPushButton *> enabled;
-            if (experiment()) {
-                for (Button which : kButtons)
-                    if (which != Button::Exit && button(which)->isEnabled())
-                        enabled << button(which);
-            }
+            for (Button which : kButtons)
+                if (experiment() && which != Button::Exit && button(which)->isEnabled())
+                    enabled << button(which);
             if (graph() && graph()->isVisible())
-                enabled << closeButton(graph());
+                enabled << graphClose();
             if (help() && help()->isVisible())
-                enabled << closeButton(help());
+                enabled << helpClose();
             if (enabled.isEmpty())
                 return QStringLiteral("no button");
-            QPushButton *b = enabled[pick(static_cast<int>(enabled.size()))];
+            QPushButton *b = enabled[pick(enabled.size())];
             const QString what = b->window()->objectName() + QLatin1Char('.') + b->objectName();
             b->click();
             return QStringLiteral("click ") + what;
         }
         if (roll < 60) {
             const QList<QWidget *> windows = openWindows();
-            QWidget *w = windows[pick(static_cast<int>(windows.size()))];
+            QWidget *w = windows[pick(windows.size())];
             w->activateWindow();
             return QStringLiteral("activate ") + w->objectName();
         }
-        if (roll < 65) {
-            // By the frame: the graph window always; the help window only while the graph
-            // window keeps the program going.
-            if (help() && graph() && pick(2) == 0) {
-                help()->close();
-                return QStringLiteral("close help by its frame");
-            }
-            if (graph()) {
-                graph()->close();
-                return QStringLiteral("close graph by its frame");
-            }
-            return QStringLiteral("nothing to close");
+        if (roll < 65 && graph()) { // help only while the graph keeps the program going
+            QWidget *w = help() && pick(2) == 0 ? static_cast<QWidget *>(help()) : graph();
+            w->close();
+            return QStringLiteral("close by the frame ") + w->objectName();
         }
         const int ms = pick(8);
         QEventLoop loop;
@@ -119,61 +104,39 @@ class MonkeyTest : public QObject, ProgramDriver
             graphs += top->isVisible() && qobject_cast<GraphWindow *>(top) ? 1 : 0;
             helps += top->isVisible() && qobject_cast<HelpWindow *>(top) ? 1 : 0;
         }
-        if (graphs > 1 || helps > 1)
-            return QStringLiteral("%1 graph and %2 help windows").arg(graphs).arg(helps);
-        if (experiment() && experiment()->isVisible() && helps > 0)
-            return QStringLiteral("experiment and help windows both open");
-        if (openWindows().isEmpty())
-            return QStringLiteral("the program has no window left");
+        if (graphs > 1 || helps > 1 || (experiment() && helps > 0) || openWindows().isEmpty())
+            return QStringLiteral("windows open: %1 experiment, %2 graph, %3 help")
+                .arg(experiment() ? 1 : 0)
+                .arg(graphs)
+                .arg(helps);
         if (!experiment())
             return {};
-
-        for (int coin : {1, 2}) {
-            if (face(experiment(), coin, Face::Head)->isShown() ==
-                face(experiment(), coin, Face::Tail)->isShown())
+        for (int coin : {1, 2})
+            if (face(coin, Face::Head)->isShown() == face(coin, Face::Tail)->isShown())
                 return QStringLiteral("coin %1 shows both faces or none").arg(coin);
-        }
-        const std::string now = state(experiment());
+        const std::string now = state();
         if (now != kReady && now != kRunning && now != kFinished && now != kCleared &&
             now != kFinishedCleared)
-            return QStringLiteral("buttons and timers in no state of the table: ") +
-                   QString::fromStdString(now);
-        if (now == kFinished && m_lastState != now)
-            ++m_finished;
-        m_lastState = now;
-
+            return QStringLiteral("no state of the table: ") + QString::fromStdString(now);
+        m_finished += now == kFinished && m_lastState != now ? 1 : 0;
         // A count past the limit ends the run in the trial that raises it. A run started with
         // such a count (after the handover, or Graph display after a finished run) ends in its
         // first trial: it may be seen running only until then, with the record unchanged.
-        std::array<int, 4> counts{};
-        bool overLimit = false;
-        for (int n = 1; n <= kOutcomes; ++n) {
-            counts[static_cast<std::size_t>(n - 1)] = record().count(n);
-            overLimit = overLimit || record().count(n) > kRunLimit;
-        }
-        if (now == kRunning && overLimit) {
-            if (m_overLimitAtStart && *m_overLimitAtStart != counts)
-                return QStringLiteral("a trial with a count past the limit left the run going");
-            m_overLimitAtStart = counts;
-        } else {
-            m_overLimitAtStart.reset();
-        }
+        const std::array<int, 4> counts{record().count(1), record().count(2), record().count(3),
+                                        record().count(4)};
+        const bool pastLimit = std::ranges::any_of(counts, [](int c) { return c > kRunLimit; });
+        if (now == kRunning && pastLimit && m_lastState == kRunning && counts != m_countsAtStart)
+            return QStringLiteral("a trial with a count past the limit left the run going");
+        if (now != kRunning || m_lastState != kRunning)
+            m_countsAtStart = counts;
+        m_lastState = now;
 
-        bool isNumber = false;
-        const int total = trialTotal(experiment())->text().toInt(&isNumber);
+        bool shown = false; // a number unless Init has cleared the cells
+        const int total = trialTotal()->text().toInt(&shown);
         int sum = 0;
-        for (int n = 1; n <= kOutcomes && isNumber; ++n) {
-            const int count = cell(experiment(), CellKind::Count, n)->text().toInt(&isNumber);
-            const QString ratio = cell(experiment(), CellKind::Ratio, n)->text();
-            if (isNumber && ratio.toStdString() != ratioText(double(count) / total))
-                return QStringLiteral("outcome %1 shows %2 for %3 of %4")
-                    .arg(n)
-                    .arg(ratio)
-                    .arg(count)
-                    .arg(total);
-            sum += count;
-        }
-        if (isNumber && sum != total) // (not a number: cleared by Init)
+        for (int n = 1; n <= kOutcomes && shown; ++n)
+            sum += cell(CellKind::Count, n)->text().toInt(&shown);
+        if (shown && sum != total)
             return QStringLiteral("counts add up to %1, the total shows %2").arg(sum).arg(total);
         return {};
     }
@@ -181,8 +144,8 @@ class MonkeyTest : public QObject, ProgramDriver
 private slots:
     void randomEventsKeepEveryInvariant()
     {
-        const long events = qEnvironmentVariableIsSet("QUINDLE_MONKEY_EVENTS")
-                                ? qEnvironmentVariable("QUINDLE_MONKEY_EVENTS").toLong()
+        const long events = qEnvironmentVariableIntValue("QUINDLE_MONKEY_EVENTS")
+                                ? qEnvironmentVariableIntValue("QUINDLE_MONKEY_EVENTS")
                                 : 20000;
         const quint64 seed =
             qEnvironmentVariableIsSet("QUINDLE_MONKEY_SEED")
@@ -191,12 +154,10 @@ private slots:
         qInfo("monkey: %ld events, QUINDLE_MONKEY_SEED=%llu", events, seed);
         m_random.seed(seed);
         restart();
-
         QStringList recent;
         for (long i = 0; i < events; ++i) {
             if ((!experiment() && !help()) || (i > 0 && i % 1000 == 0)) {
-                // Only the graph window is left, or a thousand events have passed: start afresh.
-                m_program.reset();
+                m_program.reset(); // only the graph is left, or it is time for a fresh start
                 restart();
             }
             recent << act();
@@ -210,8 +171,7 @@ private slots:
                                      .arg(seed)
                                      .arg(problem, recent.join(QStringLiteral(" | ")))));
         }
-        qInfo("monkey: done, %ld fresh starts, %ld runs ended at the limit", m_restarts,
-              m_finished);
+        qInfo("monkey: %ld fresh starts, %ld runs ended at the limit", m_restarts, m_finished);
         m_program.reset();
     }
 };

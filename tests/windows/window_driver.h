@@ -1,8 +1,8 @@
 #pragma once
 
 // What every window test shares: main() on the offscreen platform (unless the caller chose
-// one, for example xcb under Xvfb, to watch), and a driver that finds the program's controls
-// through the windows' layout tables and works them as a pupil would.
+// one, for example xcb under Xvfb, to watch), and a driver that starts the program, finds its
+// controls through the windows' layout tables and works them as a pupil would.
 
 #include "app/program.h"
 #include "shared/run_states.h"
@@ -21,37 +21,6 @@
 
 namespace quindle::testing {
 
-inline QLabel *cell(QWidget *experiment, CellKind kind, int outcome)
-{
-    return findControl<QLabel>(experiment, experimentWindowLayout(),
-                               experiment_roles::cell(kind, outcome));
-}
-inline QLabel *trialTotal(QWidget *experiment)
-{
-    return findControl<QLabel>(experiment, experimentWindowLayout(), experiment_roles::trialTotal);
-}
-inline Picture *face(QWidget *experiment, int coin, Face face)
-{
-    return findControl<Picture>(experiment, experimentWindowLayout(),
-                                experiment_roles::face(coin, face));
-}
-inline QPushButton *closeButton(GraphWindow *graph)
-{
-    return findControl<QPushButton>(graph, graphWindowLayout(), graph_roles::closeButton);
-}
-inline QPushButton *closeButton(HelpWindow *help)
-{
-    return findControl<QPushButton>(help, helpWindowLayout(), help_roles::closeButton);
-}
-
-// The experiment window's run state, as in run_states.h.
-inline std::string state(ExperimentWindow *experiment)
-{
-    return runState(
-        [experiment](int b) { return findButton(experiment, kButtons[b])->isEnabled(); },
-        experiment->timer(Timer::Flip)->isActive(), experiment->timer(Timer::Trial)->isActive());
-}
-
 inline void click(QAbstractButton *button)
 {
     QVERIFY(button && button->isEnabled());
@@ -65,7 +34,6 @@ inline void focus(QWidget *window)
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
-// A program started as main() starts it, whose windows a test works.
 class ProgramDriver
 {
 protected:
@@ -81,12 +49,48 @@ protected:
     [[nodiscard]] GraphWindow *graph() const { return m_program->graphWindow(); }
     [[nodiscard]] HelpWindow *help() const { return m_program->helpWindow(); }
     [[nodiscard]] ExperimentRecord &record() const { return m_program->record(); }
+
+    template<class T> [[nodiscard]] T *control(Role role) const
+    {
+        return findControl<T>(experiment(), experimentWindowLayout(), role);
+    }
     [[nodiscard]] QPushButton *button(Button which) const
     {
-        return findButton(experiment(), which);
+        return control<QPushButton>(experiment_roles::button(which));
     }
-    void press(Button which) { click(button(which)); }
+    [[nodiscard]] QLabel *cell(CellKind kind, int n) const
+    {
+        return control<QLabel>(experiment_roles::cell(kind, n));
+    }
+    [[nodiscard]] QLabel *trialTotal() const
+    {
+        return control<QLabel>(experiment_roles::trialTotal);
+    }
+    [[nodiscard]] Picture *face(int coin, Face face) const
+    {
+        return control<Picture>(experiment_roles::face(coin, face));
+    }
+    [[nodiscard]] QPushButton *graphClose() const
+    {
+        return findControl<QPushButton>(graph(), graphWindowLayout(), graph_roles::closeButton);
+    }
+    [[nodiscard]] QPushButton *helpClose() const
+    {
+        return findControl<QPushButton>(help(), helpWindowLayout(), help_roles::closeButton);
+    }
+    // The experiment window's run state, as in run_states.h.
+    [[nodiscard]] std::string state() const
+    {
+        return runState([this](int b) { return button(kButtons[b])->isEnabled(); },
+                        experiment()->timer(Timer::Flip)->isActive(),
+                        experiment()->timer(Timer::Trial)->isActive());
+    }
+    [[nodiscard]] int trials() const
+    {
+        return record().count(1) + record().count(2) + record().count(3) + record().count(4);
+    }
 
+    void press(Button which) { click(button(which)); }
     void openGraph()
     {
         press(Button::GraphDisplay);
@@ -102,13 +106,6 @@ protected:
         press(Button::Start);
         QTest::qWait(milliseconds);
         press(Button::Stop);
-    }
-    [[nodiscard]] int trials() const
-    {
-        int sum = 0;
-        for (int n = 1; n <= kOutcomes; ++n)
-            sum += record().count(n);
-        return sum;
     }
 
     std::unique_ptr<Program> m_program;
