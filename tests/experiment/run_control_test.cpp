@@ -88,33 +88,25 @@ TEST(RunControl, StopKeepsAllInitClearsCountsAndCellsButNotHistoryOrTotal)
 
 TEST(RunControl, InitHelpAndExitPlayTheirCuesFirstAndNothingElseDoes)
 {
-    const auto cue = [](const char *file) {
-        return std::vector<std::string>{"Stop", "Close", std::string("file ") + file, "Open",
-                                        "Sound"};
-    };
     ExperimentRecord record;
     Harness h(record);
-    std::vector<std::string> &log = h.view.log;
+    const auto played = [&h](void (ExperimentControl::*handler)()) {
+        h.view.log.clear();
+        (h.control.*handler)();
+        std::string cues; // each cue as its file name, and where it started to sound
+        for (const std::string &entry : h.view.log)
+            cues += entry.starts_with("file ") ? entry.substr(5) : entry == "Sound" ? "!" : "";
+        return cues + (h.view.log.empty() ? "" : " then " + h.view.log.back());
+    };
     h.open();
-    h.control.start();
+    EXPECT_EQ(played(&ExperimentControl::start), "");
     h.trial(1);
-    log.clear();
-    h.control.stop();
-    h.control.showGraph();
-    EXPECT_EQ(log, std::vector<std::string>{"graph"}) << "Start, Stop, Graph display are silent";
-    log.clear();
-    h.control.clearCounts();
-    EXPECT_EQ(std::vector(log.begin(), log.begin() + 5), cue("pinpon.wav"));
-    log.clear();
-    h.control.showHelp();
-    auto help = cue("pinpon.wav");
-    help.push_back("help");
-    EXPECT_EQ(log, help);
-    log.clear();
-    h.control.exitProgram();
-    auto exit = cue("endpinpon.wav");
-    exit.insert(exit.end(), {"Quindle: This software will exit.", "end"});
-    EXPECT_EQ(log, exit);
+    EXPECT_EQ(played(&ExperimentControl::stop), "");
+    EXPECT_EQ(played(&ExperimentControl::showGraph), " then graph");
+    EXPECT_EQ(played(&ExperimentControl::clearCounts), "pinpon.wav! then show 2T");
+    EXPECT_EQ(played(&ExperimentControl::showHelp), "pinpon.wav! then help");
+    EXPECT_EQ(played(&ExperimentControl::exitProgram), "endpinpon.wav! then end");
+    EXPECT_EQ(h.view.log[h.view.log.size() - 2], "Quindle: This software will exit.");
 }
 
 } // namespace

@@ -75,18 +75,6 @@ private slots:
         playCue(*m_player, kExitCue); // the device stays usable
         QTRY_COMPARE(sound()->status(), QSoundEffect::Ready);
     }
-
-    void aCueOutlivesTheWindowThatStartedItOnlyWhereItCanEnd()
-    {
-        playCue(*m_player, kChimeCue);
-        QPointer<QSoundEffect> cue = sound();
-        QTRY_VERIFY(cue && cue->status() == QSoundEffect::Ready);
-        // Without any output a sound reports playing for ever: it goes with the window then.
-        const bool handedOn = cue->isPlaying() && !QMediaDevices::audioOutputs().isEmpty();
-        QCOMPARE(handedOn, m_audio);
-        m_window.reset();
-        QCOMPARE(!cue.isNull(), handedOn);
-    }
 };
 
 int main(int argc, char *argv[])
