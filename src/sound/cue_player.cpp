@@ -41,7 +41,7 @@ CuePlayer::~CuePlayer()
 
 void CuePlayer::setFileName(std::string_view fileName)
 {
-    m_fileName = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
+    m_fileName = QString::fromUtf8(fileName);
 }
 
 void CuePlayer::setCommand(std::string_view command)

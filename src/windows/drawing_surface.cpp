@@ -124,7 +124,7 @@ void DrawingSurface::print(std::string_view text)
     const QFontMetrics metrics(m_font, &canvas());
     const QPoint at = toPixel(m_currentX, m_currentY);
     if (!text.empty()) {
-        const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        const QString line = QString::fromUtf8(text);
         QPainter &p = painter();
         p.setPen(QPen(Qt::black, 1));
         p.drawText(QPoint(at.x(), at.y() + metrics.ascent()), line);

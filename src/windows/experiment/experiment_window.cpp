@@ -24,11 +24,6 @@ namespace roles = experiment_roles;
 
 constexpr qint64 kFrameMs = 16; // one frame of a 60 Hz screen
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QTimer *makeTimer(const char *name, QObject *parent)
 {
     auto *timer = new QTimer(parent);
@@ -145,7 +140,7 @@ void ExperimentWindow::closeEvent(QCloseEvent *event)
 
 void ExperimentWindow::setText(QLabel *cell, std::string_view text)
 {
-    cell->setText(fromUtf8(text));
+    cell->setText(QString::fromUtf8(text));
     m_announcer->changed(cell);
 }
 
@@ -206,7 +201,7 @@ void ExperimentWindow::handOverToHelp()
 
 void ExperimentWindow::showMessage(std::string_view text, std::string_view title)
 {
-    QMessageBox box(QMessageBox::NoIcon, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(text), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -16,11 +16,6 @@ namespace {
 
 constexpr double kTwipsPerUnit = 1; // the surface works in twips
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The help text in the windows' Japanese face and size, narrowed just enough for its widest line
 // to fit the surface: the Latin letters of the substitute face run wider than the original did,
 // and a line that does not fit would lose its end.
@@ -31,7 +26,7 @@ QFont helpFont(QFont font, int width)
         const QFontMetrics metrics(font);
         bool fits = true;
         for (std::string_view line : kHelpLines)
-            fits = fits && metrics.horizontalAdvance(fromUtf8(line)) <= width;
+            fits = fits && metrics.horizontalAdvance(QString::fromUtf8(line)) <= width;
         if (fits)
             break;
     }
@@ -54,7 +49,7 @@ HelpWindow::HelpWindow()
 
     QString text;
     for (std::string_view line : kHelpLines)
-        text += fromUtf8(line) + QLatin1Char('\n');
+        text += QString::fromUtf8(line) + QLatin1Char('\n');
     m_surface->setAccessibleDescription(text.trimmed());
 
     auto *close = findControl<QPushButton>(this, layout, help_roles::closeButton);
