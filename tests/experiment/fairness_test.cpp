@@ -19,7 +19,7 @@ TEST(Fairness, OutcomesAreUniformAndTheCoinsIndependent)
     ExperimentRecord record;
     FakeView view;
     Pcg32Source random;
-    FakeClock clock;
+    ScriptedCoins clock; // stands still: every re-seed gets the same value
     ExperimentControl control(record, view, random, clock, view);
     control.start();
 

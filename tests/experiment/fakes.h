@@ -38,10 +38,7 @@ public:
     }
     void setButtonEnabled(Button button, bool on) override { buttons[at(button)] = on; }
     void setTimerEnabled(Timer t, bool on) override { (t == Timer::Flip ? flip : trial) = on; }
-    [[nodiscard]] bool isTimerEnabled(Timer t) const override
-    {
-        return t == Timer::Flip ? flip : trial;
-    }
+    bool isTimerEnabled(Timer t) const override { return t == Timer::Flip ? flip : trial; }
     void processPendingEvents() override
     {
         log.push_back("events");
@@ -77,10 +74,16 @@ public:
     std::function<void()> onEvents;
 };
 
-// Hands out the draws it is given, in order; past the script it repeats the last one.
-class ScriptedRandom final : public RandomSource
+// Hands out the draws it is given, in order; past the script it repeats the last one. Its
+// clock stands still at noon unless told to move on by `step` seconds with every read.
+class ScriptedCoins final : public RandomSource, public Clock
 {
 public:
+    [[nodiscard]] float secondsSinceMidnight() override
+    {
+        now += step;
+        return static_cast<float>(now - step);
+    }
     void reseed(float seed) override { seeds.push_back(seed); }
     [[nodiscard]] float next() override
     {
@@ -91,17 +94,6 @@ public:
     }
     std::deque<float> draws;
     std::vector<float> seeds;
-};
-
-// Stands still at noon unless told to move on by `step` seconds with every read.
-class FakeClock final : public Clock
-{
-public:
-    [[nodiscard]] float secondsSinceMidnight() override
-    {
-        now += step;
-        return static_cast<float>(now - step);
-    }
     double now = 43200.0, step = 0;
 };
 
@@ -121,15 +113,14 @@ struct Harness
     // Runs one trial whose coins land as outcome (1..4) says: below 0.5 is Head.
     void trial(int outcome)
     {
-        random.draws = {outcome <= 2 ? 0.25F : 0.75F, outcome % 2 == 1 ? 0.25F : 0.75F};
+        coins.draws = {outcome <= 2 ? 0.25F : 0.75F, outcome % 2 == 1 ? 0.25F : 0.75F};
         control.runTrial();
     }
 
     ExperimentRecord &record;
     FakeView view;
-    ScriptedRandom random;
-    FakeClock clock;
-    ExperimentControl control{record, view, random, clock, view};
+    ScriptedCoins coins;
+    ExperimentControl control{record, view, coins, coins, view};
 };
 
 } // namespace quindle::testing

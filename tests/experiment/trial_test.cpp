@@ -36,15 +36,14 @@ TEST_F(Trial, FirstTrialWritesEveryCellAndShowsItsFaces)
 
 TEST_F(Trial, HalfIsTailZeroIsHeadAndEachCoinIsReseededFromTheClock)
 {
-    h.clock.step = 0.25;
-    h.random.draws = {0.5F, 0.0F};
+    h.coins.step = 0.25;
+    h.coins.draws = {0.5F, 0.0F};
     h.control.runTrial();
     EXPECT_EQ(record.count(3), 1);
-    EXPECT_FLOAT_EQ(h.control.draw(1), 0.5F);
-    h.random.draws = {std::nextafter(0.5F, 0.0F), 0.5F};
+    h.coins.draws = {std::nextafter(0.5F, 0.0F), 0.5F};
     h.control.runTrial();
     EXPECT_EQ(record.count(2), 1);
-    EXPECT_EQ(h.random.seeds, (std::vector<float>{43200.0F, 43200.25F, 43200.5F, 43200.75F}));
+    EXPECT_EQ(h.coins.seeds, (std::vector<float>{43200.0F, 43200.25F, 43200.5F, 43200.75F}));
 }
 
 TEST_F(Trial, HistoryKeepsEachRatioJustBeforeTheNextOccurrenceRoundedHalfToEven)
@@ -63,7 +62,6 @@ TEST_F(Trial, HistoryKeepsEachRatioJustBeforeTheNextOccurrenceRoundedHalfToEven)
         h.trial(outcome);
     EXPECT_EQ(record.history(1).at(3), 19);
     EXPECT_EQ(record.history(1).at(2), 22); // 2 of 9, just before the third occurrence
-    EXPECT_EQ(record.history(3).at(0), 0);
 }
 
 TEST_F(Trial, ACountOfOneThousandGoesOnAndTheTrialToOneThousandAndOneEndsTheRun)
@@ -80,7 +78,6 @@ TEST_F(Trial, ACountOfOneThousandGoesOnAndTheTrialToOneThousandAndOneEndsTheRun)
     EXPECT_EQ(record.count(1), kRunLimit + 1);
     EXPECT_EQ(h.view.cell(CellKind::Count, 1), "1000"); // the cells, total and history stay
     EXPECT_EQ(h.view.total, "1500");
-    EXPECT_EQ(h.control.total(), 1500);
     EXPECT_EQ(record.history(1).at(1001), 0);
     EXPECT_EQ(record.history(1).at(1000), 67);
     EXPECT_EQ(h.view.state(), kFinished);

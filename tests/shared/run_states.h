@@ -1,8 +1,7 @@
 #pragma once
 
-// The states of run control as the pupil meets them, written once for every test: which of
-// Start, Stop, Exit, Init, Graph display and Help can be pressed (1) or are greyed (0), then
-// whether the flip timer and the trial timer run.
+// Run control's states for every test: Start, Stop, Exit, Init, Graph display and Help pressable
+// (1) or greyed (0), then whether the flip timer and the trial timer run.
 
 #include <string>
 #include <string_view>

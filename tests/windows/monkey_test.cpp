@@ -1,17 +1,14 @@
-// A monkey: tens of thousands of random events on the real windows (offscreen): clicks on
-// enabled buttons, moving the focus between the open windows, letting the timers run; with the
-// program's invariants checked after each.
-//   QUINDLE_MONKEY_EVENTS   number of events (default 20000)
-//   QUINDLE_MONKEY_SEED     seed of the event sequence (default: from the clock; printed)
-// The seed fixes the events and their order; how many trials a timer span holds depends on
-// the machine's timing.
+// A monkey: random clicks on enabled buttons, focus moves between the open windows and timer
+// spans on the real windows, with the program's invariants checked after each event.
+//   QUINDLE_MONKEY_EVENTS (default 20000); QUINDLE_MONKEY_SEED (default: the clock; printed)
+// The seed fixes the events; how many trials a timer span holds depends on the machine.
 
 #include "window_driver.h"
 
+#include <QDateTime>
 #include <QEventLoop>
 #include <QTimer>
 
-#include <chrono>
 #include <random>
 
 using namespace quindle;
@@ -22,8 +19,6 @@ class MonkeyTest : public QObject, ProgramDriver
     Q_OBJECT
 
     std::mt19937_64 m_random;
-    long m_restarts = 0, m_finished = 0;
-    std::string m_lastState;
 
     int pick(qsizetype n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(m_random); }
 
@@ -36,7 +31,6 @@ class MonkeyTest : public QObject, ProgramDriver
             record().setCount(n, static_cast<Int16>(996 + pick(5)));
         m_program->showExperimentWindow();
         settle();
-        ++m_restarts;
     }
 
     // Lets posted events (activation among them) take effect and deletes what closed windows
@@ -111,28 +105,17 @@ class MonkeyTest : public QObject, ProgramDriver
         if (now != kReady && now != kRunning && now != kFinished && now != kCleared &&
             now != kFinishedCleared)
             return QStringLiteral("no state of the table: ") + QString::fromStdString(now);
-        m_finished += now == kFinished && m_lastState != now ? 1 : 0;
-        m_lastState = now;
-        bool shown = false; // a number unless Init has cleared the cells
-        const int total = trialTotal()->text().toInt(&shown);
-        int sum = 0;
-        for (int n = 1; n <= kOutcomes && shown; ++n)
-            sum += cell(CellKind::Count, n)->text().toInt(&shown);
-        if (shown && sum != total)
-            return QStringLiteral("counts add up to %1, the total shows %2").arg(sum).arg(total);
         return {};
     }
 
 private slots:
     void randomEventsKeepEveryInvariant()
     {
-        const long events = qEnvironmentVariableIntValue("QUINDLE_MONKEY_EVENTS")
-                                ? qEnvironmentVariableIntValue("QUINDLE_MONKEY_EVENTS")
-                                : 20000;
-        const quint64 seed =
-            qEnvironmentVariableIsSet("QUINDLE_MONKEY_SEED")
-                ? qEnvironmentVariable("QUINDLE_MONKEY_SEED").toULongLong()
-                : static_cast<quint64>(std::chrono::system_clock::now().time_since_epoch().count());
+        const int asked = qEnvironmentVariableIntValue("QUINDLE_MONKEY_EVENTS");
+        const long events = asked > 0 ? asked : 20000;
+        const quint64 seed = qEnvironmentVariableIsSet("QUINDLE_MONKEY_SEED")
+                                 ? qEnvironmentVariable("QUINDLE_MONKEY_SEED").toULongLong()
+                                 : quint64(QDateTime::currentMSecsSinceEpoch());
         qInfo("monkey: %ld events, QUINDLE_MONKEY_SEED=%llu", events, seed);
         m_random.seed(seed);
         restart();
@@ -153,7 +136,6 @@ private slots:
                                      .arg(seed)
                                      .arg(problem, recent.join(QStringLiteral(" | ")))));
         }
-        qInfo("monkey: %ld fresh starts, %ld runs ended at the limit", m_restarts, m_finished);
         m_program.reset();
     }
 };

@@ -1,8 +1,7 @@
 #pragma once
 
-// What every window test shares: main() on the offscreen platform (unless the caller chose
-// one, for example xcb under Xvfb, to watch), and a driver that starts the program, finds its
-// controls through the windows' layout tables and works them as a pupil would.
+// main() for the window tests (offscreen unless the caller chose a platform) and a driver that
+// finds the program's controls through the layout tables and works them as a pupil would.
 
 #include "app/program.h"
 #include "shared/run_states.h"
@@ -56,7 +55,7 @@ protected:
     }
     [[nodiscard]] QPushButton *button(Button which) const
     {
-        return control<QPushButton>(experiment_roles::button(which));
+        return findButton(experiment(), which);
     }
     [[nodiscard]] QLabel *cell(CellKind kind, int n) const
     {
