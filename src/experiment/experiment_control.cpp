@@ -13,11 +13,11 @@ constexpr float kFaceThreshold = 0.5F; // a draw below it is Head
 constexpr double kPercentScale = 100.0;
 } // namespace
 
-int outcomeOf(Face coin1, Face coin2)
+int outcomeOf(Face first, Face second)
 {
-    if (coin1 == Face::Head)
-        return coin2 == Face::Head ? 1 : 2;
-    return coin2 == Face::Head ? 3 : 4;
+    if (first == Face::Head)
+        return second == Face::Head ? 1 : 2;
+    return second == Face::Head ? 3 : 4;
 }
 
 std::string decimalText(Int16 value)

@@ -80,8 +80,8 @@ private:
     Int16 m_phase = 0;
 };
 
-// The outcome (1..4) that two faces make, coin 1 first.
-[[nodiscard]] int outcomeOf(Face coin1, Face coin2);
+// The outcome (1..4) that the faces of the first and the second coin make.
+[[nodiscard]] int outcomeOf(Face first, Face second);
 // Text of a count or total: decimal digits, no leading blank.
 [[nodiscard]] std::string decimalText(Int16 value);
 // Text of a ratio in the pattern "0.000": at least one digit, a point, three decimals.
