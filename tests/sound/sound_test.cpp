@@ -44,26 +44,31 @@ private slots:
         playCue(*m_player, kChimeCue);
         QPointer<QSoundEffect> first = sound();
         QCOMPARE(first->source(), QUrl(QStringLiteral("qrc:/sounds/pinpon.wav")));
-        QTRY_VERIFY(first && first->isPlaying());
+        QVERIFY(QTest::qWaitFor([&] { return first && first->isPlaying(); }));
         playCue(*m_player, kExitCue);
         QVERIFY(sound() != first.data());
         QVERIFY(!first || !first->isPlaying()); // stopped and closed, not left running
         QCOMPARE(sound()->source(), QUrl(QStringLiteral("qrc:/sounds/endpinpon.wav")));
-        QTRY_VERIFY(sound()->isPlaying());
+        QVERIFY(QTest::qWaitFor([&] { return sound()->isPlaying(); }));
     }
 
     void ownCuesReplaceBuiltInOnesAndMissingOnesReturnNormally()
     {
+        // Loaded and ready to play; without any sound output Qt 6.8 gives up with an error.
+        const auto loaded = [this] {
+            const auto status = sound()->status();
+            return status == QSoundEffect::Ready || (!m_audio && status == QSoundEffect::Error);
+        };
         const QString own = QDir::current().filePath(QStringLiteral("pinpon.wav"));
         QVERIFY(QFile::copy(QStringLiteral(":/sounds/endpinpon.wav"), own));
         playCue(*m_player, kChimeCue);
         QCOMPARE(sound()->source(), QUrl::fromLocalFile(own));
-        QTRY_COMPARE(sound()->status(), QSoundEffect::Ready);
+        QVERIFY(QTest::qWaitFor(loaded));
 
         playCue(*m_player, "nothing-here.wav");
         QVERIFY(!sound());
         playCue(*m_player, kExitCue); // the device stays usable
-        QTRY_COMPARE(sound()->status(), QSoundEffect::Ready);
+        QVERIFY(QTest::qWaitFor(loaded));
     }
 };
 

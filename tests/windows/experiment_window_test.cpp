@@ -188,7 +188,7 @@ private slots:
         QVERIFY(graph() && QTest::qWaitForWindowActive(graph()));
         QPointer<GraphWindow> open = graph();
         key(Qt::Key_Escape);
-        QTRY_VERIFY(open.isNull());
+        QVERIFY(QTest::qWaitFor([&] { return open.isNull(); }));
     }
 };
 
