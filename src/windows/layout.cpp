@@ -38,6 +38,9 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
         if (spec.background.isSet()) {
             palette.setColor(QPalette::Window, toColor(spec.background));
             label->setAutoFillBackground(true);
+        } else if (spec.background == Rgb::systemWindowBackground()) {
+            label->setBackgroundRole(QPalette::Base); // follows the desktop's palette
+            label->setAutoFillBackground(true);
         }
         label->setPalette(palette);
         return label;

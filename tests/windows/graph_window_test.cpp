@@ -61,6 +61,8 @@ private slots:
             QCOMPARE(label->text(), QString::fromUtf8(caption));
             QCOMPARE(label->geometry(), QRect(56 + 144 * (n - 1), 376, 57, 17));
             QCOMPARE(label->palette().color(QPalette::WindowText), text);
+            QCOMPARE(label->grab().toImage().pixelColor(2, 2),
+                     label->palette().color(QPalette::Base));
             QVERIFY(label->font().pointSizeF() == 12.0 && label->font().bold());
             QCOMPARE(line->color(), stroke);
             QCOMPARE(line->geometry(), QRect(120 + 144 * (n - 1), 384, 40, 2));
@@ -160,7 +162,7 @@ private slots:
         QCOMPARE(plot(), first);
         QPointer<GraphWindow> old = graph();
         click(graphClose());
-        QTRY_VERIFY(old.isNull());
+        QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
         record().clearCount(3);
         focus(experiment());
         openGraph(); // a blank surface: the old curve is gone

@@ -21,6 +21,7 @@ constexpr ControlSpec legendLabel(int outcome, const char *name, const char *cap
             .height = 255,
             .font = kLegendFont,
             .foreground = color,
+            .background = Rgb::systemWindowBackground(),
             .border = true,
             .centred = true,
             .accessibleName = what,
