@@ -1,27 +1,38 @@
 #include "program.h"
 #include "sound/sound_warnings.h"
+#include "startup.h"
 #include "windows/accessibility.h"
 #include "windows/layout.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <cstdio>
+#include <optional>
 #include <random>
 
 int main(int argc, char *argv[])
 {
+    quindle::identifyProgram();
+    quindle::answerInformationOptions(argc, argv);
+
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        quindle::requestedPlatform(argc, argv).isEmpty()) {
         std::fputs("quindle: needs a graphical display (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
         return 1;
     }
 
     quindle::keepLargeBlocksOutOfTheHeap();
     quindle::installSoundWarningFilter();
+    std::optional<quindle::PlatformStartGuard> starting;
+    starting.emplace(quindle::displayDescription(argc, argv));
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quindle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quindle"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quindle.Quindle"));
+    starting.reset();
+
+    QCommandLineParser parser; // what is left once Qt has taken its own options
+    quindle::describeCommandLine(parser);
+    parser.process(app);
+
     quindle::installFontSubstitutions();
     quindle::installAccessibility();
 

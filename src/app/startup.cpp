@@ -1,0 +1,109 @@
+#include "startup.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace quindle {
+
+void identifyProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("quindle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUINDLE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quindle.Quindle"));
+}
+
+void describeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Throws two coins again and again and counts the four outcomes, so that each one's share "
+        "of all trials can be seen to settle near 1/4."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+void answerInformationOptions(int &argc, char **argv)
+{
+    if (argc < 2)
+        return;
+    const QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    // Qt's own options are unknown to this parser; they are checked once QApplication has taken
+    // them out.
+    (void)parser.parse(QCoreApplication::arguments());
+    // --help-all lists the display options too, which only QApplication knows: it is answered
+    // once the application is up.
+    if ((parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))) ||
+        parser.isSet(QStringLiteral("version")))
+        parser.process(application); // prints and exits
+}
+
+QString requestedPlatform(int argc, const char *const *argv)
+{
+    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-platform" || arg == "--platform")
+            platform = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    return platform;
+}
+
+QString displayDescription(int argc, const char *const *argv)
+{
+    const QString platform = requestedPlatform(argc, argv);
+    const QString x11 = qEnvironmentVariable("DISPLAY");
+    QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const bool forX11 = platform.startsWith(QLatin1String("xcb"));
+    const bool forWayland = platform.startsWith(QLatin1String("wayland"));
+    if (forWayland || (!forX11 && !wayland.isEmpty())) {
+        if (wayland.isEmpty())
+            wayland = QStringLiteral("wayland-0");
+        const QString waylandText = QStringLiteral("Wayland display %1").arg(wayland);
+        if (forWayland || x11.isEmpty())
+            return waylandText;
+        return QStringLiteral("%1 or X display %2").arg(waylandText, x11);
+    }
+    if (forX11 || platform.isEmpty())
+        return QStringLiteral("X display %1").arg(x11);
+    return QStringLiteral("display platform %1").arg(platform);
+}
+
+PlatformStartGuard *PlatformStartGuard::s_active = nullptr;
+
+PlatformStartGuard::PlatformStartGuard(QString display)
+    : m_display(std::move(display))
+{
+    s_active = this;
+    m_previous = qInstallMessageHandler(&PlatformStartGuard::handle);
+}
+
+PlatformStartGuard::~PlatformStartGuard()
+{
+    qInstallMessageHandler(m_previous);
+    s_active = nullptr;
+    for (const HeldMessage &message : m_held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        if (m_previous)
+            m_previous(message.type, context, message.text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(message.text));
+    }
+}
+
+void PlatformStartGuard::handle(QtMsgType type, const QMessageLogContext &context,
+                                const QString &text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "quindle: cannot open the %s\n", qPrintable(s_active->m_display));
+        std::_Exit(1); // nothing is running yet that would need shutting down
+    }
+    s_active->m_held.push_back({type, QByteArray(context.category), text});
+}
+
+} // namespace quindle

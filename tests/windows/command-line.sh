@@ -1,0 +1,44 @@
+#!/bin/sh
+# The program's answers before any window opens: --help and --version without a display, Qt's
+# own options accepted beside ours, and one clear line with exit code 1 for a display that is not
+# set or cannot be opened (where Qt itself would abort with a core dump).
+#   command-line.sh QUINDLE VERSION
+set -u
+quindle=$1
+version=$2
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+failures=0
+
+# expect CODE PATTERN LINES -- ENV-ARGS... : runs quindle under env with ENV-ARGS and checks its
+# exit code, that its output matches PATTERN, and (LINES > 0) that it is that many lines long.
+expect() {
+    code=$1 pattern=$2 lines=$3
+    shift 4
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" \
+        "$@" 2>&1)
+    got=$?
+    count=$(printf '%s\n' "$output" | wc -l)
+    if [ "$got" -ne "$code" ] || ! printf '%s' "$output" | grep -q -- "$pattern" ||
+        { [ "$lines" -gt 0 ] && [ "$count" -ne "$lines" ]; }; then
+        echo "FAIL: $* gave code $got and:"
+        printf '%s\n' "$output" | sed 's/^/    /'
+        failures=$((failures + 1))
+    else
+        echo "ok: $*"
+    fi
+}
+
+expect 0 '^Usage: .*quindle \[options\]' 0 -- "$quindle" --help
+expect 0 '^  -v, --version' 0 -- "$quindle" --help
+expect 0 '-platform' 0 -- QT_QPA_PLATFORM=offscreen "$quindle" --help-all
+expect 0 "^quindle $version\$" 1 -- "$quindle" --version
+expect 1 "Unknown option 'bogus'" 0 -- QT_QPA_PLATFORM=offscreen "$quindle" -style fusion --bogus
+expect 1 "Unknown option 'bogus'" 0 -- "$quindle" -platform offscreen --bogus
+expect 1 '^quindle: needs a graphical display' 1 -- "$quindle"
+expect 1 '^quindle: cannot open the X display :77$' 1 -- DISPLAY=:77 "$quindle"
+expect 1 '^quindle: cannot open the Wayland display quindle-nowhere$' 1 -- \
+    WAYLAND_DISPLAY=quindle-nowhere QT_QPA_PLATFORM=wayland "$quindle"
+expect 1 '^quindle: cannot open the Wayland display quindle-nowhere or X display :77$' 1 -- \
+    WAYLAND_DISPLAY=quindle-nowhere DISPLAY=:77 "$quindle"
+exit "$failures"
