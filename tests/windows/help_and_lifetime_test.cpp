@@ -11,16 +11,6 @@ using namespace quindle::testing;
 
 namespace {
 
-// Runs the application's event loop as main() does, with action queued first, and returns the
-// exit code it ends with, or 99 when it is still running after a while.
-int runProgram(const std::function<void()> &action, int milliseconds = 400)
-{
-    QObject context;
-    QTimer::singleShot(0, &context, action);
-    QTimer::singleShot(milliseconds, &context, [] { QCoreApplication::exit(99); });
-    return QApplication::exec();
-}
-
 // Whether the program ends after action, with its own rule in force: it ends when its last
 // window closes.
 bool programEnds(const std::function<void()> &action)
@@ -103,7 +93,7 @@ private slots:
         openHelp();
         click(helpClose());
         QVERIFY(experiment() && QTest::qWaitForWindowActive(experiment()));
-        QTRY_VERIFY(!help());
+        QVERIFY(QTest::qWaitFor([&] { return !help(); }));
         QCOMPARE(trials(), before);
         QCOMPARE(state(), kReady);
         QCOMPARE(cell(CellKind::Count, 1)->text() + trialTotal()->text(), QString());
@@ -126,7 +116,7 @@ private slots:
         });
         QCOMPARE(runProgram([this] { press(Button::Exit); }, 3000), 0);
         QCOMPARE(seen, QStringLiteral("Quindle|This software will exit.10")); // OK alone, no icon
-        QTRY_VERIFY(!experiment() && !open);
+        QVERIFY(QTest::qWaitFor([&] { return !experiment() && !open; }));
     }
 
     void theProgramEndsWithItsLastWindowButNotDuringTheHandover()

@@ -4,6 +4,7 @@
 // finds the program's controls through the layout tables and works them as a pupil would.
 
 #include "app/program.h"
+#include "app/startup.h"
 #include "shared/run_states.h"
 #include "windows/accessibility.h"
 #include "windows/experiment/experiment_window_layout.h"
@@ -15,7 +16,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace quindle::testing {
@@ -26,11 +29,30 @@ inline void click(QAbstractButton *button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// Waits until window is on screen and, where the platform gives new windows the focus, active.
+// A Wayland compositor may give it none (weston's headless backend has no seat at all).
+[[nodiscard]] inline bool waitShown(QWidget *window)
+{
+    return QTest::qWaitForWindowExposed(window) &&
+           (QGuiApplication::platformName() == QLatin1String("wayland") ||
+            QTest::qWaitForWindowActive(window));
+}
+
 inline void focus(QWidget *window)
 {
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Runs the application's event loop as main() does, with action queued first, and returns the
+// exit code it ends with, or 99 when it is still running after a while.
+int runProgram(const std::function<void()> &action, int milliseconds = 400)
+{
+    QObject context;
+    QTimer::singleShot(0, &context, action);
+    QTimer::singleShot(milliseconds, &context, [] { QCoreApplication::exit(99); });
+    return QApplication::exec();
 }
 
 class ProgramDriver
@@ -40,7 +62,7 @@ protected:
     {
         m_program = std::make_unique<Program>(seed);
         m_program->showExperimentWindow();
-        QVERIFY(QTest::qWaitForWindowActive(experiment()));
+        QVERIFY(waitShown(experiment()));
     }
     void endProgram() { m_program.reset(); }
 
@@ -93,12 +115,12 @@ protected:
     void openGraph()
     {
         press(Button::GraphDisplay);
-        QVERIFY(graph() && QTest::qWaitForWindowActive(graph()));
+        QVERIFY(graph() && waitShown(graph()));
     }
     void openHelp()
     {
         press(Button::Help);
-        QVERIFY(help() && QTest::qWaitForWindowActive(help()));
+        QVERIFY(help() && waitShown(help()));
     }
     void runFor(int milliseconds)
     {
@@ -117,6 +139,7 @@ protected:
     {                                                                                              \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        quindle::identifyProgram();                                                                \
         QApplication app(argc, argv);                                                              \
         QApplication::setQuitOnLastWindowClosed(false);                                            \
         quindle::installFontSubstitutions();                                                       \
