@@ -40,6 +40,7 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
             label->setAutoFillBackground(true);
         } else if (spec.background == Rgb::systemWindowBackground()) {
             label->setBackgroundRole(QPalette::Base); // follows the desktop's palette
+            label->setForegroundRole(QPalette::WindowText); // not Base's partner, Text
             label->setAutoFillBackground(true);
         }
         label->setPalette(palette);
