@@ -39,7 +39,7 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
             palette.setColor(QPalette::Window, toColor(spec.background));
             label->setAutoFillBackground(true);
         } else if (spec.background == Rgb::systemWindowBackground()) {
-            label->setBackgroundRole(QPalette::Base); // follows the desktop's palette
+            label->setBackgroundRole(QPalette::Base);       // follows the desktop's palette
             label->setForegroundRole(QPalette::WindowText); // not Base's partner, Text
             label->setAutoFillBackground(true);
         }

@@ -44,10 +44,8 @@ class MonkeyTest : public QObject, ProgramDriver
 
     [[nodiscard]] QList<QWidget *> openWindows() const
     {
-        QList<QWidget *> windows;
-        for (QWidget *w : std::initializer_list<QWidget *>{experiment(), graph(), help()})
-            if (w && w->isVisible())
-                windows << w;
+        QList<QWidget *> windows{experiment(), graph(), help()};
+        windows.removeIf([](QWidget *w) { return !w || !w->isVisible(); });
         return windows;
     }
 
@@ -59,16 +57,14 @@ class MonkeyTest : public QObject, ProgramDriver
             for (Button which : kButtons)
                 if (experiment() && which != Button::Exit && button(which)->isEnabled())
                     enabled << button(which);
-            if (graph() && graph()->isVisible())
-                enabled << graphClose();
-            if (help() && help()->isVisible())
-                enabled << helpClose();
+            for (QWidget *w : openWindows())
+                if (w == graph() || w == help())
+                    enabled << (w == graph() ? graphClose() : helpClose());
             if (enabled.isEmpty())
                 return QStringLiteral("no button");
             QPushButton *b = enabled[pick(enabled.size())];
-            const QString what = b->window()->objectName() + QLatin1Char('.') + b->objectName();
             b->click();
-            return QStringLiteral("click ") + what;
+            return QStringLiteral("click ") + b->window()->objectName() + b->objectName();
         }
         if (roll < 60) {
             const QList<QWidget *> windows = openWindows();
@@ -92,16 +88,12 @@ class MonkeyTest : public QObject, ProgramDriver
             helps += top->isVisible() && qobject_cast<HelpWindow *>(top) ? 1 : 0;
         }
         if (graphs > 1 || helps > 1 || (experiment() && helps > 0) || openWindows().isEmpty())
-            return QStringLiteral("windows open: %1 experiment, %2 graph, %3 help")
-                .arg(experiment() ? 1 : 0)
-                .arg(graphs)
-                .arg(helps);
-        if (!experiment())
-            return {};
+            return QStringLiteral("windows open: %1 graph, %2 help").arg(graphs).arg(helps);
         for (int coin : {1, 2})
-            if (face(coin, Face::Head)->isShown() == face(coin, Face::Tail)->isShown())
+            if (experiment() &&
+                face(coin, Face::Head)->isShown() == face(coin, Face::Tail)->isShown())
                 return QStringLiteral("coin %1 shows both faces or none").arg(coin);
-        const std::string now = state();
+        const std::string now = experiment() ? state() : std::string(kReady);
         if (now != kReady && now != kRunning && now != kFinished && now != kCleared &&
             now != kFinishedCleared)
             return QStringLiteral("no state of the table: ") + QString::fromStdString(now);
@@ -119,22 +111,21 @@ private slots:
         qInfo("monkey: %ld events, QUINDLE_MONKEY_SEED=%llu", events, seed);
         m_random.seed(seed);
         restart();
-        QStringList recent;
+        QString last;
         for (long i = 0; i < events; ++i) {
             if ((!experiment() && !help()) || (i > 0 && i % 1000 == 0)) {
                 m_program.reset(); // only the graph is left, or it is time for a fresh start
                 restart();
             }
-            recent << act();
+            const QString event = act();
             settle();
-            if (recent.size() > 8)
-                recent.removeFirst();
             const QString problem = broken();
-            if (!problem.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("event %1 (seed %2): %3\nlast events: %4")
-                                     .arg(i)
-                                     .arg(seed)
-                                     .arg(problem, recent.join(QStringLiteral(" | ")))));
+            QVERIFY2(problem.isEmpty(),
+                     qPrintable(QStringLiteral("event %1 (seed %2): %3 after %4, %5")
+                                    .arg(i)
+                                    .arg(seed)
+                                    .arg(problem, last, event)));
+            last = event;
         }
         m_program.reset();
     }

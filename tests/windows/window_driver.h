@@ -13,8 +13,11 @@
 #include "windows/picture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -29,13 +32,17 @@ inline void click(QAbstractButton *button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+[[nodiscard]] inline bool onPlatform(const char *name)
+{
+    return QGuiApplication::platformName() == QLatin1String(name);
+}
+
 // Waits until window is on screen and, where the platform gives new windows the focus, active.
 // A Wayland compositor may give it none (weston's headless backend has no seat at all).
 [[nodiscard]] inline bool waitShown(QWidget *window)
 {
     return QTest::qWaitForWindowExposed(window) &&
-           (QGuiApplication::platformName() == QLatin1String("wayland") ||
-            QTest::qWaitForWindowActive(window));
+           (onPlatform("wayland") || QTest::qWaitForWindowActive(window));
 }
 
 inline void focus(QWidget *window)
@@ -47,12 +54,53 @@ inline void focus(QWidget *window)
 
 // Runs the application's event loop as main() does, with action queued first, and returns the
 // exit code it ends with, or 99 when it is still running after a while.
-int runProgram(const std::function<void()> &action, int milliseconds = 400)
+inline int runProgram(const std::function<void()> &action, int milliseconds = 400)
 {
     QObject context;
     QTimer::singleShot(0, &context, action);
     QTimer::singleShot(milliseconds, &context, [] { QCoreApplication::exit(99); });
     return QApplication::exec();
+}
+
+// Every title the display server was given for window: on Wayland, the set_title requests in
+// the protocol log CTest keeps (WAYLAND_DEBUG=client with stderr in QUINDLE_PROTOCOL_LOG); on
+// X11, the window's _NET_WM_NAME and WM_NAME; offscreen, the window's own title.
+inline QStringList titlesGiven(QWidget *window)
+{
+    QString text;
+    QRegularExpression title(QStringLiteral(R"re(^\w+\(\w+\) = "(.*)"$)re"),
+                             QRegularExpression::MultilineOption);
+    if (onPlatform("wayland")) {
+        QFile log(qEnvironmentVariable("QUINDLE_PROTOCOL_LOG"));
+        text = log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+        title.setPattern(QStringLiteral(R"re(set_title\("(.*)"\)$)re"));
+    } else if (onPlatform("xcb")) {
+        QProcess xprop;
+        xprop.start(QStringLiteral("env"),
+                    {QStringLiteral("LC_ALL=C.UTF-8"), QStringLiteral("xprop"),
+                     QStringLiteral("-id"), QString::number(window->winId()),
+                     QStringLiteral("_NET_WM_NAME"), QStringLiteral("WM_NAME")});
+        xprop.waitForFinished();
+        text = QString::fromUtf8(xprop.readAllStandardOutput());
+    } else {
+        return {window->windowTitle()};
+    }
+    QStringList titles;
+    for (auto match = title.globalMatch(text); match.hasNext();)
+        titles << match.next().captured(1);
+    return titles;
+}
+
+// A top-level window's caption (exactly what its title bar shows), size and, where the
+// platform lets a program place its windows (not on Wayland), position.
+inline void checkFrame(QWidget *window, const QRect &designed, const QString &caption)
+{
+    const QStringList titles = titlesGiven(window);
+    QVERIFY2(onPlatform("wayland") ? titles.contains(caption)
+                                   : titles == QStringList(onPlatform("xcb") ? 2 : 1, caption),
+             qPrintable(titles.join(QLatin1Char('|'))));
+    QCOMPARE(onPlatform("wayland") ? QRect(designed.topLeft(), window->size()) : window->geometry(),
+             designed);
 }
 
 class ProgramDriver
@@ -71,25 +119,24 @@ protected:
     [[nodiscard]] HelpWindow *help() const { return m_program->helpWindow(); }
     [[nodiscard]] ExperimentRecord &record() const { return m_program->record(); }
 
-    template<class T> [[nodiscard]] T *control(Role role) const
-    {
-        return findControl<T>(experiment(), experimentWindowLayout(), role);
-    }
     [[nodiscard]] QPushButton *button(Button which) const
     {
         return findButton(experiment(), which);
     }
     [[nodiscard]] QLabel *cell(CellKind kind, int n) const
     {
-        return control<QLabel>(experiment_roles::cell(kind, n));
+        return findControl<QLabel>(experiment(), experimentWindowLayout(),
+                                   experiment_roles::cell(kind, n));
     }
     [[nodiscard]] QLabel *trialTotal() const
     {
-        return control<QLabel>(experiment_roles::trialTotal);
+        return findControl<QLabel>(experiment(), experimentWindowLayout(),
+                                   experiment_roles::trialTotal);
     }
     [[nodiscard]] Picture *face(int coin, Face face) const
     {
-        return control<Picture>(experiment_roles::face(coin, face));
+        return findControl<Picture>(experiment(), experimentWindowLayout(),
+                                    experiment_roles::face(coin, face));
     }
     [[nodiscard]] QPushButton *graphClose() const
     {

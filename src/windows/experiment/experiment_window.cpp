@@ -201,7 +201,8 @@ void ExperimentWindow::handOverToHelp()
 
 void ExperimentWindow::showMessage(std::string_view text, std::string_view title)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(text),
+                    QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
