@@ -32,6 +32,7 @@ public:
     void handOverToHelp() override {}
     void showMessage(std::string_view, std::string_view) override {}
     void endProgram() override {}
+    void report(Report /*what*/) override {}
 
 private:
     bool m_running = false;

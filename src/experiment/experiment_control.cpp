@@ -120,8 +120,9 @@ void ExperimentControl::endRun()
 {
     // The cells, the total and the history stay as the previous trial left them, and no
     // events are processed; the final trial's faces stay on show.
-    stop();
+    halt();
     m_view.setButtonEnabled(Button::Start, false);
+    m_view.report(Report::RunFinished);
 }
 
 void ExperimentControl::showCountsAndTotal()
@@ -157,6 +158,12 @@ void ExperimentControl::recordHistory()
 
 void ExperimentControl::stop()
 {
+    halt();
+    m_view.report(Report::RunStopped);
+}
+
+void ExperimentControl::halt()
+{
     m_view.setTimerEnabled(Timer::Flip, false);
     m_view.setTimerEnabled(Timer::Trial, false);
     setButtons(true, false, true, true, true, true);
@@ -182,6 +189,7 @@ void ExperimentControl::clearCounts()
         for (int n = 1; n <= kOutcomes; ++n)
             m_view.setCellText(kind, n, "");
     }
+    m_view.report(Report::CountsCleared);
 }
 
 void ExperimentControl::showGraph()

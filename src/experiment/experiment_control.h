@@ -43,7 +43,7 @@ public:
 
     // The buttons.
     void start();
-    void stop(); // also called by the trial that ends a run
+    void stop();
     void exitProgram();
     void clearCounts(); // Init
     void showGraph();
@@ -63,6 +63,7 @@ private:
     void showRestPose();
     [[nodiscard]] bool anyCountPastLimit() const;
     void endRun();
+    void halt(); // the timers stop and the buttons return to the ready state
     void showCountsAndTotal();
     void showRatios();
     void recordHistory();

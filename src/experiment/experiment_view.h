@@ -19,6 +19,9 @@ enum class Timer { Flip, Trial };
 // A coin's face is also the index of its picture in the coin's two-picture array.
 enum class Face { Head = 0, Tail = 1 };
 
+// What the pupil is told in words (by a screen reader) when a run or its counts change state.
+enum class Report { RunStopped, RunFinished, CountsCleared };
+
 // The table's two value rows: how often each outcome came up, and its share of all trials.
 enum class CellKind { Count, Ratio };
 
@@ -47,6 +50,8 @@ public:
     virtual void showMessage(std::string_view text, std::string_view title) = 0;
     // Closes every window of the program and ends it.
     virtual void endProgram() = 0;
+    // Tells what just happened in words, once the window shows its outcome.
+    virtual void report(Report what) = 0;
 };
 
 } // namespace quindle

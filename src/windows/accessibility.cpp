@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 
 namespace quindle {
 
@@ -65,7 +66,45 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     return nullptr;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The widget whose description carries a sentence, and the description it had before.
+QPointer<QWidget> s_describing;
+QString s_ownDescription;
+
+void restoreDescription()
+{
+    if (s_describing)
+        s_describing->setAccessibleDescription(s_ownDescription);
+    s_describing = nullptr;
+}
+#endif
+
 } // namespace
+
+void speak(QWidget *window, const QString &sentence, Speech kind)
+{
+    if (!QAccessible::isActive() && !s_withoutScreenReader)
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    Q_UNUSED(kind);
+    QAccessibleAnnouncementEvent event(window, sentence);
+    QAccessible::updateAccessibility(&event);
+#else
+    QWidget *focus = window->focusWidget();
+    if (kind == Speech::Progress || !focus)
+        return;
+    restoreDescription();
+    s_describing = focus;
+    s_ownDescription = focus->accessibleDescription();
+    focus->setAccessibleDescription(sentence);
+    static const auto once =
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *now) {
+            if (old != now)
+                restoreDescription();
+        });
+    Q_UNUSED(once);
+#endif
+}
 
 void installAccessibility()
 {

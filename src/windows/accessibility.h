@@ -22,6 +22,18 @@ namespace quindle {
 // after the application object exists.
 void installAccessibility();
 
+// What a sentence for the screen reader is: an outcome the pupil must hear, or progress that may
+// be left unsaid where the platform cannot say it without taking the focus.
+enum class Speech { Outcome, Progress };
+
+// Has a screen reader say sentence about window, politely, after what it is saying now. With
+// Qt 6.8 and later that is an announcement. Qt 6.4 has none, and Orca ignores the name and
+// description changes of Qt's objects (their event carries the object, not the text), but it
+// reads the description of the widget the focus comes to, and every keyboard Stop, run end and
+// Init moves the focus: the sentence becomes the description of the focused widget until the
+// focus moves on. Progress is not said there.
+void speak(QWidget *window, const QString &sentence, Speech kind);
+
 class Announcer : public QObject
 {
     Q_OBJECT

@@ -52,6 +52,11 @@ public:
         log.push_back(std::string(title) + ": " + std::string(text));
     }
     void endProgram() override { log.push_back("end"); }
+    void report(Report what) override
+    {
+        const char *const words[] = {"stopped", "finished", "cleared"};
+        log.push_back(std::string("report ") + words[at(what)]);
+    }
     void setCommand(std::string_view command) override { log.push_back(std::string(command)); }
     void setFileName(std::string_view name) override { log.push_back("file " + std::string(name)); }
 

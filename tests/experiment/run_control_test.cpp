@@ -97,9 +97,9 @@ TEST(RunControl, InitHelpAndExitPlayTheirCuesFirstAndNothingElseDoes)
     h.open();
     EXPECT_EQ(played(&ExperimentControl::start), "");
     h.trial(1);
-    EXPECT_EQ(played(&ExperimentControl::stop), "");
+    EXPECT_EQ(played(&ExperimentControl::stop), " then report stopped"); // said last
     EXPECT_EQ(played(&ExperimentControl::showGraph), " then graph");
-    EXPECT_EQ(played(&ExperimentControl::clearCounts), "pinpon.wav! then show 2T");
+    EXPECT_EQ(played(&ExperimentControl::clearCounts), "pinpon.wav! then report cleared");
     EXPECT_EQ(played(&ExperimentControl::showHelp), "pinpon.wav! then help");
     EXPECT_EQ(played(&ExperimentControl::exitProgram), "endpinpon.wav! then end");
     EXPECT_EQ(h.view.log[h.view.log.size() - 2], "Quindle: This software will exit.");

@@ -82,6 +82,7 @@ TEST_F(Trial, ACountOfOneThousandGoesOnAndTheTrialToOneThousandAndOneEndsTheRun)
     EXPECT_EQ(record.history(1).at(1000), 67);
     EXPECT_EQ(h.view.state(), kFinished);
     EXPECT_EQ(eventPasses(), 0);
+    EXPECT_EQ(h.view.log.back(), "report finished"); // once the buttons are final
     EXPECT_TRUE(h.view.shows(1, Face::Head) && h.view.shows(2, Face::Head));
 
     h.control.clearCounts(); // after Init the next trial counts its own outcome
@@ -131,6 +132,7 @@ TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopAndActivation
     h.control.activate();
     EXPECT_TRUE(h.view.log.empty()) << "activation during a run touches nothing";
     h.control.stop();
+    h.view.log.clear();
     h.control.activate(); // the rest pose, in the design's order; phase stays 1
     EXPECT_EQ(h.view.log, (std::vector<std::string>{"show 1H", "hide 1T", "hide 2H", "show 2T"}));
     h.control.start();

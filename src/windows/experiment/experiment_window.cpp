@@ -23,6 +23,16 @@ namespace {
 namespace roles = experiment_roles;
 
 constexpr qint64 kFrameMs = 16; // one frame of a 60 Hz screen
+constexpr int kProgressMs = 5000;
+
+// An outcome as a speech synthesiser reads it well: "Head Tail", not "Head/Tail".
+QString outcomeWords(int outcome)
+{
+    const auto face = [](bool head) {
+        return head ? QStringLiteral("Head") : QStringLiteral("Tail");
+    };
+    return face(outcome <= 2) + QLatin1Char(' ') + face(outcome % 2 == 1);
+}
 
 QTimer *makeTimer(const char *name, QObject *parent)
 {
@@ -102,6 +112,11 @@ void ExperimentWindow::connectTimers()
             [this] { guarded([this] { m_control.flipTick(); }); });
     connect(m_trialTimer, &QTimer::timeout, this,
             [this] { guarded([this] { m_control.trialTick(); }); });
+    m_progress = new QTimer(this);
+    m_progress->setInterval(kProgressMs);
+    connect(m_progress, &QTimer::timeout, this, [this] {
+        speak(this, QStringLiteral("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
+    });
     m_nextFrame = new QTimer(this);
     m_nextFrame->setSingleShot(true);
     connect(m_nextFrame, &QTimer::timeout, this, [this] {
@@ -173,10 +188,32 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
     QTimer *t = timer(which);
     if (enabled && !t->isActive()) {
         t->start();
+        if (which == Timer::Trial)
+            m_progress->start();
     } else if (!enabled) {
         t->stop();
+        m_progress->stop();
         m_announcer->flush(); // the run's final values reach a screen reader at once
     }
+}
+
+void ExperimentWindow::report(Report what)
+{
+    if (what == Report::CountsCleared) {
+        speak(this, QStringLiteral("Counts cleared."), Speech::Outcome);
+        return;
+    }
+    // What the table shows: after the run limit, the counts before the final trial.
+    const QString total = m_trialTotal->text();
+    QString sentence = QStringLiteral("%1 after %2 trials.")
+                           .arg(what == Report::RunStopped ? QStringLiteral("Stopped")
+                                                           : QStringLiteral("Run finished"),
+                                total.isEmpty() ? QStringLiteral("0") : total);
+    for (int n = 1; n <= kOutcomes && !total.isEmpty(); ++n)
+        sentence += QStringLiteral(" %1 %2, %3.")
+                        .arg(outcomeWords(n), m_cells[0][static_cast<std::size_t>(n - 1)]->text(),
+                             m_cells[1][static_cast<std::size_t>(n - 1)]->text());
+    speak(this, sentence, Speech::Outcome);
 }
 
 bool ExperimentWindow::isTimerEnabled(Timer which) const

@@ -63,6 +63,7 @@ private:
     void handOverToHelp() override;
     void showMessage(std::string_view text, std::string_view title) override;
     void endProgram() override;
+    void report(Report what) override;
 
     [[nodiscard]] QPushButton *button(Button which) const
     {
@@ -79,6 +80,7 @@ private:
     QTimer *m_trialTimer = nullptr;
     Announcer *m_announcer = nullptr;
     QTimer *m_nextFrame = nullptr;
+    QTimer *m_progress = nullptr; // during a run, the number of trials every few seconds
     QElapsedTimer m_lastFrame;
     ExperimentControl m_control;
 };
