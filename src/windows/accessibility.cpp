@@ -81,38 +81,13 @@ void restoreDescription()
 
 } // namespace
 
-void speak(QWidget *window, const QString &sentence, Speech kind)
-{
-    if (!QAccessible::isActive() && !s_withoutScreenReader)
-        return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    Q_UNUSED(kind);
-    QAccessibleAnnouncementEvent event(window, sentence);
-    QAccessible::updateAccessibility(&event);
-#else
-    QWidget *focus = window->focusWidget();
-    if (kind == Speech::Progress || !focus)
-        return;
-    restoreDescription();
-    s_describing = focus;
-    s_ownDescription = focus->accessibleDescription();
-    focus->setAccessibleDescription(sentence);
-    static const auto once =
-        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *now) {
-            if (old != now)
-                restoreDescription();
-        });
-    Q_UNUSED(once);
-#endif
-}
-
 void installAccessibility()
 {
     QAccessible::installFactory(factory);
 }
 
-Announcer::Announcer(QObject *parent)
-    : QObject(parent)
+Announcer::Announcer(QWidget *window)
+    : QObject(window)
 {
     setObjectName(QStringLiteral("Announcer"));
     m_timer.setSingleShot(true);
@@ -153,6 +128,32 @@ void Announcer::flush()
         }
         emit announced(widget);
     }
+}
+
+void Announcer::say(const QString &sentence, Speech kind)
+{
+    if (!QAccessible::isActive() && !s_withoutScreenReader)
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    Q_UNUSED(kind);
+    QAccessibleAnnouncementEvent event(parent(), sentence);
+    QAccessible::updateAccessibility(&event);
+#else
+    QWidget *focus = static_cast<QWidget *>(parent())->focusWidget();
+    if (kind == Speech::Progress || !focus)
+        return;
+    restoreDescription();
+    s_describing = focus;
+    s_ownDescription = focus->accessibleDescription();
+    focus->setAccessibleDescription(sentence);
+    static const auto once =
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *now) {
+            if (old != now)
+                restoreDescription();
+        });
+    Q_UNUSED(once);
+#endif
+    emit said(sentence);
 }
 
 } // namespace quindle

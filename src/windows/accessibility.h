@@ -26,21 +26,13 @@ void installAccessibility();
 // be left unsaid where the platform cannot say it without taking the focus.
 enum class Speech { Outcome, Progress };
 
-// Has a screen reader say sentence about window, politely, after what it is saying now. With
-// Qt 6.8 and later that is an announcement. Qt 6.4 has none, and Orca ignores the name and
-// description changes of Qt's objects (their event carries the object, not the text), but it
-// reads the description of the widget the focus comes to, and every keyboard Stop, run end and
-// Init moves the focus: the sentence becomes the description of the focused widget until the
-// focus moves on. Progress is not said there.
-void speak(QWidget *window, const QString &sentence, Speech kind);
-
 class Announcer : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int kIntervalMs = 250;
 
-    explicit Announcer(QObject *parent);
+    explicit Announcer(QWidget *window);
 
     // A value or a visibility of widget changed. Nothing is kept while no screen reader
     // listens, unless tests asked to see the announcements anyway.
@@ -49,9 +41,20 @@ public:
     // Tells every pending change now.
     void flush();
 
+    // Has a screen reader say sentence about the window this announcer belongs to, politely,
+    // after what it is saying now. With Qt 6.8 and later that is an announcement. Qt 6.4 has
+    // none, and Orca ignores the name and description changes of Qt's objects (their event
+    // carries the object, not the text), but it reads the description of the widget the focus
+    // comes to, and every keyboard Stop, run end and Init moves the focus: the sentence becomes
+    // the description of the focused widget until the focus moves on. Progress is not said
+    // there.
+    void say(const QString &sentence, Speech kind);
+
 signals:
     // A change of widget has just been passed on to the accessibility layer.
     void announced(QObject *widget);
+    // A sentence has just been passed on.
+    void said(const QString &sentence);
 
 private:
     QList<QPointer<QWidget>> m_pending;

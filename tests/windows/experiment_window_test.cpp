@@ -154,6 +154,50 @@ private slots:
         QCOMPARE(state(), kRunning); // still stoppable
     }
 
+    void resultsAreSaidInWordsAndFormATableAfterTheButtons()
+    {
+        Announcer::announceWithoutScreenReader(true);
+        QString spoken;
+        connect(experiment()->findChild<Announcer *>(), &Announcer::said, this,
+                [&spoken](const QString &sentence) { spoken = sentence; });
+        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        key(Qt::Key_Space); // Start
+        QTest::qWait(150);
+        key(Qt::Key_Return); // Stop
+        QString said = QStringLiteral("Stopped after %1 trials.").arg(trials());
+        const char *const outcomes[] = {"Head Head", "Head Tail", "Tail Head", "Tail Tail"};
+        for (int n = 1; n <= kOutcomes; ++n)
+            said += QStringLiteral(" %1 %2, %3.")
+                        .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
+                             cell(CellKind::Ratio, n)->text());
+        QCOMPARE(spoken, said);
+
+        for (int i = 0; i < 5; ++i) // from Start past Exit, Init, Graph display and Help
+            key(Qt::Key_Tab);
+        QAccessibleInterface *table =
+            QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QCOMPARE(table->role(), QAccessible::Table);
+        QCOMPARE(table->tableInterface()->rowCount() * 10 + table->tableInterface()->columnCount(),
+                 24);
+        key(Qt::Key_Right);
+        key(Qt::Key_Down);
+        QAccessibleInterface *value = table->tableInterface()->cellAt(1, 1);
+        QVERIFY(value->state().focused);
+        QCOMPARE(value->text(QAccessible::Name),
+                 QStringLiteral("ratio ") + cell(CellKind::Ratio, 2)->text());
+        const auto header = [](const QList<QAccessibleInterface *> &cells) {
+            return cells.isEmpty() ? QString() : cells.first()->text(QAccessible::Name);
+        };
+        QCOMPARE(header(value->tableCellInterface()->columnHeaderCells()),
+                 QStringLiteral("Head Tail"));
+        QCOMPARE(header(value->tableCellInterface()->rowHeaderCells()), QStringLiteral("ratio"));
+
+        button(Button::Init)->setFocus();
+        key(Qt::Key_Return);
+        QCOMPARE(spoken, QStringLiteral("Counts cleared."));
+        Announcer::announceWithoutScreenReader(false);
+    }
+
     void keyboardAloneRunsTheExperiment()
     {
         const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };

@@ -1,6 +1,7 @@
 #include "experiment_window.h"
 
 #include "experiment_window_layout.h"
+#include "result_table.h"
 #include "sound/cue_player.h"
 #include "windows/accessibility.h"
 #include "windows/activation.h"
@@ -60,6 +61,9 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     buildControls(this, experimentWindowLayout(), {{roles::cueDevice, m_cuePlayer}});
     placeWindow(this, kExperimentWindowPlace);
     findControls();
+    m_table = new ResultTable(m_cells, this);
+    setTabOrder(button(Button::Help), m_table);
+    connect(m_announcer, &Announcer::announced, m_table, &ResultTable::refresh);
     connectButtons();
     connectTimers();
     ActivationWatcher::instance().watch(this,
@@ -115,7 +119,7 @@ void ExperimentWindow::connectTimers()
     m_progress = new QTimer(this);
     m_progress->setInterval(kProgressMs);
     connect(m_progress, &QTimer::timeout, this, [this] {
-        speak(this, QStringLiteral("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
+        m_announcer->say(QStringLiteral("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
     });
     m_nextFrame = new QTimer(this);
     m_nextFrame->setSingleShot(true);
@@ -197,10 +201,22 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
     }
 }
 
+bool ExperimentWindow::focusNextPrevChild(bool next)
+{
+    // Focus leaving a button that was just greyed goes on to the next button that can take it,
+    // as the buttons alone decide; only Tab itself leads to the result table.
+    QWidget *from = focusWidget();
+    const bool moved = QWidget::focusNextPrevChild(next);
+    if (moved && focusWidget() == m_table && from && !from->isEnabled())
+        return QWidget::focusNextPrevChild(next);
+    return moved;
+}
+
 void ExperimentWindow::report(Report what)
 {
+    m_table->refresh();
     if (what == Report::CountsCleared) {
-        speak(this, QStringLiteral("Counts cleared."), Speech::Outcome);
+        m_announcer->say(QStringLiteral("Counts cleared."), Speech::Outcome);
         return;
     }
     // What the table shows: after the run limit, the counts before the final trial.
@@ -213,7 +229,7 @@ void ExperimentWindow::report(Report what)
         sentence += QStringLiteral(" %1 %2, %3.")
                         .arg(outcomeWords(n), m_cells[0][static_cast<std::size_t>(n - 1)]->text(),
                              m_cells[1][static_cast<std::size_t>(n - 1)]->text());
-    speak(this, sentence, Speech::Outcome);
+    m_announcer->say(sentence, Speech::Outcome);
 }
 
 bool ExperimentWindow::isTimerEnabled(Timer which) const

@@ -20,6 +20,8 @@ class QTimer;
 
 namespace quindle {
 
+class ResultTable;
+
 class Announcer;
 class Clock;
 class CuePlayer;
@@ -45,6 +47,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void findControls();
@@ -80,6 +83,7 @@ private:
     QTimer *m_trialTimer = nullptr;
     Announcer *m_announcer = nullptr;
     QTimer *m_nextFrame = nullptr;
+    ResultTable *m_table = nullptr;
     QTimer *m_progress = nullptr; // during a run, the number of trials every few seconds
     QElapsedTimer m_lastFrame;
     ExperimentControl m_control;

@@ -1,0 +1,107 @@
+#include "result_table.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+
+namespace quindle {
+
+namespace {
+
+// Draws only the focus frame of the current cell: the labels below show the values.
+class FocusFrameOnly : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex & /*index*/) const override
+    {
+        if (!(option.state & QStyle::State_HasFocus))
+            return;
+        QStyleOptionFocusRect frame;
+        frame.QStyleOption::operator=(option);
+        frame.rect = option.rect.adjusted(2, 2, -2, -2);
+        option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter,
+                                              option.widget);
+    }
+};
+
+} // namespace
+
+ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, QWidget *parent)
+    : QTableView(parent)
+    , m_values(values)
+    , m_model(new QStandardItemModel(2, 4, this))
+{
+    setObjectName(QStringLiteral("ResultTable"));
+    m_model->setHorizontalHeaderLabels({QStringLiteral("Head Head"), QStringLiteral("Head Tail"),
+                                        QStringLiteral("Tail Head"), QStringLiteral("Tail Tail")});
+    m_model->setVerticalHeaderLabels({QStringLiteral("frequency"), QStringLiteral("ratio")});
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            auto *item = new QStandardItem;
+            item->setEditable(false);
+            m_model->setItem(row, column, item);
+        }
+    }
+    setModel(m_model);
+    setItemDelegate(new FocusFrameOnly(this));
+    setAccessibleName(QStringLiteral("Results"));
+
+    // Invisible but for the focus frame, and out of the mouse's way.
+    setFrameShape(QFrame::NoFrame);
+    setShowGrid(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setAutoFillBackground(false);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
+    setFocusPolicy(Qt::TabFocus);
+
+    // Over the value cells, each cell of the table on its label.
+    const QRect last = value(1, 3)->geometry();
+    setGeometry(value(0, 0)->geometry().united(last));
+    for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
+        header->setMinimumSectionSize(0);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    for (int column = 0; column < 4; ++column)
+        setColumnWidth(column, column < 3 ? value(0, column + 1)->x() - value(0, column)->x()
+                                          : last.width());
+    for (int row = 0; row < 2; ++row)
+        setRowHeight(row, row == 0 ? value(1, 0)->y() - value(0, 0)->y() : last.height());
+    setCurrentIndex(m_model->index(0, 0));
+}
+
+QLabel *ResultTable::value(int row, int column) const
+{
+    return m_values[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+void ResultTable::refresh()
+{
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            // Read alone or in a row, each value says what it is.
+            const QString text = m_model->headerData(row, Qt::Vertical).toString() +
+                                 QLatin1Char(' ') + value(row, column)->text();
+            QStandardItem *item = m_model->item(row, column);
+            if (item->text() != text)
+                item->setText(text);
+        }
+    }
+}
+
+void ResultTable::focusInEvent(QFocusEvent *event)
+{
+    refresh();
+    QTableView::focusInEvent(event);
+}
+
+} // namespace quindle
