@@ -81,6 +81,14 @@ void restoreDescription()
 
 } // namespace
 
+QString outcomeWords(int outcome)
+{
+    const auto face = [](bool head) {
+        return head ? QStringLiteral("Head") : QStringLiteral("Tail");
+    };
+    return face(outcome <= 2) + QLatin1Char(' ') + face(outcome % 2 == 1);
+}
+
 void installAccessibility()
 {
     QAccessible::installFactory(factory);

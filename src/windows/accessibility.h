@@ -12,6 +12,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QTimer>
 
 class QWidget;
@@ -21,6 +22,9 @@ namespace quindle {
 // Makes Qt use this program's accessible interfaces for its cells and coin pictures. Call once
 // after the application object exists.
 void installAccessibility();
+
+// An outcome (1..4) as a speech synthesiser reads it well: "Head Tail", not "Head/Tail".
+[[nodiscard]] QString outcomeWords(int outcome);
 
 // What a sentence for the screen reader is: an outcome the pupil must hear, or progress that may
 // be left unsaid where the platform cannot say it without taking the focus.

@@ -1,6 +1,8 @@
 #include "cell_label.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace quindle {
 
@@ -20,11 +22,17 @@ void CellLabel::setBorder(bool border)
 void CellLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
+    QPainter painter(this);
+    if (hasFocus()) { // a label that can take the focus shows where it is
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
     if (!m_border)
         return;
     // Four one-pixel strips rather than a drawn rectangle, so the border scales with the
     // screen's pixel ratio like everything else.
-    QPainter painter(this);
     const QRect r = rect();
     painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
     painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);

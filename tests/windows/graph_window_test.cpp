@@ -4,6 +4,8 @@
 #include "windows/graph/plot.h"
 #include "windows/line.h"
 
+#include <QAccessible>
+
 using namespace quindle;
 using namespace quindle::testing;
 
@@ -146,6 +148,22 @@ private slots:
         QCOMPARE(at(103, 110 - 91), QColor(Qt::white));
         QCOMPARE(at(101, 110 - 11), QColor(255, 0, 0));
         QCOMPARE(at(130, 110 - (10 + 30 % 7)), QColor(Qt::white));
+    }
+
+    void legendLabelsAfterCloseTellEachOutcomesResult()
+    {
+        fill(record(), 1, 30, 70);
+        fill(record(), 2, 10, 20);
+        openGraph();
+        graphClose()->setFocus();
+        for (const char *said :
+             {"Head Head: ratio 0.750 after 30 times", "Head Tail: ratio 0.250 after 10 times",
+              "Tail Head: ratio 0.000 after 0 times"}) {
+            QTest::keyClick(graph()->focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QAccessible::queryAccessibleInterface(graph()->focusWidget())
+                         ->text(QAccessible::Name),
+                     QString::fromLatin1(said));
+        }
     }
 
     void activationsDrawTheSamePictureAndCloseDestroysIt()

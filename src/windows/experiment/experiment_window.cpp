@@ -26,15 +26,6 @@ namespace roles = experiment_roles;
 constexpr qint64 kFrameMs = 16; // one frame of a 60 Hz screen
 constexpr int kProgressMs = 5000;
 
-// An outcome as a speech synthesiser reads it well: "Head Tail", not "Head/Tail".
-QString outcomeWords(int outcome)
-{
-    const auto face = [](bool head) {
-        return head ? QStringLiteral("Head") : QStringLiteral("Tail");
-    };
-    return face(outcome <= 2) + QLatin1Char(' ') + face(outcome % 2 == 1);
-}
-
 QTimer *makeTimer(const char *name, QObject *parent)
 {
     auto *timer = new QTimer(parent);

@@ -21,6 +21,8 @@ public:
 
 private:
     void activate();
+    // Each legend label's accessible name: its outcome's final ratio and count.
+    void describeResults();
 
     const ExperimentRecord &m_record;
     DrawingSurface *m_surface = nullptr;
