@@ -2,6 +2,7 @@
 
 #include "cell_label.h"
 #include "picture.h"
+#include "readable_text.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -61,6 +62,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new AccessibleCell(static_cast<CellLabel *>(object));
     if (className == QLatin1String("quindle::Picture"))
         return new AccessiblePicture(static_cast<Picture *>(object));
+    if (className == QLatin1String("quindle::DrawingSurface"))
+        return ReadableText::accessibleFor(static_cast<QWidget *>(object));
     if (className == QLatin1String("quindle::Line")) // a rule, not content
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
     return nullptr;

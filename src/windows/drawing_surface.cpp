@@ -4,6 +4,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWindow>
 #include <qdrawutil.h>
 
@@ -166,6 +168,12 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
         const qreal ratio = image.devicePixelRatio();
         const QRect source = target.translated(-kBorder, -kBorder);
         painter.drawImage(target, image, QRect(source.topLeft() * ratio, source.size() * ratio));
+    }
+    if (m_focusFrame && hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = inner.adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
     }
     m_dirty = QRect();
 }

@@ -25,6 +25,9 @@ public:
     ~DrawingSurface() override;
 
     void setTextFont(const QFont &font);
+    // Whether the surface frames itself while it has the focus (off: a plot's surface keeps
+    // its picture exactly).
+    void setFocusFrameShown(bool shown) { m_focusFrame = shown; }
     [[nodiscard]] const QFont &textFont() const { return m_font; }
     [[nodiscard]] QSize innerSize() const;
     // The drawing so far, at the device pixel ratio.
@@ -55,6 +58,7 @@ private:
     void finishDrawing();
     void markDirty(const QRect &innerRect);
 
+    bool m_focusFrame = false;
     double m_pixelsPerUnitX;
     double m_pixelsPerUnitY;
     float m_currentX = 0;

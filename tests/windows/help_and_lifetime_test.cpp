@@ -3,6 +3,7 @@
 #include "windows/drawing_surface.h"
 #include "windows/line.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 
 using namespace quindle;
@@ -74,6 +75,30 @@ private slots:
         }
         for (int y = 0; y < image.height(); ++y) // no line is cut off at the right edge
             QVERIFY(qGray(image.pixel(image.width() - 1, y)) > 128);
+    }
+
+    void helpTextReadsLineByLineAfterClose()
+    {
+        openHelp();
+        QTest::keyClick(helpClose(), Qt::Key_Tab);
+        QWidget *text = help()->focusWidget();
+        QAccessibleInterface *readable = QAccessible::queryAccessibleInterface(text);
+        QVERIFY(readable->state().readOnly && readable->state().multiLine);
+        QAccessibleTextInterface *lines = readable->textInterface();
+        const auto line = [lines] {
+            int start = 0, end = 0;
+            return lines
+                ->textAtOffset(lines->cursorPosition(), QAccessible::LineBoundary, &start, &end)
+                .trimmed();
+        };
+        QCOMPARE(line(), QStringLiteral("【Problem】"));
+        for (int i = 0; i < 11; ++i) // down to the second heading, past an empty line
+            QTest::keyClick(text, Qt::Key_Down);
+        QCOMPARE(line(), QStringLiteral("【Operation method】"));
+        QTest::keyClick(text, Qt::Key_Up);
+        QCOMPARE(line(), QString());
+        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(line().endsWith(QStringLiteral("by clicking the [Init] button.")));
     }
 
     void closeBringsBackAFreshExperimentWindowWithTheRecord()

@@ -5,6 +5,7 @@
 #include "windows/activation.h"
 #include "windows/drawing_surface.h"
 #include "windows/keyboard.h"
+#include "windows/readable_text.h"
 #include "windows/runtime_errors.h"
 
 #include <QFontMetrics>
@@ -47,10 +48,15 @@ HelpWindow::HelpWindow()
     m_surface->setTextFont(helpFont(m_surface->font(), m_surface->innerSize().width()));
     placeWindow(this, kHelpWindowPlace);
 
-    QString text;
+    // Read line by line with a screen reader, as printed; the caret starts on the first words.
+    QStringList lines;
     for (std::string_view line : kHelpLines)
-        text += QString::fromUtf8(line) + QLatin1Char('\n');
-    m_surface->setAccessibleDescription(text.trimmed());
+        lines << QString::fromUtf8(line);
+    auto *readable = new ReadableText(m_surface, lines.join(QLatin1Char('\n')),
+                                      m_surface->textFont(), DrawingSurface::kBorder);
+    readable->setCaret(1);
+    m_surface->setAccessibleName(QStringLiteral("Help text"));
+    m_surface->setFocusFrameShown(true);
 
     auto *close = findControl<QPushButton>(this, layout, help_roles::closeButton);
     close->setFocus();
