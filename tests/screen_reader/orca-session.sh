@@ -89,7 +89,7 @@ said "Screen reader on" 30
 next
 "$quindle" >"$work/quindle.log" 2>&1 &
 pids+=($!)
-said "Start push button" 30
+said "Start (push )?button" 30
 
 # A short run, stopped: one sentence with the number of trials and every count and ratio.
 ratios="Head Head [0-9]+, 0\.[0-9]{3}\. Head Tail [0-9]+, 0\.[0-9]{3}\. Tail Head [0-9]+, 0\.[0-9]{3}\. Tail Tail [0-9]+, 0\.[0-9]{3}\."
@@ -121,14 +121,14 @@ next
 key Escape
 # openbox does not always give the focus back when a window closes; a pupil would then bring
 # the window back with the window manager's keys.
-heard "Graph display push button" 3 ||
+heard "Graph display (push )?button" 3 ||
     xdotool search --name "^ Quindle \(C\)" windowactivate
-said "Graph display push button" 10
+said "Graph display (push )?button" 10
 
 # The help text, line by line.
 next
 key F1
-said "Close push button" 10
+said "Close (push )?button" 10
 next
 key Tab
 said "Help text" 5
@@ -140,7 +140,7 @@ key Up
 said "Problem" 5
 next
 key Escape
-said "Start push button" 10
+said "Start (push )?button" 10
 
 # Init says the counts were cleared.
 next
@@ -163,7 +163,7 @@ else
     said "Stopped after [0-9]+ trials\. $ratios" 1
     next
     key Tab
-    said "Exit push button" 5
+    said "Exit (push )?button" 5
 fi
 
 # Exit: its message, and the program ends.

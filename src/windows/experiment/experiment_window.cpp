@@ -57,10 +57,9 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     connect(m_announcer, &Announcer::announced, m_table, &ResultTable::refresh);
     connectButtons();
     connectTimers();
-    ActivationWatcher::instance().watch(this,
-                                        [this] { guarded([this] { m_control.activate(); }); });
+    ActivationWatcher::instance().watch(this, [this] { handle(&ExperimentControl::activate); });
     button(Button::Start)->setFocus();
-    guarded([this] { m_control.load(); });
+    handle(&ExperimentControl::load);
 }
 
 ExperimentWindow::~ExperimentWindow() = default;
@@ -87,8 +86,7 @@ void ExperimentWindow::findControls()
 void ExperimentWindow::connectButtons()
 {
     const auto onClick = [this](QPushButton *pushButton, void (ExperimentControl::*handler)()) {
-        connect(pushButton, &QPushButton::clicked, this,
-                [this, handler] { guarded([this, handler] { (m_control.*handler)(); }); });
+        connect(pushButton, &QPushButton::clicked, this, [this, handler] { handle(handler); });
     };
     onClick(button(Button::Start), &ExperimentControl::start);
     onClick(button(Button::Stop), &ExperimentControl::stop);
@@ -103,10 +101,9 @@ void ExperimentWindow::connectButtons()
 
 void ExperimentWindow::connectTimers()
 {
-    connect(m_flipTimer, &QTimer::timeout, this,
-            [this] { guarded([this] { m_control.flipTick(); }); });
+    connect(m_flipTimer, &QTimer::timeout, this, [this] { handle(&ExperimentControl::flipTick); });
     connect(m_trialTimer, &QTimer::timeout, this,
-            [this] { guarded([this] { m_control.trialTick(); }); });
+            [this] { handle(&ExperimentControl::trialTick); });
     m_progress = new QTimer(this);
     m_progress->setInterval(kProgressMs);
     connect(m_progress, &QTimer::timeout, this, [this] {
@@ -175,7 +172,17 @@ void ExperimentWindow::setFaceVisible(int coin, Face face, bool visible)
 
 void ExperimentWindow::setButtonEnabled(Button which, bool enabled)
 {
-    button(which)->setEnabled(enabled);
+    // A greyed button gives up the focus to the next button in the tab order that can take it
+    // at that moment, as Qt would; but Qt would move it at once, through every button greyed
+    // after it, and each of those moves is a screen reader's utterance. So the focus is moved
+    // once, where it ends up, when the handler is done; the result table is only reached by Tab.
+    QPushButton *pushButton = button(which);
+    const bool focused = pushButton->hasFocus();
+    if (!enabled && focused)
+        pushButton->clearFocus();
+    pushButton->setEnabled(enabled);
+    if (!enabled && (focused || pushButton == m_focusTarget))
+        m_focusTarget = nextFocusable(pushButton);
 }
 
 void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
@@ -192,22 +199,32 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
     }
 }
 
-bool ExperimentWindow::focusNextPrevChild(bool next)
+void ExperimentWindow::handle(void (ExperimentControl::*handler)())
 {
-    // Focus leaving a button that was just greyed goes on to the next button that can take it,
-    // as the buttons alone decide; only Tab itself leads to the result table.
-    QWidget *from = focusWidget();
-    const bool moved = QWidget::focusNextPrevChild(next);
-    if (moved && focusWidget() == m_table && from && !from->isEnabled())
-        return QWidget::focusNextPrevChild(next);
-    return moved;
+    guarded([this, handler] { (m_control.*handler)(); });
+    // The focus that left a greyed button lands once the handler has set every button; then
+    // what the handler reported is said, with the focus where the pupil will find it.
+    if (QWidget *target = std::exchange(m_focusTarget, nullptr))
+        target->setFocus(Qt::TabFocusReason);
+    if (!m_report.isEmpty())
+        m_announcer->say(std::exchange(m_report, QString()), Speech::Outcome);
+}
+
+QWidget *ExperimentWindow::nextFocusable(QWidget *from) const
+{
+    for (QWidget *w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain()) {
+        if (w != m_table && w->isEnabled() && w->isVisibleTo(this) &&
+            (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    }
+    return nullptr;
 }
 
 void ExperimentWindow::report(Report what)
 {
     m_table->refresh();
     if (what == Report::CountsCleared) {
-        m_announcer->say(QStringLiteral("Counts cleared."), Speech::Outcome);
+        m_report = QStringLiteral("Counts cleared.");
         return;
     }
     // What the table shows: after the run limit, the counts before the final trial.
@@ -220,7 +237,7 @@ void ExperimentWindow::report(Report what)
         sentence += QStringLiteral(" %1 %2, %3.")
                         .arg(outcomeWords(n), m_cells[0][static_cast<std::size_t>(n - 1)]->text(),
                              m_cells[1][static_cast<std::size_t>(n - 1)]->text());
-    m_announcer->say(sentence, Speech::Outcome);
+    m_report = sentence;
 }
 
 bool ExperimentWindow::isTimerEnabled(Timer which) const

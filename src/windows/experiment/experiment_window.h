@@ -9,6 +9,7 @@
 #include "experiment/experiment_view.h"
 
 #include <QElapsedTimer>
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -47,10 +48,12 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void findControls();
+    // Runs a handler of the experiment, then moves the focus where greyed buttons sent it.
+    void handle(void (ExperimentControl::*handler)());
+    [[nodiscard]] QWidget *nextFocusable(QWidget *from) const;
     void connectButtons();
     void connectTimers();
 
@@ -84,7 +87,9 @@ private:
     Announcer *m_announcer = nullptr;
     QTimer *m_nextFrame = nullptr;
     ResultTable *m_table = nullptr;
-    QTimer *m_progress = nullptr; // during a run, the number of trials every few seconds
+    QWidget *m_focusTarget = nullptr; // where the focus goes once the running handler is done
+    QString m_report;                 // and what is said then
+    QTimer *m_progress = nullptr;     // during a run, the number of trials every few seconds
     QElapsedTimer m_lastFrame;
     ExperimentControl m_control;
 };
