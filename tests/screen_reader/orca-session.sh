@@ -29,6 +29,8 @@ finish() {
 trap finish EXIT
 fail() {
     echo "FAIL: $1"
+    echo "--- the end of Orca's log:"
+    tail -n 40 "$log"
     echo "--- what Orca said:"
     grep -a "SPEECH OUTPUT" "$log" | sed 's/^[0-9:.]* - SPEECH OUTPUT: //'
     exit 1
@@ -122,7 +124,7 @@ key Escape
 # openbox does not always give the focus back when a window closes; a pupil would then bring
 # the window back with the window manager's keys.
 heard "Graph display (push )?button" 3 ||
-    xdotool search --name "^ Quindle \(C\)" windowactivate
+    xdotool search --name "Quindle \(C\)" windowactivate --sync
 said "Graph display (push )?button" 10
 
 # The help text, line by line.
