@@ -124,7 +124,7 @@ key Escape
 # openbox does not always give the focus back when a window closes; a pupil would then bring
 # the window back with the window manager's keys.
 heard "Graph display (push )?button" 3 ||
-    xdotool search --name "Quindle \(C\)" windowactivate --sync
+    xdotool search --name "Quindle \(C\)" windowfocus
 said "Graph display (push )?button" 10
 
 # The help text, line by line.
