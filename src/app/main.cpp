@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
 
     std::random_device entropy;
     const std::uint64_t state = (std::uint64_t{entropy()} << 32U) | entropy();
-    quindle::Program program(state);
+    quindle::Program program(state, quindle::seedOption(parser));
     program.showExperimentWindow();
     return QApplication::exec();
 }

@@ -20,8 +20,10 @@ void showActive(QWidget *window)
     window->activateWindow();
 }
 
-Program::Program(std::uint64_t randomState)
-    : m_random(randomState)
+Program::Program(std::uint64_t randomState, std::optional<std::uint64_t> seed)
+    : m_seed(seed)
+    , m_random(seed.value_or(randomState))
+    , m_clock(seed ? std::unique_ptr<Clock>(new StillClock) : std::make_unique<SystemClock>())
 {}
 
 Program::~Program()
@@ -33,7 +35,8 @@ Program::~Program()
 
 ExperimentWindow *Program::showExperimentWindow()
 {
-    m_experiment = new ExperimentWindow(m_record, m_random, m_clock);
+    m_experiment = new ExperimentWindow(m_record, m_random, *m_clock);
+    m_experiment->setSeed(m_seed);
     connect(m_experiment, &ExperimentWindow::graphRequested, this, &Program::showGraphWindow);
     connect(m_experiment, &ExperimentWindow::helpRequested, this, &Program::handOverToHelp);
     connect(m_experiment, &ExperimentWindow::exitRequested, this, &Program::exitProgram);

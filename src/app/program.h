@@ -14,13 +14,18 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+#include <optional>
+
 namespace quindle {
 
 class Program final : public QObject
 {
     Q_OBJECT
 public:
-    explicit Program(std::uint64_t randomState);
+    // The coins' draws come from randomState, re-seeded from the clock before every draw as
+    // designed; or, given a seed, from a sequence fixed by the seed alone.
+    explicit Program(std::uint64_t randomState, std::optional<std::uint64_t> seed = {});
     ~Program() override;
 
     // Creates the experiment window in its state at creation, shows it and gives it the focus.
@@ -38,8 +43,9 @@ private:
     void exitProgram();
 
     ExperimentRecord m_record;
+    std::optional<std::uint64_t> m_seed;
     Pcg32Source m_random;
-    SystemClock m_clock;
+    std::unique_ptr<Clock> m_clock;
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;
     QPointer<HelpWindow> m_help;

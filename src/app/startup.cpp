@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 
 namespace quindle {
@@ -24,6 +25,11 @@ void describeCommandLine(QCommandLineParser &parser)
         "of all trials can be seen to settle near 1/4."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("seed"),
+        QStringLiteral("Takes every draw from a sequence fixed by <N> (a whole number), the same "
+                       "trial for trial on every machine, instead of from the clock."),
+        QStringLiteral("N")));
 }
 
 void answerInformationOptions(int &argc, char **argv)
@@ -41,6 +47,21 @@ void answerInformationOptions(int &argc, char **argv)
     if ((parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))) ||
         parser.isSet(QStringLiteral("version")))
         parser.process(application); // prints and exits
+}
+
+std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(QStringLiteral("seed")))
+        return std::nullopt;
+    const QString text = parser.value(QStringLiteral("seed"));
+    bool ok = false;
+    const qulonglong seed = text.toULongLong(&ok);
+    if (!ok) {
+        std::fprintf(stderr, "quindle: --seed needs a whole number from 0 to %llu, not '%s'\n",
+                     std::numeric_limits<qulonglong>::max(), qPrintable(text));
+        std::exit(1);
+    }
+    return seed;
 }
 
 QString requestedPlatform(int argc, const char *const *argv)

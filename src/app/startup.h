@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 class QCommandLineParser;
@@ -18,6 +20,9 @@ void identifyProgram();
 // The program's command line: --help and --version beside Qt's own options (-platform, -style,
 // ...), which QApplication takes out of the arguments before the parser sees them.
 void describeCommandLine(QCommandLineParser &parser);
+
+// The --seed option's value, if given; exits with a message when it is not a whole number.
+[[nodiscard]] std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser);
 
 // Answers --help and --version, and exits, before any display is looked for, so
 // they work where no display is (over ssh, in a script). Returns when there is nothing to

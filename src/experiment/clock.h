@@ -17,4 +17,13 @@ public:
     [[nodiscard]] float secondsSinceMidnight() override;
 };
 
+// A clock that stands still at midnight. With it every re-seed gives the same value, which the
+// random source ignores after the first: the draws depend on the source's initial state alone,
+// the same on every machine at any speed.
+class StillClock final : public Clock
+{
+public:
+    [[nodiscard]] float secondsSinceMidnight() override { return 0.0F; }
+};
+
 } // namespace quindle

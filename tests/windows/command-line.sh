@@ -35,6 +35,9 @@ expect 0 '-platform' 0 -- QT_QPA_PLATFORM=offscreen "$quindle" --help-all
 expect 0 "^quindle $version\$" 1 -- "$quindle" --version
 expect 1 "Unknown option 'bogus'" 0 -- QT_QPA_PLATFORM=offscreen "$quindle" -style fusion --bogus
 expect 1 "Unknown option 'bogus'" 0 -- "$quindle" -platform offscreen --bogus
+expect 0 '--seed <N>' 0 -- "$quindle" --help
+expect 1 "^quindle: --seed needs a whole number from 0 to [0-9]*, not 'x7'\$" 1 -- \
+    QT_QPA_PLATFORM=offscreen "$quindle" --seed x7
 expect 1 '^quindle: needs a graphical display' 1 -- "$quindle"
 expect 1 '^quindle: cannot open the X display :77$' 1 -- DISPLAY=:77 "$quindle"
 expect 1 '^quindle: cannot open the Wayland display quindle-nowhere$' 1 -- \

@@ -3,6 +3,10 @@
 #include "windows/activation.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QTemporaryDir>
 
 using namespace quindle;
 using namespace quindle::testing;
@@ -185,17 +189,63 @@ private slots:
         QVERIFY(value->state().focused);
         QCOMPARE(value->text(QAccessible::Name),
                  QStringLiteral("ratio ") + cell(CellKind::Ratio, 2)->text());
-        const auto header = [](const QList<QAccessibleInterface *> &cells) {
-            return cells.isEmpty() ? QString() : cells.first()->text(QAccessible::Name);
-        };
-        QCOMPARE(header(value->tableCellInterface()->columnHeaderCells()),
-                 QStringLiteral("Head Tail"));
-        QCOMPARE(header(value->tableCellInterface()->rowHeaderCells()), QStringLiteral("ratio"));
+        QCOMPARE(table->tableInterface()->columnDescription(1), QStringLiteral("Head Tail"));
+        QCOMPARE(table->tableInterface()->rowDescription(1), QStringLiteral("ratio"));
+        QCOMPARE(value->tableCellInterface()->columnIndex() * 10 +
+                     value->tableCellInterface()->rowIndex(),
+                 11);
 
         button(Button::Init)->setFocus();
         key(Qt::Key_Return);
         QCOMPARE(spoken, QStringLiteral("Counts cleared."));
         Announcer::announceWithoutScreenReader(false);
+    }
+
+    void resultsGoOutAndTheSameSeedGivesTheSameRun()
+    {
+        runFor(100);
+        QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QCOMPARE(copied.first(), QStringLiteral("outcome\tcount\tratio"));
+        QCOMPARE(copied[2],
+                 QStringLiteral("Head/Tail\t%1\t%2")
+                     .arg(cell(CellKind::Count, 2)->text(), cell(CellKind::Ratio, 2)->text()));
+        QCOMPARE(copied[5], QStringLiteral("trials\t%1\t").arg(trials()));
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("results.csv"));
+        QCOMPARE(experiment()->saveResults(path), QString());
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(saved.readAll()).split(QLatin1Char('\n'));
+        QCOMPARE(lines[1], QString(copied[1]).replace(QLatin1Char('\t'), QLatin1Char(',')));
+        QCOMPARE(lines[7], QStringLiteral("outcome,count at that point,percentage"));
+        QCOMPARE(lines.size(), 9 + trials()); // every history element of the run, then an end
+        QCOMPARE(lines[8], QStringLiteral("Head/Head,1,%1").arg(record().history(1).at(1)));
+        // A failed save says why and leaves what is there alone.
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("taken/inside")));
+        QVERIFY(!experiment()->saveResults(folder.filePath(QStringLiteral("taken"))).isEmpty());
+        QVERIFY(QDir(folder.filePath(QStringLiteral("taken/inside"))).exists());
+        QVERIFY(
+            !experiment()->saveResults(folder.filePath(QStringLiteral("no/such.csv"))).isEmpty());
+
+        const auto run = [](std::optional<std::uint64_t> seed) {
+            Program program(99, seed);
+            ExperimentWindow *window = program.showExperimentWindow();
+            QString counts = window->actions().last()->text();
+            for (int trial = 0; trial < 300; ++trial) // the one-trial button
+                findControl<QPushButton>(window, experimentWindowLayout(),
+                                         experiment_roles::trialButton)
+                    ->click();
+            for (int n = 1; n <= kOutcomes; ++n)
+                counts += QLatin1Char(' ') + QString::number(program.record().count(n));
+            return counts;
+        };
+        const QString first = run(42);
+        QVERIFY(first.startsWith(QStringLiteral("Seed: 42 ")));
+        QCOMPARE(run(42), first);
+        QVERIFY(run(43) != QString(first).replace(QStringLiteral("42"), QStringLiteral("43")));
+        QVERIFY(run({}).startsWith(QStringLiteral("Seed: none, the run follows the clock ")));
     }
 
     void keyboardAloneRunsTheExperiment()

@@ -9,12 +9,18 @@
 #include "windows/picture.h"
 #include "windows/runtime_errors.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace quindle {
@@ -42,6 +48,7 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     , m_flipTimer(makeTimer("Timer1", this))
     , m_trialTimer(makeTimer("Timer2", this))
     , m_announcer(new Announcer(this))
+    , m_record(record)
     , m_control(record, *this, random, clock, *m_cuePlayer)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -57,6 +64,7 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     connect(m_announcer, &Announcer::announced, m_table, &ResultTable::refresh);
     connectButtons();
     connectTimers();
+    buildContextMenu();
     ActivationWatcher::instance().watch(this, [this] { handle(&ExperimentControl::activate); });
     button(Button::Start)->setFocus();
     handle(&ExperimentControl::load);
@@ -197,6 +205,70 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
         m_progress->stop();
         m_announcer->flush(); // the run's final values reach a screen reader at once
     }
+}
+
+void ExperimentWindow::buildContextMenu()
+{
+    // Reached with a right click, the Menu key or Shift+F10; the window shows no new control.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *copy = new QAction(QStringLiteral("Copy"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, &ExperimentWindow::copyResults);
+    auto *save = new QAction(QStringLiteral("Save results…"), this);
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    m_seedShown = new QAction(this);
+    m_seedShown->setEnabled(false);
+    addActions({copy, save, separator, m_seedShown});
+    setSeed({});
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QWidget *at = focusWidget() ? focusWidget() : this;
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at->rect().center(),
+                                at->mapToGlobal(at->rect().center()));
+        QCoreApplication::sendEvent(this, &event);
+    });
+}
+
+void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)
+{
+    m_seedShown->setText(seed ? QStringLiteral("Seed: %1").arg(*seed)
+                              : QStringLiteral("Seed: none, the run follows the clock"));
+}
+
+TableTexts ExperimentWindow::tableTexts() const
+{
+    TableTexts table;
+    for (int n = 0; n < kOutcomes; ++n) {
+        table.counts << m_cells[0][static_cast<std::size_t>(n)]->text();
+        table.ratios << m_cells[1][static_cast<std::size_t>(n)]->text();
+    }
+    table.trials = m_trialTotal->text();
+    return table;
+}
+
+void ExperimentWindow::copyResults() const
+{
+    QGuiApplication::clipboard()->setText(resultsAsTabText(tableTexts()));
+}
+
+QString ExperimentWindow::saveResults(const QString &path) const
+{
+    return writeWhole(path, resultsAsCsv(tableTexts(), m_record));
+}
+
+void ExperimentWindow::chooseFileAndSaveResults()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save results"),
+                                                      QStringLiteral("quindle-results.csv"),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (const QString why = saveResults(path); !why.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Save results"),
+                             QStringLiteral("%1 could not be saved: %2").arg(path, why));
 }
 
 void ExperimentWindow::handle(void (ExperimentControl::*handler)())

@@ -19,6 +19,12 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
+#include "results_export.h"
+
+#include <optional>
+
+class QAction;
+
 namespace quindle {
 
 class ResultTable;
@@ -37,6 +43,13 @@ public:
     ~ExperimentWindow() override;
 
     [[nodiscard]] const ExperimentControl &control() const { return m_control; }
+
+    // The seed the draws follow, for the context menu; none: they follow the clock.
+    void setSeed(std::optional<std::uint64_t> seed);
+    // The table as the window shows it, and the results written to path as CSV; an empty
+    // string, or why the file could not be written.
+    [[nodiscard]] TableTexts tableTexts() const;
+    QString saveResults(const QString &path) const;
     [[nodiscard]] QTimer *timer(Timer which) const;
 
 signals:
@@ -51,6 +64,9 @@ protected:
 
 private:
     void findControls();
+    void buildContextMenu();
+    void copyResults() const;
+    void chooseFileAndSaveResults();
     // Runs a handler of the experiment, then moves the focus where greyed buttons sent it.
     void handle(void (ExperimentControl::*handler)());
     [[nodiscard]] QWidget *nextFocusable(QWidget *from) const;
@@ -89,8 +105,10 @@ private:
     ResultTable *m_table = nullptr;
     QWidget *m_focusTarget = nullptr; // where the focus goes once the running handler is done
     QString m_report;                 // and what is said then
-    QTimer *m_progress = nullptr;     // during a run, the number of trials every few seconds
+    QAction *m_seedShown = nullptr;
+    QTimer *m_progress = nullptr; // during a run, the number of trials every few seconds
     QElapsedTimer m_lastFrame;
+    const ExperimentRecord &m_record;
     ExperimentControl m_control;
 };
 
