@@ -37,6 +37,9 @@ ExperimentWindow *Program::showExperimentWindow()
 {
     m_experiment = new ExperimentWindow(m_record, m_random, *m_clock);
     m_experiment->setSeed(m_seed);
+    m_experiment->setPace(m_pace);
+    connect(m_experiment, &ExperimentWindow::paceChosen, this,
+            [this](Pace pace) { m_pace = pace; });
     connect(m_experiment, &ExperimentWindow::graphRequested, this, &Program::showGraphWindow);
     connect(m_experiment, &ExperimentWindow::helpRequested, this, &Program::handOverToHelp);
     connect(m_experiment, &ExperimentWindow::exitRequested, this, &Program::exitProgram);

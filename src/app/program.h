@@ -46,6 +46,7 @@ private:
     std::optional<std::uint64_t> m_seed;
     Pcg32Source m_random;
     std::unique_ptr<Clock> m_clock;
+    Pace m_pace = Pace::AsDesigned; // as chosen last, for the program's lifetime
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;
     QPointer<HelpWindow> m_help;

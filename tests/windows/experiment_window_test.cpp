@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QDir>
 #include <QTemporaryDir>
@@ -246,6 +247,30 @@ private slots:
         QCOMPARE(run(42), first);
         QVERIFY(run(43) != QString(first).replace(QStringLiteral("42"), QStringLiteral("43")));
         QVERIFY(run({}).startsWith(QStringLiteral("Seed: none, the run follows the clock ")));
+    }
+
+    void thePaceHoldsForTheProgramsLifetime()
+    {
+        const auto choose = [this](int which) {
+            experiment()->findChild<QActionGroup *>()->actions().at(which)->trigger();
+        };
+        const auto oneTrialKey = [this] {
+            QTest::keyClick(experiment(), Qt::Key_T, Qt::ControlModifier);
+        };
+        choose(1); // Classroom: a trial a frame, the coins as fast as ever
+        QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 16);
+        QCOMPARE(experiment()->timer(Timer::Flip)->interval(), 1);
+        oneTrialKey();
+        QCOMPARE(trials(), 0);
+        openHelp();
+        click(helpClose());
+        QVERIFY(QTest::qWaitFor([this] { return experiment() && !help(); }));
+        QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 16); // a new window, same pace
+        choose(2);
+        oneTrialKey();
+        oneTrialKey();
+        QCOMPARE(trials(), 2);
+        QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 1);
     }
 
     void keyboardAloneRunsTheExperiment()

@@ -10,6 +10,7 @@
 #include "windows/runtime_errors.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -217,12 +219,32 @@ void ExperimentWindow::buildContextMenu()
     auto *save = new QAction(QStringLiteral("Save results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
+    auto *paceMenu = new QMenu(QStringLiteral("Pace"), this);
+    m_paces = new QActionGroup(this);
+    for (const auto &[pace, text] :
+         {std::pair{Pace::AsDesigned, "As designed"}, std::pair{Pace::Classroom, "Classroom"},
+          std::pair{Pace::OneTrial, "One trial (Ctrl+T)"}}) {
+        QAction *choice = paceMenu->addAction(QString::fromLatin1(text));
+        choice->setCheckable(true);
+        choice->setData(static_cast<int>(pace));
+        m_paces->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, pace] {
+            setPace(pace);
+            emit paceChosen(pace);
+        });
+    }
+    auto *oneTrial = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(oneTrial, &QShortcut::activated, this, [this] {
+        if (m_pace == Pace::OneTrial && !m_trialTimer->isActive()) // never during a run
+            findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton)->click();
+    });
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     m_seedShown = new QAction(this);
     m_seedShown->setEnabled(false);
-    addActions({copy, save, separator, m_seedShown});
+    addActions({copy, save, paceMenu->menuAction(), separator, m_seedShown});
     setSeed({});
+    setPace(Pace::AsDesigned);
     auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] {
         QWidget *at = focusWidget() ? focusWidget() : this;
@@ -236,6 +258,15 @@ void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)
 {
     m_seedShown->setText(seed ? QStringLiteral("Seed: %1").arg(*seed)
                               : QStringLiteral("Seed: none, the run follows the clock"));
+}
+
+void ExperimentWindow::setPace(Pace pace)
+{
+    m_pace = pace;
+    // About sixty trials a second in class: one a frame. The coins keep flipping at their pace.
+    m_trialTimer->setInterval(pace == Pace::Classroom ? 16 : 1);
+    for (QAction *choice : m_paces->actions())
+        choice->setChecked(choice->data().toInt() == static_cast<int>(pace));
 }
 
 TableTexts ExperimentWindow::tableTexts() const

@@ -24,6 +24,7 @@ class QTimer;
 #include <optional>
 
 class QAction;
+class QActionGroup;
 
 namespace quindle {
 
@@ -34,6 +35,10 @@ class Clock;
 class CuePlayer;
 class Picture;
 class RandomSource;
+
+// How fast a run goes: every millisecond as designed, about sixty trials a second for a class
+// to follow each count, or one trial at a time on Ctrl+T between runs.
+enum class Pace { AsDesigned, Classroom, OneTrial };
 
 class ExperimentWindow : public QWidget, private ExperimentView
 {
@@ -46,6 +51,8 @@ public:
 
     // The seed the draws follow, for the context menu; none: they follow the clock.
     void setSeed(std::optional<std::uint64_t> seed);
+    void setPace(Pace pace);
+    [[nodiscard]] Pace pace() const { return m_pace; }
     // The table as the window shows it, and the results written to path as CSV; an empty
     // string, or why the file could not be written.
     [[nodiscard]] TableTexts tableTexts() const;
@@ -57,6 +64,8 @@ signals:
     // The window closes itself once this has been handled.
     void helpRequested();
     void exitRequested();
+    // The pupil chose a pace in the context menu.
+    void paceChosen(quindle::Pace pace);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -106,6 +115,8 @@ private:
     QWidget *m_focusTarget = nullptr; // where the focus goes once the running handler is done
     QString m_report;                 // and what is said then
     QAction *m_seedShown = nullptr;
+    QActionGroup *m_paces = nullptr;
+    Pace m_pace = Pace::AsDesigned;
     QTimer *m_progress = nullptr; // during a run, the number of trials every few seconds
     QElapsedTimer m_lastFrame;
     const ExperimentRecord &m_record;
