@@ -52,8 +52,12 @@ void Program::showGraphWindow()
     // Modeless and without an owner: the experiment window stays usable beside it.
     // A closed window waits for deletion until control returns to the event loop; it does
     // not count as open.
-    if (!m_graph || m_graph->isHidden())
+    if (!m_graph || m_graph->isHidden()) {
         m_graph = new GraphWindow(m_record);
+        m_graph->setExpectedRangeShown(m_expectedRange);
+        connect(m_graph, &GraphWindow::expectedRangeToggled, this,
+                [this](bool shown) { m_expectedRange = shown; });
+    }
     showActive(m_graph);
 }
 

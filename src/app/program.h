@@ -47,6 +47,7 @@ private:
     Pcg32Source m_random;
     std::unique_ptr<Clock> m_clock;
     Pace m_pace = Pace::AsDesigned; // as chosen last, for the program's lifetime
+    bool m_expectedRange = false;   // likewise, in the graph window
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;
     QPointer<HelpWindow> m_help;

@@ -5,6 +5,9 @@
 #include "windows/line.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QTemporaryDir>
 
 using namespace quindle;
 using namespace quindle::testing;
@@ -164,6 +167,48 @@ private slots:
                          ->text(QAccessible::Name),
                      QString::fromLatin1(said));
         }
+    }
+
+    void theExpectedRangeWhenAskedAndTheGraphTakenOut()
+    {
+        fill(record(), 2, 400, 24);
+        openGraph();
+        const QImage plain = plot().copy();
+        const QColor band(220, 220, 220);
+        const auto shaded = [this, band] {
+            int pixels = 0;
+            for (int y = 0; y < plot().height(); ++y)
+                for (int x = 0; x < plot().width(); ++x)
+                    pixels += plot().pixelColor(x, y) == band ? 1 : 0;
+            return pixels;
+        };
+        QCOMPARE(shaded(), 0);
+        QAction *range = graph()->actions().at(2);
+        range->trigger();
+        QVERIFY(shaded() > 1000);
+        QCOMPARE(at(110, 95), band);              // after 10 times 0.15 is within chance's reach,
+        QCOMPARE(at(110, 60), QColor(Qt::white)); // 0.50 is not
+        QCOMPARE(at(100 + 200, 110 - (24 + 200 % 7)), QColor(0, 128, 0)); // the curve on top
+        QVERIFY(findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(2))
+                    ->accessibleName()
+                    .endsWith(QStringLiteral("after 400 times, outside the expected range")));
+        QPointer<GraphWindow> old = graph();
+        click(graphClose());
+        QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
+        focus(experiment());
+        openGraph(); // remembered for the program's lifetime
+        QVERIFY(shaded() > 1000);
+        graph()->actions().at(2)->trigger();
+        QCOMPARE(plot(), plain); // off: the plot as it always was
+
+        QTest::keyClick(graph(), Qt::Key_C, Qt::ControlModifier);
+        if (!onPlatform("wayland")) // whose clipboard needs a seat, which weston's test has not
+            QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(plain.format()), plain);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("graph.png"));
+        QCOMPARE(graph()->saveGraph(path), QString());
+        QCOMPARE(QImage(path).convertToFormat(plain.format()), plain);
+        QVERIFY(!graph()->saveGraph(folder.filePath(QStringLiteral("no/graph.png"))).isEmpty());
     }
 
     void activationsDrawTheSamePictureAndCloseDestroysIt()

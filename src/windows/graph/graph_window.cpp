@@ -9,8 +9,17 @@
 #include "windows/keyboard.h"
 #include "windows/runtime_errors.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
 
 namespace quindle {
 
@@ -55,13 +64,80 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
         setTabOrder(previous, label);
         previous = label;
     }
+    buildContextMenu();
     ActivationWatcher::instance().watch(this, [this] { guarded([this] { activate(); }); });
+}
+
+void GraphWindow::buildContextMenu()
+{
+    // Reached with a right click, the Menu key or Shift+F10; the window shows no new control.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *copy = new QAction(QStringLiteral("Copy graph"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setImage(m_surface->image()); });
+    auto *save = new QAction(QStringLiteral("Save graph…"), this);
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &GraphWindow::chooseFileAndSaveGraph);
+    m_expectedRange = new QAction(QStringLiteral("Show expected range"), this);
+    m_expectedRange->setCheckable(true);
+    connect(m_expectedRange, &QAction::triggered, this, [this](bool shown) {
+        setExpectedRangeShown(shown);
+        emit expectedRangeToggled(shown);
+    });
+    addActions({copy, save, m_expectedRange});
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QWidget *at = focusWidget() ? focusWidget() : this;
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at->rect().center(),
+                                at->mapToGlobal(at->rect().center()));
+        QCoreApplication::sendEvent(this, &event);
+    });
+}
+
+void GraphWindow::setExpectedRangeShown(bool shown)
+{
+    if (m_expectedRange->isChecked() == shown && shown == m_rangeDrawn)
+        return;
+    m_expectedRange->setChecked(shown);
+    m_rangeDrawn = shown;
+    m_surface->clear();
+    draw();
+}
+
+void GraphWindow::draw()
+{
+    if (m_rangeDrawn)
+        drawExpectedRange(*m_surface);
+    drawPlot(*m_surface, m_record);
+    describeResults();
+}
+
+QString GraphWindow::saveGraph(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !m_surface->image().save(&file, "PNG") ||
+        !file.commit())
+        return file.errorString().isEmpty() ? QStringLiteral("the image could not be written")
+                                            : file.errorString();
+    return {};
+}
+
+void GraphWindow::chooseFileAndSaveGraph()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save graph"),
+                                                      QStringLiteral("quindle-graph.png"),
+                                                      QStringLiteral("PNG images (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (const QString why = saveGraph(path); !why.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Save graph"),
+                             QStringLiteral("%1 could not be saved: %2").arg(path, why));
 }
 
 void GraphWindow::activate()
 {
-    drawPlot(*m_surface, m_record);
-    describeResults();
+    draw();
 }
 
 void GraphWindow::describeResults()
@@ -71,11 +147,15 @@ void GraphWindow::describeResults()
         total += m_record.count(n);
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.count(n);
-        const QString result =
-            total == 0 ? QStringLiteral("no trials yet")
-                       : QStringLiteral("ratio %1 after %2 times")
-                             .arg(QString::fromStdString(ratioText(double(count) / total)))
-                             .arg(count);
+        const double ratio = total == 0 ? 0.0 : double(count) / total;
+        QString result = total == 0 ? QStringLiteral("no trials yet")
+                                    : QStringLiteral("ratio %1 after %2 times")
+                                          .arg(QString::fromStdString(ratioText(ratio)))
+                                          .arg(count);
+        if (m_rangeDrawn && total > 0)
+            result += insideExpectedRange(ratio, count)
+                          ? QStringLiteral(", inside the expected range")
+                          : QStringLiteral(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
             ->setAccessibleName(outcomeWords(n) + QStringLiteral(": ") + result);
     }

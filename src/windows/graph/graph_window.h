@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QAction;
+
 namespace quindle {
 
 class DrawingSurface;
@@ -19,13 +21,26 @@ public:
 
     [[nodiscard]] DrawingSurface *surface() const { return m_surface; }
 
+    // Whether the plot shades the band chance keeps each ratio in; redraws when it changes.
+    void setExpectedRangeShown(bool shown);
+    // The plot written to path as PNG at the screen's pixel ratio; empty, or why it failed.
+    QString saveGraph(const QString &path);
+
+signals:
+    void expectedRangeToggled(bool shown);
+
 private:
     void activate();
+    void buildContextMenu();
+    void draw();
+    void chooseFileAndSaveGraph();
     // Each legend label's accessible name: its outcome's final ratio and count.
     void describeResults();
 
     const ExperimentRecord &m_record;
     DrawingSurface *m_surface = nullptr;
+    QAction *m_expectedRange = nullptr;
+    bool m_rangeDrawn = false;
 };
 
 } // namespace quindle

@@ -5,6 +5,7 @@
 #include "windows/surface_operations.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace quindle {
@@ -77,6 +78,33 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
         for (int i = 2; i <= last; ++i)
             surface.lineTo(at(kOriginX + i), ratioY(history, i), color);
     }
+}
+
+namespace {
+
+constexpr Rgb kBandColor{220, 220, 220};
+
+// Half the band's width at count k: two standard deviations of a share with p = 1/4.
+double halfWidth(int count)
+{
+    return 2.0 * 0.25 * std::sqrt(0.75 / count);
+}
+
+} // namespace
+
+void drawExpectedRange(SurfaceOperations &surface)
+{
+    for (int count = 1; count <= kLastIndex; ++count) {
+        const double low = std::max(0.0, 0.25 - halfWidth(count));
+        const double high = std::min(1.0, 0.25 + halfWidth(count));
+        const auto y = [](double ratio) { return static_cast<float>(kAxisY - 100.0 * ratio); };
+        surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low), kBandColor);
+    }
+}
+
+bool insideExpectedRange(double ratio, int count)
+{
+    return count > 0 && std::abs(ratio - 0.25) <= halfWidth(count);
 }
 
 } // namespace quindle
