@@ -17,6 +17,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
@@ -85,7 +88,18 @@ void GraphWindow::buildContextMenu()
         setExpectedRangeShown(shown);
         emit expectedRangeToggled(shown);
     });
-    addActions({copy, save, m_expectedRange});
+    auto *print = new QAction(QStringLiteral("Print…"), this);
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &GraphWindow::choosePrinterAndPrint);
+    // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
+    // outcome's ratio and count (Tab goes on to the others).
+    auto *results = new QAction(QStringLiteral("Read results"), this);
+    results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(results, &QAction::triggered, this, [this] {
+        findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(1))
+            ->setFocus(Qt::ShortcutFocusReason);
+    });
+    addActions({copy, save, print, m_expectedRange, results});
     auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] {
         QWidget *at = focusWidget() ? focusWidget() : this;
@@ -121,6 +135,26 @@ QString GraphWindow::saveGraph(const QString &path)
         return file.errorString().isEmpty() ? QStringLiteral("the image could not be written")
                                             : file.errorString();
     return {};
+}
+
+void GraphWindow::printGraph(QPrinter &printer)
+{
+    const QImage &image = m_surface->image();
+    QPainter painter(&printer);
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(image.rect());
+    painter.drawImage(0, 0, image);
+}
+
+void GraphWindow::choosePrinterAndPrint()
+{
+    QPrinter printer; // the dialog also offers printing to a PDF file
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printGraph(printer);
 }
 
 void GraphWindow::chooseFileAndSaveGraph()

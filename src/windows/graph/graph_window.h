@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QAction;
+class QPrinter;
 
 namespace quindle {
 
@@ -25,6 +26,8 @@ public:
     void setExpectedRangeShown(bool shown);
     // The plot written to path as PNG at the screen's pixel ratio; empty, or why it failed.
     QString saveGraph(const QString &path);
+    // Prints the plot as large as fits the page, keeping its proportions.
+    void printGraph(QPrinter &printer);
 
 signals:
     void expectedRangeToggled(bool shown);
@@ -34,6 +37,7 @@ private:
     void buildContextMenu();
     void draw();
     void chooseFileAndSaveGraph();
+    void choosePrinterAndPrint();
     // Each legend label's accessible name: its outcome's final ratio and count.
     void describeResults();
 
