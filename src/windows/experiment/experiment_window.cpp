@@ -5,6 +5,7 @@
 #include "sound/cue_player.h"
 #include "windows/accessibility.h"
 #include "windows/activation.h"
+#include "windows/context_menu.h"
 #include "windows/keyboard.h"
 #include "windows/picture.h"
 #include "windows/runtime_errors.h"
@@ -13,9 +14,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -211,8 +210,7 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
 
 void ExperimentWindow::buildContextMenu()
 {
-    // Reached with a right click, the Menu key or Shift+F10; the window shows no new control.
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    useActionsAsContextMenu(this);
     auto *copy = new QAction(QStringLiteral("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, &ExperimentWindow::copyResults);
@@ -245,13 +243,6 @@ void ExperimentWindow::buildContextMenu()
     addActions({copy, save, paceMenu->menuAction(), separator, m_seedShown});
     setSeed({});
     setPace(Pace::AsDesigned);
-    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this] {
-        QWidget *at = focusWidget() ? focusWidget() : this;
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, at->rect().center(),
-                                at->mapToGlobal(at->rect().center()));
-        QCoreApplication::sendEvent(this, &event);
-    });
 }
 
 void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)
@@ -292,14 +283,9 @@ QString ExperimentWindow::saveResults(const QString &path) const
 
 void ExperimentWindow::chooseFileAndSaveResults()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save results"),
-                                                      QStringLiteral("quindle-results.csv"),
-                                                      QStringLiteral("CSV files (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (const QString why = saveResults(path); !why.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Save results"),
-                             QStringLiteral("%1 could not be saved: %2").arg(path, why));
+    saveThroughDialog(this, QStringLiteral("Save results"), QStringLiteral("quindle-results.csv"),
+                      QStringLiteral("CSV files (*.csv)"),
+                      [this](const QString &path) { return saveResults(path); });
 }
 
 void ExperimentWindow::handle(void (ExperimentControl::*handler)())

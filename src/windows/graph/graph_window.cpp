@@ -5,24 +5,21 @@
 #include "plot.h"
 #include "windows/accessibility.h"
 #include "windows/activation.h"
+#include "windows/context_menu.h"
 #include "windows/drawing_surface.h"
 #include "windows/keyboard.h"
 #include "windows/runtime_errors.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QShortcut>
 
 namespace quindle {
 
@@ -73,8 +70,7 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
 
 void GraphWindow::buildContextMenu()
 {
-    // Reached with a right click, the Menu key or Shift+F10; the window shows no new control.
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    useActionsAsContextMenu(this);
     auto *copy = new QAction(QStringLiteral("Copy graph"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this,
@@ -100,13 +96,6 @@ void GraphWindow::buildContextMenu()
             ->setFocus(Qt::ShortcutFocusReason);
     });
     addActions({copy, save, print, m_expectedRange, results});
-    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this] {
-        QWidget *at = focusWidget() ? focusWidget() : this;
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, at->rect().center(),
-                                at->mapToGlobal(at->rect().center()));
-        QCoreApplication::sendEvent(this, &event);
-    });
 }
 
 void GraphWindow::setExpectedRangeShown(bool shown)
@@ -159,14 +148,9 @@ void GraphWindow::choosePrinterAndPrint()
 
 void GraphWindow::chooseFileAndSaveGraph()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save graph"),
-                                                      QStringLiteral("quindle-graph.png"),
-                                                      QStringLiteral("PNG images (*.png)"));
-    if (path.isEmpty())
-        return;
-    if (const QString why = saveGraph(path); !why.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Save graph"),
-                             QStringLiteral("%1 could not be saved: %2").arg(path, why));
+    saveThroughDialog(this, QStringLiteral("Save graph"), QStringLiteral("quindle-graph.png"),
+                      QStringLiteral("PNG images (*.png)"),
+                      [this](const QString &path) { return saveGraph(path); });
 }
 
 void GraphWindow::activate()
