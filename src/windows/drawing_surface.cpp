@@ -72,7 +72,7 @@ const QImage &DrawingSurface::image()
 
 QImage &DrawingSurface::canvas()
 {
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = m_fixedRatio > 0 ? m_fixedRatio : devicePixelRatioF();
     const QSize inner = innerSize().expandedTo(QSize(0, 0));
     if (!m_image.isNull() && m_image.devicePixelRatio() == ratio && m_image.size() == inner * ratio)
         return m_image;

@@ -30,6 +30,9 @@ public:
     void setFocusFrameShown(bool shown) { m_focusFrame = shown; }
     [[nodiscard]] const QFont &textFont() const { return m_font; }
     [[nodiscard]] QSize innerSize() const;
+    // Draws at this many image pixels per pixel instead of the screen's ratio (0: the screen's),
+    // for a picture at a finer resolution than the screen shows.
+    void setPixelRatio(qreal ratio) { m_fixedRatio = ratio; }
     // The drawing so far, at the device pixel ratio.
     [[nodiscard]] const QImage &image();
 
@@ -59,6 +62,7 @@ private:
     void markDirty(const QRect &innerRect);
 
     bool m_focusFrame = false;
+    qreal m_fixedRatio = 0;
     double m_pixelsPerUnitX;
     double m_pixelsPerUnitY;
     float m_currentX = 0;

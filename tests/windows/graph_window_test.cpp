@@ -214,6 +214,13 @@ private slots:
         QCOMPARE(graph()->saveGraph(path), QString());
         QCOMPARE(QImage(path).convertToFormat(plain.format()), plain);
         QVERIFY(!graph()->saveGraph(folder.filePath(QStringLiteral("no/graph.png"))).isEmpty());
+        const QString fine = folder.filePath(QStringLiteral("graph@2x.png"));
+        QCOMPARE(graph()->saveGraph(fine, true), QString());
+        const QImage doubled(fine); // twice the pixels each way, the curve where it was
+        QCOMPARE(doubled.size(), plain.size() / plain.devicePixelRatio() * 2);
+        QCOMPARE(doubled.scaled(doubled.size() / 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                     .pixelColor(px(100 + 200, 110 - (24 + 200 % 7))),
+                 QColor(0, 128, 0));
         QPrinter printer; // as printing to a PDF file from the print dialog
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath(QStringLiteral("graph.pdf")));

@@ -77,7 +77,9 @@ void GraphWindow::buildContextMenu()
             [this] { QGuiApplication::clipboard()->setImage(m_surface->image()); });
     auto *save = new QAction(QStringLiteral("Save graph…"), this);
     save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, &GraphWindow::chooseFileAndSaveGraph);
+    connect(save, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(false); });
+    auto *saveDouble = new QAction(QStringLiteral("Save graph at double resolution…"), this);
+    connect(saveDouble, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(true); });
     m_expectedRange = new QAction(QStringLiteral("Show expected range"), this);
     m_expectedRange->setCheckable(true);
     connect(m_expectedRange, &QAction::triggered, this, [this](bool shown) {
@@ -95,7 +97,7 @@ void GraphWindow::buildContextMenu()
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(1))
             ->setFocus(Qt::ShortcutFocusReason);
     });
-    addActions({copy, save, print, m_expectedRange, results});
+    addActions({copy, save, saveDouble, print, m_expectedRange, results});
 }
 
 void GraphWindow::setExpectedRangeShown(bool shown)
@@ -116,11 +118,21 @@ void GraphWindow::draw()
     describeResults();
 }
 
-QString GraphWindow::saveGraph(const QString &path)
+QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
 {
+    QImage image = m_surface->image();
+    if (doubleSize) { // the same plot drawn afresh on a surface of four times the pixels
+        DrawingSurface fine(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
+        fine.setTextFont(m_surface->textFont());
+        fine.resize(m_surface->size());
+        fine.setPixelRatio(2.0);
+        if (m_rangeDrawn)
+            drawExpectedRange(fine);
+        drawPlot(fine, m_record);
+        image = fine.image();
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !m_surface->image().save(&file, "PNG") ||
-        !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
         return file.errorString().isEmpty() ? QStringLiteral("the image could not be written")
                                             : file.errorString();
     return {};
@@ -146,11 +158,12 @@ void GraphWindow::choosePrinterAndPrint()
         printGraph(printer);
 }
 
-void GraphWindow::chooseFileAndSaveGraph()
+void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
 {
-    saveThroughDialog(this, QStringLiteral("Save graph"), QStringLiteral("quindle-graph.png"),
-                      QStringLiteral("PNG images (*.png)"),
-                      [this](const QString &path) { return saveGraph(path); });
+    saveThroughDialog(
+        this, QStringLiteral("Save graph"), QStringLiteral("quindle-graph.png"),
+        QStringLiteral("PNG images (*.png)"),
+        [this, doubleSize](const QString &path) { return saveGraph(path, doubleSize); });
 }
 
 void GraphWindow::activate()

@@ -24,8 +24,9 @@ public:
 
     // Whether the plot shades the band chance keeps each ratio in; redraws when it changes.
     void setExpectedRangeShown(bool shown);
-    // The plot written to path as PNG at the screen's pixel ratio; empty, or why it failed.
-    QString saveGraph(const QString &path);
+    // The plot written to path as PNG at the screen's pixel ratio, or drawn afresh at twice the
+    // resolution; an empty string, or why it could not be written.
+    QString saveGraph(const QString &path, bool doubleSize = false);
     // Prints the plot as large as fits the page, keeping its proportions.
     void printGraph(QPrinter &printer);
 
@@ -36,7 +37,7 @@ private:
     void activate();
     void buildContextMenu();
     void draw();
-    void chooseFileAndSaveGraph();
+    void chooseFileAndSaveGraph(bool doubleSize);
     void choosePrinterAndPrint();
     // Each legend label's accessible name: its outcome's final ratio and count.
     void describeResults();
