@@ -3,9 +3,11 @@
 #include "startup.h"
 #include "windows/accessibility.h"
 #include "windows/layout.h"
+#include "windows/translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include <cstdio>
 #include <optional>
@@ -29,6 +31,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     starting.reset();
 
+    quindle::installTranslation(QLocale::system());
     QCommandLineParser parser; // what is left once Qt has taken its own options
     quindle::describeCommandLine(parser);
     parser.process(app);

@@ -1,8 +1,11 @@
 #include "startup.h"
 
+#include "windows/translation.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,15 +23,15 @@ void identifyProgram()
 
 void describeCommandLine(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Throws two coins again and again and counts the four outcomes, so that each one's share "
-        "of all trials can be seen to settle near 1/4."));
+    parser.setApplicationDescription(
+        ui("Throws two coins again and again and counts the four outcomes, so that each one's "
+           "share of all trials can be seen to settle near 1/4."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         QStringLiteral("seed"),
-        QStringLiteral("Takes every draw from a sequence fixed by <N> (a whole number), the same "
-                       "trial for trial on every machine, instead of from the clock."),
+        ui("Takes every draw from a sequence fixed by <N> (a whole number), the same trial for "
+           "trial on every machine, instead of from the clock."),
         QStringLiteral("N")));
 }
 
@@ -37,6 +40,7 @@ void answerInformationOptions(int &argc, char **argv)
     if (argc < 2)
         return;
     const QCoreApplication application(argc, argv);
+    installTranslation(QLocale::system());
     QCommandLineParser parser;
     describeCommandLine(parser);
     // Qt's own options are unknown to this parser; they are checked once QApplication has taken

@@ -1,4 +1,5 @@
 #include "accessibility.h"
+#include "windows/translation.h"
 
 #include "cell_label.h"
 #include "picture.h"
@@ -86,9 +87,7 @@ void restoreDescription()
 
 QString outcomeWords(int outcome)
 {
-    const auto face = [](bool head) {
-        return head ? QStringLiteral("Head") : QStringLiteral("Tail");
-    };
+    const auto face = [](bool head) { return head ? ui("Head") : ui("Tail"); };
     return face(outcome <= 2) + QLatin1Char(' ') + face(outcome % 2 == 1);
 }
 

@@ -1,4 +1,5 @@
 #include "context_menu.h"
+#include "windows/translation.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -28,8 +29,7 @@ void saveThroughDialog(QWidget *window, const QString &title, const QString &sug
     if (path.isEmpty())
         return;
     if (const QString why = save(path); !why.isEmpty())
-        QMessageBox::warning(window, title,
-                             QStringLiteral("%1 could not be saved: %2").arg(path, why));
+        QMessageBox::warning(window, title, ui("%1 could not be saved: %2").arg(path, why));
 }
 
 } // namespace quindle

@@ -1,4 +1,5 @@
 #include "layout.h"
+#include "windows/translation.h"
 
 #include "cell_label.h"
 #include "keyboard.h"
@@ -25,7 +26,8 @@ QColor toColor(Rgb rgb)
 
 QWidget *createControl(QWidget *form, const ControlSpec &spec)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
+    const QString caption =
+        spec.kind == Kind::Picture ? QString::fromUtf8(spec.caption) : ui(spec.caption);
     switch (spec.kind) {
     case Kind::Label: {
         auto *label = new CellLabel(caption, form);
@@ -114,12 +116,12 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
         if (spec.font.points > 0)
             widget->setFont(windowFont(spec.font));
         if (*spec.accessibleName)
-            widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+            widget->setAccessibleName(ui(spec.accessibleName));
         // A named cell without a caption of its own shows a value: it reads name and value.
         if (*spec.accessibleName && !*spec.caption && spec.kind == Kind::Label)
             widget->setProperty(kReadsValue, true);
         if (*spec.description)
-            widget->setAccessibleDescription(QString::fromUtf8(spec.description));
+            widget->setAccessibleDescription(ui(spec.description));
         if (auto *button = qobject_cast<QPushButton *>(widget))
             pressOnEnter(button);
         if (widget->focusPolicy() != Qt::NoFocus && spec.tabIndex >= 0)
@@ -152,7 +154,7 @@ void placeWindow(QWidget *window, const WindowSpec &spec)
 
 QString makersNotice()
 {
-    return QStringLiteral("(C) 2026 The Quindle developers");
+    return ui("(C) 2026 The Quindle developers");
 }
 
 } // namespace quindle

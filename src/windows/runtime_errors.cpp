@@ -1,4 +1,5 @@
 #include "runtime_errors.h"
+#include "windows/translation.h"
 
 #include "experiment/int16.h"
 
@@ -16,7 +17,7 @@ bool s_failed = false;
 
 void reportAndQuit(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quindle"), message, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, ui("Quindle"), message, QMessageBox::Ok);
     box.exec();
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
@@ -50,11 +51,11 @@ bool guarded(const std::function<void()> &handler)
         handler();
         return true;
     } catch (const RuntimeError &error) {
-        report(QStringLiteral("Run-time error '%1':\n\n%2")
+        report(ui("Run-time error '%1':\n\n%2")
                    .arg(error.number())
                    .arg(QString::fromUtf8(error.what())));
     } catch (const std::exception &error) {
-        report(QStringLiteral("Unexpected error:\n\n%1").arg(QString::fromUtf8(error.what())));
+        report(ui("Unexpected error:\n\n%1").arg(QString::fromUtf8(error.what())));
     }
     return false;
 }

@@ -1,4 +1,5 @@
 #include "experiment_window.h"
+#include "windows/translation.h"
 
 #include "experiment_window_layout.h"
 #include "result_table.h"
@@ -116,7 +117,7 @@ void ExperimentWindow::connectTimers()
     m_progress = new QTimer(this);
     m_progress->setInterval(kProgressMs);
     connect(m_progress, &QTimer::timeout, this, [this] {
-        m_announcer->say(QStringLiteral("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
+        m_announcer->say(ui("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
     });
     m_nextFrame = new QTimer(this);
     m_nextFrame->setSingleShot(true);
@@ -211,18 +212,18 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
 void ExperimentWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
-    auto *copy = new QAction(QStringLiteral("Copy"), this);
+    auto *copy = new QAction(ui("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, &ExperimentWindow::copyResults);
-    auto *save = new QAction(QStringLiteral("Save results…"), this);
+    auto *save = new QAction(ui("Save results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
-    auto *paceMenu = new QMenu(QStringLiteral("Pace"), this);
+    auto *paceMenu = new QMenu(ui("Pace"), this);
     m_paces = new QActionGroup(this);
     for (const auto &[pace, text] :
          {std::pair{Pace::AsDesigned, "As designed"}, std::pair{Pace::Classroom, "Classroom"},
           std::pair{Pace::OneTrial, "One trial (Ctrl+T)"}}) {
-        QAction *choice = paceMenu->addAction(QString::fromLatin1(text));
+        QAction *choice = paceMenu->addAction(ui(text));
         choice->setCheckable(true);
         choice->setData(static_cast<int>(pace));
         m_paces->addAction(choice);
@@ -247,8 +248,8 @@ void ExperimentWindow::buildContextMenu()
 
 void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)
 {
-    m_seedShown->setText(seed ? QStringLiteral("Seed: %1").arg(*seed)
-                              : QStringLiteral("Seed: none, the run follows the clock"));
+    m_seedShown->setText(seed ? ui("Seed: %1").arg(*seed)
+                              : ui("Seed: none, the run follows the clock"));
 }
 
 void ExperimentWindow::setPace(Pace pace)
@@ -283,8 +284,8 @@ QString ExperimentWindow::saveResults(const QString &path) const
 
 void ExperimentWindow::chooseFileAndSaveResults()
 {
-    saveThroughDialog(this, QStringLiteral("Save results"), QStringLiteral("quindle-results.csv"),
-                      QStringLiteral("CSV files (*.csv)"),
+    saveThroughDialog(this, ui("Save results"), QStringLiteral("quindle-results.csv"),
+                      ui("CSV files (*.csv)"),
                       [this](const QString &path) { return saveResults(path); });
 }
 
@@ -313,17 +314,16 @@ void ExperimentWindow::report(Report what)
 {
     m_table->refresh();
     if (what == Report::CountsCleared) {
-        m_report = QStringLiteral("Counts cleared.");
+        m_report = ui("Counts cleared.");
         return;
     }
     // What the table shows: after the run limit, the counts before the final trial.
     const QString total = m_trialTotal->text();
-    QString sentence = QStringLiteral("%1 after %2 trials.")
-                           .arg(what == Report::RunStopped ? QStringLiteral("Stopped")
-                                                           : QStringLiteral("Run finished"),
-                                total.isEmpty() ? QStringLiteral("0") : total);
+    QString sentence = (what == Report::RunStopped ? ui("Stopped after %1 trials.")
+                                                   : ui("Run finished after %1 trials."))
+                           .arg(total.isEmpty() ? QStringLiteral("0") : total);
     for (int n = 1; n <= kOutcomes && !total.isEmpty(); ++n)
-        sentence += QStringLiteral(" %1 %2, %3.")
+        sentence += ui(" %1 %2, %3.")
                         .arg(outcomeWords(n), m_cells[0][static_cast<std::size_t>(n - 1)]->text(),
                              m_cells[1][static_cast<std::size_t>(n - 1)]->text());
     m_report = sentence;
@@ -351,8 +351,8 @@ void ExperimentWindow::handOverToHelp()
 
 void ExperimentWindow::showMessage(std::string_view text, std::string_view title)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(text),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, ui(std::string(title).c_str()),
+                    ui(std::string(text).c_str()), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

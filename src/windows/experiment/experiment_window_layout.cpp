@@ -1,4 +1,5 @@
 #include "experiment_window_layout.h"
+#include "windows/translation.h"
 
 #include <QPushButton>
 
@@ -221,7 +222,7 @@ std::span<const ControlSpec> experimentWindowLayout()
 
 QString experimentWindowCaption()
 {
-    return QStringLiteral(" Quindle ") + makersNotice();
+    return ui(" Quindle ") + makersNotice();
 }
 
 QPushButton *findButton(const QWidget *experimentWindow, Button which)

@@ -1,5 +1,8 @@
 #include "result_table.h"
 
+#include "windows/accessibility.h"
+#include "windows/translation.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -36,9 +39,9 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
     , m_model(new QStandardItemModel(2, 4, this))
 {
     setObjectName(QStringLiteral("ResultTable"));
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Head Head"), QStringLiteral("Head Tail"),
-                                        QStringLiteral("Tail Head"), QStringLiteral("Tail Tail")});
-    m_model->setVerticalHeaderLabels({QStringLiteral("frequency"), QStringLiteral("ratio")});
+    m_model->setHorizontalHeaderLabels(
+        {outcomeWords(1), outcomeWords(2), outcomeWords(3), outcomeWords(4)});
+    m_model->setVerticalHeaderLabels({ui("frequency"), ui("ratio")});
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 4; ++column) {
             auto *item = new QStandardItem;
@@ -48,7 +51,7 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
     }
     setModel(m_model);
     setItemDelegate(new FocusFrameOnly(this));
-    setAccessibleName(QStringLiteral("Results"));
+    setAccessibleName(ui("Results"));
 
     // Invisible but for the focus frame, and out of the mouse's way.
     setFrameShape(QFrame::NoFrame);

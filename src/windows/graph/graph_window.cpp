@@ -1,4 +1,5 @@
 #include "graph_window.h"
+#include "windows/translation.h"
 
 #include "experiment/experiment_control.h"
 #include "graph_window_layout.h"
@@ -71,27 +72,27 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
 void GraphWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
-    auto *copy = new QAction(QStringLiteral("Copy graph"), this);
+    auto *copy = new QAction(ui("Copy graph"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(m_surface->image()); });
-    auto *save = new QAction(QStringLiteral("Save graph…"), this);
+    auto *save = new QAction(ui("Save graph…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(false); });
-    auto *saveDouble = new QAction(QStringLiteral("Save graph at double resolution…"), this);
+    auto *saveDouble = new QAction(ui("Save graph at double resolution…"), this);
     connect(saveDouble, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(true); });
-    m_expectedRange = new QAction(QStringLiteral("Show expected range"), this);
+    m_expectedRange = new QAction(ui("Show expected range"), this);
     m_expectedRange->setCheckable(true);
     connect(m_expectedRange, &QAction::triggered, this, [this](bool shown) {
         setExpectedRangeShown(shown);
         emit expectedRangeToggled(shown);
     });
-    auto *print = new QAction(QStringLiteral("Print…"), this);
+    auto *print = new QAction(ui("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &GraphWindow::choosePrinterAndPrint);
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
-    auto *results = new QAction(QStringLiteral("Read results"), this);
+    auto *results = new QAction(ui("Read results"), this);
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(results, &QAction::triggered, this, [this] {
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(1))
@@ -133,7 +134,7 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return file.errorString().isEmpty() ? QStringLiteral("the image could not be written")
+        return file.errorString().isEmpty() ? ui("the image could not be written")
                                             : file.errorString();
     return {};
 }
@@ -161,8 +162,7 @@ void GraphWindow::choosePrinterAndPrint()
 void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
 {
     saveThroughDialog(
-        this, QStringLiteral("Save graph"), QStringLiteral("quindle-graph.png"),
-        QStringLiteral("PNG images (*.png)"),
+        this, ui("Save graph"), QStringLiteral("quindle-graph.png"), ui("PNG images (*.png)"),
         [this, doubleSize](const QString &path) { return saveGraph(path, doubleSize); });
 }
 
@@ -179,16 +179,15 @@ void GraphWindow::describeResults()
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.count(n);
         const double ratio = total == 0 ? 0.0 : double(count) / total;
-        QString result = total == 0 ? QStringLiteral("no trials yet")
-                                    : QStringLiteral("ratio %1 after %2 times")
+        QString result = total == 0 ? ui("no trials yet")
+                                    : ui("ratio %1 after %2 times")
                                           .arg(QString::fromStdString(ratioText(ratio)))
                                           .arg(count);
         if (m_rangeDrawn && total > 0)
-            result += insideExpectedRange(ratio, count)
-                          ? QStringLiteral(", inside the expected range")
-                          : QStringLiteral(", outside the expected range");
+            result += insideExpectedRange(ratio, count) ? ui(", inside the expected range")
+                                                        : ui(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
-            ->setAccessibleName(outcomeWords(n) + QStringLiteral(": ") + result);
+            ->setAccessibleName(ui("%1: %2").arg(outcomeWords(n), result));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "graph_window_layout.h"
+#include "windows/translation.h"
 
 namespace quindle {
 
@@ -83,7 +84,7 @@ std::span<const ControlSpec> graphWindowLayout()
 
 QString graphWindowCaption()
 {
-    return QStringLiteral(" Graph  ") + makersNotice();
+    return ui(" Graph  ") + makersNotice();
 }
 
 } // namespace quindle

@@ -1,4 +1,5 @@
 #include "plot.h"
+#include "windows/translation.h"
 
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
@@ -33,7 +34,7 @@ void printAt(SurfaceOperations &surface, int x, int y, const char *text)
 {
     surface.setCurrentX(at(x));
     surface.setCurrentY(at(y));
-    surface.print(text);
+    surface.print(ui(text).toStdString());
 }
 
 // y of history element i of an outcome: 110 - percent, in 16-bit arithmetic.

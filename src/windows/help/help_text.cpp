@@ -1,4 +1,5 @@
 #include "help_text.h"
+#include "windows/translation.h"
 
 #include "windows/surface_operations.h"
 
@@ -37,7 +38,7 @@ void printHelp(SurfaceOperations &surface)
 {
     surface.clear();
     for (std::string_view line : kHelpLines)
-        surface.print(line);
+        surface.print(ui(std::string(line).c_str()).toStdString());
 }
 
 } // namespace quindle

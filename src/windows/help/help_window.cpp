@@ -1,4 +1,5 @@
 #include "help_window.h"
+#include "windows/translation.h"
 
 #include "help_text.h"
 #include "help_window_layout.h"
@@ -27,7 +28,7 @@ QFont helpFont(QFont font, int width)
         const QFontMetrics metrics(font);
         bool fits = true;
         for (std::string_view line : kHelpLines)
-            fits = fits && metrics.horizontalAdvance(QString::fromUtf8(line)) <= width;
+            fits = fits && metrics.horizontalAdvance(ui(std::string(line).c_str())) <= width;
         if (fits)
             break;
     }
@@ -51,11 +52,11 @@ HelpWindow::HelpWindow()
     // Read line by line with a screen reader, as printed; the caret starts on the first words.
     QStringList lines;
     for (std::string_view line : kHelpLines)
-        lines << QString::fromUtf8(line);
+        lines << ui(std::string(line).c_str());
     auto *readable = new ReadableText(m_surface, lines.join(QLatin1Char('\n')),
                                       m_surface->textFont(), DrawingSurface::kBorder);
     readable->setCaret(1);
-    m_surface->setAccessibleName(QStringLiteral("Help text"));
+    m_surface->setAccessibleName(ui("Help text"));
     m_surface->setFocusFrameShown(true);
 
     auto *close = findControl<QPushButton>(this, layout, help_roles::closeButton);

@@ -1,4 +1,5 @@
 #include "help_window_layout.h"
+#include "windows/translation.h"
 
 namespace quindle {
 
@@ -36,7 +37,7 @@ std::span<const ControlSpec> helpWindowLayout()
 
 QString helpWindowCaption()
 {
-    return QStringLiteral(" Quindle＿Help（Question and operation method） ") + makersNotice();
+    return ui(" Quindle＿Help（Question and operation method） ") + makersNotice();
 }
 
 } // namespace quindle
