@@ -20,6 +20,12 @@ int outcomeOf(Face first, Face second)
     return second == Face::Head ? 3 : 4;
 }
 
+Face faceOf(int outcome, int coin)
+{
+    const bool head = coin == 1 ? outcome <= 2 : outcome % 2 == 1;
+    return head ? Face::Head : Face::Tail;
+}
+
 std::string decimalText(Int16 value)
 {
     return std::to_string(value);

@@ -83,6 +83,8 @@ private:
 
 // The outcome (1..4) that the faces of the first and the second coin make.
 [[nodiscard]] int outcomeOf(Face first, Face second);
+// The other way round: the face coin 1 or coin 2 shows in an outcome (1..4).
+[[nodiscard]] Face faceOf(int outcome, int coin);
 // Text of a count or total: decimal digits, no leading blank.
 [[nodiscard]] std::string decimalText(Int16 value);
 // Text of a ratio in the pattern "0.000": at least one digit, a point, three decimals.

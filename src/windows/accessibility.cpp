@@ -2,6 +2,7 @@
 #include "windows/translation.h"
 
 #include "cell_label.h"
+#include "experiment/experiment_control.h"
 #include "picture.h"
 #include "readable_text.h"
 
@@ -87,8 +88,10 @@ void restoreDescription()
 
 QString outcomeWords(int outcome)
 {
-    const auto face = [](bool head) { return head ? ui("Head") : ui("Tail"); };
-    return face(outcome <= 2) + QLatin1Char(' ') + face(outcome % 2 == 1);
+    const auto face = [outcome](int coin) {
+        return faceOf(outcome, coin) == Face::Head ? ui("Head") : ui("Tail");
+    };
+    return face(1) + QLatin1Char(' ') + face(2);
 }
 
 void installAccessibility()

@@ -318,14 +318,13 @@ void ExperimentWindow::report(Report what)
         return;
     }
     // What the table shows: after the run limit, the counts before the final trial.
-    const QString total = m_trialTotal->text();
+    const TableTexts table = tableTexts();
     QString sentence = (what == Report::RunStopped ? ui("Stopped after %1 trials.")
                                                    : ui("Run finished after %1 trials."))
-                           .arg(total.isEmpty() ? QStringLiteral("0") : total);
-    for (int n = 1; n <= kOutcomes && !total.isEmpty(); ++n)
-        sentence += ui(" %1 %2, %3.")
-                        .arg(outcomeWords(n), m_cells[0][static_cast<std::size_t>(n - 1)]->text(),
-                             m_cells[1][static_cast<std::size_t>(n - 1)]->text());
+                           .arg(table.trials.isEmpty() ? QStringLiteral("0") : table.trials);
+    for (int n = 1; n <= kOutcomes && !table.trials.isEmpty(); ++n)
+        sentence +=
+            ui(" %1 %2, %3.").arg(outcomeWords(n), table.counts[n - 1], table.ratios[n - 1]);
     m_report = sentence;
 }
 

@@ -13,10 +13,11 @@ namespace {
 
 QString outcomeName(int outcome)
 {
-    const auto face = [](bool head) {
-        return head ? QStringLiteral("Head") : QStringLiteral("Tail");
+    const auto face = [outcome](int coin) {
+        return faceOf(outcome, coin) == Face::Head ? QStringLiteral("Head")
+                                                   : QStringLiteral("Tail");
     };
-    return face(outcome <= 2) + QLatin1Char('/') + face(outcome % 2 == 1);
+    return face(1) + QLatin1Char('/') + face(2);
 }
 
 QString tableText(const TableTexts &table, QChar separator)
