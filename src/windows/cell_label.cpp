@@ -1,8 +1,8 @@
 #include "cell_label.h"
 
+#include "layout.h"
+
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace quindle {
 
@@ -23,12 +23,8 @@ void CellLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
     QPainter painter(this);
-    if (hasFocus()) { // a label that can take the focus shows where it is
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.rect = rect().adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
-    }
+    if (hasFocus()) // a label that can take the focus shows where it is
+        drawFocusFrame(painter, this, rect().adjusted(2, 2, -2, -2));
     if (!m_border)
         return;
     // Four one-pixel strips rather than a drawn rectangle, so the border scales with the

@@ -4,8 +4,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QWindow>
 #include <qdrawutil.h>
 
@@ -169,12 +167,8 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
         const QRect source = target.translated(-kBorder, -kBorder);
         painter.drawImage(target, image, QRect(source.topLeft() * ratio, source.size() * ratio));
     }
-    if (m_focusFrame && hasFocus()) {
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.rect = inner.adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
-    }
+    if (m_focusFrame && hasFocus())
+        drawFocusFrame(painter, this, inner.adjusted(1, 1, -1, -1));
     m_dirty = QRect();
 }
 

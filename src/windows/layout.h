@@ -11,6 +11,7 @@
 #include "rgb.h"
 
 #include <QFont>
+#include <QPainter>
 #include <QString>
 #include <QWidget>
 
@@ -103,5 +104,8 @@ void placeWindow(QWidget *window, const WindowSpec &spec);
 
 // The one-line maker's notice that ends every window's caption.
 [[nodiscard]] QString makersNotice();
+
+// A focus frame along rect, on a control that shows where the keyboard focus is.
+void drawFocusFrame(QPainter &painter, const QWidget *control, const QRect &rect);
 
 } // namespace quindle

@@ -1,6 +1,7 @@
 #include "result_table.h"
 
 #include "windows/accessibility.h"
+#include "windows/layout.h"
 #include "windows/translation.h"
 
 #include <QHeaderView>
@@ -21,13 +22,8 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex & /*index*/) const override
     {
-        if (!(option.state & QStyle::State_HasFocus))
-            return;
-        QStyleOptionFocusRect frame;
-        frame.QStyleOption::operator=(option);
-        frame.rect = option.rect.adjusted(2, 2, -2, -2);
-        option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter,
-                                              option.widget);
+        if (option.state & QStyle::State_HasFocus)
+            drawFocusFrame(*painter, option.widget, option.rect.adjusted(2, 2, -2, -2));
     }
 };
 
