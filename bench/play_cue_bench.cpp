@@ -6,6 +6,8 @@
 
 #include "qt_benchmark_main.h"
 
+#include <QGuiApplication>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -14,7 +16,7 @@ using namespace quindle;
 
 void playCue(benchmark::State &state)
 {
-    QWidget window;
+    QObject window;
     auto *device = new CuePlayer(&window);
     bool second = false;
     for (auto _ : state) {
@@ -33,4 +35,4 @@ BENCHMARK(playCue)
 
 } // namespace
 
-QUINDLE_QT_BENCHMARK_MAIN()
+QUINDLE_QT_BENCHMARK_MAIN(QGuiApplication)

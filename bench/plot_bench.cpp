@@ -2,11 +2,13 @@
 // and that time as a fraction of one 60 Hz frame (target: at most 0.10).
 
 #include "experiment/experiment_record.h"
-#include "windows/drawing_surface.h"
+#include "windows/controls/drawing_surface.h"
 #include "windows/graph/graph_window_layout.h"
 #include "windows/graph/plot.h"
 
 #include "qt_benchmark_main.h"
+
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -51,4 +53,4 @@ BENCHMARK(fullPlot)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-QUINDLE_QT_BENCHMARK_MAIN()
+QUINDLE_QT_BENCHMARK_MAIN(QApplication)

@@ -6,10 +6,10 @@
 //   soak_bench [RUNS]          (default 100; about 4.5 s a run)
 
 #include "app/program.h"
-#include "windows/accessibility.h"
+#include "windows/accessibility/accessibility.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/help/help_window_layout.h"
-#include "windows/layout.h"
+#include "windows/layout/layout.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -76,8 +76,7 @@ int main(int argc, char *argv[])
         button(form, Button::Start)->click();
         while (program.experimentWindow()->timer(quindle::Timer::Trial)->isActive())
             spin(50);
-        for (int n = 1; n <= 4; ++n)
-            trials += program.record().count(n);
+        trials += program.record().trials();
 
         button(program.experimentWindow(), Button::GraphDisplay)->click();
         spin(50);

@@ -9,9 +9,9 @@
 // The children run on the platform the parent was given (offscreen unless DISPLAY is set).
 
 #include "app/program.h"
-#include "windows/accessibility.h"
+#include "windows/accessibility/accessibility.h"
 #include "windows/experiment/experiment_window_layout.h"
-#include "windows/layout.h"
+#include "windows/layout/layout.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

@@ -6,7 +6,7 @@
 
 #include "app/program.h"
 #include "windows/experiment/experiment_window_layout.h"
-#include "windows/layout.h"
+#include "windows/layout/layout.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,8 +82,7 @@ Rate experimentWindow(int milliseconds)
         button(quindle::Button::Stop)->click();
         seconds += static_cast<double>(clock.nsecsElapsed()) * 1e-9;
         cpu += cpuSeconds() - cpuBefore;
-        for (int n = 1; n <= 4; ++n)
-            trials += program.record().count(n);
+        trials += program.record().trials();
         button(quindle::Button::Init)->click();
     }
     const auto n = static_cast<double>(trials);

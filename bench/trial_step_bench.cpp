@@ -41,7 +41,7 @@ private:
 class NullDevice final : public CueDevice
 {
 public:
-    void setCommand(std::string_view) override {}
+    void setCommand(quindle::CueCommand) override {}
     void setFileName(std::string_view) override {}
 };
 

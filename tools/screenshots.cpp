@@ -5,7 +5,7 @@
 
 #include "app/program.h"
 #include "windows/experiment/experiment_window_layout.h"
-#include "windows/layout.h"
+#include "windows/layout/layout.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "program.h"
 #include "sound/sound_warnings.h"
 #include "startup.h"
-#include "windows/accessibility.h"
-#include "windows/layout.h"
-#include "windows/translation.h"
+#include "windows/accessibility/accessibility.h"
+#include "windows/layout/layout.h"
+#include "windows/support/translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

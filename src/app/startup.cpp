@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -6,11 +6,11 @@ void playCue(CueDevice &device, std::string_view fileName)
 {
     // Stop and Close first, so every cue starts from a closed device and replaces one that
     // is still playing.
-    device.setCommand("Stop");
-    device.setCommand("Close");
+    device.setCommand(CueCommand::Stop);
+    device.setCommand(CueCommand::Close);
     device.setFileName(fileName);
-    device.setCommand("Open");
-    device.setCommand("Sound");
+    device.setCommand(CueCommand::Open);
+    device.setCommand(CueCommand::Sound);
 }
 
 } // namespace quindle

@@ -8,11 +8,15 @@
 
 namespace quindle {
 
+// What a cue device is told to do: stop what plays, release what is open, open the file named
+// last, start playing what is open.
+enum class CueCommand { Stop, Close, Open, Sound };
+
 class CueDevice
 {
 public:
     virtual ~CueDevice() = default;
-    virtual void setCommand(std::string_view command) = 0;
+    virtual void setCommand(CueCommand command) = 0;
     virtual void setFileName(std::string_view fileName) = 0;
 };
 

@@ -11,6 +11,10 @@ namespace quindle {
 namespace {
 constexpr float kFaceThreshold = 0.5F; // a draw below it is Head
 constexpr double kPercentScale = 100.0;
+
+// Between runs everything can be pressed but Stop; during a run, only Stop.
+constexpr ExperimentControl::ButtonStates kReadyButtons{true, false, true, true, true, true};
+constexpr ExperimentControl::ButtonStates kRunningButtons{false, true, false, false, false, false};
 } // namespace
 
 int outcomeOf(Face first, Face second)
@@ -73,6 +77,8 @@ void ExperimentControl::activate()
 
 void ExperimentControl::flipTick()
 {
+    // The two poses each show one head and one tail, so that both faces are on show at every
+    // moment of the spin: the rest pose (coin 1 head, coin 2 tail), then the other way round.
     if (m_phase == 0) {
         showRestPose();
         m_phase = 1;
@@ -92,7 +98,7 @@ void ExperimentControl::trialTick()
 
 void ExperimentControl::start()
 {
-    setButtons(false, true, false, false, false, false);
+    setButtons(kRunningButtons);
     m_view.setTimerEnabled(Timer::Flip, true);
     m_view.setTimerEnabled(Timer::Trial, true);
 }
@@ -135,11 +141,7 @@ void ExperimentControl::showCountsAndTotal()
 {
     for (int n = 1; n <= kOutcomes; ++n)
         m_view.setCellText(CellKind::Count, n, decimalText(m_record.count(n)));
-    // Summed in this order, each step overflow-checked: with counts out of range the error
-    // is raised by the same partial sum on every machine.
-    m_total =
-        checkedAdd(checkedAdd(checkedAdd(m_record.count(2), m_record.count(1)), m_record.count(3)),
-                   m_record.count(4));
+    m_total = m_record.trials();
     m_view.setTrialTotalText(decimalText(m_total));
 }
 
@@ -172,7 +174,7 @@ void ExperimentControl::halt()
 {
     m_view.setTimerEnabled(Timer::Flip, false);
     m_view.setTimerEnabled(Timer::Trial, false);
-    setButtons(true, false, true, true, true, true);
+    setButtons(kReadyButtons);
 }
 
 void ExperimentControl::exitProgram()
@@ -233,15 +235,10 @@ void ExperimentControl::showRestPose()
     m_view.setFaceVisible(2, Face::Tail, true);
 }
 
-void ExperimentControl::setButtons(bool start, bool stop, bool exit, bool init, bool graph,
-                                   bool help)
+void ExperimentControl::setButtons(const ButtonStates &states)
 {
-    m_view.setButtonEnabled(Button::Start, start);
-    m_view.setButtonEnabled(Button::Stop, stop);
-    m_view.setButtonEnabled(Button::Exit, exit);
-    m_view.setButtonEnabled(Button::Init, init);
-    m_view.setButtonEnabled(Button::GraphDisplay, graph);
-    m_view.setButtonEnabled(Button::Help, help);
+    for (std::size_t i = 0; i < states.size(); ++i)
+        m_view.setButtonEnabled(kButtons[i], states[i]);
 }
 
 } // namespace quindle

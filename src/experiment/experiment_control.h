@@ -18,6 +18,8 @@
 #include "experiment_view.h"
 #include "int16.h"
 
+#include <array>
+#include <iterator>
 #include <string>
 
 namespace quindle {
@@ -32,6 +34,9 @@ inline constexpr Int16 kRunLimit = 1000;
 class ExperimentControl
 {
 public:
+    // Whether each of the six buttons can be pressed, in the order of kButtons.
+    using ButtonStates = std::array<bool, std::size(kButtons)>;
+
     ExperimentControl(ExperimentRecord &record, ExperimentView &view, RandomSource &random,
                       Clock &clock, CueDevice &cues);
 
@@ -67,7 +72,7 @@ private:
     void showCountsAndTotal();
     void showRatios();
     void recordHistory();
-    void setButtons(bool start, bool stop, bool exit, bool init, bool graph, bool help);
+    void setButtons(const ButtonStates &states);
 
     ExperimentRecord &m_record;
     ExperimentView &m_view;

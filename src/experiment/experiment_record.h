@@ -19,6 +19,9 @@ inline constexpr int kOutcomes = 4;
 class History
 {
 public:
+    // A run stops once a count passes 1000, so only elements 0 to 1000 are ever written. The
+    // bounds are the history's declared size all the same: an index is refused exactly where it
+    // falls outside them, and the run limit could grow up to 5000 without a change here.
     static constexpr int kLower = 0;
     static constexpr int kUpper = 5000;
 
@@ -42,6 +45,10 @@ private:
 };
 
 // The counts and histories of the four outcomes, reached by outcome number 1..4.
+//
+// Counts are 16-bit and never wrap. A run keeps them far inside that range (at most 1001 per
+// outcome, 4000 trials in all), so an overflow can only come from a record gone wrong, and it
+// is raised as an error rather than counted on with a wrong number.
 class ExperimentRecord
 {
 public:
@@ -49,6 +56,14 @@ public:
     void setCount(int outcome, Int16 value) { m_counts[slot(outcome)] = value; }
     // count + 1, overflow-checked; nothing is stored when it overflows.
     void addToCount(int outcome) { setCount(outcome, checkedAdd(count(outcome), 1)); }
+
+    // The number of trials: the four counts added up, overflow-checked at each step. They are
+    // added in the order 2, 1, 3, 4, the order the trial step has always used: with counts out
+    // of range it decides which partial sum overflows, so the error is the same everywhere.
+    [[nodiscard]] Int16 trials() const
+    {
+        return checkedAdd(checkedAdd(checkedAdd(count(2), count(1)), count(3)), count(4));
+    }
 
     [[nodiscard]] const History &history(int outcome) const { return m_history[slot(outcome)]; }
     [[nodiscard]] History &history(int outcome) { return m_history[slot(outcome)]; }
@@ -60,8 +75,18 @@ public:
         history(outcome).set(index, value);
         m_recorded[slot(outcome)] = static_cast<Int16>(index);
     }
-    // The latest element recorded since the outcome's count was last cleared, 0 for none.
+    // The latest element recorded since the outcome's count was last cleared, 0 for none: the
+    // outcome's count as of the last trial that the window showed, and where its curve ends. It
+    // differs from count() after the trial that ends a run, which counts without showing.
     [[nodiscard]] Int16 lastRecorded(int outcome) const { return m_recorded[slot(outcome)]; }
+    // The number of trials the window showed last: the recorded counts added up.
+    [[nodiscard]] int recordedTrials() const
+    {
+        int trials = 0;
+        for (int n = 1; n <= kOutcomes; ++n)
+            trials += lastRecorded(n);
+        return trials;
+    }
     // Init: the count back to 0. The history keeps its values, but none of them belongs to
     // the new run yet.
     void clearCount(int outcome)

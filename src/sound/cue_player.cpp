@@ -15,12 +15,9 @@ namespace {
 constexpr int kLongestCueMs = 30'000;
 }
 
-CuePlayer::CuePlayer(QWidget *parent)
-    : QWidget(parent)
-{
-    setVisible(false);
-    setFocusPolicy(Qt::NoFocus);
-}
+CuePlayer::CuePlayer(QObject *parent)
+    : QObject(parent)
+{}
 
 CuePlayer::~CuePlayer()
 {
@@ -44,29 +41,34 @@ void CuePlayer::setFileName(std::string_view fileName)
     m_fileName = QString::fromUtf8(fileName);
 }
 
-void CuePlayer::setCommand(std::string_view command)
+void CuePlayer::setCommand(CueCommand command)
 {
-    if (command == "Stop") {
+    switch (command) {
+    case CueCommand::Stop:
         if (m_sound)
             m_sound->stop();
-    } else if (command == "Close") {
+        break;
+    case CueCommand::Close:
         if (m_sound) {
             m_sound->stop();
             m_sound->deleteLater();
             m_sound = nullptr;
         }
-    } else if (command == "Open") {
+        break;
+    case CueCommand::Open:
         open();
-    } else if (command == "Sound") {
+        break;
+    case CueCommand::Sound:
         if (m_sound)
             m_sound->play(); // starts once loaded; never waits for the end
+        break;
     }
 }
 
 void CuePlayer::open()
 {
     if (m_sound)
-        setCommand("Close");
+        setCommand(CueCommand::Close);
     const QUrl url = locateCue(m_fileName);
     if (url.isEmpty()) {
         reportSilentCues();

@@ -57,7 +57,11 @@ public:
         const char *const words[] = {"stopped", "finished", "cleared"};
         log.push_back(std::string("report ") + words[at(what)]);
     }
-    void setCommand(std::string_view command) override { log.push_back(std::string(command)); }
+    void setCommand(CueCommand command) override
+    {
+        const char *const names[] = {"Stop", "Close", "Open", "Sound"};
+        log.emplace_back(names[at(command)]);
+    }
     void setFileName(std::string_view name) override { log.push_back("file " + std::string(name)); }
 
     [[nodiscard]] const std::string &cell(CellKind kind, int n) const

@@ -5,9 +5,10 @@
 #include "experiment/cue.h"
 #include "sound/cue_player.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScopeGuard>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,7 +22,7 @@ class SoundTest : public QObject
     Q_OBJECT
 
     const bool m_audio = qgetenv("QUINDLE_EXPECT_AUDIO") == "1";
-    std::unique_ptr<QWidget> m_window;
+    std::unique_ptr<QObject> m_window;
     CuePlayer *m_player = nullptr;
     QTemporaryDir m_workDir; // each test runs here, so only the built-in cues are found
     [[nodiscard]] QSoundEffect *sound() const { return m_player->sound(); }
@@ -29,7 +30,7 @@ class SoundTest : public QObject
 private slots:
     void init()
     {
-        m_window = std::make_unique<QWidget>();
+        m_window = std::make_unique<QObject>();
         m_player = new CuePlayer(m_window.get());
         for (const QString &name : QDir(m_workDir.path()).entryList(QDir::Files))
             QFile::remove(m_workDir.filePath(name));
@@ -59,7 +60,15 @@ private slots:
             const auto status = sound()->status();
             return status == QSoundEffect::Ready || (!m_audio && status == QSoundEffect::Error);
         };
+        // A teacher's own cue in the program's folder gives way to one in the folder the
+        // program was started from.
         const QString own = QDir::current().filePath(QStringLiteral("pinpon.wav"));
+        const QString besideProgram =
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pinpon.wav"));
+        QVERIFY(QFile::copy(QStringLiteral(":/sounds/endpinpon.wav"), besideProgram));
+        const auto removeIt = qScopeGuard([&besideProgram] { QFile::remove(besideProgram); });
+        playCue(*m_player, kChimeCue);
+        QCOMPARE(sound()->source(), QUrl::fromLocalFile(besideProgram));
         QVERIFY(QFile::copy(QStringLiteral(":/sounds/endpinpon.wav"), own));
         playCue(*m_player, kChimeCue);
         QCOMPARE(sound()->source(), QUrl::fromLocalFile(own));
@@ -76,7 +85,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     SoundTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,6 +1,6 @@
 #include "window_driver.h"
 
-#include "windows/activation.h"
+#include "windows/input/activation.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "window_driver.h"
 
-#include "windows/drawing_surface.h"
+#include "windows/controls/drawing_surface.h"
+#include "windows/controls/line.h"
 #include "windows/graph/plot.h"
-#include "windows/line.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "window_driver.h"
 
-#include "windows/drawing_surface.h"
-#include "windows/line.h"
+#include "windows/controls/drawing_surface.h"
+#include "windows/controls/line.h"
 
 #include <QAccessible>
 #include <QMessageBox>

@@ -4,9 +4,9 @@
 
 #include "window_driver.h"
 
-#include "windows/drawing_surface.h"
+#include "windows/controls/drawing_surface.h"
 #include "windows/help/help_text.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
 #include <QAction>
 #include <QFile>

@@ -6,11 +6,11 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "shared/run_states.h"
-#include "windows/accessibility.h"
+#include "windows/accessibility/accessibility.h"
+#include "windows/controls/picture.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/graph/graph_window_layout.h"
 #include "windows/help/help_window_layout.h"
-#include "windows/picture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -153,10 +153,7 @@ protected:
                         experiment()->timer(Timer::Flip)->isActive(),
                         experiment()->timer(Timer::Trial)->isActive());
     }
-    [[nodiscard]] int trials() const
-    {
-        return record().count(1) + record().count(2) + record().count(3) + record().count(4);
-    }
+    [[nodiscard]] int trials() const { return record().trials(); }
 
     void press(Button which) { click(button(which)); }
     void openGraph()

@@ -1,15 +1,17 @@
 #include "experiment_window.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
 #include "experiment_window_layout.h"
 #include "result_table.h"
 #include "sound/cue_player.h"
-#include "windows/accessibility.h"
-#include "windows/activation.h"
-#include "windows/context_menu.h"
-#include "windows/keyboard.h"
-#include "windows/picture.h"
-#include "windows/runtime_errors.h"
+#include "windows/accessibility/accessibility.h"
+#include "windows/controls/picture.h"
+#include "windows/input/activation.h"
+#include "windows/input/context_menu.h"
+#include "windows/input/keyboard.h"
+#include "windows/support/outcome_names.h"
+#include "windows/support/runtime_errors.h"
+#include "windows/support/saving.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -31,13 +33,12 @@ namespace {
 
 namespace roles = experiment_roles;
 
-constexpr qint64 kFrameMs = 16; // one frame of a 60 Hz screen
 constexpr int kProgressMs = 5000;
 
-QTimer *makeTimer(const char *name, QObject *parent)
+// A timer that asks for ticks as fast as the platform gives them.
+QTimer *makeTimer(QObject *parent)
 {
     auto *timer = new QTimer(parent);
-    timer->setObjectName(QString::fromLatin1(name));
     timer->setInterval(1);
     timer->setTimerType(Qt::PreciseTimer);
     return timer;
@@ -47,8 +48,8 @@ QTimer *makeTimer(const char *name, QObject *parent)
 
 ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &random, Clock &clock)
     : m_cuePlayer(new CuePlayer(this))
-    , m_flipTimer(makeTimer("Timer1", this))
-    , m_trialTimer(makeTimer("Timer2", this))
+    , m_flipTimer(makeTimer(this))
+    , m_trialTimer(makeTimer(this))
     , m_announcer(new Announcer(this))
     , m_record(record)
     , m_control(record, *this, random, clock, *m_cuePlayer)
@@ -58,7 +59,10 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     setWindowTitle(experimentWindowCaption());
     setWindowIcon(QIcon(QStringLiteral(":/coin_head.bmp")));
 
-    buildControls(this, experimentWindowLayout(), {{roles::cueDevice, m_cuePlayer}});
+    buildControls(this, experimentWindowLayout(),
+                  {{roles::cueDevice, m_cuePlayer},
+                   {roles::timer(Timer::Flip), m_flipTimer},
+                   {roles::timer(Timer::Trial), m_trialTimer}});
     placeWindow(this, kExperimentWindowPlace);
     findControls();
     m_table = new ResultTable(m_cells, this);
@@ -78,9 +82,13 @@ void ExperimentWindow::findControls()
 {
     const auto layout = experimentWindowLayout();
     for (CellKind kind : {CellKind::Count, CellKind::Ratio}) {
-        for (int n = 1; n <= kOutcomes; ++n)
-            m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n - 1)] =
-                findControl<QLabel>(this, layout, roles::cell(kind, n));
+        for (int n = 1; n <= kOutcomes; ++n) {
+            QLabel *cell = findControl<QLabel>(this, layout, roles::cell(kind, n));
+            cell->setAccessibleName(
+                (kind == CellKind::Count ? ui("%1 frequency") : ui("%1 probability"))
+                    .arg(outcomeWords(n)));
+            m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n - 1)] = cell;
+        }
     }
     m_trialTotal = findControl<QLabel>(this, layout, roles::trialTotal);
     for (int coin : {1, 2}) {
@@ -136,7 +144,7 @@ bool ExperimentWindow::event(QEvent *event)
     // During a run every trial asks for a repaint, about a thousand a second; a screen shows
     // sixty. Repaint at most once per frame and let the requests in between wait for it.
     if (event->type() == QEvent::UpdateRequest && m_trialTimer->isActive()) {
-        const qint64 since = m_lastFrame.isValid() ? m_lastFrame.elapsed() : kFrameMs;
+        const qint64 since = m_lastFrame.isValid() ? m_lastFrame.elapsed() : qint64{kFrameMs};
         if (since < kFrameMs) {
             if (!m_nextFrame->isActive())
                 m_nextFrame->start(static_cast<int>(kFrameMs - since));
@@ -256,7 +264,7 @@ void ExperimentWindow::setPace(Pace pace)
 {
     m_pace = pace;
     // About sixty trials a second in class: one a frame. The coins keep flipping at their pace.
-    m_trialTimer->setInterval(pace == Pace::Classroom ? 16 : 1);
+    m_trialTimer->setInterval(pace == Pace::Classroom ? kFrameMs : 1);
     for (QAction *choice : m_paces->actions())
         choice->setChecked(choice->data().toInt() == static_cast<int>(pace));
 }
@@ -279,7 +287,7 @@ void ExperimentWindow::copyResults() const
 
 QString ExperimentWindow::saveResults(const QString &path) const
 {
-    return writeWhole(path, resultsAsCsv(tableTexts(), m_record));
+    return writeTextSafely(path, resultsAsCsv(tableTexts(), m_record));
 }
 
 void ExperimentWindow::chooseFileAndSaveResults()

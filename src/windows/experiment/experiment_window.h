@@ -1,12 +1,14 @@
 #pragma once
 
-// The experiment window. It owns the controls of experimentWindowLayout(), the two 1 ms timers
-// and the hidden sound device, and hands every event to ExperimentControl, which holds the
-// experiment's rules. What the window cannot do alone (open the graph and help windows, end
-// the program) it asks for by a signal.
+// The experiment window. It owns the controls of experimentWindowLayout(), the flip and trial
+// timers, the sound device and the timers that pace repaints and spoken progress, and hands
+// every event to ExperimentControl, which holds the experiment's rules. What the window cannot
+// do alone (open the graph and help windows, end the program) it asks the program for by a
+// signal.
 
 #include "experiment/experiment_control.h"
 #include "experiment/experiment_view.h"
+#include "results_export.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -14,31 +16,30 @@
 
 #include <array>
 #include <iterator>
-
-class QLabel;
-class QPushButton;
-class QTimer;
-
-#include "results_export.h"
-
 #include <optional>
 
 class QAction;
 class QActionGroup;
+class QLabel;
+class QPushButton;
+class QTimer;
 
 namespace quindle {
-
-class ResultTable;
 
 class Announcer;
 class Clock;
 class CuePlayer;
 class Picture;
 class RandomSource;
+class ResultTable;
 
 // How fast a run goes: every millisecond as designed, about sixty trials a second for a class
 // to follow each count, or one trial at a time on Ctrl+T between runs.
 enum class Pace { AsDesigned, Classroom, OneTrial };
+
+// One frame of a 60 Hz screen: the Classroom pace's interval between trials, and the shortest
+// time between two repaints during a run.
+inline constexpr int kFrameMs = 16;
 
 class ExperimentWindow : public QWidget, private ExperimentView
 {
@@ -61,7 +62,7 @@ public:
 
 signals:
     void graphRequested();
-    // The window closes itself once this has been handled.
+    // The program closes this window and shows the help window in its place.
     void helpRequested();
     void exitRequested();
     // The pupil chose a pace in the context menu.

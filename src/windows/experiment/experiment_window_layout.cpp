@@ -1,5 +1,5 @@
 #include "experiment_window_layout.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
 #include <QPushButton>
 
@@ -19,10 +19,15 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kRed{255, 0, 0};
 
-// Column lefts and row tops of the table.
-constexpr int kC0 = 240, kC1 = 1440, kC2 = 2640, kC3 = 3840, kC4 = 5040;
-constexpr int kR0 = 2400, kR1 = 2760, kR2 = 3120, kR3 = 3480;
-constexpr int kRowCounts = kR2, kRowRatios = kR3;
+// The table's columns: the row names, then one column per outcome 1..4, 1200 twips apart. Its
+// rows: coin 1's face, coin 2's face, the counts and the ratios, 360 twips apart. The cells are
+// 15 twips (a pixel) wider and taller than that, so neighbours share one border line.
+constexpr int kNamesColumn = 240;
+constexpr int outcomeColumn(int outcome)
+{
+    return 240 + 1200 * outcome;
+}
+constexpr int kCoin1Row = 2400, kCoin2Row = 2760, kCountRow = 3120, kRatioRow = 3480;
 
 constexpr const char *kHeadFace = ":/coin_head.bmp";
 constexpr const char *kTailFace = ":/coin_tail.bmp";
@@ -50,18 +55,18 @@ constexpr ControlSpec cell(const char *name, const char *caption, int left, int 
             .description = description};
 }
 
-// A count cell and a ratio cell of one outcome's column.
-constexpr ControlSpec countCell(const char *name, int outcome, int left, const char *what, int tab)
+// The value cells of one outcome's column: how often it came up, and its share of all trials.
+// The window names each after its outcome.
+constexpr ControlSpec valueCell(CellKind kind, const char *name, int outcome, int tab)
 {
-    return cell(name, "", left, kRowCounts, tab, {}, kLarge, what,
-                "How often this outcome has come up in the current run",
-                roles::cell(CellKind::Count, outcome));
-}
-constexpr ControlSpec ratioCell(const char *name, int outcome, int left, const char *what, int tab)
-{
-    return cell(name, "", left, kRowRatios, tab, {}, kLarge, what,
-                "This outcome's share of all trials of the current run",
-                roles::cell(CellKind::Ratio, outcome));
+    ControlSpec spec =
+        cell(name, "", outcomeColumn(outcome), kind == CellKind::Count ? kCountRow : kRatioRow, tab,
+             {}, kLarge, "",
+             kind == CellKind::Count ? "How often this outcome has come up in the current run"
+                                     : "This outcome's share of all trials of the current run",
+             roles::cell(kind, outcome));
+    spec.readsValue = true;
+    return spec;
 }
 
 constexpr ControlSpec coin(const char *name, int number, Face shows, int left,
@@ -71,7 +76,7 @@ constexpr ControlSpec coin(const char *name, int number, Face shows, int left,
     return {.role = roles::face(number, shows),
             .name = name,
             .kind = Kind::Picture,
-            .caption = index == 0 ? kHeadFace : kTailFace,
+            .image = index == 0 ? kHeadFace : kTailFace,
             .left = left,
             .top = 720,
             .width = 1215,
@@ -112,7 +117,7 @@ constexpr ControlSpec kLayout[] = {
      .tabIndex = 28},
     pushButton(Button::Help, "Command7", "Help", 4800, 0, 855, 375, kNormal, 32),
     pushButton(Button::Init, "Command5", "Init", 5640, 0, 855, 375, kNormal, 26),
-    {.name = "Line1", .kind = Kind::Line, .left = 0, .top = 360, .width = 6480, .height = 360},
+    {.name = "Line1", .kind = Kind::Line, .left = 0, .top = 360, .endX = 6480, .endY = 360},
 
     // the coins
     coin("coin1", 1, Face::Head, 1560, "Coin1: Head"),
@@ -152,26 +157,26 @@ constexpr ControlSpec kLayout[] = {
      .visible = false},
 
     // the table
-    cell("Label3", "Coin1", kC0, kR0, 4),
-    cell("Label5", "Head", kC1, kR0, 6, kBlue),
-    cell("Label7", "Head", kC2, kR0, 8, kBlue),
-    cell("Label10", "Tail", kC3, kR0, 11, kRed),
-    cell("Label11", "Tail", kC4, kR0, 12, kRed),
-    cell("Label4", "Coin2", kC0, kR1, 5),
-    cell("Label6", "Head", kC1, kR1, 7, kBlue),
-    cell("Label9", "Tail", kC2, kR1, 10, kRed),
-    cell("Label8", "Head", kC3, kR1, 9, kBlue),
-    cell("Label12", "Tail", kC4, kR1, 13, kRed),
-    cell("Label13", "Frequency", kC0, kR2, 14, {}, kSmall),
-    countCell("dosuu1", 1, kC1, "Head/Head frequency", 15),
-    countCell("dosuu2", 2, kC2, "Head/Tail frequency", 16),
-    countCell("dosuu3", 3, kC3, "Tail/Head frequency", 17),
-    countCell("dosuu4", 4, kC4, "Tail/Tail frequency", 18),
-    cell("Label14", "Probability", kC0, kR3, 19, {}, kSmall),
-    ratioCell("kaku1", 1, kC1, "Head/Head probability", 20),
-    ratioCell("kaku2", 2, kC2, "Head/Tail probability", 21),
-    ratioCell("kaku3", 3, kC3, "Tail/Head probability", 22),
-    ratioCell("kaku4", 4, kC4, "Tail/Tail probability", 23),
+    cell("Label3", "Coin1", kNamesColumn, kCoin1Row, 4),
+    cell("Label5", "Head", outcomeColumn(1), kCoin1Row, 6, kBlue),
+    cell("Label7", "Head", outcomeColumn(2), kCoin1Row, 8, kBlue),
+    cell("Label10", "Tail", outcomeColumn(3), kCoin1Row, 11, kRed),
+    cell("Label11", "Tail", outcomeColumn(4), kCoin1Row, 12, kRed),
+    cell("Label4", "Coin2", kNamesColumn, kCoin2Row, 5),
+    cell("Label6", "Head", outcomeColumn(1), kCoin2Row, 7, kBlue),
+    cell("Label9", "Tail", outcomeColumn(2), kCoin2Row, 10, kRed),
+    cell("Label8", "Head", outcomeColumn(3), kCoin2Row, 9, kBlue),
+    cell("Label12", "Tail", outcomeColumn(4), kCoin2Row, 13, kRed),
+    cell("Label13", "Frequency", kNamesColumn, kCountRow, 14, {}, kSmall),
+    valueCell(CellKind::Count, "dosuu1", 1, 15),
+    valueCell(CellKind::Count, "dosuu2", 2, 16),
+    valueCell(CellKind::Count, "dosuu3", 3, 17),
+    valueCell(CellKind::Count, "dosuu4", 4, 18),
+    cell("Label14", "Probability", kNamesColumn, kRatioRow, 19, {}, kSmall),
+    valueCell(CellKind::Ratio, "kaku1", 1, 20),
+    valueCell(CellKind::Ratio, "kaku2", 2, 21),
+    valueCell(CellKind::Ratio, "kaku3", 3, 22),
+    valueCell(CellKind::Ratio, "kaku4", 4, 23),
 
     // the bottom area
     {.name = "Label16",
@@ -198,19 +203,17 @@ constexpr ControlSpec kLayout[] = {
      .border = true,
      .centred = true,
      .tabIndex = 30,
+     .readsValue = true,
      .accessibleName = "Number of trials"},
     pushButton(Button::Stop, "Command3", "Stop", 2880, 4440, 1575, 495, kMedium, 24),
     pushButton(Button::Start, "Command1", "Start", 4680, 4440, 1575, 495, kMedium, 2),
     pushButton(Button::GraphDisplay, "Command6", "Graph display", 360, 5040, 1935, 375, kMedium,
                31),
-    {.role = roles::cueDevice,
-     .name = "MMControl1",
-     .kind = Kind::Hidden,
-     .left = 2880,
-     .top = 5160,
-     .width = 3540,
-     .height = 330,
-     .tabIndex = 27},
+
+    // without a place on the screen
+    {.role = roles::cueDevice, .name = "MMControl1", .kind = Kind::Component},
+    {.role = roles::timer(Timer::Flip), .name = "Timer1", .kind = Kind::Component},
+    {.role = roles::timer(Timer::Trial), .name = "Timer2", .kind = Kind::Component},
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "experiment/experiment_view.h"
-#include "windows/layout.h"
+#include "windows/layout/layout.h"
 
 #include <span>
 
@@ -18,7 +18,7 @@ inline constexpr WindowSpec kExperimentWindowPlace{263, 177, 434, 374};
 
 // The roles of the experiment window's controls that code drives.
 namespace experiment_roles {
-enum Kind : int { kButton = 1, kTrialButton, kCell, kTrialTotal, kFace, kCueDevice };
+enum Kind : int { kButton = 1, kTrialButton, kCell, kTrialTotal, kFace, kCueDevice, kTimer };
 [[nodiscard]] constexpr Role button(Button button)
 {
     return {kButton, static_cast<int>(button)};
@@ -35,6 +35,10 @@ inline constexpr Role trialTotal{kTrialTotal, 0};
     return {kFace, 2 * coin + static_cast<int>(face)};
 }
 inline constexpr Role cueDevice{kCueDevice, 0};
+[[nodiscard]] constexpr Role timer(Timer timer)
+{
+    return {kTimer, static_cast<int>(timer)};
+}
 } // namespace experiment_roles
 
 // One of the six buttons of an experiment window, found through the layout.

@@ -1,8 +1,8 @@
 #include "result_table.h"
 
-#include "windows/accessibility.h"
-#include "windows/layout.h"
-#include "windows/translation.h"
+#include "windows/controls/focus_frame.h"
+#include "windows/support/outcome_names.h"
+#include "windows/support/translation.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -27,8 +27,4 @@ struct TableTexts
 // (outcome, count at that point, percentage).
 [[nodiscard]] QString resultsAsCsv(const TableTexts &table, const ExperimentRecord &record);
 
-// Writes text to path through a temporary file that replaces the old one only when complete.
-// Returns an empty string, or why the file could not be written.
-[[nodiscard]] QString writeWhole(const QString &path, const QString &text);
-
 } // namespace quindle

@@ -1,15 +1,16 @@
 #include "graph_window.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
 #include "experiment/experiment_control.h"
 #include "graph_window_layout.h"
 #include "plot.h"
-#include "windows/accessibility.h"
-#include "windows/activation.h"
-#include "windows/context_menu.h"
-#include "windows/drawing_surface.h"
-#include "windows/keyboard.h"
-#include "windows/runtime_errors.h"
+#include "windows/controls/drawing_surface.h"
+#include "windows/input/activation.h"
+#include "windows/input/context_menu.h"
+#include "windows/input/keyboard.h"
+#include "windows/support/outcome_names.h"
+#include "windows/support/runtime_errors.h"
+#include "windows/support/saving.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,7 +21,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace quindle {
 
@@ -66,6 +66,7 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
         previous = label;
     }
     buildContextMenu();
+    describeResults();
     ActivationWatcher::instance().watch(this, [this] { guarded([this] { activate(); }); });
 }
 
@@ -132,11 +133,7 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
         drawPlot(fine, m_record);
         image = fine.image();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return file.errorString().isEmpty() ? ui("the image could not be written")
-                                            : file.errorString();
-    return {};
+    return writeFileSafely(path, [&image](QIODevice &file) { return image.save(&file, "PNG"); });
 }
 
 void GraphWindow::printGraph(QPrinter &printer)
@@ -173,11 +170,11 @@ void GraphWindow::activate()
 
 void GraphWindow::describeResults()
 {
-    int total = 0;
-    for (int n = 1; n <= kOutcomes; ++n)
-        total += m_record.count(n);
+    // What the curves show: each ends at the count of the last trial the experiment window
+    // showed, which after the trial that ends a run is one less than the count of its outcome.
+    const int total = m_record.recordedTrials();
     for (int n = 1; n <= kOutcomes; ++n) {
-        const int count = m_record.count(n);
+        const int count = m_record.lastRecorded(n);
         const double ratio = total == 0 ? 0.0 : double(count) / total;
         QString result = total == 0 ? ui("no trials yet")
                                     : ui("ratio %1 after %2 times")

@@ -1,5 +1,5 @@
 #include "graph_window_layout.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
 namespace quindle {
 
@@ -9,8 +9,9 @@ namespace roles = graph_roles;
 
 constexpr FontSpec kLegendFont{12, true};
 
+// The window names each label after its outcome and tells that outcome's result there.
 constexpr ControlSpec legendLabel(int outcome, const char *name, const char *caption, int left,
-                                  Rgb color, const char *what, const char *curve)
+                                  Rgb color, const char *curve)
 {
     return {.role = roles::legendLabel(outcome),
             .name = name,
@@ -25,7 +26,6 @@ constexpr ControlSpec legendLabel(int outcome, const char *name, const char *cap
             .background = Rgb::systemWindowBackground(),
             .border = true,
             .centred = true,
-            .accessibleName = what,
             .description = curve};
 }
 
@@ -36,8 +36,8 @@ constexpr ControlSpec legendLine(int outcome, const char *name, int left, Rgb co
             .kind = Kind::Line,
             .left = left,
             .top = 5760,
-            .width = left + 600,
-            .height = 5760,
+            .endX = left + 600,
+            .endY = 5760,
             .foreground = color,
             .lineWidth = 2};
 }
@@ -64,15 +64,15 @@ constexpr ControlSpec kLayout[] = {
      .description = "Each outcome's share of all trials (vertical, 0 to 1) against the number "
                     "of times that outcome has come up (horizontal, 0 to 1000), one curve per "
                     "outcome, with a dashed line at the theoretical 0.25"},
-    {.name = "Line5", .kind = Kind::Line, .left = 9720, .top = 360, .width = 0, .height = 360},
+    {.name = "Line5", .kind = Kind::Line, .left = 9720, .top = 360, .endX = 0, .endY = 360},
     legendLine(4, "Line4", 8280, {255, 0, 0}),
-    legendLabel(4, "Label4", "Ba・Ba", 7320, {255, 0, 0}, "Tail/Tail", "the red curve"),
+    legendLabel(4, "Label4", "Ba・Ba", 7320, {255, 0, 0}, "the red curve"),
     legendLine(3, "Line3", 6120, {0, 128, 128}),
-    legendLabel(3, "Label3", "Ba・Fr", 5160, {0, 128, 128}, "Tail/Head", "the cyan curve"),
+    legendLabel(3, "Label3", "Ba・Fr", 5160, {0, 128, 128}, "the cyan curve"),
     legendLine(2, "Line2", 3960, {0, 192, 0}),
-    legendLabel(2, "Label2", "Fr・Ba", 3000, {0, 128, 0}, "Head/Tail", "the green curve"),
+    legendLabel(2, "Label2", "Fr・Ba", 3000, {0, 128, 0}, "the green curve"),
     legendLine(1, "Line1", 1800, {0, 0, 255}),
-    legendLabel(1, "Label1", "Fr・Fr", 840, {0, 0, 255}, "Head/Head", "the blue curve"),
+    legendLabel(1, "Label1", "Fr・Fr", 840, {0, 0, 255}, "the blue curve"),
 };
 
 } // namespace

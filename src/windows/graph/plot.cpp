@@ -1,9 +1,10 @@
 #include "plot.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
+#include "experiment/experiment_control.h"
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
-#include "windows/surface_operations.h"
+#include "windows/controls/surface_operations.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,7 +24,6 @@ constexpr Rgb kCurveColors[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0
 // the reference line for 0.25 at y = 85.
 constexpr Int16 kOriginX = 100; // history index 0
 constexpr Int16 kAxisY = 110;   // ratio 0
-constexpr Int16 kLastIndex = 1000;
 
 float at(int value)
 {
@@ -75,7 +75,7 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
         // run raises a count without recording its element, and that element may still hold
         // an earlier run's value.
         const int last =
-            std::min<int>({record.count(outcome), record.lastRecorded(outcome), kLastIndex});
+            std::min<int>({record.count(outcome), record.lastRecorded(outcome), kRunLimit});
         for (int i = 2; i <= last; ++i)
             surface.lineTo(at(kOriginX + i), ratioY(history, i), color);
     }
@@ -95,7 +95,7 @@ double halfWidth(int count)
 
 void drawExpectedRange(SurfaceOperations &surface)
 {
-    for (int count = 1; count <= kLastIndex; ++count) {
+    for (int count = 1; count <= kRunLimit; ++count) {
         const double low = std::max(0.0, 0.25 - halfWidth(count));
         const double high = std::min(1.0, 0.25 + halfWidth(count));
         const auto y = [](double ratio) { return static_cast<float>(kAxisY - 100.0 * ratio); };

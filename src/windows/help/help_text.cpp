@@ -1,7 +1,7 @@
 #include "help_text.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
-#include "windows/surface_operations.h"
+#include "windows/controls/surface_operations.h"
 
 namespace quindle {
 

@@ -1,13 +1,13 @@
 #include "help_window.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
 #include "help_text.h"
 #include "help_window_layout.h"
-#include "windows/activation.h"
-#include "windows/drawing_surface.h"
-#include "windows/keyboard.h"
-#include "windows/readable_text.h"
-#include "windows/runtime_errors.h"
+#include "windows/accessibility/readable_text.h"
+#include "windows/controls/drawing_surface.h"
+#include "windows/input/activation.h"
+#include "windows/input/keyboard.h"
+#include "windows/support/runtime_errors.h"
 
 #include <QFontMetrics>
 #include <QPushButton>
@@ -56,7 +56,6 @@ HelpWindow::HelpWindow()
     auto *readable = new ReadableText(m_surface, lines.join(QLatin1Char('\n')),
                                       m_surface->textFont(), DrawingSurface::kBorder);
     readable->setCaret(1);
-    m_surface->setAccessibleName(ui("Help text"));
     m_surface->setFocusFrameShown(true);
 
     auto *close = findControl<QPushButton>(this, layout, help_roles::closeButton);

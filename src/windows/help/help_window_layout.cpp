@@ -1,5 +1,5 @@
 #include "help_window_layout.h"
-#include "windows/translation.h"
+#include "windows/support/translation.h"
 
 namespace quindle {
 
@@ -15,7 +15,7 @@ constexpr ControlSpec kLayout[] = {
      .width = 855,
      .height = 375,
      .tabIndex = 0},
-    {.name = "Line1", .kind = Kind::Line, .left = 120, .top = 360, .width = 8400, .height = 360},
+    {.name = "Line1", .kind = Kind::Line, .left = 120, .top = 360, .endX = 8400, .endY = 360},
     {.role = help_roles::surface,
      .name = "Picture1",
      .kind = Kind::Surface,
@@ -25,7 +25,7 @@ constexpr ControlSpec kLayout[] = {
      .height = 5655,
      .font = {11.25, false},
      .tabIndex = 1,
-     .accessibleName = "Help"},
+     .accessibleName = "Help text"},
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/layout.h"
+#include "windows/layout/layout.h"
 
 #include <span>
 

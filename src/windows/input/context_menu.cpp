@@ -1,10 +1,7 @@
-#include "context_menu.h"
-#include "windows/translation.h"
+#include "windows/input/context_menu.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QShortcut>
 #include <QWidget>
 
@@ -20,16 +17,6 @@ void useActionsAsContextMenu(QWidget *window)
                                 at->mapToGlobal(at->rect().center()));
         QCoreApplication::sendEvent(window, &event);
     });
-}
-
-void saveThroughDialog(QWidget *window, const QString &title, const QString &suggested,
-                       const QString &filter, const std::function<QString(const QString &)> &save)
-{
-    const QString path = QFileDialog::getSaveFileName(window, title, suggested, filter);
-    if (path.isEmpty())
-        return;
-    if (const QString why = save(path); !why.isEmpty())
-        QMessageBox::warning(window, title, ui("%1 could not be saved: %2").arg(path, why));
 }
 
 } // namespace quindle

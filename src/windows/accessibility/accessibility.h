@@ -2,7 +2,7 @@
 
 // What a screen reader is told about the windows.
 //
-// A value cell reads as its name and its current value ("Head/Tail frequency 812"): Qt 6.4 on
+// A value cell reads as its name and its current value ("Head Tail frequency 812"): Qt 6.4 on
 // Linux gives a label no text interface, so the value has to travel in the accessible name. A
 // coin face reads as its coin and face ("Coin1: Head") and is invisible while the other face
 // shows. During a run the cells and coins change about a thousand times a second; telling the
@@ -22,9 +22,6 @@ namespace quindle {
 // Makes Qt use this program's accessible interfaces for its cells and coin pictures. Call once
 // after the application object exists.
 void installAccessibility();
-
-// An outcome (1..4) as a speech synthesiser reads it well: "Head Tail", not "Head/Tail".
-[[nodiscard]] QString outcomeWords(int outcome);
 
 // What a sentence for the screen reader is: an outcome the pupil must hear, or progress that may
 // be left unsaid where the platform cannot say it without taking the focus.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface_operations.h"
+#include "windows/controls/surface_operations.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "runtime_errors.h"
-#include "windows/translation.h"
+#include "windows/support/runtime_errors.h"
+#include "windows/support/translation.h"
 
 #include "experiment/int16.h"
 

@@ -1,6 +1,7 @@
-#include "drawing_surface.h"
+#include "windows/controls/drawing_surface.h"
 
-#include "layout.h"
+#include "windows/controls/focus_frame.h"
+#include "windows/controls/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "windows/controls/picture.h"
 
 #include <QPainter>
 #include <QRegularExpression>

@@ -1,10 +1,9 @@
-#include "accessibility.h"
-#include "windows/translation.h"
+#include "windows/accessibility/accessibility.h"
+#include "windows/support/translation.h"
 
-#include "cell_label.h"
-#include "experiment/experiment_control.h"
-#include "picture.h"
-#include "readable_text.h"
+#include "windows/accessibility/readable_text.h"
+#include "windows/controls/cell_label.h"
+#include "windows/controls/picture.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -85,14 +84,6 @@ void restoreDescription()
 #endif
 
 } // namespace
-
-QString outcomeWords(int outcome)
-{
-    const auto face = [outcome](int coin) {
-        return faceOf(outcome, coin) == Face::Head ? ui("Head") : ui("Tail");
-    };
-    return face(1) + QLatin1Char(' ') + face(2);
-}
 
 void installAccessibility()
 {

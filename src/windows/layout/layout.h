@@ -2,16 +2,17 @@
 
 // Windows as data. Each window's controls are one table of ControlSpec rows, with positions in
 // twips (15 to a pixel at 96 dpi); buildControls() turns a table into child widgets named after
-// their rows, and nothing else moves or sizes a control.
+// their rows. No handler moves or sizes a control; the only widget placed from code is the
+// experiment window's result table, which lies over the value cells wherever they are.
 //
 // A row's object name is the name tests, accessibility tools and style sheets know the control
 // by. Code that drives a control asks for it by its role instead (findControl), so the pairing
 // of roles and names is written once, in the table.
 
-#include "rgb.h"
+#include "windows/controls/rgb.h"
+#include "windows/controls/twips.h"
 
 #include <QFont>
-#include <QPainter>
 #include <QString>
 #include <QWidget>
 
@@ -21,10 +22,11 @@
 
 namespace quindle {
 
-// Label, Button, Picture and Line rows are created by the builder. Surface and Hidden rows are
-// widgets the window makes itself (a drawing surface, the hidden sound device) and hands to the
-// builder to place; Hidden ones are never shown and never focused.
-enum class Kind { Label, Button, Picture, Line, Surface, Hidden };
+// Label, Button, Picture and Line rows are created by the builder. A Surface row is a widget the
+// window makes itself (a drawing surface) and hands to the builder to place. A Component row is
+// a part of the window without a place on the screen (a timer, the sound device): the window
+// makes it, and the builder only gives it its name.
+enum class Kind { Label, Button, Picture, Line, Surface, Component };
 
 // The windows' Japanese face at a point size, or the toolkit's default font when points is 0.
 struct FontSpec
@@ -47,9 +49,11 @@ struct ControlSpec
     Role role{};
     const char *name = "";
     Kind kind = Kind::Label;
-    const char *caption = ""; // UTF-8; for a picture, its resource path
-    // left, top, width, height; for a line: x1, y1, x2, y2
+    const char *caption = ""; // UTF-8
+    const char *image = "";   // a picture's bitmap, as a resource path
+    // Where the control lies; a line runs from (left, top) to its end point.
     int left = 0, top = 0, width = 0, height = 0;
+    int endX = 0, endY = 0;
     FontSpec font{};
     Rgb foreground{};
     Rgb background{};
@@ -59,22 +63,17 @@ struct ControlSpec
     int index = -1;       // position in a control array (the coins), -1 when not in one
     int lineWidth = 1;    // pixels, for lines
     bool visible = true;  // false: never shown and never focused
-    // For screen readers: what the control is (a value cell's name is followed by its value)
-    // and, where useful, a longer description.
+    // For screen readers: what the control is and, where useful, a longer description. A cell
+    // that reads its value is read as its name followed by its text ("Number of trials 812").
+    bool readsValue = false;
     const char *accessibleName = "";
     const char *description = "";
 };
 
-inline constexpr int kTwipsPerPixel = 15;
-[[nodiscard]] constexpr int pixels(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
-
-// Creates the table's controls as children of form, in table order, places the widgets the form
-// made itself (own, by role) and sets the tab order of the focusable ones by tab index.
+// Creates the table's controls as children of form, in table order, places and names the parts
+// the form made itself (own, by role) and sets the tab order of the focusable ones by tab index.
 void buildControls(QWidget *form, std::span<const ControlSpec> table,
-                   std::initializer_list<std::pair<Role, QWidget *>> own = {});
+                   std::initializer_list<std::pair<Role, QObject *>> own = {});
 
 // The control built from the table's row with this role, or null when there is none.
 [[nodiscard]] QWidget *findControl(const QWidget *window, std::span<const ControlSpec> table,
@@ -104,8 +103,5 @@ void placeWindow(QWidget *window, const WindowSpec &spec);
 
 // The one-line maker's notice that ends every window's caption.
 [[nodiscard]] QString makersNotice();
-
-// A focus frame along rect, on a control that shows where the keyboard focus is.
-void drawFocusFrame(QPainter &painter, const QWidget *control, const QRect &rect);
 
 } // namespace quindle

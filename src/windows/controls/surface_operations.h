@@ -4,7 +4,7 @@
 // printed text, as the graph plot and the help text use them. Coordinates are in the surface's
 // user units; texts are UTF-8.
 
-#include "rgb.h"
+#include "windows/controls/rgb.h"
 
 #include <string_view>
 

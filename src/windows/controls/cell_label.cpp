@@ -1,6 +1,6 @@
-#include "cell_label.h"
+#include "windows/controls/cell_label.h"
 
-#include "layout.h"
+#include "windows/controls/focus_frame.h"
 
 #include <QPainter>
 

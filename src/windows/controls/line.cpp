@@ -1,4 +1,4 @@
-#include "line.h"
+#include "windows/controls/line.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "keyboard.h"
+#include "windows/input/keyboard.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
-#include "layout.h"
-#include "windows/translation.h"
+#include "windows/layout/layout.h"
+#include "windows/support/translation.h"
 
-#include "cell_label.h"
-#include "keyboard.h"
-#include "line.h"
-#include "picture.h"
+#include "windows/controls/cell_label.h"
+#include "windows/controls/line.h"
+#include "windows/controls/picture.h"
+#include "windows/input/keyboard.h"
 
 #include <QFont>
 #include <QPushButton>
@@ -26,8 +26,7 @@ QColor toColor(Rgb rgb)
 
 QWidget *createControl(QWidget *form, const ControlSpec &spec)
 {
-    const QString caption =
-        spec.kind == Kind::Picture ? QString::fromUtf8(spec.caption) : ui(spec.caption);
+    const QString caption = ui(spec.caption);
     switch (spec.kind) {
     case Kind::Label: {
         auto *label = new CellLabel(caption, form);
@@ -51,15 +50,14 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
     case Kind::Button:
         return new QPushButton(caption, form);
     case Kind::Picture:
-        return new Picture(caption, form);
+        return new Picture(QString::fromUtf8(spec.image), form);
     case Kind::Line: {
         const QColor color = spec.foreground.isSet() ? toColor(spec.foreground) : QColor(Qt::black);
         return new Line(QPoint(pixels(spec.left), pixels(spec.top)),
-                        QPoint(pixels(spec.width), pixels(spec.height)), color, spec.lineWidth,
-                        form);
+                        QPoint(pixels(spec.endX), pixels(spec.endY)), color, spec.lineWidth, form);
     }
     case Kind::Surface:
-    case Kind::Hidden:
+    case Kind::Component:
         return nullptr;
     }
     return nullptr;
@@ -77,7 +75,7 @@ void placeControl(QWidget *widget, const ControlSpec &spec)
     // Fixed, as the layout is: a new text then asks no layout pass of its window (a label
     // changes its text nine times in every trial).
     widget->setFixedSize(widget->size());
-    if (spec.kind == Kind::Hidden || !spec.visible) {
+    if (!spec.visible) {
         widget->hide();
         widget->setFocusPolicy(Qt::NoFocus);
     }
@@ -101,14 +99,21 @@ void installFontSubstitutions()
 }
 
 void buildControls(QWidget *form, std::span<const ControlSpec> table,
-                   std::initializer_list<std::pair<Role, QWidget *>> own)
+                   std::initializer_list<std::pair<Role, QObject *>> own)
 {
     std::vector<std::pair<int, QWidget *>> focusable;
     for (const ControlSpec &spec : table) {
+        if (spec.kind == Kind::Component) {
+            for (const auto &[role, made] : own) {
+                if (role == spec.role)
+                    made->setObjectName(QString::fromLatin1(spec.name));
+            }
+            continue;
+        }
         QWidget *widget = createControl(form, spec);
         for (const auto &[role, made] : own) {
             if (!widget && role == spec.role)
-                widget = made;
+                widget = qobject_cast<QWidget *>(made);
         }
         if (!widget)
             continue;
@@ -117,8 +122,7 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
             widget->setFont(windowFont(spec.font));
         if (*spec.accessibleName)
             widget->setAccessibleName(ui(spec.accessibleName));
-        // A named cell without a caption of its own shows a value: it reads name and value.
-        if (*spec.accessibleName && !*spec.caption && spec.kind == Kind::Label)
+        if (spec.readsValue)
             widget->setProperty(kReadsValue, true);
         if (*spec.description)
             widget->setAccessibleDescription(ui(spec.description));
@@ -150,17 +154,6 @@ void placeWindow(QWidget *window, const WindowSpec &spec)
 {
     window->setFixedSize(spec.width, spec.height);
     window->setGeometry(spec.left, spec.top, spec.width, spec.height);
-}
-
-void drawFocusFrame(QPainter &painter, const QWidget *control, const QRect &rect)
-{
-    // An outline in the highlight colour: some styles fill their focus rectangle, which over a
-    // whole text or cell would tint what the pupil reads.
-    painter.save();
-    painter.setPen(QPen(control->palette().color(QPalette::Highlight), 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.restore();
 }
 
 QString makersNotice()

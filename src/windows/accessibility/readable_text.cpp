@@ -1,4 +1,4 @@
-#include "readable_text.h"
+#include "windows/accessibility/readable_text.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

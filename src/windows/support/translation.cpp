@@ -1,4 +1,4 @@
-#include "translation.h"
+#include "windows/support/translation.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "activation.h"
+#include "windows/input/activation.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace quindle {
+
+// Positions and sizes in the layouts are in twips: 1440 to the inch, 15 to a pixel at 96 dpi.
+inline constexpr int kTwipsPerPixel = 15;
+[[nodiscard]] constexpr int pixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+} // namespace quindle

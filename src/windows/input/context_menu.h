@@ -1,0 +1,13 @@
+#pragma once
+
+// What the windows' context menus share.
+
+class QWidget;
+
+namespace quindle {
+
+// The window's actions become its context menu, reached with a right click, the Menu key or
+// Shift+F10 (at the focused control); the window shows no new control.
+void useActionsAsContextMenu(QWidget *window);
+
+} // namespace quindle

@@ -1,0 +1,15 @@
+#pragma once
+
+// The one place that names an outcome (1..4), coin 1's face first.
+
+#include <QString>
+
+namespace quindle {
+
+// For files and the clipboard, the same in every language: "Head/Tail".
+[[nodiscard]] QString outcomeFileName(int outcome);
+
+// For people, in their language and as a speech synthesiser reads it well: "Head Tail".
+[[nodiscard]] QString outcomeWords(int outcome);
+
+} // namespace quindle

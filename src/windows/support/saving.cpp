@@ -1,0 +1,38 @@
+#include "windows/support/saving.h"
+
+#include "windows/support/translation.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+
+namespace quindle {
+
+QString writeFileSafely(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+        return {};
+    // A writer that failed on its own (an image format that would not encode) leaves the
+    // device without an error text.
+    return file.errorString().isEmpty() ? ui("the file could not be written") : file.errorString();
+}
+
+QString writeTextSafely(const QString &path, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return writeFileSafely(
+        path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+}
+
+void saveThroughDialog(QWidget *window, const QString &title, const QString &suggested,
+                       const QString &filter, const std::function<QString(const QString &)> &save)
+{
+    const QString path = QFileDialog::getSaveFileName(window, title, suggested, filter);
+    if (path.isEmpty())
+        return;
+    if (const QString why = save(path); !why.isEmpty())
+        QMessageBox::warning(window, title, ui("%1 could not be saved: %2").arg(path, why));
+}
+
+} // namespace quindle
