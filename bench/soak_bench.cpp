@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::atoi(argv[1]) : 100;
 
     quindle::Program program(3);
-    program.showExperimentWindow();
+    program.openNewExperimentWindow();
     spin(200);
     double afterFirst = 0;
     long trials = 0;

@@ -44,7 +44,7 @@ int child(const QString &which)
         quindle::installFontSubstitutions();
         quindle::installAccessibility();
         auto *program = new quindle::Program(1);
-        QWidget *form = program->showExperimentWindow();
+        QWidget *form = program->openNewExperimentWindow();
         if (!QTest::qWaitForWindowExposed(form))
             return 1;
     } else if (which == QLatin1String("bare")) {
@@ -61,7 +61,7 @@ int child(const QString &which)
     } else { // idle: the program after start-up, doing nothing
         quindle::installFontSubstitutions();
         auto *program = new quindle::Program(1);
-        QWidget *form = program->showExperimentWindow();
+        QWidget *form = program->openNewExperimentWindow();
         if (!QTest::qWaitForWindowExposed(form))
             return 1;
         QTest::qWait(500);

@@ -65,7 +65,7 @@ Rate bareTimer(int milliseconds)
 Rate experimentWindow(int milliseconds)
 {
     quindle::Program program(1);
-    quindle::ExperimentWindow *form = program.showExperimentWindow();
+    quindle::ExperimentWindow *form = program.openNewExperimentWindow();
     if (!QTest::qWaitForWindowExposed(form))
         std::fputs("trial_rate_bench: the window was never exposed\n", stderr);
     spin(100);

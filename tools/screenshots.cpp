@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     quindle::Program program(2026);
     using quindle::Button;
-    quindle::ExperimentWindow *experiment = program.showExperimentWindow();
+    quindle::ExperimentWindow *experiment = program.openNewExperimentWindow();
     auto button = [experiment](Button which) { return quindle::findButton(experiment, which); };
     spin(300);
     button(Button::Start)->click();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoopLocker>
+#include <QTimer>
 
 #include <malloc.h>
 
@@ -33,7 +34,7 @@ Program::~Program()
     delete m_help;
 }
 
-ExperimentWindow *Program::showExperimentWindow()
+ExperimentWindow *Program::openNewExperimentWindow()
 {
     m_experiment = new ExperimentWindow(m_record, m_random, *m_clock);
     m_experiment->setSeed(m_seed);
@@ -57,8 +58,26 @@ void Program::showGraphWindow()
         m_graph->setExpectedRangeShown(m_expectedRange);
         connect(m_graph, &GraphWindow::expectedRangeToggled, this,
                 [this](bool shown) { m_expectedRange = shown; });
+        connect(m_graph, &GraphWindow::closed, this, [this] {
+            // Once the window system has taken the closed window away.
+            QTimer::singleShot(0, this, &Program::activateAfterGraph);
+        });
     }
     showActive(m_graph);
+}
+
+void Program::activateAfterGraph()
+{
+    // Some window managers (openbox among them) now and then leave no window focused when a
+    // window closes, which leaves a keyboard or screen-reader pupil nowhere. Another program's
+    // window counts as none of ours: the pupil was working in the graph window a moment ago.
+    QWidget *active = QApplication::activeWindow();
+    if (active && active->isVisible() && (active == m_experiment || active == m_help))
+        return;
+    if (m_experiment && m_experiment->isVisible())
+        showActive(m_experiment);
+    else if (m_help && m_help->isVisible())
+        showActive(m_help);
 }
 
 void Program::handOverToHelp()
@@ -78,7 +97,7 @@ void Program::closeHelp()
 {
     const QEventLoopLocker keepRunning;
     m_help->close();
-    showExperimentWindow();
+    openNewExperimentWindow();
 }
 
 void Program::exitProgram()

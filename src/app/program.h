@@ -28,8 +28,9 @@ public:
     explicit Program(std::uint64_t randomState, std::optional<std::uint64_t> seed = {});
     ~Program() override;
 
-    // Creates the experiment window in its state at creation, shows it and gives it the focus.
-    ExperimentWindow *showExperimentWindow();
+    // Creates a new experiment window in its state at creation, shows it and gives it the
+    // focus. The record is the program's and carries over.
+    ExperimentWindow *openNewExperimentWindow();
 
     [[nodiscard]] ExperimentRecord &record() { return m_record; }
     [[nodiscard]] ExperimentWindow *experimentWindow() const { return m_experiment; }
@@ -38,6 +39,9 @@ public:
 
 private:
     void showGraphWindow();
+    // Once the graph window has closed, the experiment window (or, during the help handover,
+    // the help window) becomes active again, if the window manager has not made it so.
+    void activateAfterGraph();
     void handOverToHelp();
     void closeHelp();
     void exitProgram();

@@ -17,8 +17,9 @@ namespace quindle {
 // window's title bar shows its own caption alone.
 void identifyProgram();
 
-// The program's command line: --help and --version beside Qt's own options (-platform, -style,
-// ...), which QApplication takes out of the arguments before the parser sees them.
+// The program's command line: --help, --version and --seed N beside Qt's own options
+// (-platform, -style, ...), which QApplication takes out of the arguments before the parser
+// sees them.
 void describeCommandLine(QCommandLineParser &parser);
 
 // The --seed option's value, if given; exits with a message when it is not a whole number.

@@ -238,7 +238,7 @@ private slots:
 
         const auto run = [](std::optional<std::uint64_t> seed) {
             Program program(99, seed);
-            ExperimentWindow *window = program.showExperimentWindow();
+            ExperimentWindow *window = program.openNewExperimentWindow();
             QString counts = window->actions().last()->text();
             for (int trial = 0; trial < 300; ++trial) // the one-trial button
                 findControl<QPushButton>(window, experimentWindowLayout(),

@@ -235,6 +235,20 @@ private slots:
                  findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(1)));
     }
 
+    void closingTheGraphActivatesTheExperimentWindowAgain()
+    {
+        press(Button::Init);
+        openGraph();
+        QCOMPARE(state(), kCleared);
+        QPointer<GraphWindow> old = graph();
+        click(graphClose());
+        // Whatever the window manager does with the focus, the experiment window's activation
+        // runs: Cleared becomes Ready.
+        QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
+        QVERIFY(QTest::qWaitFor([this] { return state() == kReady; }));
+        QCOMPARE(QApplication::activeWindow(), experiment());
+    }
+
     void activationsDrawTheSamePictureAndCloseDestroysIt()
     {
         fill(record(), 3, 400, 70);

@@ -29,7 +29,7 @@ class MonkeyTest : public QObject, ProgramDriver
         m_program = std::make_unique<Program>(m_random());
         for (int n = 1; n <= kOutcomes; ++n)
             record().setCount(n, static_cast<Int16>(996 + pick(5)));
-        m_program->showExperimentWindow();
+        m_program->openNewExperimentWindow();
         settle();
     }
 

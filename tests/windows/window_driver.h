@@ -109,7 +109,7 @@ protected:
     void startProgram(std::uint64_t seed = 1)
     {
         m_program = std::make_unique<Program>(seed);
-        m_program->showExperimentWindow();
+        m_program->openNewExperimentWindow();
         QVERIFY(waitShown(experiment()));
     }
     void endProgram() { m_program.reset(); }

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -161,6 +162,13 @@ void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
     saveThroughDialog(
         this, ui("Save graph"), QStringLiteral("quindle-graph.png"), ui("PNG images (*.png)"),
         [this, doubleSize](const QString &path) { return saveGraph(path, doubleSize); });
+}
+
+void GraphWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
 }
 
 void GraphWindow::activate()

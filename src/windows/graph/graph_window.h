@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QAction;
+class QCloseEvent;
 class QPrinter;
 
 namespace quindle {
@@ -32,6 +33,11 @@ public:
 
 signals:
     void expectedRangeToggled(bool shown);
+    // The window has closed, by its Close button, Escape or its frame.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void activate();
