@@ -14,25 +14,29 @@ using namespace quindle::testing;
 
 namespace {
 
-// Every control of the experiment window as the design places it: object name, pixel
-// rectangle and caption; then the table's rows of five cells, 81 x 25 px, 80 px apart across
-// and 24 down.
-const char *const kDesign[] = {"Command4 0 0 57 25 Exit",
-                               "Label15 120 0 193 25 Quindle",
-                               "Command7 320 0 57 25 Help",
-                               "Command5 376 0 57 25 Init",
-                               "Line1 0 24 432 1",
-                               "coin1 104 48 81 65",
-                               "coin2 256 48 81 65",
-                               "Label1 104 120 81 25 Coin1",
-                               "Label2 256 120 81 25 Coin2",
-                               "Command2 8 88 73 41 コインが止まる",
-                               "Label17 32 296 113 25",
-                               "Label16 8 272 165 17 Number of experiment",
-                               "Command3 192 296 105 33 Stop",
-                               "Command1 312 296 105 33 Start",
-                               "Command6 24 336 129 25 Graph display",
-                               "MMControl1 192 344 236 22"};
+// What the pupil finds where, by the design's pixel figures: the control under every corner and
+// the middle of each rectangle, as a click there would find it, with its object name and text.
+struct Place
+{
+    const char *name;
+    QRect rect;
+    const char *text;
+};
+const Place kPlaces[] = {{"Command4", {0, 0, 57, 25}, "Exit"},
+                         {"Label15", {120, 0, 193, 25}, "Quindle"},
+                         {"Command7", {320, 0, 57, 25}, "Help"},
+                         {"Command5", {376, 0, 57, 25}, "Init"},
+                         {"coin1", {104, 48, 81, 65}, ""},
+                         {"coin2", {256, 48, 81, 65}, ""},
+                         {"Label1", {104, 120, 81, 25}, "Coin1"},
+                         {"Label2", {256, 120, 81, 25}, "Coin2"},
+                         {"Label16", {8, 272, 165, 17}, "Number of experiment"},
+                         {"Label17", {32, 296, 113, 25}, ""},
+                         {"Command3", {192, 296, 105, 33}, "Stop"},
+                         {"Command1", {312, 296, 105, 33}, "Start"},
+                         {"Command6", {24, 336, 129, 25}, "Graph display"}};
+// The table's rows of five cells from the left, 81 x 25 px, 80 px apart across and 24 down from
+// (16, 160): object name and text.
 const char *const kTable[] = {"Label3:Coin1 Label5:Head Label7:Head Label10:Tail Label11:Tail",
                               "Label4:Coin2 Label6:Head Label9:Tail Label8:Head Label12:Tail",
                               "Label13:Frequency dosuu1: dosuu2: dosuu3: dosuu4:",
@@ -43,16 +47,25 @@ QString accessibleName(QObject *object)
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
 }
 
-// Checks every control called name against the design's rectangle and caption.
-void checkControl(QWidget *window, const QString &name, QRect rect, const QString &caption)
+QString nameAt(QWidget *window, QPoint point)
 {
-    const QList<QWidget *> widgets = window->findChildren<QWidget *>(name);
-    QVERIFY2(!widgets.isEmpty(), qPrintable(name));
-    for (QWidget *widget : widgets) {
-        QCOMPARE(widget->geometry(), rect);
-        if (const QVariant text = widget->property("text"); text.isValid()) // labels, buttons
-            QCOMPARE(text.toString(), caption);
-    }
+    QWidget *found = window->childAt(point);
+    return found ? found->objectName() : QString();
+}
+
+// The control a click finds just inside every corner (where a neighbour overlapping by one pixel
+// does not reach) and in the middle of rect is called name and shows text; one pixel outside
+// each corner it is another one, or none.
+void checkPlace(QWidget *window, const QString &name, const QRect &rect, const QString &text)
+{
+    const QRect inside = rect.adjusted(1, 1, -1, -1), outside = rect.adjusted(-1, -1, 1, 1);
+    for (const QPoint &p : {inside.topLeft(), inside.topRight(), inside.bottomLeft(),
+                            inside.bottomRight(), rect.center()})
+        QVERIFY2(nameAt(window, p) == name, qPrintable(name + QLatin1String(" inside")));
+    for (const QPoint &p :
+         {outside.topLeft(), outside.topRight(), outside.bottomLeft(), outside.bottomRight()})
+        QVERIFY2(nameAt(window, p) != name, qPrintable(name + QLatin1String(" outside")));
+    QCOMPARE(window->childAt(rect.center())->property("text").toString(), text);
 }
 
 } // namespace
@@ -65,56 +78,116 @@ private slots:
     void init() { startProgram(7); }
     void cleanup() { endProgram(); }
 
-    void opensAsDesignedReadyWithEmptyCellsAndFocusOnStart()
+    void opensWhereDesignedWithItsControlsWhereThePupilFindsThem()
     {
         checkFrame(experiment(), QRect(263, 177, 434, 374),
                    QStringLiteral(" Quindle ") + makersNotice());
         QVERIFY(!experiment()->windowIcon().isNull());
-        for (const char *row : kDesign) {
-            const QStringList f = QString::fromUtf8(row).split(QLatin1Char(' '));
-            checkControl(experiment(), f[0],
-                         QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt()),
-                         f.mid(5).join(QLatin1Char(' ')));
-        }
+        for (const Place &place : kPlaces)
+            checkPlace(experiment(), QString::fromLatin1(place.name), place.rect,
+                       QString::fromUtf8(place.text));
         for (int r = 0; r < 4; ++r) {
             const QStringList cells = QString::fromUtf8(kTable[r]).split(QLatin1Char(' '));
             for (int c = 0; c < 5; ++c)
-                checkControl(experiment(), cells[c].section(QLatin1Char(':'), 0, 0),
-                             QRect(16 + 80 * c, 160 + 24 * r, 81, 25),
-                             cells[c].section(QLatin1Char(':'), 1));
+                checkPlace(experiment(), cells[c].section(QLatin1Char(':'), 0, 0),
+                           QRect(16 + 80 * c, 160 + 24 * r, 81, 25),
+                           cells[c].section(QLatin1Char(':'), 1));
         }
-        for (QLabel *face : experiment()->findChildren<QLabel *>(QRegularExpression(
-                 QStringLiteral("^Label([5-9]|1[0-2])$")))) // Head in blue, Tail in red
-            QCOMPARE(face->palette().color(QPalette::WindowText),
-                     face->text() == QLatin1String("Head") ? QColor(0, 0, 255) : QColor(255, 0, 0));
-        // The pink title and its border, white cells, one line where two cells meet, the rule,
-        // "Coin1" on the window's own background; coin 1's head (a yellow disc) and coin 2's
-        // tail (an orange one) showing through the hidden face stacked on each.
+        // Hidden parts take no click and no focus.
+        auto *trialButton = experiment()->findChild<QWidget *>(QStringLiteral("Command2"));
+        QVERIFY(!trialButton->isVisible() && trialButton->focusPolicy() == Qt::NoFocus);
+        QCOMPARE(nameAt(experiment(), QPoint(40, 100)), QString());
+    }
+
+    void theTableIsOneGridOfBlackLinesAroundWhiteCells()
+    {
+        // Cells 81 px wide and 25 high, 80 and 24 apart, share the line where they meet; the
+        // pink title with its border; the rule under the top row; coin 1's head (a yellow disc)
+        // and coin 2's tail (an orange one) showing through the hidden face stacked on each.
         const QImage image = experiment()->grab().toImage();
         const QColor pink(255, 192, 192), black(Qt::black), white(Qt::white);
+        for (int x = 16; x <= 416; x += 80) {
+            for (int y = 160; y <= 256; y += 24) {
+                QCOMPARE(image.pixelColor(x, y + (y < 256 ? 12 : 0)), black);
+                QCOMPARE(image.pixelColor(x + (x < 416 ? 40 : 0), y), black);
+                if (x < 416 && y < 256)
+                    QCOMPARE(image.pixelColor(x + 2, y + 2), white);
+            }
+        }
+        QCOMPARE(image.pixelColor(417, 200), image.pixelColor(430, 200)); // nothing beyond
         const std::tuple<int, int, QColor> pixels[] = {
-            {124, 3, pink},    {120, 3, black},   {340, 235, white},
-            {10, 274, white},  {34, 298, white},  {136, 160, black},
-            {176, 200, black}, {177, 200, white}, {100, 24, black}};
+            {124, 3, pink},   {120, 3, black},  {312, 3, black}, {10, 274, white},
+            {34, 298, white}, {100, 24, black}, {316, 24, black}};
         for (const auto &[x, y, colour] : pixels)
             QCOMPARE(image.pixelColor(x, y), colour);
-        QVERIFY(image.pixelColor(106, 122) != white);
         QCOMPARE(image.pixelColor(104 + 7, 48 + 32), QColor(255, 255, 0));
         QCOMPARE(image.pixelColor(256 + 7, 48 + 32), QColor(255, 128, 64));
-        // Ready, with the focus on Start and the cells empty.
+        for (QLabel *face : experiment()->findChildren<QLabel *>()) // Head in blue, Tail in red
+            if (face->text() == QLatin1String("Head") || face->text() == QLatin1String("Tail"))
+                QCOMPARE(face->palette().color(QPalette::WindowText),
+                         face->text() == QLatin1String("Head") ? QColor(0, 0, 255)
+                                                               : QColor(255, 0, 0));
+    }
+
+    void everyTextIsInTheDesignsFaceAndSize()
+    {
+        // By what the pupil reads: the headers, the title and the values large, the row names
+        // small, the top row's buttons in the normal weight.
+        const auto expected = [](const QString &text) -> std::pair<double, bool> {
+            if (text == QLatin1String("Frequency") || text == QLatin1String("Probability") ||
+                text == QLatin1String("Number of experiment"))
+                return {9.75, true};
+            if (text == QLatin1String("Exit") || text == QLatin1String("Help") ||
+                text == QLatin1String("Init"))
+                return {11.25, false};
+            if (text == QLatin1String("Start") || text == QLatin1String("Stop") ||
+                text == QLatin1String("Graph display") || text.startsWith(QChar(0x30B3)))
+                return {12, true};
+            return {15.75, true};
+        };
+        int checked = 0;
+        for (QWidget *control : experiment()->findChildren<QWidget *>()) {
+            const QVariant text = control->property("text");
+            if (!text.isValid() || control->objectName().isEmpty()) // Qt's own parts
+                continue;
+            const auto [points, bold] = expected(text.toString());
+            QVERIFY2(control->font().pointSizeF() == points && control->font().bold() == bold,
+                     qPrintable(control->objectName()));
+            QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("IPAPGothic"));
+            ++checked;
+        }
+        QCOMPARE(checked, 32); // 20 cells, 5 more labels, 7 buttons (the hidden one too)
+    }
+
+    void opensReadyWithEmptyCellsAndTheFocusOnStart()
+    {
         QCOMPARE(state(), kReady);
         for (int n = 1; n <= kOutcomes; ++n)
             QCOMPARE(cell(CellKind::Count, n)->text() + cell(CellKind::Ratio, n)->text(),
                      QString());
         QCOMPARE(trialTotal()->text(), QString());
         QCOMPARE(QApplication::focusWidget(), button(Button::Start));
-        QCOMPARE(button(Button::Start)->font().pointSizeF(), 12.0); // as for Stop, Graph display
-        QCOMPARE(cell(CellKind::Count, 1)->font().pointSizeF(), 15.75);
         for (Timer which : {Timer::Flip, Timer::Trial}) // asking for ticks as fast as they come
             QCOMPARE(experiment()->timer(which)->interval(), 1);
-        for (const char *name : {"Command2", "MMControl1"}) {
-            auto *hidden = experiment()->findChild<QWidget *>(QString::fromLatin1(name));
-            QVERIFY(!hidden->isVisible() && hidden->focusPolicy() == Qt::NoFocus);
+    }
+
+    void eachValueIsReadWithTheOutcomeItsColumnShows()
+    {
+        // What a screen reader's flat review reads on a value cell names the faces that the
+        // pupil sees above it in the same column.
+        runFor(50);
+        for (int column = 1; column <= 4; ++column) {
+            const int x = 16 + 80 * column + 40;
+            const QString faces =
+                experiment()->childAt(QPoint(x, 172))->property("text").toString() +
+                QLatin1Char(' ') +
+                experiment()->childAt(QPoint(x, 196))->property("text").toString();
+            QWidget *count = experiment()->childAt(QPoint(x, 220));
+            QWidget *ratio = experiment()->childAt(QPoint(x, 244));
+            QCOMPARE(accessibleName(count),
+                     faces + QStringLiteral(" frequency ") + count->property("text").toString());
+            QCOMPARE(accessibleName(ratio),
+                     faces + QStringLiteral(" probability ") + ratio->property("text").toString());
         }
     }
 
@@ -202,7 +275,7 @@ private slots:
         Announcer::announceWithoutScreenReader(false);
     }
 
-    void resultsGoOutAndTheSameSeedGivesTheSameRun()
+    void resultsGoOutAsTextAndAsAFileWrittenWhole()
     {
         runFor(100);
         QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
@@ -235,7 +308,10 @@ private slots:
         QVERIFY(QDir(folder.filePath(QStringLiteral("taken/inside"))).exists());
         QVERIFY(
             !experiment()->saveResults(folder.filePath(QStringLiteral("no/such.csv"))).isEmpty());
+    }
 
+    void theSameSeedGivesTheSameRun()
+    {
         const auto run = [](std::optional<std::uint64_t> seed) {
             Program program(99, seed);
             ExperimentWindow *window = program.openNewExperimentWindow();

@@ -170,7 +170,7 @@ private slots:
         }
     }
 
-    void theExpectedRangeWhenAskedAndTheGraphTakenOut()
+    void theExpectedRangeWhenAskedAndForTheProgramsLifetime()
     {
         fill(record(), 2, 400, 24);
         openGraph();
@@ -205,7 +205,13 @@ private slots:
         QVERIFY(shaded() > 1000);
         range();
         QCOMPARE(plot(), plain); // off: the plot as it always was
+    }
 
+    void theGraphGoesOutAsAPictureAFileAndOnPaper()
+    {
+        fill(record(), 2, 400, 24);
+        openGraph();
+        const QImage plain = plot().copy();
         QTest::keyClick(graph(), Qt::Key_C, Qt::ControlModifier);
         if (!onPlatform("wayland")) // whose clipboard needs a seat, which weston's test has not
             QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(plain.format()), plain);
@@ -260,6 +266,10 @@ private slots:
         focus(experiment());
         openGraph(); // Graph display again: the same window, in front
         QCOMPARE(plot(), first);
+        int graphs = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            graphs += qobject_cast<GraphWindow *>(window) && window->isVisible() ? 1 : 0;
+        QCOMPARE(graphs, 1);
         QPointer<GraphWindow> old = graph();
         click(graphClose());
         QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));

@@ -101,6 +101,48 @@ private slots:
         QVERIFY(line().endsWith(QStringLiteral("by clicking the [Init] button.")));
     }
 
+    void helpTellsWhatTheButtonsDoAndNamesTheOutcomesAsTheTableDoes()
+    {
+        // The table's outcomes from left to right, as the pupil reads the header cells, in the
+        // help's words: front for Head, back for Tail.
+        QStringList outcomes;
+        for (int column = 1; column <= 4; ++column) {
+            QStringList faces;
+            for (int y : {172, 196})
+                faces << experiment()
+                             ->childAt(QPoint(16 + 80 * column + 40, y))
+                             ->property("text")
+                             .toString()
+                             .replace(QLatin1String("Head"), QLatin1String("front"))
+                             .replace(QLatin1String("Tail"), QLatin1String("back"));
+            outcomes << faces.join(QLatin1Char('/'));
+        }
+        QStringList captions;
+        for (Button which : kButtons)
+            captions << button(which)->text();
+        openHelp();
+        // The help as a screen reader reads it, one sentence at a time.
+        QAccessibleTextInterface *read =
+            QAccessible::queryAccessibleInterface(help()->surface())->textInterface();
+        const QString text = read->text(0, read->characterCount()).simplified();
+        QCOMPARE(text.count(outcomes.join(QLatin1String(" , "))), 2);
+        QCOMPARE(text.count(QLatin1String("1/4")), 2);
+        QVERIFY(text.contains(QLatin1String("two coins are Coin1 and Coin2")));
+        // Each button the help names is one of the window's, and its sentence says what it does.
+        const std::pair<const char *, const char *> does[] = {
+            {"Start", "to start the"},
+            {"Stop", "to stop the"},
+            {"Graph display", "displayed in a graph"},
+            {"Init", "restart the"}};
+        for (const auto &[caption, what] : does) {
+            QVERIFY(captions.contains(QLatin1String(caption)));
+            const auto at = text.indexOf(QStringLiteral("[%1]").arg(QLatin1String(caption)));
+            const auto begins = text.lastIndexOf(QLatin1Char('.'), at) + 1;
+            const QString sentence = text.mid(begins, text.indexOf(QLatin1Char('.'), at) - begins);
+            QVERIFY2(sentence.contains(QLatin1String(what)), qPrintable(sentence));
+        }
+    }
+
     void closeBringsBackAFreshExperimentWindowWithTheRecord()
     {
         QCOMPARE(state(), kReady); // shown is enough, with or without the focus
