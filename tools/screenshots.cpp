@@ -45,14 +45,16 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
-    quindle::Program program(2026);
+    // A fixed seed, and a short run made trial by trial: the same pictures on every run.
+    quindle::Program program(2026, 2026);
     using quindle::Button;
     quindle::ExperimentWindow *experiment = program.openNewExperimentWindow();
     auto button = [experiment](Button which) { return quindle::findButton(experiment, which); };
     spin(300);
-    button(Button::Start)->click();
-    spin(1500);
-    button(Button::Stop)->click();
+    auto *oneTrial = quindle::findControl<QPushButton>(
+        experiment, quindle::experimentWindowLayout(), quindle::experiment_roles::trialButton);
+    for (int trial = 0; trial < 1200; ++trial)
+        oneTrial->click();
     spin(200);
     bool ok = save(experiment, dir, "experiment-window.png");
 
