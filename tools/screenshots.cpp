@@ -1,15 +1,18 @@
 // Takes the README's screenshots: starts the program's windows, plays a short run, and saves
 // what the pupil sees as PNG files.
 //
-//   screenshots OUTPUT_DIR          (run it under Xvfb, or offscreen)
+//   screenshots OUTPUT_DIR [LANGUAGE]   (run it under Xvfb, or offscreen; with a language, the
+//                                       experiment window alone, as experiment-window-LANGUAGE.png)
 
 #include "app/program.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/layout/layout.h"
+#include "windows/support/translation.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -39,11 +42,13 @@ bool save(QWidget *window, const QDir &dir, const char *name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    quindle::installFontSubstitutions();
-    if (argc != 2) {
-        std::fputs("usage: screenshots OUTPUT_DIR\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: screenshots OUTPUT_DIR [LANGUAGE]\n", stderr);
         return 2;
     }
+    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    quindle::installTranslation(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
+    quindle::installFontSubstitutions(QLocale(language));
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     // A fixed seed, and a short run made trial by trial: the same pictures on every run.
     quindle::Program program(2026, 2026);
@@ -56,6 +61,11 @@ int main(int argc, char *argv[])
     for (int trial = 0; trial < 1200; ++trial)
         oneTrial->click();
     spin(200);
+    if (!language.isEmpty())
+        return save(experiment, dir,
+                    qPrintable(QStringLiteral("experiment-window-%1.png").arg(language)))
+                   ? 0
+                   : 1;
     bool ok = save(experiment, dir, "experiment-window.png");
 
     // A full run, to the trial that lifts one outcome past 1000, then the graph.

@@ -31,12 +31,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     starting.reset();
 
-    quindle::installTranslation(QLocale::system());
+    const QLocale language = quindle::chosenLanguage(QCoreApplication::arguments());
+    quindle::installTranslation(language);
     QCommandLineParser parser; // what is left once Qt has taken its own options
     quindle::describeCommandLine(parser);
     parser.process(app);
 
-    quindle::installFontSubstitutions();
+    quindle::installFontSubstitutions(language);
     quindle::installAccessibility();
 
     std::random_device entropy;

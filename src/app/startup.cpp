@@ -23,16 +23,51 @@ void identifyProgram()
 
 void describeCommandLine(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(
-        ui("Throws two coins again and again and counts the four outcomes, so that each one's "
-           "share of all trials can be seen to settle near 1/4."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "quindle::CommandLine",
+        "Throws two coins again and again and counts the four outcomes, so that each one's "
+        "share of all trials can be seen to settle near 1/4."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         QStringLiteral("seed"),
-        ui("Takes every draw from a sequence fixed by <N> (a whole number), the same trial for "
-           "trial on every machine, instead of from the clock."),
+        QCoreApplication::translate(
+            "quindle::CommandLine",
+            "Takes every draw from a sequence fixed by <N> (a whole number), the same trial for "
+            "trial on every machine, instead of from the clock."),
         QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("language"),
+        //: %1 lists the languages the program is translated into.
+        QCoreApplication::translate("quindle::CommandLine",
+                                    "Shows the texts in <CODE> (en, %1) instead of the system's "
+                                    "language.")
+            .arg(translatedLanguages().join(QLatin1String(", "))),
+        QStringLiteral("CODE")));
+}
+
+QLocale chosenLanguage(const QStringList &arguments)
+{
+    QString code;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--language") && i + 1 < arguments.size())
+            code = arguments[i + 1];
+        else if (arguments[i].startsWith(QLatin1String("--language=")))
+            code = arguments[i].mid(11);
+    }
+    if (code.isEmpty())
+        return QLocale::system();
+    const QLocale locale(code);
+    if (locale.language() == QLocale::English || translatedLanguages().contains(code) ||
+        translatedLanguages().contains(locale.name()))
+        return locale;
+    static bool told = false; // the command line is read twice: before the display, and after
+    if (!std::exchange(told, true))
+        std::fprintf(stderr,
+                     "quindle: --language: no translation for '%s' (there are en, %s); the texts "
+                     "follow the system's language\n",
+                     qPrintable(code), qPrintable(translatedLanguages().join(QLatin1String(", "))));
+    return QLocale::system();
 }
 
 void answerInformationOptions(int &argc, char **argv)
@@ -40,7 +75,7 @@ void answerInformationOptions(int &argc, char **argv)
     if (argc < 2)
         return;
     const QCoreApplication application(argc, argv);
-    installTranslation(QLocale::system());
+    installTranslation(chosenLanguage(QCoreApplication::arguments()));
     QCommandLineParser parser;
     describeCommandLine(parser);
     // Qt's own options are unknown to this parser; they are checked once QApplication has taken

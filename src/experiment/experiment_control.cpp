@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "cue.h"
 #include "random_source.h"
+#include "texts.h"
 
 #include <charconv>
 
@@ -180,7 +181,9 @@ void ExperimentControl::halt()
 void ExperimentControl::exitProgram()
 {
     playCue(m_cues, kExitCue);
-    m_view.showMessage("This software will exit.", "Quindle");
+    //: The message box Exit shows before the program ends.
+    m_view.showMessage(QT_TRANSLATE_NOOP("quindle::ExperimentControl", "This software will exit."),
+                       "Quindle");
     m_view.endProgram();
 }
 

@@ -15,8 +15,8 @@ failures=0
 expect() {
     code=$1 pattern=$2 lines=$3
     shift 4
-    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" \
-        "$@" 2>&1)
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL -u LANGUAGE \
+        LANG=C.UTF-8 XDG_RUNTIME_DIR="$runtime" "$@" 2>&1)
     got=$?
     count=$(printf '%s\n' "$output" | wc -l)
     if [ "$got" -ne "$code" ] || ! printf '%s' "$output" | grep -q -- "$pattern" ||
@@ -38,6 +38,12 @@ expect 1 "Unknown option 'bogus'" 0 -- "$quindle" -platform offscreen --bogus
 expect 0 '--seed <N>' 0 -- "$quindle" --help
 expect 1 "^quindle: --seed needs a whole number from 0 to [0-9]*, not 'x7'\$" 1 -- \
     QT_QPA_PLATFORM=offscreen "$quindle" --seed x7
+# --language chooses the texts' language over the system's, and a language without a
+# translation is named with the ones there are.
+expect 0 'Zeigt die Texte\|Münzen' 0 -- LANG=C.UTF-8 "$quindle" --language de --help
+expect 0 'Shows the texts in <CODE>' 0 -- LANG=de_DE.UTF-8 "$quindle" --language en --help
+expect 0 "no translation for 'xx' (there are en, de, es, fr, ja, ko, pt_BR, zh_CN)" 0 -- \
+    "$quindle" --language xx --version
 expect 1 '^quindle: needs a graphical display' 1 -- "$quindle"
 expect 1 '^quindle: cannot open the X display :77$' 1 -- DISPLAY=:77 "$quindle"
 expect 1 '^quindle: cannot open the Wayland display quindle-nowhere$' 1 -- \

@@ -243,6 +243,8 @@ private slots:
 
     void closingTheGraphActivatesTheExperimentWindowAgain()
     {
+        if (onPlatform("wayland")) // weston's headless backend has no seat: nothing is activated
+            QSKIP("no window is ever activated without a seat");
         press(Button::Init);
         openGraph();
         QCOMPARE(state(), kCleared);

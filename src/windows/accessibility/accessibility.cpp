@@ -1,5 +1,4 @@
 #include "windows/accessibility/accessibility.h"
-#include "windows/support/translation.h"
 
 #include "windows/accessibility/readable_text.h"
 #include "windows/controls/cell_label.h"
@@ -8,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 
 namespace quindle {
 

@@ -1,5 +1,4 @@
 #include "experiment_window.h"
-#include "windows/support/translation.h"
 
 #include "experiment_window_layout.h"
 #include "result_table.h"
@@ -85,7 +84,11 @@ void ExperimentWindow::findControls()
         for (int n = 1; n <= kOutcomes; ++n) {
             QLabel *cell = findControl<QLabel>(this, layout, roles::cell(kind, n));
             cell->setAccessibleName(
-                (kind == CellKind::Count ? ui("%1 frequency") : ui("%1 probability"))
+                (kind == CellKind::Count
+                     //: What a screen reader calls a count cell; %1 is the outcome ("Head Tail").
+                     ? tr("%1 frequency")
+                     //: What a screen reader calls a ratio cell; %1 is the outcome.
+                     : tr("%1 probability"))
                     .arg(outcomeWords(n)));
             m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n - 1)] = cell;
         }
@@ -125,7 +128,8 @@ void ExperimentWindow::connectTimers()
     m_progress = new QTimer(this);
     m_progress->setInterval(kProgressMs);
     connect(m_progress, &QTimer::timeout, this, [this] {
-        m_announcer->say(ui("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
+        //: Said every few seconds during a run.
+        m_announcer->say(tr("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
     });
     m_nextFrame = new QTimer(this);
     m_nextFrame->setSingleShot(true);
@@ -220,18 +224,23 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
 void ExperimentWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
-    auto *copy = new QAction(ui("Copy"), this);
+    auto *copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, &ExperimentWindow::copyResults);
-    auto *save = new QAction(ui("Save results…"), this);
+    auto *save = new QAction(tr("Save results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
-    auto *paceMenu = new QMenu(ui("Pace"), this);
+    auto *paceMenu = new QMenu(tr("Pace"), this);
     m_paces = new QActionGroup(this);
-    for (const auto &[pace, text] :
-         {std::pair{Pace::AsDesigned, "As designed"}, std::pair{Pace::Classroom, "Classroom"},
-          std::pair{Pace::OneTrial, "One trial (Ctrl+T)"}}) {
-        QAction *choice = paceMenu->addAction(ui(text));
+    const std::pair<Pace, QString> paces[] = {
+        //: How fast a run goes: a trial every millisecond, as the program was designed.
+        {Pace::AsDesigned, tr("As designed")},
+        //: About sixty trials a second, slow enough for a class to follow each count.
+        {Pace::Classroom, tr("Classroom")},
+        //: One trial each time Ctrl+T is pressed.
+        {Pace::OneTrial, tr("One trial (Ctrl+T)")}};
+    for (const auto &[pace, text] : paces) {
+        QAction *choice = paceMenu->addAction(text);
         choice->setCheckable(true);
         choice->setData(static_cast<int>(pace));
         m_paces->addAction(choice);
@@ -256,8 +265,8 @@ void ExperimentWindow::buildContextMenu()
 
 void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)
 {
-    m_seedShown->setText(seed ? ui("Seed: %1").arg(*seed)
-                              : ui("Seed: none, the run follows the clock"));
+    m_seedShown->setText(seed ? tr("Seed: %1").arg(*seed)
+                              : tr("Seed: none, the run follows the clock"));
 }
 
 void ExperimentWindow::setPace(Pace pace)
@@ -292,8 +301,8 @@ QString ExperimentWindow::saveResults(const QString &path) const
 
 void ExperimentWindow::chooseFileAndSaveResults()
 {
-    saveThroughDialog(this, ui("Save results"), QStringLiteral("quindle-results.csv"),
-                      ui("CSV files (*.csv)"),
+    saveThroughDialog(this, tr("Save results"), QStringLiteral("quindle-results.csv"),
+                      tr("CSV files (*.csv)"),
                       [this](const QString &path) { return saveResults(path); });
 }
 
@@ -322,17 +331,19 @@ void ExperimentWindow::report(Report what)
 {
     m_table->refresh();
     if (what == Report::CountsCleared) {
-        m_report = ui("Counts cleared.");
+        m_report = tr("Counts cleared.");
         return;
     }
     // What the table shows: after the run limit, the counts before the final trial.
     const TableTexts table = tableTexts();
-    QString sentence = (what == Report::RunStopped ? ui("Stopped after %1 trials.")
-                                                   : ui("Run finished after %1 trials."))
+    QString sentence = (what == Report::RunStopped ? tr("Stopped after %1 trials.")
+                                                   : tr("Run finished after %1 trials."))
                            .arg(table.trials.isEmpty() ? QStringLiteral("0") : table.trials);
     for (int n = 1; n <= kOutcomes && !table.trials.isEmpty(); ++n)
         sentence +=
-            ui(" %1 %2, %3.").arg(outcomeWords(n), table.counts[n - 1], table.ratios[n - 1]);
+            //: Follows "Stopped after … trials." once per outcome: %1 the outcome ("Head Tail"),
+            //: %2 its count, %3 its ratio.
+            tr(" %1 %2, %3.").arg(outcomeWords(n), table.counts[n - 1], table.ratios[n - 1]);
     m_report = sentence;
 }
 
@@ -358,8 +369,13 @@ void ExperimentWindow::handOverToHelp()
 
 void ExperimentWindow::showMessage(std::string_view text, std::string_view title)
 {
-    QMessageBox box(QMessageBox::NoIcon, ui(std::string(title).c_str()),
-                    ui(std::string(text).c_str()), QMessageBox::Ok, this);
+    // The experiment marks the texts it shows for translation in its own context.
+    const auto translated = [](std::string_view source) {
+        return QCoreApplication::translate("quindle::ExperimentControl",
+                                           std::string(source).c_str());
+    };
+    QMessageBox box(QMessageBox::NoIcon, translated(title), translated(text), QMessageBox::Ok,
+                    this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -1,5 +1,5 @@
 #include "experiment_window_layout.h"
-#include "windows/support/translation.h"
+#include <QCoreApplication>
 
 #include <QPushButton>
 
@@ -62,8 +62,11 @@ constexpr ControlSpec valueCell(CellKind kind, const char *name, int outcome, in
     ControlSpec spec =
         cell(name, "", outcomeColumn(outcome), kind == CellKind::Count ? kCountRow : kRatioRow, tab,
              {}, kLarge, "",
-             kind == CellKind::Count ? "How often this outcome has come up in the current run"
-                                     : "This outcome's share of all trials of the current run",
+             kind == CellKind::Count
+                 ? QT_TRANSLATE_NOOP("quindle::ExperimentWindow",
+                                     "How often this outcome has come up in the current run")
+                 : QT_TRANSLATE_NOOP("quindle::ExperimentWindow",
+                                     "This outcome's share of all trials of the current run"),
              roles::cell(kind, outcome));
     spec.readsValue = true;
     return spec;
@@ -102,7 +105,9 @@ constexpr ControlSpec pushButton(Button role, const char *name, const char *capt
 
 constexpr ControlSpec kLayout[] = {
     // top row
-    pushButton(Button::Exit, "Command4", "Exit", 0, 0, 855, 375, kNormal, 25),
+    //: The top row's buttons (Exit, Help, Init) are 57 pixels wide: about 6 characters.
+    pushButton(Button::Exit, "Command4", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Exit"), 0,
+               0, 855, 375, kNormal, 25),
     {.name = "Label15",
      .kind = Kind::Label,
      .caption = "Quindle",
@@ -115,18 +120,24 @@ constexpr ControlSpec kLayout[] = {
      .border = true,
      .centred = true,
      .tabIndex = 28},
-    pushButton(Button::Help, "Command7", "Help", 4800, 0, 855, 375, kNormal, 32),
-    pushButton(Button::Init, "Command5", "Init", 5640, 0, 855, 375, kNormal, 26),
+    pushButton(Button::Help, "Command7", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Help"),
+               4800, 0, 855, 375, kNormal, 32),
+    pushButton(Button::Init, "Command5", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Init"),
+               5640, 0, 855, 375, kNormal, 26),
     {.name = "Line1", .kind = Kind::Line, .left = 0, .top = 360, .endX = 6480, .endY = 360},
 
     // the coins
-    coin("coin1", 1, Face::Head, 1560, "Coin1: Head"),
-    coin("coin1", 1, Face::Tail, 1560, "Coin1: Tail"),
-    coin("coin2", 2, Face::Head, 3840, "Coin2: Head"),
-    coin("coin2", 2, Face::Tail, 3840, "Coin2: Tail"),
+    coin("coin1", 1, Face::Head, 1560,
+         QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin1: Head")),
+    coin("coin1", 1, Face::Tail, 1560,
+         QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin1: Tail")),
+    coin("coin2", 2, Face::Head, 3840,
+         QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin2: Head")),
+    coin("coin2", 2, Face::Tail, 3840,
+         QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin2: Tail")),
     {.name = "Label1",
      .kind = Kind::Label,
-     .caption = "Coin1",
+     .caption = QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin1"),
      .left = 1560,
      .top = 1800,
      .width = 1215,
@@ -136,7 +147,7 @@ constexpr ControlSpec kLayout[] = {
      .tabIndex = 0},
     {.name = "Label2",
      .kind = Kind::Label,
-     .caption = "Coin2",
+     .caption = QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin2"),
      .left = 3840,
      .top = 1800,
      .width = 1215,
@@ -157,22 +168,36 @@ constexpr ControlSpec kLayout[] = {
      .visible = false},
 
     // the table
-    cell("Label3", "Coin1", kNamesColumn, kCoin1Row, 4),
-    cell("Label5", "Head", outcomeColumn(1), kCoin1Row, 6, kBlue),
-    cell("Label7", "Head", outcomeColumn(2), kCoin1Row, 8, kBlue),
-    cell("Label10", "Tail", outcomeColumn(3), kCoin1Row, 11, kRed),
-    cell("Label11", "Tail", outcomeColumn(4), kCoin1Row, 12, kRed),
-    cell("Label4", "Coin2", kNamesColumn, kCoin2Row, 5),
-    cell("Label6", "Head", outcomeColumn(1), kCoin2Row, 7, kBlue),
-    cell("Label9", "Tail", outcomeColumn(2), kCoin2Row, 10, kRed),
-    cell("Label8", "Head", outcomeColumn(3), kCoin2Row, 9, kBlue),
-    cell("Label12", "Tail", outcomeColumn(4), kCoin2Row, 13, kRed),
-    cell("Label13", "Frequency", kNamesColumn, kCountRow, 14, {}, kSmall),
+    //: Each cell of the table is 81 pixels wide in a large bold face: about 6 characters.
+    cell("Label3", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin1"), kNamesColumn, kCoin1Row,
+         4),
+    cell("Label5", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Head"), outcomeColumn(1),
+         kCoin1Row, 6, kBlue),
+    cell("Label7", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Head"), outcomeColumn(2),
+         kCoin1Row, 8, kBlue),
+    cell("Label10", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Tail"), outcomeColumn(3),
+         kCoin1Row, 11, kRed),
+    cell("Label11", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Tail"), outcomeColumn(4),
+         kCoin1Row, 12, kRed),
+    cell("Label4", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin2"), kNamesColumn, kCoin2Row,
+         5),
+    cell("Label6", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Head"), outcomeColumn(1),
+         kCoin2Row, 7, kBlue),
+    cell("Label9", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Tail"), outcomeColumn(2),
+         kCoin2Row, 10, kRed),
+    cell("Label8", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Head"), outcomeColumn(3),
+         kCoin2Row, 9, kBlue),
+    cell("Label12", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Tail"), outcomeColumn(4),
+         kCoin2Row, 13, kRed),
+    //: The table's row names are 81 pixels wide in a small bold face: about 11 characters.
+    cell("Label13", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Frequency"), kNamesColumn,
+         kCountRow, 14, {}, kSmall),
     valueCell(CellKind::Count, "dosuu1", 1, 15),
     valueCell(CellKind::Count, "dosuu2", 2, 16),
     valueCell(CellKind::Count, "dosuu3", 3, 17),
     valueCell(CellKind::Count, "dosuu4", 4, 18),
-    cell("Label14", "Probability", kNamesColumn, kRatioRow, 19, {}, kSmall),
+    cell("Label14", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Probability"), kNamesColumn,
+         kRatioRow, 19, {}, kSmall),
     valueCell(CellKind::Ratio, "kaku1", 1, 20),
     valueCell(CellKind::Ratio, "kaku2", 2, 21),
     valueCell(CellKind::Ratio, "kaku3", 3, 22),
@@ -181,7 +206,8 @@ constexpr ControlSpec kLayout[] = {
     // the bottom area
     {.name = "Label16",
      .kind = Kind::Label,
-     .caption = "Number of experiment",
+     //: Above the number of trials: 165 pixels wide in a small bold face, about 24 characters.
+     .caption = QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Number of experiment"),
      .left = 120,
      .top = 4080,
      .width = 2475,
@@ -204,11 +230,16 @@ constexpr ControlSpec kLayout[] = {
      .centred = true,
      .tabIndex = 30,
      .readsValue = true,
-     .accessibleName = "Number of trials"},
-    pushButton(Button::Stop, "Command3", "Stop", 2880, 4440, 1575, 495, kMedium, 24),
-    pushButton(Button::Start, "Command1", "Start", 4680, 4440, 1575, 495, kMedium, 2),
-    pushButton(Button::GraphDisplay, "Command6", "Graph display", 360, 5040, 1935, 375, kMedium,
-               31),
+     .accessibleName = QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Number of trials")},
+    //: Stop and Start are 105 pixels wide: about 10 characters.
+    pushButton(Button::Stop, "Command3", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Stop"),
+               2880, 4440, 1575, 495, kMedium, 24),
+    pushButton(Button::Start, "Command1", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Start"),
+               4680, 4440, 1575, 495, kMedium, 2),
+    //: 129 pixels wide: about 13 characters.
+    pushButton(Button::GraphDisplay, "Command6",
+               QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Graph display"), 360, 5040, 1935,
+               375, kMedium, 31),
 
     // without a place on the screen
     {.role = roles::cueDevice, .name = "MMControl1", .kind = Kind::Component},
@@ -225,7 +256,7 @@ std::span<const ControlSpec> experimentWindowLayout()
 
 QString experimentWindowCaption()
 {
-    return ui(" Quindle ") + makersNotice();
+    return QStringLiteral(" Quindle ") + makersNotice();
 }
 
 QPushButton *findButton(const QWidget *experimentWindow, Button which)

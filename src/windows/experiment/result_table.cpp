@@ -2,8 +2,8 @@
 
 #include "windows/controls/focus_frame.h"
 #include "windows/support/outcome_names.h"
-#include "windows/support/translation.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -37,7 +37,10 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
     setObjectName(QStringLiteral("ResultTable"));
     m_model->setHorizontalHeaderLabels(
         {outcomeWords(1), outcomeWords(2), outcomeWords(3), outcomeWords(4)});
-    m_model->setVerticalHeaderLabels({ui("frequency"), ui("ratio")});
+    //: Read by a screen reader before each count of the result table ("frequency 567").
+    m_model->setVerticalHeaderLabels({tr("frequency"),
+                                      //: Read before each ratio of the result table.
+                                      tr("ratio")});
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 4; ++column) {
             auto *item = new QStandardItem;
@@ -47,7 +50,8 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
     }
     setModel(m_model);
     setItemDelegate(new FocusFrameOnly(this));
-    setAccessibleName(ui("Results"));
+    //: What a screen reader calls the table of counts and ratios.
+    setAccessibleName(tr("Results"));
 
     // Invisible but for the focus frame, and out of the mouse's way.
     setFrameShape(QFrame::NoFrame);

@@ -1,5 +1,4 @@
 #include "graph_window.h"
-#include "windows/support/translation.h"
 
 #include "experiment/experiment_control.h"
 #include "graph_window_layout.h"
@@ -74,27 +73,27 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
 void GraphWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
-    auto *copy = new QAction(ui("Copy graph"), this);
+    auto *copy = new QAction(tr("Copy graph"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(m_surface->image()); });
-    auto *save = new QAction(ui("Save graph…"), this);
+    auto *save = new QAction(tr("Save graph…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(false); });
-    auto *saveDouble = new QAction(ui("Save graph at double resolution…"), this);
+    auto *saveDouble = new QAction(tr("Save graph at double resolution…"), this);
     connect(saveDouble, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(true); });
-    m_expectedRange = new QAction(ui("Show expected range"), this);
+    m_expectedRange = new QAction(tr("Show expected range"), this);
     m_expectedRange->setCheckable(true);
     connect(m_expectedRange, &QAction::triggered, this, [this](bool shown) {
         setExpectedRangeShown(shown);
         emit expectedRangeToggled(shown);
     });
-    auto *print = new QAction(ui("Print…"), this);
+    auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &GraphWindow::choosePrinterAndPrint);
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
-    auto *results = new QAction(ui("Read results"), this);
+    auto *results = new QAction(tr("Read results"), this);
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(results, &QAction::triggered, this, [this] {
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(1))
@@ -160,7 +159,7 @@ void GraphWindow::choosePrinterAndPrint()
 void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
 {
     saveThroughDialog(
-        this, ui("Save graph"), QStringLiteral("quindle-graph.png"), ui("PNG images (*.png)"),
+        this, tr("Save graph"), QStringLiteral("quindle-graph.png"), tr("PNG images (*.png)"),
         [this, doubleSize](const QString &path) { return saveGraph(path, doubleSize); });
 }
 
@@ -184,15 +183,18 @@ void GraphWindow::describeResults()
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.lastRecorded(n);
         const double ratio = total == 0 ? 0.0 : double(count) / total;
-        QString result = total == 0 ? ui("no trials yet")
-                                    : ui("ratio %1 after %2 times")
+        //: What a legend label tells a screen reader before the first trial.
+        QString result = total == 0 ? tr("no trials yet")
+                                    //: %1 is the outcome's ratio, %2 its count.
+                                    : tr("ratio %1 after %2 times")
                                           .arg(QString::fromStdString(ratioText(ratio)))
                                           .arg(count);
         if (m_rangeDrawn && total > 0)
-            result += insideExpectedRange(ratio, count) ? ui(", inside the expected range")
-                                                        : ui(", outside the expected range");
+            result += insideExpectedRange(ratio, count) ? tr(", inside the expected range")
+                                                        : tr(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
-            ->setAccessibleName(ui("%1: %2").arg(outcomeWords(n), result));
+            //: A legend label as a screen reader reads it: %1 the outcome, %2 its result.
+            ->setAccessibleName(tr("%1: %2").arg(outcomeWords(n), result));
     }
 }
 

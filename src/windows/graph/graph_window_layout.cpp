@@ -1,5 +1,5 @@
 #include "graph_window_layout.h"
-#include "windows/support/translation.h"
+#include <QCoreApplication>
 
 namespace quindle {
 
@@ -46,7 +46,7 @@ constexpr ControlSpec kLayout[] = {
     {.role = roles::closeButton,
      .name = "Command1",
      .kind = Kind::Button,
-     .caption = "Close",
+     .caption = QT_TRANSLATE_NOOP("quindle::GraphWindow", "Close"),
      .left = 8880,
      .top = 0,
      .width = 975,
@@ -60,19 +60,27 @@ constexpr ControlSpec kLayout[] = {
      .width = 9615,
      .height = 4815,
      .tabIndex = 0,
-     .accessibleName = "Graph",
-     .description = "Each outcome's share of all trials (vertical, 0 to 1) against the number "
-                    "of times that outcome has come up (horizontal, 0 to 1000), one curve per "
-                    "outcome, with a dashed line at the theoretical 0.25"},
+     .accessibleName = QT_TRANSLATE_NOOP("quindle::GraphWindow", "Graph"),
+     .description = QT_TRANSLATE_NOOP(
+         "quindle::GraphWindow",
+         "Each outcome's share of all trials (vertical, 0 to 1) against the number of times "
+         "that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed "
+         "line at the theoretical 0.25")},
     {.name = "Line5", .kind = Kind::Line, .left = 9720, .top = 360, .endX = 0, .endY = 360},
     legendLine(4, "Line4", 8280, {255, 0, 0}),
-    legendLabel(4, "Label4", "Ba・Ba", 7320, {255, 0, 0}, "the red curve"),
+    //: The legend's labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1
+    //: first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.
+    legendLabel(4, "Label4", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Ba・Ba"), 7320, {255, 0, 0},
+                QT_TRANSLATE_NOOP("quindle::GraphWindow", "the red curve")),
     legendLine(3, "Line3", 6120, {0, 128, 128}),
-    legendLabel(3, "Label3", "Ba・Fr", 5160, {0, 128, 128}, "the cyan curve"),
+    legendLabel(3, "Label3", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Ba・Fr"), 5160,
+                {0, 128, 128}, QT_TRANSLATE_NOOP("quindle::GraphWindow", "the cyan curve")),
     legendLine(2, "Line2", 3960, {0, 192, 0}),
-    legendLabel(2, "Label2", "Fr・Ba", 3000, {0, 128, 0}, "the green curve"),
+    legendLabel(2, "Label2", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Ba"), 3000, {0, 128, 0},
+                QT_TRANSLATE_NOOP("quindle::GraphWindow", "the green curve")),
     legendLine(1, "Line1", 1800, {0, 0, 255}),
-    legendLabel(1, "Label1", "Fr・Fr", 840, {0, 0, 255}, "the blue curve"),
+    legendLabel(1, "Label1", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Fr"), 840, {0, 0, 255},
+                QT_TRANSLATE_NOOP("quindle::GraphWindow", "the blue curve")),
 };
 
 } // namespace
@@ -84,7 +92,8 @@ std::span<const ControlSpec> graphWindowLayout()
 
 QString graphWindowCaption()
 {
-    return ui(" Graph  ") + makersNotice();
+    //: The graph window's title, before the maker's notice.
+    return QCoreApplication::translate("quindle::GraphWindow", " Graph  ") + makersNotice();
 }
 
 } // namespace quindle

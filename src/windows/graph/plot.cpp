@@ -1,10 +1,11 @@
 #include "plot.h"
-#include "windows/support/translation.h"
 
 #include "experiment/experiment_control.h"
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
 #include "windows/controls/surface_operations.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -30,11 +31,16 @@ float at(int value)
     return static_cast<float>(value);
 }
 
-void printAt(SurfaceOperations &surface, int x, int y, const char *text)
+void printAt(SurfaceOperations &surface, int x, int y, const std::string &text)
 {
     surface.setCurrentX(at(x));
     surface.setCurrentY(at(y));
-    surface.print(ui(text).toStdString());
+    surface.print(text);
+}
+
+std::string translated(const char *text)
+{
+    return QCoreApplication::translate("quindle::Plot", text).toStdString();
 }
 
 // y of history element i of an outcome: 110 - percent, in 16-bit arithmetic.
@@ -62,10 +68,14 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
     for (int x = 100; x <= 1000; x += 100)
         surface.line(at(x), 109, at(x), 111, kBlack);
 
-    printAt(surface, 780, 100, "(Horizontal axis : Number of times)");
-    printAt(surface, 120, 10, "(Vertical axis : Ratio)");
+    //: The horizontal axis's title, printed from about 60 % of the graph's width to its right
+    //: edge: there is room for about 35 characters.
+    printAt(surface, 780, 100,
+            translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Horizontal axis : Number of times)")));
+    printAt(surface, 120, 10,
+            translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Vertical axis : Ratio)")));
     for (int k = 1; k <= 9; ++k)
-        printAt(surface, 85 + 100 * k, 112, std::to_string(100 * k).c_str());
+        printAt(surface, 85 + 100 * k, 112, std::to_string(100 * k));
 
     for (int outcome = 1; outcome <= kOutcomes; ++outcome) {
         const Rgb color = kCurveColors[outcome - 1];

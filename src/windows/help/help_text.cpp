@@ -1,44 +1,98 @@
-#include "help_text.h"
-#include "windows/support/translation.h"
+#include "windows/help/help_text.h"
 
 #include "windows/controls/surface_operations.h"
 
+#include <QCoreApplication>
+
+#include <array>
+
 namespace quindle {
 
-// Headings start with one ideographic space (U+3000), the first line of a paragraph with two,
-// a continued line with one. Four lines end in a blank that belongs to the line.
-const std::array<std::string_view, 19> kHelpLines = {
-    "",
-    "\u3000【Problem】",
-    "\u3000\u3000Throw two coins at the same time and think about how they appear on front and "
-    "back.",
-    "\u3000\u3000If these two coins are Coin1 and Coin2 , respectively , there are four ways to "
-    "get ",
-    "\u3000them : front/front , front/back , back/front , back/back. ",
-    "\u3000\u3000That is , the probability of occurrence in these four cases is 1/4 , "
-    "respectively.",
-    "\u3000\u3000However , in reality , if you throw two coins four times at the same time , ",
-    "\u3000it doesn't always happen that both coins are turned upside down once.",
-    "\u3000\u3000The same applies to the other three cases.",
-    "\u3000\u3000Then , what is the relationship with the mathmatically obtained theoretical ",
-    "\u3000probability of 1/4 ?",
-    "",
-    "\u3000【Operation method】",
-    "\u3000\u3000Click the [Start] button to start the experiment.",
-    "\u3000\u3000Click the [Stop] button to stop the experiment.",
-    "\u3000\u3000When you click the [Graph display] button , the relationship between the number "
-    "of",
-    "\u3000experiments and the front/front , front/back , back/front , back/back , and the "
-    "ratio",
-    "\u3000of each is displayed in a graph.",
-    "\u3000\u3000You can restart the experiment from the beginning by clicking the [Init] button.",
+namespace {
+
+// Each line starts with ideographic spaces (U+3000): one before a heading or a line that goes
+// on with the paragraph above, two before a paragraph's first line. Four lines end in a blank
+// that belongs to the line.
+struct HelpLine
+{
+    int indent = 0;
+    const char *text = nullptr; // none: an empty line
 };
+
+// clang-format off
+constexpr std::array<HelpLine, 19> kLines{{
+    {},
+    //: A heading of the help text, in the brackets 【 and 】.
+    {1, QT_TRANSLATE_NOOP("quindle::HelpText", "【Problem】")},
+    //: The help text is printed line by line as written, on a surface about 590 pixels wide;
+    //: a line that does not fit loses its end. Keep each line about as long as the original
+    //: and break the sentences where they fit. A blank at the end of a line belongs to it.
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "Throw two coins at the same time and think about how they appear on "
+                          "front and back.")},
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "If these two coins are Coin1 and Coin2 , respectively , there are four "
+                          "ways to get ")},
+    //: Goes on with the sentence of the line above.
+    {1, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "them : front/front , front/back , back/front , back/back. ")},
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "That is , the probability of occurrence in these four cases is 1/4 , "
+                          "respectively.")},
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "However , in reality , if you throw two coins four times at the same "
+                          "time , ")},
+    //: Goes on with the sentence of the line above.
+    {1, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "it doesn't always happen that both coins are turned upside down once.")},
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText", "The same applies to the other three cases.")},
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "Then , what is the relationship with the mathmatically obtained "
+                          "theoretical ")},
+    //: Goes on with the sentence of the line above.
+    {1, QT_TRANSLATE_NOOP("quindle::HelpText", "probability of 1/4 ?")},
+    {},
+    //: A heading of the help text, in the brackets 【 and 】.
+    {1, QT_TRANSLATE_NOOP("quindle::HelpText", "【Operation method】")},
+    //: [Start] names the experiment window's Start button: use its caption there.
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText", "Click the [Start] button to start the experiment.")},
+    //: [Stop] names the experiment window's Stop button: use its caption there.
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText", "Click the [Stop] button to stop the experiment.")},
+    //: [Graph display] names the experiment window's button: use its caption there.
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "When you click the [Graph display] button , the relationship between "
+                          "the number of")},
+    //: Goes on with the sentence of the line above.
+    {1, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "experiments and the front/front , front/back , back/front , back/back , "
+                          "and the ratio")},
+    //: Goes on with the sentence of the line above.
+    {1, QT_TRANSLATE_NOOP("quindle::HelpText", "of each is displayed in a graph.")},
+    //: [Init] names the experiment window's Init button: use its caption there.
+    {2, QT_TRANSLATE_NOOP("quindle::HelpText",
+                          "You can restart the experiment from the beginning by clicking the "
+                          "[Init] button.")},
+}};
+// clang-format on
+
+} // namespace
+
+QStringList helpLines()
+{
+    QStringList lines;
+    for (const HelpLine &line : kLines) {
+        lines << (line.text ? QString(line.indent, QChar(0x3000)) +
+                                  QCoreApplication::translate("quindle::HelpText", line.text)
+                            : QString());
+    }
+    return lines;
+}
 
 void printHelp(SurfaceOperations &surface)
 {
     surface.clear();
-    for (std::string_view line : kHelpLines)
-        surface.print(ui(std::string(line).c_str()).toStdString());
+    for (const QString &line : helpLines())
+        surface.print(line.toStdString());
 }
 
 } // namespace quindle

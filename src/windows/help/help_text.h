@@ -3,14 +3,14 @@
 // The help window's text: the problem the experiment explores and how to operate it, one entry
 // per printed line, blank lines included.
 
-#include <array>
-#include <string_view>
+#include <QStringList>
 
 namespace quindle {
 
-extern const std::array<std::string_view, 19> kHelpLines;
-
 class SurfaceOperations;
+
+// The nineteen lines as printed, in the pupil's language.
+[[nodiscard]] QStringList helpLines();
 
 // Clears the surface and prints the help text from its top-left corner.
 void printHelp(SurfaceOperations &surface);

@@ -1,5 +1,4 @@
 #include "help_window.h"
-#include "windows/support/translation.h"
 
 #include "help_text.h"
 #include "help_window_layout.h"
@@ -9,6 +8,7 @@
 #include "windows/input/keyboard.h"
 #include "windows/support/runtime_errors.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPushButton>
 
@@ -27,8 +27,8 @@ QFont helpFont(QFont font, int width)
         font.setStretch(stretch);
         const QFontMetrics metrics(font);
         bool fits = true;
-        for (std::string_view line : kHelpLines)
-            fits = fits && metrics.horizontalAdvance(ui(std::string(line).c_str())) <= width;
+        for (const QString &line : helpLines())
+            fits = fits && metrics.horizontalAdvance(line) <= width;
         if (fits)
             break;
     }
@@ -50,10 +50,7 @@ HelpWindow::HelpWindow()
     placeWindow(this, kHelpWindowPlace);
 
     // Read line by line with a screen reader, as printed; the caret starts on the first words.
-    QStringList lines;
-    for (std::string_view line : kHelpLines)
-        lines << ui(std::string(line).c_str());
-    auto *readable = new ReadableText(m_surface, lines.join(QLatin1Char('\n')),
+    auto *readable = new ReadableText(m_surface, helpLines().join(QLatin1Char('\n')),
                                       m_surface->textFont(), DrawingSurface::kBorder);
     readable->setCaret(1);
     m_surface->setFocusFrameShown(true);

@@ -1,5 +1,5 @@
 #include "help_window_layout.h"
-#include "windows/support/translation.h"
+#include <QCoreApplication>
 
 namespace quindle {
 
@@ -9,7 +9,7 @@ constexpr ControlSpec kLayout[] = {
     {.role = help_roles::closeButton,
      .name = "Command1",
      .kind = Kind::Button,
-     .caption = "Close",
+     .caption = QT_TRANSLATE_NOOP("quindle::HelpWindow", "Close"),
      .left = 8280,
      .top = 0,
      .width = 855,
@@ -25,7 +25,7 @@ constexpr ControlSpec kLayout[] = {
      .height = 5655,
      .font = {11.25, false},
      .tabIndex = 1,
-     .accessibleName = "Help text"},
+     .accessibleName = QT_TRANSLATE_NOOP("quindle::HelpWindow", "Help text")},
 };
 
 } // namespace
@@ -37,7 +37,10 @@ std::span<const ControlSpec> helpWindowLayout()
 
 QString helpWindowCaption()
 {
-    return ui(" Quindle＿Help（Question and operation method） ") + makersNotice();
+    //: The help window's title, before the maker's notice.
+    return QCoreApplication::translate("quindle::HelpWindow",
+                                       " Quindle＿Help（Question and operation method） ") +
+           makersNotice();
 }
 
 } // namespace quindle

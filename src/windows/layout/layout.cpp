@@ -1,12 +1,13 @@
 #include "windows/layout/layout.h"
-#include "windows/support/translation.h"
 
 #include "windows/controls/cell_label.h"
 #include "windows/controls/line.h"
 #include "windows/controls/picture.h"
 #include "windows/input/keyboard.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QLocale>
 #include <QPushButton>
 #include <QWidget>
 
@@ -19,6 +20,13 @@ namespace {
 
 const QString kWindowFace = QStringLiteral("ＭＳ Ｐゴシック");
 
+// A table's text in the pupil's language: the tables mark their texts with the window's class
+// as the context.
+QString translated(const QWidget *form, const char *text)
+{
+    return QCoreApplication::translate(form->metaObject()->className(), text);
+}
+
 QColor toColor(Rgb rgb)
 {
     return QColor(rgb.r, rgb.g, rgb.b);
@@ -26,7 +34,7 @@ QColor toColor(Rgb rgb)
 
 QWidget *createControl(QWidget *form, const ControlSpec &spec)
 {
-    const QString caption = ui(spec.caption);
+    const QString caption = translated(form, spec.caption);
     switch (spec.kind) {
     case Kind::Label: {
         auto *label = new CellLabel(caption, form);
@@ -92,10 +100,18 @@ QFont windowFont(const FontSpec &spec)
     return font;
 }
 
-void installFontSubstitutions()
+void installFontSubstitutions(const QLocale &language)
 {
-    QFont::insertSubstitutions(kWindowFace,
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    // A Chinese or Korean text in Japanese letterforms, or with no Hangul at all, would not be
+    // what the pupil reads at school: those languages get their own face first.
+    QStringList faces;
+    if (language.language() == QLocale::Chinese)
+        faces << QStringLiteral("WenQuanYi Micro Hei");
+    else if (language.language() == QLocale::Korean)
+        faces << QStringLiteral("NanumGothic");
+    faces << QStringLiteral("IPAPGothic") << QStringLiteral("IPAGothic");
+    QFont::removeSubstitutions(kWindowFace);
+    QFont::insertSubstitutions(kWindowFace, faces);
 }
 
 void buildControls(QWidget *form, std::span<const ControlSpec> table,
@@ -121,11 +137,11 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
         if (spec.font.points > 0)
             widget->setFont(windowFont(spec.font));
         if (*spec.accessibleName)
-            widget->setAccessibleName(ui(spec.accessibleName));
+            widget->setAccessibleName(translated(form, spec.accessibleName));
         if (spec.readsValue)
             widget->setProperty(kReadsValue, true);
         if (*spec.description)
-            widget->setAccessibleDescription(ui(spec.description));
+            widget->setAccessibleDescription(translated(form, spec.description));
         if (auto *button = qobject_cast<QPushButton *>(widget))
             pressOnEnter(button);
         if (widget->focusPolicy() != Qt::NoFocus && spec.tabIndex >= 0)
@@ -158,7 +174,8 @@ void placeWindow(QWidget *window, const WindowSpec &spec)
 
 QString makersNotice()
 {
-    return ui("(C) 2026 The Quindle developers");
+    //: Ends every window's title.
+    return QCoreApplication::translate("quindle::Caption", "(C) 2026 The Quindle developers");
 }
 
 } // namespace quindle

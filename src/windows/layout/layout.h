@@ -13,6 +13,7 @@
 #include "windows/controls/twips.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QString>
 #include <QWidget>
 
@@ -87,9 +88,9 @@ template<class T>
 // The windows' fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal.
 [[nodiscard]] QFont windowFont(const FontSpec &spec);
 
-// Makes "ＭＳ Ｐゴシック" resolve to the installed proportional Japanese face.
-// Call once before any window is built.
-void installFontSubstitutions();
+// Makes "ＭＳ Ｐゴシック" resolve to an installed proportional face for the language: a Chinese or
+// Korean one for those, else the Japanese one. Call before any window is built.
+void installFontSubstitutions(const QLocale &language = QLocale::c());
 
 // A top-level window's client area on the screen, in pixels.
 struct WindowSpec

@@ -1,7 +1,8 @@
 #include "windows/support/outcome_names.h"
 
 #include "experiment/experiment_control.h"
-#include "windows/support/translation.h"
+
+#include <QCoreApplication>
 
 namespace quindle {
 
@@ -22,7 +23,14 @@ QString outcomeFileName(int outcome)
 
 QString outcomeWords(int outcome)
 {
-    return ui(faceWord(outcome, 1)) + QLatin1Char(' ') + ui(faceWord(outcome, 2));
+    const auto word = [outcome](int coin) {
+        return faceOf(outcome, coin) == Face::Head
+                   //: A coin's face, as a screen reader names an outcome ("Head Tail").
+                   ? QCoreApplication::translate("quindle::Outcome", "Head")
+                   //: A coin's other face.
+                   : QCoreApplication::translate("quindle::Outcome", "Tail");
+    };
+    return word(1) + QLatin1Char(' ') + word(2);
 }
 
 } // namespace quindle

@@ -1,9 +1,9 @@
 #include "windows/support/runtime_errors.h"
-#include "windows/support/translation.h"
 
 #include "experiment/int16.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -17,7 +17,7 @@ bool s_failed = false;
 
 void reportAndQuit(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, ui("Quindle"), message, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quindle"), message, QMessageBox::Ok);
     box.exec();
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
@@ -51,11 +51,13 @@ bool guarded(const std::function<void()> &handler)
         handler();
         return true;
     } catch (const RuntimeError &error) {
-        report(ui("Run-time error '%1':\n\n%2")
+        //: %1 is the error's number, %2 its name in English ("Overflow").
+        report(QCoreApplication::translate("quindle::Errors", "Run-time error '%1':\n\n%2")
                    .arg(error.number())
                    .arg(QString::fromUtf8(error.what())));
     } catch (const std::exception &error) {
-        report(ui("Unexpected error:\n\n%1").arg(QString::fromUtf8(error.what())));
+        report(QCoreApplication::translate("quindle::Errors", "Unexpected error:\n\n%1")
+                   .arg(QString::fromUtf8(error.what())));
     }
     return false;
 }

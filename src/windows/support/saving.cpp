@@ -1,7 +1,6 @@
 #include "windows/support/saving.h"
 
-#include "windows/support/translation.h"
-
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -15,7 +14,10 @@ QString writeFileSafely(const QString &path, const std::function<bool(QIODevice 
         return {};
     // A writer that failed on its own (an image format that would not encode) leaves the
     // device without an error text.
-    return file.errorString().isEmpty() ? ui("the file could not be written") : file.errorString();
+    //: Why a file was not saved, after "… could not be saved: ".
+    return file.errorString().isEmpty()
+               ? QCoreApplication::translate("quindle::Saving", "the file could not be written")
+               : file.errorString();
 }
 
 QString writeTextSafely(const QString &path, const QString &text)
@@ -32,7 +34,11 @@ void saveThroughDialog(QWidget *window, const QString &title, const QString &sug
     if (path.isEmpty())
         return;
     if (const QString why = save(path); !why.isEmpty())
-        QMessageBox::warning(window, title, ui("%1 could not be saved: %2").arg(path, why));
+        //: %1 is the file's path, %2 why it could not be written.
+        QMessageBox::warning(
+            window, title,
+            QCoreApplication::translate("quindle::Saving", "%1 could not be saved: %2")
+                .arg(path, why));
 }
 
 } // namespace quindle

@@ -1,19 +1,22 @@
 #pragma once
 
-// The program's texts in the pupil's language: Japanese where the system's locale is Japanese,
-// as written everywhere else. Every text the pupil sees or hears goes through ui().
+// The program's texts in the pupil's language. Every text a pupil sees or hears is marked for
+// Qt Linguist's lupdate (tr(), QCoreApplication::translate(), QT_TRANSLATE_NOOP in the layout
+// tables with the window's class as the context) and looked up in the translation installed
+// here; without one, every text stays as written.
 
-#include <QString>
+#include <QStringList>
 
 class QLocale;
 
 namespace quindle {
 
-// text (UTF-8) in the installed language.
-[[nodiscard]] QString ui(const char *text);
-[[nodiscard]] QString ui(const QString &text);
+// The languages the program is translated into, as locale names: "de", "pt_BR", ...
+[[nodiscard]] QStringList translatedLanguages();
 
-// Installs the translation for locale, or none: then every text stays as written.
-void installTranslation(const QLocale &locale);
+// Installs the program's translation for locale and Qt's own for its dialogs, replacing any
+// installed before; for a language the program is not translated into, installs none. Returns
+// whether the program's translation was found.
+bool installTranslation(const QLocale &locale);
 
 } // namespace quindle

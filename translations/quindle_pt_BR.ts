@@ -1,0 +1,478 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>quindle::Caption</name>
+    <message>
+        <source>(C) 2026 The Quindle developers</source>
+        <extracomment>Ends every window&apos;s title.</extracomment>
+        <translation>(C) 2026 Os desenvolvedores do Quindle</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::CommandLine</name>
+    <message>
+        <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
+        <translation>Lança duas moedas repetidas vezes e conta os quatro resultados, para que se veja a frequência relativa de cada um se aproximar de 1/4.</translation>
+    </message>
+    <message>
+        <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
+        <translation>Obtém cada sorteio de uma sequência definida por &lt;N&gt; (um número inteiro), igual lançamento a lançamento em qualquer computador, em vez de usar o relógio.</translation>
+    </message>
+    <message>
+        <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
+        <extracomment>%1 lists the languages the program is translated into.</extracomment>
+        <translation>Mostra os textos no idioma &lt;CODE&gt; (en, %1) em vez do idioma do sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Errors</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <extracomment>%1 is the error&apos;s number, %2 its name in English (&quot;Overflow&quot;).</extracomment>
+        <translation>Erro em tempo de execução &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Unexpected error:
+
+%1</source>
+        <translation>Erro inesperado:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ExperimentControl</name>
+    <message>
+        <source>This software will exit.</source>
+        <extracomment>The message box Exit shows before the program ends.</extracomment>
+        <translation>Este programa será encerrado.</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ExperimentWindow</name>
+    <message>
+        <source>%1 frequency</source>
+        <translation>Frequência de %1</translation>
+    </message>
+    <message>
+        <source>%1 probability</source>
+        <translation>Frequência relativa de %1</translation>
+    </message>
+    <message>
+        <source>%1 trials</source>
+        <extracomment>Said every few seconds during a run.</extracomment>
+        <translation>%1 lançamentos</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save results…</source>
+        <translation>Salvar resultados…</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>As designed</source>
+        <extracomment>How fast a run goes: a trial every millisecond, as the program was designed.</extracomment>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Classroom</source>
+        <extracomment>About sixty trials a second, slow enough for a class to follow each count.</extracomment>
+        <translation>Sala de aula</translation>
+    </message>
+    <message>
+        <source>One trial (Ctrl+T)</source>
+        <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
+        <translation>Um lançamento (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Seed: %1</source>
+        <translation>Semente: %1</translation>
+    </message>
+    <message>
+        <source>Seed: none, the run follows the clock</source>
+        <translation>Semente: nenhuma, o experimento segue o relógio</translation>
+    </message>
+    <message>
+        <source>Save results</source>
+        <translation>Salvar resultados</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Counts cleared.</source>
+        <translation>Contagens zeradas.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 trials.</source>
+        <translation>Experimento parado após %1 lançamentos.</translation>
+    </message>
+    <message>
+        <source>Run finished after %1 trials.</source>
+        <translation>Experimento concluído após %1 lançamentos.</translation>
+    </message>
+    <message>
+        <source> %1 %2, %3.</source>
+        <extracomment>Follows &quot;Stopped after … trials.&quot; once per outcome: %1 the outcome (&quot;Head Tail&quot;), %2 its count, %3 its ratio.</extracomment>
+        <translation> %1: %2 vezes, %3.</translation>
+    </message>
+    <message>
+        <source>How often this outcome has come up in the current run</source>
+        <translation>Quantas vezes este resultado saiu no experimento atual</translation>
+    </message>
+    <message>
+        <source>This outcome&apos;s share of all trials of the current run</source>
+        <translation>Fração dos lançamentos do experimento atual em que saiu este resultado</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The top row&apos;s buttons (Exit, Help, Init) are 57 pixels wide: about 6 characters.</extracomment>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Init</source>
+        <translation>Zerar</translation>
+    </message>
+    <message>
+        <source>Coin1: Head</source>
+        <translation>Moeda 1: cara</translation>
+    </message>
+    <message>
+        <source>Coin1: Tail</source>
+        <translation>Moeda 1: coroa</translation>
+    </message>
+    <message>
+        <source>Coin2: Head</source>
+        <translation>Moeda 2: cara</translation>
+    </message>
+    <message>
+        <source>Coin2: Tail</source>
+        <translation>Moeda 2: coroa</translation>
+    </message>
+    <message>
+        <source>Coin1</source>
+        <extracomment>Each cell of the table is 81 pixels wide in a large bold face: about 6 characters.</extracomment>
+        <translation>Moed.1</translation>
+    </message>
+    <message>
+        <source>Coin2</source>
+        <translation>Moed.2</translation>
+    </message>
+    <message>
+        <source>Head</source>
+        <translation>Cara</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <translation>Coroa</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <extracomment>The table&apos;s row names are 81 pixels wide in a small bold face: about 11 characters.</extracomment>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Freq. rel.</translation>
+    </message>
+    <message>
+        <source>Number of experiment</source>
+        <extracomment>Above the number of trials: 165 pixels wide in a small bold face, about 24 characters.</extracomment>
+        <translation>Número de lançamentos</translation>
+    </message>
+    <message>
+        <source>Number of trials</source>
+        <translation>Número de lançamentos</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Stop and Start are 105 pixels wide: about 10 characters.</extracomment>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Graph display</source>
+        <extracomment>129 pixels wide: about 13 characters.</extracomment>
+        <translation>Ver gráfico</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::GraphWindow</name>
+    <message>
+        <source>Copy graph</source>
+        <translation>Copiar gráfico</translation>
+    </message>
+    <message>
+        <source>Save graph…</source>
+        <translation>Salvar gráfico…</translation>
+    </message>
+    <message>
+        <source>Save graph at double resolution…</source>
+        <translation>Salvar gráfico com o dobro da resolução…</translation>
+    </message>
+    <message>
+        <source>Show expected range</source>
+        <translation>Mostrar faixa esperada</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Read results</source>
+        <translation>Ler resultados</translation>
+    </message>
+    <message>
+        <source>Save graph</source>
+        <translation>Salvar gráfico</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imagens PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>no trials yet</source>
+        <extracomment>What a legend label tells a screen reader before the first trial.</extracomment>
+        <translation>nenhum lançamento ainda</translation>
+    </message>
+    <message>
+        <source>ratio %1 after %2 times</source>
+        <translation>frequência relativa %1 após sair %2 vezes</translation>
+    </message>
+    <message>
+        <source>, inside the expected range</source>
+        <translation>, dentro da faixa esperada</translation>
+    </message>
+    <message>
+        <source>, outside the expected range</source>
+        <translation>, fora da faixa esperada</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A legend label as a screen reader reads it: %1 the outcome, %2 its result.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
+        <translation>A frequência relativa de cada resultado (eixo vertical, de 0 a 1) em função do número de vezes que esse resultado saiu (eixo horizontal, de 0 a 1000), uma curva por resultado, com uma linha tracejada no valor teórico 0,25</translation>
+    </message>
+    <message>
+        <source>Ba・Ba</source>
+        <extracomment>The legend&apos;s labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1 first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.</extracomment>
+        <translation>Co・Co</translation>
+    </message>
+    <message>
+        <source>the red curve</source>
+        <translation>a curva vermelha</translation>
+    </message>
+    <message>
+        <source>Ba・Fr</source>
+        <translation>Co・Ca</translation>
+    </message>
+    <message>
+        <source>the cyan curve</source>
+        <translation>a curva ciano</translation>
+    </message>
+    <message>
+        <source>Fr・Ba</source>
+        <translation>Ca・Co</translation>
+    </message>
+    <message>
+        <source>the green curve</source>
+        <translation>a curva verde</translation>
+    </message>
+    <message>
+        <source>Fr・Fr</source>
+        <translation>Ca・Ca</translation>
+    </message>
+    <message>
+        <source>the blue curve</source>
+        <translation>a curva azul</translation>
+    </message>
+    <message>
+        <source> Graph  </source>
+        <extracomment>The graph window&apos;s title, before the maker&apos;s notice.</extracomment>
+        <translation> Gráfico  </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::HelpText</name>
+    <message>
+        <source>【Problem】</source>
+        <extracomment>A heading of the help text, in the brackets 【 and 】.</extracomment>
+        <translation>【Problema】</translation>
+    </message>
+    <message>
+        <source>Throw two coins at the same time and think about how they appear on front and back.</source>
+        <extracomment>The help text is printed line by line as written, on a surface about 590 pixels wide; a line that does not fit loses its end. Keep each line about as long as the original and break the sentences where they fit. A blank at the end of a line belongs to it.</extracomment>
+        <translation>Lance duas moedas ao mesmo tempo e pense em como elas podem cair: cara ou coroa.</translation>
+    </message>
+    <message>
+        <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
+        <translation>Chamando essas moedas de Moeda1 e Moeda2, há quatro resultados possíveis: </translation>
+    </message>
+    <message>
+        <source>them : front/front , front/back , back/front , back/back. </source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>cara/cara, cara/coroa, coroa/cara e coroa/coroa. </translation>
+    </message>
+    <message>
+        <source>That is , the probability of occurrence in these four cases is 1/4 , respectively.</source>
+        <translation>Ou seja, cada um desses quatro resultados tem probabilidade 1/4 de ocorrer.</translation>
+    </message>
+    <message>
+        <source>However , in reality , if you throw two coins four times at the same time , </source>
+        <translation>Porém, na prática, se você lançar as duas moedas juntas quatro vezes, </translation>
+    </message>
+    <message>
+        <source>it doesn&apos;t always happen that both coins are turned upside down once.</source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>nem sempre vai sair coroa/coroa exatamente uma vez.</translation>
+    </message>
+    <message>
+        <source>The same applies to the other three cases.</source>
+        <translation>O mesmo vale para os outros três resultados.</translation>
+    </message>
+    <message>
+        <source>Then , what is the relationship with the mathmatically obtained theoretical </source>
+        <translation>Então, que relação isso tem com a probabilidade teórica de 1/4, </translation>
+    </message>
+    <message>
+        <source>probability of 1/4 ?</source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>calculada matematicamente?</translation>
+    </message>
+    <message>
+        <source>【Operation method】</source>
+        <extracomment>A heading of the help text, in the brackets 【 and 】.</extracomment>
+        <translation>【Como usar】</translation>
+    </message>
+    <message>
+        <source>Click the [Start] button to start the experiment.</source>
+        <extracomment>[Start] names the experiment window&apos;s Start button: use its caption there.</extracomment>
+        <translation>Clique no botão [Iniciar] para começar o experimento.</translation>
+    </message>
+    <message>
+        <source>Click the [Stop] button to stop the experiment.</source>
+        <extracomment>[Stop] names the experiment window&apos;s Stop button: use its caption there.</extracomment>
+        <translation>Clique no botão [Parar] para interromper o experimento.</translation>
+    </message>
+    <message>
+        <source>When you click the [Graph display] button , the relationship between the number of</source>
+        <extracomment>[Graph display] names the experiment window&apos;s button: use its caption there.</extracomment>
+        <translation>Ao clicar no botão [Ver gráfico], um gráfico mostra a relação entre o número de</translation>
+    </message>
+    <message>
+        <source>experiments and the front/front , front/back , back/front , back/back , and the ratio</source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>lançamentos e a frequência relativa de cada resultado (cara/cara, cara/coroa,</translation>
+    </message>
+    <message>
+        <source>of each is displayed in a graph.</source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>coroa/cara e coroa/coroa).</translation>
+    </message>
+    <message>
+        <source>You can restart the experiment from the beginning by clicking the [Init] button.</source>
+        <extracomment>[Init] names the experiment window&apos;s Init button: use its caption there.</extracomment>
+        <translation>Clique no botão [Zerar] para recomeçar o experimento do início.</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::HelpWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ajuda</translation>
+    </message>
+    <message>
+        <source> Quindle＿Help（Question and operation method） </source>
+        <extracomment>The help window&apos;s title, before the maker&apos;s notice.</extracomment>
+        <translation> Quindle＿Ajuda（Problema e como usar） </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Outcome</name>
+    <message>
+        <source>Head</source>
+        <translation>Cara</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <translation>Coroa</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Plot</name>
+    <message>
+        <source>(Horizontal axis : Number of times)</source>
+        <extracomment>The horizontal axis&apos;s title, printed from about 60 % of the graph&apos;s width to its right edge: there is room for about 35 characters.</extracomment>
+        <translation>(Eixo horizontal: número de vezes)</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Ratio)</source>
+        <translation>(Eixo vertical: frequência relativa)</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ResultTable</name>
+    <message>
+        <source>frequency</source>
+        <extracomment>Read by a screen reader before each count of the result table (&quot;frequency 567&quot;).</extracomment>
+        <translation>frequência</translation>
+    </message>
+    <message>
+        <source>ratio</source>
+        <extracomment>Read before each ratio of the result table.</extracomment>
+        <translation>frequência relativa</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>What a screen reader calls the table of counts and ratios.</extracomment>
+        <translation>Resultados</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Saving</name>
+    <message>
+        <source>the file could not be written</source>
+        <extracomment>Why a file was not saved, after &quot;… could not be saved: &quot;.</extracomment>
+        <translation>o arquivo não pôde ser gravado</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>Não foi possível salvar %1: %2</translation>
+    </message>
+</context>
+</TS>
