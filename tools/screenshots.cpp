@@ -1,8 +1,8 @@
 // Takes the README's screenshots: starts the program's windows, plays a short run, and saves
 // what the pupil sees as PNG files.
 //
-//   screenshots OUTPUT_DIR [LANGUAGE]   (run it under Xvfb, or offscreen; with a language, the
-//                                       experiment window alone, as experiment-window-LANGUAGE.png)
+//   screenshots OUTPUT_DIR [LANGUAGE]   (run it under Xvfb, or offscreen; with a language, in
+//                                       that language, as experiment-window-LANGUAGE.png, ...)
 
 #include "app/program.h"
 #include "windows/experiment/experiment_window_layout.h"
@@ -27,9 +27,12 @@ void spin(int milliseconds)
     loop.exec();
 }
 
-bool save(QWidget *window, const QDir &dir, const char *name)
+// The window's picture as NAME.png, or NAME-LANGUAGE.png for a language.
+bool save(QWidget *window, const QDir &dir, const char *name, const QString &language)
 {
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    const QString path = dir.filePath(
+        QString::fromLatin1(name) + (language.isEmpty() ? QString() : QLatin1Char('-') + language) +
+        QStringLiteral(".png"));
     if (!window->grab().save(path)) {
         std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
         return false;
@@ -61,12 +64,7 @@ int main(int argc, char *argv[])
     for (int trial = 0; trial < 1200; ++trial)
         oneTrial->click();
     spin(200);
-    if (!language.isEmpty())
-        return save(experiment, dir,
-                    qPrintable(QStringLiteral("experiment-window-%1.png").arg(language)))
-                   ? 0
-                   : 1;
-    bool ok = save(experiment, dir, "experiment-window.png");
+    bool ok = save(experiment, dir, "experiment-window", language);
 
     // A full run, to the trial that lifts one outcome past 1000, then the graph.
     button(Button::Start)->click();
@@ -74,12 +72,12 @@ int main(int argc, char *argv[])
         spin(100);
     button(Button::GraphDisplay)->click();
     spin(500);
-    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window.png") && ok;
+    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window", language) && ok;
 
     program.graphWindow()->close();
     spin(200);
     button(Button::Help)->click();
     spin(500);
-    ok = program.helpWindow() && save(program.helpWindow(), dir, "help-window.png") && ok;
+    ok = program.helpWindow() && save(program.helpWindow(), dir, "help-window", language) && ok;
     return ok ? 0 : 1;
 }
