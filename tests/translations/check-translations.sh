@@ -1,16 +1,16 @@
 #!/bin/sh
 # Every text of the program is in every translation, translated, and no translation holds a text
-# the program no longer has: lupdate, run over the sources exactly as the update_translations
-# target runs it, must leave every .ts file as it is, with nothing unfinished.
-#   check-translations.sh PROJECT_CMAKE GENERATOR_SCRIPT LUPDATE TS_DIR [LUPDATE_OPTIONS...]
+# the program no longer has: lupdate, run over the sources with the options the
+# update_translations target gives it, must leave every .ts file as it is, with nothing
+# unfinished.
+#   check-translations.sh LUPDATE SOURCE_DIR TS_DIR [LUPDATE_OPTIONS...]
 set -u
-project=$1 generator=$2 lupdate=$3 tsdir=$4
-shift 4
+lupdate=$1 sources=$2 tsdir=$3
+shift 3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cmake -DIN_FILE="$project" -DOUT_FILE="$scratch/project.json" -P "$generator" || exit 1
 cp "$tsdir"/*.ts "$scratch"/
-if ! "$lupdate" -project "$scratch/project.json" "$@" -ts "$scratch"/*.ts >"$scratch/log" 2>&1; then
+if ! "$lupdate" "$sources" -I "$sources" "$@" -ts "$scratch"/*.ts >"$scratch/log" 2>&1; then
     cat "$scratch/log"
     exit 1
 fi
