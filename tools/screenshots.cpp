@@ -1,8 +1,9 @@
 // Takes the README's screenshots: starts the program's windows, plays a short run, and saves
 // what the pupil sees as PNG files.
 //
-//   screenshots OUTPUT_DIR [LANGUAGE]   (run it under Xvfb, or offscreen; with a language, in
-//                                       that language, as experiment-window-LANGUAGE.png, ...)
+//   screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]   (run it under Xvfb, or offscreen; with a
+//       language, in that language, as experiment-window-LANGUAGE.png, ...; "" for English;
+//       ZOOM: every window at that percentage)
 
 #include "app/program.h"
 #include "windows/experiment/experiment_window_layout.h"
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -27,12 +29,12 @@ void spin(int milliseconds)
     loop.exec();
 }
 
-// The window's picture as NAME.png, or NAME-LANGUAGE.png for a language.
-bool save(QWidget *window, const QDir &dir, const char *name, const QString &language)
+// The window's picture as NAME.png, or NAME-SUFFIX.png (a language, a zoom).
+bool save(QWidget *window, const QDir &dir, const char *name, const QString &suffix)
 {
-    const QString path = dir.filePath(
-        QString::fromLatin1(name) + (language.isEmpty() ? QString() : QLatin1Char('-') + language) +
-        QStringLiteral(".png"));
+    const QString path = dir.filePath(QString::fromLatin1(name) +
+                                      (suffix.isEmpty() ? QString() : QLatin1Char('-') + suffix) +
+                                      QStringLiteral(".png"));
     if (!window->grab().save(path)) {
         std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
         return false;
@@ -45,16 +47,19 @@ bool save(QWidget *window, const QDir &dir, const char *name, const QString &lan
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fputs("usage: screenshots OUTPUT_DIR [LANGUAGE]\n", stderr);
+    if (argc < 2 || argc > 4) {
+        std::fputs("usage: screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]\n", stderr);
         return 2;
     }
-    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QString language = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const int zoom = argc == 4 ? std::atoi(argv[3]) : 100;
+    const QString suffix = language + (zoom != 100 ? QString::number(zoom) : QString());
     quindle::installTranslation(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
     quindle::installFontSubstitutions(QLocale(language));
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     // A fixed seed, and a short run made trial by trial: the same pictures on every run.
     quindle::Program program(2026, 2026);
+    program.setZoom(zoom);
     using quindle::Button;
     quindle::ExperimentWindow *experiment = program.openNewExperimentWindow();
     auto button = [experiment](Button which) { return quindle::findButton(experiment, which); };
@@ -64,7 +69,7 @@ int main(int argc, char *argv[])
     for (int trial = 0; trial < 1200; ++trial)
         oneTrial->click();
     spin(200);
-    bool ok = save(experiment, dir, "experiment-window", language);
+    bool ok = save(experiment, dir, "experiment-window", suffix);
 
     // A full run, to the trial that lifts one outcome past 1000, then the graph.
     button(Button::Start)->click();
@@ -72,12 +77,20 @@ int main(int argc, char *argv[])
         spin(100);
     button(Button::GraphDisplay)->click();
     spin(500);
-    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window", language) && ok;
+    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window", suffix) && ok;
+    // The same graph on paper, as a PDF page and an SVG picture.
+    ok = program.graphWindow()
+             ->saveGraphAsPdf(dir.filePath(QStringLiteral("graph.pdf")))
+             .isEmpty() &&
+         program.graphWindow()
+             ->saveGraphAsSvg(dir.filePath(QStringLiteral("graph.svg")))
+             .isEmpty() &&
+         ok;
 
     program.graphWindow()->close();
     spin(200);
     button(Button::Help)->click();
     spin(500);
-    ok = program.helpWindow() && save(program.helpWindow(), dir, "help-window", language) && ok;
+    ok = program.helpWindow() && save(program.helpWindow(), dir, "help-window", suffix) && ok;
     return ok ? 0 : 1;
 }

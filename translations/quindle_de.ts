@@ -24,6 +24,11 @@
         <extracomment>%1 lists the languages the program is translated into.</extracomment>
         <translation>Zeigt die Texte in der Sprache &lt;CODE&gt; (en, %1) statt in der Sprache des Systems.</translation>
     </message>
+    <message>
+        <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
+        <extracomment>%1 lists the zoom steps.</extracomment>
+        <translation>Öffnet alle Fenster mit &lt;PERCENT&gt; ihrer Größe (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Errors</name>
@@ -321,6 +326,40 @@
         <extracomment>The graph window&apos;s title, before the maker&apos;s notice.</extracomment>
         <translation> Diagramm  </translation>
     </message>
+    <message>
+        <source>Save graph as PDF…</source>
+        <translation>Diagramm als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save graph as PDF</source>
+        <translation>Diagramm als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG…</source>
+        <translation>Diagramm als SVG speichern…</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG</source>
+        <translation>Diagramm als SVG speichern</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+    <message>
+        <source>Quindle, %1: %2 trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
+        <translation>Quindle, %1: %2 Würfe</translation>
+    </message>
+    <message>
+        <source>, seed %1</source>
+        <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
+        <translation>, Startwert %1</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -473,6 +512,29 @@
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ZoomControl</name>
+    <message>
+        <source>Larger	Ctrl++</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Größer	Strg++</translation>
+    </message>
+    <message>
+        <source>Smaller	Ctrl+-</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Kleiner	Strg+-</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Zoom (%1%)</source>
+        <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
+        <translation>Zoom (%1 %)</translation>
     </message>
 </context>
 </TS>

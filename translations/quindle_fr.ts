@@ -24,6 +24,11 @@
         <extracomment>%1 lists the languages the program is translated into.</extracomment>
         <translation>Affiche les textes dans la langue &lt;CODE&gt; (en, %1) au lieu de celle du système.</translation>
     </message>
+    <message>
+        <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
+        <extracomment>%1 lists the zoom steps.</extracomment>
+        <translation>Ouvre toutes les fenêtres à &lt;PERCENT&gt; de leur taille (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Errors</name>
@@ -321,6 +326,40 @@
         <extracomment>The graph window&apos;s title, before the maker&apos;s notice.</extracomment>
         <translation> Graphique  </translation>
     </message>
+    <message>
+        <source>Save graph as PDF…</source>
+        <translation>Enregistrer le graphique en PDF…</translation>
+    </message>
+    <message>
+        <source>Save graph as PDF</source>
+        <translation>Enregistrer le graphique en PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG…</source>
+        <translation>Enregistrer le graphique en SVG…</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG</source>
+        <translation>Enregistrer le graphique en SVG</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Images SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Quindle, %1: %2 trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
+        <translation>Quindle, %1 : %2 lancers</translation>
+    </message>
+    <message>
+        <source>, seed %1</source>
+        <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
+        <translation>, graine %1</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -473,6 +512,29 @@
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>%1 n&apos;a pas pu être enregistré : %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ZoomControl</name>
+    <message>
+        <source>Larger	Ctrl++</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Plus grand	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Smaller	Ctrl+-</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Plus petit	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Zoom (%1%)</source>
+        <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
+        <translation>Zoom (%1 %)</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,11 @@
         <extracomment>%1 lists the languages the program is translated into.</extracomment>
         <translation>システムの言語の代わりに &lt;CODE&gt;（en、%1）の言語で表示します。</translation>
     </message>
+    <message>
+        <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
+        <extracomment>%1 lists the zoom steps.</extracomment>
+        <translation>すべてのウィンドウを大きさの &lt;PERCENT&gt;（%1）で開きます。</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Errors</name>
@@ -321,6 +326,40 @@
         <source>the blue curve</source>
         <translation>青い曲線</translation>
     </message>
+    <message>
+        <source>Save graph as PDF…</source>
+        <translation>グラフをPDFで保存…</translation>
+    </message>
+    <message>
+        <source>Save graph as PDF</source>
+        <translation>グラフをPDFで保存</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG…</source>
+        <translation>グラフをSVGで保存…</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG</source>
+        <translation>グラフをSVGで保存</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG 画像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Quindle, %1: %2 trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
+        <translation>Quindle、%1：試行 %2 回</translation>
+    </message>
+    <message>
+        <source>, seed %1</source>
+        <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
+        <translation>、シード %1</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -473,6 +512,29 @@
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>%1 を保存できませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ZoomControl</name>
+    <message>
+        <source>Larger	Ctrl++</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>拡大	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Smaller	Ctrl+-</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>縮小	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Zoom (%1%)</source>
+        <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
+        <translation>拡大率 (%1%)</translation>
     </message>
 </context>
 </TS>

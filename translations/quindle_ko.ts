@@ -24,6 +24,11 @@
         <extracomment>%1 lists the languages the program is translated into.</extracomment>
         <translation>시스템 언어 대신 &lt;CODE&gt;(en, %1) 언어로 텍스트를 표시합니다.</translation>
     </message>
+    <message>
+        <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
+        <extracomment>%1 lists the zoom steps.</extracomment>
+        <translation>모든 창을 원래 크기의 &lt;PERCENT&gt;(%1)로 엽니다.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Errors</name>
@@ -321,6 +326,40 @@
         <extracomment>The graph window&apos;s title, before the maker&apos;s notice.</extracomment>
         <translation> 그래프  </translation>
     </message>
+    <message>
+        <source>Save graph as PDF…</source>
+        <translation>그래프를 PDF로 저장…</translation>
+    </message>
+    <message>
+        <source>Save graph as PDF</source>
+        <translation>그래프를 PDF로 저장</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 문서 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG…</source>
+        <translation>그래프를 SVG로 저장…</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG</source>
+        <translation>그래프를 SVG로 저장</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG 이미지 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Quindle, %1: %2 trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
+        <translation>Quindle, %1: 시행 %2회</translation>
+    </message>
+    <message>
+        <source>, seed %1</source>
+        <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
+        <translation>, 시드 %1</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -473,6 +512,29 @@
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>%1 파일을 저장하지 못했습니다: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ZoomControl</name>
+    <message>
+        <source>Larger	Ctrl++</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>크게	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Smaller	Ctrl+-</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>작게	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Zoom (%1%)</source>
+        <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
+        <translation>확대/축소 (%1%)</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,11 @@
         <extracomment>%1 lists the languages the program is translated into.</extracomment>
         <translation>Mostra os textos no idioma &lt;CODE&gt; (en, %1) em vez do idioma do sistema.</translation>
     </message>
+    <message>
+        <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
+        <extracomment>%1 lists the zoom steps.</extracomment>
+        <translation>Abre todas as janelas com &lt;PERCENT&gt; do seu tamanho (%1).</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Errors</name>
@@ -321,6 +326,40 @@
         <extracomment>The graph window&apos;s title, before the maker&apos;s notice.</extracomment>
         <translation> Gráfico  </translation>
     </message>
+    <message>
+        <source>Save graph as PDF…</source>
+        <translation>Salvar gráfico como PDF…</translation>
+    </message>
+    <message>
+        <source>Save graph as PDF</source>
+        <translation>Salvar gráfico como PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG…</source>
+        <translation>Salvar gráfico como SVG…</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG</source>
+        <translation>Salvar gráfico como SVG</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Imagens SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Quindle, %1: %2 trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
+        <translation>Quindle, %1: %2 lançamentos</translation>
+    </message>
+    <message>
+        <source>, seed %1</source>
+        <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
+        <translation>, semente %1</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -473,6 +512,29 @@
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>Não foi possível salvar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ZoomControl</name>
+    <message>
+        <source>Larger	Ctrl++</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Maior	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Smaller	Ctrl+-</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Menor	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Zoom (%1%)</source>
+        <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
+        <translation>Zoom (%1%)</translation>
     </message>
 </context>
 </TS>

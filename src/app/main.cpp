@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
     std::random_device entropy;
     const std::uint64_t state = (std::uint64_t{entropy()} << 32U) | entropy();
     quindle::Program program(state, quindle::seedOption(parser));
+    program.setZoom(quindle::zoomOption(parser));
     program.openNewExperimentWindow();
     return QApplication::exec();
 }

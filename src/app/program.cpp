@@ -44,6 +44,9 @@ ExperimentWindow *Program::openNewExperimentWindow()
     connect(m_experiment, &ExperimentWindow::graphRequested, this, &Program::showGraphWindow);
     connect(m_experiment, &ExperimentWindow::helpRequested, this, &Program::handOverToHelp);
     connect(m_experiment, &ExperimentWindow::exitRequested, this, &Program::exitProgram);
+    connect(m_experiment, &ExperimentWindow::zoomChosen, this, &Program::setZoom);
+    if (m_zoom != 100)
+        m_experiment->setZoom(m_zoom);
     showActive(m_experiment);
     return m_experiment;
 }
@@ -56,8 +59,12 @@ void Program::showGraphWindow()
     if (!m_graph || m_graph->isHidden()) {
         m_graph = new GraphWindow(m_record);
         m_graph->setExpectedRangeShown(m_expectedRange);
+        m_graph->setSeed(m_seed);
         connect(m_graph, &GraphWindow::expectedRangeToggled, this,
                 [this](bool shown) { m_expectedRange = shown; });
+        connect(m_graph, &GraphWindow::zoomChosen, this, &Program::setZoom);
+        if (m_zoom != 100)
+            m_graph->setZoom(m_zoom);
         connect(m_graph, &GraphWindow::closed, this, [this] {
             // Once the window system has taken the closed window away.
             QTimer::singleShot(0, this, &Program::activateAfterGraph);
@@ -89,6 +96,9 @@ void Program::handOverToHelp()
     if (!m_help || m_help->isHidden()) {
         m_help = new HelpWindow;
         connect(m_help, &HelpWindow::closeClicked, this, &Program::closeHelp);
+        connect(m_help, &HelpWindow::zoomChosen, this, &Program::setZoom);
+        if (m_zoom != 100)
+            m_help->setZoom(m_zoom);
     }
     showActive(m_help);
 }
@@ -98,6 +108,18 @@ void Program::closeHelp()
     const QEventLoopLocker keepRunning;
     m_help->close();
     openNewExperimentWindow();
+}
+
+void Program::setZoom(int zoom)
+{
+    m_zoom = zoom;
+    // Only the windows that are open: one closed a moment ago waits for deletion.
+    if (m_experiment && m_experiment->isVisible())
+        m_experiment->setZoom(zoom);
+    if (m_graph && m_graph->isVisible())
+        m_graph->setZoom(zoom);
+    if (m_help && m_help->isVisible())
+        m_help->setZoom(zoom);
 }
 
 void Program::exitProgram()

@@ -32,6 +32,10 @@ public:
     // focus. The record is the program's and carries over.
     ExperimentWindow *openNewExperimentWindow();
 
+    // All windows at zoom percent of their design size, now and when they open later.
+    void setZoom(int zoom);
+    [[nodiscard]] int zoom() const { return m_zoom; }
+
     [[nodiscard]] ExperimentRecord &record() { return m_record; }
     [[nodiscard]] ExperimentWindow *experimentWindow() const { return m_experiment; }
     [[nodiscard]] GraphWindow *graphWindow() const { return m_graph; }
@@ -52,6 +56,7 @@ private:
     std::unique_ptr<Clock> m_clock;
     Pace m_pace = Pace::AsDesigned; // as chosen last, for the program's lifetime
     bool m_expectedRange = false;   // likewise, in the graph window
+    int m_zoom = 100;               // likewise, for every window
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;
     QPointer<HelpWindow> m_help;

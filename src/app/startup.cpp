@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "windows/controls/twips.h"
 #include "windows/support/translation.h"
 
 #include <QCommandLineParser>
@@ -7,12 +8,26 @@
 #include <QGuiApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <string_view>
 
 namespace quindle {
+
+namespace {
+
+QString zoomStepsText()
+{
+    QStringList steps;
+    for (int zoom : kZoomSteps)
+        steps << QString::number(zoom);
+    return steps.join(QLatin1String(", "));
+}
+
+} // namespace
 
 void identifyProgram()
 {
@@ -36,6 +51,13 @@ void describeCommandLine(QCommandLineParser &parser)
             "Takes every draw from a sequence fixed by <N> (a whole number), the same trial for "
             "trial on every machine, instead of from the clock."),
         QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("zoom"),
+        //: %1 lists the zoom steps.
+        QCoreApplication::translate("quindle::CommandLine",
+                                    "Starts with every window at <PERCENT> of its size (%1).")
+            .arg(zoomStepsText()),
+        QStringLiteral("PERCENT")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("language"),
         //: %1 lists the languages the program is translated into.
@@ -86,6 +108,20 @@ void answerInformationOptions(int &argc, char **argv)
     if ((parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))) ||
         parser.isSet(QStringLiteral("version")))
         parser.process(application); // prints and exits
+}
+
+int zoomOption(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(QStringLiteral("zoom")))
+        return 100;
+    const QString text = parser.value(QStringLiteral("zoom"));
+    bool ok = false;
+    const int zoom = QString(text).remove(QLatin1Char('%')).toInt(&ok);
+    if (ok && std::find(std::begin(kZoomSteps), std::end(kZoomSteps), zoom) != std::end(kZoomSteps))
+        return zoom;
+    std::fprintf(stderr, "quindle: --zoom: '%s' is not one of %s; the windows open at 100\n",
+                 qPrintable(text), qPrintable(zoomStepsText()));
+    return 100;
 }
 
 std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser)

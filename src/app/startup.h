@@ -19,14 +19,18 @@ namespace quindle {
 // window's title bar shows its own caption alone.
 void identifyProgram();
 
-// The program's command line: --help, --version, --seed N and --language CODE beside Qt's own
-// options (-platform, -style, ...), which QApplication takes out of the arguments before the
-// parser sees them.
+// The program's command line: --help, --version, --seed N, --zoom PERCENT and --language CODE
+// beside Qt's own options (-platform, -style, ...), which QApplication takes out of the arguments
+// before the parser sees them.
 void describeCommandLine(QCommandLineParser &parser);
 
 // The language of the texts: the one --language names, if the program knows it, else the
 // system's; a language it does not know is named, with the ones it has, on standard error.
 [[nodiscard]] QLocale chosenLanguage(const QStringList &arguments);
+
+// The --zoom option's value, 100 when it is not given; a value that is not one of the zoom
+// steps is named on standard error, and the windows open at 100.
+[[nodiscard]] int zoomOption(const QCommandLineParser &parser);
 
 // The --seed option's value, if given; exits with a message when it is not a whole number.
 [[nodiscard]] std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser);

@@ -14,7 +14,7 @@ if ! "$lupdate" "$sources" -I "$sources" "$@" -ts "$scratch"/*.ts >"$scratch/log
     cat "$scratch/log"
     exit 1
 fi
-grep -q 'Found [1-9][0-9] source text' "$scratch/log" || { cat "$scratch/log"; exit 1; }
+grep -q 'Found [1-9][0-9][0-9]* source text' "$scratch/log" || { cat "$scratch/log"; exit 1; }
 failures=0
 for ts in "$tsdir"/*.ts; do
     name=$(basename "$ts")

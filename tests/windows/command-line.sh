@@ -44,6 +44,10 @@ expect 0 'Zeigt die Texte\|Münzen' 0 -- LANG=C.UTF-8 "$quindle" --language de -
 expect 0 'Shows the texts in <CODE>' 0 -- LANG=de_DE.UTF-8 "$quindle" --language en --help
 expect 0 "no translation for 'xx' (there are en, de, es, fr, ja, ko, pt_BR, zh_CN)" 0 -- \
     "$quindle" --language xx --version
+# --zoom takes one of the steps; any other value is named, and the windows open at 100.
+expect 0 '--zoom <PERCENT>' 0 -- "$quindle" --help
+expect 124 "^quindle: --zoom: '90' is not one of 100, 125, 150, 175, 200, 250, 300" 0 -- \
+    QT_QPA_PLATFORM=offscreen timeout 2 "$quindle" --zoom 90
 expect 1 '^quindle: needs a graphical display' 1 -- "$quindle"
 expect 1 '^quindle: cannot open the X display :77$' 1 -- DISPLAY=:77 "$quindle"
 expect 1 '^quindle: cannot open the Wayland display quindle-nowhere$' 1 -- \

@@ -97,6 +97,12 @@ ReadableText::ReadableText(QWidget *widget, QString text, QFont font, int inset)
     widget->installEventFilter(this);
 }
 
+void ReadableText::setLayout(QFont font, int inset)
+{
+    m_font = std::move(font);
+    m_inset = inset;
+}
+
 QAccessibleInterface *ReadableText::accessibleFor(QWidget *widget)
 {
     return new AccessibleReadableText(widget);

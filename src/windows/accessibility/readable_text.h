@@ -22,6 +22,8 @@ public:
     ReadableText(QWidget *widget, QString text, QFont font, int inset);
 
     [[nodiscard]] const QString &text() const { return m_text; }
+    // The lines are now drawn in font after an inset of inset pixels (a new zoom).
+    void setLayout(QFont font, int inset);
     [[nodiscard]] int caret() const { return m_caret; }
     void setCaret(int offset);
     // Where character offset is drawn, in the widget's coordinates.

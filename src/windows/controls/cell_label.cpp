@@ -12,10 +12,10 @@ CellLabel::CellLabel(const QString &text, QWidget *parent)
     setTextFormat(Qt::PlainText);
 }
 
-void CellLabel::setBorder(bool border)
+void CellLabel::setBorder(int width)
 {
-    m_border = border;
-    setContentsMargins(border ? QMargins(1, 1, 1, 1) : QMargins());
+    m_border = width;
+    setContentsMargins(width, width, width, width);
     update();
 }
 
@@ -25,15 +25,16 @@ void CellLabel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     if (hasFocus()) // a label that can take the focus shows where it is
         drawFocusFrame(painter, this, rect().adjusted(2, 2, -2, -2));
-    if (!m_border)
+    if (m_border == 0)
         return;
-    // Four one-pixel strips rather than a drawn rectangle, so the border scales with the
-    // screen's pixel ratio like everything else.
+    // Four strips rather than a drawn rectangle, so the border scales with the screen's pixel
+    // ratio like everything else.
     const QRect r = rect();
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::black);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::black);
+    const int w = m_border;
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), Qt::black);
+    painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), Qt::black);
+    painter.fillRect(QRect(r.left(), r.top(), w, r.height()), Qt::black);
+    painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), Qt::black);
 }
 
 } // namespace quindle

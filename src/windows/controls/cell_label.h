@@ -8,22 +8,23 @@ namespace quindle {
 inline constexpr char kReadsValue[] = "readsValue";
 
 // A label with an optional single black border drawn on its outermost pixels, so that two
-// cells overlapping by one pixel share one border line. The border keeps its colour whatever
-// the text colour is.
+// cells overlapping by the border's width share one border line. The border keeps its colour
+// whatever the text colour is.
 class CellLabel : public QLabel
 {
     Q_OBJECT
 public:
     CellLabel(const QString &text, QWidget *parent);
 
-    void setBorder(bool border);
-    [[nodiscard]] bool hasBorder() const { return m_border; }
+    // The border's width in pixels; 0 for none.
+    void setBorder(int width);
+    [[nodiscard]] bool hasBorder() const { return m_border > 0; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool m_border = false;
+    int m_border = 0;
 };
 
 } // namespace quindle

@@ -5,7 +5,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QWindow>
+#include <QPolygonF>
 #include <qdrawutil.h>
 
 #include <cmath>
@@ -13,6 +13,8 @@
 namespace quindle {
 
 namespace {
+
+constexpr int kBorderAt100 = 2;
 
 QColor toColor(Rgb rgb)
 {
@@ -23,11 +25,18 @@ QColor toColor(Rgb rgb)
 
 DrawingSurface::DrawingSurface(double twipsPerUnitX, double twipsPerUnitY, QWidget *parent)
     : QWidget(parent)
+    , m_twipsPerUnitX(twipsPerUnitX)
+    , m_twipsPerUnitY(twipsPerUnitY)
     , m_pixelsPerUnitX(twipsPerUnitX / kTwipsPerPixel)
     , m_pixelsPerUnitY(twipsPerUnitY / kTwipsPerPixel)
 {
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+DrawingSurface::~DrawingSurface()
+{
+    finishDrawing();
 }
 
 void DrawingSurface::setTextFont(const QFont &font)
@@ -36,14 +45,43 @@ void DrawingSurface::setTextFont(const QFont &font)
     m_font = font;
 }
 
-QSize DrawingSurface::innerSize() const
+QFont DrawingSurface::zoomedTextFont() const
 {
-    return size() - QSize(2 * kBorder, 2 * kBorder);
+    QFont font = m_font;
+    if (m_zoom == 100)
+        return font;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(font.pixelSize() * m_zoom / 100);
+    else
+        font.setPointSizeF(font.pointSizeF() * m_zoom / 100);
+    return font;
 }
 
-DrawingSurface::~DrawingSurface()
+void DrawingSurface::setZoom(int zoom)
 {
+    if (zoom == m_zoom)
+        return;
     finishDrawing();
+    m_zoom = zoom;
+    m_pixelsPerUnitX = m_twipsPerUnitX / kTwipsPerPixel * zoom / 100;
+    m_pixelsPerUnitY = m_twipsPerUnitY / kTwipsPerPixel * zoom / 100;
+    m_image = QImage(); // drawn afresh at the new size on the next use
+    update();
+}
+
+int DrawingSurface::border() const
+{
+    return lineWidth(kBorderAt100, m_zoom);
+}
+
+QSize DrawingSurface::innerSize() const
+{
+    return size() - QSize(2 * border(), 2 * border());
+}
+
+QSize DrawingSurface::designInnerSize() const
+{
+    return innerSize() * 100 / m_zoom;
 }
 
 QPainter &DrawingSurface::painter()
@@ -52,7 +90,7 @@ QPainter &DrawingSurface::painter()
     if (!m_painter.isActive()) {
         m_painter.begin(&image);
         m_painter.setRenderHint(QPainter::Antialiasing, false);
-        m_painter.setFont(m_font);
+        m_painter.setFont(zoomedTextFont());
     }
     return m_painter;
 }
@@ -76,14 +114,18 @@ QImage &DrawingSurface::canvas()
     if (!m_image.isNull() && m_image.devicePixelRatio() == ratio && m_image.size() == inner * ratio)
         return m_image;
     finishDrawing();
-    QImage image(inner * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    if (!m_image.isNull()) {
-        QPainter painter(&image);
-        painter.drawImage(0, 0, m_image);
-    }
-    m_image = image;
+    m_image = QImage(inner * ratio, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    m_image.fill(Qt::white);
+    // Everything drawn so far, at the new size.
+    m_painter.begin(&m_image);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setFont(zoomedTextFont());
+    for (const Operation &operation : m_operations)
+        draw(operation);
+    m_painter.end();
+    m_dirty = QRect();
+    update();
     return m_image;
 }
 
@@ -93,17 +135,69 @@ QPoint DrawingSurface::toPixel(float x, float y) const
             static_cast<int>(std::floor(y * m_pixelsPerUnitY + 0.5))};
 }
 
+void DrawingSurface::draw(const Operation &operation)
+{
+    // m_painter is open on the canvas.
+    QPainter &p = m_painter;
+    const QColor color = toColor(operation.color);
+    const int width = lineWidth(1, m_zoom);
+    const QPoint from = toPixel(operation.x1, operation.y1);
+    switch (operation.kind) {
+    case Operation::Line: {
+        const QPoint to = toPixel(operation.x2, operation.y2);
+        if (p.pen().color() != color || p.pen().width() != width)
+            p.setPen(QPen(color, width));
+        p.drawLine(from, to);
+        markDirty(QRect(from, to).normalized().adjusted(-width, -width, width, width));
+        break;
+    }
+    case Operation::Point:
+        p.fillRect(QRect(from, QSize(width, width)), color);
+        markDirty(QRect(from, QSize(width, width)));
+        break;
+    case Operation::Text: {
+        const QString &text = m_texts[static_cast<std::size_t>(operation.text)];
+        const QFontMetrics metrics(p.font(), p.device());
+        p.setPen(QPen(Qt::black, 1));
+        p.drawText(QPoint(from.x(), from.y() + metrics.ascent()), text);
+        markDirty(QRect(from, QSize(metrics.horizontalAdvance(text), metrics.height())));
+        break;
+    }
+    }
+}
+
+void DrawingSurface::record(const Operation &operation)
+{
+    m_operations.push_back(operation);
+    painter();
+    draw(operation);
+}
+
+void DrawingSurface::beginBatch()
+{
+    m_batchStart = m_operations.size();
+}
+
+void DrawingSurface::endBatch()
+{
+    const auto begin = m_operations.begin();
+    const auto batch = static_cast<std::ptrdiff_t>(m_batchStart);
+    const auto lastStart = static_cast<std::ptrdiff_t>(m_lastBatchStart);
+    const auto lastEnd = static_cast<std::ptrdiff_t>(m_lastBatchEnd);
+    if (m_lastBatchEnd == m_batchStart && m_batchStart > m_lastBatchStart &&
+        std::equal(begin + batch, m_operations.end(), begin + lastStart, begin + lastEnd)) {
+        m_operations.resize(m_batchStart);
+        return;
+    }
+    m_lastBatchStart = m_batchStart;
+    m_lastBatchEnd = m_operations.size();
+}
+
 void DrawingSurface::line(float x1, float y1, float x2, float y2, Rgb color)
 {
-    const QPoint from = toPixel(x1, y1), to = toPixel(x2, y2);
-    QPainter &p = painter();
-    const QColor penColor = toColor(color);
-    if (p.pen().color() != penColor)
-        p.setPen(QPen(penColor, 1));
-    p.drawLine(from, to);
+    record({Operation::Line, color, x1, y1, x2, y2, -1});
     m_currentX = x2;
     m_currentY = y2;
-    markDirty(QRect(from, to).normalized());
 }
 
 void DrawingSurface::lineTo(float x2, float y2, Rgb color)
@@ -113,24 +207,24 @@ void DrawingSurface::lineTo(float x2, float y2, Rgb color)
 
 void DrawingSurface::point(float x, float y, Rgb color)
 {
-    const QPoint at = toPixel(x, y);
-    painter().fillRect(QRect(at, QSize(1, 1)), toColor(color));
+    record({Operation::Point, color, x, y, x, y, -1});
     m_currentX = x;
     m_currentY = y;
-    markDirty(QRect(at, QSize(1, 1)));
 }
 
 void DrawingSurface::print(std::string_view text)
 {
-    const QFontMetrics metrics(m_font, &canvas());
-    const QPoint at = toPixel(m_currentX, m_currentY);
     if (!text.empty()) {
-        const QString line = QString::fromUtf8(text);
-        QPainter &p = painter();
-        p.setPen(QPen(Qt::black, 1));
-        p.drawText(QPoint(at.x(), at.y() + metrics.ascent()), line);
-        markDirty(QRect(at, QSize(metrics.horizontalAdvance(line), metrics.height())));
+        m_texts.push_back(QString::fromUtf8(text));
+        record({Operation::Text,
+                {},
+                m_currentX,
+                m_currentY,
+                0,
+                0,
+                static_cast<int>(m_texts.size() - 1)});
     }
+    const QFontMetrics metrics(zoomedTextFont(), &canvas());
     m_currentX = 0;
     m_currentY += static_cast<float>(metrics.height() / m_pixelsPerUnitY);
 }
@@ -138,17 +232,61 @@ void DrawingSurface::print(std::string_view text)
 void DrawingSurface::clear()
 {
     finishDrawing();
+    m_operations.clear();
+    m_texts.clear();
+    m_batchStart = m_lastBatchStart = m_lastBatchEnd = 0;
     canvas().fill(Qt::white);
     m_currentX = 0;
     m_currentY = 0;
     markDirty(QRect(QPoint(0, 0), innerSize()));
 }
 
+void DrawingSurface::renderVectors(QPainter &painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(m_font);
+    const double sx = m_twipsPerUnitX / kTwipsPerPixel, sy = m_twipsPerUnitY / kTwipsPerPixel;
+    const auto at = [sx, sy](float x, float y) { return QPointF(x * sx, y * sy); };
+    QPolygonF polyline;
+    Rgb polylineColor;
+    const auto flush = [&] {
+        if (polyline.size() > 1) {
+            painter.setPen(QPen(toColor(polylineColor), 1.0));
+            painter.drawPolyline(polyline);
+        }
+        polyline.clear();
+    };
+    for (const Operation &operation : m_operations) {
+        const QPointF from = at(operation.x1, operation.y1);
+        if (operation.kind == Operation::Line) {
+            if (polyline.isEmpty() || polyline.last() != from ||
+                !(polylineColor == operation.color)) {
+                flush();
+                polyline << from;
+                polylineColor = operation.color;
+            }
+            polyline << at(operation.x2, operation.y2);
+            continue;
+        }
+        flush();
+        if (operation.kind == Operation::Point) {
+            painter.fillRect(QRectF(from, QSizeF(1, 1)), toColor(operation.color));
+        } else {
+            painter.setPen(QPen(Qt::black));
+            painter.drawText(from + QPointF(0, QFontMetricsF(m_font).ascent()),
+                             m_texts[static_cast<std::size_t>(operation.text)]);
+        }
+    }
+    flush();
+    painter.restore();
+}
+
 void DrawingSurface::markDirty(const QRect &innerRect)
 {
     // One update per frame's worth of drawing: widen the pending rectangle and ask for a
     // repaint only when it grew.
-    const QRect rect = innerRect.adjusted(-1, -1, 1, 1).translated(kBorder, kBorder);
+    const QRect rect = innerRect.adjusted(-1, -1, 1, 1).translated(border(), border());
     if (m_dirty.contains(rect))
         return;
     m_dirty |= rect;
@@ -159,13 +297,30 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
 {
     finishDrawing();
     QPainter painter(this);
-    qDrawWinPanel(&painter, rect(), palette(), true);
-    const QRect inner(QPoint(kBorder, kBorder), innerSize());
+    const int b = border();
+    if (b == kBorderAt100) {
+        qDrawWinPanel(&painter, rect(), palette(), true);
+    } else { // the same sunken border, each of its two lines as wide as the zoom makes it
+        const int half = b / 2, rest = b - half;
+        const QPalette &pal = palette();
+        const QRect r = rect();
+        const auto frame = [&painter](QRect box, int w, const QColor &topLeft,
+                                      const QColor &bottomRight) {
+            painter.fillRect(QRect(box.left(), box.top(), box.width(), w), topLeft);
+            painter.fillRect(QRect(box.left(), box.top(), w, box.height()), topLeft);
+            painter.fillRect(QRect(box.left(), box.bottom() - w + 1, box.width(), w), bottomRight);
+            painter.fillRect(QRect(box.right() - w + 1, box.top(), w, box.height()), bottomRight);
+        };
+        frame(r, half, pal.color(QPalette::Mid), pal.color(QPalette::Light));
+        frame(r.adjusted(half, half, -half, -half), rest, pal.color(QPalette::Dark),
+              pal.color(QPalette::Midlight));
+    }
+    const QRect inner(QPoint(b, b), innerSize());
     const QRect target = event->rect() & inner;
     if (!target.isEmpty()) {
         const QImage &image = canvas();
         const qreal ratio = image.devicePixelRatio();
-        const QRect source = target.translated(-kBorder, -kBorder);
+        const QRect source = target.translated(-b, -b);
         painter.drawImage(target, image, QRect(source.topLeft() * ratio, source.size() * ratio));
     }
     if (m_focusFrame && hasFocus())

@@ -9,19 +9,23 @@ namespace quindle {
 Line::Line(QPoint from, QPoint to, QColor color, int width, QWidget *parent)
     : QWidget(parent)
     , m_color(color)
-    , m_width(width)
+{
+    place(from, to, width);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    lower();
+}
+
+void Line::place(QPoint from, QPoint to, int width, int zoom)
 {
     const bool horizontal = from.y() == to.y();
     const int left = std::min(from.x(), to.x());
     const int top = std::min(from.y(), to.y());
     const int length = horizontal ? std::abs(to.x() - from.x()) : std::abs(to.y() - from.y());
-    if (horizontal)
-        setGeometry(left, top - (width - 1) / 2, length, width);
-    else
-        setGeometry(left - (width - 1) / 2, top, width, length);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    lower();
+    const QRect designed = horizontal ? QRect(left, top - (width - 1) / 2, length, width)
+                                      : QRect(left - (width - 1) / 2, top, width, length);
+    setGeometry(QRect(designed.topLeft() * zoom / 100, designed.size() * zoom / 100));
+    m_width = horizontal ? height() : this->width();
 }
 
 void Line::paintEvent(QPaintEvent *)

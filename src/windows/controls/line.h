@@ -14,6 +14,10 @@ class Line : public QWidget
 public:
     Line(QPoint from, QPoint to, QColor color, int width, QWidget *parent);
 
+    // Lies between two pixel points with a width in pixels, as designed at 100 %, enlarged by
+    // a zoom (percent) as a whole: the line and its place on either side of the two points.
+    void place(QPoint from, QPoint to, int width, int zoom = 100);
+
     [[nodiscard]] QColor color() const { return m_color; }
     [[nodiscard]] int lineWidth() const { return m_width; }
 

@@ -22,12 +22,18 @@ void Picture::setShown(bool shown)
     update();
 }
 
+void Picture::setEnlarged(bool enlarged)
+{
+    m_enlarged = enlarged;
+    update();
+}
+
 void Picture::paintEvent(QPaintEvent *)
 {
     if (!m_shown)
         return;
     QPainter painter(this);
-    if (devicePixelRatioF() > 1 && !m_large.isNull()) {
+    if ((devicePixelRatioF() > 1 || m_enlarged) && !m_large.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_large);
     } else {

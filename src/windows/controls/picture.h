@@ -21,6 +21,9 @@ public:
     Picture(const QString &path, QWidget *parent);
 
     void setShown(bool shown);
+    // Enlarged by the windows' zoom, it draws the larger picture smoothly, as on a high-density
+    // screen: the small bitmap's pixels would show as blocks.
+    void setEnlarged(bool enlarged);
     [[nodiscard]] bool isShown() const { return m_shown; }
 
 protected:
@@ -30,6 +33,7 @@ private:
     QPixmap m_pixmap;
     QPixmap m_large;
     bool m_shown = true;
+    bool m_enlarged = false;
 };
 
 } // namespace quindle

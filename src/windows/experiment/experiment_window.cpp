@@ -8,6 +8,7 @@
 #include "windows/input/activation.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
+#include "windows/input/zoom_control.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -254,13 +255,23 @@ void ExperimentWindow::buildContextMenu()
         if (m_pace == Pace::OneTrial && !m_trialTimer->isActive()) // never during a run
             findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton)->click();
     });
+    m_zoom = new ZoomControl(this);
+    connect(m_zoom, &ZoomControl::zoomChosen, this, &ExperimentWindow::zoomChosen);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     m_seedShown = new QAction(this);
     m_seedShown->setEnabled(false);
-    addActions({copy, save, paceMenu->menuAction(), separator, m_seedShown});
+    addActions({copy, save, paceMenu->menuAction(), m_zoom->menuAction(), separator, m_seedShown});
     setSeed({});
     setPace(Pace::AsDesigned);
+}
+
+void ExperimentWindow::setZoom(int zoom)
+{
+    applyZoom(this, experimentWindowLayout(), zoom);
+    placeWindow(this, kExperimentWindowPlace, zoom);
+    m_table->placeOverCells();
+    m_zoom->show(zoom);
 }
 
 void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)

@@ -32,6 +32,7 @@ class CuePlayer;
 class Picture;
 class RandomSource;
 class ResultTable;
+class ZoomControl;
 
 // How fast a run goes: every millisecond as designed, about sixty trials a second for a class
 // to follow each count, or one trial at a time on Ctrl+T between runs.
@@ -59,6 +60,8 @@ public:
     [[nodiscard]] TableTexts tableTexts() const;
     QString saveResults(const QString &path) const;
     [[nodiscard]] QTimer *timer(Timer which) const;
+    // Shows the window at zoom percent of its design size; a run goes on.
+    void setZoom(int zoom);
 
 signals:
     void graphRequested();
@@ -67,6 +70,8 @@ signals:
     void exitRequested();
     // The pupil chose a pace in the context menu.
     void paceChosen(quindle::Pace pace);
+    // The pupil asked for all windows at this zoom.
+    void zoomChosen(int zoom);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -117,6 +122,7 @@ private:
     QString m_report;                 // and what is said then
     QAction *m_seedShown = nullptr;
     QActionGroup *m_paces = nullptr;
+    ZoomControl *m_zoom = nullptr;
     Pace m_pace = Pace::AsDesigned;
     QTimer *m_progress = nullptr; // during a run, the number of trials every few seconds
     QElapsedTimer m_lastFrame;

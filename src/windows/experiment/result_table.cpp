@@ -67,6 +67,12 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
     setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
     setFocusPolicy(Qt::TabFocus);
 
+    placeOverCells();
+    setCurrentIndex(m_model->index(0, 0));
+}
+
+void ResultTable::placeOverCells()
+{
     // Over the value cells, each cell of the table on its label.
     const QRect last = value(1, 3)->geometry();
     setGeometry(value(0, 0)->geometry().united(last));
@@ -79,7 +85,6 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
                                           : last.width());
     for (int row = 0; row < 2; ++row)
         setRowHeight(row, row == 0 ? value(1, 0)->y() - value(0, 0)->y() : last.height());
-    setCurrentIndex(m_model->index(0, 0));
 }
 
 QLabel *ResultTable::value(int row, int column) const

@@ -25,6 +25,8 @@ public:
 
     // Copies the labels' texts; cheap when nothing changed.
     void refresh();
+    // Lies over the value cells where they are now, each cell of the table on its label.
+    void placeOverCells();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -4,9 +4,11 @@
 #include "graph_window_layout.h"
 #include "plot.h"
 #include "windows/controls/drawing_surface.h"
+#include "windows/controls/line.h"
 #include "windows/input/activation.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
+#include "windows/input/zoom_control.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -15,12 +17,16 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSvgGenerator>
 
 namespace quindle {
 
@@ -88,6 +94,18 @@ void GraphWindow::buildContextMenu()
         setExpectedRangeShown(shown);
         emit expectedRangeToggled(shown);
     });
+    auto *pdf = new QAction(tr("Save graph as PDF…"), this);
+    connect(pdf, &QAction::triggered, this, [this] {
+        saveThroughDialog(this, tr("Save graph as PDF"), QStringLiteral("quindle-graph.pdf"),
+                          tr("PDF documents (*.pdf)"),
+                          [this](const QString &path) { return saveGraphAsPdf(path); });
+    });
+    auto *svg = new QAction(tr("Save graph as SVG…"), this);
+    connect(svg, &QAction::triggered, this, [this] {
+        saveThroughDialog(this, tr("Save graph as SVG"), QStringLiteral("quindle-graph.svg"),
+                          tr("SVG images (*.svg)"),
+                          [this](const QString &path) { return saveGraphAsSvg(path); });
+    });
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &GraphWindow::choosePrinterAndPrint);
@@ -99,7 +117,10 @@ void GraphWindow::buildContextMenu()
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(1))
             ->setFocus(Qt::ShortcutFocusReason);
     });
-    addActions({copy, save, saveDouble, print, m_expectedRange, results});
+    m_zoom = new ZoomControl(this);
+    connect(m_zoom, &ZoomControl::zoomChosen, this, &GraphWindow::zoomChosen);
+    addActions(
+        {copy, save, saveDouble, pdf, svg, print, m_expectedRange, results, m_zoom->menuAction()});
 }
 
 void GraphWindow::setExpectedRangeShown(bool shown)
@@ -112,11 +133,20 @@ void GraphWindow::setExpectedRangeShown(bool shown)
     draw();
 }
 
+void GraphWindow::setZoom(int zoom)
+{
+    applyZoom(this, graphWindowLayout(), zoom);
+    placeWindow(this, kGraphWindowPlace, zoom);
+    m_zoom->show(zoom);
+}
+
 void GraphWindow::draw()
 {
+    m_surface->beginBatch();
     if (m_rangeDrawn)
         drawExpectedRange(*m_surface);
     drawPlot(*m_surface, m_record);
+    m_surface->endBatch();
     describeResults();
 }
 
@@ -126,7 +156,7 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
     if (doubleSize) { // the same plot drawn afresh on a surface of four times the pixels
         DrawingSurface fine(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
         fine.setTextFont(m_surface->textFont());
-        fine.resize(m_surface->size());
+        fine.resize(m_surface->designInnerSize() + 2 * QSize(fine.border(), fine.border()));
         fine.setPixelRatio(2.0);
         if (m_rangeDrawn)
             drawExpectedRange(fine);
@@ -136,16 +166,91 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
     return writeFileSafely(path, [&image](QIODevice &file) { return image.save(&file, "PNG"); });
 }
 
+QString GraphWindow::caption() const
+{
+    //: The line above the printed graph: %1 the date, %2 the number of trials.
+    QString text = tr("Quindle, %1: %2 trials")
+                       .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat))
+                       .arg(m_record.recordedTrials());
+    if (m_seed)
+        //: Follows the printed graph's caption when the run followed a seed.
+        text += tr(", seed %1").arg(*m_seed);
+    return text;
+}
+
+void GraphWindow::paintPage(QPainter &painter, const QRectF &page) const
+{
+    // Laid out in the plot's pixels at 100 %: the caption, the plot in a thin frame, the legend;
+    // then scaled to the page with its proportions kept, all of it lines and text.
+    const QSizeF plot = m_surface->designInnerSize();
+    const double captionHeight = 28, legendHeight = 34;
+    QSizeF whole(plot.width(), captionHeight + plot.height() + legendHeight);
+    const double scale = std::min(page.width() / whole.width(), page.height() / whole.height());
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    QFont font = m_surface->textFont();
+    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setPixelSize(14);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(0, 0, plot.width(), captionHeight - 6), Qt::AlignLeft | Qt::AlignBottom,
+                     caption());
+    painter.translate(0, captionHeight);
+    painter.setPen(QPen(Qt::gray, 0.5));
+    painter.drawRect(QRectF(QPointF(0, 0), plot));
+    m_surface->renderVectors(painter);
+    // The legend: each outcome's line in its colour, its label's caption and its words.
+    font.setPixelSize(12);
+    painter.setFont(font);
+    const double column = plot.width() / kOutcomes, y = plot.height() + legendHeight / 2;
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const auto *label =
+            findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n));
+        const auto *line = findControl<Line>(this, graphWindowLayout(), graph_roles::legendLine(n));
+        const double x = column * (n - 1) + 8;
+        painter.setPen(QPen(line->color(), 2));
+        painter.drawLine(QPointF(x, y), QPointF(x + 30, y));
+        painter.setPen(label->palette().color(label->foregroundRole()));
+        painter.drawText(QRectF(x + 36, y - 10, column - 44, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("%1 (%2)").arg(label->text(), outcomeWords(n)));
+    }
+    painter.restore();
+}
+
 void GraphWindow::printGraph(QPrinter &printer)
 {
-    const QImage &image = m_surface->image();
     QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(image.rect());
-    painter.drawImage(0, 0, image);
+    paintPage(painter, painter.viewport());
+}
+
+QString GraphWindow::saveGraphAsPdf(const QString &path) const
+{
+    return writeFileSafely(path, [this](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setResolution(300);
+        pdf.setTitle(caption());
+        QPainter painter(&pdf);
+        paintPage(painter, QRectF(0, 0, pdf.width(), pdf.height()));
+        return painter.end();
+    });
+}
+
+QString GraphWindow::saveGraphAsSvg(const QString &path) const
+{
+    return writeFileSafely(path, [this](QIODevice &file) {
+        const QSize size = m_surface->designInnerSize() + QSize(0, 62);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(caption());
+        QPainter painter(&svg);
+        paintPage(painter, QRectF(QPointF(0, 0), size));
+        return painter.end();
+    });
 }
 
 void GraphWindow::choosePrinterAndPrint()

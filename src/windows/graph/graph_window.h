@@ -6,13 +6,19 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <optional>
+
 class QAction;
 class QCloseEvent;
+class QPainter;
 class QPrinter;
+class QRectF;
 
 namespace quindle {
 
 class DrawingSurface;
+class ZoomControl;
 class ExperimentRecord;
 
 class GraphWindow : public QWidget
@@ -23,16 +29,27 @@ public:
 
     [[nodiscard]] DrawingSurface *surface() const { return m_surface; }
 
+    // Shows the window and its plot at zoom percent of their design size.
+    void setZoom(int zoom);
     // Whether the plot shades the band chance keeps each ratio in; redraws when it changes.
     void setExpectedRangeShown(bool shown);
     // The plot written to path as PNG at the screen's pixel ratio, or drawn afresh at twice the
     // resolution; an empty string, or why it could not be written.
     QString saveGraph(const QString &path, bool doubleSize = false);
-    // Prints the plot as large as fits the page, keeping its proportions.
+    // The seed the run follows, for the printed caption; none: the clock.
+    void setSeed(std::optional<std::uint64_t> seed) { m_seed = seed; }
+    // Prints the graph as lines and text, as large as fits the page with its proportions kept:
+    // a caption (date, trials, seed), the plot, and the legend with each outcome's colour.
     void printGraph(QPrinter &printer);
+    // The same drawing as a PDF page or an SVG picture; an empty string, or why the file could
+    // not be written.
+    QString saveGraphAsPdf(const QString &path) const;
+    QString saveGraphAsSvg(const QString &path) const;
 
 signals:
     void expectedRangeToggled(bool shown);
+    // The pupil asked for all windows at this zoom.
+    void zoomChosen(int zoom);
     // The window has closed, by its Close button, Escape or its frame.
     void closed();
 
@@ -41,6 +58,8 @@ protected:
 
 private:
     void activate();
+    [[nodiscard]] QString caption() const;
+    void paintPage(QPainter &painter, const QRectF &page) const;
     void buildContextMenu();
     void draw();
     void chooseFileAndSaveGraph(bool doubleSize);
@@ -51,7 +70,9 @@ private:
     const ExperimentRecord &m_record;
     DrawingSurface *m_surface = nullptr;
     QAction *m_expectedRange = nullptr;
+    ZoomControl *m_zoom = nullptr;
     bool m_rangeDrawn = false;
+    std::optional<std::uint64_t> m_seed;
 };
 
 } // namespace quindle

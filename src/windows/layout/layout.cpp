@@ -5,10 +5,14 @@
 #include "windows/controls/picture.h"
 #include "windows/input/keyboard.h"
 
+#include "windows/controls/drawing_surface.h"
 #include <QCoreApplication>
+
+#include <QApplication>
 #include <QFont>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -38,7 +42,6 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
     switch (spec.kind) {
     case Kind::Label: {
         auto *label = new CellLabel(caption, form);
-        label->setBorder(spec.border);
         if (spec.centred)
             label->setAlignment(Qt::AlignCenter);
         QPalette palette = label->palette();
@@ -71,30 +74,55 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
     return nullptr;
 }
 
-void placeControl(QWidget *widget, const ControlSpec &spec)
+void nameControl(QWidget *widget, const ControlSpec &spec)
 {
     widget->setObjectName(QString::fromLatin1(spec.name));
     if (spec.index >= 0)
         widget->setProperty("index", spec.index);
-    if (spec.kind == Kind::Line)
-        return; // a line places itself around its two end points
-    widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                        pixels(spec.height));
-    // Fixed, as the layout is: a new text then asks no layout pass of its window (a label
-    // changes its text nine times in every trial).
-    widget->setFixedSize(widget->size());
     if (!spec.visible) {
         widget->hide();
         widget->setFocusPolicy(Qt::NoFocus);
     }
 }
 
+// Where the row puts its control at a zoom, with its font and the widths of its lines.
+void place(QWidget *widget, const ControlSpec &spec, int zoom)
+{
+    if (auto *line = qobject_cast<Line *>(widget)) {
+        line->place(QPoint(pixels(spec.left), pixels(spec.top)),
+                    QPoint(pixels(spec.endX), pixels(spec.endY)), spec.lineWidth, zoom);
+        return;
+    }
+    // Fixed, as the layout is: a new text then asks no layout pass of its window (a label
+    // changes its text nine times in every trial).
+    widget->setFixedSize(pixels(spec.width, zoom), pixels(spec.height, zoom));
+    widget->move(pixels(spec.left, zoom), pixels(spec.top, zoom));
+    if (spec.font.points > 0)
+        widget->setFont(windowFont(spec.font, zoom));
+    else if (zoom != 100) // the toolkit's default font, enlarged
+        widget->setFont(zoomedFont(QApplication::font(), zoom));
+    else
+        widget->setFont(QFont());
+    if (auto *label = qobject_cast<CellLabel *>(widget))
+        label->setBorder(spec.border ? lineWidth(1, zoom) : 0);
+    if (auto *picture = qobject_cast<Picture *>(widget))
+        picture->setEnlarged(zoom > 100);
+    if (auto *surface = qobject_cast<DrawingSurface *>(widget))
+        surface->setZoom(zoom);
+}
+
 } // namespace
 
-QFont windowFont(const FontSpec &spec)
+QFont zoomedFont(QFont font, int zoom)
+{
+    font.setPointSizeF(font.pointSizeF() * zoom / 100);
+    return font;
+}
+
+QFont windowFont(const FontSpec &spec, int zoom)
 {
     QFont font(kWindowFace);
-    font.setPointSizeF(spec.points);
+    font.setPointSizeF(spec.points * zoom / 100);
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;
@@ -133,9 +161,8 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
         }
         if (!widget)
             continue;
-        placeControl(widget, spec);
-        if (spec.font.points > 0)
-            widget->setFont(windowFont(spec.font));
+        nameControl(widget, spec);
+        place(widget, spec, 100);
         if (*spec.accessibleName)
             widget->setAccessibleName(translated(form, spec.accessibleName));
         if (spec.readsValue)
@@ -166,10 +193,33 @@ QWidget *findControl(const QWidget *window, std::span<const ControlSpec> table, 
     return nullptr;
 }
 
-void placeWindow(QWidget *window, const WindowSpec &spec)
+void applyZoom(QWidget *form, std::span<const ControlSpec> table, int zoom)
 {
-    window->setFixedSize(spec.width, spec.height);
-    window->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    for (const ControlSpec &spec : table) {
+        if (spec.kind == Kind::Component)
+            continue;
+        for (QWidget *widget : form->findChildren<QWidget *>(QString::fromLatin1(spec.name),
+                                                             Qt::FindDirectChildrenOnly)) {
+            if (spec.index < 0 || widget->property("index").toInt() == spec.index)
+                place(widget, spec, zoom);
+        }
+    }
+}
+
+void placeWindow(QWidget *window, const WindowSpec &spec, int zoom)
+{
+    const int width = spec.width * zoom / 100, height = spec.height * zoom / 100;
+    window->setFixedSize(width, height);
+    QRect placed(spec.left * zoom / 100, spec.top * zoom / 100, width, height);
+    // On the screen: moved only as far as it takes, never off its top-left corner.
+    if (const QScreen *screen = window->screen(); screen && zoom != 100) {
+        const QRect room = screen->availableGeometry();
+        placed.moveRight(std::min(placed.right(), room.right()));
+        placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+        placed.moveLeft(std::max(placed.left(), room.left()));
+        placed.moveTop(std::max(placed.top(), room.top()));
+    }
+    window->setGeometry(placed);
 }
 
 QString makersNotice()

@@ -85,8 +85,9 @@ template<class T>
     return qobject_cast<T *>(findControl(window, table, role));
 }
 
-// The windows' fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal.
-[[nodiscard]] QFont windowFont(const FontSpec &spec);
+// The windows' fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal, enlarged by a zoom.
+[[nodiscard]] QFont windowFont(const FontSpec &spec, int zoom = 100);
+[[nodiscard]] QFont zoomedFont(QFont font, int zoom);
 
 // Makes "ＭＳ Ｐゴシック" resolve to an installed proportional face for the language: a Chinese or
 // Korean one for those, else the Japanese one. Call before any window is built.
@@ -98,9 +99,13 @@ struct WindowSpec
     int left, top, width, height;
 };
 
+// Places and sizes the table's controls, their fonts and lines, at zoom percent of their design.
+void applyZoom(QWidget *form, std::span<const ControlSpec> table, int zoom);
+
 // Puts the window's client area where the spec says, with a fixed size: the layout does not
-// follow the window's size.
-void placeWindow(QWidget *window, const WindowSpec &spec);
+// follow the window's size. A zoom enlarges it and its position, and moves it only as far as
+// it takes to stay on the screen.
+void placeWindow(QWidget *window, const WindowSpec &spec, int zoom = 100);
 
 // The one-line maker's notice that ends every window's caption.
 [[nodiscard]] QString makersNotice();

@@ -1,9 +1,12 @@
 #include "windows/support/saving.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace quindle {
 
@@ -30,9 +33,19 @@ QString writeTextSafely(const QString &path, const QString &text)
 void saveThroughDialog(QWidget *window, const QString &title, const QString &suggested,
                        const QString &filter, const std::function<QString(const QString &)> &save)
 {
-    const QString path = QFileDialog::getSaveFileName(window, title, suggested, filter);
+    // The first time in the user's Documents folder (home where there is none), then wherever
+    // the last file was saved, for the program's lifetime.
+    static QString folder;
+    if (folder.isEmpty()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        folder = QDir(documents).exists() ? documents : QDir::homePath();
+    }
+    const QString path =
+        QFileDialog::getSaveFileName(window, title, QDir(folder).filePath(suggested), filter);
     if (path.isEmpty())
         return;
+    folder = QFileInfo(path).absolutePath();
     if (const QString why = save(path); !why.isEmpty())
         //: %1 is the file's path, %2 why it could not be written.
         QMessageBox::warning(

@@ -1,0 +1,159 @@
+// Zooming every window together, live, and the graph on paper: as a printed PDF page whose
+// texts pdftotext reads, and as an SVG picture with its four curves.
+
+#include "window_driver.h"
+
+#include "windows/controls/drawing_surface.h"
+
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace quindle;
+using namespace quindle::testing;
+
+namespace {
+
+void zoomKey(QWidget *window, Qt::Key key, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(window, key, Qt::ControlModifier);
+}
+
+// The geometry of each named control of window, by name and index.
+QHash<QString, QRect> places(QWidget *window)
+{
+    QHash<QString, QRect> placed;
+    for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!control->objectName().isEmpty())
+            placed.insert(control->objectName() + control->property("index").toString(),
+                          control->geometry());
+    return placed;
+}
+
+} // namespace
+
+class ZoomAndPaperTest : public QObject, ProgramDriver
+{
+    Q_OBJECT
+
+private slots:
+    void init() { startProgram(11); }
+    // A run of count trials, one at a time through the window's one-trial button.
+    void trialsByHand(int count)
+    {
+        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
+                                                  experiment_roles::trialButton);
+        for (int trial = 0; trial < count; ++trial)
+            oneTrial->click();
+    }
+    void cleanup() { endProgram(); }
+
+    void at200EveryControlIsTwiceItsSizeItsTextFitsAndTheRunGoesOn()
+    {
+        openGraph();
+        focus(experiment());
+        const QHash<QString, QRect> experimentAt100 = places(experiment()),
+                                    graphAt100 = places(graph());
+        const QSize experimentSize = experiment()->size(), graphSize = graph()->size();
+        press(Button::Start);
+        QTest::qWait(50);
+        zoomKey(experiment(), Qt::Key_Plus, 4); // 125, 150, 175, 200
+        QCOMPARE(experiment()->size(), experimentSize * 2);
+        QCOMPARE(graph()->size(), graphSize * 2);
+        for (const auto &[window, at100] :
+             {std::pair{static_cast<QWidget *>(experiment()), experimentAt100},
+              std::pair{static_cast<QWidget *>(graph()), graphAt100}}) {
+            for (auto it = at100.cbegin(); it != at100.cend(); ++it)
+                QCOMPARE(places(window).value(it.key()),
+                         QRect(it.value().topLeft() * 2, it.value().size() * 2));
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                const QString text = control->property("text").toString();
+                if (control->isVisible() && !text.isEmpty())
+                    QVERIFY2(control->fontMetrics().horizontalAdvance(text) <=
+                                 control->contentsRect().width(),
+                             qPrintable(text));
+            }
+        }
+        // The run went on through the zoom, and the table kept counting.
+        const int before = trials();
+        QTest::qWait(100);
+        QCOMPARE(state(), kRunning);
+        press(Button::Stop);
+        QVERIFY(trials() > before);
+        QCOMPARE(trialTotal()->text().toInt(), trials());
+    }
+
+    void ctrlZeroGivesBackTheWindowsAsTheyWereExactly()
+    {
+        runFor(100);
+        openGraph();
+        const QImage graphAt100 = graph()->grab().toImage();
+        focus(experiment());
+        const QImage experimentAt100 = experiment()->grab().toImage();
+        zoomKey(experiment(), Qt::Key_Plus, 6); // as far as it goes: 300
+        QCOMPARE(experiment()->width(), experimentAt100.width() * 3);
+        zoomKey(experiment(), Qt::Key_0);
+        QCOMPARE(experiment()->grab().toImage(), experimentAt100);
+        QCOMPARE(graph()->grab().toImage(), graphAt100);
+
+        openHelp();
+        const QImage helpAt100 = help()->grab().toImage();
+        zoomKey(help(), Qt::Key_Plus, 2);
+        QCOMPARE(help()->surface()->zoom(), 150);
+        zoomKey(help(), Qt::Key_Minus, 2);
+        QCOMPARE(help()->grab().toImage(), helpAt100);
+    }
+
+    void thePrintedGraphHasItsTitlesLegendAndCaptionAsText()
+    {
+        m_program = std::make_unique<Program>(1, 42); // the draws follow seed 42
+        m_program->openNewExperimentWindow();
+        QVERIFY(waitShown(experiment()));
+        trialsByHand(200);
+        openGraph();
+        QTemporaryDir folder;
+        QPrinter printer; // as printing to a PDF file from the print dialog
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+        graph()->printGraph(printer);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {printer.outputFileName(), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished());
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const QString &expected :
+             {QStringLiteral("(Vertical axis : Ratio)"),
+              QStringLiteral("(Horizontal axis : Number of times)"),
+              QStringLiteral("Fr・Fr (Head Head)"), QStringLiteral("Fr・Ba (Head Tail)"),
+              QStringLiteral("Ba・Fr (Tail Head)"), QStringLiteral("Ba・Ba (Tail Tail)"),
+              QStringLiteral(": 200 trials, seed 42")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + QLatin1String(" in ") + text));
+    }
+
+    void theSvgGraphHasItsFourCurves()
+    {
+        trialsByHand(400);
+        openGraph();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("graph.svg"));
+        QCOMPARE(graph()->saveGraphAsSvg(path), QString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(file.readAll());
+        // Each curve: a polyline of many points drawn in its outcome's colour.
+        static const QRegularExpression curve(QString::fromLatin1(
+            "stroke=\"(#[0-9a-f]{6})\"[^<]*>\\s*<polyline[^>]*points=\"([^\"]*)\""));
+        QStringList colours;
+        for (auto match = curve.globalMatch(svg); match.hasNext();) {
+            const auto found = match.next();
+            if (found.captured(2).count(QLatin1Char(' ')) > 20)
+                colours << found.captured(1);
+        }
+        colours.sort();
+        QCOMPARE(colours.join(QLatin1Char(' ')), QStringLiteral("#0000ff #008000 #008080 #ff0000"));
+    }
+};
+
+QUINDLE_WIDGET_TEST_MAIN(ZoomAndPaperTest)
+#include "zoom_and_paper_test.moc"
