@@ -1,0 +1,842 @@
+#include "results_file.h"
+
+#include <csv.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <initializer_list>
+#include <new>
+#include <span>
+
+namespace quindle {
+
+namespace {
+
+constexpr std::string_view kFormatName = "Quindle results";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kSavedKey = "saved";
+constexpr std::string_view kSeedKey = "seed";
+constexpr std::string_view kPaceKey = "pace";
+constexpr std::string_view kTrialsLabel = "trials";
+constexpr std::string_view kHeadWord = "Head";
+constexpr std::string_view kTailWord = "Tail";
+
+constexpr std::array<std::string_view, 3> kTableHeading{"outcome", "count", "ratio"};
+constexpr std::array<std::string_view, 3> kHistoryHeading{"outcome", "count at that point",
+                                                          "percentage"};
+constexpr std::array<std::string_view, 4> kLogHeading{"trial", "coin1", "coin2", "outcome"};
+
+// No row is read beyond its first four columns (the trial log's); later ones are ignored.
+constexpr std::size_t kReadColumns = 4;
+// The table: a row per outcome, then the trials row.
+constexpr int kTableRows = kOutcomes + 1;
+constexpr int kMaxPercent = 100;
+// A ratio written with three decimals is off count / trials by at most half a thousandth; the
+// small extra keeps an exact half from failing on the binary fraction's last bit.
+constexpr double kRatioTolerance = 0.0005 + 1e-9;
+// The longest ratio read: a spreadsheet may write a few more decimals, never this many.
+constexpr std::size_t kMaxRatioChars = 64;
+
+std::size_t slot(int outcome)
+{
+    return static_cast<std::size_t>(outcome - 1);
+}
+
+std::string_view faceWord(Face face)
+{
+    return face == Face::Head ? kHeadWord : kTailWord;
+}
+
+// "Head/Tail": coin 1's face first.
+const std::array<std::string, kOutcomes> &outcomeNames()
+{
+    static const std::array<std::string, kOutcomes> names = [] {
+        std::array<std::string, kOutcomes> built;
+        for (int n = 1; n <= kOutcomes; ++n)
+            built[slot(n)] =
+                std::string(faceWord(faceOf(n, 1))) + '/' + std::string(faceWord(faceOf(n, 2)));
+        return built;
+    }();
+    return names;
+}
+
+// ---- Writing
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// A free text (the saved time, the pace) as one field: quoted where a reader would otherwise
+// split it or drop blanks at its ends.
+std::string textField(std::string_view value)
+{
+    const bool plain = value.find_first_of(",;\"\r\n") == std::string_view::npos &&
+                       (value.empty() || (!isBlank(value.front()) && !isBlank(value.back())));
+    if (plain)
+        return std::string(value);
+    std::string quoted = "\"";
+    for (const char c : value) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+void appendRow(std::string &text, std::span<const std::string_view> fields)
+{
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            text += ',';
+        text += fields[i];
+    }
+    text += '\n';
+}
+
+void appendRow(std::string &text, std::initializer_list<std::string_view> fields)
+{
+    appendRow(text, std::span(fields.begin(), fields.size()));
+}
+
+// ---- Reading: the bytes
+
+bool onlyBlanks(std::string_view text)
+{
+    return std::ranges::all_of(text, [](char c) { return isBlank(c) || c == '\r' || c == '\n'; });
+}
+
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0U) == 0x80U;
+}
+
+// The offset of the first byte that does not belong in UTF-8 text, or npos. A NUL counts as such a
+// byte: text never has one, while UTF-16 has one in about every other byte.
+std::size_t firstNonTextByte(std::string_view text)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
+    const std::size_t size = text.size();
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    while (i < size) {
+        // Eight bytes at a time while they are ASCII without a NUL, as nearly all of a file is.
+        if (size - i >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + i, sizeof word);
+            if (((word | ((word - kOnes) & ~word)) & kHighBits) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char lead = bytes[i];
+        if (lead != 0 && lead < 0x80U) {
+            ++i;
+            continue;
+        }
+        // The second byte's range depends on the lead byte: it rules out overlong forms,
+        // surrogates and code points above U+10FFFF.
+        std::size_t length = 0;
+        unsigned char low = 0x80U;
+        unsigned char high = 0xBFU;
+        if (lead >= 0xC2U && lead <= 0xDFU) {
+            length = 2;
+        } else if (lead >= 0xE0U && lead <= 0xEFU) {
+            length = 3;
+            if (lead == 0xE0U)
+                low = 0xA0U;
+            else if (lead == 0xEDU)
+                high = 0x9FU;
+        } else if (lead >= 0xF0U && lead <= 0xF4U) {
+            length = 4;
+            if (lead == 0xF0U)
+                low = 0x90U;
+            else if (lead == 0xF4U)
+                high = 0x8FU;
+        } else {
+            return i;
+        }
+        if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high)
+            return i;
+        for (std::size_t k = 2; k < length; ++k) {
+            if (!isContinuation(bytes[i + k]))
+                return i;
+        }
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
+// The separator is ';' when the first non-blank line has a semicolon before any comma: so a
+// spreadsheet saves CSV in languages that write decimal commas.
+char separatorOf(std::string_view text)
+{
+    bool lineHasText = false;
+    for (const char c : text) {
+        if (c == ',' || c == ';')
+            return c;
+        if (c == '\r' || c == '\n') {
+            if (lineHasText)
+                break;
+        } else if (!isBlank(c)) {
+            lineHasText = true;
+        }
+    }
+    return ',';
+}
+
+// Where the line that starts at `begin` ends, after its line end (LF, CRLF or a lone CR).
+std::size_t lineEnd(std::string_view text, std::size_t begin)
+{
+    for (std::size_t i = begin; i < text.size(); ++i) {
+        if (text[i] == '\n')
+            return i + 1;
+        if (text[i] == '\r')
+            return i + 1 < text.size() && text[i + 1] == '\n' ? i + 2 : i + 1;
+    }
+    return text.size();
+}
+
+// ---- Reading: the fields
+
+// A whole decimal number and nothing else; a count or trials field left empty (as the window
+// shows them before the first trial) is 0.
+std::optional<int> countField(std::string_view field)
+{
+    if (field.empty())
+        return 0;
+    int value = 0;
+    const char *end = field.data() + field.size();
+    const auto result = std::from_chars(field.data(), end, value);
+    if (result.ec != std::errc() || result.ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> wholeNumber(std::string_view field)
+{
+    return field.empty() ? std::nullopt : countField(field);
+}
+
+// A ratio as a spreadsheet may write it back: "0.250", "0.25", "1" or, with a decimal comma,
+// "0,25". Digits and one decimal sign only, so neither "nan" nor an exponent gets through.
+std::optional<double> ratioField(std::string_view field)
+{
+    if (field.empty() || field.size() > kMaxRatioChars)
+        return std::nullopt;
+    char buffer[kMaxRatioChars];
+    bool decimalSign = false;
+    bool digit = false;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+            buffer[i] = c;
+        } else if ((c == '.' || c == ',') && !decimalSign) {
+            decimalSign = true;
+            buffer[i] = '.';
+        } else if (c == '-' && i == 0) {
+            buffer[i] = c;
+        } else {
+            return std::nullopt;
+        }
+    }
+    double value = 0.0;
+    const char *end = buffer + field.size();
+    const auto result = std::from_chars(buffer, end, value, std::chars_format::fixed);
+    if (!digit || result.ec != std::errc() || result.ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::uint64_t> seedField(std::string_view field)
+{
+    std::uint64_t value = 0;
+    const char *end = field.data() + field.size();
+    const auto result = std::from_chars(field.data(), end, value);
+    if (field.empty() || result.ec != std::errc() || result.ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<Face> faceField(std::string_view field)
+{
+    if (field == kHeadWord)
+        return Face::Head;
+    if (field == kTailWord)
+        return Face::Tail;
+    return std::nullopt;
+}
+
+// 1..4, or 0 for a word that names no outcome.
+int outcomeField(std::string_view field)
+{
+    const auto &names = outcomeNames();
+    const auto found = std::ranges::find(names, field);
+    return found == names.end() ? 0 : static_cast<int>(found - names.begin()) + 1;
+}
+
+// The first columns of one row, reused from row to row so that reading allocates nothing
+// once the longest field has been seen.
+class Row
+{
+public:
+    void add(std::string_view text)
+    {
+        if (m_size < kReadColumns)
+            m_fields[m_size].assign(text);
+        ++m_size;
+        m_blank = m_blank && text.empty();
+    }
+    void clear()
+    {
+        m_size = 0;
+        m_blank = true;
+    }
+    [[nodiscard]] bool empty() const { return m_size == 0; }
+    // Spreadsheets write a row of empty fields for a blank line.
+    [[nodiscard]] bool blank() const { return m_blank; }
+    // The field's text, empty beyond the row's end.
+    [[nodiscard]] std::string_view operator[](std::size_t column) const
+    {
+        return column < std::min(m_size, kReadColumns) ? std::string_view(m_fields[column])
+                                                       : std::string_view();
+    }
+    template<std::size_t N>
+    [[nodiscard]] bool is(const std::array<std::string_view, N> &heading) const
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if ((*this)[i] != heading[i])
+                return false;
+        }
+        return true;
+    }
+
+private:
+    std::array<std::string, kReadColumns> m_fields;
+    std::size_t m_size = 0;
+    bool m_blank = true;
+};
+
+// Reads the rows libcsv hands over, one at a time, into a run, and stops at the first problem.
+class ResultsReader
+{
+public:
+    ResultsReader() { m_run.formatVersion = 0; }
+
+    // libcsv's callbacks: a field, and the end of a row (terminator -1 when the text ended
+    // without a line end).
+    static void fieldRead(void *text, std::size_t length, void *reader) noexcept
+    {
+        static_cast<ResultsReader *>(reader)->addField(
+            std::string_view(static_cast<const char *>(text), length));
+    }
+    static void rowRead(int terminator, void *reader) noexcept
+    {
+        static_cast<ResultsReader *>(reader)->endRow(terminator >= 0);
+    }
+
+    void startLine() { ++m_line; }
+    [[nodiscard]] bool failed() const { return m_problem.has_value(); }
+    void failFile(Problem problem) { m_problem = ReadProblem{.problem = problem}; }
+
+    // What the file holds, once every row has been read.
+    [[nodiscard]] ReadResult finish();
+
+private:
+    enum class Stage { First, Header, Table, HistoryHeading, History, TrialLog };
+
+    void addField(std::string_view text);
+    void endRow(bool terminated);
+    void readRow();
+    void readFirstRow();
+    void readHeaderRow();
+    void readTableRow();
+    void readHistoryRow();
+    void readTrialRow();
+    bool checkTable();
+    bool closeHistoriesBefore(int outcome);
+
+    void fail(Problem problem, long long found = 0, long long expected = 0);
+    void fail(Inconsistency which, int outcome = 0, long long found = 0, long long expected = 0);
+    [[nodiscard]] Section section() const;
+    // How far the current section got: what it has and what it needs.
+    [[nodiscard]] std::pair<long long, long long> progress() const;
+    [[nodiscard]] ReadProblem cutShort() const;
+
+    Row m_row;
+    int m_line = 0;
+    int m_rowLine = 0;
+    Stage m_stage = Stage::First;
+    RunResults m_run;
+    int m_tableRows = 0;
+    std::array<std::optional<double>, kOutcomes> m_ratios;
+    std::array<int, kOutcomes> m_ratioLines{};
+    int m_historyOutcome = 1; // the outcome whose history rows come now
+    int m_historyElements = 0;
+    std::array<int, kOutcomes> m_tally{};
+    std::optional<ReadProblem> m_problem;
+};
+
+void ResultsReader::addField(std::string_view text)
+{
+    if (failed())
+        return;
+    if (m_row.empty())
+        m_rowLine = m_line;
+    try {
+        m_row.add(text);
+    } catch (...) {
+        failFile(Problem::TooLarge);
+    }
+}
+
+void ResultsReader::endRow(bool terminated)
+{
+    if (failed() || m_row.blank()) {
+        m_row.clear();
+        return;
+    }
+    try {
+        readRow();
+    } catch (...) {
+        failFile(Problem::TooLarge);
+    }
+    m_row.clear();
+    // A last row without a line end that fails a check is most likely the end of a copy that
+    // was cut off in the middle of the row.
+    if (!terminated && failed() && m_problem->problem == Problem::Inconsistent) {
+        const auto [found, needed] = progress();
+        if (found < needed)
+            m_problem = cutShort();
+    }
+}
+
+void ResultsReader::readRow()
+{
+    switch (m_stage) {
+    case Stage::First:
+        readFirstRow();
+        break;
+    case Stage::Header:
+        readHeaderRow();
+        break;
+    case Stage::Table:
+        readTableRow();
+        break;
+    case Stage::HistoryHeading:
+        if (m_row.is(kHistoryHeading))
+            m_stage = Stage::History;
+        else
+            fail(Inconsistency::UnreadableRow);
+        break;
+    case Stage::History:
+        readHistoryRow();
+        break;
+    case Stage::TrialLog:
+        readTrialRow();
+        break;
+    }
+}
+
+void ResultsReader::readFirstRow()
+{
+    if (m_row.is(kTableHeading)) {
+        m_stage = Stage::Table;
+        return;
+    }
+    const std::optional<int> version = wholeNumber(m_row[1]);
+    if (m_row[0] != kFormatName || !version || *version < 1) {
+        fail(Problem::NotResults);
+    } else if (*version > kResultsFormatVersion) {
+        fail(Problem::NewerVersion, *version, kResultsFormatVersion);
+    } else {
+        m_run.formatVersion = *version;
+        m_stage = Stage::Header;
+    }
+}
+
+void ResultsReader::readHeaderRow()
+{
+    const std::string_view key = m_row[0];
+    const std::string_view value = m_row[1];
+    if (m_row.is(kTableHeading)) {
+        m_stage = Stage::Table;
+    } else if (key == kSavedKey) {
+        m_run.saved = value;
+    } else if (key == kPaceKey) {
+        m_run.pace = value;
+    } else if (key == kSeedKey) {
+        m_run.seed = seedField(value);
+        if (!value.empty() && !m_run.seed)
+            fail(Inconsistency::UnreadableRow);
+    } else {
+        fail(Inconsistency::UnreadableRow);
+    }
+}
+
+void ResultsReader::readTableRow()
+{
+    if (m_tableRows < kOutcomes) {
+        const int outcome = m_tableRows + 1;
+        const std::optional<int> count = countField(m_row[1]);
+        const std::string_view ratio = m_row[2];
+        m_ratios[slot(outcome)] = ratioField(ratio);
+        if (m_row[0] != outcomeNames()[slot(outcome)] || !count ||
+            (!ratio.empty() && !m_ratios[slot(outcome)])) {
+            fail(Inconsistency::UnreadableRow);
+            return;
+        }
+        m_run.counts[slot(outcome)] = *count;
+        m_ratioLines[slot(outcome)] = m_rowLine;
+        ++m_tableRows;
+        return;
+    }
+    const std::optional<int> trials = countField(m_row[1]);
+    if (m_row[0] != kTrialsLabel || !trials) {
+        fail(Inconsistency::UnreadableRow);
+        return;
+    }
+    m_run.trials = *trials;
+    if (checkTable()) {
+        ++m_tableRows;
+        m_stage = Stage::HistoryHeading;
+    }
+}
+
+bool ResultsReader::checkTable()
+{
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const int count = m_run.counts[slot(n)];
+        if (count < 0 || count > kRunLimit) {
+            fail(Inconsistency::CountOutOfRange, n, count, kRunLimit);
+            return false;
+        }
+    }
+    const int trials = m_run.trials;
+    if (trials < 0 || trials > kMaxTrials) {
+        fail(Inconsistency::TrialsOutOfRange, 0, trials, kMaxTrials);
+        return false;
+    }
+    int sum = 0;
+    for (const int count : m_run.counts)
+        sum += count;
+    if (sum != trials) {
+        fail(Inconsistency::CountsNotAddingUp, 0, sum, trials);
+        return false;
+    }
+    // Without trials the window shows no ratio, and there is none to compare.
+    for (int n = 1; n <= kOutcomes && trials > 0; ++n) {
+        const double ratio = static_cast<double>(m_run.counts[slot(n)]) / trials;
+        const std::optional<double> written = m_ratios[slot(n)];
+        if (!written || !(std::abs(*written - ratio) <= kRatioTolerance)) {
+            m_rowLine = m_ratioLines[slot(n)];
+            fail(Inconsistency::RatioMismatch, n);
+            return false;
+        }
+    }
+    // The counts are known to be small now: room for the history and the log, reserved once.
+    for (int n = 1; n <= kOutcomes; ++n)
+        m_run.history[slot(n)].reserve(static_cast<std::size_t>(m_run.counts[slot(n)]));
+    if (m_run.formatVersion >= 1)
+        m_run.log.reserve(static_cast<std::size_t>(trials));
+    return true;
+}
+
+// The history rows of every outcome before `outcome` are over: each must have all its elements.
+bool ResultsReader::closeHistoriesBefore(int outcome)
+{
+    for (; m_historyOutcome < outcome && m_historyOutcome <= kOutcomes; ++m_historyOutcome) {
+        const int n = m_historyOutcome;
+        const auto elements = static_cast<long long>(m_run.history[slot(n)].size());
+        if (elements != m_run.counts[slot(n)]) {
+            fail(Inconsistency::HistoryLength, n, elements, m_run.counts[slot(n)]);
+            return false;
+        }
+    }
+    return true;
+}
+
+void ResultsReader::readHistoryRow()
+{
+    if (m_run.formatVersion >= 1 && m_row.is(kLogHeading)) {
+        if (closeHistoriesBefore(kOutcomes + 1))
+            m_stage = Stage::TrialLog;
+        return;
+    }
+    const int outcome = outcomeField(m_row[0]);
+    const std::optional<int> count = wholeNumber(m_row[1]);
+    const std::optional<int> value = wholeNumber(m_row[2]);
+    if (outcome == 0 || !count || !value) {
+        fail(Inconsistency::UnreadableRow);
+        return;
+    }
+    if (outcome < m_historyOutcome) {
+        fail(Inconsistency::HistoryNumbering, outcome, *count, 0);
+        return;
+    }
+    if (!closeHistoriesBefore(outcome))
+        return;
+    std::vector<int> &elements = m_run.history[slot(outcome)];
+    const int finalCount = m_run.counts[slot(outcome)];
+    const int next = static_cast<int>(elements.size()) + 1;
+    if (*count != next) {
+        fail(Inconsistency::HistoryNumbering, outcome, *count, next);
+    } else if (next > finalCount) {
+        fail(Inconsistency::HistoryLength, outcome, next, finalCount);
+    } else if (*value < 0 || *value > kMaxPercent) {
+        fail(Inconsistency::HistoryValue, outcome, *value);
+    } else if (next == finalCount &&
+               *value != percentage(static_cast<Int16>(next), static_cast<Int16>(m_run.trials))) {
+        fail(Inconsistency::HistoryFinalValue, outcome, *value,
+             percentage(static_cast<Int16>(next), static_cast<Int16>(m_run.trials)));
+    } else {
+        elements.push_back(*value);
+        ++m_historyElements;
+    }
+}
+
+void ResultsReader::readTrialRow()
+{
+    const std::optional<int> trial = wholeNumber(m_row[0]);
+    const std::optional<Face> coin1 = faceField(m_row[1]);
+    const std::optional<Face> coin2 = faceField(m_row[2]);
+    const int written = outcomeField(m_row[3]);
+    if (!trial || !coin1 || !coin2 || written == 0) {
+        fail(Inconsistency::UnreadableRow);
+        return;
+    }
+    const int next = static_cast<int>(m_run.log.size()) + 1;
+    const int outcome = outcomeOf(*coin1, *coin2);
+    if (*trial != next) {
+        fail(Inconsistency::LogNumbering, 0, *trial, next);
+    } else if (next > m_run.trials) {
+        fail(Inconsistency::LogTrials, 0, next, m_run.trials);
+    } else if (outcome != written) {
+        fail(Inconsistency::LogOutcome, written, *trial);
+    } else {
+        m_run.log.push_back({*coin1, *coin2});
+        ++m_tally[slot(outcome)];
+    }
+}
+
+ReadResult ResultsReader::finish()
+{
+    if (m_problem)
+        return *m_problem;
+    const auto [found, needed] = progress();
+    switch (m_stage) {
+    case Stage::First:
+        return ReadProblem{.problem = Problem::NotResults};
+    case Stage::Header:
+    case Stage::Table:
+    case Stage::HistoryHeading:
+        return cutShort();
+    case Stage::History:
+        if (found < needed)
+            return cutShort();
+        if (m_run.formatVersion >= 1)
+            return ReadProblem{.problem = Problem::CutShort,
+                               .section = Section::TrialLog,
+                               .line = m_line,
+                               .expected = m_run.trials};
+        break;
+    case Stage::TrialLog:
+        if (found < needed)
+            return cutShort();
+        for (int n = 1; n <= kOutcomes; ++n) {
+            if (m_tally[slot(n)] != m_run.counts[slot(n)]) {
+                m_rowLine = 0;
+                fail(Inconsistency::LogTally, n, m_tally[slot(n)], m_run.counts[slot(n)]);
+                return *m_problem;
+            }
+        }
+        break;
+    }
+    return std::move(m_run);
+}
+
+void ResultsReader::fail(Problem problem, long long found, long long expected)
+{
+    m_problem = ReadProblem{.problem = problem,
+                            .section = section(),
+                            .line = m_rowLine,
+                            .found = found,
+                            .expected = expected};
+}
+
+void ResultsReader::fail(Inconsistency which, int outcome, long long found, long long expected)
+{
+    m_problem = ReadProblem{.problem = Problem::Inconsistent,
+                            .inconsistency = which,
+                            .section = section(),
+                            .line = m_rowLine,
+                            .outcome = outcome,
+                            .found = found,
+                            .expected = expected};
+}
+
+Section ResultsReader::section() const
+{
+    switch (m_stage) {
+    case Stage::First:
+    case Stage::Header:
+        return Section::Header;
+    case Stage::Table:
+        return Section::Table;
+    case Stage::HistoryHeading:
+    case Stage::History:
+        return Section::History;
+    case Stage::TrialLog:
+        return Section::TrialLog;
+    }
+    return Section::Header;
+}
+
+std::pair<long long, long long> ResultsReader::progress() const
+{
+    switch (section()) {
+    case Section::Header:
+    case Section::Table:
+        return {m_tableRows, kTableRows};
+    case Section::History:
+        return {m_historyElements, m_run.trials};
+    case Section::TrialLog:
+        return {static_cast<long long>(m_run.log.size()), m_run.trials};
+    }
+    return {0, 0};
+}
+
+ReadProblem ResultsReader::cutShort() const
+{
+    const auto [found, needed] = progress();
+    return ReadProblem{.problem = Problem::CutShort,
+                       .section = section() == Section::Header ? Section::Table : section(),
+                       .line = m_line,
+                       .found = found,
+                       .expected = needed};
+}
+
+// Frees libcsv's buffer however reading ends.
+class CsvParser
+{
+public:
+    CsvParser()
+    {
+        if (csv_init(&m_parser, 0) != 0)
+            throw std::bad_alloc();
+    }
+    ~CsvParser() { csv_free(&m_parser); }
+    CsvParser(const CsvParser &) = delete;
+    CsvParser &operator=(const CsvParser &) = delete;
+
+    csv_parser *operator->() { return &m_parser; }
+    csv_parser *get() { return &m_parser; }
+
+private:
+    csv_parser m_parser{};
+};
+
+ReadResult readText(std::string_view text)
+{
+    CsvParser parser;
+    csv_set_delim(parser.get(), static_cast<unsigned char>(separatorOf(text)));
+    // libcsv grows its field buffer by a fixed block at a time. A block as large as the text
+    // means it never grows twice; the default 128 bytes would have it reallocate a long field
+    // thousands of times, copying it each time where the allocator cannot grow it in place.
+    csv_set_blk_size(parser.get(), text.size() + 1);
+    ResultsReader reader;
+    // Line by line, so that the reader knows each row's line and can stop at a problem.
+    for (std::size_t begin = 0; begin < text.size() && !reader.failed();) {
+        const std::size_t end = lineEnd(text, begin);
+        reader.startLine();
+        if (csv_parse(parser.get(), text.data() + begin, end - begin, &ResultsReader::fieldRead,
+                      &ResultsReader::rowRead, &reader) != end - begin)
+            throw std::bad_alloc(); // libcsv fails only when it runs out of memory
+        begin = end;
+    }
+    if (!reader.failed())
+        csv_fini(parser.get(), &ResultsReader::fieldRead, &ResultsReader::rowRead, &reader);
+    return reader.finish();
+}
+
+ReadResult readBytes(std::string_view bytes)
+{
+    std::string_view text = bytes;
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    if (onlyBlanks(text))
+        return ReadProblem{.problem = Problem::Empty};
+    if (bytes.size() > kMaxFileBytes)
+        return ReadProblem{.problem = Problem::TooLarge,
+                           .found = static_cast<long long>(bytes.size()),
+                           .expected = static_cast<long long>(kMaxFileBytes)};
+    if (const std::size_t bad = firstNonTextByte(bytes); bad != std::string_view::npos)
+        return ReadProblem{.problem = Problem::NotUtf8, .found = static_cast<long long>(bad)};
+    return readText(text);
+}
+
+} // namespace
+
+std::string writeResults(const RunResults &run)
+{
+    using std::to_string;
+    const auto &names = outcomeNames();
+    const bool withLog = run.formatVersion != 0;
+    std::string text;
+    // About 16 bytes a history element and 25 a logged trial.
+    text.reserve(256 + 48 * static_cast<std::size_t>(std::max(run.trials, 0)));
+    if (withLog) {
+        appendRow(text, {kFormatName, to_string(kResultsFormatVersion)});
+        appendRow(text, {kSavedKey, textField(run.saved)});
+        appendRow(text, {kSeedKey, run.seed ? to_string(*run.seed) : std::string()});
+        appendRow(text, {kPaceKey, textField(run.pace)});
+        text += '\n';
+    }
+
+    appendRow(text, kTableHeading);
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const int count = run.counts[slot(n)];
+        // Without trials the window shows no ratio.
+        const std::string ratio =
+            run.trials > 0 ? ratioText(static_cast<double>(count) / run.trials) : std::string();
+        appendRow(text, {names[slot(n)], to_string(count), ratio});
+    }
+    appendRow(text, {kTrialsLabel, to_string(run.trials), ""});
+    text += '\n';
+
+    appendRow(text, kHistoryHeading);
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const std::vector<int> &elements = run.history[slot(n)];
+        for (std::size_t c = 1; c <= elements.size(); ++c)
+            appendRow(text, {names[slot(n)], to_string(c), to_string(elements[c - 1])});
+    }
+
+    if (withLog) {
+        text += '\n';
+        appendRow(text, kLogHeading);
+        std::size_t trial = 0;
+        for (const auto &[coin1, coin2] : run.log)
+            appendRow(text, {to_string(++trial), faceWord(coin1), faceWord(coin2),
+                             names[slot(outcomeOf(coin1, coin2))]});
+    }
+    return text;
+}
+
+ReadResult readResults(std::string_view bytes)
+{
+    try {
+        return readBytes(bytes);
+    } catch (const std::bad_alloc &) {
+        return ReadProblem{.problem = Problem::TooLarge,
+                           .found = static_cast<long long>(bytes.size()),
+                           .expected = static_cast<long long>(kMaxFileBytes)};
+    } catch (...) {
+        return ReadProblem{.problem = Problem::NotResults};
+    }
+}
+
+} // namespace quindle

@@ -1,0 +1,142 @@
+#pragma once
+
+// A run's results as a file that a class pools: the format, writing it, and reading it back
+// whatever a spreadsheet or a pupil did to it.
+//
+// The file is CSV in UTF-8 with "\n" line ends, its words always in English. Version 1:
+//
+//   Quindle results,1
+//   saved,2026-12-06T21:30:05Z            UTC, ISO 8601; readers only order runs by it
+//   seed,42                               empty when the run followed the clock
+//   pace,as designed
+//
+//   outcome,count,ratio                   the table, as the window shows it
+//   Head/Head,250,0.250                   ... one row per outcome 1..4
+//   trials,1000,
+//
+//   outcome,count at that point,percentage
+//   Head/Head,1,100                       per outcome 1..4 in order, counts 1..count
+//
+//   trial,coin1,coin2,outcome
+//   1,Head,Tail,Head/Tail                 every trial of the run, numbered from 1
+//
+// Version 0, what the program saved before, starts at the table and ends after the history.
+
+#include "experiment/experiment_control.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace quindle {
+
+// The version writeResults writes, and the newest readResults understands.
+inline constexpr int kResultsFormatVersion = 1;
+// A run's file is far smaller (about 150 KB at most); anything larger is not one.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
+// A run shows at most kRunLimit of each outcome.
+inline constexpr int kMaxTrials = kOutcomes * kRunLimit;
+
+// One run as its file records it. counts, trials and history are what the window showed when
+// the run was saved: the trial that ends a run counts without showing, and is not in it.
+struct RunResults
+{
+    int formatVersion = kResultsFormatVersion;
+    std::string saved{};                 // empty in version 0
+    std::optional<std::uint64_t> seed{}; // none when the run followed the clock (and in version 0)
+    std::string pace{};                  // "as designed", "classroom" or "one trial", kept as text
+    std::array<int, kOutcomes> counts{};
+    int trials = 0;
+    // Per outcome, element c - 1 holds the history element for count c: the outcome's share
+    // of all trials in whole percent, as it stood just before the outcome's next occurrence.
+    std::array<std::vector<int>, kOutcomes> history{};
+    // Coin 1's and coin 2's face in every trial, in order; empty in version 0.
+    std::vector<std::array<Face, 2>> log{};
+
+    bool operator==(const RunResults &) const = default;
+};
+
+// Why a file cannot be pooled. The window layer turns each into a sentence of its own.
+enum class Problem {
+    Empty = 1,        // no bytes, or only blanks and a byte-order mark
+    TooLarge = 2,     // found: the file's size; expected: kMaxFileBytes
+    NotUtf8 = 3,      // found: the offset of the first byte that is not UTF-8 text
+    NotResults = 4,   // text, but not a results file
+    NewerVersion = 5, // found: the file's version; expected: the newest this program reads
+    CutShort = 6,     // section: where it ends; found of expected: rows, elements or trials
+    Inconsistent = 7, // inconsistency: which check failed, with its numbers
+    Duplicate = 8,    // the same run as another file (given by the pool, not the reader)
+};
+
+// Where in the file a problem lies.
+enum class Section { Header, Table, History, TrialLog };
+
+// Which check an inconsistent file fails. Each names the numbers it fills in.
+enum class Inconsistency {
+    None = 0,
+    UnreadableRow = 1,     // line: a row that is not what its place needs (a word, a number)
+    CountOutOfRange = 2,   // outcome; found: its count; expected: kRunLimit
+    TrialsOutOfRange = 3,  // found: trials; expected: kMaxTrials
+    CountsNotAddingUp = 4, // found: the counts' sum; expected: trials
+    RatioMismatch = 5,     // outcome, line: a ratio missing or off count / trials
+    HistoryLength = 6,     // outcome; found: its elements; expected: its count
+    HistoryNumbering = 7,  // outcome, line; found: the row's count; expected: the next count
+    HistoryValue = 8,      // outcome, line; found: a percentage outside 0..100
+    HistoryFinalValue = 9, // outcome; found: the final element; expected: percentage(count, trials)
+    LogNumbering = 10,     // line; found: the row's trial number; expected: the next number
+    LogOutcome = 11,       // line, outcome (the one written); found: the trial number
+    LogTrials = 12,        // found: the log's trials so far; expected: trials
+    LogTally = 13,         // outcome; found: its trials in the log; expected: its count
+};
+
+struct ReadProblem
+{
+    Problem problem = Problem::NotResults;
+    Inconsistency inconsistency = Inconsistency::None;
+    Section section = Section::Header;
+    int line = 0;    // 1-based line of the file where it was found, 0 for the whole file
+    int outcome = 0; // 1..4 when the problem concerns one outcome, 0 otherwise
+    long long found = 0;
+    long long expected = 0;
+
+    bool operator==(const ReadProblem &) const = default;
+};
+
+// A file's run, or why there is none. Made implicitly from either, so the reader returns either.
+class ReadResult
+{
+public:
+    ReadResult(RunResults run)
+        : m_value(std::move(run))
+    {}
+    ReadResult(ReadProblem problem)
+        : m_value(problem)
+    {}
+
+    [[nodiscard]] bool ok() const { return std::holds_alternative<RunResults>(m_value); }
+    // Null when the file has a problem.
+    [[nodiscard]] const RunResults *run() const { return std::get_if<RunResults>(&m_value); }
+    [[nodiscard]] RunResults *run() { return std::get_if<RunResults>(&m_value); }
+    // Null when the file was read.
+    [[nodiscard]] const ReadProblem *problem() const { return std::get_if<ReadProblem>(&m_value); }
+
+private:
+    std::variant<RunResults, ReadProblem> m_value;
+};
+
+// The file of a run, in version 1. A run read from a version-0 file (formatVersion 0, which
+// has no trial log) is written as version 0, since a version-1 file needs its trial log.
+[[nodiscard]] std::string writeResults(const RunResults &run);
+
+// Reads a results file of any version up to kResultsFormatVersion, also as a spreadsheet
+// saves it back: with a byte-order mark, CRLF line ends, quoted fields, blank lines, extra
+// columns, or semicolons as separators with decimal commas. Never throws.
+[[nodiscard]] ReadResult readResults(std::string_view bytes);
+
+} // namespace quindle

@@ -1,0 +1,31 @@
+// Feeds every file of the fuzz corpus to the fuzz target, built with the normal compiler, so
+// that each input the fuzzer ever failed on stays a test.
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: classroom_fuzz_corpus_replay CORPUS_FOLDER\n";
+        return 2;
+    }
+    int replayed = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(argv[1])) {
+        if (!entry.is_regular_file())
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
+        ++replayed;
+    }
+    std::cout << replayed << " corpus files replayed\n";
+    return replayed > 0 ? 0 : 1;
+}
