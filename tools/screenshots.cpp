@@ -1,17 +1,20 @@
 // Takes the README's screenshots: starts the program's windows, plays a short run, and saves
 // what the pupil sees as PNG files.
 //
+//   screenshots OUTPUT_DIR class                  (a class of thirty runs and its window)
 //   screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]   (run it under Xvfb, or offscreen; with a
 //       language, in that language, as experiment-window-LANGUAGE.png, ...; "" for English;
 //       ZOOM: every window at that percentage)
 
 #include "app/program.h"
+#include "windows/classroom/class_folder.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/layout/layout.h"
 #include "windows/support/translation.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QLocale>
 #include <QPushButton>
@@ -42,6 +45,44 @@ bool save(QWidget *window, const QDir &dir, const char *name, const QString &suf
     return true;
 }
 
+// A class's folder: thirty runs of different lengths, each saved as a pupil saves it, then the
+// class window on it, as class-window.png.
+bool classScreenshot(const QDir &dir)
+{
+    const QString folder = dir.filePath(QStringLiteral("class-folder"));
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    for (int pupil = 1; pupil <= 30; ++pupil) {
+        quindle::Program run{std::uint64_t(pupil), std::uint64_t(pupil)};
+        quindle::ExperimentWindow *window = run.openNewExperimentWindow();
+        auto *oneTrial = quindle::findControl<QPushButton>(
+            window, quindle::experimentWindowLayout(), quindle::experiment_roles::trialButton);
+        const int trials = pupil % 3 == 0 ? 4000 : 40 * pupil; // every third one a full run
+        for (int trial = 0; trial < trials && run.record().recordedTrials() == trial; ++trial)
+            oneTrial->click();
+        if (!window
+                 ->saveResults(QStringLiteral("%1/pupil-%2.csv")
+                                   .arg(folder)
+                                   .arg(pupil, 2, 10, QLatin1Char('0')))
+                 .isEmpty())
+            return false;
+    }
+    // What else pupils leave in a folder: a copy of a run, and a note.
+    QFile::copy(QStringLiteral("%1/pupil-07.csv").arg(folder),
+                QStringLiteral("%1/pupil-07 - Copy.csv").arg(folder));
+    QFile note(QStringLiteral("%1/notes.txt").arg(folder));
+    if (!note.open(QIODevice::WriteOnly) || note.write("Tuesday: coins again\n") < 0)
+        return false;
+    note.close();
+    quindle::Program program(1);
+    program.openNewExperimentWindow();
+    quindle::ClassWindow *window = program.openClassWindow(folder);
+    for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 2; ++wait)
+        spin(100);
+    spin(300);
+    return save(window, dir, "class-window", {});
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -51,6 +92,8 @@ int main(int argc, char *argv[])
         std::fputs("usage: screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]\n", stderr);
         return 2;
     }
+    if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("class"))
+        return classScreenshot(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
     const QString language = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
     const int zoom = argc == 4 ? std::atoi(argv[3]) : 100;
     const QString suffix = language + (zoom != 100 ? QString::number(zoom) : QString());

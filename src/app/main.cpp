@@ -45,5 +45,7 @@ int main(int argc, char *argv[])
     quindle::Program program(state, quindle::seedOption(parser));
     program.setZoom(quindle::zoomOption(parser));
     program.openNewExperimentWindow();
+    if (const QString folder = quindle::classOption(parser); !folder.isEmpty())
+        program.openClassWindow(folder);
     return QApplication::exec();
 }

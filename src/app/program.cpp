@@ -32,6 +32,7 @@ Program::~Program()
     delete m_experiment;
     delete m_graph;
     delete m_help;
+    delete m_class;
 }
 
 ExperimentWindow *Program::openNewExperimentWindow()
@@ -45,6 +46,8 @@ ExperimentWindow *Program::openNewExperimentWindow()
     connect(m_experiment, &ExperimentWindow::helpRequested, this, &Program::handOverToHelp);
     connect(m_experiment, &ExperimentWindow::exitRequested, this, &Program::exitProgram);
     connect(m_experiment, &ExperimentWindow::zoomChosen, this, &Program::setZoom);
+    connect(m_experiment, &ExperimentWindow::classResultsRequested, this,
+            &Program::openClassWindow);
     if (m_zoom != 100)
         m_experiment->setZoom(m_zoom);
     showActive(m_experiment);
@@ -110,6 +113,18 @@ void Program::closeHelp()
     openNewExperimentWindow();
 }
 
+ClassWindow *Program::openClassWindow(const QString &folder)
+{
+    if (m_class)
+        m_class->close();
+    m_class = new ClassWindow(folder);
+    connect(m_class, &ClassWindow::zoomChosen, this, &Program::setZoom);
+    if (m_zoom != 100)
+        m_class->setZoom(m_zoom);
+    showActive(m_class);
+    return m_class;
+}
+
 void Program::setZoom(int zoom)
 {
     m_zoom = zoom;
@@ -120,6 +135,8 @@ void Program::setZoom(int zoom)
         m_graph->setZoom(zoom);
     if (m_help && m_help->isVisible())
         m_help->setZoom(zoom);
+    if (m_class && m_class->isVisible())
+        m_class->setZoom(zoom);
 }
 
 void Program::exitProgram()

@@ -7,6 +7,7 @@
 #include "experiment/clock.h"
 #include "experiment/experiment_record.h"
 #include "experiment/random_source.h"
+#include "windows/classroom/class_window.h"
 #include "windows/experiment/experiment_window.h"
 #include "windows/graph/graph_window.h"
 #include "windows/help/help_window.h"
@@ -31,6 +32,11 @@ public:
     // Creates a new experiment window in its state at creation, shows it and gives it the
     // focus. The record is the program's and carries over.
     ExperimentWindow *openNewExperimentWindow();
+
+    // Opens the class window on a folder of results files, beside the experiment window, in
+    // place of one open before.
+    ClassWindow *openClassWindow(const QString &folder);
+    [[nodiscard]] ClassWindow *classWindow() const { return m_class; }
 
     // All windows at zoom percent of their design size, now and when they open later.
     void setZoom(int zoom);
@@ -60,6 +66,7 @@ private:
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;
     QPointer<HelpWindow> m_help;
+    QPointer<ClassWindow> m_class;
 };
 
 // Large blocks (a window's drawing, a decoded cue) go straight back to the system when freed.

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 
@@ -58,6 +59,12 @@ void describeCommandLine(QCommandLineParser &parser)
                                     "Starts with every window at <PERCENT> of its size (%1).")
             .arg(zoomStepsText()),
         QStringLiteral("PERCENT")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("class"),
+        QCoreApplication::translate("quindle::CommandLine",
+                                    "Opens the class window beside the experiment window, pooling "
+                                    "the results files in <FOLDER> as they come."),
+        QStringLiteral("FOLDER")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("language"),
         //: %1 lists the languages the program is translated into.
@@ -122,6 +129,18 @@ int zoomOption(const QCommandLineParser &parser)
     std::fprintf(stderr, "quindle: --zoom: '%s' is not one of %s; the windows open at 100\n",
                  qPrintable(text), qPrintable(zoomStepsText()));
     return 100;
+}
+
+QString classOption(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(QStringLiteral("class")))
+        return {};
+    const QString folder = parser.value(QStringLiteral("class"));
+    if (QFileInfo(folder).isDir())
+        return folder;
+    std::fprintf(stderr, "quindle: --class: '%s' is not a folder; the class window stays closed\n",
+                 qPrintable(folder));
+    return {};
 }
 
 std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser)

@@ -32,6 +32,10 @@ void describeCommandLine(QCommandLineParser &parser);
 // steps is named on standard error, and the windows open at 100.
 [[nodiscard]] int zoomOption(const QCommandLineParser &parser);
 
+// The --class option's folder, empty when not given; one that is not a folder is named on
+// standard error, and no class window opens.
+[[nodiscard]] QString classOption(const QCommandLineParser &parser);
+
 // The --seed option's value, if given; exits with a message when it is not a whole number.
 [[nodiscard]] std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser);
 

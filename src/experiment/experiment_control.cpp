@@ -113,6 +113,7 @@ void ExperimentControl::runTrial()
         endRun();
         return;
     }
+    m_record.logTrial(face1, face2);
     showCountsAndTotal();
     showRatios();
     recordHistory();
@@ -193,6 +194,7 @@ void ExperimentControl::clearCounts()
     m_phase = 0;
     for (int n = 1; n <= kOutcomes; ++n)
         m_record.clearCount(n);
+    m_record.clearTrialLog();
     showRestPose();
     m_view.setButtonEnabled(Button::Stop, false);
     m_view.setButtonEnabled(Button::Init, false);

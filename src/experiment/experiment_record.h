@@ -4,14 +4,19 @@
 // come up in the current run, and each outcome's history of relative frequencies for the graph.
 // It lives as long as the program; windows are handed a reference to the one instance.
 
+#include "experiment_view.h"
 #include "int16.h"
 
 #include <array>
+#include <cstddef>
+#include <vector>
 
 namespace quindle {
 
 // Outcome 1 = Head/Head, 2 = Head/Tail, 3 = Tail/Head, 4 = Tail/Tail (coin 1 first).
 inline constexpr int kOutcomes = 4;
+// At most 1000 of each outcome are shown in a run.
+inline constexpr std::size_t kMaxLoggedTrials = 4000;
 
 // One outcome's history: element c holds the outcome's share of all trials, in whole percent,
 // as it stood after the latest trial in which the outcome's count was c. A fixed-size array
@@ -79,6 +84,17 @@ public:
     // outcome's count as of the last trial that the window showed, and where its curve ends. It
     // differs from count() after the trial that ends a run, which counts without showing.
     [[nodiscard]] Int16 lastRecorded(int outcome) const { return m_recorded[slot(outcome)]; }
+    // Both coins' faces in every trial the window showed since the counts were last cleared,
+    // in order: a run's full record, for its results file. A run shows at most 4000 trials;
+    // the log keeps no more than that whatever happens to the counts.
+    void logTrial(Face coin1, Face coin2)
+    {
+        if (m_log.size() < kMaxLoggedTrials)
+            m_log.push_back({coin1, coin2});
+    }
+    [[nodiscard]] const std::vector<std::array<Face, 2>> &trialLog() const { return m_log; }
+    void clearTrialLog() { m_log.clear(); }
+
     // The number of trials the window showed last: the recorded counts added up.
     [[nodiscard]] int recordedTrials() const
     {
@@ -106,6 +122,7 @@ private:
     std::array<Int16, kOutcomes> m_counts{};
     std::array<History, kOutcomes> m_history{};
     std::array<Int16, kOutcomes> m_recorded{};
+    std::vector<std::array<Face, 2>> m_log;
 };
 
 } // namespace quindle

@@ -93,6 +93,19 @@ TEST_F(Trial, ACountOfOneThousandGoesOnAndTheTrialToOneThousandAndOneEndsTheRun)
     EXPECT_EQ(h.view.state(), kRunning);
 }
 
+TEST_F(Trial, TheLogKeepsEachShownTrialsFacesUntilInit)
+{
+    using enum Face;
+    h.trial(3);
+    h.trial(2);
+    EXPECT_EQ(record.trialLog(), (std::vector<std::array<Face, 2>>{{Tail, Head}, {Head, Tail}}));
+    record.setCount(4, kRunLimit);
+    h.trial(4); // ends the run: counted, not shown, not logged
+    EXPECT_EQ(record.trialLog().size(), 2U);
+    h.control.clearCounts();
+    EXPECT_TRUE(record.trialLog().empty());
+}
+
 TEST_F(Trial, ErrorsAreRaisedBeforeAnythingIsStored)
 {
     record.setCount(1, 32767);

@@ -18,6 +18,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -255,13 +257,21 @@ void ExperimentWindow::buildContextMenu()
         if (m_pace == Pace::OneTrial && !m_trialTimer->isActive()) // never during a run
             findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton)->click();
     });
+    auto *classResults = new QAction(tr("Class results…"), this);
+    connect(classResults, &QAction::triggered, this, [this] {
+        //: The title of the dialog that asks for the folder of a class's results files.
+        const QString folder = QFileDialog::getExistingDirectory(this, tr("Class results"));
+        if (!folder.isEmpty())
+            emit classResultsRequested(folder);
+    });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ExperimentWindow::zoomChosen);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     m_seedShown = new QAction(this);
     m_seedShown->setEnabled(false);
-    addActions({copy, save, paceMenu->menuAction(), m_zoom->menuAction(), separator, m_seedShown});
+    addActions({copy, save, classResults, paceMenu->menuAction(), m_zoom->menuAction(), separator,
+                m_seedShown});
     setSeed({});
     setPace(Pace::AsDesigned);
 }
@@ -276,6 +286,7 @@ void ExperimentWindow::setZoom(int zoom)
 
 void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)
 {
+    m_seed = seed;
     m_seedShown->setText(seed ? tr("Seed: %1").arg(*seed)
                               : tr("Seed: none, the run follows the clock"));
 }
@@ -307,7 +318,11 @@ void ExperimentWindow::copyResults() const
 
 QString ExperimentWindow::saveResults(const QString &path) const
 {
-    return writeTextSafely(path, resultsAsCsv(tableTexts(), m_record));
+    // Pace and seed in the file's own words, the same in every language.
+    const char *const paces[] = {"as designed", "classroom", "one trial"};
+    const RunResults run = runResults(m_record, m_seed, paces[static_cast<int>(m_pace)],
+                                      QDateTime::currentDateTimeUtc());
+    return writeTextSafely(path, QString::fromStdString(writeResults(run)));
 }
 
 void ExperimentWindow::chooseFileAndSaveResults()

@@ -72,6 +72,8 @@ signals:
     void paceChosen(quindle::Pace pace);
     // The pupil asked for all windows at this zoom.
     void zoomChosen(int zoom);
+    // The teacher chose a folder of results files to pool.
+    void classResultsRequested(const QString &folder);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -124,6 +126,7 @@ private:
     QActionGroup *m_paces = nullptr;
     ZoomControl *m_zoom = nullptr;
     Pace m_pace = Pace::AsDesigned;
+    std::optional<std::uint64_t> m_seed;
     QTimer *m_progress = nullptr; // during a run, the number of trials every few seconds
     QElapsedTimer m_lastFrame;
     const ExperimentRecord &m_record;

@@ -2,7 +2,9 @@
 
 #include "experiment/experiment_control.h"
 #include "experiment/experiment_record.h"
+
 #include "windows/support/outcome_names.h"
+#include <QDateTime>
 
 namespace quindle {
 
@@ -27,19 +29,23 @@ QString resultsAsTabText(const TableTexts &table)
     return tableText(table, QLatin1Char('\t'));
 }
 
-QString resultsAsCsv(const TableTexts &table, const ExperimentRecord &record)
+RunResults runResults(const ExperimentRecord &record, std::optional<std::uint64_t> seed,
+                      const std::string &pace, const QDateTime &saved)
 {
-    QString text = tableText(table, QLatin1Char(','));
-    text += QStringLiteral("\noutcome,count at that point,percentage\n");
+    RunResults run;
+    run.saved = saved.toUTC().toString(Qt::ISODate).toStdString();
+    run.seed = seed;
+    run.pace = pace;
+    // The run as the window showed it last: the trial that ends a run counts without showing.
     for (int n = 1; n <= kOutcomes; ++n) {
-        // Elements 1 up to the last one this run recorded, as the graph's curve shows them.
+        const auto outcome = static_cast<std::size_t>(n - 1);
+        run.counts[outcome] = record.lastRecorded(n);
         for (int count = 1; count <= record.lastRecorded(n); ++count)
-            text += QStringLiteral("%1,%2,%3\n")
-                        .arg(outcomeFileName(n))
-                        .arg(count)
-                        .arg(record.history(n).at(count));
+            run.history[outcome].push_back(record.history(n).at(count));
     }
-    return text;
+    run.trials = record.recordedTrials();
+    run.log = record.trialLog();
+    return run;
 }
 
 } // namespace quindle

@@ -1,10 +1,14 @@
 #pragma once
 
-// The experiment's results as text for other programs: the table as a spreadsheet pastes it, and
-// as a CSV file with every recorded history element of the current run.
+// The experiment's results as text for other programs: the table as a spreadsheet pastes it,
+// and the whole run as a results file that a class pools (see classroom/results_file.h).
+
+#include "classroom/results_file.h"
 
 #include <QString>
 #include <QStringList>
+
+class QDateTime;
 
 namespace quindle {
 
@@ -23,8 +27,10 @@ struct TableTexts
 // trials.
 [[nodiscard]] QString resultsAsTabText(const TableTexts &table);
 
-// The same table as CSV, then each outcome's recorded history elements of the current run
-// (outcome, count at that point, percentage).
-[[nodiscard]] QString resultsAsCsv(const TableTexts &table, const ExperimentRecord &record);
+// The current run as its results file records it: the table, the history and every trial the
+// window showed, with when it was saved, the seed (none: the clock) and the pace.
+[[nodiscard]] RunResults runResults(const ExperimentRecord &record,
+                                    std::optional<std::uint64_t> seed, const std::string &pace,
+                                    const QDateTime &saved);
 
 } // namespace quindle

@@ -1,0 +1,99 @@
+#include "windows/classroom/class_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtConcurrent>
+
+namespace quindle {
+
+namespace {
+
+std::shared_ptr<const ReadResult> readFile(const QFileInfo &info)
+{
+    // A file larger than any results file can be is not read at all.
+    if (info.size() > static_cast<qint64>(kMaxFileBytes)) {
+        return std::make_shared<const ReadResult>(
+            ReadProblem{.problem = Problem::TooLarge,
+                        .found = info.size(),
+                        .expected = static_cast<long long>(kMaxFileBytes)});
+    }
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly)) // gone, or not readable: nothing to pool
+        return std::make_shared<const ReadResult>(ReadProblem{.problem = Problem::Empty});
+    const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileBytes) + 1);
+    return std::make_shared<const ReadResult>(
+        readResults(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+}
+
+} // namespace
+
+ClassFolder::ClassFolder(QString path, QObject *parent)
+    : QObject(parent)
+    , m_path(std::move(path))
+{
+    m_watcher.addPath(m_path);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &ClassFolder::look);
+    m_rescan.setInterval(kRescanMs);
+    connect(&m_rescan, &QTimer::timeout, this, &ClassFolder::look);
+    m_rescan.start();
+    connect(&m_reading, &QFutureWatcher<Reading>::finished, this, &ClassFolder::done);
+    look();
+}
+
+ClassFolder::~ClassFolder()
+{
+    m_reading.waitForFinished();
+}
+
+ClassFolder::Reading ClassFolder::read(const QString &path, const Files &known)
+{
+    Reading reading;
+    const QFileInfoList listed =
+        QDir(path).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    QList<QFileInfo> toRead;
+    for (const QFileInfo &info : listed) {
+        const auto was = known.constFind(info.fileName());
+        if (was != known.cend() && was->size == info.size() && was->modified == info.lastModified())
+            reading.files.insert(info.fileName(), *was);
+        else
+            toRead << info;
+    }
+    reading.changed = !toRead.isEmpty() || reading.files.size() != known.size();
+    if (!reading.changed)
+        return reading;
+    const QList<std::shared_ptr<const ReadResult>> results =
+        QtConcurrent::blockingMapped(toRead, readFile);
+    for (qsizetype i = 0; i < toRead.size(); ++i)
+        reading.files.insert(toRead[i].fileName(),
+                             {toRead[i].size(), toRead[i].lastModified(), results[i]});
+    std::vector<RunFile> files;
+    files.reserve(static_cast<std::size_t>(reading.files.size()));
+    for (auto it = reading.files.cbegin(); it != reading.files.cend(); ++it)
+        files.push_back({it.key().toStdString(), *it->result});
+    reading.pool = poolRuns(std::move(files));
+    return reading;
+}
+
+void ClassFolder::look()
+{
+    if (m_reading.isRunning()) {
+        m_lookAgain = true;
+        return;
+    }
+    m_reading.setFuture(QtConcurrent::run(&ClassFolder::read, m_path, m_files));
+}
+
+void ClassFolder::done()
+{
+    Reading reading = m_reading.result();
+    if (reading.changed) {
+        m_files = std::move(reading.files);
+        m_pool = std::move(reading.pool);
+        emit pooled();
+    }
+    if (std::exchange(m_lookAgain, false))
+        look();
+}
+
+} // namespace quindle
