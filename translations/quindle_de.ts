@@ -10,6 +10,200 @@
     </message>
 </context>
 <context>
+    <name>quindle::ClassPictures</name>
+    <message>
+        <source>Each run&apos;s ratios against its trials; the class, larger</source>
+        <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
+        <translation>Relative Häufigkeiten jedes Durchgangs nach Anzahl der Würfe; die Klasse größer dargestellt</translation>
+    </message>
+    <message>
+        <source>All runs one after another: each share so far</source>
+        <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
+        <translation>Alle Durchgänge nacheinander: relative Häufigkeiten bis dahin</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ClassWindow</name>
+    <message>
+        <source>Class results: %1</source>
+        <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
+        <translation>Klassenergebnisse: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Würfe</translation>
+    </message>
+    <message>
+        <source>%1
+ratio</source>
+        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1
+relative Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save class results…</source>
+        <translation>Klassenergebnisse speichern…</translation>
+    </message>
+    <message>
+        <source>Save class results</source>
+        <translation>Klassenergebnisse speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy pictures</source>
+        <translation>Diagramme kopieren</translation>
+    </message>
+    <message>
+        <source>Save pictures…</source>
+        <translation>Diagramme speichern…</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>Diagramme speichern</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Read summary</source>
+        <translation>Zusammenfassung vorlesen</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The class table&apos;s last row, which pools every run.</extracomment>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
+        <translation>Quindle, Klassenergebnisse, %1: %2 Durchgänge, %3 Würfe</translation>
+    </message>
+    <message>
+        <source>%1 runs, %2 trials in all.</source>
+        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
+        <translation>Insgesamt %1 Durchgänge mit %2 Würfen.</translation>
+    </message>
+    <message>
+        <source> %1 %2.</source>
+        <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
+        <translation> %1: %2.</translation>
+    </message>
+    <message>
+        <source> %1 of %2 runs lie inside the expected range.</source>
+        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
+        <translation> Bei %1 von %2 Durchgängen liegen alle relativen Häufigkeiten im Erwartungsbereich.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Runs and the class</source>
+        <translation>Durchgänge und Klasse</translation>
+    </message>
+    <message>
+        <source>Files not pooled</source>
+        <translation>Nicht berücksichtigte Dateien</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s ratios</source>
+        <translation>Relative Häufigkeiten je Durchgang</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <translation>Die vier relativen Häufigkeiten jedes Durchgangs in Abhängigkeit von der Anzahl seiner Würfe, dazu die zusammengefassten relativen Häufigkeiten der Klasse</translation>
+    </message>
+    <message>
+        <source>The class curve</source>
+        <translation>Die Kurve der Klasse</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <translation>Anteil jedes Ergebnisses an allen bisherigen Würfen der Klasse, Durchgang für Durchgang</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Why a file of the class&apos;s folder is not pooled, after its name.</extracomment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>too large for a results file (%1 KB)</source>
+        <translation>zu groß für eine Ergebnisdatei (%1 KB)</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>keine Textdatei</translation>
+    </message>
+    <message>
+        <source>not a Quindle results file</source>
+        <translation>keine Quindle-Ergebnisdatei</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle (format %1)</source>
+        <translation>mit einer neueren Quindle-Version gespeichert (Format %1)</translation>
+    </message>
+    <message>
+        <source>cut short after trial %1 of %2</source>
+        <translation>unvollständig, endet nach Wurf %1 von %2</translation>
+    </message>
+    <message>
+        <source>cut short before its end</source>
+        <translation>unvollständig, endet vorzeitig</translation>
+    </message>
+    <message>
+        <source>a copy of %1</source>
+        <translation>eine Kopie von %1</translation>
+    </message>
+    <message>
+        <source>inconsistent: the counts add up to %1, not %2 trials</source>
+        <translation>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %2 Würfe</translation>
+    </message>
+    <message>
+        <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <translation>widersprüchlich: eine relative Häufigkeit passt nicht zur absoluten Häufigkeit (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <translation>widersprüchlich: der Verlauf passt nicht zu den Häufigkeiten (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <translation>widersprüchlich: das Wurfprotokoll passt nicht zu den Häufigkeiten (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have</source>
+        <translation>widersprüchlich: mehr Würfe, als ein Durchgang haben kann</translation>
+    </message>
+    <message>
+        <source>inconsistent: line %1 cannot be read</source>
+        <translation>widersprüchlich: Zeile %1 ist nicht lesbar</translation>
+    </message>
+</context>
+<context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
@@ -28,6 +222,10 @@
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
         <extracomment>%1 lists the zoom steps.</extracomment>
         <translation>Öffnet alle Fenster mit &lt;PERCENT&gt; ihrer Größe (%1).</translation>
+    </message>
+    <message>
+        <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <translation>Öffnet neben dem Experimentfenster das Klassenfenster und fasst die Ergebnisdateien in &lt;FOLDER&gt; zusammen, sobald sie eintreffen.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +416,15 @@
         <source>Graph display</source>
         <extracomment>129 pixels wide: about 13 characters.</extracomment>
         <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>Klassenergebnisse…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
+        <translation>Klassenergebnisse</translation>
     </message>
 </context>
 <context>

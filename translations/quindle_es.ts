@@ -10,6 +10,200 @@
     </message>
 </context>
 <context>
+    <name>quindle::ClassPictures</name>
+    <message>
+        <source>Each run&apos;s ratios against its trials; the class, larger</source>
+        <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
+        <translation>Frecuencias relativas de cada experimento frente a sus lanzamientos; la clase, más grande</translation>
+    </message>
+    <message>
+        <source>All runs one after another: each share so far</source>
+        <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
+        <translation>Todos los experimentos, uno tras otro: frecuencia relativa acumulada</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ClassWindow</name>
+    <message>
+        <source>Class results: %1</source>
+        <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
+        <translation>Resultados de la clase: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Lanzamientos</translation>
+    </message>
+    <message>
+        <source>%1
+ratio</source>
+        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1
+frecuencia relativa</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save class results…</source>
+        <translation>Guardar resultados de la clase…</translation>
+    </message>
+    <message>
+        <source>Save class results</source>
+        <translation>Guardar resultados de la clase</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy pictures</source>
+        <translation>Copiar gráficas</translation>
+    </message>
+    <message>
+        <source>Save pictures…</source>
+        <translation>Guardar gráficas…</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>Guardar gráficas</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Read summary</source>
+        <translation>Leer el resumen</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The class table&apos;s last row, which pools every run.</extracomment>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
+        <translation>Quindle, resultados de la clase, %1: %2 experimentos, %3 lanzamientos</translation>
+    </message>
+    <message>
+        <source>%1 runs, %2 trials in all.</source>
+        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
+        <translation>%1 experimentos, %2 lanzamientos en total.</translation>
+    </message>
+    <message>
+        <source> %1 %2.</source>
+        <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
+        <translation> %1: %2.</translation>
+    </message>
+    <message>
+        <source> %1 of %2 runs lie inside the expected range.</source>
+        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
+        <translation> %1 de los %2 experimentos quedan dentro del intervalo esperado.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Runs and the class</source>
+        <translation>Experimentos y total de la clase</translation>
+    </message>
+    <message>
+        <source>Files not pooled</source>
+        <translation>Archivos no incluidos</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s ratios</source>
+        <translation>Frecuencias relativas de cada experimento</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <translation>Las cuatro frecuencias relativas de cada experimento frente a su número de lanzamientos, y las de toda la clase</translation>
+    </message>
+    <message>
+        <source>The class curve</source>
+        <translation>La curva de la clase</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <translation>Frecuencia relativa de cada resultado sobre todos los lanzamientos de la clase hasta ese momento, experimento tras experimento</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Why a file of the class&apos;s folder is not pooled, after its name.</extracomment>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>too large for a results file (%1 KB)</source>
+        <translation>demasiado grande para ser un archivo de resultados (%1 KB)</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>not a Quindle results file</source>
+        <translation>no es un archivo de resultados de Quindle</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle (format %1)</source>
+        <translation>guardado con una versión más reciente de Quindle (formato %1)</translation>
+    </message>
+    <message>
+        <source>cut short after trial %1 of %2</source>
+        <translation>cortado tras el lanzamiento %1 de %2</translation>
+    </message>
+    <message>
+        <source>cut short before its end</source>
+        <translation>cortado antes del final</translation>
+    </message>
+    <message>
+        <source>a copy of %1</source>
+        <translation>copia de %1</translation>
+    </message>
+    <message>
+        <source>inconsistent: the counts add up to %1, not %2 trials</source>
+        <translation>incoherente: los recuentos suman %1, no %2 lanzamientos</translation>
+    </message>
+    <message>
+        <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <translation>incoherente: una frecuencia relativa no concuerda con su recuento (línea %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <translation>incoherente: el historial no concuerda con los recuentos (línea %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <translation>incoherente: el registro de lanzamientos no concuerda con los recuentos (línea %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have</source>
+        <translation>incoherente: más lanzamientos de los que puede tener un experimento</translation>
+    </message>
+    <message>
+        <source>inconsistent: line %1 cannot be read</source>
+        <translation>incoherente: la línea %1 no se puede leer</translation>
+    </message>
+</context>
+<context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
@@ -28,6 +222,10 @@
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
         <extracomment>%1 lists the zoom steps.</extracomment>
         <translation>Abre todas las ventanas al &lt;PERCENT&gt; de su tamaño (%1).</translation>
+    </message>
+    <message>
+        <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <translation>Abre la ventana de la clase junto a la ventana del experimento y va reuniendo los archivos de resultados de &lt;FOLDER&gt; a medida que llegan.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +416,15 @@
         <source>Graph display</source>
         <extracomment>129 pixels wide: about 13 characters.</extracomment>
         <translation>Ver gráfica</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>Resultados de la clase…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
+        <translation>Resultados de la clase</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,200 @@
     </message>
 </context>
 <context>
+    <name>quindle::ClassPictures</name>
+    <message>
+        <source>Each run&apos;s ratios against its trials; the class, larger</source>
+        <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
+        <translation>Fréquences de chaque expérience selon son nombre de lancers ; la classe, en plus grand</translation>
+    </message>
+    <message>
+        <source>All runs one after another: each share so far</source>
+        <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
+        <translation>Toutes les expériences à la suite : fréquence de chaque issue au fil des lancers</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ClassWindow</name>
+    <message>
+        <source>Class results: %1</source>
+        <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
+        <translation>Résultats de la classe : %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Lancers</translation>
+    </message>
+    <message>
+        <source>%1
+ratio</source>
+        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1
+fréquence</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save class results…</source>
+        <translation>Enregistrer les résultats de la classe…</translation>
+    </message>
+    <message>
+        <source>Save class results</source>
+        <translation>Enregistrer les résultats de la classe</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy pictures</source>
+        <translation>Copier les graphiques</translation>
+    </message>
+    <message>
+        <source>Save pictures…</source>
+        <translation>Enregistrer les graphiques…</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>Enregistrer les graphiques</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Read summary</source>
+        <translation>Lire le bilan</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The class table&apos;s last row, which pools every run.</extracomment>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
+        <translation>Quindle, résultats de la classe, %1 : %2 expériences, %3 lancers</translation>
+    </message>
+    <message>
+        <source>%1 runs, %2 trials in all.</source>
+        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
+        <translation>%1 expériences, %2 lancers en tout.</translation>
+    </message>
+    <message>
+        <source> %1 %2.</source>
+        <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
+        <translation> %1 : fréquence %2.</translation>
+    </message>
+    <message>
+        <source> %1 of %2 runs lie inside the expected range.</source>
+        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
+        <translation> Expériences dans la zone attendue : %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Runs and the class</source>
+        <translation>Les expériences et la classe</translation>
+    </message>
+    <message>
+        <source>Files not pooled</source>
+        <translation>Fichiers non pris en compte</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s ratios</source>
+        <translation>Fréquences de chaque expérience</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <translation>Les quatre fréquences de chaque expérience en fonction de son nombre de lancers, et les fréquences de toute la classe</translation>
+    </message>
+    <message>
+        <source>The class curve</source>
+        <translation>La courbe de la classe</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <translation>Fréquence de chaque issue parmi tous les lancers de la classe jusque-là, expérience après expérience</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Why a file of the class&apos;s folder is not pooled, after its name.</extracomment>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>too large for a results file (%1 KB)</source>
+        <translation>trop volumineux pour un fichier de résultats (%1 Ko)</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>not a Quindle results file</source>
+        <translation>pas un fichier de résultats Quindle</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle (format %1)</source>
+        <translation>enregistré par une version plus récente de Quindle (format %1)</translation>
+    </message>
+    <message>
+        <source>cut short after trial %1 of %2</source>
+        <translation>tronqué après le lancer %1 sur %2</translation>
+    </message>
+    <message>
+        <source>cut short before its end</source>
+        <translation>tronqué avant la fin</translation>
+    </message>
+    <message>
+        <source>a copy of %1</source>
+        <translation>copie de %1</translation>
+    </message>
+    <message>
+        <source>inconsistent: the counts add up to %1, not %2 trials</source>
+        <translation>incohérent : la somme des effectifs est %1 au lieu de %2 lancers</translation>
+    </message>
+    <message>
+        <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <translation>incohérent : une fréquence ne correspond pas à son effectif (ligne %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <translation>incohérent : l&apos;historique ne concorde pas avec les effectifs (ligne %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <translation>incohérent : le journal des lancers ne concorde pas avec les effectifs (ligne %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have</source>
+        <translation>incohérent : plus de lancers qu&apos;une expérience ne peut en compter</translation>
+    </message>
+    <message>
+        <source>inconsistent: line %1 cannot be read</source>
+        <translation>incohérent : la ligne %1 est illisible</translation>
+    </message>
+</context>
+<context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
@@ -28,6 +222,10 @@
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
         <extracomment>%1 lists the zoom steps.</extracomment>
         <translation>Ouvre toutes les fenêtres à &lt;PERCENT&gt; de leur taille (%1).</translation>
+    </message>
+    <message>
+        <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <translation>Ouvre la fenêtre de la classe à côté de la fenêtre de l&apos;expérience et met en commun les fichiers de résultats de &lt;FOLDER&gt; au fur et à mesure de leur arrivée.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +416,15 @@
         <source>Graph display</source>
         <extracomment>129 pixels wide: about 13 characters.</extracomment>
         <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>Résultats de la classe…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
+        <translation>Résultats de la classe</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,200 @@
     </message>
 </context>
 <context>
+    <name>quindle::ClassPictures</name>
+    <message>
+        <source>Each run&apos;s ratios against its trials; the class, larger</source>
+        <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
+        <translation>各実験の試行回数に対する割合（クラス全体は大きな点）</translation>
+    </message>
+    <message>
+        <source>All runs one after another: each share so far</source>
+        <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
+        <translation>すべての実験を順につなげたときの、各出方のそれまでの割合</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ClassWindow</name>
+    <message>
+        <source>Class results: %1</source>
+        <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
+        <translation>クラスの結果: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>試行回数</translation>
+    </message>
+    <message>
+        <source>%1
+ratio</source>
+        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1
+割合</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Save class results…</source>
+        <translation>クラスの結果を保存…</translation>
+    </message>
+    <message>
+        <source>Save class results</source>
+        <translation>クラスの結果を保存</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy pictures</source>
+        <translation>図をコピー</translation>
+    </message>
+    <message>
+        <source>Save pictures…</source>
+        <translation>図を保存…</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>図を保存</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>印刷…</translation>
+    </message>
+    <message>
+        <source>Read summary</source>
+        <translation>概要を読み上げ</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The class table&apos;s last row, which pools every run.</extracomment>
+        <translation>クラス全体</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
+        <translation>Quindle、クラスの結果、%1：実験 %2 回、試行 %3 回</translation>
+    </message>
+    <message>
+        <source>%1 runs, %2 trials in all.</source>
+        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
+        <translation>全部で実験 %1 回、試行 %2 回。</translation>
+    </message>
+    <message>
+        <source> %1 %2.</source>
+        <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
+        <translation> %1の割合 %2。</translation>
+    </message>
+    <message>
+        <source> %1 of %2 runs lie inside the expected range.</source>
+        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
+        <translation> %2 回の実験のうち %1 回が予想される範囲内です。</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Runs and the class</source>
+        <translation>各実験とクラス全体</translation>
+    </message>
+    <message>
+        <source>Files not pooled</source>
+        <translation>集計に含めなかったファイル</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s ratios</source>
+        <translation>各実験の割合</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <translation>各実験の4つの割合を試行回数に対して描いたものと、クラス全体をまとめた割合</translation>
+    </message>
+    <message>
+        <source>The class curve</source>
+        <translation>クラス全体の曲線</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <translation>実験を順に1つずつ加えたときの、クラスのそれまでの全試行に対する各出方の割合</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Why a file of the class&apos;s folder is not pooled, after its name.</extracomment>
+        <translation>空のファイル</translation>
+    </message>
+    <message>
+        <source>too large for a results file (%1 KB)</source>
+        <translation>結果ファイルとしては大きすぎる（%1 KB）</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>テキストファイルではない</translation>
+    </message>
+    <message>
+        <source>not a Quindle results file</source>
+        <translation>Quindle の結果ファイルではない</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle (format %1)</source>
+        <translation>新しい Quindle で保存されている（形式のバージョン %1）</translation>
+    </message>
+    <message>
+        <source>cut short after trial %1 of %2</source>
+        <translation>%2 回のうち %1 回目の試行の後で途切れている</translation>
+    </message>
+    <message>
+        <source>cut short before its end</source>
+        <translation>途中で途切れている</translation>
+    </message>
+    <message>
+        <source>a copy of %1</source>
+        <translation>%1 の複製</translation>
+    </message>
+    <message>
+        <source>inconsistent: the counts add up to %1, not %2 trials</source>
+        <translation>矛盾: 度数の合計が %1 で、試行回数 %2 と合わない</translation>
+    </message>
+    <message>
+        <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <translation>矛盾: 割合が度数と合わない（%1 行目）</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <translation>矛盾: 途中経過が度数と合わない（%1 行目）</translation>
+    </message>
+    <message>
+        <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <translation>矛盾: 試行の記録が度数と合わない（%1 行目）</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have</source>
+        <translation>矛盾: 試行回数が1回の実験の上限を超えている</translation>
+    </message>
+    <message>
+        <source>inconsistent: line %1 cannot be read</source>
+        <translation>矛盾: %1 行目を読み取れない</translation>
+    </message>
+</context>
+<context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
@@ -28,6 +222,10 @@
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
         <extracomment>%1 lists the zoom steps.</extracomment>
         <translation>すべてのウィンドウを大きさの &lt;PERCENT&gt;（%1）で開きます。</translation>
+    </message>
+    <message>
+        <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <translation>実験ウィンドウの横にクラスの結果のウィンドウを開き、&lt;FOLDER&gt; に結果ファイルが届くたびに集計します。</translation>
     </message>
 </context>
 <context>
@@ -218,6 +416,15 @@
         <source>Graph display</source>
         <extracomment>129 pixels wide: about 13 characters.</extracomment>
         <translation>グラフ表示</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>クラスの結果…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
+        <translation>クラスの結果</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,200 @@
     </message>
 </context>
 <context>
+    <name>quindle::ClassPictures</name>
+    <message>
+        <source>Each run&apos;s ratios against its trials; the class, larger</source>
+        <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
+        <translation>실험별 시행 횟수에 따른 상대도수 (학급 전체는 크게 표시)</translation>
+    </message>
+    <message>
+        <source>All runs one after another: each share so far</source>
+        <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
+        <translation>모든 실험을 차례로 이어 본 지금까지의 상대도수</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ClassWindow</name>
+    <message>
+        <source>Class results: %1</source>
+        <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
+        <translation>학급 결과: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>시행 횟수</translation>
+    </message>
+    <message>
+        <source>%1
+ratio</source>
+        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1
+상대도수</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Save class results…</source>
+        <translation>학급 결과 저장…</translation>
+    </message>
+    <message>
+        <source>Save class results</source>
+        <translation>학급 결과 저장</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy pictures</source>
+        <translation>그림 복사</translation>
+    </message>
+    <message>
+        <source>Save pictures…</source>
+        <translation>그림 저장…</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>그림 저장</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 이미지 (*.png)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>인쇄…</translation>
+    </message>
+    <message>
+        <source>Read summary</source>
+        <translation>요약 읽기</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The class table&apos;s last row, which pools every run.</extracomment>
+        <translation>학급 전체</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
+        <translation>Quindle, 학급 결과, %1: 실험 %2회, 시행 %3회</translation>
+    </message>
+    <message>
+        <source>%1 runs, %2 trials in all.</source>
+        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
+        <translation>실험 %1회, 전체 시행 %2회.</translation>
+    </message>
+    <message>
+        <source> %1 %2.</source>
+        <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
+        <translation> %1 상대도수 %2.</translation>
+    </message>
+    <message>
+        <source> %1 of %2 runs lie inside the expected range.</source>
+        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
+        <translation> 실험 %2회 중 %1회는 네 상대도수가 모두 예상 범위 안에 있습니다.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Runs and the class</source>
+        <translation>실험별 결과와 학급 전체</translation>
+    </message>
+    <message>
+        <source>Files not pooled</source>
+        <translation>합산에서 제외된 파일</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s ratios</source>
+        <translation>실험별 상대도수</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <translation>각 실험의 시행 횟수에 따른 네 가지 상대도수와 학급 전체를 합산한 상대도수</translation>
+    </message>
+    <message>
+        <source>The class curve</source>
+        <translation>학급 전체 곡선</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <translation>실험을 하나씩 더해 가며 나타낸, 지금까지의 학급 전체 시행에 대한 각 결과의 상대도수</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Why a file of the class&apos;s folder is not pooled, after its name.</extracomment>
+        <translation>빈 파일</translation>
+    </message>
+    <message>
+        <source>too large for a results file (%1 KB)</source>
+        <translation>결과 파일로는 너무 큼 (%1 KB)</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>텍스트 파일이 아님</translation>
+    </message>
+    <message>
+        <source>not a Quindle results file</source>
+        <translation>Quindle 결과 파일이 아님</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle (format %1)</source>
+        <translation>더 새 버전의 Quindle로 저장됨 (형식 버전 %1)</translation>
+    </message>
+    <message>
+        <source>cut short after trial %1 of %2</source>
+        <translation>시행 %2회 중 %1회째 뒤에 끊김</translation>
+    </message>
+    <message>
+        <source>cut short before its end</source>
+        <translation>끝나기 전에 끊김</translation>
+    </message>
+    <message>
+        <source>a copy of %1</source>
+        <translation>%1의 사본</translation>
+    </message>
+    <message>
+        <source>inconsistent: the counts add up to %1, not %2 trials</source>
+        <translation>불일치: 도수의 합이 시행 횟수 %2가 아니라 %1임</translation>
+    </message>
+    <message>
+        <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <translation>불일치: 상대도수가 도수와 맞지 않음 (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <translation>불일치: 진행 기록이 도수와 맞지 않음 (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <translation>불일치: 시행 기록이 도수와 맞지 않음 (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have</source>
+        <translation>불일치: 한 실험에서 가능한 것보다 시행이 많음</translation>
+    </message>
+    <message>
+        <source>inconsistent: line %1 cannot be read</source>
+        <translation>불일치: %1번째 줄을 읽을 수 없음</translation>
+    </message>
+</context>
+<context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
@@ -28,6 +222,10 @@
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
         <extracomment>%1 lists the zoom steps.</extracomment>
         <translation>모든 창을 원래 크기의 &lt;PERCENT&gt;(%1)로 엽니다.</translation>
+    </message>
+    <message>
+        <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <translation>실험 창 옆에 학급 결과 창을 열고, &lt;FOLDER&gt;에 결과 파일이 들어오는 대로 합산합니다.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +416,15 @@
         <source>Graph display</source>
         <extracomment>129 pixels wide: about 13 characters.</extracomment>
         <translation>그래프 보기</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>학급 결과…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
+        <translation>학급 결과</translation>
     </message>
 </context>
 <context>

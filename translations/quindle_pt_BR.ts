@@ -10,6 +10,200 @@
     </message>
 </context>
 <context>
+    <name>quindle::ClassPictures</name>
+    <message>
+        <source>Each run&apos;s ratios against its trials; the class, larger</source>
+        <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
+        <translation>Frequências relativas de cada experimento em função dos lançamentos; a turma, em destaque</translation>
+    </message>
+    <message>
+        <source>All runs one after another: each share so far</source>
+        <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
+        <translation>Todos os experimentos em sequência: cada frequência relativa até o momento</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ClassWindow</name>
+    <message>
+        <source>Class results: %1</source>
+        <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
+        <translation>Resultados da turma: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Lançamentos</translation>
+    </message>
+    <message>
+        <source>%1
+ratio</source>
+        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1
+frequência relativa</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save class results…</source>
+        <translation>Salvar resultados da turma…</translation>
+    </message>
+    <message>
+        <source>Save class results</source>
+        <translation>Salvar resultados da turma</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy pictures</source>
+        <translation>Copiar gráficos</translation>
+    </message>
+    <message>
+        <source>Save pictures…</source>
+        <translation>Salvar gráficos…</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>Salvar gráficos</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imagens PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Read summary</source>
+        <translation>Ler resumo</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The class table&apos;s last row, which pools every run.</extracomment>
+        <translation>Turma</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
+        <translation>Quindle, resultados da turma, %1: %2 experimentos, %3 lançamentos</translation>
+    </message>
+    <message>
+        <source>%1 runs, %2 trials in all.</source>
+        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
+        <translation>%1 experimentos, %2 lançamentos no total.</translation>
+    </message>
+    <message>
+        <source> %1 %2.</source>
+        <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
+        <translation> %1: %2.</translation>
+    </message>
+    <message>
+        <source> %1 of %2 runs lie inside the expected range.</source>
+        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
+        <translation> %1 de %2 experimentos ficam dentro da faixa esperada.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Runs and the class</source>
+        <translation>Experimentos e a turma</translation>
+    </message>
+    <message>
+        <source>Files not pooled</source>
+        <translation>Arquivos não incluídos</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s ratios</source>
+        <translation>Frequências relativas de cada experimento</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <translation>As quatro frequências relativas de cada experimento em função do seu número de lançamentos, e as frequências relativas da turma toda</translation>
+    </message>
+    <message>
+        <source>The class curve</source>
+        <translation>A curva da turma</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <translation>A frequência relativa de cada resultado em todos os lançamentos da turma até o momento, experimento após experimento</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Why a file of the class&apos;s folder is not pooled, after its name.</extracomment>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>too large for a results file (%1 KB)</source>
+        <translation>grande demais para um arquivo de resultados (%1 KB)</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>não é um arquivo de texto</translation>
+    </message>
+    <message>
+        <source>not a Quindle results file</source>
+        <translation>não é um arquivo de resultados do Quindle</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle (format %1)</source>
+        <translation>salvo por uma versão mais recente do Quindle (formato %1)</translation>
+    </message>
+    <message>
+        <source>cut short after trial %1 of %2</source>
+        <translation>interrompido após o lançamento %1 de %2</translation>
+    </message>
+    <message>
+        <source>cut short before its end</source>
+        <translation>interrompido antes do fim</translation>
+    </message>
+    <message>
+        <source>a copy of %1</source>
+        <translation>uma cópia de %1</translation>
+    </message>
+    <message>
+        <source>inconsistent: the counts add up to %1, not %2 trials</source>
+        <translation>inconsistente: as contagens somam %1, e não %2 lançamentos</translation>
+    </message>
+    <message>
+        <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <translation>inconsistente: uma frequência relativa não corresponde à sua contagem (linha %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <translation>inconsistente: o histórico não confere com as contagens (linha %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <translation>inconsistente: o registro de lançamentos não confere com as contagens (linha %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have</source>
+        <translation>inconsistente: mais lançamentos do que um experimento pode ter</translation>
+    </message>
+    <message>
+        <source>inconsistent: line %1 cannot be read</source>
+        <translation>inconsistente: a linha %1 não pode ser lida</translation>
+    </message>
+</context>
+<context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
@@ -28,6 +222,10 @@
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
         <extracomment>%1 lists the zoom steps.</extracomment>
         <translation>Abre todas as janelas com &lt;PERCENT&gt; do seu tamanho (%1).</translation>
+    </message>
+    <message>
+        <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <translation>Abre a janela da turma ao lado da janela do experimento, reunindo os arquivos de resultados da pasta &lt;FOLDER&gt; à medida que chegam.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +416,15 @@
         <source>Graph display</source>
         <extracomment>129 pixels wide: about 13 characters.</extracomment>
         <translation>Ver gráfico</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>Resultados da turma…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
+        <translation>Resultados da turma</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,200 @@
     </message>
 </context>
 <context>
+    <name>quindle::ClassPictures</name>
+    <message>
+        <source>Each run&apos;s ratios against its trials; the class, larger</source>
+        <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
+        <translation>各轮试验的频率与试验次数；全班以大点表示</translation>
+    </message>
+    <message>
+        <source>All runs one after another: each share so far</source>
+        <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
+        <translation>各轮试验依次相连：每种结果到目前为止的频率</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ClassWindow</name>
+    <message>
+        <source>Class results: %1</source>
+        <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
+        <translation>全班结果：%1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>试验次数</translation>
+    </message>
+    <message>
+        <source>%1
+ratio</source>
+        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1
+频率</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save class results…</source>
+        <translation>保存全班结果…</translation>
+    </message>
+    <message>
+        <source>Save class results</source>
+        <translation>保存全班结果</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy pictures</source>
+        <translation>复制图表</translation>
+    </message>
+    <message>
+        <source>Save pictures…</source>
+        <translation>保存图表…</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>保存图表</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>打印…</translation>
+    </message>
+    <message>
+        <source>Read summary</source>
+        <translation>朗读汇总</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The class table&apos;s last row, which pools every run.</extracomment>
+        <translation>全班</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
+        <translation>Quindle，全班结果，%1：共 %2 轮、%3 次试验</translation>
+    </message>
+    <message>
+        <source>%1 runs, %2 trials in all.</source>
+        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
+        <translation>共汇总 %1 轮试验，合计试验 %2 次。</translation>
+    </message>
+    <message>
+        <source> %1 %2.</source>
+        <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
+        <translation> %1的频率为 %2。</translation>
+    </message>
+    <message>
+        <source> %1 of %2 runs lie inside the expected range.</source>
+        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
+        <translation> %2 轮试验中有 %1 轮的四个频率都在预期范围内。</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Runs and the class</source>
+        <translation>各轮试验与全班</translation>
+    </message>
+    <message>
+        <source>Files not pooled</source>
+        <translation>未汇总的文件</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s ratios</source>
+        <translation>各轮试验的频率</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <translation>各轮试验的四个频率与其试验次数的关系，以及全班汇总后的频率</translation>
+    </message>
+    <message>
+        <source>The class curve</source>
+        <translation>全班曲线</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <translation>各结果在全班至今所有试验中的频率，逐轮依次绘出</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Why a file of the class&apos;s folder is not pooled, after its name.</extracomment>
+        <translation>空文件</translation>
+    </message>
+    <message>
+        <source>too large for a results file (%1 KB)</source>
+        <translation>作为结果文件过大（%1 KB）</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>不是文本文件</translation>
+    </message>
+    <message>
+        <source>not a Quindle results file</source>
+        <translation>不是 Quindle 结果文件</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle (format %1)</source>
+        <translation>由较新版本的 Quindle 保存（格式版本 %1）</translation>
+    </message>
+    <message>
+        <source>cut short after trial %1 of %2</source>
+        <translation>在第 %1 次试验后被截断（共 %2 次）</translation>
+    </message>
+    <message>
+        <source>cut short before its end</source>
+        <translation>未到结尾即被截断</translation>
+    </message>
+    <message>
+        <source>a copy of %1</source>
+        <translation>%1 的副本</translation>
+    </message>
+    <message>
+        <source>inconsistent: the counts add up to %1, not %2 trials</source>
+        <translation>数据不一致：各频数之和为 %1，而非试验次数 %2</translation>
+    </message>
+    <message>
+        <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <translation>数据不一致：频率与频数不符（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <translation>数据不一致：历史记录与频数不符（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <translation>数据不一致：试验记录与频数不符（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have</source>
+        <translation>数据不一致：试验次数超过一轮试验的上限</translation>
+    </message>
+    <message>
+        <source>inconsistent: line %1 cannot be read</source>
+        <translation>数据不一致：无法读取第 %1 行</translation>
+    </message>
+</context>
+<context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
@@ -28,6 +222,10 @@
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
         <extracomment>%1 lists the zoom steps.</extracomment>
         <translation>以原大小的 &lt;PERCENT&gt;（%1）显示所有窗口。</translation>
+    </message>
+    <message>
+        <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <translation>在试验窗口旁打开全班结果窗口，并随时汇总 &lt;FOLDER&gt; 中新出现的结果文件。</translation>
     </message>
 </context>
 <context>
@@ -218,6 +416,15 @@
         <source>Graph display</source>
         <extracomment>129 pixels wide: about 13 characters.</extracomment>
         <translation>显示图表</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>全班结果…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
+        <translation>全班结果</translation>
     </message>
 </context>
 <context>

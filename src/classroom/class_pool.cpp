@@ -20,15 +20,14 @@ std::size_t slot(int outcome)
 }
 
 // Orders readable files as they were saved; a file without a saved time after all others.
+// Files saved at the same time keep the order they were given in.
 bool savedBefore(const RunFile &a, const RunFile &b)
 {
     const std::string &savedA = a.result.run()->saved;
     const std::string &savedB = b.result.run()->saved;
     if (savedA.empty() != savedB.empty())
         return savedB.empty();
-    if (savedA != savedB)
-        return savedA < savedB;
-    return a.name < b.name;
+    return savedA < savedB;
 }
 
 // What makes two files the same run. The pace and the version are left out: they say how the

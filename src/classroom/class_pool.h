@@ -42,11 +42,12 @@ struct ClassPool
     Shares ratios{}; // counts / trials; 0 while there are no trials
 };
 
-// Pools the files' runs. They come in the order they were saved: by saved time, then by name,
-// and the files without a saved time (version 0) after all others, by name. A run met again
+// Pools the files' runs. They come in the order they were saved: by saved time, and the files
+// without a saved time (version 0) after all others; files saved at the same time in the
+// order they are given (the window gives the oldest file first, then by name). A run met again
 // (a copy of a file, perhaps re-saved by a spreadsheet: the same saved time, seed, counts,
-// history and log) is pooled once, as the first in that order. The files are taken over, so
-// that no run's log is copied.
+// history and log) is pooled once, as the first in that order, and the later files are its
+// copies. The files are taken over, so that no run's log is copied.
 [[nodiscard]] ClassPool poolRuns(std::vector<RunFile> files);
 
 // Whether a ratio over this many trials lies within two standard errors of 1/4, where chance

@@ -45,7 +45,7 @@ TEST(ClassPool, TotalsAndRatiosAddUpEveryPooledRun)
         EXPECT_DOUBLE_EQ(pool.ratios[n], static_cast<double>(counts[n]) / 95.0);
 }
 
-TEST(ClassPool, RunsComeInTheOrderTheyWereSavedThenByNameAndOldFilesLast)
+TEST(ClassPool, RunsComeInTheOrderTheyWereSavedThenAsGivenAndOldFilesLast)
 {
     std::vector<RunFile> files;
     files.push_back(fileOf("z-old.csv", versionZero(sampleRun(10, 1))));
@@ -53,22 +53,22 @@ TEST(ClassPool, RunsComeInTheOrderTheyWereSavedThenByNameAndOldFilesLast)
     files.push_back(fileOf("c.csv", sampleRun(10, 3, "2026-12-06T10:00:00Z")));
     files.push_back(fileOf("b.csv", sampleRun(10, 4, "2026-12-06T10:00:00Z")));
     files.push_back(fileOf("y-old.csv", versionZero(sampleRun(10, 5))));
-    const std::vector<std::string> order{"b.csv", "c.csv", "a.csv", "y-old.csv", "z-old.csv"};
+    const std::vector<std::string> order{"c.csv", "b.csv", "a.csv", "z-old.csv", "y-old.csv"};
     EXPECT_EQ(pooledNames(poolRuns(std::move(files))), order);
 }
 
-TEST(ClassPool, ACopyReSavedByASpreadsheetIsPooledOnceAndNamesTheFirst)
+TEST(ClassPool, ACopyReSavedByASpreadsheetIsPooledOnceAndNamesTheOneGivenFirst)
 {
     const std::string text = writeResults(sampleRun(40));
     std::vector<RunFile> files;
-    files.push_back({"copy of anna.csv", readResults(spreadsheetResave(text))});
     files.push_back({"anna.csv", readResults(text)});
+    files.push_back({"a copy of anna.csv", readResults(spreadsheetResave(text))});
     files.push_back(fileOf("ben.csv", sampleRun(40, 8)));
     const ClassPool pool = poolRuns(std::move(files));
     EXPECT_EQ(pooledNames(pool), (std::vector<std::string>{"anna.csv", "ben.csv"}));
     EXPECT_EQ(pool.trials, 80);
     ASSERT_EQ(pool.unpooled.size(), 1U);
-    EXPECT_EQ(pool.unpooled[0].name, "copy of anna.csv");
+    EXPECT_EQ(pool.unpooled[0].name, "a copy of anna.csv");
     EXPECT_EQ(pool.unpooled[0].problem.problem, Problem::Duplicate);
     EXPECT_EQ(pool.unpooled[0].duplicateOf, "anna.csv");
 }

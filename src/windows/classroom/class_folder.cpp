@@ -67,10 +67,16 @@ ClassFolder::Reading ClassFolder::read(const QString &path, const Files &known)
     for (qsizetype i = 0; i < toRead.size(); ++i)
         reading.files.insert(toRead[i].fileName(),
                              {toRead[i].size(), toRead[i].lastModified(), results[i]});
+    // The oldest file first: of two files with the same run, the later one is the copy.
+    QStringList names = reading.files.keys();
+    std::ranges::sort(names, [&reading](const QString &a, const QString &b) {
+        const File &fileA = reading.files[a], &fileB = reading.files[b];
+        return fileA.modified != fileB.modified ? fileA.modified < fileB.modified : a < b;
+    });
     std::vector<RunFile> files;
-    files.reserve(static_cast<std::size_t>(reading.files.size()));
-    for (auto it = reading.files.cbegin(); it != reading.files.cend(); ++it)
-        files.push_back({it.key().toStdString(), *it->result});
+    files.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString &name : names)
+        files.push_back({name.toStdString(), *reading.files[name].result});
     reading.pool = poolRuns(std::move(files));
     return reading;
 }

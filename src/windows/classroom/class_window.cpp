@@ -44,60 +44,6 @@ QString ratio(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
-// Why a file was not pooled, in a few words.
-QString reason(const UnpooledFile &file)
-{
-    const ReadProblem &p = file.problem;
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("quindle::ClassWindow", text);
-    };
-    switch (p.problem) {
-    case Problem::Empty:
-        return tr("empty");
-    case Problem::TooLarge:
-        return tr("too large for a results file (%1 KB)").arg(p.found / 1024);
-    case Problem::NotUtf8:
-        return tr("not a text file");
-    case Problem::NotResults:
-        return tr("not a Quindle results file");
-    case Problem::NewerVersion:
-        return tr("saved by a newer Quindle (format %1)").arg(p.found);
-    case Problem::CutShort:
-        return p.section == Section::TrialLog
-                   ? tr("cut short after trial %1 of %2").arg(p.found).arg(p.expected)
-                   : tr("cut short before its end");
-    case Problem::Duplicate:
-        return tr("a copy of %1").arg(QString::fromStdString(file.duplicateOf));
-    case Problem::Inconsistent:
-        break;
-    }
-    switch (p.inconsistency) {
-    case Inconsistency::CountsNotAddingUp:
-        return tr("inconsistent: the counts add up to %1, not %2 trials")
-            .arg(p.found)
-            .arg(p.expected);
-    case Inconsistency::RatioMismatch:
-        return tr("inconsistent: a ratio does not match its count (line %1)").arg(p.line);
-    case Inconsistency::HistoryLength:
-    case Inconsistency::HistoryNumbering:
-    case Inconsistency::HistoryValue:
-    case Inconsistency::HistoryFinalValue:
-        return tr("inconsistent: the history disagrees with the counts (line %1)").arg(p.line);
-    case Inconsistency::LogNumbering:
-    case Inconsistency::LogOutcome:
-    case Inconsistency::LogTrials:
-    case Inconsistency::LogTally:
-        return tr("inconsistent: the trial log disagrees with the counts (line %1)").arg(p.line);
-    case Inconsistency::CountOutOfRange:
-    case Inconsistency::TrialsOutOfRange:
-        return tr("inconsistent: more trials than a run can have");
-    case Inconsistency::UnreadableRow:
-    case Inconsistency::None:
-        break;
-    }
-    return tr("inconsistent: line %1 cannot be read").arg(p.line);
-}
-
 // Whether all four of a run's ratios lie inside the expected range.
 bool inside(const RunResults &run)
 {
@@ -255,6 +201,57 @@ void ClassWindow::showPool()
         m_unpooled->addItem(tr("%1: %2").arg(QString::fromStdString(file.name), reason(file)));
     drawFunnel(*m_funnel, m_funnel->designInnerSize(), pool);
     drawClassCurve(*m_curve, m_curve->designInnerSize(), pool);
+}
+
+QString ClassWindow::reason(const UnpooledFile &file)
+{
+    const ReadProblem &p = file.problem;
+    switch (p.problem) {
+    case Problem::Empty:
+        //: Why a file of the class's folder is not pooled, after its name.
+        return tr("empty");
+    case Problem::TooLarge:
+        return tr("too large for a results file (%1 KB)").arg(p.found / 1024);
+    case Problem::NotUtf8:
+        return tr("not a text file");
+    case Problem::NotResults:
+        return tr("not a Quindle results file");
+    case Problem::NewerVersion:
+        return tr("saved by a newer Quindle (format %1)").arg(p.found);
+    case Problem::CutShort:
+        return p.section == Section::TrialLog
+                   ? tr("cut short after trial %1 of %2").arg(p.found).arg(p.expected)
+                   : tr("cut short before its end");
+    case Problem::Duplicate:
+        return tr("a copy of %1").arg(QString::fromStdString(file.duplicateOf));
+    case Problem::Inconsistent:
+        break;
+    }
+    switch (p.inconsistency) {
+    case Inconsistency::CountsNotAddingUp:
+        return tr("inconsistent: the counts add up to %1, not %2 trials")
+            .arg(p.found)
+            .arg(p.expected);
+    case Inconsistency::RatioMismatch:
+        return tr("inconsistent: a ratio does not match its count (line %1)").arg(p.line);
+    case Inconsistency::HistoryLength:
+    case Inconsistency::HistoryNumbering:
+    case Inconsistency::HistoryValue:
+    case Inconsistency::HistoryFinalValue:
+        return tr("inconsistent: the history disagrees with the counts (line %1)").arg(p.line);
+    case Inconsistency::LogNumbering:
+    case Inconsistency::LogOutcome:
+    case Inconsistency::LogTrials:
+    case Inconsistency::LogTally:
+        return tr("inconsistent: the trial log disagrees with the counts (line %1)").arg(p.line);
+    case Inconsistency::CountOutOfRange:
+    case Inconsistency::TrialsOutOfRange:
+        return tr("inconsistent: more trials than a run can have");
+    case Inconsistency::UnreadableRow:
+    case Inconsistency::None:
+        break;
+    }
+    return tr("inconsistent: line %1 cannot be read").arg(p.line);
 }
 
 QString ClassWindow::tableText(QChar separator) const

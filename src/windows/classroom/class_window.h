@@ -18,6 +18,7 @@ class Announcer;
 class ClassFolder;
 class DrawingSurface;
 class ZoomControl;
+struct UnpooledFile;
 
 class ClassWindow : public QWidget
 {
@@ -46,6 +47,8 @@ signals:
     void zoomChosen(int zoom);
 
 private:
+    // Why a file was not pooled, in a few words.
+    static QString reason(const UnpooledFile &file);
     void showPool();
     void buildContextMenu();
     void placeColumns();
