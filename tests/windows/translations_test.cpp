@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 using namespace quindle;
 using namespace quindle::testing;
@@ -82,8 +83,10 @@ private slots:
         // What the windows show in English, then in the language.
         installTranslation(QLocale::c());
         const QString english = helpLines().join(QLatin1Char('\n'));
+        QTemporaryDir classFolder;
         startProgram(3);
-        QStringList englishTexts = textsOf(experiment());
+        QStringList englishTexts = textsOf(experiment()) +
+                                   textsOf(m_program->openClassWindow(classFolder.path()));
         openGraph();
         openHelp();
         englishTexts += textsOf(graph()) + textsOf(help());
@@ -93,6 +96,7 @@ private slots:
         startProgram(3);
         runFor(100);
         checkTexts(experiment(), englishTexts);
+        checkTexts(m_program->openClassWindow(classFolder.path()), englishTexts);
         openGraph();
         checkTexts(graph(), englishTexts);
         openHelp();

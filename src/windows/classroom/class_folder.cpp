@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThreadPool>
 #include <QtConcurrent>
 
 namespace quindle {
@@ -24,6 +25,15 @@ std::shared_ptr<const ReadResult> readFile(const QFileInfo &info)
     const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileBytes) + 1);
     return std::make_shared<const ReadResult>(
         readResults(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+}
+
+// The threads the files are read on. A pool of their own: the reading itself runs on Qt's global
+// pool, and mapping onto that same pool from inside it held the user-interface thread up for as
+// long as the reading took.
+QThreadPool &readers()
+{
+    static QThreadPool pool;
+    return pool;
 }
 
 } // namespace
@@ -63,7 +73,7 @@ ClassFolder::Reading ClassFolder::read(const QString &path, const Files &known)
     if (!reading.changed)
         return reading;
     const QList<std::shared_ptr<const ReadResult>> results =
-        QtConcurrent::blockingMapped(toRead, readFile);
+        QtConcurrent::blockingMapped(&readers(), toRead, readFile);
     for (qsizetype i = 0; i < toRead.size(); ++i)
         reading.files.insert(toRead[i].fileName(),
                              {toRead[i].size(), toRead[i].lastModified(), results[i]});
