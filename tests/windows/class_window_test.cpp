@@ -63,6 +63,15 @@ QByteArray fingerprint(const QString &folder)
     return hash.result();
 }
 
+// The lines below the table: each file that was not pooled, with its reason.
+QStringList notPooled(const ClassWindow &window)
+{
+    QStringList listed;
+    for (int row = 0; row < window.findChild<QListWidget *>()->count(); ++row)
+        listed << window.findChild<QListWidget *>()->item(row)->text();
+    return listed;
+}
+
 bool pooled(const ClassWindow &window, std::size_t runs, std::size_t unpooled)
 {
     return window.folder().pool().runs.size() == runs &&
@@ -109,9 +118,7 @@ private slots:
             expected << QString::number(one.counts[n] + two.counts[n] + three.counts[n]);
         QVERIFY2(classRow.startsWith(expected.join(QLatin1Char(','))), qPrintable(classRow));
         // Each file not pooled, named with its reason.
-        QStringList listed;
-        for (int row = 0; row < window.findChild<QListWidget *>()->count(); ++row)
-            listed << window.findChild<QListWidget *>()->item(row)->text();
+        const QStringList listed = notPooled(window);
         QCOMPARE(listed.size(), 5);
         QCOMPARE(listed[0], QStringLiteral("ann - Copy.csv: a copy of ann.csv"));
         QCOMPARE(listed[1], QStringLiteral("edited.csv: inconsistent: the counts add up to %1, not "
