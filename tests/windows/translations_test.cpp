@@ -41,13 +41,7 @@ QStringList textsOf(QWidget *window)
 // English ones (some words are the same in both languages, and numbers are numbers).
 void checkTexts(QWidget *window, const QStringList &english)
 {
-    for (QWidget *control : window->findChildren<QWidget *>()) {
-        const QString text = control->property("text").toString();
-        if (control->isVisible() && !text.isEmpty())
-            QVERIFY2(control->fontMetrics().horizontalAdvance(text) <=
-                         control->contentsRect().width(),
-                     qPrintable(text));
-    }
+    checkTextsFit(window);
     const QStringList shown = textsOf(window);
     const auto same = std::count_if(shown.cbegin(), shown.cend(), [&english](const QString &text) {
         return english.contains(text);
@@ -85,8 +79,8 @@ private slots:
         const QString english = helpLines().join(QLatin1Char('\n'));
         QTemporaryDir classFolder;
         startProgram(3);
-        QStringList englishTexts = textsOf(experiment()) +
-                                   textsOf(m_program->openClassWindow(classFolder.path()));
+        QStringList englishTexts =
+            textsOf(experiment()) + textsOf(m_program->openClassWindow(classFolder.path()));
         openGraph();
         openHelp();
         englishTexts += textsOf(graph()) + textsOf(help());

@@ -103,6 +103,18 @@ inline void checkFrame(QWidget *window, const QRect &designed, const QString &ca
              designed);
 }
 
+// Every shown label and button of window shows its text in full.
+inline void checkTextsFit(QWidget *window)
+{
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const QString text = control->property("text").toString();
+        if (control->isVisible() && !text.isEmpty())
+            QVERIFY2(control->fontMetrics().horizontalAdvance(text) <=
+                         control->contentsRect().width(),
+                     qPrintable(text));
+    }
+}
+
 class ProgramDriver
 {
 protected:

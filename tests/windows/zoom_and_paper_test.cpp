@@ -67,13 +67,7 @@ private slots:
             for (auto it = at100.cbegin(); it != at100.cend(); ++it)
                 QCOMPARE(places(window).value(it.key()),
                          QRect(it.value().topLeft() * 2, it.value().size() * 2));
-            for (QWidget *control : window->findChildren<QWidget *>()) {
-                const QString text = control->property("text").toString();
-                if (control->isVisible() && !text.isEmpty())
-                    QVERIFY2(control->fontMetrics().horizontalAdvance(text) <=
-                                 control->contentsRect().width(),
-                             qPrintable(text));
-            }
+            checkTextsFit(window);
         }
         // The run went on through the zoom, and the table kept counting.
         const int before = trials();
