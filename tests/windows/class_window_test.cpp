@@ -151,6 +151,12 @@ private slots:
         const Saved replaced = saveRun(second, 13, 300); // saved over, under the same name
         QVERIFY(QTest::qWaitFor(
             [&] { return window.folder().pool().trials == 100 + replaced.trials; }, 2500));
+        // Written over in place, as a copy onto a network share does: no notification says so.
+        QTemporaryDir elsewhere;
+        const Saved rewritten = saveRun(elsewhere.filePath(QStringLiteral("r.csv")), 14, 250);
+        write(second, contents(elsewhere.filePath(QStringLiteral("r.csv"))));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return window.folder().pool().trials == 100 + rewritten.trials; }, 2500));
         QVERIFY(QFile::remove(first));
         QVERIFY(QTest::qWaitFor([&window] { return pooled(window, 0 + 1, 0); }, 2500));
         QCOMPARE(window.folder().pool().runs.front().name, "second.csv");
