@@ -148,7 +148,9 @@ void DrawingSurface::draw(const Operation &operation)
         if (p.pen().color() != color || p.pen().width() != width)
             p.setPen(QPen(color, width));
         p.drawLine(from, to);
-        markDirty(QRect(from, to).normalized().adjusted(-width, -width, width, width));
+        // A wider pen reaches past the points by up to its width (markDirty adds a pixel).
+        const int reach = width - 1;
+        markDirty(QRect(from, to).normalized().adjusted(-reach, -reach, reach, reach));
         break;
     }
     case Operation::Point:
