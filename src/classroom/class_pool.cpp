@@ -100,12 +100,16 @@ ClassPool poolRuns(std::vector<RunFile> files)
     return pool;
 }
 
+double expectedRangeHalfWidth(double trials)
+{
+    // Two standard errors of a share with p = 1/4: 2 × √(p(1 − p) / n).
+    return kStandardErrors * std::sqrt(kTrialVariance / trials);
+}
+
 bool insideExpectedRange(double ratio, long long trials)
 {
-    if (trials <= 0)
-        return false;
-    const double standardError = std::sqrt(kTrialVariance / static_cast<double>(trials));
-    return std::abs(ratio - kExpectedRatio) <= kStandardErrors * standardError;
+    return trials > 0 &&
+           std::abs(ratio - kExpectedRatio) <= expectedRangeHalfWidth(static_cast<double>(trials));
 }
 
 std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long> positions)

@@ -53,6 +53,8 @@ struct ClassPool
 // Whether a ratio over this many trials lies within two standard errors of 1/4, where chance
 // puts about 95 % of them; false for no trials.
 [[nodiscard]] bool insideExpectedRange(double ratio, long long trials);
+// Half the width of that range after this many trials: the range is 0.25 ± it.
+[[nodiscard]] double expectedRangeHalfWidth(double trials);
 
 // The class curve: all pooled runs' trials one after another, in the pool's order. For each
 // trial position (1-based, increasing), each outcome's share of all trials up to there. A

@@ -41,7 +41,7 @@ inline constexpr int kResultsFormatVersion = 1;
 // A run's file is far smaller (about 150 KB at most); anything larger is not one.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
 // A run shows at most kRunLimit of each outcome.
-inline constexpr int kMaxTrials = kOutcomes * kRunLimit;
+inline constexpr int kMaxTrials = static_cast<int>(kMaxLoggedTrials);
 
 // One run as its file records it. counts, trials and history are what the window showed when
 // the run was saved: the trial that ends a run counts without showing, and is not in it.

@@ -15,8 +15,8 @@ namespace quindle {
 
 // Outcome 1 = Head/Head, 2 = Head/Tail, 3 = Tail/Head, 4 = Tail/Tail (coin 1 first).
 inline constexpr int kOutcomes = 4;
-// At most 1000 of each outcome are shown in a run.
-inline constexpr std::size_t kMaxLoggedTrials = 4000;
+// The most trials a run shows: at most 1000 of each outcome (the run limit).
+inline constexpr std::size_t kMaxLoggedTrials = 4 * 1000;
 
 // One outcome's history: element c holds the outcome's share of all trials, in whole percent,
 // as it stood after the latest trial in which the outcome's count was c. A fixed-size array

@@ -65,7 +65,7 @@ std::string translated(const char *words)
 void drawFrame(SurfaceOperations &surface, const Frame &frame, const std::string &title)
 {
     for (float x = frame.left + 1; x <= frame.right; x += 1) {
-        const double half = 2.0 * std::sqrt(0.1875 / frame.trialsAt(x));
+        const double half = expectedRangeHalfWidth(frame.trialsAt(x));
         surface.line(x, frame.y(0.25 + half), x, frame.y(0.25 - half), kBand);
     }
     for (float x = frame.left; x < frame.right; x += 8)

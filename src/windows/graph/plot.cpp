@@ -1,5 +1,6 @@
 #include "plot.h"
 
+#include "classroom/class_pool.h"
 #include "experiment/experiment_control.h"
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
@@ -95,27 +96,18 @@ namespace {
 
 constexpr Rgb kBandColor{220, 220, 220};
 
-// Half the band's width at count k: two standard deviations of a share with p = 1/4.
-double halfWidth(int count)
-{
-    return 2.0 * 0.25 * std::sqrt(0.75 / count);
-}
-
 } // namespace
 
 void drawExpectedRange(SurfaceOperations &surface)
 {
     for (int count = 1; count <= kRunLimit; ++count) {
-        const double low = std::max(0.0, 0.25 - halfWidth(count));
-        const double high = std::min(1.0, 0.25 + halfWidth(count));
+        // An outcome that came up k times did so in about 4k trials.
+        const double half = expectedRangeHalfWidth(4.0 * count);
+        const double low = std::max(0.0, 0.25 - half);
+        const double high = std::min(1.0, 0.25 + half);
         const auto y = [](double ratio) { return static_cast<float>(kAxisY - 100.0 * ratio); };
         surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low), kBandColor);
     }
-}
-
-bool insideExpectedRange(double ratio, int count)
-{
-    return count > 0 && std::abs(ratio - 0.25) <= halfWidth(count);
 }
 
 } // namespace quindle

@@ -13,11 +13,9 @@ class SurfaceOperations;
 void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record);
 
 // Shades, for each count k along the horizontal axis, the band in which chance keeps an
-// outcome's ratio about 95 % of the time: 0.25 ± 2 × 0.25 × √(0.75 / k), light grey, within the
-// plot's 0 to 1. Drawn before the plot, it lies under the curves.
+// outcome's ratio about 95 % of the time: 0.25 ± 2 × 0.25 × √(0.75 / k), the expected range of
+// classroom/class_pool.h for the about 4k trials in which the outcome came up k times; light
+// grey, within the plot's 0 to 1. Drawn before the plot, it lies under the curves.
 void drawExpectedRange(SurfaceOperations &surface);
-
-// Whether ratio, after an outcome came up count times, lies in that band.
-[[nodiscard]] bool insideExpectedRange(double ratio, int count);
 
 } // namespace quindle
