@@ -28,9 +28,6 @@ class Clock;
 class CueDevice;
 class RandomSource;
 
-// A run ends in the trial that lifts any count past this.
-inline constexpr Int16 kRunLimit = 1000;
-
 class ExperimentControl
 {
 public:

@@ -4,6 +4,7 @@
 // a pupil makes to a results file.
 
 #include "classroom/results_file.h"
+#include "experiment/experiment_control.h"
 
 #include <optional>
 #include <random>

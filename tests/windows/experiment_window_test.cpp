@@ -342,9 +342,20 @@ private slots:
         const auto oneTrialKey = [this] {
             QTest::keyClick(experiment(), Qt::Key_T, Qt::ControlModifier);
         };
+        // The results file names the pace in its own words, the same in every language.
+        QTemporaryDir folder;
+        const auto savedPace = [this, &folder] {
+            const QString path = folder.filePath(QStringLiteral("paced.csv"));
+            QFile saved(path);
+            if (!experiment()->saveResults(path).isEmpty() || !saved.open(QIODevice::ReadOnly))
+                return QString();
+            return QString::fromUtf8(saved.readAll()).section(QLatin1Char('\n'), 3, 3);
+        };
+        QCOMPARE(savedPace(), QStringLiteral("pace,as designed"));
         choose(1); // Classroom: a trial a frame, the coins as fast as ever
         QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 16);
         QCOMPARE(experiment()->timer(Timer::Flip)->interval(), 1);
+        QCOMPARE(savedPace(), QStringLiteral("pace,classroom"));
         oneTrialKey();
         QCOMPARE(trials(), 0);
         openHelp();
@@ -356,6 +367,7 @@ private slots:
         oneTrialKey();
         QCOMPARE(trials(), 2);
         QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 1);
+        QCOMPARE(savedPace(), QStringLiteral("pace,one trial"));
     }
 
     void keyboardAloneRunsTheExperiment()

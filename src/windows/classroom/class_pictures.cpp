@@ -1,11 +1,13 @@
 #include "windows/classroom/class_pictures.h"
 
+#include "experiment/expected_range.h"
 #include "windows/controls/surface_operations.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace quindle {
@@ -61,20 +63,29 @@ std::string translated(const char *words)
     return QCoreApplication::translate("quindle::ClassPictures", words).toStdString();
 }
 
-// The band, the dashed line at 0.25, the axes with their marks, and the title.
+// A ratio on the vertical axis: "0", "0.25", "0.5".
+std::string axisLabel(double ratio)
+{
+    char label[32];
+    std::snprintf(label, sizeof label, "%g", ratio);
+    return label;
+}
+
+// The band, the dashed line at the expected ratio, the axes with their marks, and the title.
 void drawFrame(SurfaceOperations &surface, const Frame &frame, const std::string &title)
 {
     for (float x = frame.left + 1; x <= frame.right; x += 1) {
         const double half = expectedRangeHalfWidth(frame.trialsAt(x));
-        surface.line(x, frame.y(0.25 + half), x, frame.y(0.25 - half), kBand);
+        surface.line(x, frame.y(kExpectedRatio + half), x, frame.y(kExpectedRatio - half), kBand);
     }
     for (float x = frame.left; x < frame.right; x += 8)
-        surface.line(x, frame.y(0.25), std::min(x + 4, frame.right), frame.y(0.25), kBlack);
+        surface.line(x, frame.y(kExpectedRatio), std::min(x + 4, frame.right),
+                     frame.y(kExpectedRatio), kBlack);
     surface.line(frame.left, frame.top, frame.left, frame.bottom, kBlack);
     surface.line(frame.left, frame.bottom, frame.right, frame.bottom, kBlack);
-    for (const auto &[ratio, label] : {std::pair{0.0, "0"}, {0.25, "0.25"}, {0.5, "0.5"}}) {
+    for (const double ratio : {0.0, kExpectedRatio, kTopRatio}) {
         surface.line(frame.left - 3, frame.y(ratio), frame.left, frame.y(ratio), kBlack);
-        text(surface, 4, frame.y(ratio) - 6, label);
+        text(surface, 4, frame.y(ratio) - 6, axisLabel(ratio));
     }
     for (double trials = 1; trials <= frame.last; trials *= 10) {
         surface.line(frame.x(trials), frame.bottom, frame.x(trials), frame.bottom + 3, kBlack);

@@ -1,5 +1,6 @@
 #include "windows/classroom/class_window.h"
 
+#include "experiment/expected_range.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_pictures.h"

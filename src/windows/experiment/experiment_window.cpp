@@ -2,6 +2,7 @@
 
 #include "experiment_window_layout.h"
 #include "result_table.h"
+#include "results_export.h"
 #include "sound/cue_player.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/controls/picture.h"
@@ -303,25 +304,23 @@ void ExperimentWindow::setPace(Pace pace)
 TableTexts ExperimentWindow::tableTexts() const
 {
     TableTexts table;
-    for (int n = 0; n < kOutcomes; ++n) {
-        table.counts << m_cells[0][static_cast<std::size_t>(n)]->text();
-        table.ratios << m_cells[1][static_cast<std::size_t>(n)]->text();
+    for (std::size_t n = 0; n < kOutcomes; ++n) {
+        table.counts[n] = m_cells[0][n]->text().toStdString();
+        table.ratios[n] = m_cells[1][n]->text().toStdString();
     }
-    table.trials = m_trialTotal->text();
+    table.trials = m_trialTotal->text().toStdString();
     return table;
 }
 
 void ExperimentWindow::copyResults() const
 {
-    QGuiApplication::clipboard()->setText(resultsAsTabText(tableTexts()));
+    // The table as the results file writes it, tab-separated, as a spreadsheet pastes it.
+    QGuiApplication::clipboard()->setText(QString::fromStdString(writeTable(tableTexts(), '\t')));
 }
 
 QString ExperimentWindow::saveResults(const QString &path) const
 {
-    // Pace and seed in the file's own words, the same in every language.
-    const char *const paces[] = {"as designed", "classroom", "one trial"};
-    const RunResults run = runResults(m_record, m_seed, paces[static_cast<int>(m_pace)],
-                                      QDateTime::currentDateTimeUtc());
+    const RunResults run = runResults(m_record, m_seed, m_pace, QDateTime::currentDateTimeUtc());
     return writeTextSafely(path, QString::fromStdString(writeResults(run)));
 }
 
@@ -361,15 +360,17 @@ void ExperimentWindow::report(Report what)
         return;
     }
     // What the table shows: after the run limit, the counts before the final trial.
-    const TableTexts table = tableTexts();
+    const QString trials = m_trialTotal->text();
     QString sentence = (what == Report::RunStopped ? tr("Stopped after %1 trials.")
                                                    : tr("Run finished after %1 trials."))
-                           .arg(table.trials.isEmpty() ? QStringLiteral("0") : table.trials);
-    for (int n = 1; n <= kOutcomes && !table.trials.isEmpty(); ++n)
+                           .arg(trials.isEmpty() ? QStringLiteral("0") : trials);
+    for (std::size_t n = 0; n < kOutcomes && !trials.isEmpty(); ++n)
         sentence +=
             //: Follows "Stopped after … trials." once per outcome: %1 the outcome ("Head Tail"),
             //: %2 its count, %3 its ratio.
-            tr(" %1 %2, %3.").arg(outcomeWords(n), table.counts[n - 1], table.ratios[n - 1]);
+            tr(" %1 %2, %3.")
+                .arg(outcomeWords(static_cast<int>(n) + 1), m_cells[0][n]->text(),
+                     m_cells[1][n]->text());
     m_report = sentence;
 }
 

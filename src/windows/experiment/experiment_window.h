@@ -6,9 +6,10 @@
 // do alone (open the graph and help windows, end the program) it asks the program for by a
 // signal.
 
+#include "classroom/results_file.h"
 #include "experiment/experiment_control.h"
 #include "experiment/experiment_view.h"
-#include "results_export.h"
+#include "experiment/pace.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -33,10 +34,6 @@ class Picture;
 class RandomSource;
 class ResultTable;
 class ZoomControl;
-
-// How fast a run goes: every millisecond as designed, about sixty trials a second for a class
-// to follow each count, or one trial at a time on Ctrl+T between runs.
-enum class Pace { AsDesigned, Classroom, OneTrial };
 
 // One frame of a 60 Hz screen: the Classroom pace's interval between trials, and the shortest
 // time between two repaints during a run.

@@ -1,6 +1,6 @@
 #include "graph_window.h"
 
-#include "classroom/class_pool.h"
+#include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
 #include "graph_window_layout.h"
 #include "plot.h"
@@ -296,9 +296,10 @@ void GraphWindow::describeResults()
                                           .arg(QString::fromStdString(ratioText(ratio)))
                                           .arg(count);
         if (m_rangeDrawn && total > 0)
-            // The band along the outcome's count k: the range for about 4k trials.
-            result += insideExpectedRange(ratio, 4LL * count) ? tr(", inside the expected range")
-                                                              : tr(", outside the expected range");
+            // The band along the outcome's count: the range for the trials that count takes.
+            result += insideExpectedRange(ratio, expectedTrialsFor(count))
+                          ? tr(", inside the expected range")
+                          : tr(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
             //: A legend label as a screen reader reads it: %1 the outcome, %2 its result.
             ->setAccessibleName(tr("%1: %2").arg(outcomeWords(n), result));
