@@ -1,6 +1,6 @@
-#include "program.h"
+#include "app/program.h"
+#include "app/startup.h"
 #include "sound/sound_warnings.h"
-#include "startup.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/layout/layout.h"
 #include "windows/support/translation.h"

@@ -1,4 +1,4 @@
-#include "startup.h"
+#include "app/startup.h"
 
 #include "windows/controls/twips.h"
 #include "windows/support/translation.h"

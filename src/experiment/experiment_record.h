@@ -4,8 +4,8 @@
 // come up in the current run, and each outcome's history of relative frequencies for the graph.
 // It lives as long as the program; windows are handed a reference to the one instance.
 
-#include "experiment_view.h"
-#include "int16.h"
+#include "experiment/experiment_view.h"
+#include "experiment/int16.h"
 
 #include <array>
 #include <cstddef>

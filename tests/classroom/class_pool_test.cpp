@@ -1,5 +1,5 @@
 #include "classroom/class_pool.h"
-#include "sample_run.h"
+#include "classroom/sample_run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sample_run.h"
+#include "classroom/sample_run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include "classroom/results_file.h"
 #include "windows/input/activation.h"

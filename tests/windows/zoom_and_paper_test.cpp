@@ -1,7 +1,7 @@
 // Zooming every window together, live, and the graph on paper: as a printed PDF page whose
 // texts pdftotext reads, and as an SVG picture with its four curves.
 
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include "windows/controls/drawing_surface.h"
 

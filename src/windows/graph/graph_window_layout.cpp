@@ -1,4 +1,4 @@
-#include "graph_window_layout.h"
+#include "windows/graph/graph_window_layout.h"
 #include <QCoreApplication>
 
 namespace quindle {

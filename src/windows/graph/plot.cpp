@@ -1,4 +1,4 @@
-#include "plot.h"
+#include "windows/graph/plot.h"
 
 #include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"

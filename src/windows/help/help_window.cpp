@@ -1,9 +1,9 @@
-#include "help_window.h"
+#include "windows/help/help_window.h"
 
-#include "help_text.h"
-#include "help_window_layout.h"
 #include "windows/accessibility/readable_text.h"
 #include "windows/controls/drawing_surface.h"
+#include "windows/help/help_text.h"
+#include "windows/help/help_window_layout.h"
 #include "windows/input/activation.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"

@@ -1,4 +1,4 @@
-#include "help_window_layout.h"
+#include "windows/help/help_window_layout.h"
 #include <QCoreApplication>
 
 namespace quindle {
