@@ -1,8 +1,9 @@
 #include "classroom/class_pool.h"
 
-#include "experiment/experiment_control.h"
+#include "experiment/expected_range.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <unordered_map>
 
@@ -15,66 +16,101 @@ std::size_t slot(int outcome)
     return static_cast<std::size_t>(outcome - 1);
 }
 
+constexpr double kNoShare = std::numeric_limits<double>::quiet_NaN();
+// The class curve is kept at every trial up to this many, and then at trials this factor apart.
+constexpr long long kEveryTrialUpTo = 2000;
+constexpr double kSampleFactor = 1.0005;
+
 // Orders readable files as they were saved; a file without a saved time after all others.
 // Files saved at the same time keep the order they were given in.
-bool savedBefore(const RunFile &a, const RunFile &b)
+bool savedBefore(const RunResults &a, const RunResults &b)
 {
-    const std::string &savedA = a.result.run()->saved;
-    const std::string &savedB = b.result.run()->saved;
-    if (savedA.empty() != savedB.empty())
-        return savedB.empty();
-    return savedA < savedB;
+    if (a.saved.empty() != b.saved.empty())
+        return b.saved.empty();
+    return a.saved < b.saved;
 }
 
-// What makes two files the same run. The pace and the version are left out: they say how the
-// run was made and written, not which run it is.
+bool hasLog(const RunResults &run)
+{
+    return run.formatVersion >= 1;
+}
+
+// Whether two files hold the same run. With a trial log, the log and what made it (the seed
+// and the pace) say which run it is; the saved time only says when it was saved. The counts
+// and the history follow from the log (the reader checks that they do). Without one, the
+// table and the history are all there is.
 bool sameRun(const RunResults &a, const RunResults &b)
 {
-    return a.counts == b.counts && a.saved == b.saved && a.seed == b.seed &&
-           a.history == b.history && a.log == b.log;
+    if (hasLog(a) && hasLog(b))
+        return a.seed == b.seed && a.pace == b.pace && a.log == b.log;
+    return a.counts == b.counts && a.history == b.history;
 }
 
-// A hash of what sameRun compares, so that each run is compared with few others.
+// A hash of what any two same runs share, the counts and the history, so that each run is
+// compared with few others.
 std::uint64_t contentHash(const RunResults &run)
 {
     constexpr std::uint64_t kPrime = 0x100000001b3ULL;
-    std::uint64_t hash = std::hash<std::string>{}(run.saved);
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
     const auto add = [&hash](std::uint64_t value) { hash = (hash ^ value) * kPrime; };
-    add(run.seed.value_or(0));
     for (int n = 1; n <= kOutcomes; ++n) {
         add(static_cast<std::uint64_t>(run.counts[slot(n)]));
         for (const int element : run.history[slot(n)])
             add(static_cast<std::uint64_t>(element));
     }
-    for (const auto &[coin1, coin2] : run.log)
-        add(static_cast<std::uint64_t>(outcomeOf(coin1, coin2)));
     return hash;
 }
 
+std::vector<long long> samplePositions(long long trials)
+{
+    std::vector<long long> positions;
+    for (long long n = 1; n <= std::min(trials, kEveryTrialUpTo); ++n)
+        positions.push_back(n);
+    for (double next = static_cast<double>(kEveryTrialUpTo) * kSampleFactor;;
+         next *= kSampleFactor) {
+        const auto n = static_cast<long long>(std::ceil(next));
+        if (n >= trials)
+            break;
+        positions.push_back(n);
+    }
+    if (trials > 0 && positions.back() != trials)
+        positions.push_back(trials);
+    return positions;
+}
+
 } // namespace
+
+Shares SampledCurve::at(long long n) const
+{
+    const auto after = std::ranges::upper_bound(positions, n);
+    if (after == positions.begin())
+        return {kNoShare, kNoShare, kNoShare, kNoShare};
+    return shares[static_cast<std::size_t>(after - positions.begin() - 1)];
+}
 
 ClassPool poolRuns(std::vector<RunFile> files)
 {
     ClassPool pool;
     std::vector<RunFile *> readable;
     for (RunFile &file : files) {
-        if (const ReadProblem *problem = file.result.problem())
-            pool.unpooled.push_back({file.name, *problem, {}});
+        if (const ReadProblem *problem = file.result->problem())
+            pool.unpooled.push_back({std::move(file.name), *problem, {}});
         else
             readable.push_back(&file);
     }
-    std::ranges::stable_sort(
-        readable, [](const RunFile *a, const RunFile *b) { return savedBefore(*a, *b); });
+    std::ranges::stable_sort(readable, [](const RunFile *a, const RunFile *b) {
+        return savedBefore(*a->result->run(), *b->result->run());
+    });
 
     std::unordered_multimap<std::uint64_t, std::size_t> pooledByHash; // into pool.runs
     pooledByHash.reserve(readable.size());
     pool.runs.reserve(readable.size());
     for (RunFile *file : readable) {
-        RunResults &run = *file->result.run();
+        const RunResults &run = *file->result->run();
         const std::uint64_t hash = contentHash(run);
         const auto [first, last] = pooledByHash.equal_range(hash);
         const auto same = std::find_if(first, last, [&](const auto &entry) {
-            return sameRun(pool.runs[entry.second].run, run);
+            return sameRun(*pool.runs[entry.second].run, run);
         });
         if (same != last) {
             pool.unpooled.push_back({std::move(file->name),
@@ -86,13 +122,17 @@ ClassPool poolRuns(std::vector<RunFile> files)
         pool.trials += run.trials;
         for (int n = 1; n <= kOutcomes; ++n)
             pool.counts[slot(n)] += run.counts[slot(n)];
-        pool.runs.push_back({std::move(file->name), std::move(run)});
+        // Shares the file's result: the run is not copied.
+        pool.runs.push_back({std::move(file->name),
+                             std::shared_ptr<const RunResults>(file->result, file->result->run())});
     }
 
     for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n)
         pool.ratios[slot(n)] =
             static_cast<double>(pool.counts[slot(n)]) / static_cast<double>(pool.trials);
     std::ranges::stable_sort(pool.unpooled, {}, &UnpooledFile::name);
+    pool.curve.positions = samplePositions(pool.trials);
+    pool.curve.shares = classCurve(pool, pool.curve.positions);
     return pool;
 }
 
@@ -109,7 +149,7 @@ std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long>
             Shares shares;
             for (std::size_t i = 0; i < shares.size(); ++i)
                 shares[i] = counted == 0
-                                ? std::numeric_limits<double>::quiet_NaN()
+                                ? kNoShare
                                 : static_cast<double>(counts[i]) / static_cast<double>(counted);
             curve.push_back(shares);
         }
@@ -117,7 +157,7 @@ std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long>
 
     answerUpTo(0);
     for (const PooledRun &pooled : pool.runs) {
-        const RunResults &run = pooled.run;
+        const RunResults &run = *pooled.run;
         if (run.log.empty()) {
             answerUpTo(counted + run.trials - 1);
             for (int n = 1; n <= kOutcomes; ++n)
@@ -126,8 +166,8 @@ std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long>
             answerUpTo(counted);
             continue;
         }
-        for (const auto &[coin1, coin2] : run.log) {
-            ++counts[slot(outcomeOf(coin1, coin2))];
+        for (const std::uint8_t outcome : run.log) {
+            ++counts[slot(outcome)];
             ++counted;
             if (next < positions.size() && positions[next] <= counted)
                 answerUpTo(counted);
@@ -136,6 +176,22 @@ std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long>
     // Beyond the class's last trial the shares stay as they end.
     answerUpTo(std::numeric_limits<long long>::max());
     return curve;
+}
+
+RatiosInRange ratiosInRange(const ClassPool &pool)
+{
+    RatiosInRange counted;
+    for (const PooledRun &pooled : pool.runs) {
+        const RunResults &run = *pooled.run;
+        if (run.trials == 0)
+            continue;
+        for (const int count : run.counts) {
+            ++counted.ratios;
+            if (insideExpectedRange(static_cast<double>(count) / run.trials, run.trials))
+                ++counted.inside;
+        }
+    }
+    return counted;
 }
 
 } // namespace quindle

@@ -5,21 +5,41 @@
 
 #include "classroom/results_file.h"
 
+#include <memory>
 #include <span>
 
 namespace quindle {
 
-// A results file as the window layer read it: its name and what readResults made of it.
+// What a folder's entry is when it is not a regular file.
+enum class EntryKind {
+    Fifo = 1,
+    Socket = 2,
+    Device = 3,
+    FolderLink = 4,    // a symbolic link to a folder, not followed (it may lead round in a loop)
+    MissingTarget = 5, // a symbolic link to nothing
+    LinkLoop = 6,      // symbolic links that lead round in a loop
+    Other = 7,
+};
+
+// How many levels of subfolders below a class's folder are read: a learning platform's
+// download puts each pupil's files in a folder of their own, perhaps one inside another.
+inline constexpr int kMaxFolderDepth = 3;
+
+// A results file as whoever listed the class's folder found it: its name (its path below the
+// folder, '/' between the folders, in the file system's own bytes, which need not be UTF-8)
+// and what reading it gave, shared, so that a pool and a cache of files hold one run without
+// copying it. An entry that could not be read at all carries its problem (CannotOpen, NotAFile,
+// TooDeep, ...) as the result.
 struct RunFile
 {
     std::string name;
-    ReadResult result;
+    std::shared_ptr<const ReadResult> result;
 };
 
 struct PooledRun
 {
     std::string name;
-    RunResults run;
+    std::shared_ptr<const RunResults> run; // never null
 };
 
 // A file left out of the pool: why, and for a duplicate, the pooled file with the same run.
@@ -33,6 +53,16 @@ struct UnpooledFile
 // Each outcome's share of the trials, outcome n at element n - 1.
 using Shares = std::array<double, kOutcomes>;
 
+// The class curve at chosen numbers of trials, increasing (see classCurve).
+struct SampledCurve
+{
+    std::vector<long long> positions;
+    std::vector<Shares> shares;
+
+    // The shares at n trials: those of the last position at or before n, NaN before the first.
+    [[nodiscard]] Shares at(long long n) const;
+};
+
 struct ClassPool
 {
     std::vector<PooledRun> runs;        // in the order they were saved
@@ -40,14 +70,19 @@ struct ClassPool
     long long trials = 0;
     std::array<long long, kOutcomes> counts{};
     Shares ratios{}; // counts / trials; 0 while there are no trials
+    // The class curve at every trial up to 2,000 and beyond that at trials a twentieth of a
+    // percent apart, the class's last trial included: finer than a picture's pixel columns
+    // can show, in about 22,000 positions for 35 million trials.
+    SampledCurve curve;
 };
 
 // Pools the files' runs. They come in the order they were saved: by saved time, and the files
 // without a saved time (version 0) after all others; files saved at the same time in the
-// order they are given (the window gives the oldest file first, then by name). A run met again
-// (a copy of a file, perhaps re-saved by a spreadsheet: the same saved time, seed, counts,
-// history and log) is pooled once, as the first in that order, and the later files are its
-// copies. The files are taken over, so that no run's log is copied.
+// order they are given (the window gives the oldest file first, then by name). A run is known
+// by what it is, not by when it was saved: two files with the same seed, pace and trial log
+// are the same run (saved twice, copied, re-saved by a spreadsheet), and where either has no
+// trial log (version 0), the same table and history. Such a run is pooled once, as the first
+// in that order, and the later files are its copies.
 [[nodiscard]] ClassPool poolRuns(std::vector<RunFile> files);
 
 // The class curve: all pooled runs' trials one after another, in the pool's order. For each
@@ -57,5 +92,14 @@ struct ClassPool
 // are NaN, which a plot leaves out. Takes time in proportion to the trials and the positions.
 [[nodiscard]] std::vector<Shares> classCurve(const ClassPool &pool,
                                              std::span<const long long> positions);
+
+// How many of the pooled runs' ratios lie inside the expected range, of how many: four for
+// each run with trials. About 95 % of them do when the coins are fair.
+struct RatiosInRange
+{
+    long long inside = 0;
+    long long ratios = 0;
+};
+[[nodiscard]] RatiosInRange ratiosInRange(const ClassPool &pool);
 
 } // namespace quindle

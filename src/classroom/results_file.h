@@ -28,6 +28,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -54,8 +55,9 @@ struct RunResults
     // Per outcome, element c - 1 holds the history element for count c: the outcome's share
     // of all trials in whole percent, as it stood just before the outcome's next occurrence.
     std::array<std::vector<int>, kOutcomes> history{};
-    // Coin 1's and coin 2's face in every trial, in order; empty in version 0.
-    std::vector<std::array<Face, 2>> log{};
+    // Every trial's outcome (1..4, which gives both coins' faces), in order; empty in version 0.
+    // One byte a trial: a class of ten thousand runs holds 35 million of them.
+    std::vector<std::uint8_t> log{};
 
     bool operator==(const RunResults &) const = default;
 };
@@ -64,12 +66,20 @@ struct RunResults
 enum class Problem {
     Empty = 1,        // no bytes, or only blanks and a byte-order mark
     TooLarge = 2,     // found: the file's size; expected: kMaxFileBytes
-    NotUtf8 = 3,      // found: the offset of the first byte that is not UTF-8 text
+    NotUtf8 = 3,      // found: the offset of the first byte that is not text
     NotResults = 4,   // text, but not a results file
-    NewerVersion = 5, // found: the file's version; expected: the newest this program reads
+    NewerVersion = 5, // found: the file's version, 0 when too large to hold; expected: the
+                      // newest this program reads
     CutShort = 6,     // section: where it ends; found of expected: rows, elements or trials
     Inconsistent = 7, // inconsistency: which check failed, with its numbers
     Duplicate = 8,    // the same run as another file (given by the pool, not the reader)
+    Utf16 = 9,        // text in UTF-16 (a byte-order mark, or a NUL in every other byte)
+    Latin1 = 10,      // text in a one-byte encoding such as Latin-1 or Windows-1252
+    // The folder's entries that cannot be read at all (given by whoever lists the folder).
+    CannotOpen = 11, // found: the system's error number (errno)
+    CannotRead = 12, // found: the system's error number (errno)
+    NotAFile = 13,   // found: its EntryKind (class_pool.h)
+    TooDeep = 14,    // a folder further down than kMaxFolderDepth (class_pool.h), not read
 };
 
 // Where in the file a problem lies.
@@ -78,9 +88,9 @@ enum class Section { Header, Table, History, TrialLog };
 // Which check an inconsistent file fails. Each names the numbers it fills in.
 enum class Inconsistency {
     None = 0,
-    UnreadableRow = 1,     // line: a row that is not what its place needs (a word, a number)
-    CountOutOfRange = 2,   // outcome; found: its count; expected: kRunLimit
-    TrialsOutOfRange = 3,  // found: trials; expected: kMaxShownTrials
+    UnreadableRow = 1,    // line: a row that is not what its place needs (a word, a number)
+    CountOutOfRange = 2,  // outcome, line; found: its count (perhaps negative); expected: kRunLimit
+    TrialsOutOfRange = 3, // line; found: trials (perhaps negative); expected: kMaxShownTrials
     CountsNotAddingUp = 4, // found: the counts' sum; expected: trials
     RatioMismatch = 5,     // outcome, line: a ratio missing or off count / trials
     HistoryLength = 6,     // outcome; found: its elements; expected: its count
@@ -90,7 +100,10 @@ enum class Inconsistency {
     LogNumbering = 10,     // line; found: the row's trial number; expected: the next number
     LogOutcome = 11,       // line, outcome (the one written); found: the trial number
     LogTrials = 12,        // found: the log's trials so far; expected: trials
-    LogTally = 13,         // outcome; found: its trials in the log; expected: its count
+    LogTally = 13,         // outcome, line (its table row); found: its trials in the log;
+                           // expected: its count
+    HistoryAgainstLog = 14, // outcome, line (the history row); found: the row's percentage;
+                            // expected: the one the trial log gives
 };
 
 struct ReadProblem
@@ -127,6 +140,18 @@ public:
 private:
     std::variant<RunResults, ReadProblem> m_value;
 };
+
+// One field of a CSV row (RFC 4180): in quotes where a reader would otherwise split it or drop
+// the blanks at its ends (a comma, a semicolon, a tab, a quote, a line end, a blank first or
+// last), with each quote inside doubled. The results file and the class's table write every
+// text through it.
+[[nodiscard]] std::string csvField(std::string_view text);
+// A text from elsewhere (a file's name) as a spreadsheet's cell: as csvField, and a text that a
+// spreadsheet would run as a formula (one that starts with =, +, -, @, a tab or a CR) in quotes
+// with an apostrophe before it, so that the spreadsheet shows it as the text it is.
+[[nodiscard]] std::string spreadsheetText(std::string_view text);
+// Fields as one CSV row ended by "\n", each already made a field (csvField, a number).
+void appendCsvRow(std::string &text, std::span<const std::string_view> fields, char separator);
 
 // The file of a run, in version 1. A run read from a version-0 file (formatVersion 0, which
 // has no trial log) is written as version 0, since a version-1 file needs its trial log.

@@ -149,6 +149,8 @@ private:
     void readTrialRow();
     bool checkTable();
     bool closeHistoriesBefore(int outcome);
+    bool checkLogAgainstTable();
+    bool checkHistoryAgainstLog();
 
     void fail(Problem problem, long long found = 0, long long expected = 0);
     void fail(Inconsistency which, int outcome = 0, long long found = 0, long long expected = 0);
@@ -164,9 +166,10 @@ private:
     RunResults m_run;
     int m_tableRows = 0;
     std::array<std::optional<double>, kOutcomes> m_ratios;
-    std::array<int, kOutcomes> m_ratioLines{};
+    std::array<int, kOutcomes> m_tableLines{};
     int m_historyOutcome = 1; // the outcome whose history rows come now
     int m_historyElements = 0;
+    std::array<std::vector<int>, kOutcomes> m_historyLines; // each element's line
     std::array<int, kOutcomes> m_tally{};
     std::optional<ReadProblem> m_problem;
 };
@@ -238,11 +241,16 @@ void ResultsReader::readFirstRow()
         m_stage = Stage::Table;
         return;
     }
-    const std::optional<int> version = wholeNumber(m_row[1]);
-    if (m_row[0] != kFormatName || !version || *version < 1) {
+    const std::string_view versionText = m_row[1];
+    const bool digits = !versionText.empty() && std::ranges::all_of(versionText, [](char c) {
+        return c >= '0' && c <= '9';
+    });
+    // Digits too many to hold are a version far newer than this one.
+    const std::optional<int> version = wholeNumber(versionText);
+    if (m_row[0] != kFormatName || !digits || (version && *version < 1)) {
         fail(Problem::NotResults);
-    } else if (*version > kResultsFormatVersion) {
-        fail(Problem::NewerVersion, *version, kResultsFormatVersion);
+    } else if (!version || *version > kResultsFormatVersion) {
+        fail(Problem::NewerVersion, version.value_or(0), kResultsFormatVersion);
     } else {
         m_run.formatVersion = *version;
         m_stage = Stage::Header;
@@ -281,7 +289,7 @@ void ResultsReader::readTableRow()
             return;
         }
         m_run.counts[slot(outcome)] = *count;
-        m_ratioLines[slot(outcome)] = m_rowLine;
+        m_tableLines[slot(outcome)] = m_rowLine;
         ++m_tableRows;
         return;
     }
@@ -302,6 +310,7 @@ bool ResultsReader::checkTable()
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_run.counts[slot(n)];
         if (count < 0 || count > kRunLimit) {
+            m_rowLine = m_tableLines[slot(n)];
             fail(Inconsistency::CountOutOfRange, n, count, kRunLimit);
             return false;
         }
@@ -323,7 +332,7 @@ bool ResultsReader::checkTable()
         const double ratio = static_cast<double>(m_run.counts[slot(n)]) / trials;
         const std::optional<double> written = m_ratios[slot(n)];
         if (!written || !(std::abs(*written - ratio) <= kRatioTolerance)) {
-            m_rowLine = m_ratioLines[slot(n)];
+            m_rowLine = m_tableLines[slot(n)];
             fail(Inconsistency::RatioMismatch, n);
             return false;
         }
@@ -331,6 +340,8 @@ bool ResultsReader::checkTable()
     // The counts are known to be small now: room for the history and the log, reserved once.
     for (int n = 1; n <= kOutcomes; ++n)
         m_run.history[slot(n)].reserve(static_cast<std::size_t>(m_run.counts[slot(n)]));
+    for (int n = 1; n <= kOutcomes; ++n)
+        m_historyLines[slot(n)].reserve(static_cast<std::size_t>(m_run.counts[slot(n)]));
     if (m_run.formatVersion >= 1)
         m_run.log.reserve(static_cast<std::size_t>(trials));
     return true;
@@ -385,6 +396,7 @@ void ResultsReader::readHistoryRow()
              percentage(static_cast<Int16>(next), static_cast<Int16>(m_run.trials)));
     } else {
         elements.push_back(*value);
+        m_historyLines[slot(outcome)].push_back(m_rowLine);
         ++m_historyElements;
     }
 }
@@ -408,7 +420,7 @@ void ResultsReader::readTrialRow()
     } else if (outcome != written) {
         fail(Inconsistency::LogOutcome, written, *trial);
     } else {
-        m_run.log.push_back({*coin1, *coin2});
+        m_run.log.push_back(static_cast<std::uint8_t>(outcome));
         ++m_tally[slot(outcome)];
     }
 }
@@ -437,16 +449,56 @@ ReadResult ResultsReader::finish()
     case Stage::TrialLog:
         if (found < needed)
             return cutShort();
-        for (int n = 1; n <= kOutcomes; ++n) {
-            if (m_tally[slot(n)] != m_run.counts[slot(n)]) {
-                m_rowLine = 0;
-                fail(Inconsistency::LogTally, n, m_tally[slot(n)], m_run.counts[slot(n)]);
-                return *m_problem;
-            }
-        }
+        if (!checkLogAgainstTable() || !checkHistoryAgainstLog())
+            return *m_problem;
         break;
     }
     return std::move(m_run);
+}
+
+// Each outcome comes up in the log as often as the table counts it. A count that does not is
+// named at its row of the table.
+bool ResultsReader::checkLogAgainstTable()
+{
+    for (int n = 1; n <= kOutcomes; ++n) {
+        if (m_tally[slot(n)] != m_run.counts[slot(n)]) {
+            m_rowLine = m_tableLines[slot(n)];
+            fail(Inconsistency::LogTally, n, m_tally[slot(n)], m_run.counts[slot(n)]);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The history follows from the log, as the experiment writes it: after every trial, each
+// outcome's element at its count is set to its share of the trials so far. So the element for
+// count c holds the share as it stood after the last trial in which the count was c, the trial
+// before the outcome's next one. (The last element, at the final count, is checked against the
+// table already.) The first element that says otherwise is named at its line.
+bool ResultsReader::checkHistoryAgainstLog()
+{
+    std::array<std::vector<int>, kOutcomes> derived;
+    for (int n = 1; n <= kOutcomes; ++n)
+        derived[slot(n)].reserve(static_cast<std::size_t>(m_run.counts[slot(n)]));
+    for (std::size_t before = 0; before < m_run.log.size(); ++before) {
+        std::vector<int> &elements = derived[slot(m_run.log[before])];
+        // The outcome comes up again: its element at the count it had is final.
+        if (!elements.empty())
+            elements.back() =
+                percentage(static_cast<Int16>(elements.size()), static_cast<Int16>(before));
+        elements.push_back(0);
+    }
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const std::vector<int> &written = m_run.history[slot(n)];
+        for (std::size_t c = 1; c < written.size(); ++c) {
+            if (written[c - 1] != derived[slot(n)][c - 1]) {
+                m_rowLine = m_historyLines[slot(n)][c - 1];
+                fail(Inconsistency::HistoryAgainstLog, n, written[c - 1], derived[slot(n)][c - 1]);
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 void ResultsReader::fail(Problem problem, long long found, long long expected)
@@ -564,8 +616,18 @@ ReadResult readBytes(std::string_view bytes)
         return ReadProblem{.problem = Problem::TooLarge,
                            .found = static_cast<long long>(bytes.size()),
                            .expected = static_cast<long long>(kMaxFileBytes)};
-    if (const std::size_t bad = firstNonTextByte(bytes); bad != std::string_view::npos)
+    if (const std::size_t bad = firstNonTextByte(bytes); bad != std::string_view::npos) {
+        switch (encodingOf(bytes)) {
+        case Encoding::Utf16:
+            return ReadProblem{.problem = Problem::Utf16};
+        case Encoding::OneByte:
+            return ReadProblem{.problem = Problem::Latin1, .found = static_cast<long long>(bad)};
+        case Encoding::Utf8:
+        case Encoding::Binary:
+            break;
+        }
         return ReadProblem{.problem = Problem::NotUtf8, .found = static_cast<long long>(bad)};
+    }
     return readText(text);
 }
 

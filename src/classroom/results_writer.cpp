@@ -17,16 +17,22 @@ std::size_t slot(int outcome)
     return static_cast<std::size_t>(outcome - 1);
 }
 
-// A free text (the saved time, the pace) as one field: quoted where a reader would otherwise
-// split it or drop blanks at its ends.
-std::string textField(std::string_view value)
+void appendRow(std::string &text, std::initializer_list<std::string_view> fields,
+               char separator = ',')
 {
-    const bool plain = value.find_first_of(",;\"\r\n") == std::string_view::npos &&
-                       (value.empty() || (!isBlank(value.front()) && !isBlank(value.back())));
+    appendCsvRow(text, std::span(fields.begin(), fields.size()), separator);
+}
+
+} // namespace
+
+std::string csvField(std::string_view text)
+{
+    const bool plain = text.find_first_of(",;\t\"\r\n") == std::string_view::npos &&
+                       (text.empty() || (!isBlank(text.front()) && !isBlank(text.back())));
     if (plain)
-        return std::string(value);
+        return std::string(text);
     std::string quoted = "\"";
-    for (const char c : value) {
+    for (const char c : text) {
         if (c == '"')
             quoted += '"';
         quoted += c;
@@ -34,7 +40,17 @@ std::string textField(std::string_view value)
     return quoted + '"';
 }
 
-void appendRow(std::string &text, std::span<const std::string_view> fields, char separator = ',')
+std::string spreadsheetText(std::string_view text)
+{
+    constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+    if (text.empty() || kFormulaStarts.find(text.front()) == std::string_view::npos)
+        return csvField(text);
+    // Quoted whatever else it holds: an apostrophe outside quotes is a text of its own.
+    std::string quoted = csvField("'" + std::string(text));
+    return quoted.front() == '"' ? quoted : '"' + quoted + '"';
+}
+
+void appendCsvRow(std::string &text, std::span<const std::string_view> fields, char separator)
 {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
@@ -43,14 +59,6 @@ void appendRow(std::string &text, std::span<const std::string_view> fields, char
     }
     text += '\n';
 }
-
-void appendRow(std::string &text, std::initializer_list<std::string_view> fields,
-               char separator = ',')
-{
-    appendRow(text, std::span(fields.begin(), fields.size()), separator);
-}
-
-} // namespace
 
 TableTexts tableTexts(const RunResults &run)
 {
@@ -69,7 +77,7 @@ TableTexts tableTexts(const RunResults &run)
 std::string writeTable(const TableTexts &table, char separator)
 {
     std::string text;
-    appendRow(text, kTableHeading, separator);
+    appendCsvRow(text, kTableHeading, separator);
     for (int n = 1; n <= kOutcomes; ++n)
         appendRow(text, {outcomeWord(n), table.counts[slot(n)], table.ratios[slot(n)]}, separator);
     appendRow(text, {kTrialsLabel, table.trials, ""}, separator);
@@ -85,16 +93,16 @@ std::string writeResults(const RunResults &run)
     text.reserve(256 + 48 * static_cast<std::size_t>(std::max(run.trials, 0)));
     if (withLog) {
         appendRow(text, {kFormatName, to_string(kResultsFormatVersion)});
-        appendRow(text, {kSavedKey, textField(run.saved)});
+        appendRow(text, {kSavedKey, csvField(run.saved)});
         appendRow(text, {kSeedKey, run.seed ? to_string(*run.seed) : std::string()});
-        appendRow(text, {kPaceKey, textField(run.pace)});
+        appendRow(text, {kPaceKey, csvField(run.pace)});
         text += '\n';
     }
 
     text += writeTable(tableTexts(run), ',');
     text += '\n';
 
-    appendRow(text, kHistoryHeading);
+    appendCsvRow(text, kHistoryHeading, ',');
     for (int n = 1; n <= kOutcomes; ++n) {
         const std::vector<int> &elements = run.history[slot(n)];
         for (std::size_t c = 1; c <= elements.size(); ++c)
@@ -103,11 +111,11 @@ std::string writeResults(const RunResults &run)
 
     if (withLog) {
         text += '\n';
-        appendRow(text, kLogHeading);
+        appendCsvRow(text, kLogHeading, ',');
         std::size_t trial = 0;
-        for (const auto &[coin1, coin2] : run.log)
-            appendRow(text, {to_string(++trial), faceWord(coin1), faceWord(coin2),
-                             outcomeWord(outcomeOf(coin1, coin2))});
+        for (const std::uint8_t outcome : run.log)
+            appendRow(text, {to_string(++trial), faceWord(faceOf(outcome, 1)),
+                             faceWord(faceOf(outcome, 2)), outcomeWord(outcome)});
     }
     return text;
 }

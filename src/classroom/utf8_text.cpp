@@ -1,5 +1,6 @@
 #include "classroom/utf8_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -67,6 +68,36 @@ std::size_t firstNonTextByte(std::string_view text)
         i += length;
     }
     return std::string_view::npos;
+}
+
+Encoding encodingOf(std::string_view bytes)
+{
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+        return Encoding::Utf16;
+    // Text in UTF-16 has a NUL in every other byte wherever it is ASCII, as a results file's
+    // words and numbers are: look at the start.
+    const std::size_t start = std::min<std::size_t>(bytes.size() & ~std::size_t{1}, 512);
+    std::size_t evenNuls = 0, oddNuls = 0;
+    for (std::size_t i = 0; i < start; ++i) {
+        if (bytes[i] == '\0')
+            ++(i % 2 == 0 ? evenNuls : oddNuls);
+    }
+    if (start > 0 && std::max(evenNuls, oddNuls) * 4 >= start &&
+        std::min(evenNuls, oddNuls) * 16 <= start)
+        return Encoding::Utf16;
+    if (firstNonTextByte(bytes) == std::string_view::npos)
+        return Encoding::Utf8;
+    // Text in a one-byte encoding is mostly ASCII, with a letter beyond it here and there, and
+    // has no control characters but tabs and line ends.
+    std::size_t ascii = 0;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20U && c != '\t' && c != '\n' && c != '\r') || byte == 0x7FU)
+            return Encoding::Binary;
+        if (byte < 0x80U)
+            ++ascii;
+    }
+    return ascii * 2 >= bytes.size() ? Encoding::OneByte : Encoding::Binary;
 }
 
 } // namespace quindle

@@ -1,7 +1,7 @@
 #pragma once
 
 // Whether bytes are UTF-8 text, checked at the speed of a file read: a results file is
-// refused as "not a text file" before its rows are parsed.
+// refused before its rows are parsed, as text in another encoding or as no text at all.
 
 #include <cstddef>
 #include <string_view>
@@ -12,5 +12,15 @@ namespace quindle {
 // such a byte: text never has one, while UTF-16 has one in about every other byte. Overlong
 // forms, surrogates and code points above U+10FFFF do not belong either.
 [[nodiscard]] std::size_t firstNonTextByte(std::string_view text);
+
+// What bytes most likely are, for bytes that firstNonTextByte refuses: the same text saved in
+// another encoding, as spreadsheets and editors offer it, or no text at all.
+enum class Encoding {
+    Utf8,
+    Utf16,   // a UTF-16 byte-order mark (FF FE or FE FF), or a NUL in about every other byte
+    OneByte, // no NUL and no control characters but tab and line ends: Latin-1, Windows-1252
+    Binary,
+};
+[[nodiscard]] Encoding encodingOf(std::string_view bytes);
 
 } // namespace quindle

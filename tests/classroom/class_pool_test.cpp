@@ -5,13 +5,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace quindle::testing {
 namespace {
 
 RunFile fileOf(std::string name, const RunResults &run)
 {
-    return {std::move(name), readResults(writeResults(run))};
+    return {std::move(name), std::make_shared<const ReadResult>(readResults(writeResults(run)))};
+}
+
+RunFile fileOf(std::string name, std::string_view bytes)
+{
+    return {std::move(name), std::make_shared<const ReadResult>(readResults(bytes))};
 }
 
 // The run as the program saved it before: no header, no trial log.
@@ -61,8 +67,8 @@ TEST(ClassPool, ACopyReSavedByASpreadsheetIsPooledOnceAndNamesTheOneGivenFirst)
 {
     const std::string text = writeResults(sampleRun(40));
     std::vector<RunFile> files;
-    files.push_back({"anna.csv", readResults(text)});
-    files.push_back({"a copy of anna.csv", readResults(spreadsheetResave(text))});
+    files.push_back(fileOf("anna.csv", text));
+    files.push_back(fileOf("a copy of anna.csv", spreadsheetResave(text)));
     files.push_back(fileOf("ben.csv", sampleRun(40, 8)));
     const ClassPool pool = poolRuns(std::move(files));
     EXPECT_EQ(pooledNames(pool), (std::vector<std::string>{"anna.csv", "ben.csv"}));
@@ -76,9 +82,9 @@ TEST(ClassPool, ACopyReSavedByASpreadsheetIsPooledOnceAndNamesTheOneGivenFirst)
 TEST(ClassPool, FilesWithAProblemAreListedByNameAndNotPooled)
 {
     std::vector<RunFile> files;
-    files.push_back({"photo.jpg", readResults("\xFF\xD8\xFF\xE0")});
+    files.push_back(fileOf("photo.jpg", "\xFF\xD8\xFF\xE0"));
     files.push_back(fileOf("anna.csv", sampleRun(20)));
-    files.push_back({"empty.csv", readResults("")});
+    files.push_back(fileOf("empty.csv", ""));
     const ClassPool pool = poolRuns(std::move(files));
     EXPECT_EQ(pooledNames(pool), std::vector<std::string>{"anna.csv"});
     ASSERT_EQ(pool.unpooled.size(), 2U);
@@ -86,6 +92,63 @@ TEST(ClassPool, FilesWithAProblemAreListedByNameAndNotPooled)
     EXPECT_EQ(pool.unpooled[0].problem.problem, Problem::Empty);
     EXPECT_EQ(pool.unpooled[1].name, "photo.jpg");
     EXPECT_EQ(pool.unpooled[1].problem.problem, Problem::NotUtf8);
+}
+
+TEST(ClassPool, ARunIsKnownByWhatItIsNotByWhenItWasSaved)
+{
+    const RunResults run = sampleRun(40, 5, "2026-12-07T09:00:00Z");
+    RunResults savedAgain = run; // Ctrl+S twice: only the saved time differs
+    savedAgain.saved = "2026-12-07T09:00:07Z";
+    RunResults otherPace = run; // the same seed's draws, but made at another pace
+    otherPace.pace = "classroom";
+    otherPace.saved = "2026-12-07T09:01:00Z";
+    RunResults otherSeed = run; // the same draws by chance, from another seed
+    otherSeed.seed = 6;
+    otherSeed.saved = "2026-12-07T09:02:00Z";
+    std::vector<RunFile> files;
+    files.push_back(fileOf("again.csv", savedAgain));
+    files.push_back(fileOf("first.csv", run));
+    files.push_back(fileOf("pace.csv", otherPace));
+    files.push_back(fileOf("seed.csv", otherSeed));
+    // An old file without a trial log: its table and history say which run it is.
+    files.push_back(fileOf("old.csv", versionZero(sampleRun(30, 9))));
+    files.push_back(fileOf("old copy.csv", versionZero(sampleRun(30, 9))));
+    const ClassPool pool = poolRuns(std::move(files));
+    EXPECT_EQ(pooledNames(pool),
+              (std::vector<std::string>{"first.csv", "pace.csv", "seed.csv", "old.csv"}));
+    ASSERT_EQ(pool.unpooled.size(), 2U);
+    EXPECT_EQ(pool.unpooled[0].name, "again.csv");
+    EXPECT_EQ(pool.unpooled[0].duplicateOf, "first.csv");
+    EXPECT_EQ(pool.unpooled[1].name, "old copy.csv");
+    EXPECT_EQ(pool.unpooled[1].duplicateOf, "old.csv");
+}
+
+TEST(ClassPool, HoldsTheRunsItWasGivenWithoutCopyingThem)
+{
+    std::vector<RunFile> files{fileOf("a.csv", sampleRun(30, 1)),
+                               fileOf("b.csv", sampleRun(20, 2))};
+    const std::vector<RunFile> given = files;
+    const ClassPool pool = poolRuns(std::move(files));
+    ASSERT_EQ(pool.runs.size(), 2U);
+    EXPECT_EQ(pool.runs[0].run.get(), given[0].result->run());
+    EXPECT_EQ(pool.runs[1].run.get(), given[1].result->run());
+}
+
+TEST(ClassPool, CountsTheRatiosInsideTheExpectedRangeOfRunsWithTrials)
+{
+    // At 100 trials the range is 0.25 ± 0.087: 0.40 lies outside it, 0.20 inside.
+    const auto run = [](std::array<int, kOutcomes> counts) {
+        RunResults made{.formatVersion = 0, .counts = counts};
+        for (const int count : counts)
+            made.trials += count;
+        return std::make_shared<const ReadResult>(made);
+    };
+    std::vector<RunFile> files{{"even.csv", run({25, 25, 25, 25})},
+                               {"one out.csv", run({40, 20, 20, 20})},
+                               {"none.csv", run({0, 0, 0, 0})}};
+    const RatiosInRange counted = ratiosInRange(poolRuns(std::move(files)));
+    EXPECT_EQ(counted.ratios, 8) << "four for each run with trials";
+    EXPECT_EQ(counted.inside, 7);
 }
 
 TEST(ClassCurve, SharesFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd)
@@ -101,8 +164,8 @@ TEST(ClassCurve, SharesFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd)
     std::vector<Shares> byTrial;
     std::array<long long, kOutcomes> counts{};
     for (const RunResults *run : {&first, &second}) {
-        for (const auto &[coin1, coin2] : run->log) {
-            ++counts[static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1)];
+        for (const std::uint8_t outcome : run->log) {
+            ++counts[static_cast<std::size_t>(outcome - 1)];
             Shares &shares = byTrial.emplace_back();
             for (std::size_t n = 0; n < kOutcomes; ++n)
                 shares[n] = static_cast<double>(counts[n]) / static_cast<double>(byTrial.size());
@@ -130,6 +193,33 @@ TEST(ClassCurve, HasNoSharesBeforeTheFirstTrialIsCounted)
     EXPECT_TRUE(std::ranges::all_of(curve[0], [](double s) { return std::isnan(s); }));
     EXPECT_TRUE(std::ranges::all_of(curve[1], [](double s) { return std::isnan(s); }));
     EXPECT_EQ(curve[2], pool.ratios);
+}
+
+TEST(ClassCurve, ThePoolKeepsItFinerThanAnyPictureShowsIt)
+{
+    std::vector<RunFile> files;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed)
+        files.push_back(
+            fileOf("run" + std::to_string(seed), sampleRun(3000, seed, std::to_string(seed))));
+    const ClassPool pool = poolRuns(std::move(files));
+    ASSERT_EQ(pool.trials, 36000);
+    std::vector<long long> everyTrial(36000);
+    std::iota(everyTrial.begin(), everyTrial.end(), 1);
+    const std::vector<Shares> exact = classCurve(pool, everyTrial);
+    EXPECT_LT(pool.curve.positions.size(), 10000U);
+    double worst = 0;
+    for (std::size_t i = 0; i < exact.size(); ++i) {
+        const Shares sampled = pool.curve.at(everyTrial[i]);
+        for (std::size_t n = 0; n < kOutcomes; ++n) {
+            if (everyTrial[i] <= 2000) {
+                ASSERT_EQ(sampled[n], exact[i][n]) << everyTrial[i];
+            }
+            worst = std::max(worst, std::abs(sampled[n] - exact[i][n]));
+        }
+    }
+    EXPECT_LT(worst, 0.001);
+    EXPECT_EQ(pool.curve.at(36000), pool.ratios);
+    EXPECT_TRUE(std::isnan(pool.curve.at(0)[0]));
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "classroom/sample_run.h"
+#include "shared/csv_rows.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace quindle::testing {
@@ -96,9 +98,13 @@ TEST(ResultsFile, EachKindOfBadFileGetsItsProblem)
         {"\xEF\xBB\xBF \r\n\t\n", Problem::Empty},
         {text + std::string(kMaxFileBytes, ' '), Problem::TooLarge},
         {"\x89PNG\r\n\x1A\n", Problem::NotUtf8},
-        {"Kopf/Zahl,1,0\xE4\n", Problem::NotUtf8},
-        {std::string("o\0u\0t\0c\0o\0m\0e\0", 14), Problem::NotUtf8},
-        {"\xED\xA0\x80,surrogate\n", Problem::NotUtf8},
+        {"\xFF\xD8\xFF\xE0", Problem::NotUtf8},
+        {"Kopf/Zahl,1,0\xE4\n", Problem::Latin1},
+        {std::string("o\0u\0t\0c\0o\0m\0e\0", 14), Problem::Utf16},
+        {std::string("\0o\0u\0t\0c\0o\0m\0e", 14), Problem::Utf16},
+        {std::string("\xFF\xFEo\0u\0t\0", 8), Problem::Utf16},
+        {std::string("\xFE\xFF\0o\0u\0t", 8), Problem::Utf16},
+        {"\xED\xA0\x80,surrogate\n", Problem::Latin1},
         {"name;mark\nAnna;2\n", Problem::NotResults},
         {replaced(text, "Quindle results,1", "Quindle results,2"), Problem::NewerVersion},
         {text.substr(0, text.size() / 2), Problem::CutShort},
@@ -147,7 +153,7 @@ TEST(ResultsFile, AnInconsistentFileNamesTheCheckItFails)
         return std::to_string(run.counts.at(outcome - 1));
     };
     const std::string otherThird =
-        run.log[2][0] == Face::Head ? "3,Tail,Tail,Tail/Tail," : "3,Head,Head,Head/Head,";
+        faceOf(run.log[2], 1) == Face::Head ? "3,Tail,Tail,Tail/Tail," : "3,Head,Head,Head/Head,";
     const struct
     {
         std::string bytes;
@@ -177,6 +183,95 @@ TEST(ResultsFile, AnInconsistentFileNamesTheCheckItFails)
         EXPECT_EQ(read.problem()->problem, Problem::Inconsistent) << bad.bytes;
         EXPECT_EQ(read.problem()->inconsistency, bad.check) << bad.bytes;
     }
+}
+
+// The 1-based line of the file on which the first line that starts with `start` in `block` is.
+int lineOf(const std::string &text, Block block, std::string_view start)
+{
+    const std::string marked = withLine(text, block, start, "\x01");
+    const std::string before = marked.substr(0, marked.find('\x01'));
+    return 1 + static_cast<int>(std::ranges::count(before, '\n'));
+}
+
+TEST(ResultsFile, AProblemNamesTheLineItIsOnAndWhatWasFound)
+{
+    const RunResults run = sampleRun(40);
+    const std::string text = writeResults(run);
+    const int headHead = run.counts[0];
+    // The first trial that is not Head/Head, made one: the log then counts one Head/Head more.
+    const auto other = std::to_string(std::ranges::find_if(run.log, [](int o) { return o != 1; }) -
+                                      run.log.begin() + 1) +
+                       ",";
+    // Head/Head's history element at count 2: its share after the trial before its third.
+    const std::string second = "Head/Head,2,";
+    const std::size_t at = text.find("\n" + second) + 1 + second.size();
+    const int written = std::stoi(text.substr(at, text.find('\n', at) - at));
+    const int edited = written == 0 ? 1 : written - 1;
+    const struct
+    {
+        std::string bytes;
+        ReadProblem expected;
+    } cases[] = {
+        {withLine(text, kTable, "Head/Tail,", "Head/Tail,-1,"),
+         {.problem = Problem::Inconsistent,
+          .inconsistency = Inconsistency::CountOutOfRange,
+          .section = Section::Table,
+          .line = lineOf(text, kTable, "Head/Tail,"),
+          .outcome = 2,
+          .found = -1,
+          .expected = kRunLimit}},
+        {withLine(text, kTrialLog, other, other + "Head,Head,Head/Head,"),
+         {.problem = Problem::Inconsistent,
+          .inconsistency = Inconsistency::LogTally,
+          .section = Section::TrialLog,
+          .line = lineOf(text, kTable, "Head/Head,"),
+          .outcome = 1,
+          .found = headHead + 1,
+          .expected = headHead}},
+        {withLine(text, kHistory, second, second + std::to_string(edited) + ","),
+         {.problem = Problem::Inconsistent,
+          .inconsistency = Inconsistency::HistoryAgainstLog,
+          .section = Section::TrialLog,
+          .line = lineOf(text, kHistory, second),
+          .outcome = 1,
+          .found = edited,
+          .expected = written}},
+        {replaced(text, "Quindle results,1", "Quindle results,2"),
+         {.problem = Problem::NewerVersion, .line = 1, .found = 2, .expected = 1}},
+        {replaced(text, "Quindle results,1", "Quindle results,123456789012345678901234567890"),
+         {.problem = Problem::NewerVersion, .line = 1, .found = 0, .expected = 1}},
+    };
+    for (const auto &bad : cases) {
+        const ReadResult read = readResults(bad.bytes);
+        ASSERT_FALSE(read.ok()) << bad.bytes;
+        EXPECT_EQ(*read.problem(), bad.expected) << bad.bytes;
+    }
+}
+
+TEST(CsvText, NamesFromElsewhereReadBackAsTheyAreAndNeverAsFormulas)
+{
+    const std::vector<std::string> names{
+        "Smith, Anna.csv", "Ben; Carl.csv", "say \"hi\".csv",    "two\nlines.csv", "cr\rhere.csv",
+        " blank .csv",     "plain.csv",     "=HYPERLINK(1).csv", "+1.csv",         "-x.csv",
+        "@a.csv",          "\tlead.csv",    "\rlead.csv"};
+    for (const char separator : {',', '\t', ';'}) {
+        std::string text;
+        for (const std::string &name : names) {
+            const std::string field = spreadsheetText(name);
+            const std::string_view row[] = {field, "3500", "0.250"};
+            appendCsvRow(text, row, separator);
+        }
+        const CsvRows rows = csvRows(text, separator);
+        ASSERT_EQ(rows.size(), names.size()) << text;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const bool formula =
+                std::string_view("=+-@\t\r").find(names[i][0]) != std::string::npos;
+            EXPECT_EQ(rows[i], (std::vector<std::string>{formula ? "'" + names[i] : names[i],
+                                                         "3500", "0.250"}))
+                << text;
+        }
+    }
+    EXPECT_EQ(spreadsheetText("=HYPERLINK(1).csv"), "\"'=HYPERLINK(1).csv\"");
 }
 
 } // namespace

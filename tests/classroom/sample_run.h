@@ -24,8 +24,9 @@ inline RunResults sampleRun(int trials, std::uint32_t seed = 7,
     for (Int16 trial = 1; trial <= trials; ++trial) {
         const Face coin1 = coin();
         const Face coin2 = coin();
-        const auto thrown = static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1);
-        run.log.push_back({coin1, coin2});
+        const int outcome = outcomeOf(coin1, coin2);
+        const auto thrown = static_cast<std::size_t>(outcome - 1);
+        run.log.push_back(static_cast<std::uint8_t>(outcome));
         ++run.counts[thrown];
         run.history[thrown].push_back(0);
         for (std::size_t n = 0; n < kOutcomes; ++n) {

@@ -86,7 +86,7 @@ ClassFolder::Reading ClassFolder::read(const QString &path, const Files &known)
     std::vector<RunFile> files;
     files.reserve(static_cast<std::size_t>(names.size()));
     for (const QString &name : names)
-        files.push_back({name.toStdString(), *reading.files[name].result});
+        files.push_back({name.toStdString(), reading.files[name].result});
     reading.pool = poolRuns(std::move(files));
     return reading;
 }

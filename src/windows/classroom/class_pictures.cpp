@@ -121,8 +121,8 @@ void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool)
         for (int n = 0; n < kOutcomes; ++n) {
             const auto outcome = static_cast<std::size_t>(n);
             const double ratio =
-                run.run.trials > 0 ? double(run.run.counts[outcome]) / run.run.trials : 0;
-            mark(surface, frame.x(run.run.trials), frame.y(ratio), 3, kOutcomeColors[n]);
+                run.run->trials > 0 ? double(run.run->counts[outcome]) / run.run->trials : 0;
+            mark(surface, frame.x(run.run->trials), frame.y(ratio), 3, kOutcomeColors[n]);
         }
     }
     if (pool.trials > 0) {

@@ -186,8 +186,8 @@ void ClassWindow::showPool()
     for (const PooledRun &run : pool.runs) {
         Shares ratios{};
         for (std::size_t n = 0; n < ratios.size(); ++n)
-            ratios[n] = run.run.trials > 0 ? double(run.run.counts[n]) / run.run.trials : 0;
-        addRow(QString::fromStdString(run.name), run.run.trials, run.run.counts, ratios, 3);
+            ratios[n] = run.run->trials > 0 ? double(run.run->counts[n]) / run.run->trials : 0;
+        addRow(QString::fromStdString(run.name), run.run->trials, run.run->counts, ratios, 3);
     }
     // The class, with enough decimals to show how close it came.
     //: The class table's last row, which pools every run.
@@ -212,27 +212,42 @@ QString ClassWindow::reason(const UnpooledFile &file)
         //: Why a file of the class's folder is not pooled, after its name.
         return tr("empty");
     case Problem::TooLarge:
-        return tr("too large for a results file (%1 KB)").arg(p.found / 1024);
+        return tr("too large for a results file (%1 KB)").arg(QLocale().toString(p.found / 1024));
     case Problem::NotUtf8:
         return tr("not a text file");
+    case Problem::Utf16:
+        return tr("text saved as UTF-16; results files are read as UTF-8");
+    case Problem::Latin1:
+        return tr("text saved as Latin-1 (Windows-1252); results files are read as UTF-8");
     case Problem::NotResults:
         return tr("not a Quindle results file");
     case Problem::NewerVersion:
-        return tr("saved by a newer Quindle (format %1)").arg(p.found);
+        return p.found > 0 ? tr("saved by a newer Quindle (format %1)").arg(p.found)
+                           : tr("saved by a newer Quindle");
     case Problem::CutShort:
         return p.section == Section::TrialLog
                    ? tr("cut short after trial %1 of %2").arg(p.found).arg(p.expected)
                    : tr("cut short before its end");
     case Problem::Duplicate:
-        return tr("a copy of %1").arg(QString::fromStdString(file.duplicateOf));
+        return tr("a copy of %1")
+            .arg(QFile::decodeName(QByteArray::fromStdString(file.duplicateOf)));
+    case Problem::CannotOpen:
+        //: %1 is the system's reason, such as "Permission denied".
+        return tr("cannot be opened: %1").arg(qt_error_string(static_cast<int>(p.found)));
+    case Problem::CannotRead:
+        return tr("cannot be read: %1").arg(qt_error_string(static_cast<int>(p.found)));
+    case Problem::NotAFile:
+        return entryReason(static_cast<EntryKind>(p.found));
+    case Problem::TooDeep:
+        return tr("a folder more than %n level(s) down, not read", nullptr, kMaxFolderDepth);
     case Problem::Inconsistent:
         break;
     }
     switch (p.inconsistency) {
     case Inconsistency::CountsNotAddingUp:
-        return tr("inconsistent: the counts add up to %1, not %2 trials")
-            .arg(p.found)
-            .arg(p.expected);
+        return tr("inconsistent: the counts add up to %1, not %n trials", nullptr,
+                  static_cast<int>(p.expected))
+            .arg(p.found);
     case Inconsistency::RatioMismatch:
         return tr("inconsistent: a ratio does not match its count (line %1)").arg(p.line);
     case Inconsistency::HistoryLength:
@@ -240,19 +255,48 @@ QString ClassWindow::reason(const UnpooledFile &file)
     case Inconsistency::HistoryValue:
     case Inconsistency::HistoryFinalValue:
         return tr("inconsistent: the history disagrees with the counts (line %1)").arg(p.line);
+    case Inconsistency::HistoryAgainstLog:
+        return tr("inconsistent: the history disagrees with the trial log (line %1)").arg(p.line);
     case Inconsistency::LogNumbering:
     case Inconsistency::LogOutcome:
     case Inconsistency::LogTrials:
     case Inconsistency::LogTally:
         return tr("inconsistent: the trial log disagrees with the counts (line %1)").arg(p.line);
     case Inconsistency::CountOutOfRange:
+        return p.found < 0
+                   ? tr("inconsistent: a negative count (line %1)").arg(p.line)
+                   : tr("inconsistent: a count larger than a run can have (line %1)").arg(p.line);
     case Inconsistency::TrialsOutOfRange:
-        return tr("inconsistent: more trials than a run can have");
+        return p.found < 0
+                   ? tr("inconsistent: a negative number of trials (line %1)").arg(p.line)
+                   : tr("inconsistent: more trials than a run can have (line %1)").arg(p.line);
     case Inconsistency::UnreadableRow:
     case Inconsistency::None:
         break;
     }
     return tr("inconsistent: line %1 cannot be read").arg(p.line);
+}
+
+QString ClassWindow::entryReason(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::Fifo:
+        //: Why an entry of the class's folder is not read, after its name.
+        return tr("a named pipe, not a file");
+    case EntryKind::Socket:
+        return tr("a socket, not a file");
+    case EntryKind::Device:
+        return tr("a device, not a file");
+    case EntryKind::FolderLink:
+        return tr("a link to a folder, not followed");
+    case EntryKind::MissingTarget:
+        return tr("a link to something that is not there");
+    case EntryKind::LinkLoop:
+        return tr("links that lead round in a loop");
+    case EntryKind::Other:
+        break;
+    }
+    return tr("not a regular file");
 }
 
 QString ClassWindow::tableText(QChar separator) const
@@ -333,7 +377,7 @@ QString ClassWindow::summary() const
         said += tr(" %1 %2.").arg(outcomeWords(n),
                                   ratio(pool.ratios[static_cast<std::size_t>(n - 1)], 4));
     const auto within = std::count_if(pool.runs.cbegin(), pool.runs.cend(),
-                                      [](const PooledRun &run) { return inside(run.run); });
+                                      [](const PooledRun &run) { return inside(*run.run); });
     //: %1 of %2 runs have all four ratios inside the expected range.
     said += tr(" %1 of %2 runs lie inside the expected range.").arg(within).arg(pool.runs.size());
     return said;

@@ -5,6 +5,8 @@
 // were not pooled, each with its reason; then the funnel and the class curve (class_pictures.h).
 // It follows the folder as files come, change and go (ClassFolder), and never writes there.
 
+#include "classroom/class_pool.h"
+
 #include <QWidget>
 
 class QListWidget;
@@ -49,6 +51,7 @@ signals:
 private:
     // Why a file was not pooled, in a few words.
     static QString reason(const UnpooledFile &file);
+    static QString entryReason(EntryKind kind);
     void showPool();
     void buildContextMenu();
     void placeColumns();

@@ -1,6 +1,7 @@
 #include "windows/experiment/results_export.h"
 
 #include "classroom/results_words.h"
+#include "experiment/experiment_control.h"
 #include "experiment/experiment_record.h"
 
 #include <QDateTime>
@@ -22,7 +23,9 @@ RunResults runResults(const ExperimentRecord &record, std::optional<std::uint64_
             run.history[outcome].push_back(record.history(n).at(count));
     }
     run.trials = record.recordedTrials();
-    run.log = record.trialLog();
+    run.log.reserve(record.trialLog().size());
+    for (const auto &[coin1, coin2] : record.trialLog())
+        run.log.push_back(static_cast<std::uint8_t>(outcomeOf(coin1, coin2)));
     return run;
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+
+// A CSV text's rows and fields as a spreadsheet would read them: libcsv, strict about quotes
+// (RFC 4180), with a given separator.
+
+#include <csv.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quindle::testing {
+
+using CsvRows = std::vector<std::vector<std::string>>;
+
+inline CsvRows csvRows(std::string_view text, char separator)
+{
+    struct Reading
+    {
+        CsvRows rows{{}};
+    } reading;
+    csv_parser parser{};
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
+        return {};
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
+    const auto field = [](void *data, std::size_t size, void *to) {
+        static_cast<Reading *>(to)->rows.back().emplace_back(static_cast<const char *>(data), size);
+    };
+    const auto row = [](int, void *to) { static_cast<Reading *>(to)->rows.emplace_back(); };
+    const bool read =
+        csv_parse(&parser, text.data(), text.size(), field, row, &reading) == text.size() &&
+        csv_fini(&parser, field, row, &reading) == 0;
+    csv_free(&parser);
+    if (!read)
+        return {};
+    reading.rows.pop_back(); // the row begun after the last line end
+    return reading.rows;
+}
+
+} // namespace quindle::testing
