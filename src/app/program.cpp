@@ -117,7 +117,7 @@ ClassWindow *Program::openClassWindow(const QString &folder)
 {
     if (m_class)
         m_class->close();
-    m_class = new ClassWindow(folder);
+    m_class = new ClassWindow(folder, m_experiment);
     connect(m_class, &ClassWindow::zoomChosen, this, &Program::setZoom);
     if (m_zoom != 100)
         m_class->setZoom(m_zoom);

@@ -137,6 +137,8 @@ public:
     // Null when the file was read.
     [[nodiscard]] const ReadProblem *problem() const { return std::get_if<ReadProblem>(&m_value); }
 
+    bool operator==(const ReadResult &) const = default;
+
 private:
     std::variant<RunResults, ReadProblem> m_value;
 };

@@ -1,94 +1,236 @@
 #include "windows/classroom/class_folder.h"
 
+#include "windows/classroom/folder_reading.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPromise>
+#include <QThread>
 #include <QThreadPool>
-#include <QtConcurrent>
+
+#include <algorithm>
+#include <atomic>
+#include <latch>
+#include <unordered_map>
 
 namespace quindle {
 
+struct FolderFiles
+{
+    struct Entry
+    {
+        FileStamp stamp;
+        std::shared_ptr<const ReadResult> result;
+        bool reusable = false; // false: read again next time (it could not be opened or read)
+    };
+    std::unordered_map<std::string, Entry> entries;
+};
+
+struct ReadingShared
+{
+    std::atomic<bool> cancelled{false};
+    ClassFolder::FileReader reader;
+};
+
 namespace {
 
-std::shared_ptr<const ReadResult> readFile(const QFileInfo &info)
+// At the program's end, abandoned readings get this long in all to finish.
+constexpr int kExitWaitMs = 2000;
+constexpr int kSettleMs = 50;
+
+// The pools of readings abandoned while they were still running. They are deleted once done;
+// a pool with a thread stuck for good is left to the end of the process.
+std::vector<QThreadPool *> &abandonedPools()
 {
-    // A file larger than any results file can be is not read at all.
-    if (info.size() > static_cast<qint64>(kMaxFileBytes)) {
-        return std::make_shared<const ReadResult>(
-            ReadProblem{.problem = Problem::TooLarge,
-                        .found = info.size(),
-                        .expected = static_cast<long long>(kMaxFileBytes)});
-    }
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly)) // gone, or not readable: nothing to pool
-        return std::make_shared<const ReadResult>(ReadProblem{.problem = Problem::Empty});
-    const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileBytes) + 1);
-    return std::make_shared<const ReadResult>(
-        readResults(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    static std::vector<QThreadPool *> pools;
+    return pools;
 }
 
-// The threads the files are read on. A pool of their own: the reading itself runs on Qt's global
-// pool, and mapping onto that same pool from inside it held the user-interface thread up for as
-// long as the reading took.
-QThreadPool &readers()
+void deleteFinishedPools(QDeadlineTimer deadline)
 {
-    static QThreadPool pool;
-    return pool;
+    std::erase_if(abandonedPools(), [&deadline](QThreadPool *pool) {
+        if (!pool->waitForDone(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))))
+            return false;
+        delete pool;
+        return true;
+    });
+}
+
+void abandon(QThreadPool *pool)
+{
+    if (pool->waitForDone(0)) {
+        delete pool;
+        return;
+    }
+    if (abandonedPools().empty()) {
+        static const bool registered = [] {
+            qAddPostRoutine([] { deleteFinishedPools(QDeadlineTimer(kExitWaitMs)); });
+            return true;
+        }();
+        (void)registered;
+    }
+    abandonedPools().push_back(pool);
+}
+
+bool reusable(const ReadResult &result)
+{
+    const ReadProblem *problem = result.problem();
+    return !problem ||
+           (problem->problem != Problem::CannotOpen && problem->problem != Problem::CannotRead);
+}
+
+QString absolutePath(const std::string &folder, const std::string &name)
+{
+    return QFile::decodeName(
+        QByteArray::fromStdString(name.empty() ? folder : folder + '/' + name));
+}
+
+// Reads the files of `toRead` (paths below folder) on this thread and as many others of
+// `threads` as it has, each file once.
+std::vector<std::shared_ptr<const ReadResult>> readAll(const std::string &folder,
+                                                       const std::vector<std::string> &toRead,
+                                                       const std::shared_ptr<ReadingShared> &shared,
+                                                       QThreadPool &threads)
+{
+    struct Work
+    {
+        explicit Work(std::size_t files, std::ptrdiff_t readers)
+            : results(files)
+            , finished(readers)
+        {}
+        std::vector<std::shared_ptr<const ReadResult>> results;
+        std::atomic<std::size_t> next{0};
+        std::latch finished;
+    };
+    const auto helpers = static_cast<std::ptrdiff_t>(std::min<std::size_t>(
+        static_cast<std::size_t>(std::max(threads.maxThreadCount() - 1, 0)), toRead.size() / 2));
+    auto work = std::make_shared<Work>(toRead.size(), helpers + 1);
+    const auto read = [work, shared, folder, &toRead] {
+        for (std::size_t i = work->next++; i < toRead.size(); i = work->next++) {
+            if (shared->cancelled.load(std::memory_order_relaxed))
+                break;
+            work->results[i] =
+                std::make_shared<const ReadResult>(shared->reader(folder + '/' + toRead[i]));
+        }
+        work->finished.count_down();
+    };
+    for (std::ptrdiff_t i = 0; i < helpers; ++i)
+        threads.start(read);
+    read();
+    work->finished.wait();
+    return std::move(work->results);
+}
+
+// One look at the folder, on a reading thread: lists it, reads what is new or changed since
+// `known`, and pools everything when anything changed.
+ClassFolder::Reading lookAt(const std::string &folder,
+                            const std::shared_ptr<const FolderFiles> &known,
+                            const std::shared_ptr<ReadingShared> &shared, QThreadPool &threads)
+{
+    ClassFolder::Reading reading;
+    FolderListing listing = listFolder(folder, shared->cancelled);
+    reading.networked = listing.networked;
+    if (listing.error != 0) {
+        reading.folderError = listing.error;
+        return reading;
+    }
+    auto files = std::make_shared<FolderFiles>();
+    files->entries.reserve(listing.entries.size());
+    bool changed = !known || known->entries.size() != listing.entries.size();
+    std::vector<std::string> toRead;
+    std::vector<FileStamp> toReadStamps;
+    const auto knownEntry = [&known](const std::string &name) -> const FolderFiles::Entry * {
+        if (!known)
+            return nullptr;
+        const auto found = known->entries.find(name);
+        return found == known->entries.end() ? nullptr : &found->second;
+    };
+    const auto keep = [&](std::string name, FileStamp stamp,
+                          std::shared_ptr<const ReadResult> result) {
+        const FolderFiles::Entry *was = knownEntry(name);
+        changed = changed || !was || was->stamp != stamp || *was->result != *result;
+        const bool reuse = reusable(*result);
+        files->entries.insert_or_assign(std::move(name),
+                                        FolderFiles::Entry{stamp, std::move(result), reuse});
+    };
+    for (FolderEntry &entry : listing.entries) {
+        const FolderFiles::Entry *was = knownEntry(entry.name);
+        if (entry.problem) {
+            keep(std::move(entry.name), {}, std::move(entry.problem));
+        } else if (was && was->reusable && was->stamp == entry.stamp) {
+            files->entries.insert_or_assign(std::move(entry.name), *was);
+        } else {
+            toRead.push_back(std::move(entry.name));
+            toReadStamps.push_back(entry.stamp);
+        }
+    }
+    std::vector<std::shared_ptr<const ReadResult>> results =
+        readAll(folder, toRead, shared, threads);
+    if (shared->cancelled.load())
+        return {};
+    for (std::size_t i = 0; i < toRead.size(); ++i)
+        keep(toRead[i], toReadStamps[i], std::move(results[i]));
+    reading.files = files;
+    for (const std::string &name : listing.folders)
+        reading.folders << absolutePath(folder, name);
+    for (const auto &[name, entry] : files->entries) {
+        if (entry.stamp != FileStamp{})
+            reading.regularFiles << absolutePath(folder, name);
+    }
+    for (const std::string &name : toRead)
+        reading.renewedFiles << absolutePath(folder, name);
+    if (!changed)
+        return reading;
+
+    // The oldest file first, then by name: of two files with the same run, the later is a copy.
+    std::vector<RunFile> runFiles;
+    runFiles.reserve(files->entries.size());
+    for (const auto &[name, entry] : files->entries)
+        runFiles.push_back({name, entry.result});
+    std::ranges::sort(runFiles, [&files](const RunFile &a, const RunFile &b) {
+        const std::int64_t timeA = files->entries.at(a.name).stamp.modifiedNs;
+        const std::int64_t timeB = files->entries.at(b.name).stamp.modifiedNs;
+        return timeA != timeB ? timeA < timeB : a.name < b.name;
+    });
+    reading.pool = std::make_shared<const ClassPool>(poolRuns(std::move(runFiles)));
+    return reading;
 }
 
 } // namespace
 
-ClassFolder::ClassFolder(QString path, QObject *parent)
+ClassFolder::ClassFolder(QString path, QObject *parent, FileReader reader)
     : QObject(parent)
-    , m_path(std::move(path))
+    , m_path(QDir::cleanPath(QDir(path).absolutePath()))
+    , m_shared(std::make_shared<ReadingShared>())
+    , m_threads(new QThreadPool)
+    , m_pool(std::make_shared<const ClassPool>())
 {
-    m_watcher.addPath(m_path);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &ClassFolder::look);
-    m_rescan.setInterval(kRescanMs);
-    connect(&m_rescan, &QTimer::timeout, this, &ClassFolder::look);
-    m_rescan.start();
+    deleteFinishedPools(QDeadlineTimer(0));
+    m_shared->reader = reader ? std::move(reader) : FileReader(readResultsFile);
+    m_threads->setMaxThreadCount(std::max(QThread::idealThreadCount(), 2));
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &ClassFolder::look);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
+            qOverload<>(&QTimer::start));
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
+    m_poll.setInterval(kRescanMs);
+    connect(&m_poll, &QTimer::timeout, this, &ClassFolder::look);
+    m_watchLater.setSingleShot(true);
+    m_watchLater.setInterval(0);
+    connect(&m_watchLater, &QTimer::timeout, this, &ClassFolder::watchMore);
     connect(&m_reading, &QFutureWatcher<Reading>::finished, this, &ClassFolder::done);
     look();
 }
 
 ClassFolder::~ClassFolder()
 {
-    m_reading.waitForFinished();
-}
-
-ClassFolder::Reading ClassFolder::read(const QString &path, const Files &known)
-{
-    Reading reading;
-    const QFileInfoList listed =
-        QDir(path).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
-    QList<QFileInfo> toRead;
-    for (const QFileInfo &info : listed) {
-        const auto was = known.constFind(info.fileName());
-        if (was != known.cend() && was->size == info.size() && was->modified == info.lastModified())
-            reading.files.insert(info.fileName(), *was);
-        else
-            toRead << info;
-    }
-    reading.changed = !toRead.isEmpty() || reading.files.size() != known.size();
-    if (!reading.changed)
-        return reading;
-    const QList<std::shared_ptr<const ReadResult>> results =
-        QtConcurrent::blockingMapped(&readers(), toRead, readFile);
-    for (qsizetype i = 0; i < toRead.size(); ++i)
-        reading.files.insert(toRead[i].fileName(),
-                             {toRead[i].size(), toRead[i].lastModified(), results[i]});
-    // The oldest file first: of two files with the same run, the later one is the copy.
-    QStringList names = reading.files.keys();
-    std::ranges::sort(names, [&reading](const QString &a, const QString &b) {
-        const File &fileA = reading.files[a], &fileB = reading.files[b];
-        return fileA.modified != fileB.modified ? fileA.modified < fileB.modified : a < b;
-    });
-    std::vector<RunFile> files;
-    files.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString &name : names)
-        files.push_back({name.toStdString(), reading.files[name].result});
-    reading.pool = poolRuns(std::move(files));
-    return reading;
+    m_shared->cancelled = true;
+    m_reading.disconnect(this);
+    abandon(m_threads);
 }
 
 void ClassFolder::look()
@@ -97,19 +239,114 @@ void ClassFolder::look()
         m_lookAgain = true;
         return;
     }
-    m_reading.setFuture(QtConcurrent::run(&ClassFolder::read, m_path, m_files));
+    auto promise = std::make_shared<QPromise<Reading>>();
+    promise->start();
+    m_reading.setFuture(promise->future());
+    m_threads->start([promise, folder = QFile::encodeName(m_path).toStdString(), known = m_files,
+                      shared = m_shared, threads = m_threads] {
+        try {
+            promise->addResult(lookAt(folder, known, shared, *threads));
+        } catch (...) { // out of memory: the folder is as unreadable as can be
+            promise->addResult(Reading{.folderError = ENOMEM});
+        }
+        promise->finish();
+    });
 }
 
 void ClassFolder::done()
 {
-    Reading reading = m_reading.result();
-    if (reading.changed) {
+    Reading reading = m_reading.future().takeResult();
+    if (reading.folderError != m_folderError) {
+        m_folderError = reading.folderError;
+        // Gone or unreadable: the watcher has dropped it, or will be of no use until it is back.
+        if (m_folderError != 0)
+            unwatchAll();
+        emit folderErrorChanged();
+    }
+    m_networked = reading.networked;
+    if (reading.files)
         m_files = std::move(reading.files);
+    if (m_folderError == 0 && (reading.pool || m_watched.isEmpty()))
+        watch(reading);
+    if (reading.pool) {
         m_pool = std::move(reading.pool);
         emit pooled();
     }
+    updatePolling();
     if (std::exchange(m_lookAgain, false))
         look();
+}
+
+void ClassFolder::watch(const Reading &reading)
+{
+    QSet<QString> wanted(reading.folders.cbegin(), reading.folders.cend());
+    // The folder that holds the class's: a folder moved away or renamed tells only its parent.
+    if (const QString parent = QFileInfo(m_path).absolutePath(); parent != m_path)
+        wanted.insert(parent);
+    const QSet<QString> folders = wanted;
+    wanted.unite(QSet<QString>(reading.regularFiles.cbegin(), reading.regularFiles.cend()));
+    const QSet<QString> gone = m_watched - wanted;
+    if (!gone.isEmpty())
+        m_watcher.removePaths(gone.values());
+    m_watched -= gone;
+    // A file read anew may be a new file under the old name: its watch is renewed.
+    QStringList renewed;
+    for (const QString &file : reading.renewedFiles) {
+        if (m_watched.contains(file))
+            renewed << file;
+    }
+    if (!renewed.isEmpty())
+        m_watcher.removePaths(renewed);
+    for (const QString &file : renewed)
+        m_watched.remove(file);
+    // The folders first: they tell of files that come and go.
+    const QSet<QString> added = wanted - m_watched;
+    m_toWatch.clear();
+    for (const QString &path : added) {
+        if (folders.contains(path))
+            m_toWatch.prepend(path);
+        else
+            m_toWatch.append(path);
+    }
+    m_unwatchable.clear();
+    watchMore();
+}
+
+void ClassFolder::watchMore()
+{
+    // A few at a time: a watch costs the user-interface thread a system call or two, and a
+    // school's folder has thousands of files.
+    constexpr qsizetype kAtOnce = 128;
+    const QStringList now = m_toWatch.mid(0, kAtOnce);
+    m_toWatch.remove(0, now.size());
+    if (!now.isEmpty()) {
+        // Those the watcher cannot take (too many, or a name that is not UTF-8) are looked at.
+        const QStringList failed = m_watcher.addPaths(now);
+        m_unwatchable.unite(QSet<QString>(failed.cbegin(), failed.cend()));
+        m_watched.unite(QSet<QString>(now.cbegin(), now.cend()) -
+                        QSet<QString>(failed.cbegin(), failed.cend()));
+    }
+    if (!m_toWatch.isEmpty())
+        m_watchLater.start();
+    updatePolling();
+}
+
+void ClassFolder::updatePolling()
+{
+    if (m_folderError != 0 || m_networked || !m_unwatchable.isEmpty())
+        m_poll.start();
+    else
+        m_poll.stop();
+}
+
+void ClassFolder::unwatchAll()
+{
+    const QStringList watched = m_watcher.files() + m_watcher.directories();
+    if (!watched.isEmpty())
+        m_watcher.removePaths(watched);
+    m_watched.clear();
+    m_unwatchable.clear();
+    m_toWatch.clear();
 }
 
 } // namespace quindle

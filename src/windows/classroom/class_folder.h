@@ -1,72 +1,100 @@
 #pragma once
 
-// A folder of pupils' results files, read and pooled off the user-interface thread and watched
-// for changes: a file saved, replaced or removed there shows within two seconds, through the
-// file system's notifications where they arrive and a re-scan every second where they do not
-// (a network share). Only files that changed are read again. Nothing in the folder is ever
-// written, moved, renamed or locked: files are opened for reading only.
+// A folder of pupils' results files, read and pooled off the user-interface thread and followed
+// as files come, change and go: through the file system's notifications (on the folder, its
+// subfolders and every file), and by looking every second only where none can be had (a network
+// file system, a name the watcher cannot take, the folder gone). Only entries that changed are
+// read again, except a file that could not be opened, which is tried again every time. The
+// folder is read as folder_reading.h says, and nothing in it is ever written, moved, renamed or
+// locked.
+//
+// The reading runs on threads of the folder's own and hands its pool over whole, shared and
+// never copied. Nothing waits for it: closing abandons a reading (a read stuck on a share that
+// no longer answers stays stuck on its own thread), and the program's end waits for abandoned
+// readings a moment at most.
 
 #include "classroom/class_pool.h"
 
-#include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QFutureWatcher>
-#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
+class QThreadPool;
+
 namespace quindle {
+
+struct FolderFiles;   // every entry of a folder as last read
+struct ReadingShared; // what the folder shares with its reading threads
 
 class ClassFolder : public QObject
 {
     Q_OBJECT
 public:
-    // How often the folder is looked at when no notification comes.
+    // How often the folder is looked at where no notification comes.
     static constexpr int kRescanMs = 1000;
+    // Reads the file at a path (in the file system's bytes) as a results file.
+    using FileReader = std::function<ReadResult(const std::string &path)>;
 
-    ClassFolder(QString path, QObject *parent);
+    // Reads with readResultsFile unless given another reader (a test's).
+    ClassFolder(QString path, QObject *parent, FileReader reader = {});
     ~ClassFolder() override;
 
     [[nodiscard]] const QString &path() const { return m_path; }
-    // The class as last pooled; empty until the first reading is done.
-    [[nodiscard]] const ClassPool &pool() const { return m_pool; }
+    // The class as last pooled, replaced whole by each new one; empty until the first reading.
+    [[nodiscard]] const ClassPool &pool() const { return *m_pool; }
+    [[nodiscard]] const std::shared_ptr<const ClassPool> &sharedPool() const { return m_pool; }
+    // Why the folder itself cannot be read now (errno), 0 while it can; the last pool stays.
+    [[nodiscard]] int folderError() const { return m_folderError; }
+    // Whether the folder is looked at every kRescanMs for want of notifications.
+    [[nodiscard]] bool polling() const { return m_poll.isActive(); }
 
-    // What one file read to, kept while its size and time stay the same.
-    struct File
-    {
-        qint64 size = 0;
-        QDateTime modified;
-        std::shared_ptr<const ReadResult> result;
-    };
-    using Files = QHash<QString, File>;
+    // What one look at the folder found; the pool and the watched paths only when anything
+    // changed since the last look.
     struct Reading
     {
-        Files files;
-        ClassPool pool;
-        bool changed = false; // whether any file came, went or changed since the last reading
+        int folderError = 0;
+        bool networked = false;
+        std::shared_ptr<const FolderFiles> files{}; // for the next look to compare with
+        std::shared_ptr<const ClassPool> pool{};
+        QStringList folders{}, regularFiles{}, renewedFiles{}; // to watch, by absolute path
     };
-    // Lists path's files (not hidden ones, not folders), reads those not in known as they are,
-    // and pools them all; the files' reading spreads over the machine's cores.
-    [[nodiscard]] static Reading read(const QString &path, const Files &known);
 
 signals:
     // A new pool is ready.
     void pooled();
+    // The folder itself became unreadable or readable again.
+    void folderErrorChanged();
 
 private:
     void look();
     void done();
+    void watch(const Reading &reading);
+    void watchMore();
+    void unwatchAll();
+    void updatePolling();
 
     QString m_path;
+    std::shared_ptr<ReadingShared> m_shared;
+    QThreadPool *m_threads; // the folder's own; abandoned, not deleted, while busy
     QFileSystemWatcher m_watcher;
-    QTimer m_rescan;
+    QSet<QString> m_watched, m_unwatchable;
+    QStringList m_toWatch; // taken up a few at a time
+    QTimer m_watchLater;
+    QTimer m_settle; // notifications come in bursts while a file is written: one look after
+    QTimer m_poll;
     QFutureWatcher<Reading> m_reading;
     bool m_lookAgain = false; // the folder changed while it was being read
-    Files m_files;
-    ClassPool m_pool;
+    bool m_networked = false;
+    int m_folderError = 0;
+    std::shared_ptr<const FolderFiles> m_files;
+    std::shared_ptr<const ClassPool> m_pool;
 };
 
 } // namespace quindle

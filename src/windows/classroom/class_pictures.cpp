@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <unordered_set>
 
 namespace quindle {
 
@@ -117,12 +118,20 @@ void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool)
         surface, frame,
         translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
                                      "Each run's ratios against its trials; the class, larger")));
+    // A class of a thousand runs of about the same length puts many marks on one spot: each
+    // spot is drawn once an outcome.
+    std::unordered_set<std::uint64_t> marked;
     for (const PooledRun &run : pool.runs) {
+        if (run.run->trials == 0) // no ratio to show
+            continue;
+        const float x = frame.x(run.run->trials);
         for (int n = 0; n < kOutcomes; ++n) {
             const auto outcome = static_cast<std::size_t>(n);
-            const double ratio =
-                run.run->trials > 0 ? double(run.run->counts[outcome]) / run.run->trials : 0;
-            mark(surface, frame.x(run.run->trials), frame.y(ratio), 3, kOutcomeColors[n]);
+            const float y = frame.y(double(run.run->counts[outcome]) / run.run->trials);
+            const auto spot = (static_cast<std::uint64_t>(std::lround(x)) << 32U) |
+                              (static_cast<std::uint64_t>(std::lround(y)) << 2U) | outcome;
+            if (marked.insert(spot).second)
+                mark(surface, x, y, 3, kOutcomeColors[n]);
         }
     }
     if (pool.trials > 0) {
@@ -149,16 +158,16 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
         if (positions.empty() || n > positions.back())
             positions.push_back(n);
     }
-    const std::vector<Shares> curve = classCurve(pool, positions);
     for (int n = 0; n < kOutcomes; ++n) {
         bool drawing = false;
-        for (std::size_t i = 0; i < positions.size(); ++i) {
-            const double share = curve[i][static_cast<std::size_t>(n)];
+        for (const long long position : positions) {
+            // The pool keeps the curve finer than a pixel column.
+            const double share = pool.curve.at(position)[static_cast<std::size_t>(n)];
             if (std::isnan(share)) {
                 drawing = false;
                 continue;
             }
-            const float x = frame.x(double(positions[i])), y = frame.y(share);
+            const float x = frame.x(double(position)), y = frame.y(share);
             if (drawing)
                 surface.lineTo(x, y, kOutcomeColors[n]);
             else

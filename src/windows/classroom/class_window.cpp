@@ -4,6 +4,7 @@
 #include "windows/accessibility/accessibility.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_pictures.h"
+#include "windows/classroom/class_table_model.h"
 #include "windows/classroom/class_window_layout.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/input/context_menu.h"
@@ -18,17 +19,19 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardItemModel>
+#include <QShowEvent>
 #include <QTableView>
+#include <QTimer>
 
 namespace quindle {
 
@@ -38,29 +41,15 @@ namespace roles = class_roles;
 
 // The pictures are drawn in pixels: one user unit a pixel at 100 %.
 constexpr double kTwipsPerUnit = 15;
-constexpr int kColumns = 2 + 2 * kOutcomes; // file, trials, counts, ratios
-
-QString ratio(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
-
-// Whether all four of a run's ratios lie inside the expected range.
-bool inside(const RunResults &run)
-{
-    for (int count : run.counts)
-        if (run.trials == 0 || !insideExpectedRange(double(count) / run.trials, run.trials))
-            return false;
-    return true;
-}
 
 } // namespace
 
-ClassWindow::ClassWindow(const QString &folder)
+ClassWindow::ClassWindow(const QString &folder, const QWidget *beside)
     : m_folder(new ClassFolder(folder, this))
-    , m_model(new QStandardItemModel(0, kColumns, this))
+    , m_runs(new ClassTableModel(this))
+    , m_unpooledFiles(new UnpooledModel(this))
     , m_table(new QTableView(this))
-    , m_unpooled(new QListWidget(this))
+    , m_unpooled(new QListView(this))
     , m_funnel(new DrawingSurface(kTwipsPerUnit, kTwipsPerUnit, this))
     , m_curve(new DrawingSurface(kTwipsPerUnit, kTwipsPerUnit, this))
     , m_announcer(new Announcer(this))
@@ -75,28 +64,27 @@ ClassWindow::ClassWindow(const QString &folder)
                    {roles::unpooled, m_unpooled},
                    {roles::funnel, m_funnel},
                    {roles::curve, m_curve}});
-    placeWindow(this, kClassWindowPlace);
     findControl<QLabel>(this, layout, roles::folder)->setText(QDir::toNativeSeparators(folder));
+    m_folderState = findControl<QLabel>(this, layout, roles::folderState);
+    m_folderState->hide();
 
-    QStringList headers{tr("File"), tr("Trials")};
-    for (int n = 1; n <= kOutcomes; ++n)
-        headers << outcomeWords(n);
-    for (int n = 1; n <= kOutcomes; ++n)
-        //: A column of the class table, on two lines: %1 is an outcome ("Head Tail").
-        headers << tr("%1\nratio").arg(outcomeWords(n));
-    m_model->setHorizontalHeaderLabels(headers);
-    m_table->setModel(m_model);
+    m_table->setModel(m_runs);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
     m_table->verticalHeader()->hide();
+    m_unpooled->setModel(m_unpooledFiles);
+    m_unpooled->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_unpooled->setFocusPolicy(Qt::StrongFocus);
-    placeColumns();
+    placeResizableWindow(this, kClassWindowPlace, m_zoomPercent, beside);
+    fitToSize();
 
     auto *close = findControl<QPushButton>(this, layout, roles::closeButton);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     addKeyFor(this, QKeySequence(Qt::Key_Escape), close);
     buildContextMenu();
     connect(m_folder, &ClassFolder::pooled, this, [this] { guarded([this] { showPool(); }); });
+    connect(m_folder, &ClassFolder::folderErrorChanged, this,
+            [this] { guarded([this] { showFolderState(); }); });
     showPool();
     m_table->setFocus();
 }
@@ -107,7 +95,7 @@ void ClassWindow::buildContextMenu()
     auto *copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(tableText(QLatin1Char('\t'))); });
+            [this] { QGuiApplication::clipboard()->setText(tableText('\t')); });
     auto *save = new QAction(tr("Save class results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] {
@@ -143,65 +131,105 @@ void ClassWindow::buildContextMenu()
 
 void ClassWindow::setZoom(int zoom)
 {
+    m_zoomPercent = zoom;
     applyZoom(this, classWindowLayout(), zoom);
-    placeWindow(this, kClassWindowPlace, zoom);
-    placeColumns();
+    m_fitted.reset(); // the controls are at their design size again
+    placeResizableWindow(this, kClassWindowPlace, zoom);
+    fitToSize();
     m_zoom->show(zoom);
-    showPool();
+}
+
+void ClassWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Its frame is known once it is shown: still wholly on the screen with it.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && !isMaximized() &&
+                !screen()->availableGeometry().contains(frameGeometry()))
+                placeResizableWindow(this, kClassWindowPlace, m_zoomPercent);
+        });
+}
+
+void ClassWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitToSize();
+}
+
+// The controls as large as the window is, the table's columns and the pictures with them.
+void ClassWindow::fitToSize()
+{
+    const QSize designed(kClassWindowPlace.width * m_zoomPercent / 100,
+                         kClassWindowPlace.height * m_zoomPercent / 100);
+    const QSize extra = size() - designed;
+    if (m_fitted == extra)
+        return;
+    m_fitted = extra;
+    fitControls(this, classWindowLayout(), m_zoomPercent, extra);
+    placeColumns();
+    drawPictures();
 }
 
 void ClassWindow::placeColumns()
 {
-    // The numbers as wide as they need; the file's name takes what they leave.
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    // The numbers as wide as the largest can be, the file's name takes what they leave: worked
+    // out from the header and the class's own numbers, never by measuring every row.
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const int padding = 2 * (m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
+                        metrics.horizontalAdvance(QLatin1Char('0'));
+    m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    const ClassPool &pool = m_runs->pool();
     int numbers = 0;
-    for (int column = 1; column < kColumns; ++column) {
-        m_table->resizeColumnToContents(column);
-        numbers += m_table->columnWidth(column);
+    for (int column = 1; column < ClassTableModel::kColumns; ++column) {
+        QString widest = QStringLiteral("0.0000");
+        if (column == 1)
+            widest = QString::number(std::max<long long>(pool.trials, kMaxShownTrials));
+        else if (column < ClassTableModel::kRatioColumn)
+            widest = QString::number(
+                std::max<long long>(pool.counts[static_cast<std::size_t>(column - 2)], kRunLimit));
+        const int width = std::max(m_table->horizontalHeader()->sectionSizeHint(column),
+                                   metrics.horizontalAdvance(widest) + padding);
+        m_table->setColumnWidth(column, width);
+        numbers += width;
     }
     const int room =
         m_table->viewport()->width() - m_table->verticalScrollBar()->sizeHint().width();
     m_table->setColumnWidth(
-        0, std::max(m_table->fontMetrics().horizontalAdvance(QStringLiteral("pupil-00.csv")),
-                    room - numbers));
+        0, std::max(metrics.horizontalAdvance(QStringLiteral("pupil-00.csv")), room - numbers));
 }
 
 void ClassWindow::showPool()
 {
-    const ClassPool &pool = m_folder->pool();
-    m_model->setRowCount(0);
-    const auto addRow = [this](const QString &name, long long trials, const auto &counts,
-                               const Shares &ratios, int decimals) {
-        QList<QStandardItem *> row{new QStandardItem(name),
-                                   new QStandardItem(QString::number(trials))};
-        for (auto count : counts)
-            row << new QStandardItem(QString::number(count));
-        for (double share : ratios)
-            row << new QStandardItem(trials > 0 ? ratio(share, decimals) : QString());
-        for (int column = 1; column < kColumns; ++column)
-            row[column]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_model->appendRow(row);
-        return row;
-    };
-    for (const PooledRun &run : pool.runs) {
-        Shares ratios{};
-        for (std::size_t n = 0; n < ratios.size(); ++n)
-            ratios[n] = run.run->trials > 0 ? double(run.run->counts[n]) / run.run->trials : 0;
-        addRow(QString::fromStdString(run.name), run.run->trials, run.run->counts, ratios, 3);
-    }
-    // The class, with enough decimals to show how close it came.
-    //: The class table's last row, which pools every run.
-    for (QStandardItem *item : addRow(tr("Class"), pool.trials, pool.counts, pool.ratios, 4)) {
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-    }
+    const std::shared_ptr<const ClassPool> &pool = m_folder->sharedPool();
+    m_runs->setPool(pool);
+    std::vector<UnpooledRow> unpooled;
+    unpooled.reserve(pool->unpooled.size());
+    for (const UnpooledFile &file : pool->unpooled)
+        unpooled.push_back({file.name, tr("%1: %2").arg(displayName(file.name), reason(file))});
+    m_unpooledFiles->setFiles(unpooled);
     placeColumns();
-    m_unpooled->clear();
-    for (const UnpooledFile &file : pool.unpooled)
-        m_unpooled->addItem(tr("%1: %2").arg(QString::fromStdString(file.name), reason(file)));
-    drawFunnel(*m_funnel, m_funnel->designInnerSize(), pool);
-    drawClassCurve(*m_curve, m_curve->designInnerSize(), pool);
+    drawPictures();
+}
+
+void ClassWindow::showFolderState()
+{
+    const int error = m_folder->folderError();
+    m_folderState->setVisible(error != 0);
+    if (error == 0)
+        return;
+    //: Under the folder's path while the folder cannot be read; %1 is the system's reason,
+    //: such as "No such file or directory".
+    m_folderState->setText(tr("The folder cannot be read: %1. The class is shown as it was "
+                              "last read.")
+                               .arg(qt_error_string(error)));
+    m_announcer->say(m_folderState->text(), Speech::Outcome);
+}
+
+void ClassWindow::drawPictures()
+{
+    drawFunnel(*m_funnel, m_funnel->designInnerSize(), m_runs->pool());
+    drawClassCurve(*m_curve, m_curve->designInnerSize(), m_runs->pool());
 }
 
 QString ClassWindow::reason(const UnpooledFile &file)
@@ -299,29 +327,36 @@ QString ClassWindow::entryReason(EntryKind kind)
     return tr("not a regular file");
 }
 
-QString ClassWindow::tableText(QChar separator) const
+QString ClassWindow::tableText(char separator) const
 {
-    QStringList lines;
-    QStringList header{QStringLiteral("file"), QStringLiteral("trials")};
+    std::string text;
+    std::vector<std::string> fields;
+    const auto addRow = [&] {
+        std::vector<std::string_view> views(fields.cbegin(), fields.cend());
+        appendCsvRow(text, views, separator);
+        fields.clear();
+    };
+    fields = {"file", "trials"};
     for (int n = 1; n <= kOutcomes; ++n)
-        header << outcomeFileName(n);
+        fields.push_back(outcomeFileName(n).toStdString());
     for (int n = 1; n <= kOutcomes; ++n)
-        header << outcomeFileName(n) + QStringLiteral(" ratio");
-    lines << header.join(separator);
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        QStringList fields;
-        for (int column = 0; column < kColumns; ++column)
-            fields << m_model->item(row, column)->text();
-        if (row == m_model->rowCount() - 1)
-            fields[0] = QStringLiteral("class");
-        lines << fields.join(separator);
+        fields.push_back((outcomeFileName(n) + QStringLiteral(" ratio")).toStdString());
+    addRow();
+    const int runs = m_runs->rowCount() - 1;
+    for (int row = 0; row <= runs; ++row) {
+        // A file's name comes from whoever named the file: quoted, and never a formula.
+        fields.push_back(row < runs ? spreadsheetText(m_runs->text(row, 0).toStdString())
+                                    : std::string("class"));
+        for (int column = 1; column < ClassTableModel::kColumns; ++column)
+            fields.push_back(m_runs->text(row, column).toStdString());
+        addRow();
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return QString::fromStdString(text);
 }
 
 QString ClassWindow::saveTable(const QString &path) const
 {
-    return writeTextSafely(path, tableText(QLatin1Char(',')));
+    return writeTextSafely(path, tableText(','));
 }
 
 QImage ClassWindow::pictures()
@@ -370,16 +405,21 @@ void ClassWindow::printPictures(QPrinter &printer) const
 QString ClassWindow::summary() const
 {
     const ClassPool &pool = m_folder->pool();
-    //: Said on demand: %1 the number of runs pooled, %2 their trials.
-    QString said = tr("%1 runs, %2 trials in all.").arg(pool.runs.size()).arg(pool.trials);
+    //: Said on demand: %n the number of runs pooled, %1 their trials.
+    QString said = tr("%n runs, %1 trials in all.", nullptr, static_cast<int>(pool.runs.size()))
+                       .arg(pool.trials);
     for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n)
         //: Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.
-        said += tr(" %1 %2.").arg(outcomeWords(n),
-                                  ratio(pool.ratios[static_cast<std::size_t>(n - 1)], 4));
-    const auto within = std::count_if(pool.runs.cbegin(), pool.runs.cend(),
-                                      [](const PooledRun &run) { return inside(*run.run); });
-    //: %1 of %2 runs have all four ratios inside the expected range.
-    said += tr(" %1 of %2 runs lie inside the expected range.").arg(within).arg(pool.runs.size());
+        said += tr(" %1 %2.").arg(
+            outcomeWords(n), QString::number(pool.ratios[static_cast<std::size_t>(n - 1)], 'f', 4));
+    const RatiosInRange counted = ratiosInRange(pool);
+    //: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance
+    //: keeps about 95 % of them there.
+    said += tr(" %1 of %n ratios lie inside the expected range, where about 95 % are expected.",
+               nullptr, static_cast<int>(counted.ratios))
+                .arg(counted.inside);
+    if (m_folder->folderError() != 0)
+        said += QLatin1Char(' ') + m_folderState->text();
     return said;
 }
 

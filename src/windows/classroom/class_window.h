@@ -1,39 +1,46 @@
 #pragma once
 
 // The class window: every pupil's runs from a shared folder pooled in one table and two
-// pictures, live. One row per pooled run and a last row for the class; below it the files that
-// were not pooled, each with its reason; then the funnel and the class curve (class_pictures.h).
-// It follows the folder as files come, change and go (ClassFolder), and never writes there.
+// pictures, live. One row per pooled run and a last row for the class; below it the entries of
+// the folder that were not pooled, each with its reason; then the funnel and the class curve
+// (class_pictures.h). It follows the folder as files come, change and go (ClassFolder), never
+// writes there, and keeps the keyboard's place on the same run when the table changes. It is the
+// program's own window, not one of the design's: it can be resized and maximised (a teacher
+// puts it on the projector full-screen), the table and the pictures growing with it.
 
 #include "classroom/class_pool.h"
 
 #include <QWidget>
 
-class QListWidget;
+#include <optional>
+
+class QLabel;
+class QListView;
 class QPrinter;
-class QStandardItemModel;
 class QTableView;
 
 namespace quindle {
 
 class Announcer;
 class ClassFolder;
+class ClassTableModel;
 class DrawingSurface;
+class UnpooledModel;
 class ZoomControl;
-struct UnpooledFile;
 
 class ClassWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ClassWindow(const QString &folder);
+    // Opens on the folder beside `beside` (the experiment window) where the screen has room.
+    explicit ClassWindow(const QString &folder, const QWidget *beside = nullptr);
 
     [[nodiscard]] const ClassFolder &folder() const { return *m_folder; }
     void setZoom(int zoom);
 
     // The class table as the window shows it, the words of files in English: tab-separated
-    // (Copy), or as CSV.
-    [[nodiscard]] QString tableText(QChar separator) const;
+    // (Copy), or as CSV, each field quoted as a spreadsheet needs it.
+    [[nodiscard]] QString tableText(char separator) const;
     // The CSV written to path, or both pictures side by side as a PNG; an empty string, or why
     // the file could not be written.
     QString saveTable(const QString &path) const;
@@ -41,30 +48,42 @@ public:
     // Both pictures as lines and text, as large as the page allows, under a caption.
     void printPictures(QPrinter &printer) const;
     // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio,
-    // and how many runs lie inside the expected range.
+    // how many of the runs' ratios lie inside the expected range, and whether the folder can
+    // be read.
     [[nodiscard]] QString summary() const;
 
 signals:
     // The pupil asked for all windows at this zoom.
     void zoomChosen(int zoom);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
-    // Why a file was not pooled, in a few words.
+    // Why an entry was not pooled, in a few words.
     static QString reason(const UnpooledFile &file);
     static QString entryReason(EntryKind kind);
     void showPool();
+    void showFolderState();
+    void drawPictures();
     void buildContextMenu();
+    void fitToSize();
     void placeColumns();
     [[nodiscard]] QImage pictures();
 
     ClassFolder *m_folder;
-    QStandardItemModel *m_model;
+    ClassTableModel *m_runs;
+    UnpooledModel *m_unpooledFiles;
     QTableView *m_table;
-    QListWidget *m_unpooled;
+    QListView *m_unpooled;
     DrawingSurface *m_funnel;
     DrawingSurface *m_curve;
+    QLabel *m_folderState = nullptr;
     Announcer *m_announcer;
     ZoomControl *m_zoom = nullptr;
+    int m_zoomPercent = 100;
+    std::optional<QSize> m_fitted; // the room beyond the design size the controls fill
 };
 
 } // namespace quindle

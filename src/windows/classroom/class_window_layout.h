@@ -8,13 +8,15 @@ namespace quindle {
 
 [[nodiscard]] std::span<const ControlSpec> classWindowLayout();
 
-// Beside the experiment window, as far as the screen allows.
+// The window's least size at 100 %, and its place when it opens beside no other window (beside
+// the experiment window's design place).
 inline constexpr WindowSpec kClassWindowPlace{705, 177, 760, 600};
 
 namespace class_roles {
-enum Kind : int { kClose = 1, kFolder, kRuns, kUnpooled, kFunnel, kCurve };
+enum Kind : int { kClose = 1, kFolder, kFolderState, kRuns, kUnpooled, kFunnel, kCurve };
 inline constexpr Role closeButton{kClose, 0};
 inline constexpr Role folder{kFolder, 0};
+inline constexpr Role folderState{kFolderState, 0};
 inline constexpr Role runs{kRuns, 0};
 inline constexpr Role unpooled{kUnpooled, 0};
 inline constexpr Role funnel{kFunnel, 0};

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace quindle {
@@ -85,18 +86,36 @@ void nameControl(QWidget *widget, const ControlSpec &spec)
     }
 }
 
-// Where the row puts its control at a zoom, with its font and the widths of its lines.
-void place(QWidget *widget, const ControlSpec &spec, int zoom)
+// Where the row puts its control at a zoom, in a window `extra` pixels larger than designed.
+void placeGeometry(QWidget *widget, const ControlSpec &spec, int zoom, QSize extra)
 {
+    const Growth &g = spec.growth;
+    const auto share = [](double part, int room) {
+        return static_cast<int>(std::lround(part * room));
+    };
     if (auto *line = qobject_cast<Line *>(widget)) {
-        line->place(QPoint(pixels(spec.left), pixels(spec.top)),
-                    QPoint(pixels(spec.endX), pixels(spec.endY)), spec.lineWidth, zoom);
+        // The line's points at 100 %, moved by their share of the room as it is at 100 %.
+        const int dx = extra.width() * 100 / zoom, dy = extra.height() * 100 / zoom;
+        const QPoint from(pixels(spec.left) + share(g.x, dx), pixels(spec.top) + share(g.y, dy));
+        const QPoint to(pixels(spec.endX) + share(g.x + g.width, dx),
+                        pixels(spec.endY) + share(g.y + g.height, dy));
+        line->place(from, to, spec.lineWidth, zoom);
         return;
     }
     // Fixed, as the layout is: a new text then asks no layout pass of its window (a label
     // changes its text nine times in every trial).
-    widget->setFixedSize(pixels(spec.width, zoom), pixels(spec.height, zoom));
-    widget->move(pixels(spec.left, zoom), pixels(spec.top, zoom));
+    widget->setFixedSize(std::max(pixels(spec.width, zoom) + share(g.width, extra.width()), 0),
+                         std::max(pixels(spec.height, zoom) + share(g.height, extra.height()), 0));
+    widget->move(pixels(spec.left, zoom) + share(g.x, extra.width()),
+                 pixels(spec.top, zoom) + share(g.y, extra.height()));
+}
+
+// Where the row puts its control at a zoom, with its font and the widths of its lines.
+void place(QWidget *widget, const ControlSpec &spec, int zoom)
+{
+    placeGeometry(widget, spec, zoom, {});
+    if (qobject_cast<Line *>(widget))
+        return;
     if (spec.font.points > 0)
         widget->setFont(windowFont(spec.font, zoom));
     else if (zoom != 100) // the toolkit's default font, enlarged
@@ -206,20 +225,138 @@ void applyZoom(QWidget *form, std::span<const ControlSpec> table, int zoom)
     }
 }
 
+void fitControls(QWidget *form, std::span<const ControlSpec> table, int zoom, QSize extra)
+{
+    for (const ControlSpec &spec : table) {
+        if (spec.kind == Kind::Component)
+            continue;
+        for (QWidget *widget : form->findChildren<QWidget *>(QString::fromLatin1(spec.name),
+                                                             Qt::FindDirectChildrenOnly)) {
+            if (spec.index < 0 || widget->property("index").toInt() == spec.index)
+                placeGeometry(widget, spec, zoom, extra);
+        }
+    }
+}
+
+namespace {
+
+// Where a window was last put by placeWindow, where it should be (its design place, or where
+// the user moved it) and at which zoom: kept on the window itself.
+constexpr const char *kPlacedAt = "quindlePlacedAt";
+constexpr const char *kAnchor = "quindleAnchor";
+constexpr const char *kPlacedZoom = "quindlePlacedZoom";
+// Between a window and the one it opens beside, in pixels.
+constexpr int kBesideGap = 8;
+
+// The window's top-left corner as it should stay: where the user moved it, if they did since
+// it was last placed, else where it was meant to be.
+QPoint anchorOf(const QWidget *window, QPoint first)
+{
+    const QVariant placedAt = window->property(kPlacedAt);
+    if (!placedAt.isValid())
+        return first;
+    if (window->isVisible() && window->geometry().topLeft() != placedAt.toPoint())
+        return window->geometry().topLeft();
+    return window->property(kAnchor).toPoint();
+}
+
+// The title bar and borders around a window's client area: its own where it has been shown,
+// else those of a window of the program that has (the same window manager draws both).
+QMargins frameOf(const QWidget *window)
+{
+    const auto margins = [](const QWidget *shown) {
+        const QRect frame = shown->frameGeometry(), client = shown->geometry();
+        return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                        frame.right() - client.right(), frame.bottom() - client.bottom());
+    };
+    if (window->isVisible())
+        return margins(window);
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other->isVisible() && other->isWindow())
+            return margins(other);
+    }
+    return {};
+}
+
+// The room a window's client area has on its screen, its frame kept on the screen too.
+QRect roomFor(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return {};
+    return screen->availableGeometry() - frameOf(window);
+}
+
+// Moved only as far as it takes to lie within the room; where it is larger, its top-left
+// corner (and the title bar above it) stays in.
+QRect within(QRect placed, const QRect &room)
+{
+    if (room.isEmpty())
+        return placed;
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    return placed;
+}
+
+void putAt(QWidget *window, const QRect &placed, QPoint anchor, int zoom)
+{
+    window->setGeometry(placed);
+    window->setProperty(kPlacedAt, placed.topLeft());
+    window->setProperty(kAnchor, anchor);
+    window->setProperty(kPlacedZoom, zoom);
+}
+
+// Beside the neighbour where the room has space for a window this wide, to its right or else
+// its left; else over it.
+QPoint besidePlace(const QWidget *neighbour, int width, const QRect &room, QMargins frame)
+{
+    const QRect next = neighbour->frameGeometry(), client = neighbour->geometry();
+    const int right = next.right() + 1 + kBesideGap + frame.left();
+    if (right + width - 1 <= room.right())
+        return {right, client.top()};
+    const int left = next.left() - kBesideGap - frame.right() - width;
+    if (left >= room.left())
+        return {left, client.top()};
+    return client.topLeft();
+}
+
+} // namespace
+
 void placeWindow(QWidget *window, const WindowSpec &spec, int zoom)
 {
-    const int width = spec.width * zoom / 100, height = spec.height * zoom / 100;
-    window->setFixedSize(width, height);
-    QRect placed(spec.left * zoom / 100, spec.top * zoom / 100, width, height);
-    // On the screen: moved only as far as it takes, never off its top-left corner.
-    if (const QScreen *screen = window->screen(); screen && zoom != 100) {
-        const QRect room = screen->availableGeometry();
-        placed.moveRight(std::min(placed.right(), room.right()));
-        placed.moveBottom(std::min(placed.bottom(), room.bottom()));
-        placed.moveLeft(std::max(placed.left(), room.left()));
-        placed.moveTop(std::max(placed.top(), room.top()));
+    const QSize size(spec.width * zoom / 100, spec.height * zoom / 100);
+    window->setFixedSize(size);
+    const QPoint design(spec.left, spec.top);
+    const QPoint anchor = anchorOf(window, design);
+    const QRect placed(anchor, size);
+    putAt(window, zoom == 100 && anchor == design ? placed : within(placed, roomFor(window)),
+          anchor, zoom);
+}
+
+void placeResizableWindow(QWidget *window, const WindowSpec &spec, int zoom, const QWidget *beside)
+{
+    const QRect room = roomFor(window);
+    const QSize given = window->size(); // before a new least size enlarges it
+    QSize least(spec.width * zoom / 100, spec.height * zoom / 100);
+    if (!room.isEmpty())
+        least = least.boundedTo(room.size());
+    window->setMinimumSize(least);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (window->isMaximized() || window->isFullScreen())
+        return;
+    QSize size = least;
+    QPoint first(spec.left, spec.top);
+    if (const QVariant before = window->property(kPlacedZoom); before.isValid()) {
+        size = (given * zoom / before.toInt()).expandedTo(least);
+    } else if (beside) {
+        first = besidePlace(beside, size.width(), room, frameOf(window));
     }
-    window->setGeometry(placed);
+    if (!room.isEmpty())
+        size = size.boundedTo(room.size()).expandedTo(least);
+    const QPoint anchor = anchorOf(window, first);
+    putAt(window, within(QRect(anchor, size), room), anchor, zoom);
 }
 
 QString makersNotice()

@@ -36,6 +36,14 @@ struct FontSpec
     bool bold = false;
 };
 
+// How a control of a window that can be resized follows the window's size: the shares of the
+// room the window has beyond its design size that the control moves by (x, y) and grows by
+// (width, height). A window smaller than designed takes the same shares away.
+struct Growth
+{
+    double x = 0, y = 0, width = 0, height = 0;
+};
+
 // What a control is to the code that drives it. Each window numbers its own kinds of role;
 // index tells apart the controls of one kind (an outcome, a button, a coin's face).
 struct Role
@@ -69,6 +77,7 @@ struct ControlSpec
     bool readsValue = false;
     const char *accessibleName = "";
     const char *description = "";
+    Growth growth{}; // in a window that can be resized
 };
 
 // Creates the table's controls as children of form, in table order, places and names the parts
@@ -101,11 +110,22 @@ struct WindowSpec
 
 // Places and sizes the table's controls, their fonts and lines, at zoom percent of their design.
 void applyZoom(QWidget *form, std::span<const ControlSpec> table, int zoom);
+// Places and sizes them again in a window `extra` pixels larger than its design size at the
+// zoom (see Growth), for a window that can be resized.
+void fitControls(QWidget *form, std::span<const ControlSpec> table, int zoom, QSize extra);
 
-// Puts the window's client area where the spec says, with a fixed size: the layout does not
-// follow the window's size. A zoom enlarges it and its position, and moves it only as far as
-// it takes to stay on the screen.
+// Puts a window of fixed size, its client area as large as the spec's at the zoom, where the
+// user last put it, or at first in the spec's place. A window in its design place at 100 % is
+// exactly as designed; anywhere else, or at any other zoom, it keeps its top-left corner and
+// moves only as far as it takes to lie wholly on its screen (as far as it fits at all).
 void placeWindow(QWidget *window, const WindowSpec &spec, int zoom = 100);
+
+// The same for a window that can be resized and maximised, at least as large as the spec at
+// the zoom (or the screen, where that is smaller). It opens beside `beside` where the screen has
+// room, else over it (without one, in the spec's place); a zoom scales the size the user gave
+// it, and a maximised window stays maximised.
+void placeResizableWindow(QWidget *window, const WindowSpec &spec, int zoom,
+                          const QWidget *beside = nullptr);
 
 // The one-line maker's notice that ends every window's caption.
 [[nodiscard]] QString makersNotice();
