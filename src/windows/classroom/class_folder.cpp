@@ -27,6 +27,7 @@ struct FolderFiles
         bool reusable = false; // false: read again next time (it could not be opened or read)
     };
     std::unordered_map<std::string, Entry> entries;
+    std::vector<std::string> folders; // the folders read, as listFolder names them
 };
 
 struct ReadingShared
@@ -124,10 +125,47 @@ std::vector<std::shared_ptr<const ReadResult>> readAll(const std::string &folder
     return std::move(work->results);
 }
 
+// What the watcher has to take up and let go of since `known` (everything when there was
+// nothing before): folders first, since they tell of files that come and go. A file under the
+// same name that is another file now (saved anew and renamed into place) is let go of and taken
+// up again, since a watch follows the file it was taken on.
+void watchChanges(ClassFolder::Reading &reading, const std::string &folder,
+                  const FolderFiles *known, const FolderFiles &files)
+{
+    const auto isFile = [](const FolderFiles::Entry &entry) { return entry.stamp != FileStamp{}; };
+    for (const std::string &name : files.folders) {
+        if (!known || std::ranges::find(known->folders, name) == known->folders.end())
+            reading.watchAdd << absolutePath(folder, name);
+    }
+    for (const auto &[name, entry] : files.entries) {
+        if (!isFile(entry))
+            continue;
+        const auto was = known ? known->entries.find(name) : files.entries.end();
+        const bool watched = known && was != known->entries.end() && isFile(was->second);
+        if (watched && was->second.stamp.inode == entry.stamp.inode &&
+            was->second.stamp.device == entry.stamp.device)
+            continue;
+        if (watched)
+            reading.watchRemove << absolutePath(folder, name);
+        reading.watchAdd << absolutePath(folder, name);
+    }
+    if (!known)
+        return;
+    for (const std::string &name : known->folders) {
+        if (std::ranges::find(files.folders, name) == files.folders.end())
+            reading.watchRemove << absolutePath(folder, name);
+    }
+    for (const auto &[name, entry] : known->entries) {
+        const auto now = files.entries.find(name);
+        if (isFile(entry) && (now == files.entries.end() || !isFile(now->second)))
+            reading.watchRemove << absolutePath(folder, name);
+    }
+}
+
 // One look at the folder, on a reading thread: lists it, reads what is new or changed since
-// `known`, and pools everything when anything changed.
+// `known`, and pools everything when anything changed. `watchAll`: the watcher has nothing yet.
 ClassFolder::Reading lookAt(const std::string &folder,
-                            const std::shared_ptr<const FolderFiles> &known,
+                            const std::shared_ptr<const FolderFiles> &known, bool watchAll,
                             const std::shared_ptr<ReadingShared> &shared, QThreadPool &threads)
 {
     ClassFolder::Reading reading;
@@ -173,15 +211,10 @@ ClassFolder::Reading lookAt(const std::string &folder,
         return {};
     for (std::size_t i = 0; i < toRead.size(); ++i)
         keep(toRead[i], toReadStamps[i], std::move(results[i]));
+    files->folders = std::move(listing.folders);
+    changed = changed || known->folders != files->folders;
+    watchChanges(reading, folder, watchAll ? nullptr : known.get(), *files);
     reading.files = files;
-    for (const std::string &name : listing.folders)
-        reading.folders << absolutePath(folder, name);
-    for (const auto &[name, entry] : files->entries) {
-        if (entry.stamp != FileStamp{})
-            reading.regularFiles << absolutePath(folder, name);
-    }
-    for (const std::string &name : toRead)
-        reading.renewedFiles << absolutePath(folder, name);
     if (!changed)
         return reading;
 
@@ -243,9 +276,10 @@ void ClassFolder::look()
     promise->start();
     m_reading.setFuture(promise->future());
     m_threads->start([promise, folder = QFile::encodeName(m_path).toStdString(), known = m_files,
-                      shared = m_shared, threads = m_threads] {
+                      watchAll = m_watched.isEmpty() && m_toWatch.isEmpty(), shared = m_shared,
+                      threads = m_threads] {
         try {
-            promise->addResult(lookAt(folder, known, shared, *threads));
+            promise->addResult(lookAt(folder, known, watchAll, shared, *threads));
         } catch (...) { // out of memory: the folder is as unreadable as can be
             promise->addResult(Reading{.folderError = ENOMEM});
         }
@@ -266,7 +300,7 @@ void ClassFolder::done()
     m_networked = reading.networked;
     if (reading.files)
         m_files = std::move(reading.files);
-    if (m_folderError == 0 && (reading.pool || m_watched.isEmpty()))
+    if (m_folderError == 0)
         watch(reading);
     if (reading.pool) {
         m_pool = std::move(reading.pool);
@@ -279,36 +313,25 @@ void ClassFolder::done()
 
 void ClassFolder::watch(const Reading &reading)
 {
-    QSet<QString> wanted(reading.folders.cbegin(), reading.folders.cend());
+    if (!reading.watchRemove.isEmpty()) {
+        const QSet<QString> gone(reading.watchRemove.cbegin(), reading.watchRemove.cend());
+        QStringList watched;
+        for (const QString &path : gone) {
+            if (m_watched.remove(path))
+                watched << path;
+            m_unwatchable.remove(path);
+        }
+        if (!watched.isEmpty())
+            m_watcher.removePaths(watched);
+        m_toWatch.removeIf([&gone](const QString &path) { return gone.contains(path); });
+    }
+    if (reading.watchAdd.isEmpty())
+        return;
     // The folder that holds the class's: a folder moved away or renamed tells only its parent.
-    if (const QString parent = QFileInfo(m_path).absolutePath(); parent != m_path)
-        wanted.insert(parent);
-    const QSet<QString> folders = wanted;
-    wanted.unite(QSet<QString>(reading.regularFiles.cbegin(), reading.regularFiles.cend()));
-    const QSet<QString> gone = m_watched - wanted;
-    if (!gone.isEmpty())
-        m_watcher.removePaths(gone.values());
-    m_watched -= gone;
-    // A file read anew may be a new file under the old name: its watch is renewed.
-    QStringList renewed;
-    for (const QString &file : reading.renewedFiles) {
-        if (m_watched.contains(file))
-            renewed << file;
-    }
-    if (!renewed.isEmpty())
-        m_watcher.removePaths(renewed);
-    for (const QString &file : renewed)
-        m_watched.remove(file);
-    // The folders first: they tell of files that come and go.
-    const QSet<QString> added = wanted - m_watched;
-    m_toWatch.clear();
-    for (const QString &path : added) {
-        if (folders.contains(path))
-            m_toWatch.prepend(path);
-        else
-            m_toWatch.append(path);
-    }
-    m_unwatchable.clear();
+    if (const QString parent = QFileInfo(m_path).absolutePath();
+        parent != m_path && !m_watched.contains(parent))
+        m_toWatch << parent;
+    m_toWatch += reading.watchAdd;
     watchMore();
 }
 
@@ -322,9 +345,12 @@ void ClassFolder::watchMore()
     if (!now.isEmpty()) {
         // Those the watcher cannot take (too many, or a name that is not UTF-8) are looked at.
         const QStringList failed = m_watcher.addPaths(now);
-        m_unwatchable.unite(QSet<QString>(failed.cbegin(), failed.cend()));
-        m_watched.unite(QSet<QString>(now.cbegin(), now.cend()) -
-                        QSet<QString>(failed.cbegin(), failed.cend()));
+        for (const QString &path : now) {
+            if (failed.contains(path))
+                m_unwatchable.insert(path);
+            else
+                m_watched.insert(path);
+        }
     }
     if (!m_toWatch.isEmpty())
         m_watchLater.start();

@@ -63,7 +63,7 @@ public:
         bool networked = false;
         std::shared_ptr<const FolderFiles> files{}; // for the next look to compare with
         std::shared_ptr<const ClassPool> pool{};
-        QStringList folders{}, regularFiles{}, renewedFiles{}; // to watch, by absolute path
+        QStringList watchAdd{}, watchRemove{}; // absolute paths, changed since the last look
     };
 
 signals:
