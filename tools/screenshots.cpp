@@ -14,8 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
@@ -95,8 +95,9 @@ int main(int argc, char *argv[])
     if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("class"))
         return classScreenshot(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
     const QString language = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const int zoom = argc == 4 ? std::atoi(argv[3]) : 100;
-    const QString suffix = language + (zoom != 100 ? QString::number(zoom) : QString());
+    const int zoom = argc == 4 ? std::atoi(argv[3]) : quindle::kDesignZoom;
+    const QString suffix =
+        language + (zoom != quindle::kDesignZoom ? QString::number(zoom) : QString());
     quindle::installTranslation(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
     quindle::installFontSubstitutions(QLocale(language));
     const QDir dir(QString::fromLocal8Bit(argv[1]));

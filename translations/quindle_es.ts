@@ -294,11 +294,6 @@ frecuencia relativa</translation>
         <translation>Para clase</translation>
     </message>
     <message>
-        <source>One trial (Ctrl+T)</source>
-        <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>Un lanzamiento (Ctrl+T)</translation>
-    </message>
-    <message>
         <source>Seed: %1</source>
         <translation>Semilla: %1</translation>
     </message>
@@ -425,6 +420,11 @@ frecuencia relativa</translation>
         <source>Class results</source>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>One trial (%1)</source>
+        <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
+        <translation>Un lanzamiento (%1)</translation>
     </message>
 </context>
 <context>
@@ -724,16 +724,6 @@ frecuencia relativa</translation>
 <context>
     <name>quindle::ZoomControl</name>
     <message>
-        <source>Larger	Ctrl++</source>
-        <extracomment>Zooms all windows one step larger.</extracomment>
-        <translation>Más grande	Ctrl++</translation>
-    </message>
-    <message>
-        <source>Smaller	Ctrl+-</source>
-        <extracomment>Zooms all windows one step smaller.</extracomment>
-        <translation>Más pequeño	Ctrl+-</translation>
-    </message>
-    <message>
         <source>%1%</source>
         <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
         <translation>%1 %</translation>
@@ -742,6 +732,16 @@ frecuencia relativa</translation>
         <source>Zoom (%1%)</source>
         <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
         <translation>Zoom (%1 %)</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Más grande</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Más pequeño</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "windows/controls/twips.h"
+#include "windows/controls/zoom.h"
 #include "windows/support/translation.h"
 
 #include <QCommandLineParser>
@@ -120,15 +120,15 @@ void answerInformationOptions(int &argc, char **argv)
 int zoomOption(const QCommandLineParser &parser)
 {
     if (!parser.isSet(QStringLiteral("zoom")))
-        return 100;
+        return kDesignZoom;
     const QString text = parser.value(QStringLiteral("zoom"));
     bool ok = false;
     const int zoom = QString(text).remove(QLatin1Char('%')).toInt(&ok);
     if (ok && std::find(std::begin(kZoomSteps), std::end(kZoomSteps), zoom) != std::end(kZoomSteps))
         return zoom;
-    std::fprintf(stderr, "quindle: --zoom: '%s' is not one of %s; the windows open at 100\n",
-                 qPrintable(text), qPrintable(zoomStepsText()));
-    return 100;
+    std::fprintf(stderr, "quindle: --zoom: '%s' is not one of %s; the windows open at %d\n",
+                 qPrintable(text), qPrintable(zoomStepsText()), kDesignZoom);
+    return kDesignZoom;
 }
 
 QString classOption(const QCommandLineParser &parser)

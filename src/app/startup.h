@@ -28,8 +28,8 @@ void describeCommandLine(QCommandLineParser &parser);
 // system's; a language it does not know is named, with the ones it has, on standard error.
 [[nodiscard]] QLocale chosenLanguage(const QStringList &arguments);
 
-// The --zoom option's value, 100 when it is not given; a value that is not one of the zoom
-// steps is named on standard error, and the windows open at 100.
+// The --zoom option's value, the design's size (100) when it is not given; a value that is not
+// one of the zoom steps is named on standard error, and the windows open at the design's size.
 [[nodiscard]] int zoomOption(const QCommandLineParser &parser);
 
 // The --class option's folder, empty when not given; one that is not a folder is named on

@@ -236,13 +236,14 @@ void ExperimentWindow::buildContextMenu()
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
     auto *paceMenu = new QMenu(tr("Pace"), this);
     m_paces = new QActionGroup(this);
+    const QKeySequence oneTrialKey(Qt::CTRL | Qt::Key_T);
     const std::pair<Pace, QString> paces[] = {
         //: How fast a run goes: a trial every millisecond, as the program was designed.
         {Pace::AsDesigned, tr("As designed")},
         //: About sixty trials a second, slow enough for a class to follow each count.
         {Pace::Classroom, tr("Classroom")},
-        //: One trial each time Ctrl+T is pressed.
-        {Pace::OneTrial, tr("One trial (Ctrl+T)")}};
+        //: One trial each time a key is pressed: %1 is the key ("Ctrl+T").
+        {Pace::OneTrial, tr("One trial (%1)").arg(oneTrialKey.toString(QKeySequence::NativeText))}};
     for (const auto &[pace, text] : paces) {
         QAction *choice = paceMenu->addAction(text);
         choice->setCheckable(true);
@@ -253,7 +254,7 @@ void ExperimentWindow::buildContextMenu()
             emit paceChosen(pace);
         });
     }
-    auto *oneTrial = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    auto *oneTrial = new QShortcut(oneTrialKey, this);
     connect(oneTrial, &QShortcut::activated, this, [this] {
         if (m_pace == Pace::OneTrial && !m_trialTimer->isActive()) // never during a run
             findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton)->click();
