@@ -67,7 +67,7 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
         return new Line(QPoint(pixels(spec.left), pixels(spec.top)),
                         QPoint(pixels(spec.endX), pixels(spec.endY)), color, spec.lineWidth, form);
     }
-    case Kind::Surface:
+    case Kind::OwnWidget:
     case Kind::Component:
         return nullptr;
     }

@@ -24,11 +24,11 @@
 
 namespace quindle {
 
-// Label, Button, Picture and Line rows are created by the builder. A Surface row is a widget the
-// window makes itself (a drawing surface) and hands to the builder to place. A Component row is
-// a part of the window without a place on the screen (a timer, the sound device): the window
-// makes it, and the builder only gives it its name.
-enum class Kind { Label, Button, Picture, Line, Surface, Component };
+// Label, Button, Picture and Line rows are created by the builder. An OwnWidget row is a widget
+// the window makes itself (a drawing surface, a table, a list) and hands to the builder to name,
+// place and zoom. A Component row is a part of the window without a place on the screen (a
+// timer, the sound device): the window makes it, and the builder only gives it its name.
+enum class Kind { Label, Button, Picture, Line, OwnWidget, Component };
 
 // The windows' Japanese face at a point size, or the toolkit's default font when points is 0.
 struct FontSpec
