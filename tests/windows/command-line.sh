@@ -44,6 +44,8 @@ expect 0 'Zeigt die Texte\|Münzen' 0 -- LANG=C.UTF-8 "$quindle" --language de -
 expect 0 'Shows the texts in <CODE>' 0 -- LANG=de_DE.UTF-8 "$quindle" --language en --help
 expect 0 "no translation for 'xx' (there are en, de, es, fr, ja, ko, pt_BR, zh_CN)" 0 -- \
     "$quindle" --language xx --version
+# ...and the texts then follow the system's language, not English.
+expect 0 'Zeigt die Texte' 0 -- LANG=de_DE.UTF-8 "$quindle" --language xx --help
 # --zoom takes one of the steps; any other value is named, and the windows open at 100.
 expect 0 '--zoom <PERCENT>' 0 -- "$quindle" --help
 expect 124 "^quindle: --zoom: '90' is not one of 100, 125, 150, 175, 200, 250, 300" 0 -- \
