@@ -127,6 +127,7 @@ ClassWindow *Program::openClassWindow(const QString &folder)
 
 void Program::setZoom(int zoom)
 {
+    const bool changed = zoom != m_zoom;
     m_zoom = zoom;
     // Only the windows that are open: one closed a moment ago waits for deletion.
     if (m_experiment && m_experiment->isVisible())
@@ -137,6 +138,8 @@ void Program::setZoom(int zoom)
         m_help->setZoom(zoom);
     if (m_class && m_class->isVisible())
         m_class->setZoom(zoom);
+    if (changed)
+        emit zoomChanged(zoom);
 }
 
 void Program::exitProgram()

@@ -47,6 +47,10 @@ public:
     [[nodiscard]] GraphWindow *graphWindow() const { return m_graph; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
 
+signals:
+    // The zoom of every window changed to zoom (after the start, only by the pupil's choice).
+    void zoomChanged(int zoom);
+
 private:
     void showGraphWindow();
     // Once the graph window has closed, the experiment window (or, during the help handover,
