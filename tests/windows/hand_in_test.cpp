@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -47,7 +48,7 @@ template<class Dialog> void whenDialogShows(const std::function<void(Dialog *)> 
     poll->start();
 }
 
-// What a file dialog offered, and the answer given: Return, after the file name typed, if any.
+// What a file dialog offered, and the answer given: Return, after the path typed, if any.
 struct Offered
 {
     QString folder;
@@ -58,9 +59,12 @@ void answerFileDialog(Offered &offered, const QString &typed = {})
     whenDialogShows<QFileDialog>([&offered, typed](QFileDialog *files) {
         offered = {files->directory().absolutePath(),
                    QFileInfo(files->selectedFiles().value(0)).fileName()};
+        // The file name field, as the pupil types into it.
+        auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
         if (!typed.isEmpty())
-            files->selectFile(typed);
-        QTest::keyClick(files->focusWidget() ? files->focusWidget() : files, Qt::Key_Return);
+            name->setText(typed);
+        QTest::keyClick(name, Qt::Key_Return);
     });
 }
 void answerMessage(QString &text)
@@ -254,10 +258,13 @@ private slots:
         QCOMPARE(trials(), done);
         QCOMPARE(cell(CellKind::Count, 1)->text() + cell(CellKind::Count, 4)->text(), counts);
 
-        // Save results… now offers the Documents folder, where the run is saved whole.
+        // Save results… now offers the Documents folder at once, where the run is saved whole.
         Offered offered;
         answerFileDialog(offered);
+        QString again;
+        answerMessage(again);
         saveWithCtrlS();
+        QCOMPARE(again, QString());
         QCOMPARE(offered.folder, documents());
         QCOMPARE(files(documents()), QStringList(offered.name));
         QCOMPARE(trialsIn(QDir(documents()).filePath(offered.name)), done);
@@ -287,7 +294,13 @@ private slots:
     {
         start(classSettings(classFolder()));
         QSignalSpy asked(experiment(), &ExperimentWindow::classResultsRequested);
+        bool dialog = false; // none is asked for
+        whenDialogShows<QFileDialog>([&dialog](QFileDialog *folders) {
+            dialog = true;
+            QMetaObject::invokeMethod(folders, "reject");
+        });
         action("Class results…")->trigger();
+        QVERIFY(!dialog);
         QCOMPARE(asked.size(), 1);
         QCOMPARE(asked[0][0].toString(), classFolder());
     }
