@@ -10,7 +10,6 @@
 #include "windows/window_driver.h"
 
 #include <QAction>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -23,20 +22,13 @@ using namespace quindle::testing;
 
 namespace {
 
-// The answers waiting for their dialogs, which a test that failed before its dialog came leaves
-// behind for cleanup() to drop.
-QObject &waitingAnswers()
-{
-    static QObject answers;
-    return answers;
-}
+// The answers waiting for their dialogs; cleanup() drops those of a test that failed first.
+QObject s_waiting;
 
-// Runs answer on the next modal dialog of its kind (a file dialog, a message box) once it is
-// up, inside the event loop the dialog runs.
+// Runs answer on the next modal dialog of its kind once it is up, inside the dialog's loop.
 template<class Dialog> void whenDialogShows(const std::function<void(Dialog *)> &answer)
 {
-    auto *poll = new QTimer(&waitingAnswers());
-    poll->setInterval(20);
+    auto *poll = new QTimer(&s_waiting);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
         auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
         if (dialog && dialog->isVisible()) {
@@ -45,25 +37,18 @@ template<class Dialog> void whenDialogShows(const std::function<void(Dialog *)> 
             answer(dialog);
         }
     });
-    poll->start();
+    poll->start(20);
 }
 
-// What a file dialog offered, and the answer given: Return, after the path typed, if any.
-struct Offered
+// The folder and name a file dialog offered; the pupil types path, if any, and presses Return.
+void answerFileDialog(QString &offered, const QString &path = {})
 {
-    QString folder;
-    QString name;
-};
-void answerFileDialog(Offered &offered, const QString &typed = {})
-{
-    whenDialogShows<QFileDialog>([&offered, typed](QFileDialog *files) {
-        offered = {files->directory().absolutePath(),
-                   QFileInfo(files->selectedFiles().value(0)).fileName()};
-        // The file name field, as the pupil types into it.
-        auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    whenDialogShows<QFileDialog>([&offered, path](QFileDialog *dialog) {
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         QVERIFY(name);
-        if (!typed.isEmpty())
-            name->setText(typed);
+        offered = QDir(dialog->directory()).filePath(name->text());
+        if (!path.isEmpty())
+            name->setText(path);
         QTest::keyClick(name, Qt::Key_Return);
     });
 }
@@ -75,24 +60,20 @@ void answerMessage(QString &text)
     });
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList files(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-// The trials a results file records, as the class window reads them.
+// The trials of the run in a results file, as the class window reads them; -1 for none.
 int trialsIn(const QString &path)
 {
-    const QByteArray bytes = contents(path);
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const ReadResult read =
         readResults(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     return read.run() ? read.run()->trials : -1;
+}
+
+// Every file in folder, hidden ones too.
+QStringList files(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
 }
 
 } // namespace
@@ -104,30 +85,25 @@ class HandInTest : public QObject, ProgramDriver
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<Settings> m_settings;
 
-    [[nodiscard]] QString home(const QString &path) const { return m_home->filePath(path); }
-    [[nodiscard]] QString documents() const { return home(QStringLiteral("Documents")); }
-    [[nodiscard]] QString classFolder() const { return home(QStringLiteral("class")); }
-
-    // A pupil's machine: the system's settings file as the school deployed it, the pupil's own
-    // as the last start left it; the program starts as main() starts it.
-    void start(const QByteArray &systemSettings = {})
+    [[nodiscard]] QString home(const char *path) const
     {
-        if (!systemSettings.isEmpty()) {
-            QVERIFY(QDir().mkpath(home(QStringLiteral("xdg/Quindle"))));
-            QFile file(home(QStringLiteral("xdg/Quindle/Quindle.conf")));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(systemSettings);
-        }
+        return m_home->filePath(QLatin1String(path));
+    }
+
+    // A pupil's machine, its system's settings naming classFolder (if any), started as main()
+    // starts the program.
+    void start(const QString &classFolder = {})
+    {
+        endProgram();
+        QFile system(home("xdg/Quindle/Quindle.conf"));
+        QVERIFY(QDir().mkpath(home("xdg/Quindle")) && system.open(QIODevice::WriteOnly));
+        system.write("[class]\nfolder=" + QFile::encodeName(classFolder) + '\n');
+        system.close();
         m_settings = std::make_unique<Settings>();
         m_program = std::make_unique<Program>(7);
         useSettings(*m_program, *m_settings);
         m_program->openNewExperimentWindow();
         QVERIFY(waitShown(experiment()));
-    }
-    void restart()
-    {
-        endProgram();
-        start();
     }
     [[nodiscard]] QAction *action(const char *text) const
     {
@@ -141,56 +117,27 @@ class HandInTest : public QObject, ProgramDriver
         focus(experiment()); // back from a message box
         QTest::keyClick(experiment(), Qt::Key_S, Qt::ControlModifier);
     }
-    [[nodiscard]] QByteArray classSettings(const QString &folder) const
-    {
-        return "[class]\nfolder=" + QFile::encodeName(folder) + '\n';
-    }
 
 private slots:
     void init()
     {
         m_home = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir().mkpath(documents()));
-        QVERIFY(QDir().mkpath(classFolder()));
+        QVERIFY(QDir().mkpath(home("Documents")) && QDir().mkpath(home("class")));
         qputenv("HOME", QFile::encodeName(m_home->path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home(QStringLiteral(".config"))));
-        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(home(QStringLiteral("xdg"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home(".config")));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(home("xdg")));
     }
     void cleanup()
     {
-        qDeleteAll(waitingAnswers().findChildren<QTimer *>());
+        qDeleteAll(s_waiting.children());
         endProgram();
-        m_settings.reset();
         SaveFolders::instance().setClassFolder({});
         SaveFolders::instance().setLastFolder({});
     }
 
-    void ctrlSThenReturnHandsARunIn()
-    {
-        start(classSettings(classFolder()));
-        runFor(50);
-        Offered offered;
-        answerFileDialog(offered);
-        const QDateTime before = QDateTime::currentDateTime();
-        saveWithCtrlS();
-        QCOMPARE(offered.folder, classFolder());
-        // The pupil's name and the moment, to the second.
-        const QString pupil = fileNamePart(pupilName());
-        QVERIFY2(offered.name == resultsFileName(pupil, before) ||
-                     offered.name == resultsFileName(pupil, before.addSecs(1)),
-                 qPrintable(offered.name));
-        QCOMPARE(files(classFolder()), QStringList(offered.name));
-        QCOMPARE(trialsIn(QDir(classFolder()).filePath(offered.name)), trials());
-        // The class folder is not the folder to remember: the next start opens it again anyway.
-        QCOMPARE(m_settings->lastFolder(), QString());
-        QVERIFY(!QFile::exists(Settings::userFile()));
-    }
-
     void handInsInTheSameSecondGiveTwoFilesAndSaySo()
     {
-        start(classSettings(classFolder()));
-        QAction *handIn = action("Hand in");
-        QVERIFY(handIn && handIn->isEnabled());
+        start(home("class"));
         Announcer::announceWithoutScreenReader(true);
         QString spoken;
         connect(experiment()->findChild<Announcer *>(), &Announcer::said, this,
@@ -200,24 +147,19 @@ private slots:
         const QString first = experiment()->handIn(moment);
         const int firstTrials = trials();
         runFor(30);
+        action("Hand in")->trigger(); // with handIn(moment) below: the same second twice over
         const QString second = experiment()->handIn(moment);
         Announcer::announceWithoutScreenReader(false);
-
-        QVERIFY(!first.isEmpty() && !second.isEmpty() && first != second);
-        QStringList both{QFileInfo(first).fileName(), QFileInfo(second).fileName()};
-        both.sort();
-        QCOMPARE(files(classFolder()), both);
+        QCOMPARE(files(home("class")).size(), 3);
         QCOMPARE(trialsIn(first), firstTrials);
         QCOMPARE(trialsIn(second), trials());
         const QString told = QStringLiteral("Handed in as %1.").arg(QFileInfo(second).fileName());
         QCOMPARE(spoken, told);
-        // On screen for a moment, beside the buttons, covering none of them.
+        // On screen for a moment, beside the buttons, covering none of them; a click takes it.
         QLabel *shown = nullptr;
         for (QLabel *label : experiment()->findChildren<QLabel *>())
-            if (label->isVisible() && label->text() == told)
-                shown = label;
-        QVERIFY(shown);
-        QVERIFY(experiment()->rect().contains(shown->geometry()));
+            shown = label->isVisible() && label->text() == told ? label : shown;
+        QVERIFY(shown && experiment()->rect().contains(shown->geometry()));
         for (Button which : kButtons)
             QVERIFY(!shown->geometry().intersects(button(which)->geometry()));
         QTest::mouseClick(shown, Qt::LeftButton);
@@ -228,130 +170,112 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("error");
-        QTest::newRow("missing") << QStringLiteral("missing") << ENOENT;
-        QTest::newRow("read-only") << QStringLiteral("read-only") << EACCES;
-        QTest::newRow("a file in its place") << QStringLiteral("file") << ENOTDIR;
+        QTest::addColumn<bool>("handIn"); // or Save results…
+        QTest::newRow("missing, handed in") << QStringLiteral("missing") << ENOENT << true;
+        QTest::newRow("read-only, handed in") << QStringLiteral("read-only") << EACCES << true;
+        QTest::newRow("a file in its place, handed in")
+            << QStringLiteral("file") << ENOTDIR << true;
+        QTest::newRow("missing, saved") << QStringLiteral("missing") << ENOENT << false;
     }
 
     void aClassFolderThatCannotBeWrittenLosesNothing()
     {
         QFETCH(QString, kind);
         QFETCH(int, error);
-        QString folder = home(QStringLiteral("unplugged"));
-        if (kind == QLatin1String("read-only")) {
-            folder = classFolder();
+        QFETCH(bool, handIn);
+        const QString folder = kind == QLatin1String("read-only") ? home("class") : home("gone");
+        if (kind == QLatin1String("read-only"))
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        } else if (kind == QLatin1String("file")) {
+        if (kind == QLatin1String("file"))
             QVERIFY(writeTextSafely(folder, QStringLiteral("not a folder")).isEmpty());
-        }
-        start(classSettings(folder));
+        start(folder);
         runFor(50);
-        const QString counts = cell(CellKind::Count, 1)->text() + cell(CellKind::Count, 4)->text();
         const int done = trials();
+        const QString counts = cell(CellKind::Count, 1)->text() + cell(CellKind::Count, 4)->text();
         const PermissionsHold hold;
 
-        QString said;
-        answerMessage(said);
-        action("Hand in")->trigger();
-        // Names the folder and the system's reason; the run is still in the window.
+        QString said, again, offered;
+        if (handIn) {
+            answerMessage(said);
+            action("Hand in")->trigger();
+        }
+        // Save results… offers the Documents folder (after a failed hand-in, without a second
+        // message).
+        answerMessage(handIn ? again : said);
+        answerFileDialog(offered);
+        saveWithCtrlS();
+        QCOMPARE(again, QString());
+        // The message names the folder and the system's reason; the run stays in the window.
         QVERIFY2(said.contains(folder) && said.contains(qt_error_string(error)), qPrintable(said));
         QCOMPARE(trials(), done);
         QCOMPARE(cell(CellKind::Count, 1)->text() + cell(CellKind::Count, 4)->text(), counts);
-
-        // Save results… now offers the Documents folder at once, where the run is saved whole.
-        Offered offered;
-        answerFileDialog(offered);
-        QString again;
-        answerMessage(again);
-        saveWithCtrlS();
-        QCOMPARE(again, QString());
-        QCOMPARE(offered.folder, documents());
-        QCOMPARE(files(documents()), QStringList(offered.name));
-        QCOMPARE(trialsIn(QDir(documents()).filePath(offered.name)), done);
-        if (QFileInfo(folder).isDir())
-            QCOMPARE(files(folder), QStringList());
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("Documents"));
+        QCOMPARE(trialsIn(offered), done);
+        QVERIFY(!QFileInfo(folder).isDir() || files(folder).isEmpty());
     }
 
-    void saveResultsSaysWhenTheClassFolderIsMissing()
+    void classResultsOpensTheClassFolderOrAsks()
     {
-        const QString folder = home(QStringLiteral("unplugged"));
-        start(classSettings(folder));
-        runFor(30);
-        QString said;
-        Offered offered;
-        whenDialogShows<QMessageBox>([&said, &offered](QMessageBox *box) {
-            said = box->text();
-            answerFileDialog(offered);
-            box->accept();
-        });
-        saveWithCtrlS();
-        QVERIFY2(said.contains(folder) && said.contains(qt_error_string(ENOENT)), qPrintable(said));
-        QCOMPARE(offered.folder, documents());
-        QCOMPARE(trialsIn(QDir(documents()).filePath(offered.name)), trials());
-    }
-
-    void classResultsOpensTheClassFolderStraightAway()
-    {
-        start(classSettings(classFolder()));
+        start(home("class"));
+        QVERIFY(action("Hand in")->isEnabled());
         QSignalSpy asked(experiment(), &ExperimentWindow::classResultsRequested);
-        bool dialog = false; // none is asked for
-        whenDialogShows<QFileDialog>([&dialog](QFileDialog *folders) {
-            dialog = true;
-            QMetaObject::invokeMethod(folders, "reject");
-        });
-        action("Class results…")->trigger();
-        QVERIFY(!dialog);
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0][0].toString(), classFolder());
-    }
-
-    void withoutAClassFolderClassResultsAsksStartingWhereItWasLeft()
-    {
-        start();
-        QVERIFY(!action("Hand in")->isEnabled());
-        QSignalSpy asked(experiment(), &ExperimentWindow::classResultsRequested);
-        const QString chosen = home(QStringLiteral("class/5a"));
-        QVERIFY(QDir().mkpath(chosen));
-        QStringList startedIn;
-        for (int time = 0; time < 2; ++time) {
-            whenDialogShows<QFileDialog>([&startedIn, &chosen](QFileDialog *folders) {
-                startedIn << folders->directory().absolutePath();
-                folders->setDirectory(chosen);
-                QMetaObject::invokeMethod(folders, "accept");
+        QStringList dialogs; // where each folder dialog started
+        const auto answer = [&dialogs, this] {
+            whenDialogShows<QFileDialog>([&dialogs, this](QFileDialog *dialog) {
+                dialogs << dialog->directory().absolutePath();
+                dialog->setDirectory(home("class"));
+                QMetaObject::invokeMethod(dialog, "accept");
             });
+        };
+        answer();
+        action("Class results…")->trigger(); // the class folder, at once
+        QCOMPARE(dialogs, QStringList());
+        qDeleteAll(s_waiting.children());
+
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0][0].toString(), home("class"));
+
+        start(); // no class folder: the dialog, in the last folder chosen
+        QVERIFY(!action("Hand in")->isEnabled());
+        QSignalSpy chosen(experiment(), &ExperimentWindow::classResultsRequested);
+        for (int time = 0; time < 2; ++time) {
+            answer();
             action("Class results…")->trigger();
         }
-        QCOMPARE(startedIn, QStringList({documents(), chosen}));
-        QCOMPARE(asked.size(), 2);
-        QCOMPARE(asked[1][0].toString(), chosen);
+        QCOMPARE(dialogs, QStringList({home("Documents"), home("class")}));
+        QCOMPARE(chosen.size(), 2);
     }
 
-    void theZoomAndTheFolderSavedIntoAreRememberedForTheNextStart()
+    void ctrlSThenReturnSavesWhereTheSchoolAndThePupilLeftIt()
     {
-        start();
+        start(); // Documents, the first time; the zoom and the folder saved into are remembered
         QTest::keyClick(experiment(), Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(m_program->zoom(), 125);
-        const QString results = home(QStringLiteral("Results"));
-        QVERIFY(QDir().mkpath(results));
-        Offered offered;
-        answerFileDialog(offered, QDir(results).filePath(QStringLiteral("mine.csv")));
+        QString offered;
+        answerFileDialog(offered, home("Results/mine.csv"));
+        QVERIFY(QDir().mkpath(home("Results")));
         saveWithCtrlS();
-        QCOMPARE(offered.folder, documents());
-        QCOMPARE(files(results), QStringList(QStringLiteral("mine.csv")));
-
-        restart();
-        QCOMPARE(m_program->zoom(), 125);
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("Documents"));
+        QCOMPARE(files(home("Results")), QStringList(QStringLiteral("mine.csv")));
+        start();
         QCOMPARE(experiment()->width(), 434 * 125 / 100);
         answerFileDialog(offered);
         saveWithCtrlS();
-        QCOMPARE(offered.folder, results);
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("Results"));
 
-        // A class folder set up by the school wins over the folder saved into last.
-        endProgram();
-        start(classSettings(classFolder()));
+        // A class folder set up by the school comes first: Ctrl+S and Return hand the run in,
+        // under the pupil's name and the moment, to the second.
+        start(home("class"));
+        runFor(50);
+        const QDateTime before = QDateTime::currentDateTime();
         answerFileDialog(offered);
         saveWithCtrlS();
-        QCOMPARE(offered.folder, classFolder());
+        QVERIFY2(QStringList({resultsFileName(pupilName(), before),
+                              resultsFileName(pupilName(), before.addSecs(1))})
+                     .contains(QFileInfo(offered).fileName()),
+                 qPrintable(offered));
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("class"));
+        QCOMPARE(trialsIn(offered), trials());
+        QCOMPARE(m_settings->lastFolder(), home("Results")); // the class folder is not remembered
     }
 };
 
