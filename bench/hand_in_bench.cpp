@@ -52,16 +52,16 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir scratch;
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : scratch.filePath(QStringLiteral("class"));
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.filePath(QStringLiteral("class"));
     const int handIns = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
     QDir().mkpath(folder);
 
     // A full run: trial by trial to the one that lifts an outcome past 1000.
     quindle::Program program(2026, 2026);
     quindle::ExperimentWindow *window = program.openNewExperimentWindow();
-    auto *oneTrial = quindle::findControl<QPushButton>(
-        window, quindle::experimentWindowLayout(), quindle::experiment_roles::trialButton);
+    auto *oneTrial = quindle::findControl<QPushButton>(window, quindle::experimentWindowLayout(),
+                                                       quindle::experiment_roles::trialButton);
     while (program.record().recordedTrials() == program.record().trials())
         oneTrial->click();
 
