@@ -426,6 +426,34 @@ relative Häufigkeit</translation>
         <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
         <translation>Wurf für Wurf (%1)</translation>
     </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Abgeben</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Klassenordner %1 kann nicht verwendet werden: %2
+
+Dein Durchgang ist noch da: Wähle einen anderen Ordner, um ihn zu speichern.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Durchgang konnte nicht im Klassenordner %1 abgegeben werden: %2
+
+Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen Ordner speichern.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Abgegeben als %1.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>

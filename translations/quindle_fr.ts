@@ -426,6 +426,34 @@ fréquence</translation>
         <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
         <translation>Un lancer à la fois (%1)</translation>
     </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Rendre</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Le dossier de la classe %1 ne peut pas être utilisé : %2
+
+Votre expérience est toujours là : choisissez un autre dossier pour l&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>L&apos;expérience n&apos;a pas pu être rendue dans le dossier de la classe %1 : %2
+
+Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre dans un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Rendu sous le nom %1.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>

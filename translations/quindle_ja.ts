@@ -426,6 +426,34 @@ ratio</source>
         <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
         <translation>1回ずつ (%1)</translation>
     </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>提出</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>クラスのフォルダー %1 を使えません: %2
+
+実験の結果はそのまま残っています。保存先に別のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>クラスのフォルダー %1 に提出できませんでした: %2
+
+実験の結果はそのまま残っています。「結果を保存…」で別のフォルダーに保存できます。</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>%1 として提出しました。</translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>

@@ -426,6 +426,34 @@ ratio</source>
         <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
         <translation>1회씩 (%1)</translation>
     </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>제출</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>학급 폴더 %1을(를) 사용할 수 없습니다: %2
+
+실험 결과는 그대로 남아 있습니다. 저장할 다른 폴더를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>학급 폴더 %1에 제출하지 못했습니다: %2
+
+실험 결과는 그대로 남아 있습니다. [결과 저장…]으로 다른 폴더에 저장할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>%1(으)로 제출했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>

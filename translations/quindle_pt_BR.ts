@@ -426,6 +426,34 @@ frequência relativa</translation>
         <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
         <translation>Um lançamento (%1)</translation>
     </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Entregar</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Não é possível usar a pasta da turma %1: %2
+
+Seu experimento continua aqui: escolha outra pasta para salvá-lo.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível entregar o experimento na pasta da turma %1: %2
+
+Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra pasta.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Entregue como %1.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>

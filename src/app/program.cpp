@@ -126,6 +126,7 @@ ClassWindow *Program::openClassWindow(const QString &folder)
 
 void Program::setZoom(int zoom)
 {
+    const bool changed = zoom != m_zoom;
     m_zoom = zoom;
     // Only the windows that are open: one closed a moment ago waits for deletion.
     const auto apply = [zoom](auto *window) {
@@ -136,6 +137,8 @@ void Program::setZoom(int zoom)
     apply(m_graph.data());
     apply(m_help.data());
     apply(m_class.data());
+    if (changed)
+        emit zoomChanged(zoom);
 }
 
 void Program::exitProgram()

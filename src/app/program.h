@@ -48,6 +48,10 @@ public:
     [[nodiscard]] GraphWindow *graphWindow() const { return m_graph; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
 
+signals:
+    // The zoom of every window changed to zoom (after the start, only by the pupil's choice).
+    void zoomChanged(int zoom);
+
 private:
     // A window opened: it follows the program's zoom, and its zoom keys zoom every window.
     template<class Window> void followZoom(Window *window);
