@@ -68,7 +68,7 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
         return new Line(QPoint(pixels(spec.left), pixels(spec.top)),
                         QPoint(pixels(spec.endX), pixels(spec.endY)), color, spec.lineWidth, form);
     }
-    case Kind::Surface:
+    case Kind::OwnWidget:
     case Kind::Component:
         return nullptr;
     }
@@ -95,7 +95,8 @@ void placeGeometry(QWidget *widget, const ControlSpec &spec, int zoom, QSize ext
     };
     if (auto *line = qobject_cast<Line *>(widget)) {
         // The line's points at 100 %, moved by their share of the room as it is at 100 %.
-        const int dx = extra.width() * 100 / zoom, dy = extra.height() * 100 / zoom;
+        const int dx = extra.width() * kDesignZoom / zoom,
+                  dy = extra.height() * kDesignZoom / zoom;
         const QPoint from(pixels(spec.left) + share(g.x, dx), pixels(spec.top) + share(g.y, dy));
         const QPoint to(pixels(spec.endX) + share(g.x + g.width, dx),
                         pixels(spec.endY) + share(g.y + g.height, dy));
@@ -117,31 +118,25 @@ void place(QWidget *widget, const ControlSpec &spec, int zoom)
     if (qobject_cast<Line *>(widget))
         return;
     if (spec.font.points > 0)
-        widget->setFont(windowFont(spec.font, zoom));
-    else if (zoom != 100) // the toolkit's default font, enlarged
+        widget->setFont(zoomedFont(windowFont(spec.font), zoom));
+    else if (zoom != kDesignZoom) // the toolkit's default font, enlarged
         widget->setFont(zoomedFont(QApplication::font(), zoom));
     else
         widget->setFont(QFont());
     if (auto *label = qobject_cast<CellLabel *>(widget))
         label->setBorder(spec.border ? lineWidth(1, zoom) : 0);
     if (auto *picture = qobject_cast<Picture *>(widget))
-        picture->setEnlarged(zoom > 100);
+        picture->setEnlarged(zoom > kDesignZoom);
     if (auto *surface = qobject_cast<DrawingSurface *>(widget))
         surface->setZoom(zoom);
 }
 
 } // namespace
 
-QFont zoomedFont(QFont font, int zoom)
-{
-    font.setPointSizeF(font.pointSizeF() * zoom / 100);
-    return font;
-}
-
-QFont windowFont(const FontSpec &spec, int zoom)
+QFont windowFont(const FontSpec &spec)
 {
     QFont font(kWindowFace);
-    font.setPointSizeF(spec.points * zoom / 100);
+    font.setPointSizeF(spec.points);
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;
@@ -181,7 +176,7 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
         if (!widget)
             continue;
         nameControl(widget, spec);
-        place(widget, spec, 100);
+        place(widget, spec, kDesignZoom);
         if (*spec.accessibleName)
             widget->setAccessibleName(translated(form, spec.accessibleName));
         if (spec.readsValue)
@@ -326,12 +321,12 @@ QPoint besidePlace(const QWidget *neighbour, int width, const QRect &room, QMarg
 
 void placeWindow(QWidget *window, const WindowSpec &spec, int zoom)
 {
-    const QSize size(spec.width * zoom / 100, spec.height * zoom / 100);
+    const QSize size(zoomed(spec.width, zoom), zoomed(spec.height, zoom));
     window->setFixedSize(size);
     const QPoint design(spec.left, spec.top);
     const QPoint anchor = anchorOf(window, design);
     const QRect placed(anchor, size);
-    putAt(window, zoom == 100 && anchor == design ? placed : within(placed, roomFor(window)),
+    putAt(window, zoom == kDesignZoom && anchor == design ? placed : within(placed, roomFor(window)),
           anchor, zoom);
 }
 
@@ -339,7 +334,7 @@ void placeResizableWindow(QWidget *window, const WindowSpec &spec, int zoom, con
 {
     const QRect room = roomFor(window);
     const QSize given = window->size(); // before a new least size enlarges it
-    QSize least(spec.width * zoom / 100, spec.height * zoom / 100);
+    QSize least(zoomed(spec.width, zoom), zoomed(spec.height, zoom));
     if (!room.isEmpty())
         least = least.boundedTo(room.size());
     window->setMinimumSize(least);
