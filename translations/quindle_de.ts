@@ -99,19 +99,9 @@ relative Häufigkeit</translation>
         <translation>Quindle, Klassenergebnisse, %1: %2 Durchgänge, %3 Würfe</translation>
     </message>
     <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>Insgesamt %1 Durchgänge mit %2 Würfen.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1: %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> Bei %1 von %2 Durchgängen liegen alle relativen Häufigkeiten im Erwartungsbereich.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +169,6 @@ relative Häufigkeit</translation>
         <translation>eine Kopie von %1</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %2 Würfe</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>widersprüchlich: eine relative Häufigkeit passt nicht zur absoluten Häufigkeit (Zeile %1)</translation>
     </message>
@@ -195,12 +181,113 @@ relative Häufigkeit</translation>
         <translation>widersprüchlich: das Wurfprotokoll passt nicht zu den Häufigkeiten (Zeile %1)</translation>
     </message>
     <message>
-        <source>inconsistent: more trials than a run can have</source>
-        <translation>widersprüchlich: mehr Würfe, als ein Durchgang haben kann</translation>
-    </message>
-    <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>widersprüchlich: Zeile %1 ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
+        <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
+        <translation>Der Ordner kann nicht gelesen werden: %1. Die Klasse wird so gezeigt, wie sie zuletzt gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <translation>Text als UTF-16 gespeichert; Ergebnisdateien werden als UTF-8 gelesen</translation>
+    </message>
+    <message>
+        <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <translation>Text als Latin-1 (Windows-1252) gespeichert; Ergebnisdateien werden als UTF-8 gelesen</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle</source>
+        <translation>mit einer neueren Quindle-Version gespeichert</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>lässt sich nicht lesen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>a folder more than %n level(s) down, not read</source>
+        <translation>
+            <numerusform>ein Ordner mehr als %n Ebene tief, nicht gelesen</numerusform>
+            <numerusform>ein Ordner mehr als %n Ebenen tief, nicht gelesen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <translation>
+            <numerusform>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %n Wurf</numerusform>
+            <numerusform>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <translation>widersprüchlich: der Verlauf passt nicht zum Wurfprotokoll (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative count (line %1)</source>
+        <translation>widersprüchlich: eine negative Häufigkeit (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <translation>widersprüchlich: eine Häufigkeit, größer als ein Durchgang haben kann (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative number of trials (line %1)</source>
+        <translation>widersprüchlich: eine negative Zahl von Würfen (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have (line %1)</source>
+        <translation>widersprüchlich: mehr Würfe, als ein Durchgang haben kann (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>a link to a folder, not followed</source>
+        <translation>eine Verknüpfung auf einen Ordner, nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>a link to something that is not there</source>
+        <translation>eine Verknüpfung auf etwas, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>links that lead round in a loop</source>
+        <translation>Verknüpfungen, die im Kreis führen</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs, %1 trials in all.</source>
+        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
+        <translation>
+            <numerusform>Insgesamt %n Durchgang mit %1 Würfen.</numerusform>
+            <numerusform>Insgesamt %n Durchgänge mit %1 Würfen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
+        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <translation>
+            <numerusform> %1 von %n relativen Häufigkeit liegt im Erwartungsbereich; zu erwarten sind etwa 95 %.</numerusform>
+            <numerusform> %1 von %n relativen Häufigkeiten liegen im Erwartungsbereich; zu erwarten sind etwa 95 %.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

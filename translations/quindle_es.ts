@@ -99,19 +99,9 @@ frecuencia relativa</translation>
         <translation>Quindle, resultados de la clase, %1: %2 experimentos, %3 lanzamientos</translation>
     </message>
     <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>%1 experimentos, %2 lanzamientos en total.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1: %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> %1 de los %2 experimentos quedan dentro del intervalo esperado.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +169,6 @@ frecuencia relativa</translation>
         <translation>copia de %1</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>incoherente: los recuentos suman %1, no %2 lanzamientos</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>incoherente: una frecuencia relativa no concuerda con su recuento (línea %1)</translation>
     </message>
@@ -195,12 +181,113 @@ frecuencia relativa</translation>
         <translation>incoherente: el registro de lanzamientos no concuerda con los recuentos (línea %1)</translation>
     </message>
     <message>
-        <source>inconsistent: more trials than a run can have</source>
-        <translation>incoherente: más lanzamientos de los que puede tener un experimento</translation>
-    </message>
-    <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>incoherente: la línea %1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
+        <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
+        <translation>No se puede leer la carpeta: %1. La clase se muestra tal como se leyó por última vez.</translation>
+    </message>
+    <message>
+        <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <translation>texto guardado en UTF-16; los archivos de resultados se leen en UTF-8</translation>
+    </message>
+    <message>
+        <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <translation>texto guardado en Latin-1 (Windows-1252); los archivos de resultados se leen en UTF-8</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle</source>
+        <translation>guardado con una versión más reciente de Quindle</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>a folder more than %n level(s) down, not read</source>
+        <translation>
+            <numerusform>una carpeta a más de %n nivel de profundidad, no se lee</numerusform>
+            <numerusform>una carpeta a más de %n niveles de profundidad, no se lee</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <translation>
+            <numerusform>incoherente: los recuentos suman %1, no %n lanzamiento</numerusform>
+            <numerusform>incoherente: los recuentos suman %1, no %n lanzamientos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <translation>incoherente: el historial no concuerda con el registro de lanzamientos (línea %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative count (line %1)</source>
+        <translation>incoherente: un recuento negativo (línea %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <translation>incoherente: un recuento mayor del que puede tener un experimento (línea %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative number of trials (line %1)</source>
+        <translation>incoherente: un número negativo de lanzamientos (línea %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have (line %1)</source>
+        <translation>incoherente: más lanzamientos de los que puede tener un experimento (línea %1)</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>a link to a folder, not followed</source>
+        <translation>un enlace a una carpeta, no se sigue</translation>
+    </message>
+    <message>
+        <source>a link to something that is not there</source>
+        <translation>un enlace a algo que no existe</translation>
+    </message>
+    <message>
+        <source>links that lead round in a loop</source>
+        <translation>enlaces que forman un bucle</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs, %1 trials in all.</source>
+        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
+        <translation>
+            <numerusform>%n experimento, %1 lanzamientos en total.</numerusform>
+            <numerusform>%n experimentos, %1 lanzamientos en total.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
+        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <translation>
+            <numerusform> %1 de %n frecuencia relativa queda dentro del intervalo esperado, donde se espera cerca del 95 %.</numerusform>
+            <numerusform> %1 de las %n frecuencias relativas quedan dentro del intervalo esperado, donde se espera cerca del 95 %.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -99,19 +99,9 @@ fréquence</translation>
         <translation>Quindle, résultats de la classe, %1 : %2 expériences, %3 lancers</translation>
     </message>
     <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>%1 expériences, %2 lancers en tout.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1 : fréquence %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> Expériences dans la zone attendue : %1 sur %2.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +169,6 @@ fréquence</translation>
         <translation>copie de %1</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>incohérent : la somme des effectifs est %1 au lieu de %2 lancers</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>incohérent : une fréquence ne correspond pas à son effectif (ligne %1)</translation>
     </message>
@@ -195,12 +181,113 @@ fréquence</translation>
         <translation>incohérent : le journal des lancers ne concorde pas avec les effectifs (ligne %1)</translation>
     </message>
     <message>
-        <source>inconsistent: more trials than a run can have</source>
-        <translation>incohérent : plus de lancers qu&apos;une expérience ne peut en compter</translation>
-    </message>
-    <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>incohérent : la ligne %1 est illisible</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
+        <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
+        <translation>Impossible de lire le dossier : %1. La classe est affichée telle qu&apos;elle a été lue la dernière fois.</translation>
+    </message>
+    <message>
+        <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <translation>texte enregistré en UTF-16 ; les fichiers de résultats sont lus en UTF-8</translation>
+    </message>
+    <message>
+        <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <translation>texte enregistré en Latin-1 (Windows-1252) ; les fichiers de résultats sont lus en UTF-8</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle</source>
+        <translation>enregistré par une version plus récente de Quindle</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>impossible à ouvrir : %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>impossible à lire : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>a folder more than %n level(s) down, not read</source>
+        <translation>
+            <numerusform>un dossier à plus de %n niveau de profondeur, non lu</numerusform>
+            <numerusform>un dossier à plus de %n niveaux de profondeur, non lu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <translation>
+            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancer</numerusform>
+            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <translation>incohérent : l&apos;historique ne concorde pas avec le journal des lancers (ligne %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative count (line %1)</source>
+        <translation>incohérent : un effectif négatif (ligne %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <translation>incohérent : un effectif plus grand qu&apos;une expérience ne peut en compter (ligne %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative number of trials (line %1)</source>
+        <translation>incohérent : un nombre de lancers négatif (ligne %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have (line %1)</source>
+        <translation>incohérent : plus de lancers qu&apos;une expérience ne peut en compter (ligne %1)</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>un tube nommé, pas un fichier</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>a link to a folder, not followed</source>
+        <translation>un lien vers un dossier, non suivi</translation>
+    </message>
+    <message>
+        <source>a link to something that is not there</source>
+        <translation>un lien vers quelque chose qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>links that lead round in a loop</source>
+        <translation>des liens qui tournent en boucle</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs, %1 trials in all.</source>
+        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
+        <translation>
+            <numerusform>%n expérience, %1 lancers en tout.</numerusform>
+            <numerusform>%n expériences, %1 lancers en tout.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
+        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <translation>
+            <numerusform> %1 fréquence sur %n est dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
+            <numerusform> %1 fréquences sur %n sont dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -99,19 +99,9 @@ ratio</source>
         <translation>Quindle、クラスの結果、%1：実験 %2 回、試行 %3 回</translation>
     </message>
     <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>全部で実験 %1 回、試行 %2 回。</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1の割合 %2。</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> %2 回の実験のうち %1 回が予想される範囲内です。</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +169,6 @@ ratio</source>
         <translation>%1 の複製</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>矛盾: 度数の合計が %1 で、試行回数 %2 と合わない</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>矛盾: 割合が度数と合わない（%1 行目）</translation>
     </message>
@@ -195,12 +181,109 @@ ratio</source>
         <translation>矛盾: 試行の記録が度数と合わない（%1 行目）</translation>
     </message>
     <message>
-        <source>inconsistent: more trials than a run can have</source>
-        <translation>矛盾: 試行回数が1回の実験の上限を超えている</translation>
-    </message>
-    <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>矛盾: %1 行目を読み取れない</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
+        <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
+        <translation>フォルダーを読み取れません: %1。最後に読み取ったときのクラスの結果を表示しています。</translation>
+    </message>
+    <message>
+        <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <translation>UTF-16 で保存されたテキスト（結果ファイルは UTF-8 で読み取ります）</translation>
+    </message>
+    <message>
+        <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <translation>Latin-1（Windows-1252）で保存されたテキスト（結果ファイルは UTF-8 で読み取ります）</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle</source>
+        <translation>新しい Quindle で保存されている</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>開けない: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>読み取れない: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>a folder more than %n level(s) down, not read</source>
+        <translation>
+            <numerusform>%n 階層より深いフォルダー（読み取りません）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <translation>
+            <numerusform>矛盾: 度数の合計が %1 で、試行回数 %n 回と合わない</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <translation>矛盾: 途中経過が試行の記録と合わない（%1 行目）</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative count (line %1)</source>
+        <translation>矛盾: 度数が負の数（%1 行目）</translation>
+    </message>
+    <message>
+        <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <translation>矛盾: 度数が1回の実験の上限を超えている（%1 行目）</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative number of trials (line %1)</source>
+        <translation>矛盾: 試行回数が負の数（%1 行目）</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have (line %1)</source>
+        <translation>矛盾: 試行回数が1回の実験の上限を超えている（%1 行目）</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>名前付きパイプ（ファイルではない）</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>ソケット（ファイルではない）</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>デバイス（ファイルではない）</translation>
+    </message>
+    <message>
+        <source>a link to a folder, not followed</source>
+        <translation>フォルダーへのリンク（たどりません）</translation>
+    </message>
+    <message>
+        <source>a link to something that is not there</source>
+        <translation>存在しないものへのリンク</translation>
+    </message>
+    <message>
+        <source>links that lead round in a loop</source>
+        <translation>堂々巡りになるリンク</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではない</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs, %1 trials in all.</source>
+        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
+        <translation>
+            <numerusform>全部で実験 %n 回、試行 %1 回。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
+        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <translation>
+            <numerusform> %n 個の割合のうち %1 個が予想される範囲内です（およそ 95 % が範囲内になると予想されます）。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

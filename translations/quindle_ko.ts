@@ -99,19 +99,9 @@ ratio</source>
         <translation>Quindle, 학급 결과, %1: 실험 %2회, 시행 %3회</translation>
     </message>
     <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>실험 %1회, 전체 시행 %2회.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1 상대도수 %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> 실험 %2회 중 %1회는 네 상대도수가 모두 예상 범위 안에 있습니다.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +169,6 @@ ratio</source>
         <translation>%1의 사본</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>불일치: 도수의 합이 시행 횟수 %2가 아니라 %1임</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>불일치: 상대도수가 도수와 맞지 않음 (%1번째 줄)</translation>
     </message>
@@ -195,12 +181,109 @@ ratio</source>
         <translation>불일치: 시행 기록이 도수와 맞지 않음 (%1번째 줄)</translation>
     </message>
     <message>
-        <source>inconsistent: more trials than a run can have</source>
-        <translation>불일치: 한 실험에서 가능한 것보다 시행이 많음</translation>
-    </message>
-    <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>불일치: %1번째 줄을 읽을 수 없음</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
+        <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
+        <translation>폴더를 읽을 수 없습니다: %1. 마지막으로 읽은 학급 결과를 보여 줍니다.</translation>
+    </message>
+    <message>
+        <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <translation>UTF-16으로 저장된 텍스트 (결과 파일은 UTF-8로 읽음)</translation>
+    </message>
+    <message>
+        <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <translation>Latin-1(Windows-1252)로 저장된 텍스트 (결과 파일은 UTF-8로 읽음)</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle</source>
+        <translation>더 새 버전의 Quindle로 저장됨</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>열 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>읽을 수 없음: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>a folder more than %n level(s) down, not read</source>
+        <translation>
+            <numerusform>%n단계보다 깊은 폴더 (읽지 않음)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <translation>
+            <numerusform>불일치: 도수의 합이 시행 횟수 %n회가 아니라 %1임</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <translation>불일치: 진행 기록이 시행 기록과 맞지 않음 (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative count (line %1)</source>
+        <translation>불일치: 도수가 음수임 (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <translation>불일치: 도수가 한 실험에서 가능한 것보다 큼 (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative number of trials (line %1)</source>
+        <translation>불일치: 시행 횟수가 음수임 (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have (line %1)</source>
+        <translation>불일치: 한 실험에서 가능한 것보다 시행이 많음 (%1번째 줄)</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>이름 있는 파이프 (파일이 아님)</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>소켓 (파일이 아님)</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>장치 (파일이 아님)</translation>
+    </message>
+    <message>
+        <source>a link to a folder, not followed</source>
+        <translation>폴더로 가는 링크 (따라가지 않음)</translation>
+    </message>
+    <message>
+        <source>a link to something that is not there</source>
+        <translation>존재하지 않는 대상으로 가는 링크</translation>
+    </message>
+    <message>
+        <source>links that lead round in a loop</source>
+        <translation>서로를 가리키며 맴도는 링크</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>일반 파일이 아님</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs, %1 trials in all.</source>
+        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
+        <translation>
+            <numerusform>실험 %n회, 전체 시행 %1회.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
+        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <translation>
+            <numerusform> 상대도수 %n개 중 %1개가 예상 범위 안에 있습니다 (약 95 %가 예상됨).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -99,19 +99,9 @@ frequência relativa</translation>
         <translation>Quindle, resultados da turma, %1: %2 experimentos, %3 lançamentos</translation>
     </message>
     <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>%1 experimentos, %2 lançamentos no total.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1: %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> %1 de %2 experimentos ficam dentro da faixa esperada.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +169,6 @@ frequência relativa</translation>
         <translation>uma cópia de %1</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>inconsistente: as contagens somam %1, e não %2 lançamentos</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>inconsistente: uma frequência relativa não corresponde à sua contagem (linha %1)</translation>
     </message>
@@ -195,12 +181,113 @@ frequência relativa</translation>
         <translation>inconsistente: o registro de lançamentos não confere com as contagens (linha %1)</translation>
     </message>
     <message>
-        <source>inconsistent: more trials than a run can have</source>
-        <translation>inconsistente: mais lançamentos do que um experimento pode ter</translation>
-    </message>
-    <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>inconsistente: a linha %1 não pode ser lida</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
+        <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
+        <translation>Não é possível ler a pasta: %1. A turma é mostrada como foi lida pela última vez.</translation>
+    </message>
+    <message>
+        <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <translation>texto salvo em UTF-16; os arquivos de resultados são lidos em UTF-8</translation>
+    </message>
+    <message>
+        <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <translation>texto salvo em Latin-1 (Windows-1252); os arquivos de resultados são lidos em UTF-8</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle</source>
+        <translation>salvo por uma versão mais recente do Quindle</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>não pode ser aberto: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>não pode ser lido: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>a folder more than %n level(s) down, not read</source>
+        <translation>
+            <numerusform>uma pasta a mais de %n nível de profundidade, não lida</numerusform>
+            <numerusform>uma pasta a mais de %n níveis de profundidade, não lida</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <translation>
+            <numerusform>inconsistente: as contagens somam %1, e não %n lançamento</numerusform>
+            <numerusform>inconsistente: as contagens somam %1, e não %n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <translation>inconsistente: o histórico não confere com o registro de lançamentos (linha %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative count (line %1)</source>
+        <translation>inconsistente: uma contagem negativa (linha %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <translation>inconsistente: uma contagem maior do que um experimento pode ter (linha %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative number of trials (line %1)</source>
+        <translation>inconsistente: um número negativo de lançamentos (linha %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have (line %1)</source>
+        <translation>inconsistente: mais lançamentos do que um experimento pode ter (linha %1)</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>um pipe nomeado, não um arquivo</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>um socket, não um arquivo</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>um dispositivo, não um arquivo</translation>
+    </message>
+    <message>
+        <source>a link to a folder, not followed</source>
+        <translation>um link para uma pasta, não seguido</translation>
+    </message>
+    <message>
+        <source>a link to something that is not there</source>
+        <translation>um link para algo que não existe</translation>
+    </message>
+    <message>
+        <source>links that lead round in a loop</source>
+        <translation>links que andam em círculo</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs, %1 trials in all.</source>
+        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
+        <translation>
+            <numerusform>%n experimento, %1 lançamentos no total.</numerusform>
+            <numerusform>%n experimentos, %1 lançamentos no total.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
+        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <translation>
+            <numerusform> %1 de %n frequência relativa fica dentro da faixa esperada, onde se esperam cerca de 95 %.</numerusform>
+            <numerusform> %1 de %n frequências relativas ficam dentro da faixa esperada, onde se esperam cerca de 95 %.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

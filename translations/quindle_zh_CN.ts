@@ -99,19 +99,9 @@ ratio</source>
         <translation>Quindle，全班结果，%1：共 %2 轮、%3 次试验</translation>
     </message>
     <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>共汇总 %1 轮试验，合计试验 %2 次。</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1的频率为 %2。</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> %2 轮试验中有 %1 轮的四个频率都在预期范围内。</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +169,6 @@ ratio</source>
         <translation>%1 的副本</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>数据不一致：各频数之和为 %1，而非试验次数 %2</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>数据不一致：频率与频数不符（第 %1 行）</translation>
     </message>
@@ -195,12 +181,109 @@ ratio</source>
         <translation>数据不一致：试验记录与频数不符（第 %1 行）</translation>
     </message>
     <message>
-        <source>inconsistent: more trials than a run can have</source>
-        <translation>数据不一致：试验次数超过一轮试验的上限</translation>
-    </message>
-    <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>数据不一致：无法读取第 %1 行</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
+        <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
+        <translation>无法读取文件夹：%1。现在显示的是上次读取时的全班结果。</translation>
+    </message>
+    <message>
+        <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <translation>文本以 UTF-16 保存；结果文件应为 UTF-8</translation>
+    </message>
+    <message>
+        <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <translation>文本以 Latin-1（Windows-1252）保存；结果文件应为 UTF-8</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle</source>
+        <translation>由较新版本的 Quindle 保存</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>无法打开：%1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>a folder more than %n level(s) down, not read</source>
+        <translation>
+            <numerusform>超过 %n 层的子文件夹，未读取</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <translation>
+            <numerusform>数据不一致：各频数之和为 %1，而非试验次数 %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <translation>数据不一致：历史记录与试验记录不符（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative count (line %1)</source>
+        <translation>数据不一致：频数为负数（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <translation>数据不一致：频数超过一轮试验的上限（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative number of trials (line %1)</source>
+        <translation>数据不一致：试验次数为负数（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have (line %1)</source>
+        <translation>数据不一致：试验次数超过一轮试验的上限（第 %1 行）</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>命名管道，不是文件</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <translation>套接字，不是文件</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <translation>设备，不是文件</translation>
+    </message>
+    <message>
+        <source>a link to a folder, not followed</source>
+        <translation>指向文件夹的链接，不跟随</translation>
+    </message>
+    <message>
+        <source>a link to something that is not there</source>
+        <translation>指向不存在目标的链接</translation>
+    </message>
+    <message>
+        <source>links that lead round in a loop</source>
+        <translation>互相指向、形成循环的链接</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs, %1 trials in all.</source>
+        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
+        <translation>
+            <numerusform>共汇总 %n 轮试验，合计试验 %1 次。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
+        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <translation>
+            <numerusform> %n 个频率中有 %1 个在预期范围内（预计约 95 % 在范围内）。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
