@@ -309,6 +309,21 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return classFolder.pool().trials == 70; }, 2500));
         QCOMPARE(::unlink(latin1.c_str()), 0); // which QTemporaryDir cannot name
     }
+
+    void aClassSavingAllAtOnceIsFollowedToTheLastRun()
+    {
+        // The end of a lesson: runs arrive while the folder is being read, and a reading can end
+        // just as the next one is asked for. Each reading's result is taken once, none is lost.
+        QTemporaryDir folder;
+        ClassFolder classFolder(folder.path(), nullptr);
+        constexpr int kRuns = 60;
+        for (int pupil = 1; pupil <= kRuns; ++pupil) {
+            saveRun(pathIn(folder, QStringLiteral("pupil-%1.csv").arg(pupil).toUtf8().constData()),
+                    10 + pupil, static_cast<std::uint32_t>(pupil));
+            QTest::qWait(pupil % 3);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return pooled(classFolder, kRuns, 0); }, 5000));
+    }
 };
 
 QUINDLE_WIDGET_TEST_MAIN(ClassFolderTest)

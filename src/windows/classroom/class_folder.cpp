@@ -268,10 +268,13 @@ ClassFolder::~ClassFolder()
 
 void ClassFolder::look()
 {
-    if (m_reading.isRunning()) {
+    // One reading at a time, from its start until its result is taken: a watcher given a new
+    // future still delivers the last one's finished signal when it was already on its way.
+    if (m_busy) {
         m_lookAgain = true;
         return;
     }
+    m_busy = true;
     auto promise = std::make_shared<QPromise<Reading>>();
     promise->start();
     m_reading.setFuture(promise->future());
@@ -289,6 +292,9 @@ void ClassFolder::look()
 
 void ClassFolder::done()
 {
+    if (!m_busy || !m_reading.future().isFinished() || m_reading.future().resultCount() == 0)
+        return;
+    m_busy = false;
     Reading reading = m_reading.future().takeResult();
     if (reading.folderError != m_folderError) {
         m_folderError = reading.folderError;

@@ -90,6 +90,7 @@ private:
     QTimer m_settle; // notifications come in bursts while a file is written: one look after
     QTimer m_poll;
     QFutureWatcher<Reading> m_reading;
+    bool m_busy = false;      // a reading was started and its result not yet taken
     bool m_lookAgain = false; // the folder changed while it was being read
     bool m_networked = false;
     int m_folderError = 0;
