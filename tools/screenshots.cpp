@@ -22,6 +22,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -76,13 +79,31 @@ bool classScreenshot(const QDir &dir)
     if (!note.open(QIODevice::WriteOnly) || note.write("Tuesday: coins again\n") < 0)
         return false;
     note.close();
+    // And what a download can carry: a named pipe behind a link, a link to nowhere, a pupil's
+    // run in a folder of its own.
+    const QByteArray raw = QFile::encodeName(folder);
+    if (::mkfifo(raw + "/.pipe", 0600) != 0 || ::symlink(".pipe", raw + "/evil.csv") != 0 ||
+        ::symlink("gone.csv", raw + "/link.csv") != 0 ||
+        !QDir(folder).mkpath(QStringLiteral("Ben")) ||
+        !QFile::copy(QStringLiteral("%1/pupil-05.csv").arg(folder),
+                     QStringLiteral("%1/Ben/results.csv").arg(folder)))
+        return false;
     quindle::Program program(1);
     program.openNewExperimentWindow();
     quindle::ClassWindow *window = program.openClassWindow(folder);
-    for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 2; ++wait)
+    for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 5; ++wait)
         spin(100);
     spin(300);
-    return save(window, dir, "class-window", {});
+    if (!save(window, dir, "class-window", {}))
+        return false;
+    // On the projector: resized, then at 200 %.
+    window->resize(1500, 1000);
+    spin(300);
+    if (!save(window, dir, "class-window", QStringLiteral("resized")))
+        return false;
+    window->setZoom(200);
+    spin(300);
+    return save(window, dir, "class-window", QStringLiteral("200"));
 }
 
 } // namespace
