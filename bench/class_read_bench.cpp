@@ -11,6 +11,8 @@
 //   save_shown_ms, save_ui_longest_stall_ms, save_ui_longest_busy_ms
 //                         the same when one more run is saved into the folder (written under
 //                         a hidden name and renamed into place, as a hand-in does)
+//   read_cpu_ms           the processor time of all the program's threads meanwhile: what the
+//                         reading costs, however busy the machine is with other programs
 //   peak_rss_mb           the whole program's peak resident memory (getrusage ru_maxrss)
 //
 //   class_read_bench [FILES...]        (default: 1000 10000; offscreen unless DISPLAY is set)
@@ -72,6 +74,16 @@ double threadCpuMs()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+double processCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &time) {
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 double peakRssMb()
@@ -173,6 +185,7 @@ int measure(int files)
 
     auto *watch = new Watch(&program);
     const auto runs = static_cast<std::size_t>(files);
+    const double cpuBefore = processCpuMs();
     watch->start(runs);
     quindle::ClassWindow *window = program.openClassWindow(folder.path());
     QObject::connect(&window->folder(), &quindle::ClassFolder::pooled, watch,
@@ -184,10 +197,11 @@ int measure(int files)
         std::fprintf(stderr, "class_read_bench: the class never showed\n");
         return 1;
     }
+    const double readCpu = processCpuMs() - cpuBefore;
     std::printf("files=%d\npooled_runs=%zu\nclass_trials=%lld\nread_and_drawn_ms=%lld\n"
-                "ui_longest_stall_ms=%lld\nui_longest_busy_ms=%.1f\n",
+                "read_cpu_ms=%.0f\nui_longest_stall_ms=%lld\nui_longest_busy_ms=%.1f\n",
                 files, window->folder().pool().runs.size(), window->folder().pool().trials,
-                watch->shownMs(), watch->longestStallMs(), watch->busiestMs());
+                watch->shownMs(), readCpu, watch->longestStallMs(), watch->busiestMs());
     std::fflush(stdout);
 
     // One more pupil saves, from another process as it were: the write is not on this thread.
