@@ -174,6 +174,7 @@ private slots:
 
     void closingNeverWaitsForAReadThatHangs()
     {
+        const Deadline deadline(20, "closing the folder while a read hangs");
         QTemporaryDir folder;
         saveRun(pathIn(folder, "anna.csv"), 40, 1);
         // A read on a share that no longer answers: it returns when the test lets it.
