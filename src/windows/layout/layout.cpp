@@ -95,8 +95,7 @@ void placeGeometry(QWidget *widget, const ControlSpec &spec, int zoom, QSize ext
     };
     if (auto *line = qobject_cast<Line *>(widget)) {
         // The line's points at 100 %, moved by their share of the room as it is at 100 %.
-        const int dx = extra.width() * kDesignZoom / zoom,
-                  dy = extra.height() * kDesignZoom / zoom;
+        const int dx = extra.width() * kDesignZoom / zoom, dy = extra.height() * kDesignZoom / zoom;
         const QPoint from(pixels(spec.left) + share(g.x, dx), pixels(spec.top) + share(g.y, dy));
         const QPoint to(pixels(spec.endX) + share(g.x + g.width, dx),
                         pixels(spec.endY) + share(g.y + g.height, dy));
@@ -326,7 +325,8 @@ void placeWindow(QWidget *window, const WindowSpec &spec, int zoom)
     const QPoint design(spec.left, spec.top);
     const QPoint anchor = anchorOf(window, design);
     const QRect placed(anchor, size);
-    putAt(window, zoom == kDesignZoom && anchor == design ? placed : within(placed, roomFor(window)),
+    putAt(window,
+          zoom == kDesignZoom && anchor == design ? placed : within(placed, roomFor(window)),
           anchor, zoom);
 }
 
