@@ -3,6 +3,9 @@
 #include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quindle {
 
 double gapFromQuarter(long long count, long long trials)
@@ -25,6 +28,28 @@ std::vector<Gaps> gapsAlong(std::span<const std::array<Face, 2>> log)
         gaps.push_back(after);
     }
     return gaps;
+}
+
+GapScale gapScaleFor(long long trials, double widestGap)
+{
+    GapScale scale;
+    for (long long power = 10; scale.trials == 0; power *= 10)
+        for (const long long times : {1, 2, 4, 5})
+            if (scale.trials == 0 && power * times >= trials)
+                scale.trials = power * times;
+    const double reach = std::max(widestGap, gapRangeHalfWidth(static_cast<double>(scale.trials)));
+    for (long long power = 1; scale.gap == 0; power *= 10) {
+        for (const long long times : {1, 2, 5}) {
+            const long long step = power * times;
+            const auto marks =
+                std::max(1LL, static_cast<long long>(std::ceil(reach / static_cast<double>(step))));
+            if (scale.gap == 0 && marks <= 5) {
+                scale.step = step;
+                scale.gap = marks * step;
+            }
+        }
+    }
+    return scale;
 }
 
 } // namespace quindle

@@ -106,5 +106,47 @@ TEST(GapRange, IsTwoStandardDeviationsOfTheCountAndWidensWithTheTrials)
     }
 }
 
+TEST(GapScale, FitsEveryGapAndTheBandAndFillsThePictureForShortAndLongRuns)
+{
+    const struct
+    {
+        const char *what;
+        long long trials;
+        double widest;
+        GapScale expected; // trials, gap, step
+    } rows[] = {
+        {"no trials: ten across, the band at ten", 0, 0, {10, 3, 1}},
+        {"twenty trials fill the axis", 20, 3.5, {20, 4, 1}},
+        {"a gap wider than the band", 30, 9.25, {40, 10, 2}},
+        {"a full run whose gaps stay in the band: 54.8 at 4000",
+         kMaxShownTrials,
+         40,
+         {4000, 60, 20}},
+        {"a full run that strays further", kMaxShownTrials, 70.5, {4000, 80, 20}},
+        {"a class of a hundred thousand trials", 100000, 400, {100000, 400, 100}},
+        {"a class of 35.5 million", 35'500'000, 2000, {40'000'000, 6000, 2000}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(gapScaleFor(row.trials, row.widest), row.expected) << row.what;
+
+    // Whatever the run: the trials fill more than half the axis, and the widest gap or the band
+    // at the axis's end two thirds of its height, in at most five marks each side.
+    for (long long trials = 11; trials <= 50'000'000; trials = trials * 3 / 2 + 7) {
+        for (const double spread : {0.0, 0.5, 1.0, 1.7, 3.0}) {
+            const double widest = spread * gapRangeHalfWidth(static_cast<double>(trials));
+            const GapScale scale = gapScaleFor(trials, widest);
+            const double reach =
+                std::max(widest, gapRangeHalfWidth(static_cast<double>(scale.trials)));
+            EXPECT_GE(scale.trials, trials);
+            EXPECT_LT(scale.trials, 2 * trials) << trials;
+            EXPECT_GE(static_cast<double>(scale.gap), reach) << trials << " " << widest;
+            EXPECT_LE(static_cast<double>(scale.gap), 1.5 * reach) << trials << " " << widest;
+            EXPECT_EQ(scale.gap % scale.step, 0);
+            EXPECT_LE(scale.gap / scale.step, 5);
+            EXPECT_EQ(scale.trials % 10, 0); // a round number at every tenth
+        }
+    }
+}
+
 } // namespace
 } // namespace quindle::testing
