@@ -34,7 +34,7 @@ GapScale gapScaleFor(long long trials, double widestGap)
 {
     GapScale scale;
     for (long long power = 10; scale.trials == 0; power *= 10)
-        for (const long long times : {1, 2, 4, 5})
+        for (const long long times : {1, 2, 3, 4, 5, 6, 8})
             if (scale.trials == 0 && power * times >= trials)
                 scale.trials = power * times;
     const double reach = std::max(widestGap, gapRangeHalfWidth(static_cast<double>(scale.trials)));

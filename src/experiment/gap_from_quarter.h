@@ -24,8 +24,9 @@ using Gaps = std::array<double, kOutcomes>;
 [[nodiscard]] std::vector<Gaps> gapsAlong(std::span<const std::array<Face, 2>> log);
 
 // Scales on which a picture of a run's gaps reads well, a short run filling it as a long one
-// does: the trials axis ends at `trials`, 1, 2, 4 or 5 times a power of ten and at least 10, so
-// that a tenth or a fifth of it is a round number (a full run's 4000 trials take all of it);
+// does: the trials axis ends at `trials`, 1, 2, 3, 4, 5, 6 or 8 times a power of ten and at
+// least 10, so that a tenth or a fifth of it is a round number (a full run's 4000 trials take
+// all of it);
 // the gap axis runs from -`gap` to +`gap` in marks `step` apart, a step of 1, 2 or 5 times a
 // power of ten and at most five marks each side. Both hold the widest gap and the band of
 // gapRangeHalfWidth to the axis's end.

@@ -117,13 +117,14 @@ TEST(GapScale, FitsEveryGapAndTheBandAndFillsThePictureForShortAndLongRuns)
     } rows[] = {
         {"no trials: ten across, the band at ten", 0, 0, {10, 3, 1}},
         {"twenty trials fill the axis", 20, 3.5, {20, 4, 1}},
-        {"a gap wider than the band", 30, 9.25, {40, 10, 2}},
+        {"a gap wider than the band", 30, 9.25, {30, 10, 2}},
         {"a full run whose gaps stay in the band: 54.8 at 4000",
          kMaxShownTrials,
          40,
          {4000, 60, 20}},
         {"a full run that strays further", kMaxShownTrials, 70.5, {4000, 80, 20}},
         {"a class of a hundred thousand trials", 100000, 400, {100000, 400, 100}},
+        {"a class of 51,000 trials", 51000, 150, {60000, 250, 50}},
         {"a class of 35.5 million", 35'500'000, 2000, {40'000'000, 6000, 2000}},
     };
     for (const auto &row : rows)
