@@ -62,6 +62,7 @@ private:
     std::unique_ptr<Clock> m_clock;
     Pace m_pace = Pace::AsDesigned; // as chosen last, for the program's lifetime
     bool m_expectedRange = false;   // likewise, in the graph window
+    bool m_gapView = false;         // likewise
     int m_zoom = 100;               // likewise, for every window
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;
