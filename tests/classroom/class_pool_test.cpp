@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace quindle::testing {
 namespace {
@@ -130,6 +131,49 @@ TEST(ClassCurve, HasNoSharesBeforeTheFirstTrialIsCounted)
     EXPECT_TRUE(std::ranges::all_of(curve[0], [](double s) { return std::isnan(s); }));
     EXPECT_TRUE(std::ranges::all_of(curve[1], [](double s) { return std::isnan(s); }));
     EXPECT_EQ(curve[2], pool.ratios);
+}
+
+TEST(ClassGapCurve, EachCountLessAQuarterOfTheTrialsSoFarRunAfterRun)
+{
+    const RunResults first = sampleRun(30, 1, "1");
+    const RunResults second = sampleRun(21, 2, "2");
+    std::vector<RunFile> files;
+    files.push_back(fileOf("old.csv", versionZero(sampleRun(25, 3))));
+    files.push_back(fileOf("second.csv", second));
+    files.push_back(fileOf("first.csv", first));
+    const ClassPool pool = poolRuns(std::move(files));
+    // The gaps after each trial of the two logs, one after the other, counted here.
+    std::vector<Gaps> byTrial;
+    std::array<long long, kOutcomes> counts{};
+    for (const RunResults *run : {&first, &second}) {
+        for (const auto &[coin1, coin2] : run->log) {
+            ++counts[static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1)];
+            const double quarter = static_cast<double>(byTrial.size() + 1) / 4;
+            Gaps &gaps = byTrial.emplace_back();
+            for (std::size_t n = 0; n < kOutcomes; ++n)
+                gaps[n] = static_cast<double>(counts[n]) - quarter;
+        }
+    }
+    Gaps atTheEnd{};
+    for (std::size_t n = 0; n < kOutcomes; ++n)
+        atTheEnd[n] = static_cast<double>(pool.counts[n]) - 76.0 / 4;
+    const std::vector<long long> positions{1, 2, 30, 31, 51, 52, 75, 76, 1000};
+    const std::vector<Gaps> curve = classGapCurve(pool, positions);
+    ASSERT_EQ(curve.size(), positions.size());
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(curve[i], byTrial.at(static_cast<std::size_t>(positions[i] - 1))) << i;
+    EXPECT_EQ(curve[5], byTrial.back()) << "inside the old run";
+    EXPECT_EQ(curve[6], byTrial.back()) << "inside the old run";
+    EXPECT_EQ(curve[7], atTheEnd);
+    EXPECT_EQ(curve[8], atTheEnd) << "beyond the last trial";
+    EXPECT_EQ(std::accumulate(atTheEnd.begin(), atTheEnd.end(), 0.0), 0.0);
+
+    // An old run first: nothing is known before its end.
+    std::vector<RunFile> old;
+    old.push_back(fileOf("old.csv", versionZero(sampleRun(10))));
+    const std::vector<Gaps> oldCurve = classGapCurve(poolRuns(std::move(old)), positions);
+    EXPECT_TRUE(std::ranges::all_of(oldCurve[0], [](double gap) { return std::isnan(gap); }));
+    EXPECT_FALSE(std::isnan(oldCurve[8][0]));
 }
 
 } // namespace
