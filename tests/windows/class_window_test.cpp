@@ -6,12 +6,17 @@
 
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_window.h"
+#include "windows/classroom/class_window_layout.h"
+#include "windows/controls/drawing_surface.h"
+#include "windows/support/outcome_names.h"
 
 #include <QClipboard>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QListWidget>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 using namespace quindle;
 using namespace quindle::testing;
@@ -182,6 +187,104 @@ private slots:
         QCOMPARE(copied.size(), 4); // the header, two runs, the class
         QVERIFY(
             copied.last().startsWith(QStringLiteral("class\t%1\t").arg(one.trials + two.trials)));
+    }
+
+    void ctrlDTurnsTheClassCurveIntoTheClassGapsFromAQuarter()
+    {
+        QTemporaryDir folder;
+        for (std::uint64_t pupil = 1; pupil <= 4; ++pupil)
+            saveRun(folder.filePath(QStringLiteral("p%1.csv").arg(pupil)), 30 + pupil, 800);
+        ClassWindow window(folder.path());
+        window.show();
+        QVERIFY(QTest::qWaitFor([&window] { return pooled(window, 4, 0); }, 5000));
+        auto *curve = findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::curve);
+        const QImage shares = curve->image().copy();
+        const QString sharesSaid = window.summary(),
+                      sharesDescription = curve->accessibleDescription();
+        QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+
+        // The summary tells each pooled gap as the class row of the table has it.
+        const QStringList row = window.tableText(QLatin1Char(','))
+                                    .trimmed()
+                                    .split(QLatin1Char('\n'))
+                                    .last()
+                                    .split(QLatin1Char(','));
+        std::array<double, kOutcomes> gaps{};
+        for (int n = 1; n <= kOutcomes; ++n) {
+            gaps[std::size_t(n - 1)] = row[1 + n].toDouble() - row[1].toDouble() / 4;
+            const double gap = gaps[std::size_t(n - 1)];
+            const QString told =
+                gap == 0 ? QStringLiteral("exactly a quarter")
+                         : QStringLiteral("%1 %2 a quarter")
+                               .arg(std::abs(gap))
+                               .arg(gap > 0 ? QLatin1String("above") : QLatin1String("below"));
+            QVERIFY2(window.summary().contains(
+                         QStringLiteral(" %1 %2, %3.").arg(outcomeWords(n), row[5 + n], told)),
+                     qPrintable(window.summary() + QLatin1String(" / ") + told));
+        }
+        QVERIFY(curve->accessibleDescription() != sharesDescription);
+
+        // The picture: each gap at the class's last trial above or below the dashed line at 0,
+        // in the order of the gaps, inside a band that widens as the square root of the trials.
+        const QImage image = curve->image();
+        const QColor band(220, 220, 220);
+        const QColor colours[] = {QColor(0, 0, 255), QColor(0, 128, 0), QColor(0, 128, 128),
+                                  QColor(255, 0, 0)};
+        int axis = -1, last = -1, bandEnd = -1; // columns
+        for (int x = 0; x < image.width(); ++x) {
+            int black = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor seen = image.pixelColor(x, y);
+                black += seen == QColor(Qt::black) ? 1 : 0;
+                last = std::find(std::begin(colours), std::end(colours), seen) != std::end(colours)
+                           ? x
+                           : last;
+                bandEnd = seen == band ? x : bandEnd;
+            }
+            axis = axis < 0 && black > image.height() / 2 ? x : axis;
+        }
+        QVERIFY(axis > 0 && last > axis && bandEnd > last);
+        const auto extent = [&image, &band](int x) {
+            int top = -1, bottom = -1;
+            for (int y = 0; y < image.height(); ++y) {
+                if (image.pixelColor(x, y) == band) {
+                    top = top < 0 ? y : top;
+                    bottom = y;
+                }
+            }
+            return std::pair{top, bottom};
+        };
+        const auto [endTop, endBottom] = extent(bandEnd);
+        const auto [quarterTop, quarterBottom] = extent(axis + (bandEnd - axis) / 4);
+        QVERIFY2(std::abs((endBottom - endTop) - 2.0 * (quarterBottom - quarterTop)) <= 3,
+                 qPrintable(QStringLiteral("%1-%2 against %3-%4")
+                                .arg(endTop)
+                                .arg(endBottom)
+                                .arg(quarterTop)
+                                .arg(quarterBottom)));
+        const double zero = (endTop + endBottom) / 2.0;
+        std::array<double, kOutcomes> drawnAt{}; // each curve's row at the class's last trial
+        for (int n = 1; n <= kOutcomes; ++n) {
+            drawnAt[std::size_t(n - 1)] = std::nan("");
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixelColor(last, y) == colours[n - 1])
+                    drawnAt[std::size_t(n - 1)] = y;
+        }
+        QVERIFY(!std::isnan(drawnAt[3])); // red, drawn last, is never hidden
+        for (std::size_t n = 0; n < kOutcomes; ++n) {
+            if (std::isnan(drawnAt[n]) || std::abs(gaps[n]) < 3)
+                continue;
+            QVERIFY2((drawnAt[n] < zero) == (gaps[n] > 0), qPrintable(QString::number(n + 1)));
+            for (std::size_t other = 0; other < kOutcomes; ++other)
+                if (!std::isnan(drawnAt[other]) && gaps[other] > gaps[n] + 3)
+                    QVERIFY(drawnAt[other] < drawnAt[n]);
+        }
+
+        // Ctrl+D again: the shares and their words, exactly as before.
+        QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(curve->image(), shares);
+        QCOMPARE(window.summary(), sharesSaid);
+        QCOMPARE(curve->accessibleDescription(), sharesDescription);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "windows/classroom/class_window.h"
 
 #include "experiment/expected_range.h"
+#include "experiment/gap_from_quarter.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_pictures.h"
@@ -9,6 +10,7 @@
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
+#include "windows/support/gap_words.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -136,9 +138,23 @@ void ClassWindow::buildContextMenu()
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(read, &QAction::triggered, this,
             [this] { m_announcer->say(summary(), Speech::Outcome); });
+    // The class curve turned into the class's gaps from a quarter, as in the graph window.
+    auto *gapView = new QAction(tr("Show gap from a quarter"), this);
+    gapView->setCheckable(true);
+    gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(gapView, &QAction::triggered, this,
+            [this, shares = m_curve->accessibleDescription()](bool shown) {
+                m_gapShown = shown;
+                m_curve->setAccessibleDescription(
+                    shown ? tr("Each outcome's count minus a quarter of all the class's trials "
+                               "so far, run after run")
+                          : shares);
+                showPool();
+            });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ClassWindow::zoomChosen);
-    addActions({copy, save, copyPictures, savePictures, print, read, m_zoom->menuAction()});
+    addActions(
+        {copy, save, copyPictures, savePictures, print, read, gapView, m_zoom->menuAction()});
 }
 
 void ClassWindow::setZoom(int zoom)
@@ -201,7 +217,7 @@ void ClassWindow::showPool()
     for (const UnpooledFile &file : pool.unpooled)
         m_unpooled->addItem(tr("%1: %2").arg(QString::fromStdString(file.name), reason(file)));
     drawFunnel(*m_funnel, m_funnel->designInnerSize(), pool);
-    drawClassCurve(*m_curve, m_curve->designInnerSize(), pool);
+    (m_gapShown ? drawClassGapCurve : drawClassCurve)(*m_curve, m_curve->designInnerSize(), pool);
 }
 
 QString ClassWindow::reason(const UnpooledFile &file)
@@ -328,10 +344,21 @@ QString ClassWindow::summary() const
     const ClassPool &pool = m_folder->pool();
     //: Said on demand: %1 the number of runs pooled, %2 their trials.
     QString said = tr("%1 runs, %2 trials in all.").arg(pool.runs.size()).arg(pool.trials);
-    for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n)
+    for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n) {
+        if (m_gapShown) {
+            const auto slot = static_cast<std::size_t>(n - 1);
+            //: Follows the runs and trials once per outcome in the gap view: %1 the outcome,
+            //: %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the
+            //: trials ("312.5 above a quarter").
+            said += tr(" %1 %2, %3.")
+                        .arg(outcomeWords(n), ratio(pool.ratios[slot], 4),
+                             gapWords(gapFromQuarter(pool.counts[slot], pool.trials)));
+            continue;
+        }
         //: Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.
         said += tr(" %1 %2.").arg(outcomeWords(n),
                                   ratio(pool.ratios[static_cast<std::size_t>(n - 1)], 4));
+    }
     const auto within = std::count_if(pool.runs.cbegin(), pool.runs.cend(),
                                       [](const PooledRun &run) { return inside(run.run); });
     //: %1 of %2 runs have all four ratios inside the expected range.

@@ -38,8 +38,9 @@ public:
     QString savePictures(const QString &path);
     // Both pictures as lines and text, as large as the page allows, under a caption.
     void printPictures(QPrinter &printer) const;
-    // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio,
-    // and how many runs lie inside the expected range.
+    // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio
+    // (in the gap view with its pooled gap from a quarter), and how many runs lie inside the
+    // expected range.
     [[nodiscard]] QString summary() const;
 
 signals:
@@ -62,6 +63,7 @@ private:
     DrawingSurface *m_curve;
     Announcer *m_announcer;
     ZoomControl *m_zoom = nullptr;
+    bool m_gapShown = false; // the class curve shows the class's gaps from a quarter (Ctrl+D)
 };
 
 } // namespace quindle
