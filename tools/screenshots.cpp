@@ -1,7 +1,8 @@
 // Takes the README's screenshots: starts the program's windows, plays a short run, and saves
 // what the pupil sees as PNG files.
 //
-//   screenshots OUTPUT_DIR class                  (a class of thirty runs and its window)
+//   screenshots OUTPUT_DIR class                  (a class of thirty runs and its window, as
+//       class-window.png and in the gap view as class-gap.png)
 //   screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]   (run it under Xvfb, or offscreen; with a
 //       language, in that language, as experiment-window-LANGUAGE.png, ...; "" for English;
 //       ZOOM: every window at that percentage)
@@ -12,6 +13,7 @@
 #include "windows/layout/layout.h"
 #include "windows/support/translation.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -80,7 +82,14 @@ bool classScreenshot(const QDir &dir)
     for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 2; ++wait)
         spin(100);
     spin(300);
-    return save(window, dir, "class-window", {});
+    if (!save(window, dir, "class-window", {}))
+        return false;
+    // The class curve turned into the class's gaps from a quarter (Ctrl+D).
+    for (QAction *action : window->actions())
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_D))
+            action->trigger();
+    spin(300);
+    return save(window, dir, "class-gap", {});
 }
 
 } // namespace
@@ -129,6 +138,13 @@ int main(int argc, char *argv[])
              ->saveGraphAsSvg(dir.filePath(QStringLiteral("graph.svg")))
              .isEmpty() &&
          ok;
+
+    // The same run the other way round: each count's gap from a quarter, in the band chance
+    // keeps it in.
+    program.graphWindow()->setExpectedRangeShown(true);
+    program.graphWindow()->setGapViewShown(true);
+    spin(200);
+    ok = save(program.graphWindow(), dir, "graph-gap", suffix) && ok;
 
     program.graphWindow()->close();
     spin(200);
