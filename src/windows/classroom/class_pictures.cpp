@@ -206,7 +206,7 @@ QString axisNumber(long long value, bool gap)
 
 // About the width of a character of the pictures' texts, in pixels: numbers are placed by
 // their length.
-constexpr float kCharacterWidth = 7;
+constexpr float kCharacterWidth = 8.5F;
 
 } // namespace
 
@@ -247,14 +247,20 @@ void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &
              std::max(0.0F, frame.left - 5 - kCharacterWidth * static_cast<float>(number.size())),
              y - 6, number.toStdString());
     }
-    // A mark and a number every fifth of the trials.
+    // A mark every fifth of the trials, each with its number where the numbers fit between
+    // the marks (a class of a million trials and more has only its ends numbered); the last
+    // number ends inside the picture.
+    const float spacing = (frame.right - frame.left) / 5;
     for (int fifth = 0; fifth <= 5; ++fifth) {
         const long long trials = scale.trials / 5 * fifth;
         const float x = frame.x(static_cast<double>(trials));
         surface.line(x, frame.bottom, x, frame.bottom + 3, kBlack);
         const QString number = axisNumber(trials, false);
-        text(surface, x - kCharacterWidth / 2 * static_cast<float>(number.size()), frame.bottom + 5,
-             number.toStdString());
+        const float width = kCharacterWidth * static_cast<float>(number.size());
+        if (fifth > 0 && fifth < 5 && width > spacing - kCharacterWidth)
+            continue;
+        text(surface, std::min(x - width / 2, static_cast<float>(size.width()) - width),
+             frame.bottom + 5, number.toStdString());
     }
     //: The class's gap picture's title: all runs' trials one after another, each outcome's
     //: count less a quarter of the trials so far. Room for about 50 characters.
