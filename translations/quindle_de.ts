@@ -21,6 +21,11 @@
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
         <translation>Alle Durchgänge nacheinander: relative Häufigkeiten bis dahin</translation>
     </message>
+    <message>
+        <source>All runs one after another: count minus a quarter</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
+        <translation>Nacheinander: Häufigkeit minus ein Viertel</translation>
+    </message>
 </context>
 <context>
     <name>quindle::ClassWindow</name>
@@ -201,6 +206,19 @@ relative Häufigkeit</translation>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>widersprüchlich: Zeile %1 ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <translation>Abstand zum Viertel anzeigen</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <translation>Häufigkeit jedes Ergebnisses minus ein Viertel aller bisherigen Würfe der Klasse, Durchgang für Durchgang</translation>
+    </message>
+    <message>
+        <source> %1 %2, %3.</source>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <translation> %1: %2, %3.</translation>
     </message>
 </context>
 <context>
@@ -428,6 +446,24 @@ relative Häufigkeit</translation>
     </message>
 </context>
 <context>
+    <name>quindle::Gap</name>
+    <message>
+        <source>%1 above a quarter</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
+        <translation>%1 mehr als ein Viertel</translation>
+    </message>
+    <message>
+        <source>%1 below a quarter</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
+        <translation>%1 weniger als ein Viertel</translation>
+    </message>
+    <message>
+        <source>exactly a quarter</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
+        <translation>genau ein Viertel</translation>
+    </message>
+</context>
+<context>
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
@@ -567,6 +603,14 @@ relative Häufigkeit</translation>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>, Startwert %1</translation>
     </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <translation>Abstand zum Viertel anzeigen</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <translation>Häufigkeit jedes Ergebnisses minus ein Viertel aller Würfe (senkrecht) in Abhängigkeit von der Anzahl der Würfe (waagerecht), eine Kurve je Ergebnis, mit einer gestrichelten Linie bei 0</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -688,6 +732,16 @@ relative Häufigkeit</translation>
     <message>
         <source>(Vertical axis : Ratio)</source>
         <translation>(Senkrechte Achse: relative Häufigkeit)</translation>
+    </message>
+    <message>
+        <source>(Horizontal axis : Number of trials)</source>
+        <extracomment>The gap view&apos;s horizontal axis title, printed at the bottom left just above the axis, where the curves are still close to 0: there is room for about 50 characters.</extracomment>
+        <translation>(Waagerechte Achse: Anzahl der Würfe)</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Count minus a quarter of the trials)</source>
+        <extracomment>The gap view&apos;s vertical axis title, printed at the top left of the graph: each outcome&apos;s count less a quarter of all trials. There is room for about 80 characters.</extracomment>
+        <translation>(Senkrechte Achse: Häufigkeit minus ein Viertel der Würfe)</translation>
     </message>
 </context>
 <context>

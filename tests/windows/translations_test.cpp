@@ -4,7 +4,11 @@
 
 #include "windows/window_driver.h"
 
+#include "classroom/class_pool.h"
+#include "windows/classroom/class_pictures.h"
+#include "windows/classroom/class_window_layout.h"
 #include "windows/controls/drawing_surface.h"
+#include "windows/graph/plot.h"
 #include "windows/help/help_text.h"
 #include "windows/support/translation.h"
 
@@ -49,6 +53,42 @@ void checkTexts(QWidget *window, const QStringList &english)
     QVERIFY2(same * 2 < shown.size(), qPrintable(shown.join(QLatin1Char('|'))));
 }
 
+// The texts a drawing prints and where: a surface that keeps nothing else.
+struct PrintedTexts final : SurfaceOperations
+{
+    struct Printed
+    {
+        float x, y;
+        QString text;
+    };
+    std::vector<Printed> texts;
+    float x = 0, y = 0;
+
+    void line(float, float, float x2, float y2, Rgb) override { x = x2, y = y2; }
+    void lineTo(float x2, float y2, Rgb) override { x = x2, y = y2; }
+    void point(float x1, float y1, Rgb) override { x = x1, y = y1; }
+    void setCurrentX(float to) override { x = to; }
+    void setCurrentY(float to) override { y = to; }
+    void print(std::string_view text) override
+    {
+        texts.push_back({x, y, QString::fromUtf8(text.data(), qsizetype(text.size()))});
+    }
+    void clear() override { texts.clear(); }
+};
+
+// Every text printed lies inside width pixels, its left edge at x * pixelsPerUnit.
+void checkPrintedTextsFit(const PrintedTexts &printed, const QFont &font, double pixelsPerUnit,
+                          int width)
+{
+    QVERIFY(!printed.texts.empty());
+    const QFontMetrics metrics(font);
+    for (const auto &[x, y, text] : printed.texts) {
+        const double left = x * pixelsPerUnit;
+        QVERIFY2(left >= 0 && left + metrics.horizontalAdvance(text) <= width,
+                 qPrintable(QStringLiteral("%1 at %2 of %3").arg(text).arg(left).arg(width)));
+    }
+}
+
 } // namespace
 
 class TranslationsTest : public QObject, ProgramDriver
@@ -62,6 +102,37 @@ private slots:
         installFontSubstitutions();
     }
     void cleanup() { endProgram(); }
+
+    // The gap views' titles and numbers, in the language's words and number forms, fit the
+    // graph's surface and the class's picture, on scales as wide as a run or a large class
+    // makes them.
+    void theGapViewsFitTheirPicturesInEveryLanguage_data() { everyWindowInEveryLanguage_data(); }
+    void theGapViewsFitTheirPicturesInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QVERIFY(installTranslation(QLocale(language)));
+        installFontSubstitutions(QLocale(language));
+        QLocale::setDefault(QLocale(language));
+        startProgram(3);
+        openGraph();
+        PrintedTexts graphTexts;
+        std::vector<Gaps> fullRun(kMaxShownTrials, Gaps{-99.75, 33.25, 33.25, 33.25});
+        drawGapPlot(graphTexts, fullRun, true);
+        const DrawingSurface &plot = *graph()->surface();
+        checkPrintedTextsFit(graphTexts, plot.textFont(),
+                             plot.toPixel(1000, 0).x() / 1000.0 * 100 / plot.zoom(),
+                             plot.designInnerSize().width());
+
+        QTemporaryDir classFolder;
+        auto *curve = findControl<DrawingSurface>(m_program->openClassWindow(classFolder.path()),
+                                                  classWindowLayout(), class_roles::curve);
+        ClassPool large;
+        large.trials = 35'500'000; // ten thousand full runs
+        PrintedTexts classTexts;
+        drawClassGapCurve(classTexts, curve->designInnerSize(), large);
+        checkPrintedTextsFit(classTexts, curve->textFont(), 1, curve->designInnerSize().width());
+        QLocale::setDefault(QLocale::c());
+    }
 
     void everyWindowInEveryLanguage_data()
     {
