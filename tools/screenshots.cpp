@@ -1,8 +1,8 @@
 // Takes the README's screenshots: starts the program's windows, plays a short run, and saves
 // what the pupil sees as PNG files.
 //
-//   screenshots OUTPUT_DIR class                  (a class of thirty runs and its window, as
-//       class-window.png and in the gap view as class-gap.png)
+//   screenshots OUTPUT_DIR class [LANGUAGE [ZOOM]] (a class of thirty runs and its window, as
+//       class-window.png and in the gap view as class-gap.png, or class-gap-LANGUAGE.png, ...)
 //   screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]   (run it under Xvfb, or offscreen; with a
 //       language, in that language, as experiment-window-LANGUAGE.png, ...; "" for English;
 //       ZOOM: every window at that percentage)
@@ -16,8 +16,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
@@ -49,7 +49,7 @@ bool save(QWidget *window, const QDir &dir, const char *name, const QString &suf
 
 // A class's folder: thirty runs of different lengths, each saved as a pupil saves it, then the
 // class window on it, as class-window.png.
-bool classScreenshot(const QDir &dir)
+bool classScreenshot(const QDir &dir, const QString &suffix, int zoom)
 {
     const QString folder = dir.filePath(QStringLiteral("class-folder"));
     QDir(folder).removeRecursively();
@@ -77,19 +77,20 @@ bool classScreenshot(const QDir &dir)
         return false;
     note.close();
     quindle::Program program(1);
+    program.setZoom(zoom);
     program.openNewExperimentWindow();
     quindle::ClassWindow *window = program.openClassWindow(folder);
     for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 2; ++wait)
         spin(100);
     spin(300);
-    if (!save(window, dir, "class-window", {}))
+    if (!save(window, dir, "class-window", suffix))
         return false;
     // The class curve turned into the class's gaps from a quarter (Ctrl+D).
     for (QAction *action : window->actions())
         if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_D))
             action->trigger();
     spin(300);
-    return save(window, dir, "class-gap", {});
+    return save(window, dir, "class-gap", suffix);
 }
 
 } // namespace
@@ -97,18 +98,20 @@ bool classScreenshot(const QDir &dir)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 4) {
-        std::fputs("usage: screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]\n", stderr);
+    const bool classWindow = argc >= 3 && QLatin1String(argv[2]) == QLatin1String("class");
+    const int first = classWindow ? 3 : 2; // the language's argument, the zoom's after it
+    if (argc < 2 || argc > first + 2) {
+        std::fputs("usage: screenshots OUTPUT_DIR [class] [LANGUAGE [ZOOM]]\n", stderr);
         return 2;
     }
-    if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("class"))
-        return classScreenshot(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
-    const QString language = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const int zoom = argc == 4 ? std::atoi(argv[3]) : 100;
+    const QString language = argc > first ? QString::fromLocal8Bit(argv[first]) : QString();
+    const int zoom = argc > first + 1 ? std::atoi(argv[first + 1]) : 100;
     const QString suffix = language + (zoom != 100 ? QString::number(zoom) : QString());
     quindle::installTranslation(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
     quindle::installFontSubstitutions(QLocale(language));
     const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (classWindow)
+        return classScreenshot(dir, suffix, zoom) ? 0 : 1;
     // A fixed seed, and a short run made trial by trial: the same pictures on every run.
     quindle::Program program(2026, 2026);
     program.setZoom(zoom);
