@@ -14,6 +14,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QListWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -201,7 +202,11 @@ private slots:
         const QImage shares = curve->image().copy();
         const QString sharesSaid = window.summary(),
                       sharesDescription = curve->accessibleDescription();
+        auto *table = window.findChild<QTableView *>();
+        const QModelIndex place = table->model()->index(2, 3);
+        table->setCurrentIndex(place);
         QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(table->currentIndex(), place); // the table, and the keyboard's place in it, stay
 
         // The summary tells each pooled gap as the class row of the table has it.
         const QStringList row = window.tableText(QLatin1Char(','))

@@ -149,7 +149,7 @@ void ClassWindow::buildContextMenu()
                     shown ? tr("Each outcome's count minus a quarter of all the class's trials "
                                "so far, run after run")
                           : shares);
-                showPool();
+                drawCurve();
             });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ClassWindow::zoomChosen);
@@ -217,7 +217,13 @@ void ClassWindow::showPool()
     for (const UnpooledFile &file : pool.unpooled)
         m_unpooled->addItem(tr("%1: %2").arg(QString::fromStdString(file.name), reason(file)));
     drawFunnel(*m_funnel, m_funnel->designInnerSize(), pool);
-    (m_gapShown ? drawClassGapCurve : drawClassCurve)(*m_curve, m_curve->designInnerSize(), pool);
+    drawCurve();
+}
+
+void ClassWindow::drawCurve()
+{
+    (m_gapShown ? drawClassGapCurve : drawClassCurve)(*m_curve, m_curve->designInnerSize(),
+                                                      m_folder->pool());
 }
 
 QString ClassWindow::reason(const UnpooledFile &file)

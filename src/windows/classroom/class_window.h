@@ -51,6 +51,8 @@ private:
     // Why a file was not pooled, in a few words.
     static QString reason(const UnpooledFile &file);
     void showPool();
+    // The class curve, or in the gap view the class's gaps from a quarter.
+    void drawCurve();
     void buildContextMenu();
     void placeColumns();
     [[nodiscard]] QImage pictures();
