@@ -133,40 +133,31 @@ TEST(ClassCurve, HasNoSharesBeforeTheFirstTrialIsCounted)
     EXPECT_EQ(curve[2], pool.ratios);
 }
 
-TEST(ClassGapCurve, EachCountLessAQuarterOfTheTrialsSoFarRunAfterRun)
+TEST(ClassGapCurve, EachCountLessAQuarterOfTheTrialsCountedSoFarRunAfterRun)
 {
-    const RunResults first = sampleRun(30, 1, "1");
-    const RunResults second = sampleRun(21, 2, "2");
     std::vector<RunFile> files;
     files.push_back(fileOf("old.csv", versionZero(sampleRun(25, 3))));
-    files.push_back(fileOf("second.csv", second));
-    files.push_back(fileOf("first.csv", first));
+    files.push_back(fileOf("second.csv", sampleRun(21, 2, "2")));
+    files.push_back(fileOf("first.csv", sampleRun(30, 1, "1")));
     const ClassPool pool = poolRuns(std::move(files));
-    // The gaps after each trial of the two logs, one after the other, counted here.
-    std::vector<Gaps> byTrial;
-    std::array<long long, kOutcomes> counts{};
-    for (const RunResults *run : {&first, &second}) {
-        for (const auto &[coin1, coin2] : run->log) {
-            ++counts[static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1)];
-            const double quarter = static_cast<double>(byTrial.size() + 1) / 4;
-            Gaps &gaps = byTrial.emplace_back();
-            for (std::size_t n = 0; n < kOutcomes; ++n)
-                gaps[n] = static_cast<double>(counts[n]) - quarter;
-        }
-    }
-    Gaps atTheEnd{};
-    for (std::size_t n = 0; n < kOutcomes; ++n)
-        atTheEnd[n] = static_cast<double>(pool.counts[n]) - 76.0 / 4;
+    // 30 and 21 logged trials, then the old run's 25 in one step at its end.
     const std::vector<long long> positions{1, 2, 30, 31, 51, 52, 75, 76, 1000};
-    const std::vector<Gaps> curve = classGapCurve(pool, positions);
-    ASSERT_EQ(curve.size(), positions.size());
-    for (std::size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(curve[i], byTrial.at(static_cast<std::size_t>(positions[i] - 1))) << i;
-    EXPECT_EQ(curve[5], byTrial.back()) << "inside the old run";
-    EXPECT_EQ(curve[6], byTrial.back()) << "inside the old run";
-    EXPECT_EQ(curve[7], atTheEnd);
-    EXPECT_EQ(curve[8], atTheEnd) << "beyond the last trial";
-    EXPECT_EQ(std::accumulate(atTheEnd.begin(), atTheEnd.end(), 0.0), 0.0);
+    const std::vector<Gaps> gaps = classGapCurve(pool, positions);
+    const std::vector<Shares> shares = classCurve(pool, positions);
+    ASSERT_EQ(gaps.size(), positions.size());
+    // Where every trial so far is counted, each count is its share of them: the gap is that
+    // count less a quarter of the trials.
+    for (const std::size_t i : {0U, 1U, 2U, 3U, 4U, 7U}) {
+        const auto trials = static_cast<double>(positions[i]);
+        for (std::size_t n = 0; n < kOutcomes; ++n)
+            EXPECT_NEAR(gaps[i][n], shares[i][n] * trials - trials / 4, 1e-9) << positions[i];
+        EXPECT_NEAR(std::accumulate(gaps[i].begin(), gaps[i].end(), 0.0), 0.0, 1e-9);
+    }
+    EXPECT_EQ(gaps[5], gaps[4]) << "inside the old run: the gaps from before it";
+    EXPECT_EQ(gaps[6], gaps[4]) << "inside the old run: the gaps from before it";
+    for (std::size_t n = 0; n < kOutcomes; ++n)
+        EXPECT_EQ(gaps[7][n], static_cast<double>(pool.counts[n]) - 76.0 / 4) << n;
+    EXPECT_EQ(gaps[8], gaps[7]) << "beyond the last trial";
 
     // An old run first: nothing is known before its end.
     std::vector<RunFile> old;
