@@ -162,9 +162,7 @@ TEST(ClassGapCurve, EachCountLessAQuarterOfTheTrialsCountedSoFarRunAfterRun)
     // An old run first: nothing is known before its end.
     std::vector<RunFile> old;
     old.push_back(fileOf("old.csv", versionZero(sampleRun(10))));
-    const std::vector<Gaps> oldCurve = classGapCurve(poolRuns(std::move(old)), positions);
-    EXPECT_TRUE(std::ranges::all_of(oldCurve[0], [](double gap) { return std::isnan(gap); }));
-    EXPECT_FALSE(std::isnan(oldCurve[8][0]));
+    EXPECT_TRUE(std::isnan(classGapCurve(poolRuns(std::move(old)), positions)[0][0]));
 }
 
 } // namespace
