@@ -14,6 +14,7 @@ class QCloseEvent;
 class QPainter;
 class QPrinter;
 class QRectF;
+class QSizeF;
 
 namespace quindle {
 
@@ -65,13 +66,14 @@ protected:
 private:
     void activate();
     [[nodiscard]] QString caption() const;
-    void paintPage(QPainter &painter, const QRectF &page) const;
+    // What a page shows under its caption: the plot and the legend, in the plot's pixels.
+    [[nodiscard]] QSizeF pageContent() const;
+    void drawOnPage(QPainter &painter, const QRectF &page) const;
     void buildContextMenu();
     void draw();
     // The plot or the gap view, as chosen, with the expected range if it is shown.
     void drawPicture(SurfaceOperations &surface) const;
     void chooseFileAndSaveGraph(bool doubleSize);
-    void choosePrinterAndPrint();
     // Each legend label's accessible name: its outcome's final ratio and count, or in the gap
     // view its final gap from a quarter.
     void describeResults();

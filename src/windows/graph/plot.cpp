@@ -5,6 +5,7 @@
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -19,8 +20,6 @@ namespace quindle {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-// Palette colours of curves 1..4: light blue, green, cyan, light red.
-constexpr Rgb kCurveColors[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 
 // The plot's frame in plot units (the surface's scale makes its inner area 1114 x 120): the
 // axes meet at (100, 110); one unit across per occurrence, so the run's last recorded index,
@@ -97,7 +96,7 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
         printAt(surface, 85 + 100 * k, 112, std::to_string(100 * k));
 
     for (int outcome = 1; outcome <= kOutcomes; ++outcome) {
-        const Rgb color = kCurveColors[outcome - 1];
+        const Rgb color = outcomeColor(outcome);
         const History &history = record.history(outcome);
         surface.point(at(kOriginX + 1), ratioY(history, 1), color);
         // Each curve ends at the last element the current run recorded: a trial that ends a
@@ -110,19 +109,14 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
     }
 }
 
-namespace {
-
-constexpr Rgb kBandColor{220, 220, 220};
-
-} // namespace
-
 void drawExpectedRange(SurfaceOperations &surface)
 {
     for (int count = 1; count <= kRunLimit; ++count) {
         const double half = expectedRangeHalfWidth(static_cast<double>(expectedTrialsFor(count)));
         const double low = std::max(0.0, kExpectedRatio - half);
         const double high = std::min(1.0, kExpectedRatio + half);
-        surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low), kBandColor);
+        surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low),
+                     kExpectedRangeColor);
     }
 }
 
@@ -226,7 +220,7 @@ void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool ra
             const double trials = static_cast<double>(frame.scale.trials) * unit / kAxisLength;
             const double half = gapRangeHalfWidth(trials);
             const float x = at(kOriginX + unit);
-            surface.line(x, frame.y(half), x, frame.y(-half), kBandColor);
+            surface.line(x, frame.y(half), x, frame.y(-half), kExpectedRangeColor);
         }
     }
     drawGapFrame(surface, frame);
@@ -238,7 +232,7 @@ void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool ra
         return trials == 0 ? 0.0 : gaps[trials - 1][n];
     };
     for (std::size_t n = 0; n < kOutcomes; ++n) {
-        const Rgb color = kCurveColors[n];
+        const Rgb color = kOutcomeColors[n];
         surface.point(frame.x(0), frame.y(0), color);
         for (std::size_t trials = 1; trials <= gaps.size(); ++trials) {
             const double gap = gapAt(trials, n);
