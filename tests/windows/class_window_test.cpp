@@ -14,6 +14,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -246,6 +248,21 @@ private slots:
             if (std::abs(gap) >= 3 && !drawn.isEmpty()) // not hidden by a curve drawn later
                 QCOMPARE(drawn.first() < (band.first() + band.last()) / 2, gap > 0);
         }
+        // On paper, as the print dialog prints to a PDF file: the gaps, not the shares.
+        QTemporaryDir paper;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(paper.filePath(QStringLiteral("class.pdf")));
+        window.printPictures(printer);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {printer.outputFileName(), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished());
+        const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        QVERIFY2(printed.contains(QLatin1String("count minus a quarter")) &&
+                     !printed.contains(QLatin1String("each share so far")),
+                 qPrintable(printed));
+
         // Ctrl+D again: the shares and their words, exactly as before.
         QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(curve->image(), shares);
