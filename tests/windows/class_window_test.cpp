@@ -8,14 +8,13 @@
 #include "windows/classroom/class_window.h"
 #include "windows/classroom/class_window_layout.h"
 #include "windows/controls/drawing_surface.h"
+#include "windows/printed_text.h"
 #include "windows/support/outcome_names.h"
 
 #include <QClipboard>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QListWidget>
-#include <QPrinter>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -248,17 +247,9 @@ private slots:
             if (std::abs(gap) >= 3 && !drawn.isEmpty()) // not hidden by a curve drawn later
                 QCOMPARE(drawn.first() < (band.first() + band.last()) / 2, gap > 0);
         }
-        // On paper, as the print dialog prints to a PDF file: the gaps, not the shares.
-        QTemporaryDir paper;
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(paper.filePath(QStringLiteral("class.pdf")));
-        window.printPictures(printer);
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {printer.outputFileName(), QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished());
-        const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        // On paper: the gaps, not the shares.
+        const QString printed =
+            printedText([&window](QPrinter &printer) { window.printPictures(printer); });
         QVERIFY2(printed.contains(QLatin1String("count minus a quarter")) &&
                      !printed.contains(QLatin1String("each share so far")),
                  qPrintable(printed));

@@ -7,6 +7,7 @@
 #include "experiment/gap_from_quarter.h"
 #include "experiment/random_source.h"
 #include "windows/controls/drawing_surface.h"
+#include "windows/printed_text.h"
 #include "windows/support/gap_words.h"
 #include "windows/support/outcome_names.h"
 
@@ -204,21 +205,14 @@ private slots:
 
         // Printed (as to a PDF file from the print dialog), as SVG and as a PNG drawn afresh at
         // twice the pixels: the gap view.
-        QTemporaryDir folder;
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
-        graph()->printGraph(printer);
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {printer.outputFileName(), QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished());
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        const QString text =
+            printedText([this](QPrinter &printer) { graph()->printGraph(printer); });
         QVERIFY2(
             text.contains(QLatin1String("(Vertical axis : Count minus a quarter of the trials)")) &&
                 text.contains(QLatin1String("(Horizontal axis : Number of trials)")) &&
                 !text.contains(QLatin1String("Ratio")),
             qPrintable(text));
+        QTemporaryDir folder;
         const QString svg = folder.filePath(QStringLiteral("g.svg")),
                       png = folder.filePath(QStringLiteral("g.png"));
         QVERIFY(graph()->saveGraphAsSvg(svg).isEmpty() && graph()->saveGraph(png, true).isEmpty());

@@ -4,6 +4,7 @@
 #include "windows/window_driver.h"
 
 #include "windows/controls/drawing_surface.h"
+#include "windows/printed_text.h"
 
 #include <QPrinter>
 #include <QRegularExpression>
@@ -114,16 +115,8 @@ private slots:
         QVERIFY(waitShown(experiment()));
         trialsByHand(200);
         openGraph();
-        QTemporaryDir folder;
-        QPrinter printer; // as printing to a PDF file from the print dialog
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
-        graph()->printGraph(printer);
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {printer.outputFileName(), QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished());
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        const QString text =
+            printedText([this](QPrinter &printer) { graph()->printGraph(printer); });
         for (const QString &expected :
              {QStringLiteral("(Vertical axis : Ratio)"),
               QStringLiteral("(Horizontal axis : Number of times)"),
