@@ -147,6 +147,36 @@ private slots:
         colours.sort();
         QCOMPARE(colours.join(QLatin1Char(' ')), QStringLiteral("#0000ff #008000 #008080 #ff0000"));
     }
+
+    void onPaperThePlotIsThereOnceHoweverOftenTheWindowWasActivated()
+    {
+        trialsByHand(300);
+        openGraph();
+        QTemporaryDir folder;
+        const auto svg = [this, &folder] {
+            const QString path = folder.filePath(QStringLiteral("graph.svg"));
+            if (!graph()->saveGraphAsSvg(path).isEmpty())
+                return QByteArray();
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray once = svg();
+        QVERIFY(!once.isEmpty());
+        for (int i = 0; i < 3; ++i) { // each activation draws the same plot over itself
+            focus(experiment());
+            focus(graph());
+        }
+        QCOMPARE(svg(), once);
+        // A plot of more trials is drawn over the old one, on the screen and on paper.
+        focus(experiment());
+        trialsByHand(100);
+        focus(graph());
+        const QByteArray both = svg();
+        QVERIFY(both.size() > once.size() * 3 / 2);
+        focus(experiment());
+        focus(graph());
+        QCOMPARE(svg(), both);
+    }
 };
 
 QUINDLE_WIDGET_TEST_MAIN(ZoomAndPaperTest)
