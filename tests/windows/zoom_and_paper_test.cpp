@@ -78,6 +78,28 @@ private slots:
         QCOMPARE(trialTotal()->text().toInt(), trials());
     }
 
+    void enlargedTheCoinsAreDrawnSmoothlyFromTheirLargerPictures()
+    {
+        // The coin's small bitmap has a handful of flat colours; blown up, its pixels would show
+        // as blocks of them. From the larger picture, smoothly, the rim shades from one into the
+        // next.
+        const auto colours = [](const QImage &image) {
+            QSet<QRgb> found;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    found.insert(image.pixel(x, y));
+            return found.size();
+        };
+        Picture *head = face(1, Face::Head);
+        const qsizetype small = colours(readPicture(QStringLiteral(":/coin_head.bmp")).toImage());
+        QVERIFY(small > 1 && small < 20);
+        QCOMPARE(colours(head->grab().toImage()), small);
+        zoomKey(experiment(), Qt::Key_Plus, 4); // 200
+        QVERIFY(colours(head->grab().toImage()) > 4 * small);
+        zoomKey(experiment(), Qt::Key_0);
+        QCOMPARE(colours(head->grab().toImage()), small);
+    }
+
     void ctrlZeroGivesBackTheWindowsAsTheyWereExactly()
     {
         runFor(100);
