@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     const std::uint64_t state = (std::uint64_t{entropy()} << 32U) | entropy();
     quindle::Program program(state, quindle::seedOption(parser));
     program.setZoom(quindle::zoomOption(parser));
-    program.openNewExperimentWindow();
+    quindle::loadModulesOnceShown(program.openNewExperimentWindow());
     if (const QString folder = quindle::classOption(parser); !folder.isEmpty())
         program.openClassWindow(folder);
     return QApplication::exec();

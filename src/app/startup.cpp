@@ -1,13 +1,19 @@
 #include "startup.h"
 
+#include "sound/sound_output.h"
+#include "sound/sound_warnings.h"
 #include "windows/controls/twips.h"
+#include "windows/support/paper.h"
 #include "windows/support/translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -156,6 +162,45 @@ std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser)
         std::exit(1);
     }
     return seed;
+}
+
+namespace {
+
+// Waits for the window's first paint, then loads the modules once the paint is done.
+class FirstPaintWatcher : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                loadModules();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    static void loadModules()
+    {
+        QString why;
+        if (!soundOutput(&why))
+            reportSilentCues(why);
+        if (!paperOutput(&why))
+            std::fprintf(stderr, "quindle: cannot print or write SVG files: %s\n", qPrintable(why));
+    }
+};
+
+} // namespace
+
+void loadModulesOnceShown(QWidget *window)
+{
+    window->installEventFilter(new FirstPaintWatcher(window));
 }
 
 QString requestedPlatform(int argc, const char *const *argv)

@@ -9,6 +9,7 @@
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/support/outcome_names.h"
+#include "windows/support/paper.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
 
@@ -22,8 +23,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -126,10 +125,7 @@ void ClassWindow::buildContextMenu()
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
-        QPrinter printer; // the dialog also offers printing to a PDF file
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted)
-            printPictures(printer);
+        printThroughDialog(this, [this](QPaintDevice &printer) { printPictures(printer); });
     });
     auto *read = new QAction(tr("Read summary"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -297,7 +293,7 @@ QString ClassWindow::savePictures(const QString &path)
     return writeFileSafely(path, [&both](QIODevice &file) { return both.save(&file, "PNG"); });
 }
 
-void ClassWindow::printPictures(QPrinter &printer) const
+void ClassWindow::printPictures(QPaintDevice &printer) const
 {
     QPainter painter(&printer);
     const QRectF page = painter.viewport();

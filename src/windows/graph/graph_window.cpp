@@ -11,6 +11,7 @@
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/support/outcome_names.h"
+#include "windows/support/paper.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
 
@@ -24,10 +25,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QSvgGenerator>
 
 namespace quindle {
 
@@ -219,7 +217,7 @@ void GraphWindow::paintPage(QPainter &painter, const QRectF &page) const
     painter.restore();
 }
 
-void GraphWindow::printGraph(QPrinter &printer)
+void GraphWindow::printGraph(QPaintDevice &printer)
 {
     QPainter painter(&printer);
     paintPage(painter, painter.viewport());
@@ -241,25 +239,21 @@ QString GraphWindow::saveGraphAsPdf(const QString &path) const
 
 QString GraphWindow::saveGraphAsSvg(const QString &path) const
 {
-    return writeFileSafely(path, [this](QIODevice &file) {
+    QString why;
+    PaperOutput *paper = paperOutput(&why);
+    if (!paper)
+        return why;
+    return writeFileSafely(path, [this, paper](QIODevice &file) {
         const QSize size = m_surface->designInnerSize() + QSize(0, 62);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(caption());
-        QPainter painter(&svg);
-        paintPage(painter, QRectF(QPointF(0, 0), size));
-        return painter.end();
+        return paper->writeSvg(file, size, caption(), [this, size](QPainter &painter) {
+            paintPage(painter, QRectF(QPointF(0, 0), size));
+        });
     });
 }
 
 void GraphWindow::choosePrinterAndPrint()
 {
-    QPrinter printer; // the dialog also offers printing to a PDF file
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printGraph(printer);
+    printThroughDialog(this, [this](QPaintDevice &printer) { printGraph(printer); });
 }
 
 void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
