@@ -95,8 +95,8 @@ int main(int argc, char *argv[])
 
     const double pMs = median(programMs), bMs = median(bareMs);
     const double pRss = median(programRss), bRss = median(bareRss);
-    std::printf("platform=%s\nruns=%d\n", qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM")),
-                runs);
+    std::printf("platform=%s\nruns=%d\n",
+                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"))), runs);
     std::printf("program=%s\n", qPrintable(program));
     std::printf("startup_ms=%.1f\nbare_startup_ms=%.1f\n", pMs, bMs);
     std::printf("startup_ratio=%.2f\n", pMs / bMs); // target <= 1.2

@@ -166,7 +166,8 @@ std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser)
 
 namespace {
 
-// Waits for the window's first paint, then loads the modules once the paint is done.
+// Waits for the window's first paint, then loads the modules once the paint is done, one at a
+// time, so that a click in between is not held up by both.
 class FirstPaintWatcher : public QObject
 {
 public:
@@ -178,21 +179,19 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                loadModules();
-                deleteLater();
+                QString why;
+                if (!soundOutput(&why))
+                    reportSilentCues(why);
+                QTimer::singleShot(0, this, [this] {
+                    QString reason;
+                    if (!paperOutput(&reason))
+                        std::fprintf(stderr, "quindle: cannot print or write SVG files: %s\n",
+                                     qPrintable(reason));
+                    deleteLater();
+                });
             });
         }
         return false;
-    }
-
-private:
-    static void loadModules()
-    {
-        QString why;
-        if (!soundOutput(&why))
-            reportSilentCues(why);
-        if (!paperOutput(&why))
-            std::fprintf(stderr, "quindle: cannot print or write SVG files: %s\n", qPrintable(why));
     }
 };
 
