@@ -121,6 +121,14 @@ class DrawingSurfaceTest : public QObject
         m_surface->setTextFont(font);
         return *m_surface;
     }
+    // A blank surface like the test's, for what a drawing looks like alone.
+    [[nodiscard]] std::unique_ptr<DrawingSurface> another() const
+    {
+        auto surface = std::make_unique<DrawingSurface>(15.0, 15.0, nullptr);
+        surface->resize(m_surface->size());
+        surface->setTextFont(m_surface->textFont());
+        return surface;
+    }
 
 private slots:
     void cleanup() { m_surface.reset(); }
@@ -177,13 +185,11 @@ private slots:
         blank.fill(Qt::white);
         QVERIFY(QTest::qWaitFor([&] { return onScreen() == blank; }));
         // A plot, then curves over it, each shown as soon as events are processed.
-        DrawingSurface alone(15.0, 15.0, nullptr);
-        alone.resize(surface.size());
-        alone.setTextFont(surface.textFont());
-        plot(alone, 20);
-        const QImage plotted = alone.image().copy();
-        draw(alone, curves());
-        const QImage both = alone.image().copy();
+        const auto alone = another();
+        plot(*alone, 20);
+        const QImage plotted = alone->image().copy();
+        draw(*alone, curves());
+        const QImage both = alone->image().copy();
         surface.beginBatch();
         plot(surface, 20);
         surface.endBatch();
@@ -223,12 +229,10 @@ private slots:
         (void)surface.image();
         batch(surface);
         batch(surface);
-        DrawingSurface alone(15.0, 15.0, nullptr);
-        alone.resize(surface.size());
-        alone.setTextFont(surface.textFont());
-        batch(alone);
-        const QImage once = alone.image().copy();
-        const QByteArray onPaper = vectors(alone);
+        const auto alone = another();
+        batch(*alone);
+        const QImage once = alone->image().copy();
+        const QByteArray onPaper = vectors(*alone);
         QCOMPARE(surface.image(), once);
         QCOMPARE(vectors(surface), onPaper);
         for (int activation = 0; activation < 3; ++activation)
@@ -275,11 +279,9 @@ private slots:
 
         // Drawn over the first, as the graph window draws a changed record: the new ink shows,
         // on the screen, on paper and after a zoom.
-        DrawingSurface alone(15.0, 15.0, nullptr);
-        alone.resize(surface.size());
-        alone.setTextFont(surface.textFont());
-        plot(alone, lastY, title.toLatin1().constData(), curve, points);
-        const QImage second = alone.image().copy();
+        const auto alone = another();
+        plot(*alone, lastY, title.toLatin1().constData(), curve, points);
+        const QImage second = alone->image().copy();
         const auto check = [&] {
             const QImage both = surface.image();
             QVERIFY(both != first);
