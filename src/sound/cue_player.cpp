@@ -1,9 +1,9 @@
-#include "cue_player.h"
+#include "sound/cue_player.h"
 
-#include "cue_files.h"
 #include "modules/program_modules.h"
-#include "sound_output.h"
-#include "sound_warnings.h"
+#include "sound/cue_files.h"
+#include "sound/sound_output.h"
+#include "sound/sound_warnings.h"
 
 namespace quindle {
 

@@ -37,7 +37,7 @@ if printf '%s' "$said" | grep -q 'libquindle_'; then
 fi
 rm -f "$prefix"/lib*/quindle/libquindle_*.so "$prefix"/lib/*/quindle/libquindle_*.so
 run
-for module in libquindle_sound_output.so libquindle_paper.so; do
+for module in libquindle_sound_output.so libquindle_paper_output.so; do
     if ! printf '%s' "$said" | grep -q "$module: cannot open shared object file"; then
         echo "without $module, the program did not say so: $said" >&2
         exit 1

@@ -3,7 +3,7 @@
 // alone, at every zoom and pixel ratio, and a batch is left out only when it repeats the one
 // before exactly.
 
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include "windows/controls/drawing_surface.h"
 

@@ -3,7 +3,7 @@
 // module says which one and why instead. This test is built without the modules, so none can
 // be found.
 
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include "modules/program_modules.h"
 #include "sound/cue_player.h"
@@ -34,12 +34,14 @@ private slots:
     void aModuleThatCannotBeFoundIsNamedWithTheReason()
     {
         QString why;
-        QVERIFY(!moduleObject("quindle_paper", "quindle_paper", &why));
-        QVERIFY2(why.contains(QLatin1String("libquindle_paper.so: cannot open shared object")),
-                 qPrintable(why));
+        QVERIFY(!moduleObject("quindle_paper_output", "quindle_paper_output", &why));
+        QVERIFY2(
+            why.contains(QLatin1String("libquindle_paper_output.so: cannot open shared object")),
+            qPrintable(why));
         for (const QString &folder : moduleDirectories()) // and where it was looked for
             QVERIFY2(why.contains(folder), qPrintable(why));
-        QVERIFY(!moduleObject("quindle_paper", "quindle_paper")); // once failed, it stays so
+        // Once failed, it stays so.
+        QVERIFY(!moduleObject("quindle_paper_output", "quindle_paper_output"));
     }
 
     void cuesAreSilentAndTheRunGoesOn()
@@ -63,7 +65,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("graph.svg"));
         const QString why = graph()->saveGraphAsSvg(path);
-        QVERIFY2(why.contains(QLatin1String("libquindle_paper.so")), qPrintable(why));
+        QVERIFY2(why.contains(QLatin1String("libquindle_paper_output.so")), qPrintable(why));
         QVERIFY(!QFile::exists(path));
         // What needs no module still works.
         QCOMPARE(graph()->saveGraphAsPdf(folder.filePath(QStringLiteral("graph.pdf"))), QString());
@@ -82,7 +84,7 @@ private slots:
         });
         choose(graph(), QStringLiteral("Print…"));
         QVERIFY2(said.startsWith(QLatin1String("Cannot print: ")) &&
-                     said.contains(QLatin1String("libquindle_paper.so")),
+                     said.contains(QLatin1String("libquindle_paper_output.so")),
                  qPrintable(said));
     }
 };

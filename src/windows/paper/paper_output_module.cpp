@@ -1,6 +1,7 @@
-// The module quindle_paper: printing and SVG files on Qt Print Support and Qt SVG (paper.h).
+// The module quindle_paper_output: the print dialog and SVG pictures, on Qt Print Support and
+// Qt SVG (paper.h).
 
-#include "windows/support/paper.h"
+#include "windows/paper/paper.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -14,11 +15,11 @@ namespace {
 class Paper final : public PaperOutput
 {
 public:
-    void printThroughDialog(QWidget *window,
+    void printThroughDialog(QWidget *parent,
                             const std::function<void(QPaintDevice &)> &print) override
     {
         QPrinter printer;
-        QPrintDialog dialog(&printer, window);
+        QPrintDialog dialog(&printer, parent);
         if (dialog.exec() == QDialog::Accepted)
             print(printer);
     }
@@ -41,7 +42,7 @@ public:
 
 } // namespace quindle
 
-extern "C" Q_DECL_EXPORT void *quindle_paper()
+extern "C" Q_DECL_EXPORT void *quindle_paper_output()
 {
     static quindle::Paper paper;
     return static_cast<quindle::PaperOutput *>(&paper);
