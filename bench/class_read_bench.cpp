@@ -13,6 +13,8 @@
 //                         a hidden name and renamed into place, as a hand-in does)
 //   read_cpu_ms           the processor time of all the program's threads meanwhile: what the
 //                         reading costs, however busy the machine is with other programs
+//   gap_view_ms           the time Ctrl+D takes to show the class's gaps from a quarter (drawn
+//                         on the user-interface thread from every pooled trial)
 //   peak_rss_mb           the whole program's peak resident memory (getrusage ru_maxrss)
 //
 //   class_read_bench [FILES...]        (default: 1000 10000; offscreen unless DISPLAY is set)
@@ -23,6 +25,7 @@
 #include "windows/classroom/class_window.h"
 #include "windows/layout/layout.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -203,6 +206,19 @@ int measure(int files)
                 files, window->folder().pool().runs.size(), window->folder().pool().trials,
                 watch->shownMs(), readCpu, watch->longestStallMs(), watch->busiestMs());
     std::fflush(stdout);
+
+    // The class curve turned into the class's gaps (Ctrl+D), and back.
+    const auto toggleGapView = [window] {
+        for (QAction *action : window->actions())
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_D))
+                action->trigger();
+    };
+    QElapsedTimer gapView;
+    gapView.start();
+    toggleGapView();
+    std::printf("gap_view_ms=%lld\n", gapView.elapsed());
+    std::fflush(stdout);
+    toggleGapView();
 
     // One more pupil saves, from another process as it were: the write is not on this thread.
     QTest::qWait(1500);

@@ -21,6 +21,11 @@
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
         <translation>Toutes les expériences à la suite : fréquence de chaque issue au fil des lancers</translation>
     </message>
+    <message>
+        <source>All runs one after another: count minus a quarter</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
+        <translation>Expériences à la suite : effectif moins le quart</translation>
+    </message>
 </context>
 <context>
     <name>quindle::ClassWindow</name>
@@ -289,6 +294,19 @@ fréquence</translation>
             <numerusform> %1 fréquences sur %n sont dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <translation>Afficher l&apos;écart au quart</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <translation>Effectif de chaque issue moins un quart de tous les lancers de la classe jusque-là, expérience après expérience</translation>
+    </message>
+    <message>
+        <source> %1 %2, %3.</source>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <translation> %1 : fréquence %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::CommandLine</name>
@@ -543,6 +561,24 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     </message>
 </context>
 <context>
+    <name>quindle::Gap</name>
+    <message>
+        <source>%1 above a quarter</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
+        <translation>%1 au-dessus du quart</translation>
+    </message>
+    <message>
+        <source>%1 below a quarter</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
+        <translation>%1 en dessous du quart</translation>
+    </message>
+    <message>
+        <source>exactly a quarter</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
+        <translation>exactement le quart</translation>
+    </message>
+</context>
+<context>
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
@@ -682,6 +718,14 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>, graine %1</translation>
     </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <translation>Afficher l&apos;écart au quart</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <translation>Effectif de chaque issue moins le quart du nombre de lancers (axe vertical) en fonction du nombre de lancers (axe horizontal), une courbe par issue, avec une ligne en pointillés à 0</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -794,6 +838,14 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     </message>
 </context>
 <context>
+    <name>quindle::Paper</name>
+    <message>
+        <source>Cannot print: %1</source>
+        <extracomment>Shown instead of the print dialog; %1 says why (a missing part of the installation).</extracomment>
+        <translation>Impossible d&apos;imprimer : %1</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Plot</name>
     <message>
         <source>(Horizontal axis : Number of times)</source>
@@ -803,6 +855,16 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     <message>
         <source>(Vertical axis : Ratio)</source>
         <translation>(Axe vertical : fréquence)</translation>
+    </message>
+    <message>
+        <source>(Horizontal axis : Number of trials)</source>
+        <extracomment>The gap view&apos;s horizontal axis title, printed at the bottom left just above the axis, where the curves are still close to 0: there is room for about 50 characters.</extracomment>
+        <translation>(Axe horizontal : nombre de lancers)</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Count minus a quarter of the trials)</source>
+        <extracomment>The gap view&apos;s vertical axis title, printed at the top left of the graph: each outcome&apos;s count less a quarter of all trials. There is room for about 80 characters.</extracomment>
+        <translation>(Axe vertical : effectif moins le quart du nombre de lancers)</translation>
     </message>
 </context>
 <context>

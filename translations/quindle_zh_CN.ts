@@ -21,6 +21,11 @@
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
         <translation>各轮试验依次相连：每种结果到目前为止的频率</translation>
     </message>
+    <message>
+        <source>All runs one after another: count minus a quarter</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
+        <translation>各轮试验依次相连：频数减去四分之一</translation>
+    </message>
 </context>
 <context>
     <name>quindle::ClassWindow</name>
@@ -285,6 +290,19 @@ ratio</source>
             <numerusform> %n 个频率中有 %1 个在预期范围内（预计约 95 % 在范围内）。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <translation>显示与四分之一的差</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <translation>各结果的频数减去全班至今试验次数的四分之一，逐轮依次绘出</translation>
+    </message>
+    <message>
+        <source> %1 %2, %3.</source>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <translation> %1的频率为 %2，%3。</translation>
+    </message>
 </context>
 <context>
     <name>quindle::CommandLine</name>
@@ -539,6 +557,24 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
 </context>
 <context>
+    <name>quindle::Gap</name>
+    <message>
+        <source>%1 above a quarter</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
+        <translation>比四分之一多 %1</translation>
+    </message>
+    <message>
+        <source>%1 below a quarter</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
+        <translation>比四分之一少 %1</translation>
+    </message>
+    <message>
+        <source>exactly a quarter</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
+        <translation>恰好是四分之一</translation>
+    </message>
+</context>
+<context>
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
@@ -678,6 +714,14 @@ It is still here: Save results… saves it in another folder.</source>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>，种子 %1</translation>
     </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <translation>显示与四分之一的差</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <translation>各结果的频数减去全部试验次数的四分之一（纵轴）与试验次数（横轴）的关系图，每种结果对应一条曲线，0处有一条虚线</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -790,6 +834,14 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
 </context>
 <context>
+    <name>quindle::Paper</name>
+    <message>
+        <source>Cannot print: %1</source>
+        <extracomment>Shown instead of the print dialog; %1 says why (a missing part of the installation).</extracomment>
+        <translation>无法打印：%1</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Plot</name>
     <message>
         <source>(Horizontal axis : Number of times)</source>
@@ -799,6 +851,16 @@ It is still here: Save results… saves it in another folder.</source>
     <message>
         <source>(Vertical axis : Ratio)</source>
         <translation>（纵轴：频率）</translation>
+    </message>
+    <message>
+        <source>(Horizontal axis : Number of trials)</source>
+        <extracomment>The gap view&apos;s horizontal axis title, printed at the bottom left just above the axis, where the curves are still close to 0: there is room for about 50 characters.</extracomment>
+        <translation>（横轴：试验次数）</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Count minus a quarter of the trials)</source>
+        <extracomment>The gap view&apos;s vertical axis title, printed at the top left of the graph: each outcome&apos;s count less a quarter of all trials. There is room for about 80 characters.</extracomment>
+        <translation>（纵轴：频数减去试验次数的四分之一）</translation>
     </message>
 </context>
 <context>

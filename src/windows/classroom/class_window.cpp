@@ -1,6 +1,7 @@
 #include "windows/classroom/class_window.h"
 
 #include "experiment/expected_range.h"
+#include "experiment/gap_from_quarter.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_pictures.h"
@@ -11,6 +12,7 @@
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/paper/paper.h"
+#include "windows/support/gap_words.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -26,7 +28,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -115,15 +116,29 @@ void ClassWindow::buildContextMenu()
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
-        printThroughDialog(this, [this](QPrinter &printer) { printPictures(printer); });
+        printThroughDialog(this, [this](QPaintDevice &printer) { printPictures(printer); });
     });
     auto *read = new QAction(tr("Read summary"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(read, &QAction::triggered, this,
             [this] { m_announcer->say(summary(), Speech::Outcome); });
+    // The class curve turned into the class's gaps from a quarter, as in the graph window.
+    auto *gapView = new QAction(tr("Show gap from a quarter"), this);
+    gapView->setCheckable(true);
+    gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(gapView, &QAction::triggered, this,
+            [this, shares = m_curve->accessibleDescription()](bool shown) {
+                m_gapShown = shown;
+                m_curve->setAccessibleDescription(
+                    shown ? tr("Each outcome's count minus a quarter of all the class's trials "
+                               "so far, run after run")
+                          : shares);
+                drawCurve();
+            });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ClassWindow::zoomChosen);
-    addActions({copy, save, copyPictures, savePictures, print, read, m_zoom->menuAction()});
+    addActions(
+        {copy, save, copyPictures, savePictures, print, read, gapView, m_zoom->menuAction()});
 }
 
 void ClassWindow::setZoom(int zoom)
@@ -226,7 +241,13 @@ void ClassWindow::showFolderState()
 void ClassWindow::drawPictures()
 {
     drawFunnel(*m_funnel, m_funnel->designInnerSize(), m_runs->pool());
-    drawClassCurve(*m_curve, m_curve->designInnerSize(), m_runs->pool());
+    drawCurve();
+}
+
+void ClassWindow::drawCurve()
+{
+    (m_gapShown ? drawClassGapCurve : drawClassCurve)(*m_curve, m_curve->designInnerSize(),
+                                                      m_runs->pool());
 }
 
 QString ClassWindow::reason(const UnpooledFile &file)
@@ -374,7 +395,7 @@ QString ClassWindow::savePictures(const QString &path)
     return writeFileSafely(path, [&both](QIODevice &file) { return both.save(&file, "PNG"); });
 }
 
-void ClassWindow::printPictures(QPrinter &printer) const
+void ClassWindow::printPictures(QPaintDevice &printer) const
 {
     QPainter painter(&printer);
     const QSizeF one = m_funnel->designInnerSize();
@@ -398,10 +419,21 @@ QString ClassWindow::summary() const
     //: Said on demand: %n the number of runs pooled, %1 their trials.
     QString said = tr("%n runs, %1 trials in all.", nullptr, static_cast<int>(pool.runs.size()))
                        .arg(pool.trials);
-    for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n)
+    for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n) {
+        if (m_gapShown) {
+            const auto slot = static_cast<std::size_t>(n - 1);
+            //: Follows the runs and trials once per outcome in the gap view: %1 the outcome,
+            //: %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the
+            //: trials ("312.5 above a quarter").
+            said += tr(" %1 %2, %3.")
+                        .arg(outcomeWords(n), QString::number(pool.ratios[slot], 'f', 4),
+                             gapWords(gapFromQuarter(pool.counts[slot], pool.trials)));
+            continue;
+        }
         //: Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.
         said += tr(" %1 %2.").arg(
             outcomeWords(n), QString::number(pool.ratios[static_cast<std::size_t>(n - 1)], 'f', 4));
+    }
     const RatiosInRange counted = ratiosInRange(pool);
     //: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance
     //: keeps about 95 % of them there.

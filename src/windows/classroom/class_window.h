@@ -16,7 +16,7 @@
 
 class QLabel;
 class QListView;
-class QPrinter;
+class QPaintDevice;
 class QTableView;
 
 namespace quindle {
@@ -46,10 +46,10 @@ public:
     QString saveTable(const QString &path) const;
     QString savePictures(const QString &path);
     // Both pictures as lines and text, as large as the page allows, under a caption.
-    void printPictures(QPrinter &printer) const;
-    // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio,
-    // how many of the runs' ratios lie inside the expected range, and whether the folder can
-    // be read.
+    void printPictures(QPaintDevice &printer) const;
+    // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio
+    // (in the gap view with its pooled gap from a quarter), how many of the runs' ratios lie
+    // inside the expected range, and whether the folder can be read.
     [[nodiscard]] QString summary() const;
 
 signals:
@@ -67,6 +67,8 @@ private:
     void showPool();
     void showFolderState();
     void drawPictures();
+    // The class curve, or in the gap view the class's gaps from a quarter.
+    void drawCurve();
     void buildContextMenu();
     void fitToSize();
     void placeColumns();
@@ -84,6 +86,7 @@ private:
     ZoomControl *m_zoom = nullptr;
     int m_zoomPercent = 100;
     std::optional<QSize> m_fitted; // the room beyond the design size the controls fill
+    bool m_gapShown = false;       // the class curve shows the class's gaps from a quarter (Ctrl+D)
 };
 
 } // namespace quindle

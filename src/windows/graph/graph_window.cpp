@@ -2,6 +2,7 @@
 
 #include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
+#include "experiment/gap_from_quarter.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/controls/line.h"
 #include "windows/graph/graph_window_layout.h"
@@ -11,6 +12,7 @@
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/paper/paper.h"
+#include "windows/support/gap_words.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -25,9 +27,9 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPushButton>
-#include <QSvgGenerator>
+
+#include <cmath>
 
 namespace quindle {
 
@@ -75,6 +77,7 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
         setTabOrder(previous, label);
         previous = label;
     }
+    m_plotDescription = m_surface->accessibleDescription();
     buildContextMenu();
     describeResults();
     ActivationWatcher::instance().watch(this, [this] { guarded([this] { activate(); }); });
@@ -98,6 +101,14 @@ void GraphWindow::buildContextMenu()
         setExpectedRangeShown(shown);
         emit expectedRangeToggled(shown);
     });
+    // The same run the other way round: how far each count strays from a quarter of the trials.
+    m_gapView = new QAction(tr("Show gap from a quarter"), this);
+    m_gapView->setCheckable(true);
+    m_gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(m_gapView, &QAction::triggered, this, [this](bool shown) {
+        setGapViewShown(shown);
+        emit gapViewToggled(shown);
+    });
     auto *pdf = new QAction(tr("Save graph as PDF…"), this);
     connect(pdf, &QAction::triggered, this, [this] {
         saveThroughDialog(this, tr("Save graph as PDF"), QStringLiteral("quindle-graph.pdf"),
@@ -113,7 +124,7 @@ void GraphWindow::buildContextMenu()
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
-        printThroughDialog(this, [this](QPrinter &printer) { printGraph(printer); });
+        printThroughDialog(this, [this](QPaintDevice &printer) { printGraph(printer); });
     });
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
@@ -125,8 +136,8 @@ void GraphWindow::buildContextMenu()
     });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &GraphWindow::zoomChosen);
-    addActions(
-        {copy, save, saveDouble, pdf, svg, print, m_expectedRange, results, m_zoom->menuAction()});
+    addActions({copy, save, saveDouble, pdf, svg, print, m_expectedRange, m_gapView, results,
+                m_zoom->menuAction()});
 }
 
 void GraphWindow::setExpectedRangeShown(bool shown)
@@ -135,6 +146,20 @@ void GraphWindow::setExpectedRangeShown(bool shown)
         return;
     m_expectedRange->setChecked(shown);
     m_rangeDrawn = shown;
+    m_surface->clear();
+    draw();
+}
+
+void GraphWindow::setGapViewShown(bool shown)
+{
+    if (m_gapView->isChecked() == shown && shown == m_gapDrawn)
+        return;
+    m_gapView->setChecked(shown);
+    m_gapDrawn = shown;
+    m_surface->setAccessibleDescription(
+        shown ? tr("Each outcome's count minus a quarter of all trials (vertical) against the "
+                   "number of trials (horizontal), one curve per outcome, with a dashed line at 0")
+              : m_plotDescription);
     m_surface->clear();
     draw();
 }
@@ -148,12 +173,24 @@ void GraphWindow::setZoom(int zoom)
 
 void GraphWindow::draw()
 {
+    // The gap view's scales follow the run: it is drawn afresh, never over an earlier drawing.
+    if (m_gapDrawn)
+        m_surface->clear();
     m_surface->beginBatch();
-    if (m_rangeDrawn)
-        drawExpectedRange(*m_surface);
-    drawPlot(*m_surface, m_record);
+    drawPicture(*m_surface);
     m_surface->endBatch();
     describeResults();
+}
+
+void GraphWindow::drawPicture(SurfaceOperations &surface) const
+{
+    if (m_gapDrawn) {
+        drawGapPlot(surface, gapsAlong(m_record.trialLog()), m_rangeDrawn);
+        return;
+    }
+    if (m_rangeDrawn)
+        drawExpectedRange(surface);
+    drawPlot(surface, m_record);
 }
 
 QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
@@ -164,9 +201,7 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
         fine.setTextFont(m_surface->textFont());
         fine.resize(m_surface->designInnerSize() + 2 * QSize(fine.border(), fine.border()));
         fine.setPixelRatio(2.0);
-        if (m_rangeDrawn)
-            drawExpectedRange(fine);
-        drawPlot(fine, m_record);
+        drawPicture(fine);
         image = fine.image();
     }
     return writeFileSafely(path, [&image](QIODevice &file) { return image.save(&file, "PNG"); });
@@ -221,7 +256,7 @@ void GraphWindow::drawOnPage(QPainter &painter, const QRectF &page) const
     });
 }
 
-void GraphWindow::printGraph(QPrinter &printer)
+void GraphWindow::printGraph(QPaintDevice &printer)
 {
     QPainter painter(&printer);
     drawOnPage(painter, painter.viewport());
@@ -243,16 +278,15 @@ QString GraphWindow::saveGraphAsPdf(const QString &path) const
 
 QString GraphWindow::saveGraphAsSvg(const QString &path) const
 {
-    return writeFileSafely(path, [this](QIODevice &file) {
+    QString why;
+    PaperOutput *paper = paperOutput(&why);
+    if (!paper)
+        return why;
+    return writeFileSafely(path, [this, paper](QIODevice &file) {
         const QSize size = pageSize(pageContent()).toSize();
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(caption());
-        QPainter painter(&svg);
-        drawOnPage(painter, QRectF(QPointF(0, 0), size));
-        return painter.end();
+        return paper->writeSvg(file, size, caption(), [this, size](QPainter &painter) {
+            drawOnPage(painter, QRectF(QPointF(0, 0), size));
+        });
     });
 }
 
@@ -279,7 +313,10 @@ void GraphWindow::describeResults()
 {
     // What the curves show: each ends at the count of the last trial the experiment window
     // showed, which after the trial that ends a run is one less than the count of its outcome.
+    // The gap view's curves end at the last trial of the run's log, which is that same trial.
     const int total = m_record.recordedTrials();
+    const std::vector<Gaps> gaps =
+        m_gapDrawn ? gapsAlong(m_record.trialLog()) : std::vector<Gaps>();
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.lastRecorded(n);
         const double ratio = total == 0 ? 0.0 : double(count) / total;
@@ -289,11 +326,16 @@ void GraphWindow::describeResults()
                                     : tr("ratio %1 after %2 times")
                                           .arg(QString::fromStdString(ratioText(ratio)))
                                           .arg(count);
+        // The band along the outcome's count: the range for the trials that count takes.
+        bool inside = insideExpectedRange(ratio, expectedTrialsFor(count));
+        if (m_gapDrawn && !gaps.empty()) {
+            const double gap = gaps.back()[static_cast<std::size_t>(n - 1)];
+            result = gapWords(gap);
+            inside = std::abs(gap) <= gapRangeHalfWidth(static_cast<double>(gaps.size()));
+        }
         if (m_rangeDrawn && total > 0)
-            // The band along the outcome's count: the range for the trials that count takes.
-            result += insideExpectedRange(ratio, expectedTrialsFor(count))
-                          ? tr(", inside the expected range")
-                          : tr(", outside the expected range");
+            result +=
+                inside ? tr(", inside the expected range") : tr(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
             //: A legend label as a screen reader reads it: %1 the outcome, %2 its result.
             ->setAccessibleName(tr("%1: %2").arg(outcomeWords(n), result));
