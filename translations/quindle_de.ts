@@ -94,24 +94,9 @@ relative Häufigkeit</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, Klassenergebnisse, %1: %2 Durchgänge, %3 Würfe</translation>
-    </message>
-    <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>Insgesamt %1 Durchgänge mit %2 Würfen.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1: %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> Bei %1 von %2 Durchgängen liegen alle relativen Häufigkeiten im Erwartungsbereich.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +164,6 @@ relative Häufigkeit</translation>
         <translation>eine Kopie von %1</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %2 Würfe</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>widersprüchlich: eine relative Häufigkeit passt nicht zur absoluten Häufigkeit (Zeile %1)</translation>
     </message>
@@ -201,6 +182,48 @@ relative Häufigkeit</translation>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>widersprüchlich: Zeile %1 ist nicht lesbar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n Durchgang</numerusform>
+            <numerusform>%n Durchgänge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n Wurf</numerusform>
+            <numerusform>%n Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
+        <translation>
+            <numerusform>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %n Wurf</numerusform>
+            <numerusform>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, Klassenergebnisse, %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Insgesamt %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n runs lie inside the expected range.</source>
+        <extracomment>Ends the summary: %1 of the %n runs have all four ratios inside the expected range.</extracomment>
+        <translation>
+            <numerusform> Bei %1 von %n Durchgang liegen alle relativen Häufigkeiten im Erwartungsbereich.</numerusform>
+            <numerusform> Bei %1 von %n Durchgängen liegen alle relativen Häufigkeiten im Erwartungsbereich.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,11 +290,6 @@ relative Häufigkeit</translation>
         <translation>Relative Häufigkeit von %1</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1 Würfe</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -317,14 +335,6 @@ relative Häufigkeit</translation>
     <message>
         <source>Counts cleared.</source>
         <translation>Häufigkeiten zurückgesetzt.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>Angehalten nach %1 Würfen.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>Durchgang nach %1 Würfen beendet.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -426,6 +436,30 @@ relative Häufigkeit</translation>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>Klassenergebnisse</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n Wurf</numerusform>
+            <numerusform>%n Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>Angehalten nach %n Wurf.</numerusform>
+            <numerusform>Angehalten nach %n Würfen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>Durchgang nach %n Wurf beendet.</numerusform>
+            <numerusform>Durchgang nach %n Würfen beendet.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>
@@ -465,10 +499,6 @@ relative Häufigkeit</translation>
         <source>no trials yet</source>
         <extracomment>What a legend label tells a screen reader before the first trial.</extracomment>
         <translation>noch keine Würfe</translation>
-    </message>
-    <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>relative Häufigkeit %1, %2-mal aufgetreten</translation>
     </message>
     <message>
         <source>, inside the expected range</source>
@@ -558,14 +588,30 @@ relative Häufigkeit</translation>
         <translation>SVG-Bilder (*.svg)</translation>
     </message>
     <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1: %2 Würfe</translation>
-    </message>
-    <message>
         <source>, seed %1</source>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>, Startwert %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1: %n Wurf</numerusform>
+            <numerusform>Quindle, %1: %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>noch nicht aufgetreten</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>relative Häufigkeit %1, %n-mal aufgetreten</numerusform>
+            <numerusform>relative Häufigkeit %1, %n-mal aufgetreten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,11 +717,18 @@ relative Häufigkeit</translation>
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>Kopf</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

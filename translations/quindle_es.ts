@@ -94,24 +94,9 @@ frecuencia relativa</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, resultados de la clase, %1: %2 experimentos, %3 lanzamientos</translation>
-    </message>
-    <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>%1 experimentos, %2 lanzamientos en total.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1: %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> %1 de los %2 experimentos quedan dentro del intervalo esperado.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +164,6 @@ frecuencia relativa</translation>
         <translation>copia de %1</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>incoherente: los recuentos suman %1, no %2 lanzamientos</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>incoherente: una frecuencia relativa no concuerda con su recuento (línea %1)</translation>
     </message>
@@ -201,6 +182,48 @@ frecuencia relativa</translation>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>incoherente: la línea %1 no se puede leer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n experimento</numerusform>
+            <numerusform>%n experimentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n lanzamiento</numerusform>
+            <numerusform>%n lanzamientos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
+        <translation>
+            <numerusform>incoherente: los recuentos suman %1, no %n lanzamiento</numerusform>
+            <numerusform>incoherente: los recuentos suman %1, no %n lanzamientos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, resultados de la clase, %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>%1, %2 en total.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n runs lie inside the expected range.</source>
+        <extracomment>Ends the summary: %1 of the %n runs have all four ratios inside the expected range.</extracomment>
+        <translation>
+            <numerusform> %1 de %n experimento queda dentro del intervalo esperado.</numerusform>
+            <numerusform> %1 de los %n experimentos quedan dentro del intervalo esperado.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,11 +290,6 @@ frecuencia relativa</translation>
         <translation>frecuencia relativa de %1</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1 lanzamientos</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -317,14 +335,6 @@ frecuencia relativa</translation>
     <message>
         <source>Counts cleared.</source>
         <translation>Se han borrado los recuentos.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>Detenido tras %1 lanzamientos.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>Experimento terminado tras %1 lanzamientos.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -426,6 +436,30 @@ frecuencia relativa</translation>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>Resultados de la clase</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n lanzamiento</numerusform>
+            <numerusform>%n lanzamientos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>Detenido tras %n lanzamiento.</numerusform>
+            <numerusform>Detenido tras %n lanzamientos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>Experimento terminado tras %n lanzamiento.</numerusform>
+            <numerusform>Experimento terminado tras %n lanzamientos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>
@@ -465,10 +499,6 @@ frecuencia relativa</translation>
         <source>no trials yet</source>
         <extracomment>What a legend label tells a screen reader before the first trial.</extracomment>
         <translation>aún no hay lanzamientos</translation>
-    </message>
-    <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>frecuencia relativa %1 tras salir %2 veces</translation>
     </message>
     <message>
         <source>, inside the expected range</source>
@@ -558,14 +588,30 @@ frecuencia relativa</translation>
         <translation>Imágenes SVG (*.svg)</translation>
     </message>
     <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1: %2 lanzamientos</translation>
-    </message>
-    <message>
         <source>, seed %1</source>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>, semilla %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1: %n lanzamiento</numerusform>
+            <numerusform>Quindle, %1: %n lanzamientos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>aún no ha salido</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>frecuencia relativa %1 tras salir %n vez</numerusform>
+            <numerusform>frecuencia relativa %1 tras salir %n veces</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,11 +717,18 @@ frecuencia relativa</translation>
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>cara</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>cruz</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

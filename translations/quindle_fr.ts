@@ -94,24 +94,9 @@ fréquence</translation>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, résultats de la classe, %1 : %2 expériences, %3 lancers</translation>
-    </message>
-    <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>%1 expériences, %2 lancers en tout.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1 : fréquence %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> Expériences dans la zone attendue : %1 sur %2.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +164,6 @@ fréquence</translation>
         <translation>copie de %1</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>incohérent : la somme des effectifs est %1 au lieu de %2 lancers</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>incohérent : une fréquence ne correspond pas à son effectif (ligne %1)</translation>
     </message>
@@ -201,6 +182,48 @@ fréquence</translation>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>incohérent : la ligne %1 est illisible</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n expérience</numerusform>
+            <numerusform>%n expériences</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n lancer</numerusform>
+            <numerusform>%n lancers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
+        <translation>
+            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancer</numerusform>
+            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, résultats de la classe, %1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>%1, %2 en tout.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n runs lie inside the expected range.</source>
+        <extracomment>Ends the summary: %1 of the %n runs have all four ratios inside the expected range.</extracomment>
+        <translation>
+            <numerusform> Expériences dans la zone attendue : %1 sur %n.</numerusform>
+            <numerusform> Expériences dans la zone attendue : %1 sur %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,11 +290,6 @@ fréquence</translation>
         <translation>Fréquence de %1</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1 lancers</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
@@ -317,14 +335,6 @@ fréquence</translation>
     <message>
         <source>Counts cleared.</source>
         <translation>Effectifs remis à zéro.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>Expérience arrêtée après %1 lancers.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>Expérience terminée après %1 lancers.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -426,6 +436,30 @@ fréquence</translation>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>Résultats de la classe</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n lancer</numerusform>
+            <numerusform>%n lancers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>Expérience arrêtée après %n lancer.</numerusform>
+            <numerusform>Expérience arrêtée après %n lancers.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>Expérience terminée après %n lancer.</numerusform>
+            <numerusform>Expérience terminée après %n lancers.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>
@@ -465,10 +499,6 @@ fréquence</translation>
         <source>no trials yet</source>
         <extracomment>What a legend label tells a screen reader before the first trial.</extracomment>
         <translation>aucun lancer pour l&apos;instant</translation>
-    </message>
-    <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>fréquence %1 après %2 fois</translation>
     </message>
     <message>
         <source>, inside the expected range</source>
@@ -558,14 +588,30 @@ fréquence</translation>
         <translation>Images SVG (*.svg)</translation>
     </message>
     <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1 : %2 lancers</translation>
-    </message>
-    <message>
         <source>, seed %1</source>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>, graine %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1 : %n lancer</numerusform>
+            <numerusform>Quindle, %1 : %n lancers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>pas encore sortie</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>fréquence %1, sortie %n fois</numerusform>
+            <numerusform>fréquence %1, sortie %n fois</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,11 +717,18 @@ fréquence</translation>
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>Face</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>Pile</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

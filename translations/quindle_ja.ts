@@ -94,24 +94,9 @@ ratio</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle、クラスの結果、%1：実験 %2 回、試行 %3 回</translation>
-    </message>
-    <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>全部で実験 %1 回、試行 %2 回。</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1の割合 %2。</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> %2 回の実験のうち %1 回が予想される範囲内です。</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +164,6 @@ ratio</source>
         <translation>%1 の複製</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>矛盾: 度数の合計が %1 で、試行回数 %2 と合わない</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>矛盾: 割合が度数と合わない（%1 行目）</translation>
     </message>
@@ -201,6 +182,44 @@ ratio</source>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>矛盾: %1 行目を読み取れない</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>実験 %n 回</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>試行 %n 回</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
+        <translation>
+            <numerusform>矛盾: 度数の合計が %1 で、試行回数 %n と合わない</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle、クラスの結果、%1：%2、%3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>全部で%1、%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n runs lie inside the expected range.</source>
+        <extracomment>Ends the summary: %1 of the %n runs have all four ratios inside the expected range.</extracomment>
+        <translation>
+            <numerusform> %n 回の実験のうち %1 回が予想される範囲内です。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,11 +286,6 @@ ratio</source>
         <translation>%1の確率</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1 回</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>コピー</translation>
     </message>
@@ -317,14 +331,6 @@ ratio</source>
     <message>
         <source>Counts cleared.</source>
         <translation>度数を消去しました。</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>%1 回で停止しました。</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>%1 回で実験が終わりました。</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -426,6 +432,27 @@ ratio</source>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>クラスの結果</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n 回</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>%n 回で停止しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>%n 回で実験が終わりました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>
@@ -465,10 +492,6 @@ ratio</source>
         <source>no trials yet</source>
         <extracomment>What a legend label tells a screen reader before the first trial.</extracomment>
         <translation>まだ試行なし</translation>
-    </message>
-    <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>%2 回で割合 %1</translation>
     </message>
     <message>
         <source>, inside the expected range</source>
@@ -558,14 +581,28 @@ ratio</source>
         <translation>SVG 画像 (*.svg)</translation>
     </message>
     <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle、%1：試行 %2 回</translation>
-    </message>
-    <message>
         <source>, seed %1</source>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>、シード %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle、%1：試行 %n 回</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>まだ出ていない</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>%n 回出て相対度数 %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,11 +708,18 @@ ratio</source>
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>表</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>裏</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

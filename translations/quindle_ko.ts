@@ -94,24 +94,9 @@ ratio</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, 학급 결과, %1: 실험 %2회, 시행 %3회</translation>
-    </message>
-    <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>실험 %1회, 전체 시행 %2회.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1 상대도수 %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> 실험 %2회 중 %1회는 네 상대도수가 모두 예상 범위 안에 있습니다.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +164,6 @@ ratio</source>
         <translation>%1의 사본</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>불일치: 도수의 합이 시행 횟수 %2가 아니라 %1임</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>불일치: 상대도수가 도수와 맞지 않음 (%1번째 줄)</translation>
     </message>
@@ -201,6 +182,44 @@ ratio</source>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>불일치: %1번째 줄을 읽을 수 없음</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>실험 %n회</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>시행 %n회</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
+        <translation>
+            <numerusform>불일치: 도수의 합(%1)이 시행 횟수(%n)와 다름</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, 학급 결과, %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>%1, 전체 %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n runs lie inside the expected range.</source>
+        <extracomment>Ends the summary: %1 of the %n runs have all four ratios inside the expected range.</extracomment>
+        <translation>
+            <numerusform> 실험 %n회 중 %1회는 네 상대도수가 모두 예상 범위 안에 있습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,11 +286,6 @@ ratio</source>
         <translation>%1의 상대도수</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1회</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>복사</translation>
     </message>
@@ -317,14 +331,6 @@ ratio</source>
     <message>
         <source>Counts cleared.</source>
         <translation>도수를 모두 지웠습니다.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>%1회 시행 후 정지했습니다.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>%1회 시행 후 실험이 끝났습니다.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -426,6 +432,27 @@ ratio</source>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>학급 결과</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n회</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>%n회 시행 후 정지했습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>%n회 시행 후 실험이 끝났습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>
@@ -465,10 +492,6 @@ ratio</source>
         <source>no trials yet</source>
         <extracomment>What a legend label tells a screen reader before the first trial.</extracomment>
         <translation>아직 시행 없음</translation>
-    </message>
-    <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>%2회에서 상대도수 %1</translation>
     </message>
     <message>
         <source>, inside the expected range</source>
@@ -558,14 +581,28 @@ ratio</source>
         <translation>SVG 이미지 (*.svg)</translation>
     </message>
     <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1: 시행 %2회</translation>
-    </message>
-    <message>
         <source>, seed %1</source>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>, 시드 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1: 시행 %n회</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>아직 나오지 않음</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>%n회 나왔을 때 상대도수 %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,11 +708,18 @@ ratio</source>
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>앞면</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>뒷면</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

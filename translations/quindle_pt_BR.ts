@@ -94,24 +94,9 @@ frequência relativa</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, resultados da turma, %1: %2 experimentos, %3 lançamentos</translation>
-    </message>
-    <message>
-        <source>%1 runs, %2 trials in all.</source>
-        <extracomment>Said on demand: %1 the number of runs pooled, %2 their trials.</extracomment>
-        <translation>%1 experimentos, %2 lançamentos no total.</translation>
-    </message>
-    <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
         <translation> %1: %2.</translation>
-    </message>
-    <message>
-        <source> %1 of %2 runs lie inside the expected range.</source>
-        <extracomment>%1 of %2 runs have all four ratios inside the expected range.</extracomment>
-        <translation> %1 de %2 experimentos ficam dentro da faixa esperada.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -179,10 +164,6 @@ frequência relativa</translation>
         <translation>uma cópia de %1</translation>
     </message>
     <message>
-        <source>inconsistent: the counts add up to %1, not %2 trials</source>
-        <translation>inconsistente: as contagens somam %1, e não %2 lançamentos</translation>
-    </message>
-    <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <translation>inconsistente: uma frequência relativa não corresponde à sua contagem (linha %1)</translation>
     </message>
@@ -201,6 +182,48 @@ frequência relativa</translation>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
         <translation>inconsistente: a linha %1 não pode ser lida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n experimento</numerusform>
+            <numerusform>%n experimentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n lançamento</numerusform>
+            <numerusform>%n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
+        <translation>
+            <numerusform>inconsistente: as contagens somam %1, e não %n lançamento</numerusform>
+            <numerusform>inconsistente: as contagens somam %1, e não %n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, resultados da turma, %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>%1, %2 no total.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %1 of %n runs lie inside the expected range.</source>
+        <extracomment>Ends the summary: %1 of the %n runs have all four ratios inside the expected range.</extracomment>
+        <translation>
+            <numerusform> %1 de %n experimento fica dentro da faixa esperada.</numerusform>
+            <numerusform> %1 de %n experimentos ficam dentro da faixa esperada.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,11 +290,6 @@ frequência relativa</translation>
         <translation>Frequência relativa de %1</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1 lançamentos</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -317,14 +335,6 @@ frequência relativa</translation>
     <message>
         <source>Counts cleared.</source>
         <translation>Contagens zeradas.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>Experimento parado após %1 lançamentos.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>Experimento concluído após %1 lançamentos.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -426,6 +436,30 @@ frequência relativa</translation>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>Resultados da turma</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n lançamento</numerusform>
+            <numerusform>%n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>Experimento parado após %n lançamento.</numerusform>
+            <numerusform>Experimento parado após %n lançamentos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>Experimento concluído após %n lançamento.</numerusform>
+            <numerusform>Experimento concluído após %n lançamentos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>
@@ -465,10 +499,6 @@ frequência relativa</translation>
         <source>no trials yet</source>
         <extracomment>What a legend label tells a screen reader before the first trial.</extracomment>
         <translation>nenhum lançamento ainda</translation>
-    </message>
-    <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>frequência relativa %1 após sair %2 vezes</translation>
     </message>
     <message>
         <source>, inside the expected range</source>
@@ -558,14 +588,30 @@ frequência relativa</translation>
         <translation>Imagens SVG (*.svg)</translation>
     </message>
     <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1: %2 lançamentos</translation>
-    </message>
-    <message>
         <source>, seed %1</source>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
         <translation>, semente %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1: %n lançamento</numerusform>
+            <numerusform>Quindle, %1: %n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>ainda não saiu</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>frequência relativa %1 após sair %n vez</numerusform>
+            <numerusform>frequência relativa %1 após sair %n vezes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,11 +717,18 @@ frequência relativa</translation>
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>Cara</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>Coroa</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

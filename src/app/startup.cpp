@@ -86,9 +86,10 @@ QLocale chosenLanguage(const QStringList &arguments)
     }
     if (code.isEmpty())
         return QLocale::system();
-    const QLocale locale(code);
-    if (locale.language() == QLocale::English || translatedLanguages().contains(code) ||
-        translatedLanguages().contains(locale.name()))
+    // As LANG names it ("de_AT", "ja_JP.UTF-8") or as a web page does ("pt-BR"): a region
+    // takes its language's texts, and its own numbers and dates.
+    const QLocale locale(code); // C for a code it cannot read
+    if (locale.language() != QLocale::C && isTranslatedInto(locale))
         return locale;
     static bool told = false; // the command line is read twice: before the display, and after
     if (!std::exchange(told, true))

@@ -24,8 +24,9 @@ void identifyProgram();
 // before the parser sees them.
 void describeCommandLine(QCommandLineParser &parser);
 
-// The language of the texts: the one --language names, if the program knows it, else the
-// system's; a language it does not know is named, with the ones it has, on standard error.
+// The language of the texts, numbers and dates: the one --language names, if the program has
+// texts for it (with or without a region: "de", "de_AT", "pt-BR"), else the system's; a language
+// it does not know is named, with the ones it has, on standard error.
 [[nodiscard]] QLocale chosenLanguage(const QStringList &arguments);
 
 // The --zoom option's value, 100 when it is not given; a value that is not one of the zoom

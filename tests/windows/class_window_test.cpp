@@ -110,8 +110,10 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitFor([&window] { return pooled(window, 3, 5); }, 5000));
         // The class row: the three runs added up.
-        const QString classRow =
-            window.tableText(QLatin1Char(',')).trimmed().split(QLatin1Char('\n')).last();
+        const QString classRow = window.tableText(QLatin1Char(','), ClassWindow::NumberForm::Plain)
+                                     .trimmed()
+                                     .split(QLatin1Char('\n'))
+                                     .last();
         QStringList expected{QStringLiteral("class"),
                              QString::number(one.trials + two.trials + three.trials)};
         for (std::size_t n = 0; n < kOutcomes; ++n)
@@ -165,11 +167,18 @@ private slots:
     void theSummarySaysTheClassAndCopyGivesItsTable()
     {
         QTemporaryDir folder;
-        const Saved one = saveRun(folder.filePath(QStringLiteral("a.csv")), 21, 200),
-                    two = saveRun(folder.filePath(QStringLiteral("b.csv")), 22, 100);
+        const Saved one = saveRun(folder.filePath(QStringLiteral("a.csv")), 21, 200);
         ClassWindow window(folder.path());
         window.show();
+        QVERIFY(QTest::qWaitFor([&window] { return pooled(window, 1, 0); }, 5000));
+        QVERIFY2(window.summary().startsWith(
+                     QStringLiteral("1 run, %1 trials in all. Head Head 0.").arg(one.trials)),
+                 qPrintable(window.summary()));
+        QVERIFY(
+            window.summary().endsWith(QStringLiteral(" of 1 run lies inside the expected range.")));
+        const Saved two = saveRun(folder.filePath(QStringLiteral("b.csv")), 22, 100);
         QVERIFY(QTest::qWaitFor([&window] { return pooled(window, 2, 0); }, 5000));
+        focus(&window); // saving the run showed the pupil's window
         QVERIFY2(
             window.summary().startsWith(QStringLiteral("2 runs, %1 trials in all. Head Head 0.")
                                             .arg(one.trials + two.trials)),

@@ -44,6 +44,11 @@ expect 0 'Zeigt die Texte\|Münzen' 0 -- LANG=C.UTF-8 "$quindle" --language de -
 expect 0 'Shows the texts in <CODE>' 0 -- LANG=de_DE.UTF-8 "$quindle" --language en --help
 expect 0 "no translation for 'xx' (there are en, de, es, fr, ja, ko, pt_BR, zh_CN)" 0 -- \
     "$quindle" --language xx --version
+# A code with a region, as LANG writes it or with a hyphen, takes its language's texts.
+expect 0 'Zeigt die Texte' 0 -- "$quindle" --language de_AT --help
+expect 0 'Lança duas moedas' 0 -- "$quindle" --language pt-BR --help
+expect 0 'Lanza dos monedas' 0 -- "$quindle" --language es_MX --help
+expect 0 '2枚のコイン' 0 -- "$quindle" --language ja_JP.UTF-8 --help
 # --zoom takes one of the steps; any other value is named, and the windows open at 100.
 expect 0 '--zoom <PERCENT>' 0 -- "$quindle" --help
 expect 124 "^quindle: --zoom: '90' is not one of 100, 125, 150, 175, 200, 250, 300" 0 -- \

@@ -157,12 +157,13 @@ private slots:
     void legendLabelsAfterCloseTellEachOutcomesResult()
     {
         fill(record(), 1, 30, 70);
-        fill(record(), 2, 10, 20);
+        fill(record(), 2, 9, 20);
+        fill(record(), 4, 1, 3);
         openGraph();
         graphClose()->setFocus();
         for (const char *said :
-             {"Head Head: ratio 0.750 after 30 times", "Head Tail: ratio 0.250 after 10 times",
-              "Tail Head: ratio 0.000 after 0 times"}) {
+             {"Head Head: ratio 0.750 after 30 times", "Head Tail: ratio 0.225 after 9 times",
+              "Tail Head: not come up yet", "Tail Tail: ratio 0.025 after 1 time"}) {
             QTest::keyClick(graph()->focusWidget(), Qt::Key_Tab);
             QCOMPARE(QAccessible::queryAccessibleInterface(graph()->focusWidget())
                          ->text(QAccessible::Name),

@@ -4,11 +4,15 @@
 
 #include "windows/window_driver.h"
 
+#include "windows/classroom/class_folder.h"
+#include "windows/classroom/class_window.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/help/help_text.h"
 #include "windows/support/translation.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDate>
 #include <QLocale>
 #include <QMenu>
 #include <QRegularExpression>
@@ -116,6 +120,102 @@ private slots:
             QVERIFY2(captions.contains(match.next().captured(1)),
                      qPrintable(captions.join(QLatin1Char('|'))));
         QCOMPARE(buttons, 4);
+    }
+
+    void aCodeWithARegionChoosesItsLanguageNumbersAndDates_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("locale");
+        for (const auto &[code, locale] : {std::pair{"ja_JP", "ja_JP"},
+                                           {"de_AT", "de_AT"},
+                                           {"es_MX", "es_MX"},
+                                           {"fr_CA", "fr_CA"},
+                                           {"de-DE", "de_DE"},
+                                           {"pt-BR", "pt_BR"},
+                                           {"ko_KR.UTF-8", "ko_KR"},
+                                           {"zh", "zh_CN"}})
+            QTest::newRow(code) << QString::fromLatin1(code) << QString::fromLatin1(locale);
+    }
+    void aCodeWithARegionChoosesItsLanguageNumbersAndDates()
+    {
+        // As LANG=de_AT.UTF-8 gives German texts with Austria's numbers and dates.
+        QFETCH(QString, code);
+        QFETCH(QString, locale);
+        const QLocale chosen =
+            chosenLanguage({QStringLiteral("quindle"), QStringLiteral("--language"), code});
+        QCOMPARE(chosen.name(), locale);
+        QVERIFY(installTranslation(chosen));
+        QVERIFY(QCoreApplication::translate("quindle::ExperimentWindow", "Help") !=
+                QLatin1String("Help"));
+        // The printed graph's date in the language, whatever the system's is.
+        startProgram(3);
+        openGraph();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("graph.svg"));
+        QCOMPARE(graph()->saveGraphAsSvg(path), QString());
+        QFile svg(path);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString date = QLocale(locale).toString(QDate::currentDate(), QLocale::LongFormat);
+        QVERIFY2(QString::fromUtf8(svg.readAll()).contains(date), qPrintable(date));
+    }
+
+    void numbersAsTheLanguageWritesThemAndFilesWithThePoint()
+    {
+        // German writes 0,257: on the screen, in what is said and in what is copied for a German
+        // spreadsheet. A results file and the class's CSV keep the point in every language.
+        const QLocale german(QStringLiteral("de_DE"));
+        installTranslation(german);
+        installFontSubstitutions(german);
+        startProgram(5);
+        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
+                                                  experiment_roles::trialButton);
+        for (int trial = 0; trial < 7; ++trial)
+            oneTrial->click();
+        static const QRegularExpression shown(QStringLiteral("^[01],[0-9]{3}$"));
+        for (int n = 1; n <= kOutcomes; ++n)
+            QVERIFY2(shown.match(cell(CellKind::Ratio, n)->text()).hasMatch(),
+                     qPrintable(cell(CellKind::Ratio, n)->text()));
+        QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
+        static const QRegularExpression copiedRow(QStringLiteral("\\t[0-9]+\\t[01],[0-9]{3}\\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text().count(copiedRow), kOutcomes);
+
+        QTemporaryDir folder;
+        const QString run = folder.filePath(QStringLiteral("run.csv"));
+        QCOMPARE(experiment()->saveResults(run), QString());
+        static const QRegularExpression fileRow(
+            QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"));
+        QFile saved(run);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()).count(fileRow), kOutcomes);
+
+        openGraph();
+        QStringList said;
+        for (int n = 1; n <= kOutcomes; ++n)
+            said << findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
+                        ->accessibleName();
+        QVERIFY2(said.join(QLatin1Char('|'))
+                         .contains(QRegularExpression(QStringLiteral(" [01],[0-9]{3}\\b"))) &&
+                     !said.join(QLatin1Char('|'))
+                          .contains(QRegularExpression(QStringLiteral("[0-9]\\.[0-9]"))),
+                 qPrintable(said.join(QLatin1Char('|'))));
+
+        ClassWindow *window = m_program->openClassWindow(folder.path());
+        QVERIFY(
+            QTest::qWaitFor([window] { return window->folder().pool().runs.size() == 1; }, 5000));
+        static const QRegularExpression tableRow(
+            QStringLiteral("^run\\.csv\\t7(\\t[0-9]){4}(\\t[01],[0-9]{3}){4}$"));
+        const QStringList copied =
+            window->tableText(QLatin1Char('\t'), ClassWindow::NumberForm::Shown)
+                .split(QLatin1Char('\n'));
+        QVERIFY2(copied.size() > 1 && tableRow.match(copied[1]).hasMatch(),
+                 qPrintable(copied.join(QLatin1Char('|'))));
+        const QString csv = folder.filePath(QStringLiteral("class.csv"));
+        QCOMPARE(window->saveTable(csv), QString());
+        QFile table(csv);
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        static const QRegularExpression csvRow(
+            QStringLiteral("\\nrun\\.csv,7(,[0-9]){4}(,[01]\\.[0-9]{3}){4}\\n"));
+        QVERIFY(QString::fromUtf8(table.readAll()).contains(csvRow));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/graph/graph_window_layout.h"
 #include "windows/help/help_window_layout.h"
+#include "windows/support/translation.h"
 
 #include <QApplication>
 #include <QFile>
@@ -198,6 +199,7 @@ protected:
         quindle::identifyProgram();                                                                \
         QApplication app(argc, argv);                                                              \
         QApplication::setQuitOnLastWindowClosed(false);                                            \
+        quindle::installTranslation(QLocale::c()); /* the texts as written, plurals and all */     \
         quindle::installFontSubstitutions();                                                       \
         quindle::installAccessibility();                                                           \
         TestClass test;                                                                            \

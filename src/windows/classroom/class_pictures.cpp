@@ -2,6 +2,7 @@
 
 #include "experiment/expected_range.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/support/numbers.h"
 
 #include <QCoreApplication>
 
@@ -63,12 +64,12 @@ std::string translated(const char *words)
     return QCoreApplication::translate("quindle::ClassPictures", words).toStdString();
 }
 
-// A ratio on the vertical axis: "0", "0.25", "0.5".
+// A ratio on the vertical axis: "0", "0.25", "0.5", with the language's decimal sign.
 std::string axisLabel(double ratio)
 {
     char label[32];
     std::snprintf(label, sizeof label, "%g", ratio);
-    return label;
+    return shownNumber(label).toStdString();
 }
 
 // The band, the dashed line at the expected ratio, the axes with their marks, and the title.

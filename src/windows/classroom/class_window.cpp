@@ -1,6 +1,7 @@
 #include "windows/classroom/class_window.h"
 
 #include "experiment/expected_range.h"
+#include "experiment/experiment_control.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_pictures.h"
@@ -9,6 +10,7 @@
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -30,6 +32,9 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <algorithm>
+#include <limits>
+
 namespace quindle {
 
 namespace {
@@ -40,9 +45,36 @@ namespace roles = class_roles;
 constexpr double kTwipsPerUnit = 15;
 constexpr int kColumns = 2 + 2 * kOutcomes; // file, trials, counts, ratios
 
-QString ratio(double value, int decimals)
+// Each number of the table also in the plain form that files keep ("0.257").
+constexpr int kPlainRole = Qt::UserRole;
+
+QStandardItem *numberItem(const std::string &plain)
 {
-    return QString::number(value, 'f', decimals);
+    auto *item = new QStandardItem(shownNumber(plain));
+    item->setData(QString::fromStdString(plain), kPlainRole);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+// A number that a text counts in words (tr's %n), which Qt takes as an int.
+int countForWords(long long count)
+{
+    return static_cast<int>(std::min<long long>(count, std::numeric_limits<int>::max()));
+}
+
+// The runs a class pooled and their trials, counted in words: "30 runs", "64020 trials".
+QString runsText(const ClassPool &pool)
+{
+    const int runs = countForWords(std::ssize(pool.runs));
+    //: The number of runs pooled, in the class window's summary and printed caption.
+    return QCoreApplication::translate("quindle::ClassWindow", "%n runs", nullptr, runs);
+}
+
+QString trialsText(const ClassPool &pool)
+{
+    //: The number of trials of all runs pooled, in the summary and printed caption.
+    return QCoreApplication::translate("quindle::ClassWindow", "%n trials", nullptr,
+                                       countForWords(pool.trials));
 }
 
 // Whether all four of a run's ratios lie inside the expected range.
@@ -106,8 +138,9 @@ void ClassWindow::buildContextMenu()
     useActionsAsContextMenu(this);
     auto *copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
-    connect(copy, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(tableText(QLatin1Char('\t'))); });
+    connect(copy, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(tableText(QLatin1Char('\t'), NumberForm::Shown));
+    });
     auto *save = new QAction(tr("Save class results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] {
@@ -172,14 +205,11 @@ void ClassWindow::showPool()
     m_model->setRowCount(0);
     const auto addRow = [this](const QString &name, long long trials, const auto &counts,
                                const Shares &ratios, int decimals) {
-        QList<QStandardItem *> row{new QStandardItem(name),
-                                   new QStandardItem(QString::number(trials))};
+        QList<QStandardItem *> row{new QStandardItem(name), numberItem(std::to_string(trials))};
         for (auto count : counts)
-            row << new QStandardItem(QString::number(count));
+            row << numberItem(std::to_string(count));
         for (double share : ratios)
-            row << new QStandardItem(trials > 0 ? ratio(share, decimals) : QString());
-        for (int column = 1; column < kColumns; ++column)
-            row[column]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            row << numberItem(trials > 0 ? ratioText(share, decimals) : std::string());
         m_model->appendRow(row);
         return row;
     };
@@ -230,9 +260,10 @@ QString ClassWindow::reason(const UnpooledFile &file)
     }
     switch (p.inconsistency) {
     case Inconsistency::CountsNotAddingUp:
-        return tr("inconsistent: the counts add up to %1, not %2 trials")
-            .arg(p.found)
-            .arg(p.expected);
+        //: %1 is the counts' sum, %n the number of trials the file states.
+        return tr("inconsistent: the counts add up to %1, not %n trials", nullptr,
+                  countForWords(p.expected))
+            .arg(p.found);
     case Inconsistency::RatioMismatch:
         return tr("inconsistent: a ratio does not match its count (line %1)").arg(p.line);
     case Inconsistency::HistoryLength:
@@ -255,7 +286,7 @@ QString ClassWindow::reason(const UnpooledFile &file)
     return tr("inconsistent: line %1 cannot be read").arg(p.line);
 }
 
-QString ClassWindow::tableText(QChar separator) const
+QString ClassWindow::tableText(QChar separator, NumberForm form) const
 {
     QStringList lines;
     QStringList header{QStringLiteral("file"), QStringLiteral("trials")};
@@ -266,8 +297,11 @@ QString ClassWindow::tableText(QChar separator) const
     lines << header.join(separator);
     for (int row = 0; row < m_model->rowCount(); ++row) {
         QStringList fields;
-        for (int column = 0; column < kColumns; ++column)
-            fields << m_model->item(row, column)->text();
+        for (int column = 0; column < kColumns; ++column) {
+            const QStandardItem *item = m_model->item(row, column);
+            fields << (column > 0 && form == NumberForm::Plain ? item->data(kPlainRole).toString()
+                                                               : item->text());
+        }
         if (row == m_model->rowCount() - 1)
             fields[0] = QStringLiteral("class");
         lines << fields.join(separator);
@@ -277,7 +311,7 @@ QString ClassWindow::tableText(QChar separator) const
 
 QString ClassWindow::saveTable(const QString &path) const
 {
-    return writeTextSafely(path, tableText(QLatin1Char(',')));
+    return writeTextSafely(path, tableText(QLatin1Char(','), NumberForm::Plain));
 }
 
 QImage ClassWindow::pictures()
@@ -311,12 +345,12 @@ void ClassWindow::printPictures(QPrinter &printer) const
     QFont font = m_funnel->textFont();
     font.setPixelSize(14);
     painter.setFont(font);
-    //: The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.
+    //: The caption above the printed pictures: %1 the date, %2 the runs ("30 runs"), %3 the
+    //: trials ("64020 trials").
     painter.drawText(QRectF(0, 0, whole.width(), caption - 6), Qt::AlignLeft | Qt::AlignBottom,
-                     tr("Quindle, class results, %1: %2 runs, %3 trials")
-                         .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat))
-                         .arg(m_folder->pool().runs.size())
-                         .arg(m_folder->pool().trials));
+                     tr("Quindle, class results, %1: %2, %3")
+                         .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
+                              runsText(m_folder->pool()), trialsText(m_folder->pool())));
     painter.translate(0, caption);
     m_funnel->renderVectors(painter);
     painter.translate(one.width() + gap, 0);
@@ -326,16 +360,17 @@ void ClassWindow::printPictures(QPrinter &printer) const
 QString ClassWindow::summary() const
 {
     const ClassPool &pool = m_folder->pool();
-    //: Said on demand: %1 the number of runs pooled, %2 their trials.
-    QString said = tr("%1 runs, %2 trials in all.").arg(pool.runs.size()).arg(pool.trials);
+    //: Said on demand: %1 the runs pooled ("30 runs"), %2 their trials ("64020 trials").
+    QString said = tr("%1, %2 in all.").arg(runsText(pool), trialsText(pool));
     for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n)
         //: Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.
         said += tr(" %1 %2.").arg(outcomeWords(n),
-                                  ratio(pool.ratios[static_cast<std::size_t>(n - 1)], 4));
+                                  shownRatio(pool.ratios[static_cast<std::size_t>(n - 1)], 4));
     const auto within = std::count_if(pool.runs.cbegin(), pool.runs.cend(),
                                       [](const PooledRun &run) { return inside(run.run); });
-    //: %1 of %2 runs have all four ratios inside the expected range.
-    said += tr(" %1 of %2 runs lie inside the expected range.").arg(within).arg(pool.runs.size());
+    const int runs = countForWords(std::ssize(pool.runs));
+    //: Ends the summary: %1 of the %n runs have all four ratios inside the expected range.
+    said += tr(" %1 of %n runs lie inside the expected range.", nullptr, runs).arg(within);
     return said;
 }
 

@@ -10,6 +10,7 @@
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -87,13 +88,14 @@ void ExperimentWindow::findControls()
     for (CellKind kind : {CellKind::Count, CellKind::Ratio}) {
         for (int n = 1; n <= kOutcomes; ++n) {
             QLabel *cell = findControl<QLabel>(this, layout, roles::cell(kind, n));
-            cell->setAccessibleName(
-                (kind == CellKind::Count
-                     //: What a screen reader calls a count cell; %1 is the outcome ("Head Tail").
-                     ? tr("%1 frequency")
-                     //: What a screen reader calls a ratio cell; %1 is the outcome.
-                     : tr("%1 probability"))
-                    .arg(outcomeWords(n)));
+            cell->setAccessibleName(kind == CellKind::Count
+                                        //: What a screen reader calls a count cell; %1 is the
+                                        //: outcome ("Head Tail").
+                                        ? tr("%1 frequency").arg(outcomeWords(n))
+                                        //: What a screen reader calls a ratio cell: the
+                                        //: outcome's share of the trials so far (its relative
+                                        //: frequency); %1 is the outcome.
+                                        : tr("%1 probability").arg(outcomeWords(n)));
             m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n - 1)] = cell;
         }
     }
@@ -132,8 +134,8 @@ void ExperimentWindow::connectTimers()
     m_progress = new QTimer(this);
     m_progress->setInterval(kProgressMs);
     connect(m_progress, &QTimer::timeout, this, [this] {
-        //: Said every few seconds during a run.
-        m_announcer->say(tr("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
+        //: Said every few seconds during a run: the number of trials so far.
+        m_announcer->say(tr("%n trials", nullptr, m_control.total()), Speech::Progress);
     });
     m_nextFrame = new QTimer(this);
     m_nextFrame->setSingleShot(true);
@@ -173,7 +175,8 @@ void ExperimentWindow::closeEvent(QCloseEvent *event)
 
 void ExperimentWindow::setText(QLabel *cell, std::string_view text)
 {
-    cell->setText(QString::fromUtf8(text));
+    // What the cell shows is also what is said and copied: the language's form of the number.
+    cell->setText(shownNumber(text));
     m_announcer->changed(cell);
 }
 
@@ -359,12 +362,18 @@ void ExperimentWindow::report(Report what)
         m_report = tr("Counts cleared.");
         return;
     }
-    // What the table shows: after the run limit, the counts before the final trial.
-    const QString trials = m_trialTotal->text();
-    QString sentence = (what == Report::RunStopped ? tr("Stopped after %1 trials.")
-                                                   : tr("Run finished after %1 trials."))
-                           .arg(trials.isEmpty() ? QStringLiteral("0") : trials);
-    for (std::size_t n = 0; n < kOutcomes && !trials.isEmpty(); ++n)
+    // What the table shows: after the run limit, the counts before the final trial; nothing,
+    // in a window that has shown no trial yet.
+    const bool shown = !m_trialTotal->text().isEmpty();
+    const int trials = shown ? m_record.recordedTrials() : 0;
+    QString sentence;
+    if (what == Report::RunStopped)
+        //: Said when Stop ends a run: %n is the number of trials.
+        sentence = tr("Stopped after %n trials.", nullptr, trials);
+    else
+        //: Said when a run ends by itself, one outcome having come up more than 1000 times.
+        sentence = tr("Run finished after %n trials.", nullptr, trials);
+    for (std::size_t n = 0; n < kOutcomes && shown; ++n)
         sentence +=
             //: Follows "Stopped after … trials." once per outcome: %1 the outcome ("Head Tail"),
             //: %2 its count, %3 its ratio.

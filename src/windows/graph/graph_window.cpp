@@ -10,6 +10,7 @@
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -169,10 +170,9 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
 
 QString GraphWindow::caption() const
 {
-    //: The line above the printed graph: %1 the date, %2 the number of trials.
-    QString text = tr("Quindle, %1: %2 trials")
-                       .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat))
-                       .arg(m_record.recordedTrials());
+    //: The line above the printed graph: %1 the date, %n the number of trials.
+    QString text = tr("Quindle, %1: %n trials", nullptr, m_record.recordedTrials())
+                       .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
     if (m_seed)
         //: Follows the printed graph's caption when the run followed a seed.
         text += tr(", seed %1").arg(*m_seed);
@@ -289,13 +289,18 @@ void GraphWindow::describeResults()
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.lastRecorded(n);
         const double ratio = total == 0 ? 0.0 : double(count) / total;
-        //: What a legend label tells a screen reader before the first trial.
-        QString result = total == 0 ? tr("no trials yet")
-                                    //: %1 is the outcome's ratio, %2 its count.
-                                    : tr("ratio %1 after %2 times")
-                                          .arg(QString::fromStdString(ratioText(ratio)))
-                                          .arg(count);
-        if (m_rangeDrawn && total > 0)
+        QString result;
+        if (total == 0)
+            //: What a legend label tells a screen reader before the first trial.
+            result = tr("no trials yet");
+        else if (count == 0)
+            //: What a legend label tells a screen reader while its outcome has not come up.
+            result = tr("not come up yet");
+        else
+            //: What a legend label tells a screen reader: %1 is the outcome's ratio, %n its
+            //: count, the number of times it has come up.
+            result = tr("ratio %1 after %n times", nullptr, count).arg(shownRatio(ratio));
+        if (m_rangeDrawn && count > 0)
             // The band along the outcome's count: the range for the trials that count takes.
             result += insideExpectedRange(ratio, expectedTrialsFor(count))
                           ? tr(", inside the expected range")

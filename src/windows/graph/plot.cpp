@@ -5,12 +5,12 @@
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/support/numbers.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace quindle {
@@ -47,12 +47,10 @@ void printAt(SurfaceOperations &surface, int x, int y, const std::string &text)
     surface.print(text);
 }
 
-// A ratio on the vertical axis: "0.25".
+// A ratio on the vertical axis: "0.25", with the language's decimal sign.
 std::string axisLabel(double ratio)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", ratio);
-    return text;
+    return shownRatio(ratio, 2).toStdString();
 }
 
 std::string translated(const char *text)

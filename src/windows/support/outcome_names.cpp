@@ -15,13 +15,16 @@ QString outcomeFileName(int outcome)
 QString outcomeWords(int outcome)
 {
     const auto word = [outcome](int coin) {
-        return faceOf(outcome, coin) == Face::Head
-                   //: A coin's face, as a screen reader names an outcome ("Head Tail").
-                   ? QCoreApplication::translate("quindle::Outcome", "Head")
-                   //: A coin's other face.
-                   : QCoreApplication::translate("quindle::Outcome", "Tail");
+        if (faceOf(outcome, coin) == Face::Head)
+            //: A coin's face, as the class table's headers and a screen reader name an outcome
+            //: ("Head Tail"); starts a sentence too.
+            return QCoreApplication::translate("quindle::Outcome", "Head");
+        //: A coin's other face.
+        return QCoreApplication::translate("quindle::Outcome", "Tail");
     };
-    return word(1) + QLatin1Char(' ') + word(2);
+    //: An outcome: %1 is coin 1's face, %2 coin 2's ("Head Tail"). In the class table's headers
+    //: it has a column about 80 pixels wide.
+    return QCoreApplication::translate("quindle::Outcome", "%1 %2").arg(word(1), word(2));
 }
 
 } // namespace quindle
