@@ -31,57 +31,69 @@
     </message>
     <message>
         <source>File</source>
+        <extracomment>The class table&apos;s first column header, over each run&apos;s file name.</extracomment>
         <translation>Fichier</translation>
     </message>
     <message>
         <source>Trials</source>
+        <extracomment>A header of the class table over each run&apos;s number of trials. Each number column is as wide as its header or its numbers, and the ten columns share 740 pixels: a word of about 8 letters.</extracomment>
         <translation>Lancers</translation>
     </message>
     <message>
         <source>%1
 ratio</source>
-        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <extracomment>A column header of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;), the second line says these are its ratios. The ten columns share 740 pixels: keep the second line to about 10 letters, a school&apos;s usual abbreviation if need be.</extracomment>
         <translation>%1
 fréquence</translation>
     </message>
     <message>
         <source>Copy</source>
+        <extracomment>The class window&apos;s context menu: puts the class table on the clipboard.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
         <source>Save class results…</source>
+        <extracomment>The context menu: saves the class table as a CSV file.</extracomment>
         <translation>Enregistrer les résultats de la classe…</translation>
     </message>
     <message>
         <source>Save class results</source>
+        <extracomment>The title of the dialog that saves the class table.</extracomment>
         <translation>Enregistrer les résultats de la classe</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the class table.</extracomment>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Copy pictures</source>
+        <extracomment>The context menu: puts both pictures, side by side, on the clipboard.</extracomment>
         <translation>Copier les graphiques</translation>
     </message>
     <message>
         <source>Save pictures…</source>
+        <extracomment>The context menu: saves both pictures, side by side, as a PNG picture.</extracomment>
         <translation>Enregistrer les graphiques…</translation>
     </message>
     <message>
         <source>Save pictures</source>
+        <extracomment>The title of the dialog that saves the pictures.</extracomment>
         <translation>Enregistrer les graphiques</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints both pictures, by the print dialog.</extracomment>
         <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Read summary</source>
+        <extracomment>The context menu: a screen reader says the class&apos;s runs, trials and pooled ratios.</extracomment>
         <translation>Lire le bilan</translation>
     </message>
     <message>
@@ -91,6 +103,7 @@ fréquence</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file of the class&apos;s folder that is not pooled: %1 its name, %2 why.</extracomment>
         <translation>%1 : %2</translation>
     </message>
     <message>
@@ -100,34 +113,42 @@ fréquence</translation>
     </message>
     <message>
         <source>Folder</source>
+        <extracomment>What a screen reader calls the line that shows the class&apos;s folder.</extracomment>
         <translation>Dossier</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The class window&apos;s button, 72 pixels wide in the default font: about 9 characters.</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
         <source>Runs and the class</source>
+        <extracomment>What a screen reader calls the class table: a row per run and one for the class.</extracomment>
         <translation>Les expériences et la classe</translation>
     </message>
     <message>
         <source>Files not pooled</source>
+        <extracomment>What a screen reader calls the list of the folder&apos;s files that are not pooled.</extracomment>
         <translation>Fichiers non pris en compte</translation>
     </message>
     <message>
         <source>Each run&apos;s ratios</source>
+        <extracomment>What a screen reader calls the funnel picture.</extracomment>
         <translation>Fréquences de chaque expérience</translation>
     </message>
     <message>
         <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <extracomment>What a screen reader says the funnel picture shows.</extracomment>
         <translation>Les quatre fréquences de chaque expérience en fonction de son nombre de lancers, et les fréquences de toute la classe</translation>
     </message>
     <message>
         <source>The class curve</source>
+        <extracomment>What a screen reader calls the class curve&apos;s picture.</extracomment>
         <translation>La courbe de la classe</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows.</extracomment>
         <translation>Fréquence de chaque issue parmi tous les lancers de la classe jusque-là, expérience après expérience</translation>
     </message>
     <message>
@@ -137,50 +158,62 @@ fréquence</translation>
     </message>
     <message>
         <source>too large for a results file (%1 KB)</source>
+        <extracomment>%1 is the file&apos;s size in kilobytes.</extracomment>
         <translation>trop volumineux pour un fichier de résultats (%1 Ko)</translation>
     </message>
     <message>
         <source>not a text file</source>
+        <extracomment>A file that holds something other than text (a picture, a document).</extracomment>
         <translation>pas un fichier texte</translation>
     </message>
     <message>
         <source>not a Quindle results file</source>
+        <extracomment>A text file that is not one Quindle saves (a note, another program&apos;s table).</extracomment>
         <translation>pas un fichier de résultats Quindle</translation>
     </message>
     <message>
         <source>saved by a newer Quindle (format %1)</source>
+        <extracomment>A results file in a newer format than this program reads: %1 is its number.</extracomment>
         <translation>enregistré par une version plus récente de Quindle (format %1)</translation>
     </message>
     <message>
         <source>cut short after trial %1 of %2</source>
+        <extracomment>A file that ends early, in its list of trials: %1 the last trial in it, %2 the trials the run had.</extracomment>
         <translation>tronqué après le lancer %1 sur %2</translation>
     </message>
     <message>
         <source>cut short before its end</source>
+        <extracomment>A file that ends early, before its list of trials.</extracomment>
         <translation>tronqué avant la fin</translation>
     </message>
     <message>
         <source>a copy of %1</source>
+        <extracomment>The same run as another file of the folder, which counts instead: %1 its name.</extracomment>
         <translation>copie de %1</translation>
     </message>
     <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
         <translation>incohérent : une fréquence ne correspond pas à son effectif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <extracomment>The history is each outcome&apos;s share after each of its occurrences, kept for the graph; %1 is the line of the file.</extracomment>
         <translation>incohérent : l&apos;historique ne concorde pas avec les effectifs (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <extracomment>The trial log lists both coins&apos; faces in every trial; %1 is the line of the file.</extracomment>
         <translation>incohérent : le journal des lancers ne concorde pas avec les effectifs (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have</source>
+        <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more.</extracomment>
         <translation>incohérent : plus de lancers qu&apos;une expérience ne peut en compter</translation>
     </message>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
+        <extracomment>A line where a number or a word was expected and something else stands: %1 its number.</extracomment>
         <translation>incohérent : la ligne %1 est illisible</translation>
     </message>
     <message numerus="yes">
@@ -230,24 +263,27 @@ fréquence</translation>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
+        <extracomment>What quindle --help says first, under its usage line.</extracomment>
         <translation>Lance deux pièces encore et encore et compte les quatre issues, pour voir la fréquence de chacune se stabiliser autour de 1/4.</translation>
     </message>
     <message>
         <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
+        <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
         <translation>Tire chaque résultat d&apos;une suite fixée par &lt;N&gt; (un nombre entier) au lieu de l&apos;horloge : les lancers sont alors les mêmes, un à un, sur toutes les machines.</translation>
     </message>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
-        <extracomment>%1 lists the languages the program is translated into.</extracomment>
+        <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
         <translation>Affiche les textes dans la langue &lt;CODE&gt; (en, %1) au lieu de celle du système.</translation>
     </message>
     <message>
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
-        <extracomment>%1 lists the zoom steps.</extracomment>
+        <extracomment>--help on the option --zoom PERCENT; keep &lt;PERCENT&gt; as it is. %1 lists the zoom steps.</extracomment>
         <translation>Ouvre toutes les fenêtres à &lt;PERCENT&gt; de leur taille (%1).</translation>
     </message>
     <message>
         <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <extracomment>--help on the option --class FOLDER; keep &lt;FOLDER&gt; as it is.</extracomment>
         <translation>Ouvre la fenêtre de la classe à côté de la fenêtre de l&apos;expérience et met en commun les fichiers de résultats de &lt;FOLDER&gt; au fur et à mesure de leur arrivée.</translation>
     </message>
 </context>
@@ -266,6 +302,7 @@ fréquence</translation>
         <source>Unexpected error:
 
 %1</source>
+        <extracomment>A message box after an error the program did not expect: %1 says what, in English.</extracomment>
         <translation>Erreur inattendue :
 
 %1</translation>
@@ -283,22 +320,27 @@ fréquence</translation>
     <name>quindle::ExperimentWindow</name>
     <message>
         <source>%1 frequency</source>
+        <extracomment>What a screen reader calls a count cell; %1 is the outcome (&quot;Head Tail&quot;).</extracomment>
         <translation>Effectif de %1</translation>
     </message>
     <message>
         <source>%1 probability</source>
+        <extracomment>What a screen reader calls a ratio cell: the outcome&apos;s share of the trials so far, its relative frequency (not a probability); %1 is the outcome.</extracomment>
         <translation>Fréquence de %1</translation>
     </message>
     <message>
         <source>Copy</source>
+        <extracomment>The experiment window&apos;s context menu: puts the table on the clipboard.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
         <source>Save results…</source>
+        <extracomment>The context menu: saves the run&apos;s results file, which a class window pools.</extracomment>
         <translation>Enregistrer les résultats…</translation>
     </message>
     <message>
         <source>Pace</source>
+        <extracomment>The context menu&apos;s submenu of how fast a run goes.</extracomment>
         <translation>Vitesse</translation>
     </message>
     <message>
@@ -318,22 +360,27 @@ fréquence</translation>
     </message>
     <message>
         <source>Seed: %1</source>
+        <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
         <translation>Graine : %1</translation>
     </message>
     <message>
         <source>Seed: none, the run follows the clock</source>
+        <extracomment>The context menu&apos;s last entry, greyed, when no seed was given.</extracomment>
         <translation>Graine : aucune, les lancers suivent l&apos;horloge</translation>
     </message>
     <message>
         <source>Save results</source>
+        <extracomment>The title of the dialog that saves the results file.</extracomment>
         <translation>Enregistrer les résultats</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the results file.</extracomment>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Counts cleared.</source>
+        <extracomment>Said when Init has cleared the counts.</extracomment>
         <translation>Effectifs remis à zéro.</translation>
     </message>
     <message>
@@ -343,10 +390,12 @@ fréquence</translation>
     </message>
     <message>
         <source>How often this outcome has come up in the current run</source>
+        <extracomment>What a screen reader says a count cell of the table holds.</extracomment>
         <translation>Nombre de fois où cette issue est sortie pendant l&apos;expérience en cours</translation>
     </message>
     <message>
         <source>This outcome&apos;s share of all trials of the current run</source>
+        <extracomment>What a screen reader says a ratio cell of the table holds.</extracomment>
         <translation>Proportion des lancers de l&apos;expérience en cours où cette issue est sortie</translation>
     </message>
     <message>
@@ -356,26 +405,32 @@ fréquence</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>The top row&apos;s button that shows the help window, 57 pixels wide: about 6 characters.</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
         <source>Init</source>
+        <extracomment>The top row&apos;s button that clears the counts for a new run, 57 pixels wide: about 6 characters.</extracomment>
         <translation>RAZ</translation>
     </message>
     <message>
         <source>Coin1: Head</source>
+        <extracomment>What a screen reader calls coin 1&apos;s picture while it shows its head face.</extracomment>
         <translation>Pièce 1 : face</translation>
     </message>
     <message>
         <source>Coin1: Tail</source>
+        <extracomment>Coin 1&apos;s picture while it shows its tail face.</extracomment>
         <translation>Pièce 1 : pile</translation>
     </message>
     <message>
         <source>Coin2: Head</source>
+        <extracomment>Coin 2&apos;s picture while it shows its head face.</extracomment>
         <translation>Pièce 2 : face</translation>
     </message>
     <message>
         <source>Coin2: Tail</source>
+        <extracomment>Coin 2&apos;s picture while it shows its tail face.</extracomment>
         <translation>Pièce 2 : pile</translation>
     </message>
     <message>
@@ -385,14 +440,17 @@ fréquence</translation>
     </message>
     <message>
         <source>Coin2</source>
+        <extracomment>The second coin&apos;s name, under its picture and in the table: 81 pixels wide in a large bold face, about 6 characters.</extracomment>
         <translation>Pièce2</translation>
     </message>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face in the table&apos;s header rows, in blue: 81 pixels wide in a large bold face.</extracomment>
         <translation>Face</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face in the table&apos;s header rows, in red: 81 pixels wide in a large bold face.</extracomment>
         <translation>Pile</translation>
     </message>
     <message>
@@ -402,6 +460,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Probability</source>
+        <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
         <translation>Fréquence</translation>
     </message>
     <message>
@@ -411,6 +470,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Number of trials</source>
+        <extracomment>What a screen reader calls the number under the table, before reading it.</extracomment>
         <translation>Nombre de lancers</translation>
     </message>
     <message>
@@ -420,6 +480,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>Starts a run, or goes on with the last one: 105 pixels wide, about 10 characters.</extracomment>
         <translation>Démarrer</translation>
     </message>
     <message>
@@ -429,6 +490,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Class results…</source>
+        <extracomment>The context menu: opens the class window on a folder of the class&apos;s results files.</extracomment>
         <translation>Résultats de la classe…</translation>
     </message>
     <message>
@@ -465,34 +527,42 @@ fréquence</translation>
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
+        <extracomment>The graph window&apos;s context menu: puts the plot on the clipboard as a picture.</extracomment>
         <translation>Copier le graphique</translation>
     </message>
     <message>
         <source>Save graph…</source>
+        <extracomment>The context menu: saves the plot as a PNG picture.</extracomment>
         <translation>Enregistrer le graphique…</translation>
     </message>
     <message>
         <source>Save graph at double resolution…</source>
+        <extracomment>The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.</extracomment>
         <translation>Enregistrer le graphique en double résolution…</translation>
     </message>
     <message>
         <source>Show expected range</source>
+        <extracomment>The context menu, a check box: shades the band where chance keeps each ratio about 95 % of the time.</extracomment>
         <translation>Afficher la zone attendue</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints the graph, by the print dialog.</extracomment>
         <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Read results</source>
+        <extracomment>The context menu: brings a screen reader to the legend, which tells each outcome&apos;s result.</extracomment>
         <translation>Lire les résultats</translation>
     </message>
     <message>
         <source>Save graph</source>
+        <extracomment>The title of the dialog that saves the graph as a PNG picture.</extracomment>
         <translation>Enregistrer le graphique</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>Images PNG (*.png)</translation>
     </message>
     <message>
@@ -502,10 +572,12 @@ fréquence</translation>
     </message>
     <message>
         <source>, inside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, dans la zone attendue</translation>
     </message>
     <message>
         <source>, outside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, hors de la zone attendue</translation>
     </message>
     <message>
@@ -515,47 +587,52 @@ fréquence</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The graph window&apos;s button, 65 pixels wide in the default font: about 8 characters.</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
         <source>Graph</source>
+        <extracomment>What a screen reader calls the plot.</extracomment>
         <translation>Graphique</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
+        <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
         <translation>Fréquence de chaque issue (axe vertical, de 0 à 1) en fonction du nombre de fois où cette issue est sortie (axe horizontal, de 0 à 1000), une courbe par issue, avec une ligne en pointillés à la valeur théorique 0,25</translation>
     </message>
     <message>
         <source>Ba・Ba</source>
-        <extracomment>The legend&apos;s labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1 first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.</extracomment>
+        <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
         <translation>P・P</translation>
     </message>
     <message>
         <source>the red curve</source>
+        <extracomment>What a screen reader says a legend label stands for: its outcome&apos;s curve.</extracomment>
         <translation>la courbe rouge</translation>
     </message>
     <message>
         <source>Ba・Fr</source>
+        <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
         <translation>P・F</translation>
     </message>
     <message>
-        <source>the cyan curve</source>
-        <translation>la courbe cyan</translation>
-    </message>
-    <message>
         <source>Fr・Ba</source>
+        <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
         <translation>F・P</translation>
     </message>
     <message>
         <source>the green curve</source>
+        <extracomment>The curve is a dark green.</extracomment>
         <translation>la courbe verte</translation>
     </message>
     <message>
         <source>Fr・Fr</source>
+        <extracomment>A legend label: front (head) on both coins.</extracomment>
         <translation>F・F</translation>
     </message>
     <message>
         <source>the blue curve</source>
+        <extracomment>The curve is a bright blue.</extracomment>
         <translation>la courbe bleue</translation>
     </message>
     <message>
@@ -565,26 +642,32 @@ fréquence</translation>
     </message>
     <message>
         <source>Save graph as PDF…</source>
+        <extracomment>The context menu: the graph on an A4 page as a PDF document.</extracomment>
         <translation>Enregistrer le graphique en PDF…</translation>
     </message>
     <message>
         <source>Save graph as PDF</source>
+        <extracomment>The title of the dialog that saves the graph as a PDF document.</extracomment>
         <translation>Enregistrer le graphique en PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter for PDF documents.</extracomment>
         <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save graph as SVG…</source>
+        <extracomment>The context menu: the graph as an SVG picture of lines and text.</extracomment>
         <translation>Enregistrer le graphique en SVG…</translation>
     </message>
     <message>
         <source>Save graph as SVG</source>
+        <extracomment>The title of the dialog that saves the graph as an SVG picture.</extracomment>
         <translation>Enregistrer le graphique en SVG</translation>
     </message>
     <message>
         <source>SVG images (*.svg)</source>
+        <extracomment>The file dialog&apos;s filter for SVG pictures.</extracomment>
         <translation>Images SVG (*.svg)</translation>
     </message>
     <message>
@@ -613,6 +696,11 @@ fréquence</translation>
             <numerusform>fréquence %1, sortie %n fois</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the teal curve</source>
+        <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
+        <translation>la courbe bleu canard</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -628,6 +716,7 @@ fréquence</translation>
     </message>
     <message>
         <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
+        <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
         <translation>Si on les appelle Pièce 1 et Pièce 2, il y a quatre issues possibles : </translation>
     </message>
     <message>
@@ -637,10 +726,12 @@ fréquence</translation>
     </message>
     <message>
         <source>That is , the probability of occurrence in these four cases is 1/4 , respectively.</source>
+        <extracomment>A new paragraph: each of the four outcomes has the probability 1/4.</extracomment>
         <translation>Autrement dit, chacune de ces quatre issues a une probabilité de 1/4.</translation>
     </message>
     <message>
         <source>However , in reality , if you throw two coins four times at the same time , </source>
+        <extracomment>A new paragraph, going on in the next line: four throws need not give each outcome once.</extracomment>
         <translation>Pourtant, si l&apos;on lance réellement les deux pièces ensemble quatre fois de suite, </translation>
     </message>
     <message>
@@ -650,10 +741,12 @@ fréquence</translation>
     </message>
     <message>
         <source>The same applies to the other three cases.</source>
+        <extracomment>A paragraph of one line.</extracomment>
         <translation>Il en va de même pour les trois autres issues.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with the mathmatically obtained theoretical </source>
+        <extracomment>The problem&apos;s question, going on in the next line: how do the observed ratios relate to the probability of 1/4 worked out in theory?</extracomment>
         <translation>Quel lien y a-t-il alors entre ces résultats et la probabilité théorique de 1/4 </translation>
     </message>
     <message>
@@ -701,10 +794,12 @@ fréquence</translation>
     <name>quindle::HelpWindow</name>
     <message>
         <source>Close</source>
+        <extracomment>The help window&apos;s button, which closes it and brings the experiment window back: 57 pixels wide in the default font, about 7 characters.</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
         <source>Help text</source>
+        <extracomment>What a screen reader calls the surface the help text is printed on.</extracomment>
         <translation>Texte de l&apos;aide</translation>
     </message>
     <message>
@@ -740,6 +835,7 @@ fréquence</translation>
     </message>
     <message>
         <source>(Vertical axis : Ratio)</source>
+        <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
         <translation>(Axe vertical : fréquence)</translation>
     </message>
 </context>

@@ -31,57 +31,69 @@
     </message>
     <message>
         <source>File</source>
+        <extracomment>The class table&apos;s first column header, over each run&apos;s file name.</extracomment>
         <translation>ファイル</translation>
     </message>
     <message>
         <source>Trials</source>
+        <extracomment>A header of the class table over each run&apos;s number of trials. Each number column is as wide as its header or its numbers, and the ten columns share 740 pixels: a word of about 8 letters.</extracomment>
         <translation>試行回数</translation>
     </message>
     <message>
         <source>%1
 ratio</source>
-        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <extracomment>A column header of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;), the second line says these are its ratios. The ten columns share 740 pixels: keep the second line to about 10 letters, a school&apos;s usual abbreviation if need be.</extracomment>
         <translation>%1
 割合</translation>
     </message>
     <message>
         <source>Copy</source>
+        <extracomment>The class window&apos;s context menu: puts the class table on the clipboard.</extracomment>
         <translation>コピー</translation>
     </message>
     <message>
         <source>Save class results…</source>
+        <extracomment>The context menu: saves the class table as a CSV file.</extracomment>
         <translation>クラスの結果を保存…</translation>
     </message>
     <message>
         <source>Save class results</source>
+        <extracomment>The title of the dialog that saves the class table.</extracomment>
         <translation>クラスの結果を保存</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the class table.</extracomment>
         <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>Copy pictures</source>
+        <extracomment>The context menu: puts both pictures, side by side, on the clipboard.</extracomment>
         <translation>図をコピー</translation>
     </message>
     <message>
         <source>Save pictures…</source>
+        <extracomment>The context menu: saves both pictures, side by side, as a PNG picture.</extracomment>
         <translation>図を保存…</translation>
     </message>
     <message>
         <source>Save pictures</source>
+        <extracomment>The title of the dialog that saves the pictures.</extracomment>
         <translation>図を保存</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>PNG 画像 (*.png)</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints both pictures, by the print dialog.</extracomment>
         <translation>印刷…</translation>
     </message>
     <message>
         <source>Read summary</source>
+        <extracomment>The context menu: a screen reader says the class&apos;s runs, trials and pooled ratios.</extracomment>
         <translation>概要を読み上げ</translation>
     </message>
     <message>
@@ -91,6 +103,7 @@ ratio</source>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file of the class&apos;s folder that is not pooled: %1 its name, %2 why.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -100,34 +113,42 @@ ratio</source>
     </message>
     <message>
         <source>Folder</source>
+        <extracomment>What a screen reader calls the line that shows the class&apos;s folder.</extracomment>
         <translation>フォルダー</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The class window&apos;s button, 72 pixels wide in the default font: about 9 characters.</extracomment>
         <translation>閉じる</translation>
     </message>
     <message>
         <source>Runs and the class</source>
+        <extracomment>What a screen reader calls the class table: a row per run and one for the class.</extracomment>
         <translation>各実験とクラス全体</translation>
     </message>
     <message>
         <source>Files not pooled</source>
+        <extracomment>What a screen reader calls the list of the folder&apos;s files that are not pooled.</extracomment>
         <translation>集計に含めなかったファイル</translation>
     </message>
     <message>
         <source>Each run&apos;s ratios</source>
+        <extracomment>What a screen reader calls the funnel picture.</extracomment>
         <translation>各実験の割合</translation>
     </message>
     <message>
         <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <extracomment>What a screen reader says the funnel picture shows.</extracomment>
         <translation>各実験の4つの割合を試行回数に対して描いたものと、クラス全体をまとめた割合</translation>
     </message>
     <message>
         <source>The class curve</source>
+        <extracomment>What a screen reader calls the class curve&apos;s picture.</extracomment>
         <translation>クラス全体の曲線</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows.</extracomment>
         <translation>実験を順に1つずつ加えたときの、クラスのそれまでの全試行に対する各出方の割合</translation>
     </message>
     <message>
@@ -137,50 +158,62 @@ ratio</source>
     </message>
     <message>
         <source>too large for a results file (%1 KB)</source>
+        <extracomment>%1 is the file&apos;s size in kilobytes.</extracomment>
         <translation>結果ファイルとしては大きすぎる（%1 KB）</translation>
     </message>
     <message>
         <source>not a text file</source>
+        <extracomment>A file that holds something other than text (a picture, a document).</extracomment>
         <translation>テキストファイルではない</translation>
     </message>
     <message>
         <source>not a Quindle results file</source>
+        <extracomment>A text file that is not one Quindle saves (a note, another program&apos;s table).</extracomment>
         <translation>Quindle の結果ファイルではない</translation>
     </message>
     <message>
         <source>saved by a newer Quindle (format %1)</source>
+        <extracomment>A results file in a newer format than this program reads: %1 is its number.</extracomment>
         <translation>新しい Quindle で保存されている（形式のバージョン %1）</translation>
     </message>
     <message>
         <source>cut short after trial %1 of %2</source>
+        <extracomment>A file that ends early, in its list of trials: %1 the last trial in it, %2 the trials the run had.</extracomment>
         <translation>%2 回のうち %1 回目の試行の後で途切れている</translation>
     </message>
     <message>
         <source>cut short before its end</source>
+        <extracomment>A file that ends early, before its list of trials.</extracomment>
         <translation>途中で途切れている</translation>
     </message>
     <message>
         <source>a copy of %1</source>
+        <extracomment>The same run as another file of the folder, which counts instead: %1 its name.</extracomment>
         <translation>%1 の複製</translation>
     </message>
     <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
         <translation>矛盾: 割合が度数と合わない（%1 行目）</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <extracomment>The history is each outcome&apos;s share after each of its occurrences, kept for the graph; %1 is the line of the file.</extracomment>
         <translation>矛盾: 途中経過が度数と合わない（%1 行目）</translation>
     </message>
     <message>
         <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <extracomment>The trial log lists both coins&apos; faces in every trial; %1 is the line of the file.</extracomment>
         <translation>矛盾: 試行の記録が度数と合わない（%1 行目）</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have</source>
+        <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more.</extracomment>
         <translation>矛盾: 試行回数が1回の実験の上限を超えている</translation>
     </message>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
+        <extracomment>A line where a number or a word was expected and something else stands: %1 its number.</extracomment>
         <translation>矛盾: %1 行目を読み取れない</translation>
     </message>
     <message numerus="yes">
@@ -226,24 +259,27 @@ ratio</source>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
+        <extracomment>What quindle --help says first, under its usage line.</extracomment>
         <translation>2枚のコインを何度も投げて4通りの出方を数え、それぞれの割合が1/4に近づく様子を見せます。</translation>
     </message>
     <message>
         <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
+        <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
         <translation>時計の代わりに &lt;N&gt;（整数）で決まる列から毎回の乱数を取り、どの機械でも1回ごとに同じ結果にします。</translation>
     </message>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
-        <extracomment>%1 lists the languages the program is translated into.</extracomment>
+        <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
         <translation>システムの言語の代わりに &lt;CODE&gt;（en、%1）の言語で表示します。</translation>
     </message>
     <message>
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
-        <extracomment>%1 lists the zoom steps.</extracomment>
+        <extracomment>--help on the option --zoom PERCENT; keep &lt;PERCENT&gt; as it is. %1 lists the zoom steps.</extracomment>
         <translation>すべてのウィンドウを大きさの &lt;PERCENT&gt;（%1）で開きます。</translation>
     </message>
     <message>
         <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <extracomment>--help on the option --class FOLDER; keep &lt;FOLDER&gt; as it is.</extracomment>
         <translation>実験ウィンドウの横にクラスの結果のウィンドウを開き、&lt;FOLDER&gt; に結果ファイルが届くたびに集計します。</translation>
     </message>
 </context>
@@ -262,6 +298,7 @@ ratio</source>
         <source>Unexpected error:
 
 %1</source>
+        <extracomment>A message box after an error the program did not expect: %1 says what, in English.</extracomment>
         <translation>予期しないエラー:
 
 %1</translation>
@@ -279,22 +316,27 @@ ratio</source>
     <name>quindle::ExperimentWindow</name>
     <message>
         <source>%1 frequency</source>
+        <extracomment>What a screen reader calls a count cell; %1 is the outcome (&quot;Head Tail&quot;).</extracomment>
         <translation>%1の度数</translation>
     </message>
     <message>
         <source>%1 probability</source>
+        <extracomment>What a screen reader calls a ratio cell: the outcome&apos;s share of the trials so far, its relative frequency (not a probability); %1 is the outcome.</extracomment>
         <translation>%1の確率</translation>
     </message>
     <message>
         <source>Copy</source>
+        <extracomment>The experiment window&apos;s context menu: puts the table on the clipboard.</extracomment>
         <translation>コピー</translation>
     </message>
     <message>
         <source>Save results…</source>
+        <extracomment>The context menu: saves the run&apos;s results file, which a class window pools.</extracomment>
         <translation>結果を保存…</translation>
     </message>
     <message>
         <source>Pace</source>
+        <extracomment>The context menu&apos;s submenu of how fast a run goes.</extracomment>
         <translation>速さ</translation>
     </message>
     <message>
@@ -314,22 +356,27 @@ ratio</source>
     </message>
     <message>
         <source>Seed: %1</source>
+        <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
         <translation>シード: %1</translation>
     </message>
     <message>
         <source>Seed: none, the run follows the clock</source>
+        <extracomment>The context menu&apos;s last entry, greyed, when no seed was given.</extracomment>
         <translation>シード: なし（時計に従う）</translation>
     </message>
     <message>
         <source>Save results</source>
+        <extracomment>The title of the dialog that saves the results file.</extracomment>
         <translation>結果を保存</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the results file.</extracomment>
         <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>Counts cleared.</source>
+        <extracomment>Said when Init has cleared the counts.</extracomment>
         <translation>度数を消去しました。</translation>
     </message>
     <message>
@@ -339,10 +386,12 @@ ratio</source>
     </message>
     <message>
         <source>How often this outcome has come up in the current run</source>
+        <extracomment>What a screen reader says a count cell of the table holds.</extracomment>
         <translation>今回の実験でこの出方が出た回数</translation>
     </message>
     <message>
         <source>This outcome&apos;s share of all trials of the current run</source>
+        <extracomment>What a screen reader says a ratio cell of the table holds.</extracomment>
         <translation>今回の実験の全試行に対するこの出方の割合</translation>
     </message>
     <message>
@@ -352,26 +401,32 @@ ratio</source>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>The top row&apos;s button that shows the help window, 57 pixels wide: about 6 characters.</extracomment>
         <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Init</source>
+        <extracomment>The top row&apos;s button that clears the counts for a new run, 57 pixels wide: about 6 characters.</extracomment>
         <translation>初期化</translation>
     </message>
     <message>
         <source>Coin1: Head</source>
+        <extracomment>What a screen reader calls coin 1&apos;s picture while it shows its head face.</extracomment>
         <translation>コイン1: 表</translation>
     </message>
     <message>
         <source>Coin1: Tail</source>
+        <extracomment>Coin 1&apos;s picture while it shows its tail face.</extracomment>
         <translation>コイン1: 裏</translation>
     </message>
     <message>
         <source>Coin2: Head</source>
+        <extracomment>Coin 2&apos;s picture while it shows its head face.</extracomment>
         <translation>コイン2: 表</translation>
     </message>
     <message>
         <source>Coin2: Tail</source>
+        <extracomment>Coin 2&apos;s picture while it shows its tail face.</extracomment>
         <translation>コイン2: 裏</translation>
     </message>
     <message>
@@ -381,14 +436,17 @@ ratio</source>
     </message>
     <message>
         <source>Coin2</source>
+        <extracomment>The second coin&apos;s name, under its picture and in the table: 81 pixels wide in a large bold face, about 6 characters.</extracomment>
         <translation>コイン2</translation>
     </message>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face in the table&apos;s header rows, in blue: 81 pixels wide in a large bold face.</extracomment>
         <translation>表</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face in the table&apos;s header rows, in red: 81 pixels wide in a large bold face.</extracomment>
         <translation>裏</translation>
     </message>
     <message>
@@ -398,6 +456,7 @@ ratio</source>
     </message>
     <message>
         <source>Probability</source>
+        <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
         <translation>確率</translation>
     </message>
     <message>
@@ -407,6 +466,7 @@ ratio</source>
     </message>
     <message>
         <source>Number of trials</source>
+        <extracomment>What a screen reader calls the number under the table, before reading it.</extracomment>
         <translation>試行回数</translation>
     </message>
     <message>
@@ -416,6 +476,7 @@ ratio</source>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>Starts a run, or goes on with the last one: 105 pixels wide, about 10 characters.</extracomment>
         <translation>開始</translation>
     </message>
     <message>
@@ -425,6 +486,7 @@ ratio</source>
     </message>
     <message>
         <source>Class results…</source>
+        <extracomment>The context menu: opens the class window on a folder of the class&apos;s results files.</extracomment>
         <translation>クラスの結果…</translation>
     </message>
     <message>
@@ -458,34 +520,42 @@ ratio</source>
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
+        <extracomment>The graph window&apos;s context menu: puts the plot on the clipboard as a picture.</extracomment>
         <translation>グラフをコピー</translation>
     </message>
     <message>
         <source>Save graph…</source>
+        <extracomment>The context menu: saves the plot as a PNG picture.</extracomment>
         <translation>グラフを保存…</translation>
     </message>
     <message>
         <source>Save graph at double resolution…</source>
+        <extracomment>The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.</extracomment>
         <translation>グラフを2倍の解像度で保存…</translation>
     </message>
     <message>
         <source>Show expected range</source>
+        <extracomment>The context menu, a check box: shades the band where chance keeps each ratio about 95 % of the time.</extracomment>
         <translation>予想される範囲を表示</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints the graph, by the print dialog.</extracomment>
         <translation>印刷…</translation>
     </message>
     <message>
         <source>Read results</source>
+        <extracomment>The context menu: brings a screen reader to the legend, which tells each outcome&apos;s result.</extracomment>
         <translation>結果へ移動</translation>
     </message>
     <message>
         <source>Save graph</source>
+        <extracomment>The title of the dialog that saves the graph as a PNG picture.</extracomment>
         <translation>グラフを保存</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>PNG 画像 (*.png)</translation>
     </message>
     <message>
@@ -495,10 +565,12 @@ ratio</source>
     </message>
     <message>
         <source>, inside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>、予想される範囲内</translation>
     </message>
     <message>
         <source>, outside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>、予想される範囲外</translation>
     </message>
     <message>
@@ -513,71 +585,82 @@ ratio</source>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The graph window&apos;s button, 65 pixels wide in the default font: about 8 characters.</extracomment>
         <translation>閉じる</translation>
     </message>
     <message>
         <source>Graph</source>
+        <extracomment>What a screen reader calls the plot.</extracomment>
         <translation>グラフ</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
+        <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
         <translation>各出方の全試行に対する割合（縦軸、0〜1）を、その出方が出た回数（横軸、0〜1000）に対して描いたもの。出方ごとに1本の曲線、理論値0.25に破線</translation>
     </message>
     <message>
         <source>Ba・Ba</source>
-        <extracomment>The legend&apos;s labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1 first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.</extracomment>
+        <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
         <translation>裏・裏</translation>
     </message>
     <message>
         <source>the red curve</source>
+        <extracomment>What a screen reader says a legend label stands for: its outcome&apos;s curve.</extracomment>
         <translation>赤い曲線</translation>
     </message>
     <message>
         <source>Ba・Fr</source>
+        <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
         <translation>裏・表</translation>
     </message>
     <message>
-        <source>the cyan curve</source>
-        <translation>水色の曲線</translation>
-    </message>
-    <message>
         <source>Fr・Ba</source>
+        <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
         <translation>表・裏</translation>
     </message>
     <message>
         <source>the green curve</source>
+        <extracomment>The curve is a dark green.</extracomment>
         <translation>緑の曲線</translation>
     </message>
     <message>
         <source>Fr・Fr</source>
+        <extracomment>A legend label: front (head) on both coins.</extracomment>
         <translation>表・表</translation>
     </message>
     <message>
         <source>the blue curve</source>
+        <extracomment>The curve is a bright blue.</extracomment>
         <translation>青い曲線</translation>
     </message>
     <message>
         <source>Save graph as PDF…</source>
+        <extracomment>The context menu: the graph on an A4 page as a PDF document.</extracomment>
         <translation>グラフをPDFで保存…</translation>
     </message>
     <message>
         <source>Save graph as PDF</source>
+        <extracomment>The title of the dialog that saves the graph as a PDF document.</extracomment>
         <translation>グラフをPDFで保存</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter for PDF documents.</extracomment>
         <translation>PDF 文書 (*.pdf)</translation>
     </message>
     <message>
         <source>Save graph as SVG…</source>
+        <extracomment>The context menu: the graph as an SVG picture of lines and text.</extracomment>
         <translation>グラフをSVGで保存…</translation>
     </message>
     <message>
         <source>Save graph as SVG</source>
+        <extracomment>The title of the dialog that saves the graph as an SVG picture.</extracomment>
         <translation>グラフをSVGで保存</translation>
     </message>
     <message>
         <source>SVG images (*.svg)</source>
+        <extracomment>The file dialog&apos;s filter for SVG pictures.</extracomment>
         <translation>SVG 画像 (*.svg)</translation>
     </message>
     <message>
@@ -604,6 +687,11 @@ ratio</source>
             <numerusform>%n 回出て相対度数 %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the teal curve</source>
+        <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
+        <translation>青緑色の曲線</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -619,6 +707,7 @@ ratio</source>
     </message>
     <message>
         <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
+        <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
         <translation>この2枚をそれぞれコイン1、コイン2とすると、出方は</translation>
     </message>
     <message>
@@ -628,10 +717,12 @@ ratio</source>
     </message>
     <message>
         <source>That is , the probability of occurrence in these four cases is 1/4 , respectively.</source>
+        <extracomment>A new paragraph: each of the four outcomes has the probability 1/4.</extracomment>
         <translation>つまり、この4通りが起こる確率はそれぞれ1/4です。</translation>
     </message>
     <message>
         <source>However , in reality , if you throw two coins four times at the same time , </source>
+        <extracomment>A new paragraph, going on in the next line: four throws need not give each outcome once.</extracomment>
         <translation>しかし実際に2枚のコインを同時に4回投げても、</translation>
     </message>
     <message>
@@ -641,10 +732,12 @@ ratio</source>
     </message>
     <message>
         <source>The same applies to the other three cases.</source>
+        <extracomment>A paragraph of one line.</extracomment>
         <translation>ほかの3通りについても同じです。</translation>
     </message>
     <message>
         <source>Then , what is the relationship with the mathmatically obtained theoretical </source>
+        <extracomment>The problem&apos;s question, going on in the next line: how do the observed ratios relate to the probability of 1/4 worked out in theory?</extracomment>
         <translation>では、数学的に求めた理論上の確率1/4とは</translation>
     </message>
     <message>
@@ -697,10 +790,12 @@ ratio</source>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The help window&apos;s button, which closes it and brings the experiment window back: 57 pixels wide in the default font, about 7 characters.</extracomment>
         <translation>閉じる</translation>
     </message>
     <message>
         <source>Help text</source>
+        <extracomment>What a screen reader calls the surface the help text is printed on.</extracomment>
         <translation>ヘルプの本文</translation>
     </message>
 </context>
@@ -731,6 +826,7 @@ ratio</source>
     </message>
     <message>
         <source>(Vertical axis : Ratio)</source>
+        <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
         <translation>（縦軸：割合）</translation>
     </message>
 </context>

@@ -39,6 +39,7 @@ void identifyProgram()
 
 void describeCommandLine(QCommandLineParser &parser)
 {
+    //: What quindle --help says first, under its usage line.
     parser.setApplicationDescription(QCoreApplication::translate(
         "quindle::CommandLine",
         "Throws two coins again and again and counts the four outcomes, so that each one's "
@@ -47,6 +48,7 @@ void describeCommandLine(QCommandLineParser &parser)
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         QStringLiteral("seed"),
+        //: --help on the option --seed N; keep <N> as it is.
         QCoreApplication::translate(
             "quindle::CommandLine",
             "Takes every draw from a sequence fixed by <N> (a whole number), the same trial for "
@@ -54,20 +56,22 @@ void describeCommandLine(QCommandLineParser &parser)
         QStringLiteral("N")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("zoom"),
-        //: %1 lists the zoom steps.
+        //: --help on the option --zoom PERCENT; keep <PERCENT> as it is. %1 lists the zoom steps.
         QCoreApplication::translate("quindle::CommandLine",
                                     "Starts with every window at <PERCENT> of its size (%1).")
             .arg(zoomStepsText()),
         QStringLiteral("PERCENT")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("class"),
+        //: --help on the option --class FOLDER; keep <FOLDER> as it is.
         QCoreApplication::translate("quindle::CommandLine",
                                     "Opens the class window beside the experiment window, pooling "
                                     "the results files in <FOLDER> as they come."),
         QStringLiteral("FOLDER")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("language"),
-        //: %1 lists the languages the program is translated into.
+        //: --help on the option --language CODE; keep <CODE> as it is. %1 lists the languages the
+        //: program is translated into.
         QCoreApplication::translate("quindle::CommandLine",
                                     "Shows the texts in <CODE> (en, %1) instead of the system's "
                                     "language.")

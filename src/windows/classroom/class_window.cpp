@@ -110,11 +110,19 @@ ClassWindow::ClassWindow(const QString &folder)
     placeWindow(this, kClassWindowPlace);
     findControl<QLabel>(this, layout, roles::folder)->setText(QDir::toNativeSeparators(folder));
 
-    QStringList headers{tr("File"), tr("Trials")};
+    // Ten columns share the table's 740 pixels: the file's name takes what the others leave.
+    //: The class table's first column header, over each run's file name.
+    QStringList headers{tr("File")};
+    //: A header of the class table over each run's number of trials. Each number column is as
+    //: wide as its header or its numbers, and the ten columns share 740 pixels: a word of about
+    //: 8 letters.
+    headers << tr("Trials");
     for (int n = 1; n <= kOutcomes; ++n)
         headers << outcomeWords(n);
     for (int n = 1; n <= kOutcomes; ++n)
-        //: A column of the class table, on two lines: %1 is an outcome ("Head Tail").
+        //: A column header of the class table, on two lines: %1 is an outcome ("Head Tail"),
+        //: the second line says these are its ratios. The ten columns share 740 pixels: keep
+        //: the second line to about 10 letters, a school's usual abbreviation if need be.
         headers << tr("%1\nratio").arg(outcomeWords(n));
     m_model->setHorizontalHeaderLabels(headers);
     m_table->setModel(m_model);
@@ -136,27 +144,37 @@ ClassWindow::ClassWindow(const QString &folder)
 void ClassWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
+    //: The class window's context menu: puts the class table on the clipboard.
     auto *copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, [this] {
         QGuiApplication::clipboard()->setText(tableText(QLatin1Char('\t'), NumberForm::Shown));
     });
+    //: The context menu: saves the class table as a CSV file.
     auto *save = new QAction(tr("Save class results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] {
-        saveThroughDialog(this, tr("Save class results"), QStringLiteral("quindle-class.csv"),
-                          tr("CSV files (*.csv)"),
+        //: The title of the dialog that saves the class table.
+        const QString title = tr("Save class results");
+        //: The file dialog's filter for the class table.
+        saveThroughDialog(this, title, QStringLiteral("quindle-class.csv"), tr("CSV files (*.csv)"),
                           [this](const QString &path) { return saveTable(path); });
     });
+    //: The context menu: puts both pictures, side by side, on the clipboard.
     auto *copyPictures = new QAction(tr("Copy pictures"), this);
     connect(copyPictures, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(pictures()); });
+    //: The context menu: saves both pictures, side by side, as a PNG picture.
     auto *savePictures = new QAction(tr("Save pictures…"), this);
     connect(savePictures, &QAction::triggered, this, [this] {
-        saveThroughDialog(this, tr("Save pictures"), QStringLiteral("quindle-class.png"),
+        //: The title of the dialog that saves the pictures.
+        const QString title = tr("Save pictures");
+        //: The file dialog's filter for PNG pictures.
+        saveThroughDialog(this, title, QStringLiteral("quindle-class.png"),
                           tr("PNG images (*.png)"),
                           [this](const QString &path) { return this->savePictures(path); });
     });
+    //: The context menu: prints both pictures, by the print dialog.
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
@@ -165,6 +183,7 @@ void ClassWindow::buildContextMenu()
         if (dialog.exec() == QDialog::Accepted)
             printPictures(printer);
     });
+    //: The context menu: a screen reader says the class's runs, trials and pooled ratios.
     auto *read = new QAction(tr("Read summary"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(read, &QAction::triggered, this,
@@ -229,6 +248,7 @@ void ClassWindow::showPool()
     placeColumns();
     m_unpooled->clear();
     for (const UnpooledFile &file : pool.unpooled)
+        //: A file of the class's folder that is not pooled: %1 its name, %2 why.
         m_unpooled->addItem(tr("%1: %2").arg(QString::fromStdString(file.name), reason(file)));
     drawFunnel(*m_funnel, m_funnel->designInnerSize(), pool);
     drawClassCurve(*m_curve, m_curve->designInnerSize(), pool);
@@ -242,18 +262,26 @@ QString ClassWindow::reason(const UnpooledFile &file)
         //: Why a file of the class's folder is not pooled, after its name.
         return tr("empty");
     case Problem::TooLarge:
+        //: %1 is the file's size in kilobytes.
         return tr("too large for a results file (%1 KB)").arg(p.found / 1024);
     case Problem::NotUtf8:
+        //: A file that holds something other than text (a picture, a document).
         return tr("not a text file");
     case Problem::NotResults:
+        //: A text file that is not one Quindle saves (a note, another program's table).
         return tr("not a Quindle results file");
     case Problem::NewerVersion:
+        //: A results file in a newer format than this program reads: %1 is its number.
         return tr("saved by a newer Quindle (format %1)").arg(p.found);
     case Problem::CutShort:
-        return p.section == Section::TrialLog
-                   ? tr("cut short after trial %1 of %2").arg(p.found).arg(p.expected)
-                   : tr("cut short before its end");
+        if (p.section == Section::TrialLog)
+            //: A file that ends early, in its list of trials: %1 the last trial in it, %2 the
+            //: trials the run had.
+            return tr("cut short after trial %1 of %2").arg(p.found).arg(p.expected);
+        //: A file that ends early, before its list of trials.
+        return tr("cut short before its end");
     case Problem::Duplicate:
+        //: The same run as another file of the folder, which counts instead: %1 its name.
         return tr("a copy of %1").arg(QString::fromStdString(file.duplicateOf));
     case Problem::Inconsistent:
         break;
@@ -265,24 +293,30 @@ QString ClassWindow::reason(const UnpooledFile &file)
                   countForWords(p.expected))
             .arg(p.found);
     case Inconsistency::RatioMismatch:
+        //: A file whose numbers do not agree with each other: %1 the line of the file.
         return tr("inconsistent: a ratio does not match its count (line %1)").arg(p.line);
     case Inconsistency::HistoryLength:
     case Inconsistency::HistoryNumbering:
     case Inconsistency::HistoryValue:
     case Inconsistency::HistoryFinalValue:
+        //: The history is each outcome's share after each of its occurrences, kept for the graph;
+        //: %1 is the line of the file.
         return tr("inconsistent: the history disagrees with the counts (line %1)").arg(p.line);
     case Inconsistency::LogNumbering:
     case Inconsistency::LogOutcome:
     case Inconsistency::LogTrials:
     case Inconsistency::LogTally:
+        //: The trial log lists both coins' faces in every trial; %1 is the line of the file.
         return tr("inconsistent: the trial log disagrees with the counts (line %1)").arg(p.line);
     case Inconsistency::CountOutOfRange:
     case Inconsistency::TrialsOutOfRange:
+        //: A run ends once an outcome has come up more than 1000 times: this file has more.
         return tr("inconsistent: more trials than a run can have");
     case Inconsistency::UnreadableRow:
     case Inconsistency::None:
         break;
     }
+    //: A line where a number or a word was expected and something else stands: %1 its number.
     return tr("inconsistent: line %1 cannot be read").arg(p.line);
 }
 

@@ -88,14 +88,13 @@ void ExperimentWindow::findControls()
     for (CellKind kind : {CellKind::Count, CellKind::Ratio}) {
         for (int n = 1; n <= kOutcomes; ++n) {
             QLabel *cell = findControl<QLabel>(this, layout, roles::cell(kind, n));
-            cell->setAccessibleName(kind == CellKind::Count
-                                        //: What a screen reader calls a count cell; %1 is the
-                                        //: outcome ("Head Tail").
-                                        ? tr("%1 frequency").arg(outcomeWords(n))
-                                        //: What a screen reader calls a ratio cell: the
-                                        //: outcome's share of the trials so far (its relative
-                                        //: frequency); %1 is the outcome.
-                                        : tr("%1 probability").arg(outcomeWords(n)));
+            if (kind == CellKind::Count)
+                //: What a screen reader calls a count cell; %1 is the outcome ("Head Tail").
+                cell->setAccessibleName(tr("%1 frequency").arg(outcomeWords(n)));
+            else
+                //: What a screen reader calls a ratio cell: the outcome's share of the trials so
+                //: far, its relative frequency (not a probability); %1 is the outcome.
+                cell->setAccessibleName(tr("%1 probability").arg(outcomeWords(n)));
             m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n - 1)] = cell;
         }
     }
@@ -231,12 +230,15 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
 void ExperimentWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
+    //: The experiment window's context menu: puts the table on the clipboard.
     auto *copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, &ExperimentWindow::copyResults);
+    //: The context menu: saves the run's results file, which a class window pools.
     auto *save = new QAction(tr("Save results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
+    //: The context menu's submenu of how fast a run goes.
     auto *paceMenu = new QMenu(tr("Pace"), this);
     m_paces = new QActionGroup(this);
     const std::pair<Pace, QString> paces[] = {
@@ -261,6 +263,7 @@ void ExperimentWindow::buildContextMenu()
         if (m_pace == Pace::OneTrial && !m_trialTimer->isActive()) // never during a run
             findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton)->click();
     });
+    //: The context menu: opens the class window on a folder of the class's results files.
     auto *classResults = new QAction(tr("Class results…"), this);
     connect(classResults, &QAction::triggered, this, [this] {
         //: The title of the dialog that asks for the folder of a class's results files.
@@ -291,8 +294,12 @@ void ExperimentWindow::setZoom(int zoom)
 void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)
 {
     m_seed = seed;
-    m_seedShown->setText(seed ? tr("Seed: %1").arg(*seed)
-                              : tr("Seed: none, the run follows the clock"));
+    if (seed)
+        //: The context menu's last entry, greyed: the seed of the draws, a whole number.
+        m_seedShown->setText(tr("Seed: %1").arg(*seed));
+    else
+        //: The context menu's last entry, greyed, when no seed was given.
+        m_seedShown->setText(tr("Seed: none, the run follows the clock"));
 }
 
 void ExperimentWindow::setPace(Pace pace)
@@ -317,7 +324,8 @@ TableTexts ExperimentWindow::tableTexts() const
 
 void ExperimentWindow::copyResults() const
 {
-    // The table as the results file writes it, tab-separated, as a spreadsheet pastes it.
+    // The table as the window shows it, tab-separated, as a spreadsheet in the pupil's
+    // language pastes it: "0,257" is a number to a German one.
     QGuiApplication::clipboard()->setText(QString::fromStdString(writeTable(tableTexts(), '\t')));
 }
 
@@ -329,8 +337,10 @@ QString ExperimentWindow::saveResults(const QString &path) const
 
 void ExperimentWindow::chooseFileAndSaveResults()
 {
-    saveThroughDialog(this, tr("Save results"), QStringLiteral("quindle-results.csv"),
-                      tr("CSV files (*.csv)"),
+    //: The title of the dialog that saves the results file.
+    const QString title = tr("Save results");
+    //: The file dialog's filter for the results file.
+    saveThroughDialog(this, title, QStringLiteral("quindle-results.csv"), tr("CSV files (*.csv)"),
                       [this](const QString &path) { return saveResults(path); });
 }
 
@@ -359,6 +369,7 @@ void ExperimentWindow::report(Report what)
 {
     m_table->refresh();
     if (what == Report::CountsCleared) {
+        //: Said when Init has cleared the counts.
         m_report = tr("Counts cleared.");
         return;
     }

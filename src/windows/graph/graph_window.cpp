@@ -81,38 +81,53 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
 void GraphWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
+    //: The graph window's context menu: puts the plot on the clipboard as a picture.
     auto *copy = new QAction(tr("Copy graph"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(m_surface->image()); });
+    //: The context menu: saves the plot as a PNG picture.
     auto *save = new QAction(tr("Save graph…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(false); });
+    //: The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.
     auto *saveDouble = new QAction(tr("Save graph at double resolution…"), this);
     connect(saveDouble, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(true); });
+    //: The context menu, a check box: shades the band where chance keeps each ratio about 95 %
+    //: of the time.
     m_expectedRange = new QAction(tr("Show expected range"), this);
     m_expectedRange->setCheckable(true);
     connect(m_expectedRange, &QAction::triggered, this, [this](bool shown) {
         setExpectedRangeShown(shown);
         emit expectedRangeToggled(shown);
     });
+    //: The context menu: the graph on an A4 page as a PDF document.
     auto *pdf = new QAction(tr("Save graph as PDF…"), this);
     connect(pdf, &QAction::triggered, this, [this] {
-        saveThroughDialog(this, tr("Save graph as PDF"), QStringLiteral("quindle-graph.pdf"),
+        //: The title of the dialog that saves the graph as a PDF document.
+        const QString title = tr("Save graph as PDF");
+        //: The file dialog's filter for PDF documents.
+        saveThroughDialog(this, title, QStringLiteral("quindle-graph.pdf"),
                           tr("PDF documents (*.pdf)"),
                           [this](const QString &path) { return saveGraphAsPdf(path); });
     });
+    //: The context menu: the graph as an SVG picture of lines and text.
     auto *svg = new QAction(tr("Save graph as SVG…"), this);
     connect(svg, &QAction::triggered, this, [this] {
-        saveThroughDialog(this, tr("Save graph as SVG"), QStringLiteral("quindle-graph.svg"),
+        //: The title of the dialog that saves the graph as an SVG picture.
+        const QString title = tr("Save graph as SVG");
+        //: The file dialog's filter for SVG pictures.
+        saveThroughDialog(this, title, QStringLiteral("quindle-graph.svg"),
                           tr("SVG images (*.svg)"),
                           [this](const QString &path) { return saveGraphAsSvg(path); });
     });
+    //: The context menu: prints the graph, by the print dialog.
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &GraphWindow::choosePrinterAndPrint);
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
+    //: The context menu: brings a screen reader to the legend, which tells each outcome's result.
     auto *results = new QAction(tr("Read results"), this);
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(results, &QAction::triggered, this, [this] {
@@ -264,8 +279,11 @@ void GraphWindow::choosePrinterAndPrint()
 
 void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
 {
+    //: The title of the dialog that saves the graph as a PNG picture.
+    const QString title = tr("Save graph");
+    //: The file dialog's filter for PNG pictures.
     saveThroughDialog(
-        this, tr("Save graph"), QStringLiteral("quindle-graph.png"), tr("PNG images (*.png)"),
+        this, title, QStringLiteral("quindle-graph.png"), tr("PNG images (*.png)"),
         [this, doubleSize](const QString &path) { return saveGraph(path, doubleSize); });
 }
 
@@ -300,11 +318,13 @@ void GraphWindow::describeResults()
             //: What a legend label tells a screen reader: %1 is the outcome's ratio, %n its
             //: count, the number of times it has come up.
             result = tr("ratio %1 after %n times", nullptr, count).arg(shownRatio(ratio));
-        if (m_rangeDrawn && count > 0)
-            // The band along the outcome's count: the range for the trials that count takes.
-            result += insideExpectedRange(ratio, expectedTrialsFor(count))
-                          ? tr(", inside the expected range")
-                          : tr(", outside the expected range");
+        // The band along the outcome's count: the range for the trials that count takes.
+        if (m_rangeDrawn && count > 0 && insideExpectedRange(ratio, expectedTrialsFor(count)))
+            //: Follows a legend label's result while the expected range is shown.
+            result += tr(", inside the expected range");
+        else if (m_rangeDrawn && count > 0)
+            //: Follows a legend label's result while the expected range is shown.
+            result += tr(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
             //: A legend label as a screen reader reads it: %1 the outcome, %2 its result.
             ->setAccessibleName(tr("%1: %2").arg(outcomeWords(n), result));

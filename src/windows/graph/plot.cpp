@@ -88,6 +88,8 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
     //: edge: there is room for about 35 characters.
     printAt(surface, 780, 100,
             translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Horizontal axis : Number of times)")));
+    //: The vertical axis's title, printed right of the axis's top: each outcome's share of all
+    //: trials, its relative frequency.
     printAt(surface, 120, 10,
             translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Vertical axis : Ratio)")));
     for (int k = 1; k <= 9; ++k)
