@@ -14,12 +14,12 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>Fréquences de chaque expérience selon son nombre de lancers ; la classe, en plus grand</translation>
+        <translation>Fréquences selon les lancers ; la classe en gros</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
-        <translation>Toutes les expériences à la suite : fréquence de chaque issue au fil des lancers</translation>
+        <translation>Expériences à la suite : fréquences cumulées</translation>
     </message>
 </context>
 <context>
@@ -257,6 +257,11 @@ fréquence</translation>
             <numerusform> Expériences dans la zone attendue : %1 sur %n.</numerusform>
             <numerusform> Expériences dans la zone attendue : %1 sur %n.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -822,7 +827,7 @@ fréquence</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
         <translation>%1 %2</translation>
     </message>
 </context>

@@ -14,12 +14,12 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>各実験の試行回数に対する割合（クラス全体は大きな点）</translation>
+        <translation>各実験の試行回数と相対度数（クラス全体は大きな点）</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
-        <translation>すべての実験を順につなげたときの、各出方のそれまでの割合</translation>
+        <translation>すべての実験を順につないだときの相対度数</translation>
     </message>
 </context>
 <context>
@@ -44,7 +44,7 @@
 ratio</source>
         <extracomment>A column header of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;), the second line says these are its ratios. The ten columns share 740 pixels: keep the second line to about 10 letters, a school&apos;s usual abbreviation if need be.</extracomment>
         <translation>%1
-割合</translation>
+相対度数</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -253,6 +253,11 @@ ratio</source>
         <translation>
             <numerusform> %n 回の実験のうち %1 回が予想される範囲内です。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -813,7 +818,7 @@ ratio</source>
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
         <translation>%1 %2</translation>
     </message>
 </context>

@@ -254,6 +254,11 @@ ratio</source>
             <numerusform> %n 轮试验中有 %1 轮的四个频率都在预期范围内。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quindle::CommandLine</name>
@@ -813,7 +818,7 @@ ratio</source>
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>An outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). In the class table&apos;s headers it has a column about 80 pixels wide.</extracomment>
+        <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
         <translation>%1 %2</translation>
     </message>
 </context>

@@ -93,12 +93,32 @@ private slots:
         installFontSubstitutions(QLocale(language));
         startProgram(3);
         runFor(100);
-        checkTexts(experiment(), englishTexts);
-        checkTexts(m_program->openClassWindow(classFolder.path()), englishTexts);
+        // A class's folder with a run, a copy of it and a note: every row and reason shows.
+        const QString run = classFolder.filePath(QStringLiteral("pupil-01.csv"));
+        QCOMPARE(experiment()->saveResults(run), QString());
+        QVERIFY(QFile::copy(run, classFolder.filePath(QStringLiteral("pupil-01 - Copy.csv"))));
+        QFile note(classFolder.filePath(QStringLiteral("notes.txt")));
+        QVERIFY(note.open(QIODevice::WriteOnly) && note.write("coins\n") == 6);
+        note.close();
+        ClassWindow *classWindow = m_program->openClassWindow(classFolder.path());
+        QVERIFY(QTest::qWaitFor(
+            [classWindow] { return classWindow->folder().pool().unpooled.size() == 2; }, 5000));
         openGraph();
-        checkTexts(graph(), englishTexts);
+        for (QWidget *window :
+             {static_cast<QWidget *>(experiment()), static_cast<QWidget *>(classWindow),
+              static_cast<QWidget *>(graph())})
+            checkTexts(window, englishTexts);
+        m_program->setZoom(200);
+        for (QWidget *window :
+             {static_cast<QWidget *>(experiment()), static_cast<QWidget *>(classWindow),
+              static_cast<QWidget *>(graph())})
+            checkTextsFit(window);
+        m_program->setZoom(100);
         openHelp();
         checkTexts(help(), englishTexts);
+        m_program->setZoom(200);
+        checkTextsFit(help());
+        m_program->setZoom(100);
 
         // The help text is in the language, fits its surface line by line, and names the
         // buttons the way the experiment window captions them.

@@ -118,7 +118,10 @@ ClassWindow::ClassWindow(const QString &folder)
     //: 8 letters.
     headers << tr("Trials");
     for (int n = 1; n <= kOutcomes; ++n)
-        headers << outcomeWords(n);
+        //: A column header of the class table over each run's count of an outcome: %1 is coin
+        //: 1's face, %2 coin 2's ("Head Tail"). The ten columns share 740 pixels: where two
+        //: faces side by side make the columns too wide, put a line break between them.
+        headers << tr("%1 %2").arg(faceWord(n, 1), faceWord(n, 2));
     for (int n = 1; n <= kOutcomes; ++n)
         //: A column header of the class table, on two lines: %1 is an outcome ("Head Tail"),
         //: the second line says these are its ratios. The ten columns share 740 pixels: keep

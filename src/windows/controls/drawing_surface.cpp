@@ -168,6 +168,20 @@ void DrawingSurface::draw(const Operation &operation)
     }
 }
 
+std::vector<DrawingSurface::PrintedText> DrawingSurface::printedTexts() const
+{
+    const QFontMetrics metrics(zoomedTextFont());
+    std::vector<PrintedText> texts;
+    for (const Operation &operation : m_operations) {
+        if (operation.kind != Operation::Text)
+            continue;
+        const QString &text = m_texts[static_cast<std::size_t>(operation.text)];
+        texts.push_back({text, QRect(toPixel(operation.x1, operation.y1),
+                                     QSize(metrics.horizontalAdvance(text), metrics.height()))});
+    }
+    return texts;
+}
+
 void DrawingSurface::record(const Operation &operation)
 {
     m_operations.push_back(operation);

@@ -103,8 +103,19 @@ void place(QWidget *widget, const ControlSpec &spec, int zoom)
         widget->setFont(zoomedFont(QApplication::font(), zoom));
     else
         widget->setFont(QFont());
-    if (auto *label = qobject_cast<CellLabel *>(widget))
-        label->setBorder(spec.border ? lineWidth(1, zoom) : 0);
+    if (auto *label = qobject_cast<CellLabel *>(widget)) {
+        const int border = spec.border ? lineWidth(1, zoom) : 0;
+        label->setBorder(border);
+        // The design sized each label for its own face's line of text. A face with a taller
+        // line, as the Korean and Chinese faces are (19 pixels at 12 points, where the design's
+        // face needs the legend label's 17), grows the label up and down alike by the
+        // difference and its border, so that none of its letters is cut off.
+        if (const int line = label->fontMetrics().height(); line > label->height()) {
+            const int grow = line - label->height() + 2 * border;
+            label->setFixedHeight(label->height() + grow);
+            label->move(label->x(), label->y() - grow / 2);
+        }
+    }
     if (auto *picture = qobject_cast<Picture *>(widget))
         picture->setEnlarged(zoom > 100);
     if (auto *surface = qobject_cast<DrawingSurface *>(widget))
