@@ -119,7 +119,7 @@ Anteil</translation>
     <message>
         <source>Close</source>
         <extracomment>The class window&apos;s button, 72 pixels wide in the default font: about 9 characters.</extracomment>
-        <translation>Zurück</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Runs and the class</source>
@@ -361,7 +361,7 @@ Anteil</translation>
     <message>
         <source>One trial (Ctrl+T)</source>
         <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>Wurf für Wurf (Ctrl+T)</translation>
+        <translation>Wurf für Wurf (Strg+T)</translation>
     </message>
     <message>
         <source>Seed: %1</source>
@@ -593,7 +593,7 @@ Anteil</translation>
     <message>
         <source>Close</source>
         <extracomment>The graph window&apos;s button, 65 pixels wide in the default font: about 8 characters.</extracomment>
-        <translation>Zurück</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -836,7 +836,7 @@ Anteil</translation>
     <message>
         <source>(Horizontal axis : Number of times)</source>
         <extracomment>The horizontal axis&apos;s title, printed from about 60 % of the graph&apos;s width to its right edge: there is room for about 35 characters.</extracomment>
-        <translation>(Waagerechte Achse: Anzahl)</translation>
+        <translation>(Waagerechte Achse: Häufigkeit)</translation>
     </message>
     <message>
         <source>(Vertical axis : Ratio)</source>

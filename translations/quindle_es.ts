@@ -261,7 +261,8 @@ frec. rel.</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -361,7 +362,7 @@ frec. rel.</translation>
     <message>
         <source>One trial (Ctrl+T)</source>
         <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>Un lanzamiento (Ctrl+T)</translation>
+        <translation>De uno en uno (Ctrl+T)</translation>
     </message>
     <message>
         <source>Seed: %1</source>
@@ -466,12 +467,12 @@ frec. rel.</translation>
     <message>
         <source>Probability</source>
         <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
-        <translation>Frec. rel.</translation>
+        <translation>Frec. relativa</translation>
     </message>
     <message>
         <source>Number of experiment</source>
         <extracomment>Above the number of trials: 165 pixels wide in a small bold face, about 24 characters.</extracomment>
-        <translation>N.º de lanzamientos</translation>
+        <translation>Número de lanzamientos</translation>
     </message>
     <message>
         <source>Number of trials</source>
@@ -603,7 +604,7 @@ frec. rel.</translation>
     <message>
         <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
         <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
-        <translation>Frecuencia relativa de cada resultado sobre el total de lanzamientos (eje vertical, de 0 a 1) frente al número de veces que ha salido ese resultado (eje horizontal, de 0 a 1000), una curva por resultado, con una línea discontinua en el valor teórico 0.25</translation>
+        <translation>Frecuencia relativa de cada resultado sobre el total de lanzamientos (eje vertical, de 0 a 1) frente al número de veces que ha salido ese resultado (eje horizontal, de 0 a 1000), una curva por resultado, con una línea discontinua en el valor teórico 0,25</translation>
     </message>
     <message>
         <source>Ba・Ba</source>
@@ -648,12 +649,12 @@ frec. rel.</translation>
     <message>
         <source>Save graph as PDF…</source>
         <extracomment>The context menu: the graph on an A4 page as a PDF document.</extracomment>
-        <translation>Guardar la gráfica como PDF…</translation>
+        <translation>Guardar gráfica como PDF…</translation>
     </message>
     <message>
         <source>Save graph as PDF</source>
         <extracomment>The title of the dialog that saves the graph as a PDF document.</extracomment>
-        <translation>Guardar la gráfica como PDF</translation>
+        <translation>Guardar gráfica como PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
@@ -663,12 +664,12 @@ frec. rel.</translation>
     <message>
         <source>Save graph as SVG…</source>
         <extracomment>The context menu: the graph as an SVG picture of lines and text.</extracomment>
-        <translation>Guardar la gráfica como SVG…</translation>
+        <translation>Guardar gráfica como SVG…</translation>
     </message>
     <message>
         <source>Save graph as SVG</source>
         <extracomment>The title of the dialog that saves the graph as an SVG picture.</extracomment>
-        <translation>Guardar la gráfica como SVG</translation>
+        <translation>Guardar gráfica como SVG</translation>
     </message>
     <message>
         <source>SVG images (*.svg)</source>
@@ -818,12 +819,12 @@ frec. rel.</translation>
     <message>
         <source>Head</source>
         <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
-        <translation>cara</translation>
+        <translation>Cara</translation>
     </message>
     <message>
         <source>Tail</source>
         <extracomment>A coin&apos;s other face.</extracomment>
-        <translation>cruz</translation>
+        <translation>Cruz</translation>
     </message>
     <message>
         <source>%1 %2</source>

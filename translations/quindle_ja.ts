@@ -109,7 +109,7 @@ ratio</source>
     <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
-        <translation> %1の割合 %2。</translation>
+        <translation> %1の相対度数 %2。</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -134,12 +134,12 @@ ratio</source>
     <message>
         <source>Each run&apos;s ratios</source>
         <extracomment>What a screen reader calls the funnel picture.</extracomment>
-        <translation>各実験の割合</translation>
+        <translation>各実験の相対度数</translation>
     </message>
     <message>
         <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
         <extracomment>What a screen reader says the funnel picture shows.</extracomment>
-        <translation>各実験の4つの割合を試行回数に対して描いたものと、クラス全体をまとめた割合</translation>
+        <translation>各実験の4つの相対度数を試行回数に対して描いたものと、クラス全体をまとめた相対度数</translation>
     </message>
     <message>
         <source>The class curve</source>
@@ -149,7 +149,7 @@ ratio</source>
     <message>
         <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
         <extracomment>What a screen reader says the class curve shows.</extracomment>
-        <translation>実験を順に1つずつ加えたときの、クラスのそれまでの全試行に対する各出方の割合</translation>
+        <translation>実験を順に1つずつ加えたときの、クラスのそれまでの全試行に対する各出方の相対度数</translation>
     </message>
     <message>
         <source>empty</source>
@@ -194,7 +194,7 @@ ratio</source>
     <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
-        <translation>矛盾: 割合が度数と合わない（%1 行目）</translation>
+        <translation>矛盾: 相対度数が度数と合わない（%1 行目）</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the counts (line %1)</source>
@@ -265,12 +265,12 @@ ratio</source>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
         <extracomment>What quindle --help says first, under its usage line.</extracomment>
-        <translation>2枚のコインを何度も投げて4通りの出方を数え、それぞれの割合が1/4に近づく様子を見せます。</translation>
+        <translation>2枚のコインを何度も投げて4通りの出方を数え、それぞれの相対度数が1/4に近づく様子を見せます。</translation>
     </message>
     <message>
         <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
         <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
-        <translation>時計の代わりに &lt;N&gt;（整数）で決まる列から毎回の乱数を取り、どの機械でも1回ごとに同じ結果にします。</translation>
+        <translation>時計の代わりに &lt;N&gt;（整数）で決まる列から毎回の乱数を取り、どのコンピューターでも1回ごとに同じ結果にします。</translation>
     </message>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
@@ -327,7 +327,7 @@ ratio</source>
     <message>
         <source>%1 probability</source>
         <extracomment>What a screen reader calls a ratio cell: the outcome&apos;s share of the trials so far, its relative frequency (not a probability); %1 is the outcome.</extracomment>
-        <translation>%1の確率</translation>
+        <translation>%1の相対度数</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -397,7 +397,7 @@ ratio</source>
     <message>
         <source>This outcome&apos;s share of all trials of the current run</source>
         <extracomment>What a screen reader says a ratio cell of the table holds.</extracomment>
-        <translation>今回の実験の全試行に対するこの出方の割合</translation>
+        <translation>今回の実験の全試行に対するこの出方の相対度数</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -462,12 +462,12 @@ ratio</source>
     <message>
         <source>Probability</source>
         <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
-        <translation>確率</translation>
+        <translation>相対度数</translation>
     </message>
     <message>
         <source>Number of experiment</source>
         <extracomment>Above the number of trials: 165 pixels wide in a small bold face, about 24 characters.</extracomment>
-        <translation>実験回数</translation>
+        <translation>試行回数</translation>
     </message>
     <message>
         <source>Number of trials</source>
@@ -601,7 +601,7 @@ ratio</source>
     <message>
         <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
         <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
-        <translation>各出方の全試行に対する割合（縦軸、0〜1）を、その出方が出た回数（横軸、0〜1000）に対して描いたもの。出方ごとに1本の曲線、理論値0.25に破線</translation>
+        <translation>各出方の全試行に対する相対度数（縦軸、0〜1）を、その出方が出た回数（横軸、0〜1000）に対して描いたもの。出方ごとに1本の曲線、理論値0.25に破線</translation>
     </message>
     <message>
         <source>Ba・Ba</source>
@@ -768,12 +768,12 @@ ratio</source>
     <message>
         <source>When you click the [Graph display] button , the relationship between the number of</source>
         <extracomment>[Graph display] names the experiment window&apos;s button: use its caption there.</extracomment>
-        <translation>［グラフ表示］ボタンをクリックすると、実験回数と</translation>
+        <translation>［グラフ表示］ボタンをクリックすると、試行回数と</translation>
     </message>
     <message>
         <source>experiments and the front/front , front/back , back/front , back/back , and the ratio</source>
         <extracomment>Goes on with the sentence of the line above.</extracomment>
-        <translation>表/表、表/裏、裏/表、裏/裏それぞれの割合との関係が</translation>
+        <translation>表/表、表/裏、裏/表、裏/裏それぞれの相対度数との関係が</translation>
     </message>
     <message>
         <source>of each is displayed in a graph.</source>
@@ -832,7 +832,7 @@ ratio</source>
     <message>
         <source>(Vertical axis : Ratio)</source>
         <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
-        <translation>（縦軸：割合）</translation>
+        <translation>（縦軸：相対度数）</translation>
     </message>
 </context>
 <context>
@@ -845,7 +845,7 @@ ratio</source>
     <message>
         <source>ratio</source>
         <extracomment>Read before each ratio of the result table.</extracomment>
-        <translation>割合</translation>
+        <translation>相対度数</translation>
     </message>
     <message>
         <source>Results</source>

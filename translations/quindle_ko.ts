@@ -174,7 +174,7 @@ ratio</source>
     <message>
         <source>saved by a newer Quindle (format %1)</source>
         <extracomment>A results file in a newer format than this program reads: %1 is its number.</extracomment>
-        <translation>더 새 버전의 Quindle로 저장됨 (형식 버전 %1)</translation>
+        <translation>더 최신 버전의 Quindle로 저장됨 (형식 버전 %1)</translation>
     </message>
     <message>
         <source>cut short after trial %1 of %2</source>
@@ -467,7 +467,7 @@ ratio</source>
     <message>
         <source>Number of experiment</source>
         <extracomment>Above the number of trials: 165 pixels wide in a small bold face, about 24 characters.</extracomment>
-        <translation>실험 횟수</translation>
+        <translation>시행 횟수</translation>
     </message>
     <message>
         <source>Number of trials</source>
@@ -601,7 +601,7 @@ ratio</source>
     <message>
         <source>Ba・Ba</source>
         <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
-        <translation>뒤・뒤</translation>
+        <translation>뒤·뒤</translation>
     </message>
     <message>
         <source>the red curve</source>
@@ -611,12 +611,12 @@ ratio</source>
     <message>
         <source>Ba・Fr</source>
         <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
-        <translation>뒤・앞</translation>
+        <translation>뒤·앞</translation>
     </message>
     <message>
         <source>Fr・Ba</source>
         <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
-        <translation>앞・뒤</translation>
+        <translation>앞·뒤</translation>
     </message>
     <message>
         <source>the green curve</source>
@@ -626,7 +626,7 @@ ratio</source>
     <message>
         <source>Fr・Fr</source>
         <extracomment>A legend label: front (head) on both coins.</extracomment>
-        <translation>앞・앞</translation>
+        <translation>앞·앞</translation>
     </message>
     <message>
         <source>the blue curve</source>
@@ -768,7 +768,7 @@ ratio</source>
     <message>
         <source>When you click the [Graph display] button , the relationship between the number of</source>
         <extracomment>[Graph display] names the experiment window&apos;s button: use its caption there.</extracomment>
-        <translation>[그래프 보기] 버튼을 클릭하면 실험 횟수와</translation>
+        <translation>[그래프 보기] 버튼을 클릭하면 시행 횟수와</translation>
     </message>
     <message>
         <source>experiments and the front/front , front/back , back/front , back/back , and the ratio</source>

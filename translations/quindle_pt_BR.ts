@@ -362,7 +362,7 @@ freq. rel.</translation>
     <message>
         <source>One trial (Ctrl+T)</source>
         <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>Um lançamento (Ctrl+T)</translation>
+        <translation>Um por vez (Ctrl+T)</translation>
     </message>
     <message>
         <source>Seed: %1</source>
@@ -387,7 +387,7 @@ freq. rel.</translation>
     <message>
         <source>Counts cleared.</source>
         <extracomment>Said when Init has cleared the counts.</extracomment>
-        <translation>Contagens zeradas.</translation>
+        <translation>Frequências zeradas.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -723,7 +723,7 @@ freq. rel.</translation>
     <message>
         <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
         <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
-        <translation>Chamando essas moedas de Moeda1 e Moeda2, há quatro resultados possíveis: </translation>
+        <translation>Chamando essas moedas de Moeda 1 e Moeda 2, há quatro resultados possíveis: </translation>
     </message>
     <message>
         <source>them : front/front , front/back , back/front , back/back. </source>

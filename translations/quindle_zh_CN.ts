@@ -275,7 +275,7 @@ ratio</source>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
         <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
-        <translation>用 &lt;CODE&gt;（en、%1）所指定的语言显示文字，而不使用系统语言。</translation>
+        <translation>用 &lt;CODE&gt;（en, %1）所指定的语言显示文字，而不使用系统语言。</translation>
     </message>
     <message>
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
@@ -295,7 +295,7 @@ ratio</source>
 
 %2</source>
         <extracomment>%1 is the error&apos;s number, %2 its name in English (&quot;Overflow&quot;).</extracomment>
-        <translation>运行时错误 &apos;%1&apos;：
+        <translation>运行时错误“%1”：
 
 %2</translation>
     </message>
@@ -601,7 +601,7 @@ ratio</source>
     <message>
         <source>Ba・Ba</source>
         <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
-        <translation>反・反</translation>
+        <translation>反/反</translation>
     </message>
     <message>
         <source>the red curve</source>
@@ -611,12 +611,12 @@ ratio</source>
     <message>
         <source>Ba・Fr</source>
         <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
-        <translation>反・正</translation>
+        <translation>反/正</translation>
     </message>
     <message>
         <source>Fr・Ba</source>
         <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
-        <translation>正・反</translation>
+        <translation>正/反</translation>
     </message>
     <message>
         <source>the green curve</source>
@@ -626,7 +626,7 @@ ratio</source>
     <message>
         <source>Fr・Fr</source>
         <extracomment>A legend label: front (head) on both coins.</extracomment>
-        <translation>正・正</translation>
+        <translation>正/正</translation>
     </message>
     <message>
         <source>the blue curve</source>
@@ -671,7 +671,7 @@ ratio</source>
     <message>
         <source>, seed %1</source>
         <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
-        <translation>，种子 %1</translation>
+        <translation>，随机种子 %1</translation>
     </message>
     <message numerus="yes">
         <source>Quindle, %1: %n trials</source>
