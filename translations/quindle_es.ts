@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <extracomment>--help on the option -h, --help. Written as a terminal&apos;s help texts are.</extracomment>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>--help on the option --help-all, which lists the display options Qt adds too.</extracomment>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <extracomment>--help on the option -v, --version.</extracomment>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Caption</name>
     <message>
         <source>(C) 2026 The Quindle developers</source>

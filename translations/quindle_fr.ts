@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <extracomment>--help on the option -h, --help. Written as a terminal&apos;s help texts are.</extracomment>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>--help on the option --help-all, which lists the display options Qt adds too.</extracomment>
+        <translation>Affiche l&apos;aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <extracomment>--help on the option -v, --version.</extracomment>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Caption</name>
     <message>
         <source>(C) 2026 The Quindle developers</source>
@@ -14,12 +32,12 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>Fréquences selon les lancers ; la classe en gros</translation>
+        <translation>Fréquences selon les lancers&#x202f;; la classe en gros</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
-        <translation>Expériences à la suite : fréquences cumulées</translation>
+        <translation>Expériences à la suite&#xa0;: fréquences cumulées</translation>
     </message>
 </context>
 <context>
@@ -27,7 +45,7 @@
     <message>
         <source>Class results: %1</source>
         <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
-        <translation>Résultats de la classe : %1</translation>
+        <translation>Résultats de la classe&#xa0;: %1</translation>
     </message>
     <message>
         <source>File</source>
@@ -104,12 +122,12 @@ fréquence</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>A file of the class&apos;s folder that is not pooled: %1 its name, %2 why.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
-        <translation> %1 : fréquence %2.</translation>
+        <translation> %1&#xa0;: fréquence %2.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -194,27 +212,27 @@ fréquence</translation>
     <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
         <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
-        <translation>incohérent : une fréquence ne correspond pas à son effectif (ligne %1)</translation>
+        <translation>incohérent&#xa0;: une fréquence ne correspond pas à son effectif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the counts (line %1)</source>
         <extracomment>The history is each outcome&apos;s share after each of its occurrences, kept for the graph; %1 is the line of the file.</extracomment>
-        <translation>incohérent : l&apos;historique ne concorde pas avec les effectifs (ligne %1)</translation>
+        <translation>incohérent&#xa0;: l&apos;historique ne concorde pas avec les effectifs (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
         <extracomment>The trial log lists both coins&apos; faces in every trial; %1 is the line of the file.</extracomment>
-        <translation>incohérent : le journal des lancers ne concorde pas avec les effectifs (ligne %1)</translation>
+        <translation>incohérent&#xa0;: le journal des lancers ne concorde pas avec les effectifs (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have</source>
         <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more.</extracomment>
-        <translation>incohérent : plus de lancers qu&apos;une expérience ne peut en compter</translation>
+        <translation>incohérent&#xa0;: plus de lancers qu&apos;une expérience ne peut en compter</translation>
     </message>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
         <extracomment>A line where a number or a word was expected and something else stands: %1 its number.</extracomment>
-        <translation>incohérent : la ligne %1 est illisible</translation>
+        <translation>incohérent&#xa0;: la ligne %1 est illisible</translation>
     </message>
     <message numerus="yes">
         <source>%n runs</source>
@@ -236,14 +254,14 @@ fréquence</translation>
         <source>inconsistent: the counts add up to %1, not %n trials</source>
         <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
         <translation>
-            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancer</numerusform>
-            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancers</numerusform>
+            <numerusform>incohérent&#xa0;: la somme des effectifs est %1 au lieu de %n lancer</numerusform>
+            <numerusform>incohérent&#xa0;: la somme des effectifs est %1 au lieu de %n lancers</numerusform>
         </translation>
     </message>
     <message>
         <source>Quindle, class results, %1: %2, %3</source>
         <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
-        <translation>Quindle, résultats de la classe, %1 : %2, %3</translation>
+        <translation>Quindle, résultats de la classe, %1&#xa0;: %2, %3</translation>
     </message>
     <message>
         <source>%1, %2 in all.</source>
@@ -254,14 +272,14 @@ fréquence</translation>
         <source> %1 of %n runs lie inside the expected range.</source>
         <extracomment>Ends the summary: %1 of the %n runs have all four ratios inside the expected range.</extracomment>
         <translation>
-            <numerusform> Expériences dans la zone attendue : %1 sur %n.</numerusform>
-            <numerusform> Expériences dans la zone attendue : %1 sur %n.</numerusform>
+            <numerusform> Expériences dans la zone attendue&#xa0;: %1 sur %n.</numerusform>
+            <numerusform> Expériences dans la zone attendue&#xa0;: %1 sur %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1&#x202f;%2</translation>
     </message>
 </context>
 <context>
@@ -274,7 +292,7 @@ fréquence</translation>
     <message>
         <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
         <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
-        <translation>Tire chaque résultat d&apos;une suite fixée par &lt;N&gt; (un nombre entier) au lieu de l&apos;horloge : les lancers sont alors les mêmes, un à un, sur toutes les machines.</translation>
+        <translation>Tire chaque résultat d&apos;une suite fixée par &lt;N&gt; (un nombre entier) au lieu de l&apos;horloge&#xa0;: les lancers sont alors les mêmes, un à un, sur toutes les machines.</translation>
     </message>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
@@ -299,7 +317,7 @@ fréquence</translation>
 
 %2</source>
         <extracomment>%1 is the error&apos;s number, %2 its name in English (&quot;Overflow&quot;).</extracomment>
-        <translation>Erreur d&apos;exécution &apos;%1&apos; :
+        <translation>Erreur d&apos;exécution &apos;%1&apos;&#xa0;:
 
 %2</translation>
     </message>
@@ -308,7 +326,7 @@ fréquence</translation>
 
 %1</source>
         <extracomment>A message box after an error the program did not expect: %1 says what, in English.</extracomment>
-        <translation>Erreur inattendue :
+        <translation>Erreur inattendue&#xa0;:
 
 %1</translation>
     </message>
@@ -366,12 +384,12 @@ fréquence</translation>
     <message>
         <source>Seed: %1</source>
         <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
-        <translation>Graine : %1</translation>
+        <translation>Graine&#xa0;: %1</translation>
     </message>
     <message>
         <source>Seed: none, the run follows the clock</source>
         <extracomment>The context menu&apos;s last entry, greyed, when no seed was given.</extracomment>
-        <translation>Graine : aucune, les lancers suivent l&apos;horloge</translation>
+        <translation>Graine&#xa0;: aucune, les lancers suivent l&apos;horloge</translation>
     </message>
     <message>
         <source>Save results</source>
@@ -391,7 +409,7 @@ fréquence</translation>
     <message>
         <source> %1 %2, %3.</source>
         <extracomment>Follows &quot;Stopped after … trials.&quot; once per outcome: %1 the outcome (&quot;Head Tail&quot;), %2 its count, %3 its ratio.</extracomment>
-        <translation> %1 : %2 fois, fréquence %3.</translation>
+        <translation> %1&#xa0;: %2 fois, fréquence %3.</translation>
     </message>
     <message>
         <source>How often this outcome has come up in the current run</source>
@@ -421,22 +439,22 @@ fréquence</translation>
     <message>
         <source>Coin1: Head</source>
         <extracomment>What a screen reader calls coin 1&apos;s picture while it shows its head face.</extracomment>
-        <translation>Pièce 1 : face</translation>
+        <translation>Pièce 1&#xa0;: face</translation>
     </message>
     <message>
         <source>Coin1: Tail</source>
         <extracomment>Coin 1&apos;s picture while it shows its tail face.</extracomment>
-        <translation>Pièce 1 : pile</translation>
+        <translation>Pièce 1&#xa0;: pile</translation>
     </message>
     <message>
         <source>Coin2: Head</source>
         <extracomment>Coin 2&apos;s picture while it shows its head face.</extracomment>
-        <translation>Pièce 2 : face</translation>
+        <translation>Pièce 2&#xa0;: face</translation>
     </message>
     <message>
         <source>Coin2: Tail</source>
         <extracomment>Coin 2&apos;s picture while it shows its tail face.</extracomment>
-        <translation>Pièce 2 : pile</translation>
+        <translation>Pièce 2&#xa0;: pile</translation>
     </message>
     <message>
         <source>Coin1</source>
@@ -588,7 +606,7 @@ fréquence</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>A legend label as a screen reader reads it: %1 the outcome, %2 its result.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Close</source>
@@ -684,8 +702,8 @@ fréquence</translation>
         <source>Quindle, %1: %n trials</source>
         <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
         <translation>
-            <numerusform>Quindle, %1 : %n lancer</numerusform>
-            <numerusform>Quindle, %1 : %n lancers</numerusform>
+            <numerusform>Quindle, %1&#xa0;: %n lancer</numerusform>
+            <numerusform>Quindle, %1&#xa0;: %n lancers</numerusform>
         </translation>
     </message>
     <message>
@@ -722,7 +740,7 @@ fréquence</translation>
     <message>
         <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
         <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
-        <translation>Si on les appelle Pièce 1 et Pièce 2, il y a quatre issues possibles : </translation>
+        <translation>Si on les appelle Pièce 1 et Pièce 2, il y a quatre issues possibles&#xa0;: </translation>
     </message>
     <message>
         <source>them : front/front , front/back , back/front , back/back. </source>
@@ -757,7 +775,7 @@ fréquence</translation>
     <message>
         <source>probability of 1/4 ?</source>
         <extracomment>Goes on with the sentence of the line above.</extracomment>
-        <translation>obtenue par le calcul ?</translation>
+        <translation>obtenue par le calcul&#x202f;?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
@@ -828,7 +846,7 @@ fréquence</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1&#x202f;%2</translation>
     </message>
 </context>
 <context>
@@ -836,12 +854,12 @@ fréquence</translation>
     <message>
         <source>(Horizontal axis : Number of times)</source>
         <extracomment>The horizontal axis&apos;s title, printed from about 60 % of the graph&apos;s width to its right edge: there is room for about 35 characters.</extracomment>
-        <translation>(Axe horizontal : nombre de fois)</translation>
+        <translation>(Axe horizontal&#xa0;: nombre de fois)</translation>
     </message>
     <message>
         <source>(Vertical axis : Ratio)</source>
         <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
-        <translation>(Axe vertical : fréquence)</translation>
+        <translation>(Axe vertical&#xa0;: fréquence)</translation>
     </message>
 </context>
 <context>
@@ -872,7 +890,7 @@ fréquence</translation>
     <message>
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>%1 n&apos;a pas pu être enregistré : %2</translation>
+        <translation>%1 n&apos;a pas pu être enregistré&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -890,12 +908,12 @@ fréquence</translation>
     <message>
         <source>%1%</source>
         <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#x202f;%</translation>
     </message>
     <message>
         <source>Zoom (%1%)</source>
         <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
-        <translation>Zoom (%1 %)</translation>
+        <translation>Zoom (%1&#x202f;%)</translation>
     </message>
 </context>
 </TS>

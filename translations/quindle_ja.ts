@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <extracomment>--help on the option -h, --help. Written as a terminal&apos;s help texts are.</extracomment>
+        <translation>コマンドラインオプションのヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>--help on the option --help-all, which lists the display options Qt adds too.</extracomment>
+        <translation>Qt 固有のオプションを含めたヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <extracomment>--help on the option -v, --version.</extracomment>
+        <translation>バージョン情報を表示します。</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Caption</name>
     <message>
         <source>(C) 2026 The Quindle developers</source>
@@ -275,7 +293,7 @@ ratio</source>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
         <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
-        <translation>システムの言語の代わりに &lt;CODE&gt;（en、%1）の言語で表示します。</translation>
+        <translation>システムの言語の代わりに &lt;CODE&gt;（en, %1）の言語で表示します。</translation>
     </message>
     <message>
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>

@@ -49,6 +49,20 @@ expect 0 'Zeigt die Texte' 0 -- "$quindle" --language de_AT --help
 expect 0 'Lança duas moedas' 0 -- "$quindle" --language pt-BR --help
 expect 0 'Lanza dos monedas' 0 -- "$quindle" --language es_MX --help
 expect 0 '2枚のコイン' 0 -- "$quindle" --language ja_JP.UTF-8 --help
+# Qt's own lines of --help in the language too, and no line of Chinese, Japanese or Korean
+# (two columns a letter) wider than a terminal's 80 columns.
+expect 0 '^  -h, --help  *コマンドラインオプションのヘルプ' 0 -- "$quindle" --language ja --help
+expect 0 '^  --help-all  *Muestra la ayuda, incluidas' 0 -- "$quindle" --language es --help
+expect 0 "^  -h, --help  *Affiche l'aide sur" 0 -- "$quindle" --language fr --help
+for language in ja zh_CN ko; do
+    width=$(env -u LC_ALL LANG=C.UTF-8 "$quindle" --language "$language" --help | LC_ALL=C.UTF-8 wc -L)
+    if [ "$width" -gt 80 ]; then
+        echo "FAIL: --language $language --help has a line $width columns wide"
+        failures=$((failures + 1))
+    else
+        echo "ok: --language $language --help fits 80 columns"
+    fi
+done
 # --zoom takes one of the steps; any other value is named, and the windows open at 100.
 expect 0 '--zoom <PERCENT>' 0 -- "$quindle" --help
 expect 124 "^quindle: --zoom: '90' is not one of 100, 125, 150, 175, 200, 250, 300" 0 -- \
