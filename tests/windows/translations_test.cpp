@@ -53,6 +53,26 @@ void checkTexts(QWidget *window, const QStringList &english)
     QVERIFY2(same * 2 < shown.size(), qPrintable(shown.join(QLatin1Char('|'))));
 }
 
+// In how many of its two sizes (100 % and 200 %) the coin shows the picture it was made from,
+// the bitmap's 表 or 裏, and not a mark of the language's drawn over it.
+int sizesShowingItsOwnPicture(Picture *coin, const QString &path)
+{
+    Picture made(path, nullptr);
+    made.resize(coin->size());
+    const bool wasShown = coin->isShown();
+    coin->setShown(true);
+    int same = 0;
+    for (const bool enlarged : {false, true}) {
+        made.setEnlarged(enlarged);
+        coin->setEnlarged(enlarged);
+        same += made.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                coin->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    coin->setEnlarged(false);
+    coin->setShown(wasShown);
+    return same;
+}
+
 } // namespace
 
 class TranslationsTest : public QObject, ProgramDriver
@@ -83,6 +103,7 @@ private slots:
         const QString english = helpLines().join(QLatin1Char('\n'));
         QTemporaryDir classFolder;
         startProgram(3);
+        QCOMPARE(coinPicturesShowingTheirOwn(), 8); // 表 and 裏 in English
         QStringList englishTexts =
             textsOf(experiment()) + textsOf(m_program->openClassWindow(classFolder.path()));
         openGraph();
@@ -93,6 +114,8 @@ private slots:
         installFontSubstitutions(QLocale(language));
         startProgram(3);
         runFor(100);
+        // Japanese shows the coins' own 表 and 裏; every other language its own marks.
+        QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
         // A class's folder with a run, a copy of it and a note: every row and reason shows.
         const QString run = classFolder.filePath(QStringLiteral("pupil-01.csv"));
         QCOMPARE(experiment()->saveResults(run), QString());
@@ -236,6 +259,20 @@ private slots:
         static const QRegularExpression csvRow(
             QStringLiteral("\\nrun\\.csv,7(,[0-9]){4}(,[01]\\.[0-9]{3}){4}\\n"));
         QVERIFY(QString::fromUtf8(table.readAll()).contains(csvRow));
+    }
+
+private:
+    // How many of the coins' four pictures, at 100 % and 200 %, show the pictures they were
+    // made from (of eight).
+    [[nodiscard]] int coinPicturesShowingTheirOwn() const
+    {
+        int same = 0;
+        for (const int coin : {1, 2})
+            same += sizesShowingItsOwnPicture(face(coin, Face::Head),
+                                              QStringLiteral(":/coin_head.bmp")) +
+                    sizesShowingItsOwnPicture(face(coin, Face::Tail),
+                                              QStringLiteral(":/coin_tail.bmp"));
+        return same;
     }
 };
 

@@ -104,6 +104,22 @@ void ExperimentWindow::findControls()
             m_faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)] =
                 findControl<Picture>(this, layout, roles::face(coin, face));
     }
+    // The coin pictures carry 表 and 裏, which read as head and tail only in Japanese: a
+    // language with marks of its own has them drawn on the coins instead.
+    //: The mark on the coin pictures' head face, in place of the pictures' own 表: a letter or
+    //: two that pupils read as the head (its word's first letter), drawn about 18 pixels tall
+    //: across a coin 30 pixels wide. Keep 表 to show the original pictures.
+    const QString headMark = tr("表");
+    //: The mark on the coin pictures' tail face, in place of the pictures' own 裏: a letter or
+    //: two that pupils read as the tail, as large as the head's mark. Keep 裏 to show the
+    //: original pictures.
+    const QString tailMark = tr("裏");
+    for (const auto &faces : m_faces) {
+        faces[static_cast<std::size_t>(Face::Head)]->setMark(
+            headMark == QStringLiteral("表") ? QString() : headMark);
+        faces[static_cast<std::size_t>(Face::Tail)]->setMark(
+            tailMark == QStringLiteral("裏") ? QString() : tailMark);
+    }
     for (Button which : kButtons)
         m_buttons[static_cast<std::size_t>(which)] =
             findControl<QPushButton>(this, layout, roles::button(which));
