@@ -1,22 +1,27 @@
 // Takes the README's screenshots: starts the program's windows, plays a short run, and saves
 // what the pupil sees as PNG files.
 //
-//   screenshots OUTPUT_DIR class                  (a class of thirty runs and its window)
+//   screenshots OUTPUT_DIR class [LANGUAGE]       (a class of thirty runs and its window, as
+//       class-window.png or class-window-LANGUAGE.png)
 //   screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]   (run it under Xvfb, or offscreen; with a
 //       language, in that language, as experiment-window-LANGUAGE.png, ...; "" for English;
-//       ZOOM: every window at that percentage)
+//       ZOOM: every window at that percentage; each window's context menu as
+//       experiment-menu-LANGUAGE.png, ...)
 
 #include "app/program.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/layout/layout.h"
+#include "windows/support/saving.h"
 #include "windows/support/translation.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -45,9 +50,18 @@ bool save(QWidget *window, const QDir &dir, const char *name, const QString &suf
     return true;
 }
 
+// The window's context menu, its actions as a right click shows them, as NAME-SUFFIX.png.
+bool saveMenu(QWidget *window, const QDir &dir, const char *name, const QString &suffix)
+{
+    QMenu menu;
+    menu.addActions(window->actions());
+    menu.adjustSize();
+    return save(&menu, dir, name, suffix);
+}
+
 // A class's folder: thirty runs of different lengths, each saved as a pupil saves it, then the
-// class window on it, as class-window.png.
-bool classScreenshot(const QDir &dir)
+// class window on it (and its context menu), as class-window.png, or class-window-LANGUAGE.png.
+bool classScreenshot(const QDir &dir, const QString &language)
 {
     const QString folder = dir.filePath(QStringLiteral("class-folder"));
     QDir(folder).removeRecursively();
@@ -80,7 +94,8 @@ bool classScreenshot(const QDir &dir)
     for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 2; ++wait)
         spin(100);
     spin(300);
-    return save(window, dir, "class-window", {});
+    return save(window, dir, "class-window", language) &&
+           saveMenu(window, dir, "class-menu", language);
 }
 
 } // namespace
@@ -92,14 +107,18 @@ int main(int argc, char *argv[])
         std::fputs("usage: screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]\n", stderr);
         return 2;
     }
-    if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("class"))
-        return classScreenshot(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
-    const QString language = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const int zoom = argc == 4 ? std::atoi(argv[3]) : 100;
-    const QString suffix = language + (zoom != 100 ? QString::number(zoom) : QString());
+    const bool classWindow = argc >= 3 && QLatin1String(argv[2]) == QLatin1String("class");
+    const QString language = argc >= 3 + int(classWindow)
+                                 ? QString::fromLocal8Bit(argv[2 + int(classWindow)])
+                                 : QString();
+    const int zoom = argc == 4 ? std::atoi(argv[3]) : quindle::kDesignZoom;
+    const QString suffix =
+        language + (zoom != quindle::kDesignZoom ? QString::number(zoom) : QString());
     quindle::installTranslation(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
     quindle::installFontSubstitutions(QLocale(language));
     const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (classWindow)
+        return classScreenshot(dir, language) ? 0 : 1;
     // A fixed seed, and a short run made trial by trial: the same pictures on every run.
     quindle::Program program(2026, 2026);
     program.setZoom(zoom);
@@ -112,7 +131,16 @@ int main(int argc, char *argv[])
     for (int trial = 0; trial < 1200; ++trial)
         oneTrial->click();
     spin(200);
-    bool ok = save(experiment, dir, "experiment-window", suffix);
+    bool ok = save(experiment, dir, "experiment-window", suffix) &&
+              saveMenu(experiment, dir, "experiment-menu", suffix);
+    // The same run handed in to a class folder: what the pupil sees for a few seconds.
+    const QString classFolder = dir.filePath(QStringLiteral("hand-in-folder"));
+    QDir(classFolder).removeRecursively();
+    QDir().mkpath(classFolder);
+    quindle::SaveFolders::instance().setClassFolder(classFolder);
+    ok = !experiment->handIn(QDateTime(QDate(2026, 12, 7), QTime(9, 14, 5))).isEmpty() &&
+         save(experiment, dir, "experiment-window-handed-in", suffix) && ok;
+    quindle::SaveFolders::instance().setClassFolder({});
 
     // A full run, to the trial that lifts one outcome past 1000, then the graph.
     button(Button::Start)->click();
@@ -120,7 +148,8 @@ int main(int argc, char *argv[])
         spin(100);
     button(Button::GraphDisplay)->click();
     spin(500);
-    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window", suffix) && ok;
+    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window", suffix) &&
+         saveMenu(program.graphWindow(), dir, "graph-menu", suffix) && ok;
     // The same graph on paper, as a PDF page and an SVG picture.
     ok = program.graphWindow()
              ->saveGraphAsPdf(dir.filePath(QStringLiteral("graph.pdf")))

@@ -378,11 +378,6 @@ frec. rel.</translation>
         <translation>Para clase</translation>
     </message>
     <message>
-        <source>One trial (Ctrl+T)</source>
-        <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>De uno en uno (Ctrl+T)</translation>
-    </message>
-    <message>
         <source>Seed: %1</source>
         <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
         <translation>Semilla: %1</translation>
@@ -394,7 +389,7 @@ frec. rel.</translation>
     </message>
     <message>
         <source>Save results</source>
-        <extracomment>The title of the dialog that saves the results file.</extracomment>
+        <extracomment>The title of the dialog that saves the results file, and of its messages.</extracomment>
         <translation>Guardar resultados</translation>
     </message>
     <message>
@@ -555,6 +550,39 @@ frec. rel.</translation>
         <source>裏</source>
         <extracomment>The mark on the coin pictures&apos; tail face, in place of the pictures&apos; own 裏: a letter or two that pupils read as the tail, as large as the head&apos;s mark. Keep 裏 to show the original pictures.</extracomment>
         <translation>Cr</translation>
+    </message>
+    <message>
+        <source>One trial (%1)</source>
+        <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
+        <translation>Un lanzamiento (%1)</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Entregar</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se puede usar la carpeta de la clase %1: %2
+
+Tu experimento sigue aquí: elige otra carpeta para guardarlo.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo entregar el experimento en la carpeta de la clase %1: %2
+
+Sigue aquí: con «Guardar resultados…» puedes guardarlo en otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Entregado como %1.</translation>
     </message>
 </context>
 <context>
@@ -907,16 +935,6 @@ frec. rel.</translation>
 <context>
     <name>quindle::ZoomControl</name>
     <message>
-        <source>Larger	Ctrl++</source>
-        <extracomment>Zooms all windows one step larger.</extracomment>
-        <translation>Más grande	Ctrl++</translation>
-    </message>
-    <message>
-        <source>Smaller	Ctrl+-</source>
-        <extracomment>Zooms all windows one step smaller.</extracomment>
-        <translation>Más pequeño	Ctrl+-</translation>
-    </message>
-    <message>
         <source>%1%</source>
         <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
         <translation>%1 %</translation>
@@ -925,6 +943,16 @@ frec. rel.</translation>
         <source>Zoom (%1%)</source>
         <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
         <translation>Zoom (%1 %)</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Más grande</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Más pequeño</translation>
     </message>
 </context>
 </TS>

@@ -377,11 +377,6 @@ fréquence</translation>
         <translation>Pour la classe</translation>
     </message>
     <message>
-        <source>One trial (Ctrl+T)</source>
-        <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>Un lancer à la fois (Ctrl+T)</translation>
-    </message>
-    <message>
         <source>Seed: %1</source>
         <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
         <translation>Graine&#xa0;: %1</translation>
@@ -393,7 +388,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Save results</source>
-        <extracomment>The title of the dialog that saves the results file.</extracomment>
+        <extracomment>The title of the dialog that saves the results file, and of its messages.</extracomment>
         <translation>Enregistrer les résultats</translation>
     </message>
     <message>
@@ -554,6 +549,39 @@ fréquence</translation>
         <source>裏</source>
         <extracomment>The mark on the coin pictures&apos; tail face, in place of the pictures&apos; own 裏: a letter or two that pupils read as the tail, as large as the head&apos;s mark. Keep 裏 to show the original pictures.</extracomment>
         <translation>P</translation>
+    </message>
+    <message>
+        <source>One trial (%1)</source>
+        <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
+        <translation>Un lancer à la fois (%1)</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Rendre</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Le dossier de la classe %1 ne peut pas être utilisé&#xa0;: %2
+
+Votre expérience est toujours là&#xa0;: choisissez un autre dossier pour l&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>L&apos;expérience n&apos;a pas pu être rendue dans le dossier de la classe %1&#xa0;: %2
+
+Elle est toujours là&#xa0;: «&#xa0;Enregistrer les résultats…&#xa0;» l&apos;enregistre dans un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Rendu sous le nom %1.</translation>
     </message>
 </context>
 <context>
@@ -906,16 +934,6 @@ fréquence</translation>
 <context>
     <name>quindle::ZoomControl</name>
     <message>
-        <source>Larger	Ctrl++</source>
-        <extracomment>Zooms all windows one step larger.</extracomment>
-        <translation>Plus grand	Ctrl++</translation>
-    </message>
-    <message>
-        <source>Smaller	Ctrl+-</source>
-        <extracomment>Zooms all windows one step smaller.</extracomment>
-        <translation>Plus petit	Ctrl+-</translation>
-    </message>
-    <message>
         <source>%1%</source>
         <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
         <translation>%1&#x202f;%</translation>
@@ -924,6 +942,16 @@ fréquence</translation>
         <source>Zoom (%1%)</source>
         <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
         <translation>Zoom (%1&#x202f;%)</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Plus grand</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Plus petit</translation>
     </message>
 </context>
 </TS>

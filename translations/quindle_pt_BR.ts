@@ -378,11 +378,6 @@ freq. rel.</translation>
         <translation>Sala de aula</translation>
     </message>
     <message>
-        <source>One trial (Ctrl+T)</source>
-        <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>Um por vez (Ctrl+T)</translation>
-    </message>
-    <message>
         <source>Seed: %1</source>
         <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
         <translation>Semente: %1</translation>
@@ -394,7 +389,7 @@ freq. rel.</translation>
     </message>
     <message>
         <source>Save results</source>
-        <extracomment>The title of the dialog that saves the results file.</extracomment>
+        <extracomment>The title of the dialog that saves the results file, and of its messages.</extracomment>
         <translation>Salvar resultados</translation>
     </message>
     <message>
@@ -555,6 +550,39 @@ freq. rel.</translation>
         <source>裏</source>
         <extracomment>The mark on the coin pictures&apos; tail face, in place of the pictures&apos; own 裏: a letter or two that pupils read as the tail, as large as the head&apos;s mark. Keep 裏 to show the original pictures.</extracomment>
         <translation>Co</translation>
+    </message>
+    <message>
+        <source>One trial (%1)</source>
+        <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
+        <translation>Um lançamento (%1)</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Entregar</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Não é possível usar a pasta da turma %1: %2
+
+Seu experimento continua aqui: escolha outra pasta para salvá-lo.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível entregar o experimento na pasta da turma %1: %2
+
+Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra pasta.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Entregue como %1.</translation>
     </message>
 </context>
 <context>
@@ -907,16 +935,6 @@ freq. rel.</translation>
 <context>
     <name>quindle::ZoomControl</name>
     <message>
-        <source>Larger	Ctrl++</source>
-        <extracomment>Zooms all windows one step larger.</extracomment>
-        <translation>Maior	Ctrl++</translation>
-    </message>
-    <message>
-        <source>Smaller	Ctrl+-</source>
-        <extracomment>Zooms all windows one step smaller.</extracomment>
-        <translation>Menor	Ctrl+-</translation>
-    </message>
-    <message>
         <source>%1%</source>
         <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
         <translation>%1%</translation>
@@ -925,6 +943,16 @@ freq. rel.</translation>
         <source>Zoom (%1%)</source>
         <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
         <translation>Zoom (%1%)</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Maior</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Menor</translation>
     </message>
 </context>
 </TS>

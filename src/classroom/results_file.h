@@ -38,7 +38,8 @@ namespace quindle {
 
 // The version writeResults writes, and the newest readResults understands.
 inline constexpr int kResultsFormatVersion = 1;
-// A run's file is far smaller (about 150 KB at most); anything larger is not one.
+// A run's file is far smaller: about 160 KB after a full run of some 3,900 trials, about 167 KB
+// at most (4000 trials shown, each in the log and the history). Anything larger is not one.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
 
 // One run as its file records it. counts, trials and history are what the window showed when

@@ -4,6 +4,8 @@
 
 #include "windows/window_driver.h"
 
+#include "app/option_values.h"
+
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_window.h"
 #include "windows/controls/drawing_surface.h"
@@ -184,8 +186,9 @@ private slots:
         // As LANG=de_AT.UTF-8 gives German texts with Austria's numbers and dates.
         QFETCH(QString, code);
         QFETCH(QString, locale);
-        const QLocale chosen =
-            chosenLanguage({QStringLiteral("quindle"), QStringLiteral("--language"), code});
+        const std::optional<QString> valid = languageValue(code);
+        QVERIFY(valid);
+        const QLocale chosen = languageOf(*valid);
         QCOMPARE(chosen.name(), locale);
         QVERIFY(installTranslation(chosen));
         QVERIFY(QCoreApplication::translate("quindle::ExperimentWindow", "Help") !=

@@ -3,6 +3,7 @@
 #include "experiment/expected_range.h"
 #include "windows/controls/surface_operations.h"
 #include "windows/support/numbers.h"
+#include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
 
@@ -16,9 +17,6 @@ namespace quindle {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kBand{220, 220, 220};
-// The graph window's curve colours, outcome 1 to 4.
-constexpr Rgb kOutcomeColors[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 constexpr double kTopRatio = 0.5; // ratios above it are drawn at the top edge
 
 // The plot's frame in a picture of a given size: trials 1 to `last` across on a logarithmic
@@ -77,7 +75,8 @@ void drawFrame(SurfaceOperations &surface, const Frame &frame, const std::string
 {
     for (float x = frame.left + 1; x <= frame.right; x += 1) {
         const double half = expectedRangeHalfWidth(frame.trialsAt(x));
-        surface.line(x, frame.y(kExpectedRatio + half), x, frame.y(kExpectedRatio - half), kBand);
+        surface.line(x, frame.y(kExpectedRatio + half), x, frame.y(kExpectedRatio - half),
+                     kExpectedRangeColor);
     }
     for (float x = frame.left; x < frame.right; x += 8)
         surface.line(x, frame.y(kExpectedRatio), std::min(x + 4, frame.right),
@@ -123,13 +122,13 @@ void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool)
             const auto outcome = static_cast<std::size_t>(n);
             const double ratio =
                 run.run.trials > 0 ? double(run.run.counts[outcome]) / run.run.trials : 0;
-            mark(surface, frame.x(run.run.trials), frame.y(ratio), 3, kOutcomeColors[n]);
+            mark(surface, frame.x(run.run.trials), frame.y(ratio), 3, outcomeColor(n + 1));
         }
     }
     if (pool.trials > 0) {
         for (int n = 0; n < kOutcomes; ++n)
             mark(surface, frame.x(double(pool.trials)),
-                 frame.y(pool.ratios[static_cast<std::size_t>(n)]), 7, kOutcomeColors[n]);
+                 frame.y(pool.ratios[static_cast<std::size_t>(n)]), 7, outcomeColor(n + 1));
     }
 }
 
@@ -161,9 +160,9 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
             }
             const float x = frame.x(double(positions[i])), y = frame.y(share);
             if (drawing)
-                surface.lineTo(x, y, kOutcomeColors[n]);
+                surface.lineTo(x, y, outcomeColor(n + 1));
             else
-                surface.point(x, y, kOutcomeColors[n]);
+                surface.point(x, y, outcomeColor(n + 1));
             drawing = true;
         }
     }

@@ -3,6 +3,7 @@
 #include "sound/cue_player.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/controls/picture.h"
+#include "windows/controls/transient_message.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/experiment/result_table.h"
 #include "windows/experiment/results_export.h"
@@ -10,6 +11,7 @@
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
+#include "windows/support/hand_in.h"
 #include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
@@ -21,7 +23,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -254,16 +258,21 @@ void ExperimentWindow::buildContextMenu()
     auto *save = new QAction(tr("Save results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
+    //: Writes the run's results file straight into the class folder, under the pupil's name.
+    m_handIn = new QAction(tr("Hand in"), this);
+    m_handIn->setEnabled(!SaveFolders::instance().classFolder().isEmpty());
+    connect(m_handIn, &QAction::triggered, this, [this] { handIn(QDateTime::currentDateTime()); });
     //: The context menu's submenu of how fast a run goes.
     auto *paceMenu = new QMenu(tr("Pace"), this);
     m_paces = new QActionGroup(this);
+    const QKeySequence oneTrialKey(Qt::CTRL | Qt::Key_T);
     const std::pair<Pace, QString> paces[] = {
         //: How fast a run goes: a trial every millisecond, as the program was designed.
         {Pace::AsDesigned, tr("As designed")},
         //: About sixty trials a second, slow enough for a class to follow each count.
         {Pace::Classroom, tr("Classroom")},
-        //: One trial each time Ctrl+T is pressed.
-        {Pace::OneTrial, tr("One trial (Ctrl+T)")}};
+        //: One trial each time a key is pressed: %1 is the key ("Ctrl+T").
+        {Pace::OneTrial, tr("One trial (%1)").arg(oneTrialKey.toString(QKeySequence::NativeText))}};
     for (const auto &[pace, text] : paces) {
         QAction *choice = paceMenu->addAction(text);
         choice->setCheckable(true);
@@ -274,33 +283,29 @@ void ExperimentWindow::buildContextMenu()
             emit paceChosen(pace);
         });
     }
-    auto *oneTrial = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    auto *oneTrial = new QShortcut(oneTrialKey, this);
     connect(oneTrial, &QShortcut::activated, this, [this] {
         if (m_pace == Pace::OneTrial && !m_trialTimer->isActive()) // never during a run
             findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton)->click();
     });
     //: The context menu: opens the class window on a folder of the class's results files.
     auto *classResults = new QAction(tr("Class results…"), this);
-    connect(classResults, &QAction::triggered, this, [this] {
-        //: The title of the dialog that asks for the folder of a class's results files.
-        const QString folder = QFileDialog::getExistingDirectory(this, tr("Class results"));
-        if (!folder.isEmpty())
-            emit classResultsRequested(folder);
-    });
+    connect(classResults, &QAction::triggered, this, &ExperimentWindow::openClassResults);
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ExperimentWindow::zoomChosen);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     m_seedShown = new QAction(this);
     m_seedShown->setEnabled(false);
-    addActions({copy, save, classResults, paceMenu->menuAction(), m_zoom->menuAction(), separator,
-                m_seedShown});
+    addActions({copy, save, m_handIn, classResults, paceMenu->menuAction(), m_zoom->menuAction(),
+                separator, m_seedShown});
     setSeed({});
     setPace(Pace::AsDesigned);
 }
 
 void ExperimentWindow::setZoom(int zoom)
 {
+    m_zoomPercent = zoom;
     applyZoom(this, experimentWindowLayout(), zoom);
     placeWindow(this, kExperimentWindowPlace, zoom);
     m_table->placeOverCells();
@@ -345,19 +350,100 @@ void ExperimentWindow::copyResults() const
     QGuiApplication::clipboard()->setText(QString::fromStdString(writeTable(tableTexts(), '\t')));
 }
 
-QString ExperimentWindow::saveResults(const QString &path) const
+QByteArray ExperimentWindow::resultsFile() const
 {
     const RunResults run = runResults(m_record, m_seed, m_pace, QDateTime::currentDateTimeUtc());
-    return writeTextSafely(path, QString::fromStdString(writeResults(run)));
+    return QByteArray::fromStdString(writeResults(run));
+}
+
+QString ExperimentWindow::saveResults(const QString &path) const
+{
+    const QByteArray bytes = resultsFile();
+    return writeFileSafely(
+        path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
 }
 
 void ExperimentWindow::chooseFileAndSaveResults()
 {
-    //: The title of the dialog that saves the results file.
-    const QString title = tr("Save results");
-    //: The file dialog's filter for the results file.
-    saveThroughDialog(this, title, QStringLiteral("quindle-results.csv"), tr("CSV files (*.csv)"),
+    // Into the class folder where a school set one up, so that Ctrl+S and Return hand a run
+    // in; elsewhere, and where the class folder cannot be written, wherever the pupil saved
+    // last. The name is the pupil's and the moment's, and not yet taken.
+    SaveFolders &folders = SaveFolders::instance();
+    QString folder = folders.classFolder();
+    if (!folder.isEmpty() && !folders.classFolderFailed()) {
+        if (const QString why = folderProblem(folder); !why.isEmpty()) {
+            QMessageBox::warning(
+                //: The title of the dialog that saves the results file, and of its messages.
+                this, tr("Save results"),
+                //: %1 is the class folder's path, %2 the system's reason.
+                tr("The class folder %1 cannot be used: %2\n\nThe run is still here: choose "
+                   "another folder to save it in.")
+                    .arg(folder, why));
+            folder = SaveFolders::documents();
+        }
+    } else {
+        folder = folders.classFolderFailed() ? SaveFolders::documents() : folders.dialogFolder();
+    }
+    const QString name =
+        unusedName(folder, resultsFileName(pupilName(), QDateTime::currentDateTime()));
+    saveThroughDialog(this, tr("Save results"), QDir(folder).filePath(name),
+                      //: The file dialog's filter for the results file.
+                      tr("CSV files (*.csv)"),
                       [this](const QString &path) { return saveResults(path); });
+}
+
+QString ExperimentWindow::handIn(const QDateTime &moment)
+{
+    SaveFolders &folders = SaveFolders::instance();
+    const QString folder = folders.classFolder();
+    if (folder.isEmpty())
+        return {};
+    const QByteArray bytes = resultsFile();
+    const WrittenFile written = writeFile(
+        QDir(folder).filePath(resultsFileName(pupilName(), moment)),
+        [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); },
+        Replace::Never);
+    folders.noteWrite(folder, written.error.isEmpty());
+    if (!written.error.isEmpty()) {
+        // A missing folder says so, rather than the reason its first file could not be made.
+        const QString problem = folderProblem(folder);
+        QMessageBox::warning(
+            this, tr("Hand in"),
+            //: %1 is the class folder's path, %2 the system's reason.
+            tr("The run could not be handed in to the class folder %1: %2\n\nIt is still here: "
+               "Save results… saves it in another folder.")
+                .arg(folder, problem.isEmpty() ? written.error : problem));
+        return {};
+    }
+    //: %1 is the name of the results file in the class folder.
+    const QString told = tr("Handed in as %1.").arg(QFileInfo(written.path).fileName());
+    if (!m_message)
+        m_message = new TransientMessage(this);
+    // Beside Graph display, where the window has room.
+    const QRect beside = button(Button::GraphDisplay)->geometry();
+    const int margin = beside.left() / 3;
+    m_message->showMessage(told, zoomedFont(font(), m_zoomPercent),
+                           QRect(QPoint(beside.right() + 2 * margin, beside.top() - margin),
+                                 QPoint(width() - 1 - margin, height() - 1 - margin)));
+    m_announcer->say(told, Speech::Outcome);
+    return written.path;
+}
+
+void ExperimentWindow::openClassResults()
+{
+    // The class folder where a school set one up, else the folder chosen last.
+    static QString chosen;
+    QString folder = SaveFolders::instance().classFolder();
+    if (folder.isEmpty()) {
+        //: The title of the dialog that asks for the folder of a class's results files.
+        folder = QFileDialog::getExistingDirectory(
+            this, tr("Class results"),
+            chosen.isEmpty() ? SaveFolders::instance().dialogFolder() : chosen);
+        if (folder.isEmpty())
+            return;
+        chosen = folder;
+    }
+    emit classResultsRequested(folder);
 }
 
 void ExperimentWindow::handle(void (ExperimentControl::*handler)())

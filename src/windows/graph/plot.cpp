@@ -6,6 +6,7 @@
 #include "experiment/int16.h"
 #include "windows/controls/surface_operations.h"
 #include "windows/support/numbers.h"
+#include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
 
@@ -18,8 +19,6 @@ namespace quindle {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-// Palette colours of curves 1..4: light blue, green, cyan, light red.
-constexpr Rgb kCurveColors[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 
 // The plot's frame in plot units (the surface's scale makes its inner area 1114 x 120): the
 // axes meet at (100, 110); one unit across per occurrence, so the run's last recorded index,
@@ -96,7 +95,7 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
         printAt(surface, 85 + 100 * k, 112, std::to_string(100 * k));
 
     for (int outcome = 1; outcome <= kOutcomes; ++outcome) {
-        const Rgb color = kCurveColors[outcome - 1];
+        const Rgb color = outcomeColor(outcome);
         const History &history = record.history(outcome);
         surface.point(at(kOriginX + 1), ratioY(history, 1), color);
         // Each curve ends at the last element the current run recorded: a trial that ends a
@@ -109,19 +108,14 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
     }
 }
 
-namespace {
-
-constexpr Rgb kBandColor{220, 220, 220};
-
-} // namespace
-
 void drawExpectedRange(SurfaceOperations &surface)
 {
     for (int count = 1; count <= kRunLimit; ++count) {
         const double half = expectedRangeHalfWidth(static_cast<double>(expectedTrialsFor(count)));
         const double low = std::max(0.0, kExpectedRatio - half);
         const double high = std::min(1.0, kExpectedRatio + half);
-        surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low), kBandColor);
+        surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low),
+                     kExpectedRangeColor);
     }
 }
 

@@ -49,7 +49,7 @@ HelpWindow::HelpWindow()
     const auto layout = helpWindowLayout();
     buildControls(this, layout, {{help_roles::surface, m_surface}});
     m_textFont = m_surface->font();
-    m_surface->setTextFont(helpFont(m_textFont, m_surface->innerSize().width(), 100));
+    m_surface->setTextFont(helpFont(m_textFont, m_surface->innerSize().width(), kDesignZoom));
     placeWindow(this, kHelpWindowPlace);
 
     // Read line by line with a screen reader, as printed; the caret starts on the first words.
