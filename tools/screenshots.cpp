@@ -1,8 +1,9 @@
 // Takes the README's screenshots: starts the program's windows, plays a short run, and saves
 // what the pupil sees as PNG files.
 //
-//   screenshots OUTPUT_DIR class [LANGUAGE]       (a class of thirty runs and its window, as
-//       class-window.png or class-window-LANGUAGE.png)
+//   screenshots OUTPUT_DIR class [LANGUAGE [ZOOM]] (a class of thirty runs and its window, as
+//       class-window.png and in the gap view as class-gap.png, or class-gap-LANGUAGE.png, ...;
+//       its context menu as class-menu.png, ...)
 //   screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]   (run it under Xvfb, or offscreen; with a
 //       language, in that language, as experiment-window-LANGUAGE.png, ...; "" for English;
 //       ZOOM: every window at that percentage; each window's context menu as
@@ -15,6 +16,7 @@
 #include "windows/support/saving.h"
 #include "windows/support/translation.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -60,8 +62,8 @@ bool saveMenu(QWidget *window, const QDir &dir, const char *name, const QString 
 }
 
 // A class's folder: thirty runs of different lengths, each saved as a pupil saves it, then the
-// class window on it (and its context menu), as class-window.png, or class-window-LANGUAGE.png.
-bool classScreenshot(const QDir &dir, const QString &language)
+// class window on it, as class-window.png, its context menu, and the window in the gap view.
+bool classScreenshot(const QDir &dir, const QString &suffix, int zoom)
 {
     const QString folder = dir.filePath(QStringLiteral("class-folder"));
     QDir(folder).removeRecursively();
@@ -89,13 +91,20 @@ bool classScreenshot(const QDir &dir, const QString &language)
         return false;
     note.close();
     quindle::Program program(1);
+    program.setZoom(zoom);
     program.openNewExperimentWindow();
     quindle::ClassWindow *window = program.openClassWindow(folder);
     for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 2; ++wait)
         spin(100);
     spin(300);
-    return save(window, dir, "class-window", language) &&
-           saveMenu(window, dir, "class-menu", language);
+    if (!save(window, dir, "class-window", suffix) || !saveMenu(window, dir, "class-menu", suffix))
+        return false;
+    // The class curve turned into the class's gaps from a quarter (Ctrl+D).
+    for (QAction *action : window->actions())
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_D))
+            action->trigger();
+    spin(300);
+    return save(window, dir, "class-gap", suffix);
 }
 
 } // namespace
@@ -103,22 +112,21 @@ bool classScreenshot(const QDir &dir, const QString &language)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 4) {
-        std::fputs("usage: screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]\n", stderr);
+    const bool classWindow = argc >= 3 && QLatin1String(argv[2]) == QLatin1String("class");
+    const int first = classWindow ? 3 : 2; // the language's argument, the zoom's after it
+    if (argc < 2 || argc > first + 2) {
+        std::fputs("usage: screenshots OUTPUT_DIR [class] [LANGUAGE [ZOOM]]\n", stderr);
         return 2;
     }
-    const bool classWindow = argc >= 3 && QLatin1String(argv[2]) == QLatin1String("class");
-    const QString language = argc >= 3 + int(classWindow)
-                                 ? QString::fromLocal8Bit(argv[2 + int(classWindow)])
-                                 : QString();
-    const int zoom = argc == 4 ? std::atoi(argv[3]) : quindle::kDesignZoom;
+    const QString language = argc > first ? QString::fromLocal8Bit(argv[first]) : QString();
+    const int zoom = argc > first + 1 ? std::atoi(argv[first + 1]) : quindle::kDesignZoom;
     const QString suffix =
         language + (zoom != quindle::kDesignZoom ? QString::number(zoom) : QString());
     quindle::installTranslation(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
     quindle::installFontSubstitutions(QLocale(language));
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (classWindow)
-        return classScreenshot(dir, language) ? 0 : 1;
+        return classScreenshot(dir, suffix, zoom) ? 0 : 1;
     // A fixed seed, and a short run made trial by trial: the same pictures on every run.
     quindle::Program program(2026, 2026);
     program.setZoom(zoom);
@@ -158,6 +166,13 @@ int main(int argc, char *argv[])
              ->saveGraphAsSvg(dir.filePath(QStringLiteral("graph.svg")))
              .isEmpty() &&
          ok;
+
+    // The same run the other way round: each count's gap from a quarter, in the band chance
+    // keeps it in.
+    program.graphWindow()->setExpectedRangeShown(true);
+    program.graphWindow()->setGapViewShown(true);
+    spin(200);
+    ok = save(program.graphWindow(), dir, "graph-gap", suffix) && ok;
 
     program.graphWindow()->close();
     spin(200);

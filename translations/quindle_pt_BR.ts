@@ -39,6 +39,11 @@
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
         <translation>Em sequência: frequência relativa acumulada</translation>
     </message>
+    <message>
+        <source>All runs one after another: count minus a quarter</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
+        <translation>Em sequência: frequência menos um quarto</translation>
+    </message>
 </context>
 <context>
     <name>quindle::ClassWindow</name>
@@ -281,6 +286,21 @@ freq. rel.</translation>
         <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
         <translation>%1
 %2</translation>
+    </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns the class curve into each outcome&apos;s gap from a quarter of the class&apos;s trials.</extracomment>
+        <translation>Mostrar diferença para um quarto</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the gap view.</extracomment>
+        <translation>A frequência de cada resultado menos um quarto de todos os lançamentos da turma até o momento, experimento após experimento</translation>
+    </message>
+    <message>
+        <source> %1 %2, %3.</source>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <translation> %1: %2, %3.</translation>
     </message>
 </context>
 <context>
@@ -586,6 +606,24 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
 </context>
 <context>
+    <name>quindle::Gap</name>
+    <message>
+        <source>%1 above a quarter</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
+        <translation>%1 acima de um quarto</translation>
+    </message>
+    <message>
+        <source>%1 below a quarter</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
+        <translation>%1 abaixo de um quarto</translation>
+    </message>
+    <message>
+        <source>exactly a quarter</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
+        <translation>exatamente um quarto</translation>
+    </message>
+</context>
+<context>
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
@@ -763,6 +801,16 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
         <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
         <translation>a curva verde-azulada</translation>
     </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <extracomment>The graph window&apos;s context menu: a check mark turns the graph into each outcome&apos;s gap from a quarter of the trials.</extracomment>
+        <translation>Mostrar diferença para um quarto</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <extracomment>What a screen reader says the plot shows in the gap view.</extracomment>
+        <translation>A frequência de cada resultado menos um quarto do total de lançamentos (eixo vertical) em função do número de lançamentos (eixo horizontal), uma curva por resultado, com uma linha tracejada em 0</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -889,6 +937,14 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
 </context>
 <context>
+    <name>quindle::Paper</name>
+    <message>
+        <source>Cannot print: %1</source>
+        <extracomment>Shown instead of the print dialog; %1 says why (a missing part of the installation).</extracomment>
+        <translation>Não é possível imprimir: %1</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Plot</name>
     <message>
         <source>(Horizontal axis : Number of times)</source>
@@ -899,6 +955,16 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
         <source>(Vertical axis : Ratio)</source>
         <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
         <translation>(Eixo vertical: frequência relativa)</translation>
+    </message>
+    <message>
+        <source>(Horizontal axis : Number of trials)</source>
+        <extracomment>The gap view&apos;s horizontal axis title, printed at the bottom left just above the axis, where the curves are still close to 0: there is room for about 50 characters.</extracomment>
+        <translation>(Eixo horizontal: número de lançamentos)</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Count minus a quarter of the trials)</source>
+        <extracomment>The gap view&apos;s vertical axis title, printed at the top left of the graph: each outcome&apos;s count less a quarter of all trials. There is room for about 80 characters.</extracomment>
+        <translation>(Eixo vertical: frequência menos um quarto dos lançamentos)</translation>
     </message>
 </context>
 <context>

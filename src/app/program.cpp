@@ -67,9 +67,12 @@ void Program::showGraphWindow()
     if (!m_graph || m_graph->isHidden()) {
         m_graph = new GraphWindow(m_record);
         m_graph->setExpectedRangeShown(m_expectedRange);
+        m_graph->setGapViewShown(m_gapView);
         m_graph->setSeed(m_seed);
         connect(m_graph, &GraphWindow::expectedRangeToggled, this,
                 [this](bool shown) { m_expectedRange = shown; });
+        connect(m_graph, &GraphWindow::gapViewToggled, this,
+                [this](bool shown) { m_gapView = shown; });
         followZoom(m_graph.data());
         connect(m_graph, &GraphWindow::closed, this, [this] {
             // Once the window system has taken the closed window away.

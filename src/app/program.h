@@ -69,6 +69,7 @@ private:
     std::unique_ptr<Clock> m_clock;
     Pace m_pace = Pace::AsDesigned; // as chosen last, for the program's lifetime
     bool m_expectedRange = false;   // likewise, in the graph window
+    bool m_gapView = false;         // likewise
     int m_zoom = kDesignZoom;       // likewise, for every window
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;

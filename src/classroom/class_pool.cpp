@@ -96,23 +96,24 @@ ClassPool poolRuns(std::vector<RunFile> files)
     return pool;
 }
 
-std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long> positions)
+namespace {
+
+// Walks all pooled runs' trials one after another, in the pool's order, and answers each
+// position (1-based, increasing) with answer(counts, counted): the outcomes' counts and the
+// trials counted up to there. A version-0 run has no log, so its counts come in as one step at
+// its end, and a position inside it is answered with the counts from before it.
+template<class Answer>
+auto alongTheClass(const ClassPool &pool, std::span<const long long> positions, Answer answer)
 {
-    std::vector<Shares> curve;
+    std::vector<decltype(answer(std::array<long long, kOutcomes>{}, 0LL))> curve;
     curve.reserve(positions.size());
     std::array<long long, kOutcomes> counts{};
     long long counted = 0; // trials counted so far
     std::size_t next = 0;  // the next position to answer
-    // Answers every position up to `position` with the shares as they stand now.
+    // Answers every position up to `position` with the counts as they stand now.
     const auto answerUpTo = [&](long long position) {
-        for (; next < positions.size() && positions[next] <= position; ++next) {
-            Shares shares;
-            for (std::size_t i = 0; i < shares.size(); ++i)
-                shares[i] = counted == 0
-                                ? std::numeric_limits<double>::quiet_NaN()
-                                : static_cast<double>(counts[i]) / static_cast<double>(counted);
-            curve.push_back(shares);
-        }
+        for (; next < positions.size() && positions[next] <= position; ++next)
+            curve.push_back(answer(counts, counted));
     };
 
     answerUpTo(0);
@@ -133,9 +134,36 @@ std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long>
                 answerUpTo(counted);
         }
     }
-    // Beyond the class's last trial the shares stay as they end.
+    // Beyond the class's last trial the counts stay as they end.
     answerUpTo(std::numeric_limits<long long>::max());
     return curve;
+}
+
+} // namespace
+
+std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long> positions)
+{
+    return alongTheClass(
+        pool, positions, [](const std::array<long long, kOutcomes> &counts, long long counted) {
+            Shares shares;
+            for (std::size_t i = 0; i < shares.size(); ++i)
+                shares[i] = counted == 0
+                                ? std::numeric_limits<double>::quiet_NaN()
+                                : static_cast<double>(counts[i]) / static_cast<double>(counted);
+            return shares;
+        });
+}
+
+std::vector<Gaps> classGapCurve(const ClassPool &pool, std::span<const long long> positions)
+{
+    return alongTheClass(pool, positions,
+                         [](const std::array<long long, kOutcomes> &counts, long long counted) {
+                             Gaps gaps;
+                             for (std::size_t i = 0; i < gaps.size(); ++i)
+                                 gaps[i] = counted == 0 ? std::numeric_limits<double>::quiet_NaN()
+                                                        : gapFromQuarter(counts[i], counted);
+                             return gaps;
+                         });
 }
 
 } // namespace quindle

@@ -4,6 +4,7 @@
 // the files that could not be pooled and why, and the class curve.
 
 #include "classroom/results_file.h"
+#include "experiment/gap_from_quarter.h"
 
 #include <span>
 
@@ -57,5 +58,11 @@ struct ClassPool
 // are NaN, which a plot leaves out. Takes time in proportion to the trials and the positions.
 [[nodiscard]] std::vector<Shares> classCurve(const ClassPool &pool,
                                              std::span<const long long> positions);
+
+// The class's gaps along the same trials: for each position, each outcome's count less a
+// quarter of the trials counted up to there, which do not even out as the shares settle. Inside
+// a version-0 run a position keeps the gaps from before it; NaN where no trial has been counted.
+[[nodiscard]] std::vector<Gaps> classGapCurve(const ClassPool &pool,
+                                              std::span<const long long> positions);
 
 } // namespace quindle

@@ -1,5 +1,6 @@
 #include "experiment/expected_range.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quindle {
@@ -15,6 +16,11 @@ constexpr double kStandardErrors = 2.0;
 double expectedRangeHalfWidth(double trials)
 {
     return kStandardErrors * std::sqrt(kTrialVariance / trials);
+}
+
+double gapRangeHalfWidth(double trials)
+{
+    return kStandardErrors * std::sqrt(kTrialVariance * std::max(trials, 0.0));
 }
 
 bool insideExpectedRange(double ratio, long long trials)

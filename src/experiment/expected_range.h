@@ -16,6 +16,12 @@ inline constexpr double kExpectedRatio = 1.0 / kOutcomes;
 // lies about 95 % of the time: two standard errors, 2 × √(p (1 − p) / trials).
 [[nodiscard]] double expectedRangeHalfWidth(double trials);
 
+// Half the width of the band around 0 in which an outcome's count less a quarter of the trials
+// lies about 95 % of the time: two standard deviations of the count, 2 × √(trials p (1 − p)),
+// which is 2 × √(3 trials / 16). It is the range above counted in trials, so it widens as the
+// trials grow while the ratio's range narrows; 0 for no trials.
+[[nodiscard]] double gapRangeHalfWidth(double trials);
+
 // Whether a ratio over this many trials lies inside that range; false for no trials.
 [[nodiscard]] bool insideExpectedRange(double ratio, long long trials);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace quindle::testing {
 namespace {
@@ -130,6 +131,38 @@ TEST(ClassCurve, HasNoSharesBeforeTheFirstTrialIsCounted)
     EXPECT_TRUE(std::ranges::all_of(curve[0], [](double s) { return std::isnan(s); }));
     EXPECT_TRUE(std::ranges::all_of(curve[1], [](double s) { return std::isnan(s); }));
     EXPECT_EQ(curve[2], pool.ratios);
+}
+
+TEST(ClassGapCurve, EachCountLessAQuarterOfTheTrialsCountedSoFarRunAfterRun)
+{
+    std::vector<RunFile> files;
+    files.push_back(fileOf("old.csv", versionZero(sampleRun(25, 3))));
+    files.push_back(fileOf("second.csv", sampleRun(21, 2, "2")));
+    files.push_back(fileOf("first.csv", sampleRun(30, 1, "1")));
+    const ClassPool pool = poolRuns(std::move(files));
+    // 30 and 21 logged trials, then the old run's 25 in one step at its end.
+    const std::vector<long long> positions{1, 2, 30, 31, 51, 52, 75, 76, 1000};
+    const std::vector<Gaps> gaps = classGapCurve(pool, positions);
+    const std::vector<Shares> shares = classCurve(pool, positions);
+    ASSERT_EQ(gaps.size(), positions.size());
+    // Where every trial so far is counted, each count is its share of them: the gap is that
+    // count less a quarter of the trials.
+    for (const std::size_t i : {0U, 1U, 2U, 3U, 4U, 7U}) {
+        const auto trials = static_cast<double>(positions[i]);
+        for (std::size_t n = 0; n < kOutcomes; ++n)
+            EXPECT_NEAR(gaps[i][n], shares[i][n] * trials - trials / 4, 1e-9) << positions[i];
+        EXPECT_NEAR(std::accumulate(gaps[i].begin(), gaps[i].end(), 0.0), 0.0, 1e-9);
+    }
+    EXPECT_EQ(gaps[5], gaps[4]) << "inside the old run: the gaps from before it";
+    EXPECT_EQ(gaps[6], gaps[4]) << "inside the old run: the gaps from before it";
+    for (std::size_t n = 0; n < kOutcomes; ++n)
+        EXPECT_EQ(gaps[7][n], static_cast<double>(pool.counts[n]) - 76.0 / 4) << n;
+    EXPECT_EQ(gaps[8], gaps[7]) << "beyond the last trial";
+
+    // An old run first: nothing is known before its end.
+    std::vector<RunFile> old;
+    old.push_back(fileOf("old.csv", versionZero(sampleRun(10))));
+    EXPECT_TRUE(std::isnan(classGapCurve(poolRuns(std::move(old)), positions)[0][0]));
 }
 
 } // namespace

@@ -6,12 +6,19 @@
 
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_window.h"
+#include "windows/classroom/class_window_layout.h"
+#include "windows/controls/drawing_surface.h"
+#include "windows/printed_text.h"
+#include "windows/support/outcome_names.h"
 
 #include <QClipboard>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QListWidget>
+#include <QTableView>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 using namespace quindle;
 using namespace quindle::testing;
@@ -191,6 +198,75 @@ private slots:
         QCOMPARE(copied.size(), 4); // the header, two runs, the class
         QVERIFY(
             copied.last().startsWith(QStringLiteral("class\t%1\t").arg(one.trials + two.trials)));
+    }
+
+    void ctrlDTurnsTheClassCurveIntoTheClassGapsFromAQuarter()
+    {
+        QTemporaryDir folder;
+        for (std::uint64_t pupil = 1; pupil <= 4; ++pupil)
+            saveRun(folder.filePath(QStringLiteral("p%1.csv").arg(pupil)), 30 + pupil, 800);
+        ClassWindow window(folder.path());
+        window.show();
+        QVERIFY(QTest::qWaitFor([&window] { return pooled(window, 4, 0); }, 5000));
+        auto *curve = findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::curve);
+        auto *table = window.findChild<QTableView *>();
+        const QImage shares = curve->image().copy();
+        const QStringList sharesSaid{window.summary(), curve->accessibleDescription()};
+        table->setCurrentIndex(table->model()->index(2, 3));
+        QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(table->currentIndex(), table->model()->index(2, 3)); // the table stays as it was
+
+        // The summary tells each pooled gap as the class row of the table has it; the picture
+        // draws it at the class's last trial above or below the dashed line at 0, in a band
+        // that is twice as wide at the end as at a quarter of the trials.
+        const QStringList row = window.tableText(QLatin1Char(','), ClassWindow::NumberForm::Plain)
+                                    .trimmed()
+                                    .split(QLatin1Char('\n'))
+                                    .last()
+                                    .split(QLatin1Char(','));
+        const QImage image = curve->image();
+        const auto rows = [&image](int x, const QColor &colour) {
+            QList<int> found;
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixelColor(x, y) == colour)
+                    found << y;
+            return found;
+        };
+        int axis = 0, last = 0,
+            end = 0; // the columns of the vertical axis, the curves' and band's ends
+        for (int x = image.width() - 1; x > 0; --x) {
+            axis = rows(x, Qt::black).size() > image.height() / 2 ? x : axis;
+            last = last == 0 && !rows(x, QColor(255, 0, 0)).isEmpty() ? x : last;
+            end = end == 0 && !rows(x, QColor(220, 220, 220)).isEmpty() ? x : end;
+        }
+        const QList<int> band = rows(end, QColor(220, 220, 220)),
+                         early = rows(axis + (end - axis) / 4, QColor(220, 220, 220));
+        QVERIFY(std::abs((band.last() - band.first()) - 2.0 * (early.last() - early.first())) <= 3);
+        const QColor colours[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
+        for (int n = 1; n <= kOutcomes; ++n) {
+            const double gap = row[1 + n].toDouble() - row[1].toDouble() / 4;
+            const QString told = gap == 0 ? QStringLiteral("exactly a quarter")
+                                          : QStringLiteral("%1 %2 a quarter")
+                                                .arg(std::abs(gap))
+                                                .arg(QLatin1String(gap > 0 ? "above" : "below"));
+            QVERIFY2(window.summary().contains(
+                         QStringLiteral(" %1 %2, %3.").arg(outcomeWords(n), row[5 + n], told)),
+                     qPrintable(window.summary() + QLatin1String(" / ") + told));
+            const QList<int> drawn = rows(last, colours[n - 1]);
+            if (std::abs(gap) >= 3 && !drawn.isEmpty()) // not hidden by a curve drawn later
+                QCOMPARE(drawn.first() < (band.first() + band.last()) / 2, gap > 0);
+        }
+        // On paper: the gaps, not the shares.
+        const QString printed =
+            printedText([&window](QPrinter &printer) { window.printPictures(printer); });
+        QVERIFY2(printed.contains(QLatin1String("count minus a quarter")) &&
+                     !printed.contains(QLatin1String("each share so far")),
+                 qPrintable(printed));
+
+        // Ctrl+D again: the shares and their words, exactly as before.
+        QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(curve->image(), shares);
+        QCOMPARE((QStringList{window.summary(), curve->accessibleDescription()}), sharesSaid);
     }
 };
 

@@ -5,10 +5,13 @@
 #include "windows/window_driver.h"
 
 #include "app/option_values.h"
-
+#include "classroom/class_pool.h"
 #include "windows/classroom/class_folder.h"
+#include "windows/classroom/class_pictures.h"
 #include "windows/classroom/class_window.h"
+#include "windows/classroom/class_window_layout.h"
 #include "windows/controls/drawing_surface.h"
+#include "windows/graph/plot.h"
 #include "windows/help/help_text.h"
 #include "windows/support/translation.h"
 
@@ -75,6 +78,35 @@ int sizesShowingItsOwnPicture(Picture *coin, const QString &path)
     return same;
 }
 
+// A surface that only measures the texts printed on it: each must lie inside the picture.
+struct FitChecker final : SurfaceOperations
+{
+    FitChecker(const QFont &font, double perUnit, int room)
+        : metrics(font)
+        , pixelsPerUnit(perUnit)
+        , width(room)
+    {}
+    QFontMetrics metrics;
+    double pixelsPerUnit;
+    int width;
+    float x = 0;
+    int printed = 0;
+
+    void line(float, float, float, float, Rgb) override {}
+    void lineTo(float, float, Rgb) override {}
+    void point(float, float, Rgb) override {}
+    void setCurrentX(float to) override { x = to; }
+    void setCurrentY(float) override {}
+    void clear() override {}
+    void print(std::string_view text) override
+    {
+        const QString words = QString::fromUtf8(text.data(), qsizetype(text.size()));
+        ++printed;
+        QVERIFY2(x >= 0 && x * pixelsPerUnit + metrics.horizontalAdvance(words) <= width,
+                 qPrintable(words));
+    }
+};
+
 } // namespace
 
 class TranslationsTest : public QObject, ProgramDriver
@@ -88,6 +120,33 @@ private slots:
         installFontSubstitutions();
     }
     void cleanup() { endProgram(); }
+
+    // The gap views' titles and numbers, in the language's words and number forms, fit the
+    // graph's surface and the class's picture, on scales as wide as a run or a large class
+    // makes them.
+    void theGapViewsFitTheirPicturesInEveryLanguage_data() { everyWindowInEveryLanguage_data(); }
+    void theGapViewsFitTheirPicturesInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QVERIFY(installTranslation(QLocale(language)));
+        installFontSubstitutions(QLocale(language));
+        QLocale::setDefault(QLocale(language));
+        startProgram(3);
+        openGraph();
+        const DrawingSurface &plot = *graph()->surface();
+        FitChecker graphFit{plot.textFont(), 8.5773 / 15, plot.designInnerSize().width()};
+        drawGapPlot(graphFit, std::vector<Gaps>(kMaxShownTrials, Gaps{-99.75, 33.25, 33.25, 33.25}),
+                    true);
+        QTemporaryDir classFolder;
+        auto *curve = findControl<DrawingSurface>(m_program->openClassWindow(classFolder.path()),
+                                                  classWindowLayout(), class_roles::curve);
+        FitChecker classFit{curve->textFont(), 1, curve->designInnerSize().width()};
+        ClassPool large;
+        large.trials = 35'500'000; // ten thousand full runs
+        drawClassGapCurve(classFit, curve->designInnerSize(), large);
+        QVERIFY(graphFit.printed > 20 && classFit.printed > 8); // titles and numbers
+        QLocale::setDefault(QLocale::c());
+    }
 
     void everyWindowInEveryLanguage_data()
     {

@@ -6,6 +6,7 @@
 #include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -164,6 +165,116 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
             else
                 surface.point(x, y, outcomeColor(n + 1));
             drawing = true;
+        }
+    }
+}
+
+namespace {
+
+// The class's gap curve in the funnel's frame: trials 0 to scale.trials across, linearly, so
+// that the band's width grows as the square root of the trials; gaps -scale.gap to +scale.gap
+// up, 0 half-way.
+struct GapFrame
+{
+    float left, top, right, bottom;
+    GapScale scale;
+
+    [[nodiscard]] float x(double trials) const
+    {
+        return left +
+               static_cast<float>(trials / static_cast<double>(scale.trials)) * (right - left);
+    }
+    [[nodiscard]] double trialsAt(float x) const
+    {
+        return static_cast<double>((x - left) / (right - left)) * static_cast<double>(scale.trials);
+    }
+    [[nodiscard]] float y(double gap) const
+    {
+        const double reach = std::clamp(gap / static_cast<double>(scale.gap), -1.0, 1.0);
+        return (top + bottom) / 2 - static_cast<float>(reach) * (bottom - top) / 2;
+    }
+};
+
+// A number on an axis in the language's form, not grouped; a gap above 0 with its sign.
+QString axisNumber(long long value, bool gap)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString number = locale.toString(value);
+    return gap && value > 0 ? locale.positiveSign() + number : number;
+}
+
+// About the width of a character of the pictures' texts, in pixels: numbers are placed by
+// their length.
+constexpr float kCharacterWidth = 8.5F;
+
+} // namespace
+
+void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool)
+{
+    surface.clear();
+    const Frame edges = frameFor(size, pool.trials);
+    // One position a pixel column, from the first trial to the class's last, whose gaps also
+    // choose the scale.
+    GapFrame frame{edges.left, edges.top, edges.right, edges.bottom, gapScaleFor(pool.trials, 0)};
+    std::vector<long long> positions;
+    for (float x = frame.left + 1; x <= frame.x(double(pool.trials)) + 0.5F; x += 1) {
+        const auto n = std::clamp(std::llround(frame.trialsAt(x)), 1LL, pool.trials);
+        if (positions.empty() || n > positions.back())
+            positions.push_back(n);
+    }
+    const std::vector<Gaps> curve = classGapCurve(pool, positions);
+    double widest = 0;
+    for (const Gaps &gaps : curve)
+        for (const double gap : gaps)
+            widest = std::isnan(gap) ? widest : std::max(widest, std::abs(gap));
+    frame.scale = gapScaleFor(pool.trials, widest);
+
+    for (float x = frame.left + 1; x <= frame.right; x += 1) {
+        const double half = gapRangeHalfWidth(frame.trialsAt(x));
+        surface.line(x, frame.y(half), x, frame.y(-half), kExpectedRangeColor);
+    }
+    for (float x = frame.left; x < frame.right; x += 8)
+        surface.line(x, frame.y(0), std::min(x + 4, frame.right), frame.y(0), kBlack);
+    surface.line(frame.left, frame.top, frame.left, frame.bottom, kBlack);
+    surface.line(frame.left, frame.bottom, frame.right, frame.bottom, kBlack);
+    const GapScale &scale = frame.scale;
+    for (long long gap = -scale.gap; gap <= scale.gap; gap += scale.step) {
+        const float y = frame.y(static_cast<double>(gap));
+        surface.line(frame.left - 3, y, frame.left, y, kBlack);
+        const QString number = axisNumber(gap, true);
+        text(surface,
+             std::max(0.0F, frame.left - 5 - kCharacterWidth * static_cast<float>(number.size())),
+             y - 6, number.toStdString());
+    }
+    // A mark every fifth of the trials, each with its number where the numbers fit between
+    // the marks (a class of a million trials and more has only its ends numbered); the last
+    // number ends inside the picture.
+    const float spacing = (frame.right - frame.left) / 5;
+    for (int fifth = 0; fifth <= 5; ++fifth) {
+        const long long trials = scale.trials / 5 * fifth;
+        const float x = frame.x(static_cast<double>(trials));
+        surface.line(x, frame.bottom, x, frame.bottom + 3, kBlack);
+        const QString number = axisNumber(trials, false);
+        const float width = kCharacterWidth * static_cast<float>(number.size());
+        if (fifth > 0 && fifth < 5 && width > spacing - kCharacterWidth)
+            continue;
+        text(surface, std::min(x - width / 2, static_cast<float>(size.width()) - width),
+             frame.bottom + 5, number.toStdString());
+    }
+    //: The class's gap picture's title: all runs' trials one after another, each outcome's
+    //: count less a quarter of the trials so far. Room for about 50 characters.
+    text(surface, frame.left + 4, 4,
+         translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
+                                      "All runs one after another: count minus a quarter")));
+    // Each curve from 0 trials, where every count is a quarter of them, through the positions.
+    for (int outcome = 1; outcome <= kOutcomes && pool.trials > 0; ++outcome) {
+        const Rgb color = outcomeColor(outcome);
+        surface.point(frame.x(0), frame.y(0), color);
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            const double gap = curve[i][static_cast<std::size_t>(outcome - 1)];
+            if (!std::isnan(gap))
+                surface.lineTo(frame.x(double(positions[i])), frame.y(gap), color);
         }
     }
 }

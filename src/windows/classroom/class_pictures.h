@@ -9,6 +9,9 @@
 //   of trials, and the class's pooled ratios, larger, at the class's total.
 //   The class curve: all runs' trials one after another, in the order they were saved, each
 //   outcome's share of all trials so far against the trials so far.
+//   The class's gap curve: the same trials, each outcome's count so far less a quarter of the
+//   trials so far, on a linear scale of trials, with the band of the gap's expected range,
+//   which widens as the shares' band narrows.
 
 #include "classroom/class_pool.h"
 
@@ -20,5 +23,6 @@ class SurfaceOperations;
 
 void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool);
 void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool);
+void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool);
 
 } // namespace quindle

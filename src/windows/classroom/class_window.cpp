@@ -2,6 +2,7 @@
 
 #include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
+#include "experiment/gap_from_quarter.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_pictures.h"
@@ -11,6 +12,7 @@
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/paper/paper.h"
+#include "windows/support/gap_words.h"
 #include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
@@ -26,7 +28,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -181,16 +182,32 @@ void ClassWindow::buildContextMenu()
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
-        printThroughDialog(this, [this](QPrinter &printer) { printPictures(printer); });
+        printThroughDialog(this, [this](QPaintDevice &printer) { printPictures(printer); });
     });
     //: The context menu: a screen reader says the class's runs, trials and pooled ratios.
     auto *read = new QAction(tr("Read summary"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(read, &QAction::triggered, this,
             [this] { m_announcer->say(summary(), Speech::Outcome); });
+    // The class curve turned into the class's gaps from a quarter, as in the graph window.
+    //: The class window's context menu: a check mark turns the class curve into each outcome's
+    //: gap from a quarter of the class's trials.
+    auto *gapView = new QAction(tr("Show gap from a quarter"), this);
+    gapView->setCheckable(true);
+    gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(gapView, &QAction::triggered, this,
+            [this, shares = m_curve->accessibleDescription()](bool shown) {
+                m_gapShown = shown;
+                //: What a screen reader says the class curve shows in the gap view.
+                const QString gaps = tr("Each outcome's count minus a quarter of all the "
+                                        "class's trials so far, run after run");
+                m_curve->setAccessibleDescription(shown ? gaps : shares);
+                drawCurve();
+            });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ClassWindow::zoomChosen);
-    addActions({copy, save, copyPictures, savePictures, print, read, m_zoom->menuAction()});
+    addActions(
+        {copy, save, copyPictures, savePictures, print, read, gapView, m_zoom->menuAction()});
 }
 
 void ClassWindow::setZoom(int zoom)
@@ -251,7 +268,13 @@ void ClassWindow::showPool()
         //: A file of the class's folder that is not pooled: %1 its name, %2 why.
         m_unpooled->addItem(tr("%1: %2").arg(QString::fromStdString(file.name), reason(file)));
     drawFunnel(*m_funnel, m_funnel->designInnerSize(), pool);
-    drawClassCurve(*m_curve, m_curve->designInnerSize(), pool);
+    drawCurve();
+}
+
+void ClassWindow::drawCurve()
+{
+    (m_gapShown ? drawClassGapCurve : drawClassCurve)(*m_curve, m_curve->designInnerSize(),
+                                                      m_folder->pool());
 }
 
 QString ClassWindow::reason(const UnpooledFile &file)
@@ -366,7 +389,7 @@ QString ClassWindow::savePictures(const QString &path)
     return writeFileSafely(path, [&both](QIODevice &file) { return both.save(&file, "PNG"); });
 }
 
-void ClassWindow::printPictures(QPrinter &printer) const
+void ClassWindow::printPictures(QPaintDevice &printer) const
 {
     QPainter painter(&printer);
     const QSizeF one = m_funnel->designInnerSize();
@@ -389,10 +412,20 @@ QString ClassWindow::summary() const
     const ClassPool &pool = m_folder->pool();
     //: Said on demand: %1 the runs pooled ("30 runs"), %2 their trials ("64020 trials").
     QString said = tr("%1, %2 in all.").arg(runsText(pool), trialsText(pool));
-    for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n)
+    for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n) {
+        const auto slot = static_cast<std::size_t>(n - 1);
+        if (m_gapShown) {
+            //: Follows the runs and trials once per outcome in the gap view: %1 the outcome,
+            //: %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the
+            //: trials ("312.5 above a quarter").
+            said += tr(" %1 %2, %3.")
+                        .arg(outcomeWords(n), shownRatio(pool.ratios[slot], 4),
+                             gapWords(gapFromQuarter(pool.counts[slot], pool.trials)));
+            continue;
+        }
         //: Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.
-        said += tr(" %1 %2.").arg(outcomeWords(n),
-                                  shownRatio(pool.ratios[static_cast<std::size_t>(n - 1)], 4));
+        said += tr(" %1 %2.").arg(outcomeWords(n), shownRatio(pool.ratios[slot], 4));
+    }
     const auto within = std::count_if(pool.runs.cbegin(), pool.runs.cend(),
                                       [](const PooledRun &run) { return inside(run.run); });
     const int runs = countForWords(std::ssize(pool.runs));

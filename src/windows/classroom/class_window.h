@@ -8,7 +8,7 @@
 #include <QWidget>
 
 class QListWidget;
-class QPrinter;
+class QPaintDevice;
 class QStandardItemModel;
 class QTableView;
 
@@ -38,9 +38,10 @@ public:
     QString saveTable(const QString &path) const;
     QString savePictures(const QString &path);
     // Both pictures as lines and text, as large as the page allows, under a caption.
-    void printPictures(QPrinter &printer) const;
-    // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio,
-    // and how many runs lie inside the expected range.
+    void printPictures(QPaintDevice &printer) const;
+    // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio
+    // (in the gap view with its pooled gap from a quarter), and how many runs lie inside the
+    // expected range.
     [[nodiscard]] QString summary() const;
 
 signals:
@@ -51,6 +52,8 @@ private:
     // Why a file was not pooled, in a few words.
     static QString reason(const UnpooledFile &file);
     void showPool();
+    // The class curve, or in the gap view the class's gaps from a quarter.
+    void drawCurve();
     void buildContextMenu();
     void placeColumns();
     [[nodiscard]] QImage pictures();
@@ -63,6 +66,7 @@ private:
     DrawingSurface *m_curve;
     Announcer *m_announcer;
     ZoomControl *m_zoom = nullptr;
+    bool m_gapShown = false; // the class curve shows the class's gaps from a quarter (Ctrl+D)
 };
 
 } // namespace quindle

@@ -1,8 +1,9 @@
 #include "windows/controls/picture.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -78,19 +79,19 @@ QPixmap markedCoin(const QPixmap &coin, const QString &mark, QFont font)
 
 Picture::Picture(const QString &path, QWidget *parent)
     : QWidget(parent)
-    , m_original(path)
-    , m_originalLarge(QString(path).replace(QRegularExpression(QStringLiteral("\\.[a-z]+$")),
-                                            QStringLiteral("@4x.png")))
+    , m_original(readPicture(path))
     , m_pixmap(m_original)
-    , m_large(m_originalLarge)
+    , m_largePath(path.left(path.lastIndexOf(QLatin1Char('.'))) + QStringLiteral("@4x.png"))
 {
     setFocusPolicy(Qt::NoFocus);
 }
 
 void Picture::setMark(const QString &mark)
 {
+    m_mark = mark;
     m_pixmap = markedCoin(m_original, mark, font());
-    m_large = markedCoin(m_originalLarge, mark, font());
+    if (m_largeRead)
+        m_large = markedCoin(readPicture(m_largePath), mark, font());
     update();
 }
 
@@ -113,12 +114,25 @@ void Picture::paintEvent(QPaintEvent *)
     if (!m_shown)
         return;
     QPainter painter(this);
-    if ((devicePixelRatioF() > 1 || m_enlarged) && !m_large.isNull()) {
+    const bool large = devicePixelRatioF() > 1 || m_enlarged;
+    if (large && !m_largeRead) {
+        // One attempt: without it, the small one serves.
+        m_large = markedCoin(readPicture(m_largePath), m_mark, font());
+        m_largeRead = true;
+    }
+    if (large && !m_large.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_large);
     } else {
         painter.drawPixmap(rect(), m_pixmap);
     }
+}
+
+QPixmap readPicture(const QString &path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 } // namespace quindle

@@ -2,6 +2,7 @@
 
 #include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
+#include "experiment/gap_from_quarter.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/controls/line.h"
 #include "windows/graph/graph_window_layout.h"
@@ -11,6 +12,7 @@
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/paper/paper.h"
+#include "windows/support/gap_words.h"
 #include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
@@ -26,9 +28,9 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPushButton>
-#include <QSvgGenerator>
+
+#include <cmath>
 
 namespace quindle {
 
@@ -76,6 +78,7 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
         setTabOrder(previous, label);
         previous = label;
     }
+    m_plotDescription = m_surface->accessibleDescription();
     buildContextMenu();
     describeResults();
     ActivationWatcher::instance().watch(this, [this] { guarded([this] { activate(); }); });
@@ -104,6 +107,16 @@ void GraphWindow::buildContextMenu()
         setExpectedRangeShown(shown);
         emit expectedRangeToggled(shown);
     });
+    // The same run the other way round: how far each count strays from a quarter of the trials.
+    //: The graph window's context menu: a check mark turns the graph into each outcome's gap
+    //: from a quarter of the trials.
+    m_gapView = new QAction(tr("Show gap from a quarter"), this);
+    m_gapView->setCheckable(true);
+    m_gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(m_gapView, &QAction::triggered, this, [this](bool shown) {
+        setGapViewShown(shown);
+        emit gapViewToggled(shown);
+    });
     //: The context menu: the graph on an A4 page as a PDF document.
     auto *pdf = new QAction(tr("Save graph as PDF…"), this);
     connect(pdf, &QAction::triggered, this, [this] {
@@ -128,7 +141,7 @@ void GraphWindow::buildContextMenu()
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
-        printThroughDialog(this, [this](QPrinter &printer) { printGraph(printer); });
+        printThroughDialog(this, [this](QPaintDevice &printer) { printGraph(printer); });
     });
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
@@ -141,8 +154,8 @@ void GraphWindow::buildContextMenu()
     });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &GraphWindow::zoomChosen);
-    addActions(
-        {copy, save, saveDouble, pdf, svg, print, m_expectedRange, results, m_zoom->menuAction()});
+    addActions({copy, save, saveDouble, pdf, svg, print, m_expectedRange, m_gapView, results,
+                m_zoom->menuAction()});
 }
 
 void GraphWindow::setExpectedRangeShown(bool shown)
@@ -151,6 +164,21 @@ void GraphWindow::setExpectedRangeShown(bool shown)
         return;
     m_expectedRange->setChecked(shown);
     m_rangeDrawn = shown;
+    m_surface->clear();
+    draw();
+}
+
+void GraphWindow::setGapViewShown(bool shown)
+{
+    if (m_gapView->isChecked() == shown && shown == m_gapDrawn)
+        return;
+    m_gapView->setChecked(shown);
+    m_gapDrawn = shown;
+    //: What a screen reader says the plot shows in the gap view.
+    const QString gaps =
+        tr("Each outcome's count minus a quarter of all trials (vertical) against the number of "
+           "trials (horizontal), one curve per outcome, with a dashed line at 0");
+    m_surface->setAccessibleDescription(shown ? gaps : m_plotDescription);
     m_surface->clear();
     draw();
 }
@@ -164,12 +192,24 @@ void GraphWindow::setZoom(int zoom)
 
 void GraphWindow::draw()
 {
+    // The gap view's scales follow the run: it is drawn afresh, never over an earlier drawing.
+    if (m_gapDrawn)
+        m_surface->clear();
     m_surface->beginBatch();
-    if (m_rangeDrawn)
-        drawExpectedRange(*m_surface);
-    drawPlot(*m_surface, m_record);
+    drawPicture(*m_surface);
     m_surface->endBatch();
     describeResults();
+}
+
+void GraphWindow::drawPicture(SurfaceOperations &surface) const
+{
+    if (m_gapDrawn) {
+        drawGapPlot(surface, gapsAlong(m_record.trialLog()), m_rangeDrawn);
+        return;
+    }
+    if (m_rangeDrawn)
+        drawExpectedRange(surface);
+    drawPlot(surface, m_record);
 }
 
 QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
@@ -180,9 +220,7 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
         fine.setTextFont(m_surface->textFont());
         fine.resize(m_surface->designInnerSize() + 2 * QSize(fine.border(), fine.border()));
         fine.setPixelRatio(2.0);
-        if (m_rangeDrawn)
-            drawExpectedRange(fine);
-        drawPlot(fine, m_record);
+        drawPicture(fine);
         image = fine.image();
     }
     return writeFileSafely(path, [&image](QIODevice &file) { return image.save(&file, "PNG"); });
@@ -236,7 +274,7 @@ void GraphWindow::drawOnPage(QPainter &painter, const QRectF &page) const
     });
 }
 
-void GraphWindow::printGraph(QPrinter &printer)
+void GraphWindow::printGraph(QPaintDevice &printer)
 {
     QPainter painter(&printer);
     drawOnPage(painter, painter.viewport());
@@ -258,16 +296,15 @@ QString GraphWindow::saveGraphAsPdf(const QString &path) const
 
 QString GraphWindow::saveGraphAsSvg(const QString &path) const
 {
-    return writeFileSafely(path, [this](QIODevice &file) {
+    QString why;
+    PaperOutput *paper = paperOutput(&why);
+    if (!paper)
+        return why;
+    return writeFileSafely(path, [this, paper](QIODevice &file) {
         const QSize size = pageSize(pageContent()).toSize();
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(caption());
-        QPainter painter(&svg);
-        drawOnPage(painter, QRectF(QPointF(0, 0), size));
-        return painter.end();
+        return paper->writeSvg(file, size, caption(), [this, size](QPainter &painter) {
+            drawOnPage(painter, QRectF(QPointF(0, 0), size));
+        });
     });
 }
 
@@ -297,7 +334,10 @@ void GraphWindow::describeResults()
 {
     // What the curves show: each ends at the count of the last trial the experiment window
     // showed, which after the trial that ends a run is one less than the count of its outcome.
+    // The gap view's curves end at the last trial of the run's log, which is that same trial.
     const int total = m_record.recordedTrials();
+    const std::vector<Gaps> gaps =
+        m_gapDrawn ? gapsAlong(m_record.trialLog()) : std::vector<Gaps>();
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.lastRecorded(n);
         const double ratio = total == 0 ? 0.0 : double(count) / total;
@@ -313,10 +353,18 @@ void GraphWindow::describeResults()
             //: count, the number of times it has come up.
             result = tr("ratio %1 after %n times", nullptr, count).arg(shownRatio(ratio));
         // The band along the outcome's count: the range for the trials that count takes.
-        if (m_rangeDrawn && count > 0 && insideExpectedRange(ratio, expectedTrialsFor(count)))
+        bool inside = insideExpectedRange(ratio, expectedTrialsFor(count));
+        bool judged = count > 0; // an outcome that has not come up has no range of its own yet
+        if (m_gapDrawn && !gaps.empty()) {
+            const double gap = gaps.back()[static_cast<std::size_t>(n - 1)];
+            result = gapWords(gap);
+            inside = std::abs(gap) <= gapRangeHalfWidth(static_cast<double>(gaps.size()));
+            judged = true;
+        }
+        if (m_rangeDrawn && total > 0 && judged && inside)
             //: Follows a legend label's result while the expected range is shown.
             result += tr(", inside the expected range");
-        else if (m_rangeDrawn && count > 0)
+        else if (m_rangeDrawn && total > 0 && judged)
             //: Follows a legend label's result while the expected range is shown.
             result += tr(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))

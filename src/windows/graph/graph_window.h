@@ -11,14 +11,15 @@
 
 class QAction;
 class QCloseEvent;
+class QPaintDevice;
 class QPainter;
-class QPrinter;
 class QRectF;
 class QSizeF;
 
 namespace quindle {
 
 class DrawingSurface;
+class SurfaceOperations;
 class ZoomControl;
 class ExperimentRecord;
 
@@ -34,6 +35,10 @@ public:
     void setZoom(int zoom);
     // Whether the plot shades the band chance keeps each ratio in; redraws when it changes.
     void setExpectedRangeShown(bool shown);
+    // Whether the surface shows the gap view (how far each count strays from a quarter of the
+    // trials, plot.h) instead of the plot, and the legend tells each outcome's gap; redraws
+    // when it changes.
+    void setGapViewShown(bool shown);
     // The plot written to path as PNG at the screen's pixel ratio, or drawn afresh at twice the
     // resolution; an empty string, or why it could not be written.
     QString saveGraph(const QString &path, bool doubleSize = false);
@@ -41,7 +46,7 @@ public:
     void setSeed(std::optional<std::uint64_t> seed) { m_seed = seed; }
     // Prints the graph as lines and text, as large as fits the page with its proportions kept:
     // a caption (date, trials, seed), the plot, and the legend with each outcome's colour.
-    void printGraph(QPrinter &printer);
+    void printGraph(QPaintDevice &printer);
     // The same drawing as a PDF page or an SVG picture; an empty string, or why the file could
     // not be written.
     QString saveGraphAsPdf(const QString &path) const;
@@ -49,6 +54,7 @@ public:
 
 signals:
     void expectedRangeToggled(bool shown);
+    void gapViewToggled(bool shown);
     // The pupil asked for all windows at this zoom.
     void zoomChosen(int zoom);
     // The window has closed, by its Close button, Escape or its frame.
@@ -65,8 +71,11 @@ private:
     void drawOnPage(QPainter &painter, const QRectF &page) const;
     void buildContextMenu();
     void draw();
+    // The plot or the gap view, as chosen, with the expected range if it is shown.
+    void drawPicture(SurfaceOperations &surface) const;
     void chooseFileAndSaveGraph(bool doubleSize);
-    // Each legend label's accessible name: its outcome's final ratio and count.
+    // Each legend label's accessible name: its outcome's final ratio and count, or in the gap
+    // view its final gap from a quarter.
     void describeResults();
 
     const ExperimentRecord &m_record;
@@ -74,6 +83,9 @@ private:
     QAction *m_expectedRange = nullptr;
     ZoomControl *m_zoom = nullptr;
     bool m_rangeDrawn = false;
+    QAction *m_gapView = nullptr;
+    bool m_gapDrawn = false;
+    QString m_plotDescription; // the surface's accessible description while it shows the plot
     std::optional<std::uint64_t> m_seed;
 };
 

@@ -9,6 +9,7 @@
 #include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -116,6 +117,128 @@ void drawExpectedRange(SurfaceOperations &surface)
         const double high = std::min(1.0, kExpectedRatio + half);
         surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low),
                      kExpectedRangeColor);
+    }
+}
+
+namespace {
+
+// The gap view's frame in plot units: the vertical axis at x = 100 as in the plot, the trials
+// across to x = 1100; the gap's lower end on the horizontal axis at y = 110, 0 half-way up at
+// y = 60 and the upper end at y = 10, where the plot has its ratio 1.
+constexpr float kAxisLength = 1000;
+constexpr float kGapZeroY = 60;
+constexpr float kGapHalfHeight = 50;
+// About the width of one character of the plot's font in plot units across: a number is
+// placed by its length, centred under its mark or ending left of the vertical axis.
+constexpr float kCharacterWidth = 11;
+
+struct GapFrame
+{
+    GapScale scale;
+
+    [[nodiscard]] float x(double trials) const
+    {
+        return at(kOriginX) +
+               static_cast<float>(trials / static_cast<double>(scale.trials)) * kAxisLength;
+    }
+    [[nodiscard]] float y(double gap) const
+    {
+        const double reach = std::clamp(gap / static_cast<double>(scale.gap), -1.0, 1.0);
+        return kGapZeroY - static_cast<float>(reach) * kGapHalfHeight;
+    }
+};
+
+// A number on an axis in the language's form, not grouped ("3600"); a gap above 0 with its
+// sign ("+20").
+QString axisNumber(long long value, bool gap)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString number = locale.toString(value);
+    return gap && value > 0 ? locale.positiveSign() + number : number;
+}
+
+void printNumber(SurfaceOperations &surface, float x, float y, const QString &number)
+{
+    surface.setCurrentX(x);
+    surface.setCurrentY(y);
+    surface.print(number.toStdString());
+}
+
+void drawGapFrame(SurfaceOperations &surface, const GapFrame &frame)
+{
+    const float left = at(kOriginX), right = left + kAxisLength;
+    surface.line(left, 5, left, at(kAxisY), kBlack);
+    surface.line(left, at(kAxisY), right, at(kAxisY), kBlack);
+    // A mark and a number for each step of the gap, the axis's own end with no mark; the
+    // numbers end a little left of the marks, each a little above its mark as in the plot.
+    const GapScale &scale = frame.scale;
+    for (long long gap = -scale.gap; gap <= scale.gap; gap += scale.step) {
+        const float y = frame.y(static_cast<double>(gap));
+        if (gap > -scale.gap)
+            surface.line(95, y, 105, y, kBlack);
+        const QString number = axisNumber(gap, true);
+        printNumber(surface, 92 - kCharacterWidth * static_cast<float>(number.size()), y - 2,
+                    number);
+    }
+    // The dashed line at 0, where a count is exactly a quarter of the trials.
+    for (int x = 100; x <= 1080; x += 20)
+        surface.line(at(x), kGapZeroY, at(x + 10), kGapZeroY, kBlack);
+    // A mark every tenth of the trials, numbered between the axis's ends, as in the plot.
+    for (int tenth = 0; tenth <= 9; ++tenth) {
+        const float x = left + kAxisLength * static_cast<float>(tenth) / 10;
+        surface.line(x, 109, x, 111, kBlack);
+        if (tenth == 0)
+            continue;
+        const QString number = axisNumber(scale.trials / 10 * tenth, false);
+        printNumber(surface, x - kCharacterWidth / 2 * static_cast<float>(number.size()), 112,
+                    number);
+    }
+    //: The gap view's horizontal axis title, printed at the bottom left just above the axis,
+    //: where the curves are still close to 0: there is room for about 50 characters.
+    printAt(surface, 120, 100,
+            translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Horizontal axis : Number of trials)")));
+    //: The gap view's vertical axis title, printed at the top left of the graph: each outcome's
+    //: count less a quarter of all trials. There is room for about 80 characters.
+    printAt(surface, 120, 10,
+            translated(QT_TRANSLATE_NOOP("quindle::Plot",
+                                         "(Vertical axis : Count minus a quarter of the trials)")));
+}
+
+} // namespace
+
+void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool range)
+{
+    double widest = 0;
+    for (const Gaps &after : gaps)
+        for (const double gap : after)
+            widest = std::max(widest, std::abs(gap));
+    const GapFrame frame{gapScaleFor(static_cast<long long>(gaps.size()), widest)};
+    if (range) {
+        // One line a plot unit across, from the band's top to its bottom at that many trials.
+        for (int unit = 1; unit <= static_cast<int>(kAxisLength); ++unit) {
+            const double trials = static_cast<double>(frame.scale.trials) * unit / kAxisLength;
+            const double half = gapRangeHalfWidth(trials);
+            const float x = at(kOriginX + unit);
+            surface.line(x, frame.y(half), x, frame.y(-half), kExpectedRangeColor);
+        }
+    }
+    drawGapFrame(surface, frame);
+    // Each curve starts at 0 trials, where every count is a quarter of them, and goes through
+    // every trial of the log. A gap moves by +3/4 when its outcome comes up and by -1/4 when it
+    // does not, so a straight stretch needs only its ends: a line is drawn where the step
+    // changes, which keeps the same curve in about a third of the lines.
+    const auto gapAt = [&gaps](std::size_t trials, std::size_t n) {
+        return trials == 0 ? 0.0 : gaps[trials - 1][n];
+    };
+    for (std::size_t n = 0; n < kOutcomes; ++n) {
+        const Rgb color = kOutcomeColors[n];
+        surface.point(frame.x(0), frame.y(0), color);
+        for (std::size_t trials = 1; trials <= gaps.size(); ++trials) {
+            const double gap = gapAt(trials, n);
+            if (trials == gaps.size() || gapAt(trials + 1, n) - gap != gap - gapAt(trials - 1, n))
+                surface.lineTo(frame.x(static_cast<double>(trials)), frame.y(gap), color);
+        }
     }
 }
 

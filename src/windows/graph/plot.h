@@ -3,7 +3,12 @@
 // The graph: each outcome's relative frequency against the number of times that outcome has
 // come up, with the expected ratio, 0.25, as a dashed reference line, drawn from the experiment
 // record in plot units (1114 across, 120 down). The whole plot is drawn on top of whatever the
-// surface shows; nothing is cleared.
+// surface shows; nothing is cleared. The gap view shows the same run the other way round: how
+// far each count strays from a quarter of the trials.
+
+#include "experiment/gap_from_quarter.h"
+
+#include <span>
 
 namespace quindle {
 
@@ -17,5 +22,13 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record);
 // the about 4k trials in which the outcome came up k times; light grey, within the plot's 0 to
 // 1. Drawn before the plot, it lies under the curves.
 void drawExpectedRange(SurfaceOperations &surface);
+
+// The gap view, in the same plot units as the plot and in its place: for each outcome, its
+// count less a quarter of the trials against the number of trials, from 0 through every trial
+// of `gaps` (element i after trial i + 1) in its curve's colour; a dashed line at 0 and the
+// axes with their marks, numbers and titles; with `range`, under the curves, the band in which
+// chance keeps a gap about 95 % of the time, which widens with the trials. The scales are
+// gapScaleFor's for the run.
+void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool range);
 
 } // namespace quindle

@@ -110,9 +110,12 @@ void place(QWidget *widget, const ControlSpec &spec, int zoom)
         // line, as the Korean and Chinese faces are (19 pixels at 12 points, where the design's
         // face fills the legend label's 17), grows the label up and down alike by the
         // difference and its border, measured at 100 % and scaled by the zoom, so that none of
-        // its letters is cut off and the label grows alike at every zoom. The design's faces
-        // fit, and their labels keep their places and sizes.
-        if (spec.font.points > 0) {
+        // its letters is cut off and the label grows alike at every zoom. English and Japanese,
+        // the design's own languages, keep its places and sizes exactly, whatever face the
+        // system gives them.
+        const QLocale::Language language = QLocale().language();
+        if (spec.font.points > 0 && language != QLocale::English && language != QLocale::Japanese &&
+            language != QLocale::C) {
             const int line = QFontMetrics(windowFont(spec.font)).height();
             const int height = pixels(spec.height, kDesignZoom);
             if (line > height) {
@@ -132,7 +135,11 @@ void place(QWidget *widget, const ControlSpec &spec, int zoom)
 
 QFont windowFont(const FontSpec &spec)
 {
-    QFont font(kWindowFace);
+    // Asked for by the faces it resolves to, in their order: asked for by its own name, which
+    // no installed font has, Qt first searches all fonts for one like it, at every start.
+    const QStringList faces = QFont::substitutes(kWindowFace);
+    QFont font;
+    font.setFamilies(faces.isEmpty() ? QStringList{kWindowFace} : faces);
     font.setPointSizeF(spec.points);
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);

@@ -1,0 +1,42 @@
+#pragma once
+
+// How far each outcome's count strays from a quarter of the trials: count − trials / 4. While
+// each ratio settles near a quarter, these gaps do not even out; they wander further, about as
+// far as the square root of the trials (the band of gapRangeHalfWidth).
+
+#include "experiment/experiment_record.h"
+#include "experiment/experiment_view.h"
+
+#include <array>
+#include <span>
+#include <vector>
+
+namespace quindle {
+
+// Each outcome's gap, outcome n at element n - 1.
+using Gaps = std::array<double, kOutcomes>;
+
+// An outcome's count less a quarter of the trials it was counted in.
+[[nodiscard]] double gapFromQuarter(long long count, long long trials);
+
+// Each outcome's gap after every trial of a log of both coins' faces, in order: element i is
+// the gaps after trial i + 1.
+[[nodiscard]] std::vector<Gaps> gapsAlong(std::span<const std::array<Face, 2>> log);
+
+// Scales on which a picture of a run's gaps reads well, a short run filling it as a long one
+// does: the trials axis ends at `trials`, 1, 2, 3, 4, 5, 6 or 8 times a power of ten and at
+// least 10, so that a tenth or a fifth of it is a round number (a full run's 4000 trials take
+// all of it);
+// the gap axis runs from -`gap` to +`gap` in marks `step` apart, a step of 1, 2 or 5 times a
+// power of ten and at most five marks each side. Both hold the widest gap and the band of
+// gapRangeHalfWidth to the axis's end.
+struct GapScale
+{
+    long long trials = 0;
+    long long gap = 0;
+    long long step = 0;
+    bool operator==(const GapScale &) const = default;
+};
+[[nodiscard]] GapScale gapScaleFor(long long trials, double widestGap);
+
+} // namespace quindle

@@ -1,0 +1,74 @@
+// An outcome's gap from a quarter, count − trials / 4, along a run's trial log; the band in which
+// chance keeps it about 95 % of the time, which widens; and the scales a picture of it uses.
+
+#include "experiment/expected_range.h"
+#include "experiment/gap_from_quarter.h"
+#include "experiment/random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+
+namespace quindle::testing {
+namespace {
+
+constexpr Face H = Face::Head, T = Face::Tail;
+
+TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsSoFar)
+{
+    // Head/Head twice, Tail/Tail, Head/Tail, then after eight trials 3, 1, 2 and 2 against 2.
+    const std::vector<Gaps> gaps = gapsAlong(std::vector<std::array<Face, 2>>{
+        {H, H}, {H, H}, {T, T}, {H, T}, {H, H}, {T, H}, {T, H}, {T, T}});
+    ASSERT_EQ(gaps.size(), 8U);
+    EXPECT_EQ(gaps[0], (Gaps{0.75, -0.25, -0.25, -0.25}));
+    EXPECT_EQ(gaps[2], (Gaps{1.25, -0.75, -0.75, 0.25}));
+    EXPECT_EQ(gaps[3], (Gaps{1.0, 0.0, -1.0, 0.0}));
+    EXPECT_EQ(gaps[7], (Gaps{1.0, -1.0, 0.0, 0.0}));
+    EXPECT_TRUE(gapsAlong({}).empty());
+
+    // The four counts add up to the trials, so the four gaps add up to nothing after every
+    // trial of a full run; against any other total they leave a remainder.
+    Pcg32Source random(2026);
+    std::vector<std::array<Face, 2>> log;
+    for (int trial = 0; trial < kMaxShownTrials; ++trial)
+        log.push_back({random.next() < 0.5F ? H : T, random.next() < 0.5F ? H : T});
+    for (const Gaps &after : gapsAlong(log))
+        ASSERT_EQ(std::accumulate(after.begin(), after.end(), 0.0), 0.0);
+}
+
+TEST(GapRange, IsTwoStandardDeviationsOfTheCountAndWidensWithTheTrials)
+{
+    EXPECT_EQ(gapRangeHalfWidth(0), 0.0);
+    EXPECT_NEAR(gapRangeHalfWidth(16), 2 * std::sqrt(3.0), 1e-12); // 2 × √(3 × 16 / 16)
+    EXPECT_NEAR(gapRangeHalfWidth(4000), 54.7723, 0.0001);
+    // Four times the trials, twice the width: the ratio's range counted in trials.
+    for (double n = 1; n <= 4096; n *= 4) {
+        EXPECT_NEAR(gapRangeHalfWidth(4 * n), 2 * gapRangeHalfWidth(n), 1e-9) << n;
+        EXPECT_NEAR(gapRangeHalfWidth(n), n * expectedRangeHalfWidth(n), 1e-9) << n;
+    }
+}
+
+TEST(GapScale, HoldsEveryGapAndTheBandAndFillsThePictureForShortAndLongRuns)
+{
+    EXPECT_EQ(gapScaleFor(0, 0), (GapScale{10, 3, 1}));           // the band at 10 is 2.7
+    EXPECT_EQ(gapScaleFor(20, 3.5), (GapScale{20, 4, 1}));        // a short run fills the axis
+    EXPECT_EQ(gapScaleFor(4000, 70.5), (GapScale{4000, 80, 20})); // wider than the band's 54.8
+    EXPECT_EQ(gapScaleFor(51000, 150), (GapScale{60000, 250, 50}));
+    // Whatever the run: more than half the axis, two thirds of the height, five marks at most.
+    for (long long trials = 11; trials <= 50'000'000; trials = trials * 3 / 2 + 7) {
+        for (const double spread : {0.0, 1.0, 3.0}) {
+            const double widest = spread * gapRangeHalfWidth(static_cast<double>(trials));
+            const GapScale scale = gapScaleFor(trials, widest);
+            const double reach =
+                std::max(widest, gapRangeHalfWidth(static_cast<double>(scale.trials)));
+            EXPECT_TRUE(scale.trials >= trials && scale.trials < 2 * trials) << trials;
+            const auto gap = static_cast<double>(scale.gap);
+            EXPECT_TRUE(gap >= reach && gap <= 1.5 * reach) << trials << " " << widest;
+            EXPECT_TRUE(scale.gap % scale.step == 0 && scale.gap / scale.step <= 5) << trials;
+        }
+    }
+}
+
+} // namespace
+} // namespace quindle::testing

@@ -1,0 +1,254 @@
+// The graph window's gap view (Ctrl+D): each outcome's count minus a quarter of the trials
+// against the trials, the band that widens, the legend's words as the table shows the counts,
+// the ratio plot given back exactly, and the view on paper, in files and at every zoom.
+
+#include "windows/window_driver.h"
+
+#include "experiment/gap_from_quarter.h"
+#include "experiment/random_source.h"
+#include "windows/controls/drawing_surface.h"
+#include "windows/printed_text.h"
+#include "windows/support/gap_words.h"
+#include "windows/support/outcome_names.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+using namespace quindle;
+using namespace quindle::testing;
+
+namespace {
+
+const QColor kCurve[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
+const QColor kBand(220, 220, 220);
+
+// The pixel of a number of trials and a gap on the gap view's scales: plot units from the
+// vertical axis at x = 100 to 1100, from +gap at y = 10 through 0 at 60 to -gap at 110; at the
+// design's 8.5773 twips a unit across and 39.625 down, 15 twips a pixel.
+QPoint place(const GapScale &scale, double trials, double gap)
+{
+    const double x = 100 + 1000 * trials / double(scale.trials),
+                 y = 60 - 50 * gap / double(scale.gap);
+    return {int(std::lround(x * 8.5773 / 15)), int(std::lround(y * 39.625 / 15))};
+}
+
+QString said(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// The gap a legend label tells ("Head Tail: 12.5 above a quarter", "...: exactly a quarter");
+// NaN for other words.
+double toldGap(const QString &words)
+{
+    static const QRegularExpression told(
+        QStringLiteral("^[A-Za-z ]+: (?:exactly a quarter|([0-9.]+) (above|below) a quarter)"));
+    const QRegularExpressionMatch match = told.match(words);
+    if (!match.hasMatch())
+        return std::nan("");
+    const double amount = match.captured(1).toDouble();
+    return match.captured(2) == QLatin1String("below") ? -amount : amount;
+}
+
+} // namespace
+
+class GapViewTest : public QObject, ProgramDriver
+{
+    Q_OBJECT
+
+    [[nodiscard]] QImage plot() const { return graph()->surface()->image(); }
+    [[nodiscard]] QLabel *legend(int n) const
+    {
+        return findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n));
+    }
+    [[nodiscard]] QAction *action(const char *text) const
+    {
+        for (QAction *action : graph()->actions())
+            if (action->text() == QLatin1String(text))
+                return action;
+        return nullptr;
+    }
+    void gapKey() { QTest::keyClick(graph(), Qt::Key_D, Qt::ControlModifier); }
+    // A seeded program with a run of so many trials, made one at a time, and its graph.
+    void runAndOpenGraph(std::uint64_t seed, int trials)
+    {
+        m_program = std::make_unique<Program>(seed, seed);
+        m_program->openNewExperimentWindow();
+        QVERIFY(waitShown(experiment()));
+        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
+                                                  experiment_roles::trialButton);
+        for (int trial = 0; trial < trials; ++trial)
+            oneTrial->click();
+        openGraph();
+    }
+
+private slots:
+    void cleanup() { endProgram(); }
+
+    void everyTrialOfEveryCountIsDrawnOnScalesThatFitTheRun_data()
+    {
+        QTest::addColumn<int>("trials");
+        QTest::newRow("twenty trials fill the axis") << 20;
+        QTest::newRow("a full run's 4000, from its log") << kMaxShownTrials;
+    }
+    void everyTrialOfEveryCountIsDrawnOnScalesThatFitTheRun()
+    {
+        QFETCH(int, trials);
+        runAndOpenGraph(7, trials < kMaxShownTrials ? trials : 0);
+        for (Pcg32Source random(7); record().trialLog().size() < std::size_t(trials);)
+            record().logTrial(random.next() < 0.5F ? Face::Head : Face::Tail,
+                              random.next() < 0.5F ? Face::Tail : Face::Head);
+        gapKey();
+        const std::vector<Gaps> gaps = gapsAlong(record().trialLog());
+        double widest = 0;
+        for (const Gaps &after : gaps)
+            widest = std::max({widest, std::abs(after[0]), std::abs(after[1]), std::abs(after[2]),
+                               std::abs(after[3])});
+        const GapScale scale = gapScaleFor(trials, widest);
+        QCOMPARE(scale.trials, trials);
+        // Each trial's gap in its curve's colour, or one drawn over it, within a pixel (a
+        // straight stretch is one line, whose pixels round on their own).
+        const QImage image = plot();
+        for (int t = 1; t <= trials; ++t) {
+            for (int n = 1; n <= kOutcomes; ++n) {
+                const QPoint at = place(scale, t, gaps[std::size_t(t - 1)][std::size_t(n - 1)]);
+                long near = 0;
+                for (int d = 0; d < 9; ++d)
+                    near += std::count(kCurve + n - 1, std::end(kCurve),
+                                       image.pixelColor(at + QPoint(d % 3 - 1, d / 3 - 1)));
+                QVERIFY2(near > 0,
+                         qPrintable(QStringLiteral("trial %1, outcome %2").arg(t).arg(n)));
+            }
+        }
+        QCOMPARE(image.pixelColor(place(scale, 0, 0)), kCurve[3]); // all start at 0
+    }
+
+    void theBandWidensAsTheSquareRootOfTheTrials()
+    {
+        runAndOpenGraph(3, 0);
+        // Each outcome in turn: every gap stays within a trial of 0, the band's edges in sight.
+        for (int trial = 0; trial < kMaxShownTrials; ++trial)
+            record().logTrial(trial % 4 < 2 ? Face::Head : Face::Tail,
+                              trial % 2 == 0 ? Face::Head : Face::Tail);
+        gapKey();
+        action("Show expected range")->trigger();
+        const GapScale scale{4000, 60, 20}; // the band reaches 54.8 at 4000
+        QCOMPARE(gapScaleFor(4000, 0.75), scale);
+        for (const int trials : {250, 1000, 3960}) {
+            const QPoint zero = place(scale, trials, 0);
+            int top = -1, bottom = -1;
+            for (int y = 0; y < plot().height(); ++y)
+                if (plot().pixelColor(zero.x(), y) == kBand)
+                    (top < 0 ? top : bottom) = y;
+            // Two standard deviations of the count, 2 √(3n/16), either side of 0.
+            const double half = place(scale, trials, 0).y() -
+                                place(scale, trials, 2 * std::sqrt(3.0 * trials / 16)).y();
+            QVERIFY2(std::abs((bottom - top) / 2.0 - half) <= 1.5 &&
+                         std::abs((top + bottom) / 2.0 - zero.y()) <= 1,
+                     qPrintable(QStringLiteral("%1: %2 to %3").arg(trials).arg(top).arg(bottom)));
+        }
+    }
+
+    void theLegendAndReadResultsTellEachGapAsTheTableShowsIt()
+    {
+        runAndOpenGraph(42, 201); // not a multiple of four: every gap has a fraction
+        gapKey();
+        const int total = trialTotal()->text().toInt();
+        QCOMPARE(total, 201);
+        for (const bool range : {false, true}) {
+            for (int n = 1; n <= kOutcomes; ++n) {
+                const double gap = cell(CellKind::Count, n)->text().toInt() - total / 4.0;
+                QVERIFY2(said(legend(n)).startsWith(outcomeWords(n)), qPrintable(said(legend(n))));
+                QCOMPARE(toldGap(said(legend(n))), gap);
+                // With the expected range: whether the gap lies within two standard deviations.
+                const bool inside = std::abs(gap) <= 2 * std::sqrt(3.0 * total / 16);
+                QCOMPARE(said(legend(n)).endsWith(QLatin1String(", inside the expected range")),
+                         range && inside);
+                QCOMPARE(said(legend(n)).endsWith(QLatin1String(", outside the expected range")),
+                         range && !inside);
+            }
+            QTest::keyClick(graph(), Qt::Key_R, Qt::ControlModifier); // Read results: the first
+            QCOMPARE(graph()->focusWidget(), legend(1));
+            action("Show expected range")->trigger();
+        }
+        QCOMPARE(gapWords(0), QStringLiteral("exactly a quarter"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the language's form
+        QCOMPARE(gapWords(-40.75), QStringLiteral("40,75 below a quarter"));
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void ctrlDTwiceGivesTheRatioPlotBackAndPaperAndFilesShowTheGapView()
+    {
+        runAndOpenGraph(5, 150);
+        QAction *gapView = action("Show gap from a quarter");
+        QVERIFY(gapView && gapView->isCheckable() && !gapView->isChecked());
+        QCOMPARE(gapView->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        const QList<QAction *> menu = graph()->actions(); // beside "Show expected range"
+        QCOMPARE(menu.indexOf(gapView), menu.indexOf(action("Show expected range")) + 1);
+        const auto words = [this] {
+            QStringList all{graph()->surface()->accessibleDescription()};
+            for (int n = 1; n <= kOutcomes; ++n)
+                all << said(legend(n));
+            return all;
+        };
+        const QImage ratio = plot().copy();
+        const QStringList ratioWords = words();
+        gapKey();
+        const QImage gap = plot().copy();
+        const QStringList gapWordsSaid = words();
+        for (int i = 0; i < ratioWords.size(); ++i)
+            QVERIFY(gap != ratio && gapWordsSaid[i] != ratioWords[i]);
+
+        // Printed (as to a PDF file from the print dialog), as SVG and as a PNG drawn afresh at
+        // twice the pixels: the gap view.
+        const QString text =
+            printedText([this](QPrinter &printer) { graph()->printGraph(printer); });
+        QVERIFY2(
+            text.contains(QLatin1String("(Vertical axis : Count minus a quarter of the trials)")) &&
+                text.contains(QLatin1String("(Horizontal axis : Number of trials)")) &&
+                !text.contains(QLatin1String("Ratio")),
+            qPrintable(text));
+        QTemporaryDir folder;
+        const QString svg = folder.filePath(QStringLiteral("g.svg")),
+                      png = folder.filePath(QStringLiteral("g.png"));
+        QVERIFY(graph()->saveGraphAsSvg(svg).isEmpty() && graph()->saveGraph(png, true).isEmpty());
+        QFile svgFile(svg);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly) &&
+                svgFile.readAll().contains("Count minus a quarter"));
+        const QImage doubled =
+            QImage(png).scaled(gap.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        int off = 0, same = 0; // of the picture's ink as shown, what the PNG has in place
+        for (int y = 0; y < gap.height(); ++y)
+            for (int x = 0; x < gap.width(); ++x)
+                if (gap.pixel(x, y) != qRgb(255, 255, 255))
+                    (doubled.pixel(x, y) == gap.pixel(x, y) ? same : off) += 1;
+        QVERIFY2(same > 2 * off,
+                 qPrintable(QStringLiteral("%1 in place, %2 not").arg(same).arg(off)));
+        for (int step = 0; step < 4; ++step) // 200 %, then Ctrl+0: the same picture
+            QTest::keyClick(graph(), Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(graph(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(plot(), gap);
+
+        gapKey();
+        QCOMPARE(plot(), ratio);
+        QCOMPARE(words(), ratioWords);
+        // Held while the program runs, as the expected range is; a new start has the ratio.
+        gapKey();
+        QPointer<GraphWindow> old = graph();
+        click(graphClose());
+        QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
+        focus(experiment());
+        openGraph();
+        QCOMPARE(plot(), gap);
+        QCOMPARE(words(), gapWordsSaid);
+        runAndOpenGraph(5, 150);
+        QCOMPARE(plot(), ratio);
+    }
+};
+
+QUINDLE_WIDGET_TEST_MAIN(GapViewTest)
+#include "gap_view_test.moc"

@@ -1,0 +1,28 @@
+#pragma once
+
+// What a window prints says, as pdftotext reads it from the page printed to a PDF file, as the
+// print dialog's "Print to file" prints it; on one line, runs of white space made one space.
+
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace quindle::testing {
+
+inline QString printedText(const std::function<void(QPrinter &)> &print)
+{
+    QTemporaryDir folder;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+    print(printer);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
+    if (!pdftotext.waitForFinished())
+        return QStringLiteral("(pdftotext did not finish)");
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+} // namespace quindle::testing
