@@ -17,7 +17,7 @@ namespace {
 void zoomKey(QWidget *window, Qt::Key key, int times = 1)
 {
     for (int i = 0; i < times; ++i)
-        QTest::keyClick(window, key, Qt::ControlModifier);
+        type(window, key, Qt::ControlModifier);
 }
 
 // The geometry of each named control of window, by name and index.
