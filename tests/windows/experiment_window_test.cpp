@@ -176,7 +176,7 @@ private slots:
     {
         // What a screen reader's flat review reads on a value cell names the faces that the
         // pupil sees above it in the same column.
-        runFor(50);
+        runTrials(5);
         for (int column = 1; column <= 4; ++column) {
             const int x = 16 + 80 * column + 40;
             const QString faces =
@@ -194,7 +194,7 @@ private slots:
 
     void runThenStopShowsAConsistentTableAndStartContinues()
     {
-        runFor(300);
+        runTrials(21);
         QCOMPARE(state(), kReady);
         const int total = trialTotal()->text().toInt();
         QVERIFY2(total > 20 && total == trials(), qPrintable(QString::number(total)));
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(accessibleName(trialTotal()), QStringLiteral("Number of trials %1").arg(total));
         for (int coin : {1, 2})
             QVERIFY(face(coin, Face::Head)->isShown() != face(coin, Face::Tail)->isShown());
-        runFor(100);
+        runTrials(1);
         QVERIFY(trialTotal()->text().toInt() > total);
     }
 
@@ -241,7 +241,7 @@ private slots:
                 [&spoken](const QString &sentence) { spoken = sentence; });
         const auto key = [this](Qt::Key k) { type(experiment(), k); };
         key(Qt::Key_Space); // Start
-        QTest::qWait(150);
+        QVERIFY(waitForTrials(0, 10));
         key(Qt::Key_Return); // Stop
         QString said = QStringLiteral("Stopped after %1 trials.").arg(trials());
         const char *const outcomes[] = {"Head Head", "Head Tail", "Tail Head", "Tail Tail"};
@@ -278,7 +278,7 @@ private slots:
 
     void resultsGoOutAsTextAndAsAFileWrittenWhole()
     {
-        runFor(100);
+        runTrials(10);
         type(experiment(), Qt::Key_C, Qt::ControlModifier);
         const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
         QCOMPARE(copied.first(), QStringLiteral("outcome\tcount\tratio"));
@@ -365,7 +365,7 @@ private slots:
         key(Qt::Key_Space); // Start
         disconnect(counter);
         QCOMPARE(moves, 1);
-        QTest::qWait(150);
+        QVERIFY(waitForTrials(0, 10));
         key(Qt::Key_F1); // Help is greyed during a run: nothing happens
         QCOMPARE(QApplication::focusWidget(), button(Button::Stop));
         key(Qt::Key_Return); // Stop

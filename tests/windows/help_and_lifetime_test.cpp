@@ -147,7 +147,7 @@ private slots:
     void closeBringsBackAFreshExperimentWindowWithTheRecord()
     {
         QCOMPARE(state(), kReady); // shown is enough, with or without the focus
-        runFor(150);
+        runTrials(10);
         const int before = trials();
         openHelp();
         click(helpClose());
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(trials(), before);
         QCOMPARE(state(), kReady);
         QCOMPARE(cell(CellKind::Count, 1)->text() + trialTotal()->text(), QString());
-        runFor(50);
+        runTrials(1);
         QVERIFY(trialTotal()->text().toInt() > before);
     }
 

@@ -88,7 +88,7 @@ private slots:
         QVERIFY(installTranslation(QLocale(language)));
         installFontSubstitutions(QLocale(language));
         startProgram(3);
-        runFor(100);
+        runTrials(10);
         checkTexts(experiment(), englishTexts);
         checkTexts(m_program->openClassWindow(classFolder.path()), englishTexts);
         openGraph();

@@ -192,10 +192,18 @@ protected:
         press(Button::Help);
         QVERIFY(help() && waitShown(help()));
     }
-    void runFor(int milliseconds)
+    // Waits until at least count more trials than before have been counted, however long a
+    // busy machine takes for them.
+    [[nodiscard]] bool waitForTrials(int before, int count) const
     {
+        return QTest::qWaitFor([&] { return trials() >= before + count; }, 20000);
+    }
+    // A run of at least count trials: Start, then Stop once they have been counted.
+    void runTrials(int count)
+    {
+        const int before = trials();
         press(Button::Start);
-        QTest::qWait(milliseconds);
+        QVERIFY2(waitForTrials(before, count), qPrintable(QString::number(trials() - before)));
         press(Button::Stop);
     }
 
