@@ -9,6 +9,8 @@
 // The children run on the platform the parent was given (offscreen unless DISPLAY is set).
 
 #include "app/program.h"
+#include "app/settings.h"
+#include "app/startup.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/layout/layout.h"
@@ -43,7 +45,9 @@ int child(const QString &which)
         quindle::keepLargeBlocksOutOfTheHeap();
         quindle::installFontSubstitutions();
         quindle::installAccessibility();
+        auto *settings = new quindle::Settings;
         auto *program = new quindle::Program(1);
+        quindle::useSettings(*program, *settings);
         QWidget *form = program->openNewExperimentWindow();
         if (!QTest::qWaitForWindowExposed(form))
             return 1;
@@ -60,7 +64,9 @@ int child(const QString &which)
             return 1;
     } else { // idle: the program after start-up, doing nothing
         quindle::installFontSubstitutions();
+        auto *settings = new quindle::Settings;
         auto *program = new quindle::Program(1);
+        quindle::useSettings(*program, *settings);
         QWidget *form = program->openNewExperimentWindow();
         if (!QTest::qWaitForWindowExposed(form))
             return 1;

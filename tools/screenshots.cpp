@@ -10,12 +10,14 @@
 #include "windows/classroom/class_folder.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/layout/layout.h"
+#include "windows/support/saving.h"
 #include "windows/support/translation.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
@@ -95,8 +97,9 @@ int main(int argc, char *argv[])
     if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("class"))
         return classScreenshot(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
     const QString language = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const int zoom = argc == 4 ? std::atoi(argv[3]) : 100;
-    const QString suffix = language + (zoom != 100 ? QString::number(zoom) : QString());
+    const int zoom = argc == 4 ? std::atoi(argv[3]) : quindle::kDesignZoom;
+    const QString suffix =
+        language + (zoom != quindle::kDesignZoom ? QString::number(zoom) : QString());
     quindle::installTranslation(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
     quindle::installFontSubstitutions(QLocale(language));
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -113,6 +116,14 @@ int main(int argc, char *argv[])
         oneTrial->click();
     spin(200);
     bool ok = save(experiment, dir, "experiment-window", suffix);
+    // The same run handed in to a class folder: what the pupil sees for a few seconds.
+    const QString classFolder = dir.filePath(QStringLiteral("hand-in-folder"));
+    QDir(classFolder).removeRecursively();
+    QDir().mkpath(classFolder);
+    quindle::SaveFolders::instance().setClassFolder(classFolder);
+    ok = !experiment->handIn(QDateTime(QDate(2026, 12, 7), QTime(9, 14, 5))).isEmpty() &&
+         save(experiment, dir, "experiment-window-handed-in", suffix) && ok;
+    quindle::SaveFolders::instance().setClassFolder({});
 
     // A full run, to the trial that lifts one outcome past 1000, then the graph.
     button(Button::Start)->click();

@@ -294,11 +294,6 @@ relative Häufigkeit</translation>
         <translation>Für den Unterricht</translation>
     </message>
     <message>
-        <source>One trial (Ctrl+T)</source>
-        <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>Wurf für Wurf (Ctrl+T)</translation>
-    </message>
-    <message>
         <source>Seed: %1</source>
         <translation>Startwert: %1</translation>
     </message>
@@ -425,6 +420,39 @@ relative Häufigkeit</translation>
         <source>Class results</source>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>Klassenergebnisse</translation>
+    </message>
+    <message>
+        <source>One trial (%1)</source>
+        <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
+        <translation>Wurf für Wurf (%1)</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Abgeben</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Klassenordner %1 kann nicht verwendet werden: %2
+
+Dein Durchgang ist noch da: Wähle einen anderen Ordner, um ihn zu speichern.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Durchgang konnte nicht im Klassenordner %1 abgegeben werden: %2
+
+Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen Ordner speichern.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Abgegeben als %1.</translation>
     </message>
 </context>
 <context>
@@ -724,16 +752,6 @@ relative Häufigkeit</translation>
 <context>
     <name>quindle::ZoomControl</name>
     <message>
-        <source>Larger	Ctrl++</source>
-        <extracomment>Zooms all windows one step larger.</extracomment>
-        <translation>Größer	Strg++</translation>
-    </message>
-    <message>
-        <source>Smaller	Ctrl+-</source>
-        <extracomment>Zooms all windows one step smaller.</extracomment>
-        <translation>Kleiner	Strg+-</translation>
-    </message>
-    <message>
         <source>%1%</source>
         <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
         <translation>%1 %</translation>
@@ -742,6 +760,16 @@ relative Häufigkeit</translation>
         <source>Zoom (%1%)</source>
         <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
         <translation>Zoom (%1 %)</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Kleiner</translation>
     </message>
 </context>
 </TS>

@@ -294,11 +294,6 @@ frecuencia relativa</translation>
         <translation>Para clase</translation>
     </message>
     <message>
-        <source>One trial (Ctrl+T)</source>
-        <extracomment>One trial each time Ctrl+T is pressed.</extracomment>
-        <translation>Un lanzamiento (Ctrl+T)</translation>
-    </message>
-    <message>
         <source>Seed: %1</source>
         <translation>Semilla: %1</translation>
     </message>
@@ -425,6 +420,39 @@ frecuencia relativa</translation>
         <source>Class results</source>
         <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
         <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>One trial (%1)</source>
+        <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
+        <translation>Un lanzamiento (%1)</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Entregar</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se puede usar la carpeta de la clase %1: %2
+
+Tu experimento sigue aquí: elige otra carpeta para guardarlo.</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo entregar el experimento en la carpeta de la clase %1: %2
+
+Sigue aquí: con «Guardar resultados…» puedes guardarlo en otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Entregado como %1.</translation>
     </message>
 </context>
 <context>
@@ -724,16 +752,6 @@ frecuencia relativa</translation>
 <context>
     <name>quindle::ZoomControl</name>
     <message>
-        <source>Larger	Ctrl++</source>
-        <extracomment>Zooms all windows one step larger.</extracomment>
-        <translation>Más grande	Ctrl++</translation>
-    </message>
-    <message>
-        <source>Smaller	Ctrl+-</source>
-        <extracomment>Zooms all windows one step smaller.</extracomment>
-        <translation>Más pequeño	Ctrl+-</translation>
-    </message>
-    <message>
         <source>%1%</source>
         <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
         <translation>%1 %</translation>
@@ -742,6 +760,16 @@ frecuencia relativa</translation>
         <source>Zoom (%1%)</source>
         <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
         <translation>Zoom (%1 %)</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Más grande</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Más pequeño</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
-#include "program.h"
+#include "app/program.h"
+#include "app/settings.h"
+#include "app/startup.h"
 #include "sound/sound_warnings.h"
-#include "startup.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/layout/layout.h"
 #include "windows/support/translation.h"
@@ -16,7 +17,11 @@
 int main(int argc, char *argv[])
 {
     quindle::identifyProgram();
-    quindle::answerInformationOptions(argc, argv);
+    // The settings files, then the command line over them; what is wrong with either is named
+    // on standard error once, before anything else.
+    quindle::Settings settings;
+    quindle::takeCommandLine(settings, argc, argv);
+    quindle::answerInformationOptions(argc, argv, settings.language());
 
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         quindle::requestedPlatform(argc, argv).isEmpty()) {
@@ -31,7 +36,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     starting.reset();
 
-    const QLocale language = quindle::chosenLanguage(QCoreApplication::arguments());
+    const QLocale language = quindle::languageOf(settings.language());
     quindle::installTranslation(language);
     QCommandLineParser parser; // what is left once Qt has taken its own options
     quindle::describeCommandLine(parser);
@@ -43,9 +48,9 @@ int main(int argc, char *argv[])
     std::random_device entropy;
     const std::uint64_t state = (std::uint64_t{entropy()} << 32U) | entropy();
     quindle::Program program(state, quindle::seedOption(parser));
-    program.setZoom(quindle::zoomOption(parser));
+    quindle::useSettings(program, settings);
     program.openNewExperimentWindow();
-    if (const QString folder = quindle::classOption(parser); !folder.isEmpty())
-        program.openClassWindow(folder);
+    if (settings.classFolderGiven())
+        program.openClassWindow(settings.classFolder());
     return QApplication::exec();
 }

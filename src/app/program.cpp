@@ -1,4 +1,4 @@
-#include "program.h"
+#include "app/program.h"
 
 #include <QApplication>
 #include <QEventLoopLocker>
@@ -19,6 +19,13 @@ void showActive(QWidget *window)
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) // it cannot raise
         window->raise();
     window->activateWindow();
+}
+
+template<class Window> void Program::followZoom(Window *window)
+{
+    connect(window, &Window::zoomChosen, this, &Program::setZoom);
+    if (m_zoom != kDesignZoom)
+        window->setZoom(m_zoom);
 }
 
 Program::Program(std::uint64_t randomState, std::optional<std::uint64_t> seed)
@@ -45,11 +52,9 @@ ExperimentWindow *Program::openNewExperimentWindow()
     connect(m_experiment, &ExperimentWindow::graphRequested, this, &Program::showGraphWindow);
     connect(m_experiment, &ExperimentWindow::helpRequested, this, &Program::handOverToHelp);
     connect(m_experiment, &ExperimentWindow::exitRequested, this, &Program::exitProgram);
-    connect(m_experiment, &ExperimentWindow::zoomChosen, this, &Program::setZoom);
     connect(m_experiment, &ExperimentWindow::classResultsRequested, this,
             &Program::openClassWindow);
-    if (m_zoom != 100)
-        m_experiment->setZoom(m_zoom);
+    followZoom(m_experiment.data());
     showActive(m_experiment);
     return m_experiment;
 }
@@ -65,9 +70,7 @@ void Program::showGraphWindow()
         m_graph->setSeed(m_seed);
         connect(m_graph, &GraphWindow::expectedRangeToggled, this,
                 [this](bool shown) { m_expectedRange = shown; });
-        connect(m_graph, &GraphWindow::zoomChosen, this, &Program::setZoom);
-        if (m_zoom != 100)
-            m_graph->setZoom(m_zoom);
+        followZoom(m_graph.data());
         connect(m_graph, &GraphWindow::closed, this, [this] {
             // Once the window system has taken the closed window away.
             QTimer::singleShot(0, this, &Program::activateAfterGraph);
@@ -99,9 +102,7 @@ void Program::handOverToHelp()
     if (!m_help || m_help->isHidden()) {
         m_help = new HelpWindow;
         connect(m_help, &HelpWindow::closeClicked, this, &Program::closeHelp);
-        connect(m_help, &HelpWindow::zoomChosen, this, &Program::setZoom);
-        if (m_zoom != 100)
-            m_help->setZoom(m_zoom);
+        followZoom(m_help.data());
     }
     showActive(m_help);
 }
@@ -118,25 +119,26 @@ ClassWindow *Program::openClassWindow(const QString &folder)
     if (m_class)
         m_class->close();
     m_class = new ClassWindow(folder);
-    connect(m_class, &ClassWindow::zoomChosen, this, &Program::setZoom);
-    if (m_zoom != 100)
-        m_class->setZoom(m_zoom);
+    followZoom(m_class.data());
     showActive(m_class);
     return m_class;
 }
 
 void Program::setZoom(int zoom)
 {
+    const bool changed = zoom != m_zoom;
     m_zoom = zoom;
     // Only the windows that are open: one closed a moment ago waits for deletion.
-    if (m_experiment && m_experiment->isVisible())
-        m_experiment->setZoom(zoom);
-    if (m_graph && m_graph->isVisible())
-        m_graph->setZoom(zoom);
-    if (m_help && m_help->isVisible())
-        m_help->setZoom(zoom);
-    if (m_class && m_class->isVisible())
-        m_class->setZoom(zoom);
+    const auto apply = [zoom](auto *window) {
+        if (window && window->isVisible())
+            window->setZoom(zoom);
+    };
+    apply(m_experiment.data());
+    apply(m_graph.data());
+    apply(m_help.data());
+    apply(m_class.data());
+    if (changed)
+        emit zoomChanged(zoom);
 }
 
 void Program::exitProgram()

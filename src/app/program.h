@@ -8,6 +8,7 @@
 #include "experiment/experiment_record.h"
 #include "experiment/random_source.h"
 #include "windows/classroom/class_window.h"
+#include "windows/controls/zoom.h"
 #include "windows/experiment/experiment_window.h"
 #include "windows/graph/graph_window.h"
 #include "windows/help/help_window.h"
@@ -47,7 +48,13 @@ public:
     [[nodiscard]] GraphWindow *graphWindow() const { return m_graph; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
 
+signals:
+    // The zoom of every window changed to zoom (after the start, only by the pupil's choice).
+    void zoomChanged(int zoom);
+
 private:
+    // A window opened: it follows the program's zoom, and its zoom keys zoom every window.
+    template<class Window> void followZoom(Window *window);
     void showGraphWindow();
     // Once the graph window has closed, the experiment window (or, during the help handover,
     // the help window) becomes active again, if the window manager has not made it so.
@@ -62,7 +69,7 @@ private:
     std::unique_ptr<Clock> m_clock;
     Pace m_pace = Pace::AsDesigned; // as chosen last, for the program's lifetime
     bool m_expectedRange = false;   // likewise, in the graph window
-    int m_zoom = 100;               // likewise, for every window
+    int m_zoom = kDesignZoom;       // likewise, for every window
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;
     QPointer<HelpWindow> m_help;

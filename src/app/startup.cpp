@@ -1,34 +1,22 @@
-#include "startup.h"
+#include "app/startup.h"
 
-#include "windows/controls/twips.h"
+#include "app/option_values.h"
+#include "app/program.h"
+#include "app/settings.h"
+#include "windows/support/saving.h"
 #include "windows/support/translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 #include <limits>
 #include <string_view>
 
 namespace quindle {
-
-namespace {
-
-QString zoomStepsText()
-{
-    QStringList steps;
-    for (int zoom : kZoomSteps)
-        steps << QString::number(zoom);
-    return steps.join(QLatin1String(", "));
-}
-
-} // namespace
 
 void identifyProgram()
 {
@@ -75,36 +63,43 @@ void describeCommandLine(QCommandLineParser &parser)
         QStringLiteral("CODE")));
 }
 
-QLocale chosenLanguage(const QStringList &arguments)
+void takeCommandLine(Settings &settings, int argc, const char *const *argv)
 {
-    QString code;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--language") && i + 1 < arguments.size())
-            code = arguments[i + 1];
-        else if (arguments[i].startsWith(QLatin1String("--language=")))
-            code = arguments[i].mid(11);
-    }
-    if (code.isEmpty())
-        return QLocale::system();
-    const QLocale locale(code);
-    if (locale.language() == QLocale::English || translatedLanguages().contains(code) ||
-        translatedLanguages().contains(locale.name()))
-        return locale;
-    static bool told = false; // the command line is read twice: before the display, and after
-    if (!std::exchange(told, true))
-        std::fprintf(stderr,
-                     "quindle: --language: no translation for '%s' (there are en, %s); the texts "
-                     "follow the system's language\n",
-                     qPrintable(code), qPrintable(translatedLanguages().join(QLatin1String(", "))));
-    return QLocale::system();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    // Qt's own options are unknown to this parser and go on to QApplication; the options it
+    // knows are read all the same.
+    (void)parser.parse(arguments);
+    settings.takeCommandLine(parser);
 }
 
-void answerInformationOptions(int &argc, char **argv)
+QLocale languageOf(const QString &code)
+{
+    return code.isEmpty() ? QLocale::system() : QLocale(code);
+}
+
+void useSettings(Program &program, Settings &settings)
+{
+    SaveFolders &folders = SaveFolders::instance();
+    folders.setClassFolder(settings.classFolder());
+    folders.setLastFolder(settings.lastFolder());
+    QObject::connect(&folders, &SaveFolders::savedInto, &program,
+                     [&settings](const QString &folder) { settings.rememberLastFolder(folder); });
+    if (const auto zoom = settings.zoom())
+        program.setZoom(*zoom);
+    QObject::connect(&program, &Program::zoomChanged, &program,
+                     [&settings](int zoom) { settings.rememberZoom(zoom); });
+}
+
+void answerInformationOptions(int &argc, char **argv, const QString &language)
 {
     if (argc < 2)
         return;
     const QCoreApplication application(argc, argv);
-    installTranslation(chosenLanguage(QCoreApplication::arguments()));
+    installTranslation(languageOf(language));
     QCommandLineParser parser;
     describeCommandLine(parser);
     // Qt's own options are unknown to this parser; they are checked once QApplication has taken
@@ -115,32 +110,6 @@ void answerInformationOptions(int &argc, char **argv)
     if ((parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))) ||
         parser.isSet(QStringLiteral("version")))
         parser.process(application); // prints and exits
-}
-
-int zoomOption(const QCommandLineParser &parser)
-{
-    if (!parser.isSet(QStringLiteral("zoom")))
-        return 100;
-    const QString text = parser.value(QStringLiteral("zoom"));
-    bool ok = false;
-    const int zoom = QString(text).remove(QLatin1Char('%')).toInt(&ok);
-    if (ok && std::find(std::begin(kZoomSteps), std::end(kZoomSteps), zoom) != std::end(kZoomSteps))
-        return zoom;
-    std::fprintf(stderr, "quindle: --zoom: '%s' is not one of %s; the windows open at 100\n",
-                 qPrintable(text), qPrintable(zoomStepsText()));
-    return 100;
-}
-
-QString classOption(const QCommandLineParser &parser)
-{
-    if (!parser.isSet(QStringLiteral("class")))
-        return {};
-    const QString folder = parser.value(QStringLiteral("class"));
-    if (QFileInfo(folder).isDir())
-        return folder;
-    std::fprintf(stderr, "quindle: --class: '%s' is not a folder; the class window stays closed\n",
-                 qPrintable(folder));
-    return {};
 }
 
 std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser)

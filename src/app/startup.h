@@ -14,35 +14,40 @@ class QLocale;
 
 namespace quindle {
 
+class Program;
+class Settings;
+
 // The program's name, version and desktop entry, for the command line, the window system and
 // the desktop. No display name is set: Qt would append it to every window's title, and each
 // window's title bar shows its own caption alone.
 void identifyProgram();
 
-// The program's command line: --help, --version, --seed N, --zoom PERCENT and --language CODE
-// beside Qt's own options (-platform, -style, ...), which QApplication takes out of the arguments
-// before the parser sees them.
+// The program's command line: --help, --version, --seed N, --zoom PERCENT, --class FOLDER and
+// --language CODE beside Qt's own options (-platform, -style, ...), which QApplication takes
+// out of the arguments before the parser sees them.
 void describeCommandLine(QCommandLineParser &parser);
 
-// The language of the texts: the one --language names, if the program knows it, else the
-// system's; a language it does not know is named, with the ones it has, on standard error.
-[[nodiscard]] QLocale chosenLanguage(const QStringList &arguments);
+// The command line's --language, --zoom and --class over the settings files', read from the
+// arguments as they come, before any application object exists, so that even --help speaks the
+// chosen language. Qt's own options are left for QApplication.
+void takeCommandLine(Settings &settings, int argc, const char *const *argv);
 
-// The --zoom option's value, 100 when it is not given; a value that is not one of the zoom
-// steps is named on standard error, and the windows open at 100.
-[[nodiscard]] int zoomOption(const QCommandLineParser &parser);
+// The language of the texts: the code chosen (by the command line or the settings), or the
+// system's where none was.
+[[nodiscard]] QLocale languageOf(const QString &code);
 
-// The --class option's folder, empty when not given; one that is not a folder is named on
-// standard error, and no class window opens.
-[[nodiscard]] QString classOption(const QCommandLineParser &parser);
+// The program takes its settings: the zoom, the class folder and the folder saved into last;
+// from now on the zoom the pupil chooses and each folder saved into are remembered in them.
+// settings must outlive program.
+void useSettings(Program &program, Settings &settings);
 
 // The --seed option's value, if given; exits with a message when it is not a whole number.
 [[nodiscard]] std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser);
 
-// Answers --help and --version, and exits, before any display is looked for, so
+// Answers --help and --version in language, and exits, before any display is looked for, so
 // they work where no display is (over ssh, in a script). Returns when there is nothing to
 // answer.
-void answerInformationOptions(int &argc, char **argv);
+void answerInformationOptions(int &argc, char **argv, const QString &language);
 
 // The platform Qt is asked for, by -platform or QT_QPA_PLATFORM; empty when Qt chooses.
 [[nodiscard]] QString requestedPlatform(int argc, const char *const *argv);

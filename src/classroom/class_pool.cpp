@@ -1,18 +1,14 @@
-#include "class_pool.h"
+#include "classroom/class_pool.h"
+
+#include "experiment/experiment_control.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <unordered_map>
 
 namespace quindle {
 
 namespace {
-
-constexpr double kExpectedRatio = 0.25;
-// The variance of one trial's "this outcome or not": p (1 - p) with p = 1/4.
-constexpr double kTrialVariance = kExpectedRatio * (1.0 - kExpectedRatio);
-constexpr double kStandardErrors = 2.0;
 
 std::size_t slot(int outcome)
 {
@@ -98,18 +94,6 @@ ClassPool poolRuns(std::vector<RunFile> files)
             static_cast<double>(pool.counts[slot(n)]) / static_cast<double>(pool.trials);
     std::ranges::stable_sort(pool.unpooled, {}, &UnpooledFile::name);
     return pool;
-}
-
-double expectedRangeHalfWidth(double trials)
-{
-    // Two standard errors of a share with p = 1/4: 2 × √(p(1 − p) / n).
-    return kStandardErrors * std::sqrt(kTrialVariance / trials);
-}
-
-bool insideExpectedRange(double ratio, long long trials)
-{
-    return trials > 0 &&
-           std::abs(ratio - kExpectedRatio) <= expectedRangeHalfWidth(static_cast<double>(trials));
 }
 
 std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long> positions)

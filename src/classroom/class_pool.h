@@ -3,7 +3,7 @@
 // A class's results: the runs of many pupils' files pooled, in the order they were saved,
 // the files that could not be pooled and why, and the class curve.
 
-#include "results_file.h"
+#include "classroom/results_file.h"
 
 #include <span>
 
@@ -49,12 +49,6 @@ struct ClassPool
 // history and log) is pooled once, as the first in that order, and the later files are its
 // copies. The files are taken over, so that no run's log is copied.
 [[nodiscard]] ClassPool poolRuns(std::vector<RunFile> files);
-
-// Whether a ratio over this many trials lies within two standard errors of 1/4, where chance
-// puts about 95 % of them; false for no trials.
-[[nodiscard]] bool insideExpectedRange(double ratio, long long trials);
-// Half the width of that range after this many trials: the range is 0.25 ± it.
-[[nodiscard]] double expectedRangeHalfWidth(double trials);
 
 // The class curve: all pooled runs' trials one after another, in the pool's order. For each
 // trial position (1-based, increasing), each outcome's share of all trials up to there. A

@@ -22,7 +22,7 @@
 //
 // Version 0, what the program saved before, starts at the table and ends after the history.
 
-#include "experiment/experiment_control.h"
+#include "experiment/experiment_record.h"
 
 #include <array>
 #include <cstddef>
@@ -38,10 +38,9 @@ namespace quindle {
 
 // The version writeResults writes, and the newest readResults understands.
 inline constexpr int kResultsFormatVersion = 1;
-// A run's file is far smaller (about 150 KB at most); anything larger is not one.
+// A run's file is far smaller: about 160 KB after a full run of some 3,900 trials, about 167 KB
+// at most (4000 trials shown, each in the log and the history). Anything larger is not one.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
-// A run shows at most kRunLimit of each outcome.
-inline constexpr int kMaxTrials = static_cast<int>(kMaxLoggedTrials);
 
 // One run as its file records it. counts, trials and history are what the window showed when
 // the run was saved: the trial that ends a run counts without showing, and is not in it.
@@ -82,7 +81,7 @@ enum class Inconsistency {
     None = 0,
     UnreadableRow = 1,     // line: a row that is not what its place needs (a word, a number)
     CountOutOfRange = 2,   // outcome; found: its count; expected: kRunLimit
-    TrialsOutOfRange = 3,  // found: trials; expected: kMaxTrials
+    TrialsOutOfRange = 3,  // found: trials; expected: kMaxShownTrials
     CountsNotAddingUp = 4, // found: the counts' sum; expected: trials
     RatioMismatch = 5,     // outcome, line: a ratio missing or off count / trials
     HistoryLength = 6,     // outcome; found: its elements; expected: its count
@@ -133,6 +132,20 @@ private:
 // The file of a run, in version 1. A run read from a version-0 file (formatVersion 0, which
 // has no trial log) is written as version 0, since a version-1 file needs its trial log.
 [[nodiscard]] std::string writeResults(const RunResults &run);
+
+// A run's table as the window shows it: per outcome its count and ratio, and the number of
+// trials.
+struct TableTexts
+{
+    std::array<std::string, kOutcomes> counts{};
+    std::array<std::string, kOutcomes> ratios{};
+    std::string trials{};
+};
+// The table of a run as its file records it: no ratios without trials.
+[[nodiscard]] TableTexts tableTexts(const RunResults &run);
+// The table as its file writes it, under its heading row: ',' between the fields in the file,
+// a tab for pasting into a spreadsheet.
+[[nodiscard]] std::string writeTable(const TableTexts &table, char separator);
 
 // Reads a results file of any version up to kResultsFormatVersion, also as a spreadsheet
 // saves it back: with a byte-order mark, CRLF line ends, quoted fields, blank lines, extra

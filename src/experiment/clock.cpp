@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "experiment/clock.h"
 
 #include <chrono>
 #include <ctime>

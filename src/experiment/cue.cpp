@@ -1,4 +1,4 @@
-#include "cue.h"
+#include "experiment/cue.h"
 
 namespace quindle {
 

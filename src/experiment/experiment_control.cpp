@@ -1,9 +1,9 @@
-#include "experiment_control.h"
+#include "experiment/experiment_control.h"
 
-#include "clock.h"
-#include "cue.h"
-#include "random_source.h"
-#include "texts.h"
+#include "experiment/clock.h"
+#include "experiment/cue.h"
+#include "experiment/random_source.h"
+#include "experiment/texts.h"
 
 #include <charconv>
 

@@ -14,9 +14,9 @@
 // total, the faces thrown, the two draws, the animation phase) belongs to one experiment window
 // and is created afresh with it.
 
-#include "experiment_record.h"
-#include "experiment_view.h"
-#include "int16.h"
+#include "experiment/experiment_record.h"
+#include "experiment/experiment_view.h"
+#include "experiment/int16.h"
 
 #include <array>
 #include <iterator>
@@ -27,9 +27,6 @@ namespace quindle {
 class Clock;
 class CueDevice;
 class RandomSource;
-
-// A run ends in the trial that lifts any count past this.
-inline constexpr Int16 kRunLimit = 1000;
 
 class ExperimentControl
 {

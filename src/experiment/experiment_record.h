@@ -4,8 +4,8 @@
 // come up in the current run, and each outcome's history of relative frequencies for the graph.
 // It lives as long as the program; windows are handed a reference to the one instance.
 
-#include "experiment_view.h"
-#include "int16.h"
+#include "experiment/experiment_view.h"
+#include "experiment/int16.h"
 
 #include <array>
 #include <cstddef>
@@ -15,8 +15,11 @@ namespace quindle {
 
 // Outcome 1 = Head/Head, 2 = Head/Tail, 3 = Tail/Head, 4 = Tail/Tail (coin 1 first).
 inline constexpr int kOutcomes = 4;
-// The most trials a run shows: at most 1000 of each outcome (the run limit).
-inline constexpr std::size_t kMaxLoggedTrials = 4 * 1000;
+// A run ends in the trial that lifts any count past this.
+inline constexpr Int16 kRunLimit = 1000;
+// The most trials a run shows: the trial that lifts a count past the run limit is counted but
+// never shown, so each outcome shows at most kRunLimit.
+inline constexpr int kMaxShownTrials = kOutcomes * kRunLimit;
 
 // One outcome's history: element c holds the outcome's share of all trials, in whole percent,
 // as it stood after the latest trial in which the outcome's count was c. A fixed-size array
@@ -24,7 +27,7 @@ inline constexpr std::size_t kMaxLoggedTrials = 4 * 1000;
 class History
 {
 public:
-    // A run stops once a count passes 1000, so only elements 0 to 1000 are ever written. The
+    // A run stops once a count passes kRunLimit, so only elements 0 to kRunLimit are written. The
     // bounds are the history's declared size all the same: an index is refused exactly where it
     // falls outside them, and the run limit could grow up to 5000 without a change here.
     static constexpr int kLower = 0;
@@ -51,9 +54,9 @@ private:
 
 // The counts and histories of the four outcomes, reached by outcome number 1..4.
 //
-// Counts are 16-bit and never wrap. A run keeps them far inside that range (at most 1001 per
-// outcome, 4000 trials in all), so an overflow can only come from a record gone wrong, and it
-// is raised as an error rather than counted on with a wrong number.
+// Counts are 16-bit and never wrap. A run keeps them far inside that range (at most one past
+// kRunLimit per outcome), so an overflow can only come from a record gone wrong, and it is
+// raised as an error rather than counted on with a wrong number.
 class ExperimentRecord
 {
 public:
@@ -85,11 +88,11 @@ public:
     // differs from count() after the trial that ends a run, which counts without showing.
     [[nodiscard]] Int16 lastRecorded(int outcome) const { return m_recorded[slot(outcome)]; }
     // Both coins' faces in every trial the window showed since the counts were last cleared,
-    // in order: a run's full record, for its results file. A run shows at most 4000 trials;
-    // the log keeps no more than that whatever happens to the counts.
+    // in order: a run's full record, for its results file. The log keeps no more than the
+    // trials a run can show, whatever happens to the counts.
     void logTrial(Face coin1, Face coin2)
     {
-        if (m_log.size() < kMaxLoggedTrials)
+        if (m_log.size() < static_cast<std::size_t>(kMaxShownTrials))
             m_log.push_back({coin1, coin2});
     }
     [[nodiscard]] const std::vector<std::array<Face, 2>> &trialLog() const { return m_log; }

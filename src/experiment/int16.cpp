@@ -1,4 +1,4 @@
-#include "int16.h"
+#include "experiment/int16.h"
 
 #include <cmath>
 #include <limits>

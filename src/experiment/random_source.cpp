@@ -1,4 +1,4 @@
-#include "random_source.h"
+#include "experiment/random_source.h"
 
 #include <bit>
 

@@ -1,4 +1,4 @@
-#include "cue_files.h"
+#include "sound/cue_files.h"
 
 #include <QCoreApplication>
 #include <QDir>

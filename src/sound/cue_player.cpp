@@ -1,7 +1,7 @@
-#include "cue_player.h"
+#include "sound/cue_player.h"
 
-#include "cue_files.h"
-#include "sound_warnings.h"
+#include "sound/cue_files.h"
+#include "sound/sound_warnings.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

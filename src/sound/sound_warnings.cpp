@@ -1,4 +1,4 @@
-#include "sound_warnings.h"
+#include "sound/sound_warnings.h"
 
 #include <cstdio>
 

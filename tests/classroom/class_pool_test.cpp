@@ -1,5 +1,5 @@
 #include "classroom/class_pool.h"
-#include "sample_run.h"
+#include "classroom/sample_run.h"
 
 #include <gtest/gtest.h>
 
@@ -130,22 +130,6 @@ TEST(ClassCurve, HasNoSharesBeforeTheFirstTrialIsCounted)
     EXPECT_TRUE(std::ranges::all_of(curve[0], [](double s) { return std::isnan(s); }));
     EXPECT_TRUE(std::ranges::all_of(curve[1], [](double s) { return std::isnan(s); }));
     EXPECT_EQ(curve[2], pool.ratios);
-}
-
-TEST(ExpectedRange, IsTwoStandardErrorsEitherSideOfAQuarter)
-{
-    // One standard error is sqrt(0.1875 / trials): 0.025 over 300 trials, 0.0025 over 30000.
-    const struct
-    {
-        double ratio;
-        long long trials;
-        bool inside;
-    } cases[] = {
-        {0.25, 0, false},     {0.2001, 300, true},   {0.2999, 300, true},    {0.1999, 300, false},
-        {0.3001, 300, false}, {0.2549, 30000, true}, {0.2551, 30000, false}, {1.0, 1, true},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(insideExpectedRange(c.ratio, c.trials), c.inside) << c.ratio << " " << c.trials;
 }
 
 } // namespace

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 int main(int argc, char **argv)
 {
     if (argc != 2) {
-        std::cerr << "usage: classroom_fuzz_corpus_replay CORPUS_FOLDER\n";
+        std::cerr << "usage: " << argv[0] << " CORPUS_FOLDER\n";
         return 2;
     }
     int replayed = 0;

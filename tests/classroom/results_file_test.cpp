@@ -1,4 +1,4 @@
-#include "sample_run.h"
+#include "classroom/sample_run.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +82,31 @@ TEST(ResultsFile, AVersionZeroFileReadsAsFarAsItGoes)
         .formatVersion = 0, .counts = run.counts, .trials = run.trials, .history = run.history};
     EXPECT_EQ(*read.run(), expected);
     EXPECT_EQ(writeResults(expected), old) << "written back as it was";
+}
+
+TEST(ResultsFile, TheFileOfAFullLengthRunIsReadWithinTheLimits)
+{
+    // Runs to their end, of 3,700 to 4,000 trials and about 160 KB, and the longest a run can
+    // show: every outcome 1000 times, 4000 trials.
+    std::vector<RunResults> runs;
+    for (const std::uint32_t seed : {1U, 2U, 3U, 4U})
+        runs.push_back(fullRun(seed));
+    RunResults longest{.saved = "2026-12-06T21:30:05Z", .pace = "classroom"};
+    for (int trial = 0; trial < 1000; ++trial) {
+        for (const auto &[coin1, coin2] : {std::pair{Face::Head, Face::Head},
+                                           {Face::Head, Face::Tail},
+                                           {Face::Tail, Face::Head},
+                                           {Face::Tail, Face::Tail}})
+            addTrial(longest, coin1, coin2);
+    }
+    runs.push_back(longest);
+    for (const RunResults &run : runs) {
+        const std::string text = writeResults(run);
+        ASSERT_GT(run.trials, 3600);
+        const ReadResult read = readResults(text);
+        ASSERT_TRUE(read.ok()) << run.trials << " trials in " << text.size() << " bytes";
+        EXPECT_EQ(*read.run(), run);
+    }
 }
 
 TEST(ResultsFile, EachKindOfBadFileGetsItsProblem)

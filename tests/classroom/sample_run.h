@@ -4,6 +4,7 @@
 // a pupil makes to a results file.
 
 #include "classroom/results_file.h"
+#include "experiment/experiment_control.h"
 
 #include <optional>
 #include <random>
@@ -12,29 +13,62 @@
 
 namespace quindle::testing {
 
-// `trials` trials of a fixed sequence of coins drawn from `seed`. Each trial's outcome is
-// counted, then each outcome's history element at its count is set to its share of the trials.
+// Counts one more trial: its outcome, then each outcome's history element at its count set to
+// its share of the trials.
+inline void addTrial(RunResults &run, Face coin1, Face coin2)
+{
+    const auto thrown = static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1);
+    run.log.push_back({coin1, coin2});
+    ++run.counts[thrown];
+    ++run.trials;
+    run.history[thrown].push_back(0);
+    for (std::size_t n = 0; n < kOutcomes; ++n) {
+        const auto count = static_cast<Int16>(run.counts[n]);
+        if (count > 0)
+            run.history[n].back() = percentage(count, static_cast<Int16>(run.trials));
+    }
+}
+
+// A fixed sequence of coins drawn from `seed`.
+class Coins
+{
+public:
+    explicit Coins(std::uint32_t seed)
+        : m_random(seed)
+    {}
+    Face next() { return (m_random() >> 16) % 2 == 0 ? Face::Head : Face::Tail; }
+
+private:
+    std::minstd_rand m_random;
+};
+
+// `trials` trials of the coins drawn from `seed`.
 inline RunResults sampleRun(int trials, std::uint32_t seed = 7,
                             std::string saved = "2026-12-06T21:30:05Z")
 {
     RunResults run{.saved = std::move(saved), .seed = seed, .pace = "as designed"};
-    std::minstd_rand random(seed);
-    const auto coin = [&random] { return (random() >> 16) % 2 == 0 ? Face::Head : Face::Tail; };
-    for (Int16 trial = 1; trial <= trials; ++trial) {
-        const Face coin1 = coin();
-        const Face coin2 = coin();
-        const auto thrown = static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1);
-        run.log.push_back({coin1, coin2});
-        ++run.counts[thrown];
-        run.history[thrown].push_back(0);
-        for (std::size_t n = 0; n < kOutcomes; ++n) {
-            const auto count = static_cast<Int16>(run.counts[n]);
-            if (count > 0)
-                run.history[n].back() = percentage(count, trial);
-        }
+    Coins coins(seed);
+    for (int trial = 1; trial <= trials; ++trial) {
+        const Face coin1 = coins.next();
+        addTrial(run, coin1, coins.next());
     }
-    run.trials = trials;
     return run;
+}
+
+// A run to its end as the experiment makes it, of the coins drawn from `seed`: the trial in
+// which an outcome comes up for the (kRunLimit + 1)th time ends it unshown, so the run holds
+// the trials before that one.
+inline RunResults fullRun(std::uint32_t seed)
+{
+    RunResults run{.saved = "2026-12-06T21:30:05Z", .seed = seed, .pace = "as designed"};
+    Coins coins(seed);
+    for (;;) {
+        const Face coin1 = coins.next();
+        const Face coin2 = coins.next();
+        if (run.counts[static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1)] == kRunLimit)
+            return run;
+        addTrial(run, coin1, coin2);
+    }
 }
 
 // text with every `from` in it replaced by `to`. Written out into a new string rather than with

@@ -3,7 +3,7 @@
 // million trials run through the real trial step with the real generator from a fixed initial
 // state, so the figures are the same on every run.
 
-#include "fakes.h"
+#include "experiment/fakes.h"
 
 #include <gtest/gtest.h>
 

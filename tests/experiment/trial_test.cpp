@@ -1,4 +1,4 @@
-#include "fakes.h"
+#include "experiment/fakes.h"
 
 #include <gtest/gtest.h>
 

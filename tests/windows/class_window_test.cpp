@@ -2,7 +2,7 @@
 // with its reason and the window goes on, a copy counts once, a spreadsheet's re-save counts as
 // the original, and the folder is followed as files come, change and go, and never changed.
 
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_window.h"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The program's answers before any window opens: --help and --version without a display, Qt's
-# own options accepted beside ours, and one clear line with exit code 1 for a display that is not
-# set or cannot be opened (where Qt itself would abort with a core dump).
+# own options accepted beside ours, the settings files under the command line, and one clear line
+# with exit code 1 for a display that is not set or cannot be opened (where Qt itself would abort
+# with a core dump).
 #   command-line.sh QUINDLE VERSION
 set -u
 quindle=$1
@@ -31,7 +32,8 @@ expect() {
     code=$1 pattern=$2 lines=$3
     shift 4
     output=$(timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL \
-        -u LANGUAGE LANG=C.UTF-8 XDG_RUNTIME_DIR="$runtime" "$@" 2>&1)
+        -u LANGUAGE LANG=C.UTF-8 XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$runtime/user" \
+        XDG_CONFIG_DIRS="$runtime/system" "$@" 2>&1)
     got=$?
     count=$(printf '%s\n' "$output" | wc -l)
     if [ "$got" -ne "$code" ] || ! printf '%s' "$output" | grep -q -- "$pattern" ||
@@ -59,10 +61,24 @@ expect 0 'Zeigt die Texte\|Münzen' 0 -- LANG=C.UTF-8 "$quindle" --language de -
 expect 0 'Shows the texts in <CODE>' 0 -- LANG=de_DE.UTF-8 "$quindle" --language en --help
 expect 0 "no translation for 'xx' (there are en, de, es, fr, ja, ko, pt_BR, zh_CN)" 0 -- \
     "$quindle" --language xx --version
+# ...and the texts then follow the system's language, not English.
+expect 0 'Zeigt die Texte' 0 -- LANG=de_DE.UTF-8 "$quindle" --language xx --help
 # --zoom takes one of the steps; any other value is named, and the windows open at 100.
 expect 0 '--zoom <PERCENT>' 0 -- "$quindle" --help
 expect 124 "^quindle: --zoom: '90' is not one of 100, 125, 150, 175, 200, 250, 300" 0 -- \
     QT_QPA_PLATFORM=offscreen timeout 2 "$quindle" --zoom 90
+# The system's settings file chooses the language, even of --help; the command line wins over it.
+# A bad value in it is named in one line, and a FIFO in the user's file's place holds nothing up.
+mkdir -p "$runtime/system/Quindle" "$runtime/user/Quindle"
+printf '[display]\nlanguage=de\nzoom=90\n' >"$runtime/system/Quindle/Quindle.conf"
+mkfifo "$runtime/user/Quindle/Quindle.conf"
+expect 0 'Zeigt die Texte' 0 -- "$quindle" --help
+expect 0 'Shows the texts in <CODE>' 0 -- "$quindle" --language en --help
+expect 0 '^quindle: .*/user/Quindle/Quindle.conf: is not a regular file; ' 3 -- \
+    timeout 5 "$quindle" --version
+expect 0 "^quindle: .*/system/Quindle/Quindle.conf: \\[display\\] zoom: '90' is not one of 100, " 3 -- \
+    timeout 5 "$quindle" --version
+rm -r "$runtime/system" "$runtime/user"
 expect 1 '^quindle: needs a graphical display' 1 -- "$quindle"
 expect 1 "^quindle: cannot open the X display :$display\$" 1 -- DISPLAY=:$display "$quindle"
 expect 1 '^quindle: cannot open the Wayland display quindle-nowhere$' 1 -- \

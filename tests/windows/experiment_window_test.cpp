@@ -1,4 +1,4 @@
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include "classroom/results_file.h"
 #include "windows/input/activation.h"
@@ -313,6 +313,48 @@ private slots:
             !experiment()->saveResults(folder.filePath(QStringLiteral("no/such.csv"))).isEmpty());
     }
 
+    void theFileOfARunThatEndedByItselfSaysWhatTheTableShowed()
+    {
+        // A run to its end with a seed, trial by trial: the trial that lifts a count past the
+        // limit ends the run, counted but never shown, and the file leaves it out as the table
+        // does.
+        m_program = std::make_unique<Program>(1, 2026);
+        m_program->openNewExperimentWindow();
+        QVERIFY(waitShown(experiment()));
+        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
+                                                  experiment_roles::trialButton);
+        for (int trial = 0; trial <= 4000 && state() != kFinished; ++trial)
+            oneTrial->click();
+        QCOMPARE(state(), kFinished);
+        const int shown = trialTotal()->text().toInt();
+        QCOMPARE(trials(), shown + 1);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("run.csv"));
+        QCOMPARE(experiment()->saveResults(path), QString());
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QString table = QStringLiteral("\noutcome,count,ratio\n");
+        const char *const outcomes[] = {"Head/Head", "Head/Tail", "Tail/Head", "Tail/Tail"};
+        for (int n = 1; n <= kOutcomes; ++n)
+            table += QStringLiteral("%1,%2,%3\n")
+                         .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
+                              cell(CellKind::Ratio, n)->text());
+        table += QStringLiteral("trials,%1,\n").arg(shown);
+        QVERIFY2(bytes.contains(table.toUtf8()), qPrintable(table));
+        // Its log holds the trials shown, each outcome as often as its count cell says.
+        const ReadResult read =
+            readResults(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        QVERIFY(read.ok());
+        QCOMPARE(int(read.run()->log.size()), shown);
+        std::array<int, kOutcomes> logged{};
+        for (const auto &[coin1, coin2] : read.run()->log)
+            ++logged[std::size_t(outcomeOf(coin1, coin2) - 1)];
+        for (int n = 1; n <= kOutcomes; ++n)
+            QCOMPARE(QString::number(logged[std::size_t(n - 1)]), cell(CellKind::Count, n)->text());
+    }
+
     void theSameSeedGivesTheSameRun()
     {
         const auto run = [](std::optional<std::uint64_t> seed) {
@@ -340,9 +382,20 @@ private slots:
             experiment()->findChild<QActionGroup *>()->actions().at(which)->trigger();
         };
         const auto oneTrialKey = [this] { type(experiment(), Qt::Key_T, Qt::ControlModifier); };
+        // The results file names the pace in its own words, the same in every language.
+        QTemporaryDir folder;
+        const auto savedPace = [this, &folder] {
+            const QString path = folder.filePath(QStringLiteral("paced.csv"));
+            QFile saved(path);
+            if (!experiment()->saveResults(path).isEmpty() || !saved.open(QIODevice::ReadOnly))
+                return QString();
+            return QString::fromUtf8(saved.readAll()).section(QLatin1Char('\n'), 3, 3);
+        };
+        QCOMPARE(savedPace(), QStringLiteral("pace,as designed"));
         choose(1); // Classroom: a trial a frame, the coins as fast as ever
         QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 16);
         QCOMPARE(experiment()->timer(Timer::Flip)->interval(), 1);
+        QCOMPARE(savedPace(), QStringLiteral("pace,classroom"));
         oneTrialKey();
         QCOMPARE(trials(), 0);
         openHelp();
@@ -354,6 +407,7 @@ private slots:
         oneTrialKey();
         QCOMPARE(trials(), 2);
         QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 1);
+        QCOMPARE(savedPace(), QStringLiteral("pace,one trial"));
     }
 
     void keyboardAloneRunsTheExperiment()

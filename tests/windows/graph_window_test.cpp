@@ -1,4 +1,4 @@
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include "windows/controls/drawing_surface.h"
 #include "windows/controls/line.h"

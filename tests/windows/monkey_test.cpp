@@ -3,7 +3,7 @@
 //   QUINDLE_MONKEY_EVENTS (default 20000); QUINDLE_MONKEY_SEED (default: the clock; printed)
 // The seed fixes the events; how many trials a timer span holds depends on the machine.
 
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include <QDateTime>
 #include <QEventLoop>

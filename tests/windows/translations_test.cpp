@@ -2,7 +2,7 @@
 // language, every text fits its control, the help text fits its surface and names the buttons as
 // they are captioned. (That every message is translated is checked with lupdate and lrelease.)
 
-#include "window_driver.h"
+#include "windows/window_driver.h"
 
 #include "windows/controls/drawing_surface.h"
 #include "windows/help/help_text.h"

@@ -30,7 +30,6 @@ public:
     ClassFolder(QString path, QObject *parent);
     ~ClassFolder() override;
 
-    [[nodiscard]] const QString &path() const { return m_path; }
     // The class as last pooled; empty until the first reading is done.
     [[nodiscard]] const ClassPool &pool() const { return m_pool; }
 

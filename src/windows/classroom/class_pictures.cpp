@@ -1,11 +1,14 @@
 #include "windows/classroom/class_pictures.h"
 
+#include "experiment/expected_range.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace quindle {
@@ -13,9 +16,6 @@ namespace quindle {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kBand{220, 220, 220};
-// The graph window's curve colours, outcome 1 to 4.
-constexpr Rgb kOutcomeColors[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 constexpr double kTopRatio = 0.5; // ratios above it are drawn at the top edge
 
 // The plot's frame in a picture of a given size: trials 1 to `last` across on a logarithmic
@@ -61,20 +61,30 @@ std::string translated(const char *words)
     return QCoreApplication::translate("quindle::ClassPictures", words).toStdString();
 }
 
-// The band, the dashed line at 0.25, the axes with their marks, and the title.
+// A ratio on the vertical axis: "0", "0.25", "0.5".
+std::string axisLabel(double ratio)
+{
+    char label[32];
+    std::snprintf(label, sizeof label, "%g", ratio);
+    return label;
+}
+
+// The band, the dashed line at the expected ratio, the axes with their marks, and the title.
 void drawFrame(SurfaceOperations &surface, const Frame &frame, const std::string &title)
 {
     for (float x = frame.left + 1; x <= frame.right; x += 1) {
         const double half = expectedRangeHalfWidth(frame.trialsAt(x));
-        surface.line(x, frame.y(0.25 + half), x, frame.y(0.25 - half), kBand);
+        surface.line(x, frame.y(kExpectedRatio + half), x, frame.y(kExpectedRatio - half),
+                     kExpectedRangeColor);
     }
     for (float x = frame.left; x < frame.right; x += 8)
-        surface.line(x, frame.y(0.25), std::min(x + 4, frame.right), frame.y(0.25), kBlack);
+        surface.line(x, frame.y(kExpectedRatio), std::min(x + 4, frame.right),
+                     frame.y(kExpectedRatio), kBlack);
     surface.line(frame.left, frame.top, frame.left, frame.bottom, kBlack);
     surface.line(frame.left, frame.bottom, frame.right, frame.bottom, kBlack);
-    for (const auto &[ratio, label] : {std::pair{0.0, "0"}, {0.25, "0.25"}, {0.5, "0.5"}}) {
+    for (const double ratio : {0.0, kExpectedRatio, kTopRatio}) {
         surface.line(frame.left - 3, frame.y(ratio), frame.left, frame.y(ratio), kBlack);
-        text(surface, 4, frame.y(ratio) - 6, label);
+        text(surface, 4, frame.y(ratio) - 6, axisLabel(ratio));
     }
     for (double trials = 1; trials <= frame.last; trials *= 10) {
         surface.line(frame.x(trials), frame.bottom, frame.x(trials), frame.bottom + 3, kBlack);
@@ -111,13 +121,13 @@ void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool)
             const auto outcome = static_cast<std::size_t>(n);
             const double ratio =
                 run.run.trials > 0 ? double(run.run.counts[outcome]) / run.run.trials : 0;
-            mark(surface, frame.x(run.run.trials), frame.y(ratio), 3, kOutcomeColors[n]);
+            mark(surface, frame.x(run.run.trials), frame.y(ratio), 3, outcomeColor(n + 1));
         }
     }
     if (pool.trials > 0) {
         for (int n = 0; n < kOutcomes; ++n)
             mark(surface, frame.x(double(pool.trials)),
-                 frame.y(pool.ratios[static_cast<std::size_t>(n)]), 7, kOutcomeColors[n]);
+                 frame.y(pool.ratios[static_cast<std::size_t>(n)]), 7, outcomeColor(n + 1));
     }
 }
 
@@ -149,9 +159,9 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
             }
             const float x = frame.x(double(positions[i])), y = frame.y(share);
             if (drawing)
-                surface.lineTo(x, y, kOutcomeColors[n]);
+                surface.lineTo(x, y, outcomeColor(n + 1));
             else
-                surface.point(x, y, kOutcomeColors[n]);
+                surface.point(x, y, outcomeColor(n + 1));
             drawing = true;
         }
     }

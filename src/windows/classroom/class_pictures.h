@@ -1,10 +1,10 @@
 #pragma once
 
 // The class window's two pictures, drawn in pixels (one user unit a pixel at 100 %) on a
-// surface of the given size, each with the band of the expected range for n trials,
-// 0.25 ± 2·√(0.1875 / n), and a dashed line at 0.25. The number of trials runs along a
-// logarithmic scale, so that both the first hundred trials and the last of a hundred thousand
-// can be seen.
+// surface of the given size, each with the band of the expected range for n trials
+// (experiment/expected_range.h) and a dashed line at the expected ratio. The number of trials runs
+// along a logarithmic scale, so that both the first hundred trials and the last of a hundred
+// thousand can be seen.
 //   The funnel: every pooled run's four ratios (the graph's colours) against the run's number
 //   of trials, and the class's pooled ratios, larger, at the class's total.
 //   The class curve: all runs' trials one after another, in the order they were saved, each

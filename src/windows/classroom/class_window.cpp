@@ -1,5 +1,6 @@
 #include "windows/classroom/class_window.h"
 
+#include "experiment/expected_range.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_pictures.h"
@@ -8,6 +9,7 @@
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
+#include "windows/paper/paper.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -22,7 +24,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -126,10 +127,7 @@ void ClassWindow::buildContextMenu()
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
-        QPrinter printer; // the dialog also offers printing to a PDF file
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted)
-            printPictures(printer);
+        printThroughDialog(this, [this](QPrinter &printer) { printPictures(printer); });
     });
     auto *read = new QAction(tr("Read summary"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -300,26 +298,19 @@ QString ClassWindow::savePictures(const QString &path)
 void ClassWindow::printPictures(QPrinter &printer) const
 {
     QPainter painter(&printer);
-    const QRectF page = painter.viewport();
     const QSizeF one = m_funnel->designInnerSize();
-    const double caption = 28, gap = 12;
-    const QSizeF whole(2 * one.width() + gap, caption + one.height());
-    const double scale = std::min(page.width() / whole.width(), page.height() / whole.height());
-    painter.translate(page.topLeft());
-    painter.scale(scale, scale);
-    QFont font = m_funnel->textFont();
-    font.setPixelSize(14);
-    painter.setFont(font);
+    constexpr double kGap = 12;
     //: The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.
-    painter.drawText(QRectF(0, 0, whole.width(), caption - 6), Qt::AlignLeft | Qt::AlignBottom,
-                     tr("Quindle, class results, %1: %2 runs, %3 trials")
-                         .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat))
-                         .arg(m_folder->pool().runs.size())
-                         .arg(m_folder->pool().trials));
-    painter.translate(0, caption);
-    m_funnel->renderVectors(painter);
-    painter.translate(one.width() + gap, 0);
-    m_curve->renderVectors(painter);
+    const QString caption = tr("Quindle, class results, %1: %2 runs, %3 trials")
+                                .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat))
+                                .arg(m_folder->pool().runs.size())
+                                .arg(m_folder->pool().trials);
+    paintPage(painter, painter.viewport(), QSizeF(2 * one.width() + kGap, one.height()),
+              m_funnel->textFont(), caption, [this, one](QPainter &p) {
+                  m_funnel->renderVectors(p);
+                  p.translate(one.width() + kGap, 0);
+                  m_curve->renderVectors(p);
+              });
 }
 
 QString ClassWindow::summary() const

@@ -47,14 +47,7 @@ void DrawingSurface::setTextFont(const QFont &font)
 
 QFont DrawingSurface::zoomedTextFont() const
 {
-    QFont font = m_font;
-    if (m_zoom == 100)
-        return font;
-    if (font.pixelSize() > 0)
-        font.setPixelSize(font.pixelSize() * m_zoom / 100);
-    else
-        font.setPointSizeF(font.pointSizeF() * m_zoom / 100);
-    return font;
+    return zoomedFont(m_font, m_zoom);
 }
 
 void DrawingSurface::setZoom(int zoom)
@@ -63,8 +56,8 @@ void DrawingSurface::setZoom(int zoom)
         return;
     finishDrawing();
     m_zoom = zoom;
-    m_pixelsPerUnitX = m_twipsPerUnitX / kTwipsPerPixel * zoom / 100;
-    m_pixelsPerUnitY = m_twipsPerUnitY / kTwipsPerPixel * zoom / 100;
+    m_pixelsPerUnitX = zoomedScale(m_twipsPerUnitX / kTwipsPerPixel, zoom);
+    m_pixelsPerUnitY = zoomedScale(m_twipsPerUnitY / kTwipsPerPixel, zoom);
     m_image = QImage(); // drawn afresh at the new size on the next use
     update();
 }
@@ -81,7 +74,7 @@ QSize DrawingSurface::innerSize() const
 
 QSize DrawingSurface::designInnerSize() const
 {
-    return innerSize() * 100 / m_zoom;
+    return innerSize() * kDesignZoom / m_zoom;
 }
 
 QPainter &DrawingSurface::painter()

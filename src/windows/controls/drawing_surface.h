@@ -1,6 +1,7 @@
 #pragma once
 
 #include "windows/controls/surface_operations.h"
+#include "windows/controls/zoom.h"
 
 #include <QFont>
 #include <QImage>
@@ -96,7 +97,7 @@ private:
 
     bool m_focusFrame = false;
     qreal m_fixedRatio = 0;
-    int m_zoom = 100;
+    int m_zoom = kDesignZoom;
     double m_twipsPerUnitX;
     double m_twipsPerUnitY;
     double m_pixelsPerUnitX;

@@ -24,7 +24,8 @@ void Line::place(QPoint from, QPoint to, int width, int zoom)
     const int length = horizontal ? std::abs(to.x() - from.x()) : std::abs(to.y() - from.y());
     const QRect designed = horizontal ? QRect(left, top - (width - 1) / 2, length, width)
                                       : QRect(left - (width - 1) / 2, top, width, length);
-    setGeometry(QRect(designed.topLeft() * zoom / 100, designed.size() * zoom / 100));
+    setGeometry(zoomed(designed.x(), zoom), zoomed(designed.y(), zoom),
+                zoomed(designed.width(), zoom), zoomed(designed.height(), zoom));
     m_width = horizontal ? height() : this->width();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/controls/zoom.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QWidget>
@@ -16,7 +18,7 @@ public:
 
     // Lies between two pixel points with a width in pixels, as designed at 100 %, enlarged by
     // a zoom (percent) as a whole: the line and its place on either side of the two points.
-    void place(QPoint from, QPoint to, int width, int zoom = 100);
+    void place(QPoint from, QPoint to, int width, int zoom = kDesignZoom);
 
     [[nodiscard]] QColor color() const { return m_color; }
     [[nodiscard]] int lineWidth() const { return m_width; }

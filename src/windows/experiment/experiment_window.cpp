@@ -1,14 +1,17 @@
-#include "experiment_window.h"
+#include "windows/experiment/experiment_window.h"
 
-#include "experiment_window_layout.h"
-#include "result_table.h"
 #include "sound/cue_player.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/controls/picture.h"
+#include "windows/controls/transient_message.h"
+#include "windows/experiment/experiment_window_layout.h"
+#include "windows/experiment/result_table.h"
+#include "windows/experiment/results_export.h"
 #include "windows/input/activation.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
+#include "windows/support/hand_in.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -19,7 +22,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -233,15 +238,20 @@ void ExperimentWindow::buildContextMenu()
     auto *save = new QAction(tr("Save results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
+    //: Writes the run's results file straight into the class folder, under the pupil's name.
+    m_handIn = new QAction(tr("Hand in"), this);
+    m_handIn->setEnabled(!SaveFolders::instance().classFolder().isEmpty());
+    connect(m_handIn, &QAction::triggered, this, [this] { handIn(QDateTime::currentDateTime()); });
     auto *paceMenu = new QMenu(tr("Pace"), this);
     m_paces = new QActionGroup(this);
+    const QKeySequence oneTrialKey(Qt::CTRL | Qt::Key_T);
     const std::pair<Pace, QString> paces[] = {
         //: How fast a run goes: a trial every millisecond, as the program was designed.
         {Pace::AsDesigned, tr("As designed")},
         //: About sixty trials a second, slow enough for a class to follow each count.
         {Pace::Classroom, tr("Classroom")},
-        //: One trial each time Ctrl+T is pressed.
-        {Pace::OneTrial, tr("One trial (Ctrl+T)")}};
+        //: One trial each time a key is pressed: %1 is the key ("Ctrl+T").
+        {Pace::OneTrial, tr("One trial (%1)").arg(oneTrialKey.toString(QKeySequence::NativeText))}};
     for (const auto &[pace, text] : paces) {
         QAction *choice = paceMenu->addAction(text);
         choice->setCheckable(true);
@@ -252,32 +262,28 @@ void ExperimentWindow::buildContextMenu()
             emit paceChosen(pace);
         });
     }
-    auto *oneTrial = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    auto *oneTrial = new QShortcut(oneTrialKey, this);
     connect(oneTrial, &QShortcut::activated, this, [this] {
         if (m_pace == Pace::OneTrial && !m_trialTimer->isActive()) // never during a run
             findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton)->click();
     });
     auto *classResults = new QAction(tr("Class results…"), this);
-    connect(classResults, &QAction::triggered, this, [this] {
-        //: The title of the dialog that asks for the folder of a class's results files.
-        const QString folder = QFileDialog::getExistingDirectory(this, tr("Class results"));
-        if (!folder.isEmpty())
-            emit classResultsRequested(folder);
-    });
+    connect(classResults, &QAction::triggered, this, &ExperimentWindow::openClassResults);
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ExperimentWindow::zoomChosen);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     m_seedShown = new QAction(this);
     m_seedShown->setEnabled(false);
-    addActions({copy, save, classResults, paceMenu->menuAction(), m_zoom->menuAction(), separator,
-                m_seedShown});
+    addActions({copy, save, m_handIn, classResults, paceMenu->menuAction(), m_zoom->menuAction(),
+                separator, m_seedShown});
     setSeed({});
     setPace(Pace::AsDesigned);
 }
 
 void ExperimentWindow::setZoom(int zoom)
 {
+    m_zoomPercent = zoom;
     applyZoom(this, experimentWindowLayout(), zoom);
     placeWindow(this, kExperimentWindowPlace, zoom);
     m_table->placeOverCells();
@@ -303,33 +309,112 @@ void ExperimentWindow::setPace(Pace pace)
 TableTexts ExperimentWindow::tableTexts() const
 {
     TableTexts table;
-    for (int n = 0; n < kOutcomes; ++n) {
-        table.counts << m_cells[0][static_cast<std::size_t>(n)]->text();
-        table.ratios << m_cells[1][static_cast<std::size_t>(n)]->text();
+    for (std::size_t n = 0; n < kOutcomes; ++n) {
+        table.counts[n] = m_cells[0][n]->text().toStdString();
+        table.ratios[n] = m_cells[1][n]->text().toStdString();
     }
-    table.trials = m_trialTotal->text();
+    table.trials = m_trialTotal->text().toStdString();
     return table;
 }
 
 void ExperimentWindow::copyResults() const
 {
-    QGuiApplication::clipboard()->setText(resultsAsTabText(tableTexts()));
+    // The table as the results file writes it, tab-separated, as a spreadsheet pastes it.
+    QGuiApplication::clipboard()->setText(QString::fromStdString(writeTable(tableTexts(), '\t')));
+}
+
+QByteArray ExperimentWindow::resultsFile() const
+{
+    const RunResults run = runResults(m_record, m_seed, m_pace, QDateTime::currentDateTimeUtc());
+    return QByteArray::fromStdString(writeResults(run));
 }
 
 QString ExperimentWindow::saveResults(const QString &path) const
 {
-    // Pace and seed in the file's own words, the same in every language.
-    const char *const paces[] = {"as designed", "classroom", "one trial"};
-    const RunResults run = runResults(m_record, m_seed, paces[static_cast<int>(m_pace)],
-                                      QDateTime::currentDateTimeUtc());
-    return writeTextSafely(path, QString::fromStdString(writeResults(run)));
+    const QByteArray bytes = resultsFile();
+    return writeFileSafely(
+        path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
 }
 
 void ExperimentWindow::chooseFileAndSaveResults()
 {
-    saveThroughDialog(this, tr("Save results"), QStringLiteral("quindle-results.csv"),
+    // Into the class folder where a school set one up, so that Ctrl+S and Return hand a run
+    // in; elsewhere, and where the class folder cannot be written, wherever the pupil saved
+    // last. The name is the pupil's and the moment's, and not yet taken.
+    SaveFolders &folders = SaveFolders::instance();
+    QString folder = folders.classFolder();
+    if (!folder.isEmpty() && !folders.classFolderFailed()) {
+        if (const QString why = folderProblem(folder); !why.isEmpty()) {
+            QMessageBox::warning(
+                this, tr("Save results"),
+                //: %1 is the class folder's path, %2 the system's reason.
+                tr("The class folder %1 cannot be used: %2\n\nThe run is still here: choose "
+                   "another folder to save it in.")
+                    .arg(folder, why));
+            folder = SaveFolders::documents();
+        }
+    } else {
+        folder = folders.classFolderFailed() ? SaveFolders::documents() : folders.dialogFolder();
+    }
+    const QString name =
+        unusedName(folder, resultsFileName(pupilName(), QDateTime::currentDateTime()));
+    saveThroughDialog(this, tr("Save results"), QDir(folder).filePath(name),
                       tr("CSV files (*.csv)"),
                       [this](const QString &path) { return saveResults(path); });
+}
+
+QString ExperimentWindow::handIn(const QDateTime &moment)
+{
+    SaveFolders &folders = SaveFolders::instance();
+    const QString folder = folders.classFolder();
+    if (folder.isEmpty())
+        return {};
+    const QByteArray bytes = resultsFile();
+    const WrittenFile written = writeFile(
+        QDir(folder).filePath(resultsFileName(pupilName(), moment)),
+        [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); },
+        Replace::Never);
+    folders.noteWrite(folder, written.error.isEmpty());
+    if (!written.error.isEmpty()) {
+        // A missing folder says so, rather than the reason its first file could not be made.
+        const QString problem = folderProblem(folder);
+        QMessageBox::warning(
+            this, tr("Hand in"),
+            //: %1 is the class folder's path, %2 the system's reason.
+            tr("The run could not be handed in to the class folder %1: %2\n\nIt is still here: "
+               "Save results… saves it in another folder.")
+                .arg(folder, problem.isEmpty() ? written.error : problem));
+        return {};
+    }
+    //: %1 is the name of the results file in the class folder.
+    const QString told = tr("Handed in as %1.").arg(QFileInfo(written.path).fileName());
+    if (!m_message)
+        m_message = new TransientMessage(this);
+    // Beside Graph display, where the window has room.
+    const QRect beside = button(Button::GraphDisplay)->geometry();
+    const int margin = beside.left() / 3;
+    m_message->showMessage(told, zoomedFont(font(), m_zoomPercent),
+                           QRect(QPoint(beside.right() + 2 * margin, beside.top() - margin),
+                                 QPoint(width() - 1 - margin, height() - 1 - margin)));
+    m_announcer->say(told, Speech::Outcome);
+    return written.path;
+}
+
+void ExperimentWindow::openClassResults()
+{
+    // The class folder where a school set one up, else the folder chosen last.
+    static QString chosen;
+    QString folder = SaveFolders::instance().classFolder();
+    if (folder.isEmpty()) {
+        //: The title of the dialog that asks for the folder of a class's results files.
+        folder = QFileDialog::getExistingDirectory(
+            this, tr("Class results"),
+            chosen.isEmpty() ? SaveFolders::instance().dialogFolder() : chosen);
+        if (folder.isEmpty())
+            return;
+        chosen = folder;
+    }
+    emit classResultsRequested(folder);
 }
 
 void ExperimentWindow::handle(void (ExperimentControl::*handler)())
@@ -361,15 +446,17 @@ void ExperimentWindow::report(Report what)
         return;
     }
     // What the table shows: after the run limit, the counts before the final trial.
-    const TableTexts table = tableTexts();
+    const QString trials = m_trialTotal->text();
     QString sentence = (what == Report::RunStopped ? tr("Stopped after %1 trials.")
                                                    : tr("Run finished after %1 trials."))
-                           .arg(table.trials.isEmpty() ? QStringLiteral("0") : table.trials);
-    for (int n = 1; n <= kOutcomes && !table.trials.isEmpty(); ++n)
+                           .arg(trials.isEmpty() ? QStringLiteral("0") : trials);
+    for (std::size_t n = 0; n < kOutcomes && !trials.isEmpty(); ++n)
         sentence +=
             //: Follows "Stopped after … trials." once per outcome: %1 the outcome ("Head Tail"),
             //: %2 its count, %3 its ratio.
-            tr(" %1 %2, %3.").arg(outcomeWords(n), table.counts[n - 1], table.ratios[n - 1]);
+            tr(" %1 %2, %3.")
+                .arg(outcomeWords(static_cast<int>(n) + 1), m_cells[0][n]->text(),
+                     m_cells[1][n]->text());
     m_report = sentence;
 }
 

@@ -6,9 +6,10 @@
 // do alone (open the graph and help windows, end the program) it asks the program for by a
 // signal.
 
+#include "classroom/results_file.h"
 #include "experiment/experiment_control.h"
 #include "experiment/experiment_view.h"
-#include "results_export.h"
+#include "experiment/pace.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -20,6 +21,8 @@
 
 class QAction;
 class QActionGroup;
+class QByteArray;
+class QDateTime;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -32,11 +35,8 @@ class CuePlayer;
 class Picture;
 class RandomSource;
 class ResultTable;
+class TransientMessage;
 class ZoomControl;
-
-// How fast a run goes: every millisecond as designed, about sixty trials a second for a class
-// to follow each count, or one trial at a time on Ctrl+T between runs.
-enum class Pace { AsDesigned, Classroom, OneTrial };
 
 // One frame of a 60 Hz screen: the Classroom pace's interval between trials, and the shortest
 // time between two repaints during a run.
@@ -59,6 +59,10 @@ public:
     // string, or why the file could not be written.
     [[nodiscard]] TableTexts tableTexts() const;
     QString saveResults(const QString &path) const;
+    // Hands the run in: writes its results file into the class folder under the pupil's name
+    // and moment, never over another file, and tells the pupil on screen and through the
+    // screen reader; or says why it could not. Returns the path handed in, or an empty string.
+    QString handIn(const QDateTime &moment);
     [[nodiscard]] QTimer *timer(Timer which) const;
     // Shows the window at zoom percent of its design size; a run goes on.
     void setZoom(int zoom);
@@ -84,6 +88,9 @@ private:
     void buildContextMenu();
     void copyResults() const;
     void chooseFileAndSaveResults();
+    void openClassResults();
+    // The run's results file, saved now.
+    [[nodiscard]] QByteArray resultsFile() const;
     // Runs a handler of the experiment, then moves the focus where greyed buttons sent it.
     void handle(void (ExperimentControl::*handler)());
     [[nodiscard]] QWidget *nextFocusable(QWidget *from) const;
@@ -123,6 +130,9 @@ private:
     QWidget *m_focusTarget = nullptr; // where the focus goes once the running handler is done
     QString m_report;                 // and what is said then
     QAction *m_seedShown = nullptr;
+    QAction *m_handIn = nullptr;
+    TransientMessage *m_message = nullptr;
+    int m_zoomPercent = 100;
     QActionGroup *m_paces = nullptr;
     ZoomControl *m_zoom = nullptr;
     Pace m_pace = Pace::AsDesigned;

@@ -1,4 +1,4 @@
-#include "experiment_window_layout.h"
+#include "windows/experiment/experiment_window_layout.h"
 #include <QCoreApplication>
 
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "result_table.h"
+#include "windows/experiment/result_table.h"
 
 #include "windows/controls/focus_frame.h"
 #include "windows/support/outcome_names.h"

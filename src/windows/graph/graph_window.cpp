@@ -1,15 +1,16 @@
-#include "graph_window.h"
+#include "windows/graph/graph_window.h"
 
-#include "classroom/class_pool.h"
+#include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
-#include "graph_window_layout.h"
-#include "plot.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/controls/line.h"
+#include "windows/graph/graph_window_layout.h"
+#include "windows/graph/plot.h"
 #include "windows/input/activation.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
+#include "windows/paper/paper.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -24,7 +25,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSvgGenerator>
@@ -44,6 +44,9 @@ QFont plotFont()
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
+
+// On paper, the legend's row under the plot, in the plot's pixels.
+constexpr double kLegendHeight = 34;
 
 } // namespace
 
@@ -109,7 +112,9 @@ void GraphWindow::buildContextMenu()
     });
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
-    connect(print, &QAction::triggered, this, &GraphWindow::choosePrinterAndPrint);
+    connect(print, &QAction::triggered, this, [this] {
+        printThroughDialog(this, [this](QPrinter &printer) { printGraph(printer); });
+    });
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
     auto *results = new QAction(tr("Read results"), this);
@@ -179,50 +184,47 @@ QString GraphWindow::caption() const
     return text;
 }
 
-void GraphWindow::paintPage(QPainter &painter, const QRectF &page) const
+QSizeF GraphWindow::pageContent() const
 {
-    // Laid out in the plot's pixels at 100 %: the caption, the plot in a thin frame, the legend;
-    // then scaled to the page with its proportions kept, all of it lines and text.
+    // The plot, and the legend in a row under it.
     const QSizeF plot = m_surface->designInnerSize();
-    const double captionHeight = 28, legendHeight = 34;
-    QSizeF whole(plot.width(), captionHeight + plot.height() + legendHeight);
-    const double scale = std::min(page.width() / whole.width(), page.height() / whole.height());
-    painter.save();
-    painter.translate(page.topLeft());
-    painter.scale(scale, scale);
+    return {plot.width(), plot.height() + kLegendHeight};
+}
+
+void GraphWindow::drawOnPage(QPainter &painter, const QRectF &page) const
+{
+    // Laid out in the plot's pixels at 100 %: the plot in a thin frame, the legend under it; all
+    // of it lines and text.
     QFont font = m_surface->textFont();
     font.setStyleStrategy(QFont::PreferAntialias);
-    font.setPixelSize(14);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, 0, plot.width(), captionHeight - 6), Qt::AlignLeft | Qt::AlignBottom,
-                     caption());
-    painter.translate(0, captionHeight);
-    painter.setPen(QPen(Qt::gray, 0.5));
-    painter.drawRect(QRectF(QPointF(0, 0), plot));
-    m_surface->renderVectors(painter);
-    // The legend: each outcome's line in its colour, its label's caption and its words.
-    font.setPixelSize(12);
-    painter.setFont(font);
-    const double column = plot.width() / kOutcomes, y = plot.height() + legendHeight / 2;
-    for (int n = 1; n <= kOutcomes; ++n) {
-        const auto *label =
-            findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n));
-        const auto *line = findControl<Line>(this, graphWindowLayout(), graph_roles::legendLine(n));
-        const double x = column * (n - 1) + 8;
-        painter.setPen(QPen(line->color(), 2));
-        painter.drawLine(QPointF(x, y), QPointF(x + 30, y));
-        painter.setPen(label->palette().color(label->foregroundRole()));
-        painter.drawText(QRectF(x + 36, y - 10, column - 44, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("%1 (%2)").arg(label->text(), outcomeWords(n)));
-    }
-    painter.restore();
+    paintPage(painter, page, pageContent(), font, caption(), [this, font](QPainter &p) mutable {
+        const QSizeF plot = m_surface->designInnerSize();
+        p.setPen(QPen(Qt::gray, 0.5));
+        p.drawRect(QRectF(QPointF(0, 0), plot));
+        m_surface->renderVectors(p);
+        // The legend: each outcome's line in its colour, its label's caption and its words.
+        font.setPixelSize(12);
+        p.setFont(font);
+        const double column = plot.width() / kOutcomes, y = plot.height() + kLegendHeight / 2;
+        for (int n = 1; n <= kOutcomes; ++n) {
+            const auto *label =
+                findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n));
+            const auto *line =
+                findControl<Line>(this, graphWindowLayout(), graph_roles::legendLine(n));
+            const double x = column * (n - 1) + 8;
+            p.setPen(QPen(line->color(), 2));
+            p.drawLine(QPointF(x, y), QPointF(x + 30, y));
+            p.setPen(label->palette().color(label->foregroundRole()));
+            p.drawText(QRectF(x + 36, y - 10, column - 44, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                       QStringLiteral("%1 (%2)").arg(label->text(), outcomeWords(n)));
+        }
+    });
 }
 
 void GraphWindow::printGraph(QPrinter &printer)
 {
     QPainter painter(&printer);
-    paintPage(painter, painter.viewport());
+    drawOnPage(painter, painter.viewport());
 }
 
 QString GraphWindow::saveGraphAsPdf(const QString &path) const
@@ -234,7 +236,7 @@ QString GraphWindow::saveGraphAsPdf(const QString &path) const
         pdf.setResolution(300);
         pdf.setTitle(caption());
         QPainter painter(&pdf);
-        paintPage(painter, QRectF(0, 0, pdf.width(), pdf.height()));
+        drawOnPage(painter, QRectF(0, 0, pdf.width(), pdf.height()));
         return painter.end();
     });
 }
@@ -242,24 +244,16 @@ QString GraphWindow::saveGraphAsPdf(const QString &path) const
 QString GraphWindow::saveGraphAsSvg(const QString &path) const
 {
     return writeFileSafely(path, [this](QIODevice &file) {
-        const QSize size = m_surface->designInnerSize() + QSize(0, 62);
+        const QSize size = pageSize(pageContent()).toSize();
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(caption());
         QPainter painter(&svg);
-        paintPage(painter, QRectF(QPointF(0, 0), size));
+        drawOnPage(painter, QRectF(QPointF(0, 0), size));
         return painter.end();
     });
-}
-
-void GraphWindow::choosePrinterAndPrint()
-{
-    QPrinter printer; // the dialog also offers printing to a PDF file
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printGraph(printer);
 }
 
 void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
@@ -296,9 +290,10 @@ void GraphWindow::describeResults()
                                           .arg(QString::fromStdString(ratioText(ratio)))
                                           .arg(count);
         if (m_rangeDrawn && total > 0)
-            // The band along the outcome's count k: the range for about 4k trials.
-            result += insideExpectedRange(ratio, 4LL * count) ? tr(", inside the expected range")
-                                                              : tr(", outside the expected range");
+            // The band along the outcome's count: the range for the trials that count takes.
+            result += insideExpectedRange(ratio, expectedTrialsFor(count))
+                          ? tr(", inside the expected range")
+                          : tr(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
             //: A legend label as a screen reader reads it: %1 the outcome, %2 its result.
             ->setAccessibleName(tr("%1: %2").arg(outcomeWords(n), result));

@@ -14,6 +14,7 @@ class QCloseEvent;
 class QPainter;
 class QPrinter;
 class QRectF;
+class QSizeF;
 
 namespace quindle {
 
@@ -59,11 +60,12 @@ protected:
 private:
     void activate();
     [[nodiscard]] QString caption() const;
-    void paintPage(QPainter &painter, const QRectF &page) const;
+    // What a page shows under its caption: the plot and the legend, in the plot's pixels.
+    [[nodiscard]] QSizeF pageContent() const;
+    void drawOnPage(QPainter &painter, const QRectF &page) const;
     void buildContextMenu();
     void draw();
     void chooseFileAndSaveGraph(bool doubleSize);
-    void choosePrinterAndPrint();
     // Each legend label's accessible name: its outcome's final ratio and count.
     void describeResults();
 

@@ -1,4 +1,7 @@
-#include "graph_window_layout.h"
+#include "windows/graph/graph_window_layout.h"
+
+#include "windows/support/outcome_colors.h"
+
 #include <QCoreApplication>
 
 namespace quindle {
@@ -8,10 +11,12 @@ namespace {
 namespace roles = graph_roles;
 
 constexpr FontSpec kLegendFont{12, true};
+// The legend's line for outcome 2 is a lighter green than its label and its curve.
+constexpr Rgb kLighterGreen{0, 192, 0};
 
 // The window names each label after its outcome and tells that outcome's result there.
 constexpr ControlSpec legendLabel(int outcome, const char *name, const char *caption, int left,
-                                  Rgb color, const char *curve)
+                                  const char *curve)
 {
     return {.role = roles::legendLabel(outcome),
             .name = name,
@@ -22,14 +27,15 @@ constexpr ControlSpec legendLabel(int outcome, const char *name, const char *cap
             .width = 855,
             .height = 255,
             .font = kLegendFont,
-            .foreground = color,
+            .foreground = outcomeColor(outcome),
             .background = Rgb::systemWindowBackground(),
             .border = true,
             .centred = true,
             .description = curve};
 }
 
-constexpr ControlSpec legendLine(int outcome, const char *name, int left, Rgb color)
+// A legend line in its outcome's colour, unless given another.
+constexpr ControlSpec legendLine(int outcome, const char *name, int left, Rgb color = {})
 {
     return {.role = roles::legendLine(outcome),
             .name = name,
@@ -38,7 +44,7 @@ constexpr ControlSpec legendLine(int outcome, const char *name, int left, Rgb co
             .top = 5760,
             .endX = left + 600,
             .endY = 5760,
-            .foreground = color,
+            .foreground = color.isSet() ? color : outcomeColor(outcome),
             .lineWidth = 2};
 }
 
@@ -54,7 +60,7 @@ constexpr ControlSpec kLayout[] = {
      .tabIndex = 1},
     {.role = roles::surface,
      .name = "Picture1",
-     .kind = Kind::Surface,
+     .kind = Kind::OwnWidget,
      .left = 240,
      .top = 600,
      .width = 9615,
@@ -67,19 +73,19 @@ constexpr ControlSpec kLayout[] = {
          "that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed "
          "line at the theoretical 0.25")},
     {.name = "Line5", .kind = Kind::Line, .left = 9720, .top = 360, .endX = 0, .endY = 360},
-    legendLine(4, "Line4", 8280, {255, 0, 0}),
+    legendLine(4, "Line4", 8280),
     //: The legend's labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1
     //: first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.
-    legendLabel(4, "Label4", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Ba・Ba"), 7320, {255, 0, 0},
+    legendLabel(4, "Label4", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Ba・Ba"), 7320,
                 QT_TRANSLATE_NOOP("quindle::GraphWindow", "the red curve")),
-    legendLine(3, "Line3", 6120, {0, 128, 128}),
+    legendLine(3, "Line3", 6120),
     legendLabel(3, "Label3", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Ba・Fr"), 5160,
-                {0, 128, 128}, QT_TRANSLATE_NOOP("quindle::GraphWindow", "the cyan curve")),
-    legendLine(2, "Line2", 3960, {0, 192, 0}),
-    legendLabel(2, "Label2", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Ba"), 3000, {0, 128, 0},
+                QT_TRANSLATE_NOOP("quindle::GraphWindow", "the cyan curve")),
+    legendLine(2, "Line2", 3960, kLighterGreen),
+    legendLabel(2, "Label2", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Ba"), 3000,
                 QT_TRANSLATE_NOOP("quindle::GraphWindow", "the green curve")),
-    legendLine(1, "Line1", 1800, {0, 0, 255}),
-    legendLabel(1, "Label1", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Fr"), 840, {0, 0, 255},
+    legendLine(1, "Line1", 1800),
+    legendLabel(1, "Label1", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Fr"), 840,
                 QT_TRANSLATE_NOOP("quindle::GraphWindow", "the blue curve")),
 };
 

@@ -1,15 +1,17 @@
-#include "plot.h"
+#include "windows/graph/plot.h"
 
-#include "classroom/class_pool.h"
+#include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace quindle {
@@ -17,15 +19,20 @@ namespace quindle {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-// Palette colours of curves 1..4: light blue, green, cyan, light red.
-constexpr Rgb kCurveColors[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 
 // The plot's frame in plot units (the surface's scale makes its inner area 1114 x 120): the
 // axes meet at (100, 110); one unit across per occurrence, so the run's last recorded index,
 // 1000, lands on the axis's end at 1100; one unit up per percent, so ratio 1 is at y = 10 and
-// the reference line for 0.25 at y = 85.
+// the reference line for the expected ratio, 0.25, at y = 85.
 constexpr Int16 kOriginX = 100; // history index 0
 constexpr Int16 kAxisY = 110;   // ratio 0
+constexpr double kUnitsPerRatio = 100;
+
+// y of a ratio.
+float y(double ratio)
+{
+    return static_cast<float>(kAxisY - kUnitsPerRatio * ratio);
+}
 
 float at(int value)
 {
@@ -37,6 +44,14 @@ void printAt(SurfaceOperations &surface, int x, int y, const std::string &text)
     surface.setCurrentX(at(x));
     surface.setCurrentY(at(y));
     surface.print(text);
+}
+
+// A ratio on the vertical axis: "0.25".
+std::string axisLabel(double ratio)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", ratio);
+    return text;
 }
 
 std::string translated(const char *text)
@@ -60,11 +75,12 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
     for (int y = 10; y <= 100; y += 10)
         surface.line(95, at(y), 105, at(y), kBlack);
     for (int x = 100; x <= 1080; x += 20)
-        surface.line(at(x), 85, at(x + 10), 85, kBlack);
+        surface.line(at(x), y(kExpectedRatio), at(x + 10), y(kExpectedRatio), kBlack);
 
-    printAt(surface, 60, 110, "0.00");
-    printAt(surface, 60, 83, "0.25");
-    printAt(surface, 60, 8, "1.00");
+    // Each label a little above its ratio, the one at 0 beside it.
+    printAt(surface, 60, 110, axisLabel(0));
+    printAt(surface, 60, 83, axisLabel(kExpectedRatio));
+    printAt(surface, 60, 8, axisLabel(1));
 
     for (int x = 100; x <= 1000; x += 100)
         surface.line(at(x), 109, at(x), 111, kBlack);
@@ -79,7 +95,7 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
         printAt(surface, 85 + 100 * k, 112, std::to_string(100 * k));
 
     for (int outcome = 1; outcome <= kOutcomes; ++outcome) {
-        const Rgb color = kCurveColors[outcome - 1];
+        const Rgb color = outcomeColor(outcome);
         const History &history = record.history(outcome);
         surface.point(at(kOriginX + 1), ratioY(history, 1), color);
         // Each curve ends at the last element the current run recorded: a trial that ends a
@@ -92,21 +108,14 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
     }
 }
 
-namespace {
-
-constexpr Rgb kBandColor{220, 220, 220};
-
-} // namespace
-
 void drawExpectedRange(SurfaceOperations &surface)
 {
     for (int count = 1; count <= kRunLimit; ++count) {
-        // An outcome that came up k times did so in about 4k trials.
-        const double half = expectedRangeHalfWidth(4.0 * count);
-        const double low = std::max(0.0, 0.25 - half);
-        const double high = std::min(1.0, 0.25 + half);
-        const auto y = [](double ratio) { return static_cast<float>(kAxisY - 100.0 * ratio); };
-        surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low), kBandColor);
+        const double half = expectedRangeHalfWidth(static_cast<double>(expectedTrialsFor(count)));
+        const double low = std::max(0.0, kExpectedRatio - half);
+        const double high = std::min(1.0, kExpectedRatio + half);
+        surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low),
+                     kExpectedRangeColor);
     }
 }
 

@@ -1,9 +1,9 @@
-#include "help_window.h"
+#include "windows/help/help_window.h"
 
-#include "help_text.h"
-#include "help_window_layout.h"
 #include "windows/accessibility/readable_text.h"
 #include "windows/controls/drawing_surface.h"
+#include "windows/help/help_text.h"
+#include "windows/help/help_window_layout.h"
 #include "windows/input/activation.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
@@ -49,7 +49,7 @@ HelpWindow::HelpWindow()
     const auto layout = helpWindowLayout();
     buildControls(this, layout, {{help_roles::surface, m_surface}});
     m_textFont = m_surface->font();
-    m_surface->setTextFont(helpFont(m_textFont, m_surface->innerSize().width(), 100));
+    m_surface->setTextFont(helpFont(m_textFont, m_surface->innerSize().width(), kDesignZoom));
     placeWindow(this, kHelpWindowPlace);
 
     // Read line by line with a screen reader, as printed; the caret starts on the first words.

@@ -1,4 +1,4 @@
-#include "help_window_layout.h"
+#include "windows/help/help_window_layout.h"
 #include <QCoreApplication>
 
 namespace quindle {
@@ -18,7 +18,7 @@ constexpr ControlSpec kLayout[] = {
     {.name = "Line1", .kind = Kind::Line, .left = 120, .top = 360, .endX = 8400, .endY = 360},
     {.role = help_roles::surface,
      .name = "Picture1",
-     .kind = Kind::Surface,
+     .kind = Kind::OwnWidget,
      .left = 120,
      .top = 480,
      .width = 9015,

@@ -1,11 +1,10 @@
 #include "windows/input/zoom_control.h"
 
-#include "windows/controls/twips.h"
+#include "windows/controls/zoom.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QShortcut>
 #include <QWidget>
 
 #include <algorithm>
@@ -17,19 +16,14 @@ ZoomControl::ZoomControl(QWidget *window)
     : QObject(window)
     , m_menu(new QMenu(window))
 {
-    const std::pair<QKeySequence, int> keys[] = {
-        {QKeySequence::ZoomIn, 1},
-        {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1}, // plus without Shift on many keyboards
-        {QKeySequence::ZoomOut, -1},
-        {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
-    for (const auto &[key, direction] : keys) {
-        auto *shortcut = new QShortcut(key, window);
-        connect(shortcut, &QShortcut::activated, this, [this, d = direction] { step(d); });
-    }
+    // The keys are the actions' own, so the menu shows them as the desktop writes them.
     //: Zooms all windows one step larger.
-    m_menu->addAction(tr("Larger\tCtrl++"), this, [this] { step(1); });
+    QAction *larger = m_menu->addAction(tr("Larger"), this, [this] { step(1); });
+    larger->setShortcuts({QKeySequence(QKeySequence::ZoomIn),
+                          QKeySequence(Qt::CTRL | Qt::Key_Equal)}); // plus without Shift
     //: Zooms all windows one step smaller.
-    m_menu->addAction(tr("Smaller\tCtrl+-"), this, [this] { step(-1); });
+    QAction *smaller = m_menu->addAction(tr("Smaller"), this, [this] { step(-1); });
+    smaller->setShortcuts(QKeySequence::ZoomOut);
     m_menu->addSeparator();
     auto *steps = new QActionGroup(m_menu);
     for (int zoom : kZoomSteps) {
@@ -39,8 +33,10 @@ ZoomControl::ZoomControl(QWidget *window)
         choice->setData(zoom);
         steps->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, zoom] { emit zoomChosen(zoom); });
+        if (zoom == kDesignZoom)
+            choice->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     }
-    show(100);
+    show(kDesignZoom);
 }
 
 QAction *ZoomControl::menuAction() const
@@ -61,8 +57,8 @@ void ZoomControl::step(int direction)
 {
     const auto *first = std::begin(kZoomSteps), *last = std::end(kZoomSteps);
     const auto *at = std::find(first, last, m_zoom);
-    if (direction == 0 || at == last)
-        emit zoomChosen(100);
+    if (at == last)
+        emit zoomChosen(kDesignZoom);
     else if (direction > 0 && at + 1 != last)
         emit zoomChosen(*(at + 1));
     else if (direction < 0 && at != first)

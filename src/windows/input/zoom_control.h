@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/controls/zoom.h"
+
 #include <QObject>
 
 class QAction;
@@ -26,10 +28,10 @@ signals:
     void zoomChosen(int zoom);
 
 private:
-    void step(int direction); // +1, -1, or 0 for 100 %
+    void step(int direction); // one step larger (+1) or smaller (-1)
 
     QMenu *m_menu;
-    int m_zoom = 100;
+    int m_zoom = kDesignZoom;
 };
 
 } // namespace quindle

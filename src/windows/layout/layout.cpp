@@ -67,7 +67,7 @@ QWidget *createControl(QWidget *form, const ControlSpec &spec)
         return new Line(QPoint(pixels(spec.left), pixels(spec.top)),
                         QPoint(pixels(spec.endX), pixels(spec.endY)), color, spec.lineWidth, form);
     }
-    case Kind::Surface:
+    case Kind::OwnWidget:
     case Kind::Component:
         return nullptr;
     }
@@ -98,31 +98,25 @@ void place(QWidget *widget, const ControlSpec &spec, int zoom)
     widget->setFixedSize(pixels(spec.width, zoom), pixels(spec.height, zoom));
     widget->move(pixels(spec.left, zoom), pixels(spec.top, zoom));
     if (spec.font.points > 0)
-        widget->setFont(windowFont(spec.font, zoom));
-    else if (zoom != 100) // the toolkit's default font, enlarged
+        widget->setFont(zoomedFont(windowFont(spec.font), zoom));
+    else if (zoom != kDesignZoom) // the toolkit's default font, enlarged
         widget->setFont(zoomedFont(QApplication::font(), zoom));
     else
         widget->setFont(QFont());
     if (auto *label = qobject_cast<CellLabel *>(widget))
         label->setBorder(spec.border ? lineWidth(1, zoom) : 0);
     if (auto *picture = qobject_cast<Picture *>(widget))
-        picture->setEnlarged(zoom > 100);
+        picture->setEnlarged(zoom > kDesignZoom);
     if (auto *surface = qobject_cast<DrawingSurface *>(widget))
         surface->setZoom(zoom);
 }
 
 } // namespace
 
-QFont zoomedFont(QFont font, int zoom)
-{
-    font.setPointSizeF(font.pointSizeF() * zoom / 100);
-    return font;
-}
-
-QFont windowFont(const FontSpec &spec, int zoom)
+QFont windowFont(const FontSpec &spec)
 {
     QFont font(kWindowFace);
-    font.setPointSizeF(spec.points * zoom / 100);
+    font.setPointSizeF(spec.points);
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;
@@ -162,7 +156,7 @@ void buildControls(QWidget *form, std::span<const ControlSpec> table,
         if (!widget)
             continue;
         nameControl(widget, spec);
-        place(widget, spec, 100);
+        place(widget, spec, kDesignZoom);
         if (*spec.accessibleName)
             widget->setAccessibleName(translated(form, spec.accessibleName));
         if (spec.readsValue)
@@ -208,11 +202,11 @@ void applyZoom(QWidget *form, std::span<const ControlSpec> table, int zoom)
 
 void placeWindow(QWidget *window, const WindowSpec &spec, int zoom)
 {
-    const int width = spec.width * zoom / 100, height = spec.height * zoom / 100;
+    const int width = zoomed(spec.width, zoom), height = zoomed(spec.height, zoom);
     window->setFixedSize(width, height);
-    QRect placed(spec.left * zoom / 100, spec.top * zoom / 100, width, height);
+    QRect placed(zoomed(spec.left, zoom), zoomed(spec.top, zoom), width, height);
     // On the screen: moved only as far as it takes, never off its top-left corner.
-    if (const QScreen *screen = window->screen(); screen && zoom != 100) {
+    if (const QScreen *screen = window->screen(); screen && zoom != kDesignZoom) {
         const QRect room = screen->availableGeometry();
         placed.moveRight(std::min(placed.right(), room.right()));
         placed.moveBottom(std::min(placed.bottom(), room.bottom()));

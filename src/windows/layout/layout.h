@@ -11,6 +11,7 @@
 
 #include "windows/controls/rgb.h"
 #include "windows/controls/twips.h"
+#include "windows/controls/zoom.h"
 
 #include <QFont>
 #include <QLocale>
@@ -23,11 +24,11 @@
 
 namespace quindle {
 
-// Label, Button, Picture and Line rows are created by the builder. A Surface row is a widget the
-// window makes itself (a drawing surface) and hands to the builder to place. A Component row is
-// a part of the window without a place on the screen (a timer, the sound device): the window
-// makes it, and the builder only gives it its name.
-enum class Kind { Label, Button, Picture, Line, Surface, Component };
+// Label, Button, Picture and Line rows are created by the builder. An OwnWidget row is a widget
+// the window makes itself (a drawing surface, a table, a list) and hands to the builder to name,
+// place and zoom. A Component row is a part of the window without a place on the screen (a
+// timer, the sound device): the window makes it, and the builder only gives it its name.
+enum class Kind { Label, Button, Picture, Line, OwnWidget, Component };
 
 // The windows' Japanese face at a point size, or the toolkit's default font when points is 0.
 struct FontSpec
@@ -85,9 +86,8 @@ template<class T>
     return qobject_cast<T *>(findControl(window, table, role));
 }
 
-// The windows' fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal, enlarged by a zoom.
-[[nodiscard]] QFont windowFont(const FontSpec &spec, int zoom = 100);
-[[nodiscard]] QFont zoomedFont(QFont font, int zoom);
+// The windows' fonts: "ＭＳ Ｐゴシック" at a point size, bold or normal, at 100 %.
+[[nodiscard]] QFont windowFont(const FontSpec &spec);
 
 // Makes "ＭＳ Ｐゴシック" resolve to an installed proportional face for the language: a Chinese or
 // Korean one for those, else the Japanese one. Call before any window is built.
@@ -105,7 +105,7 @@ void applyZoom(QWidget *form, std::span<const ControlSpec> table, int zoom);
 // Puts the window's client area where the spec says, with a fixed size: the layout does not
 // follow the window's size. A zoom enlarges it and its position, and moves it only as far as
 // it takes to stay on the screen.
-void placeWindow(QWidget *window, const WindowSpec &spec, int zoom = 100);
+void placeWindow(QWidget *window, const WindowSpec &spec, int zoom = kDesignZoom);
 
 // The one-line maker's notice that ends every window's caption.
 [[nodiscard]] QString makersNotice();

@@ -1,24 +1,15 @@
 #include "windows/support/outcome_names.h"
 
+#include "classroom/results_words.h"
 #include "experiment/experiment_control.h"
 
 #include <QCoreApplication>
 
 namespace quindle {
 
-namespace {
-
-const char *faceWord(int outcome, int coin)
-{
-    return faceOf(outcome, coin) == Face::Head ? "Head" : "Tail";
-}
-
-} // namespace
-
 QString outcomeFileName(int outcome)
 {
-    return QString::fromLatin1(faceWord(outcome, 1)) + QLatin1Char('/') +
-           QString::fromLatin1(faceWord(outcome, 2));
+    return QString::fromStdString(outcomeWord(outcome));
 }
 
 QString outcomeWords(int outcome)

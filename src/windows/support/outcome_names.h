@@ -1,12 +1,13 @@
 #pragma once
 
-// The one place that names an outcome (1..4), coin 1's face first.
+// The names of an outcome (1..4), coin 1's face first, as the windows show and say them.
 
 #include <QString>
 
 namespace quindle {
 
-// For files and the clipboard, the same in every language: "Head/Tail".
+// For files and the clipboard, the same in every language: the results file's word,
+// "Head/Tail".
 [[nodiscard]] QString outcomeFileName(int outcome);
 
 // For people, in their language and as a speech synthesiser reads it well: "Head Tail".

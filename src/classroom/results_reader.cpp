@@ -1,33 +1,21 @@
-#include "results_file.h"
+#include "classroom/results_file.h"
+
+#include "classroom/results_fields.h"
+#include "classroom/results_words.h"
+#include "classroom/utf8_text.h"
+#include "experiment/experiment_control.h"
 
 #include <csv.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstring>
-#include <initializer_list>
 #include <new>
-#include <span>
 
 namespace quindle {
 
 namespace {
 
-constexpr std::string_view kFormatName = "Quindle results";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kSavedKey = "saved";
-constexpr std::string_view kSeedKey = "seed";
-constexpr std::string_view kPaceKey = "pace";
-constexpr std::string_view kTrialsLabel = "trials";
-constexpr std::string_view kHeadWord = "Head";
-constexpr std::string_view kTailWord = "Tail";
-
-constexpr std::array<std::string_view, 3> kTableHeading{"outcome", "count", "ratio"};
-constexpr std::array<std::string_view, 3> kHistoryHeading{"outcome", "count at that point",
-                                                          "percentage"};
-constexpr std::array<std::string_view, 4> kLogHeading{"trial", "coin1", "coin2", "outcome"};
-
 // No row is read beyond its first four columns (the trial log's); later ones are ignored.
 constexpr std::size_t kReadColumns = 4;
 // The table: a row per outcome, then the trials row.
@@ -36,138 +24,17 @@ constexpr int kMaxPercent = 100;
 // A ratio written with three decimals is off count / trials by at most half a thousandth; the
 // small extra keeps an exact half from failing on the binary fraction's last bit.
 constexpr double kRatioTolerance = 0.0005 + 1e-9;
-// The longest ratio read: a spreadsheet may write a few more decimals, never this many.
-constexpr std::size_t kMaxRatioChars = 64;
 
 std::size_t slot(int outcome)
 {
     return static_cast<std::size_t>(outcome - 1);
 }
 
-std::string_view faceWord(Face face)
-{
-    return face == Face::Head ? kHeadWord : kTailWord;
-}
-
-// "Head/Tail": coin 1's face first.
-const std::array<std::string, kOutcomes> &outcomeNames()
-{
-    static const std::array<std::string, kOutcomes> names = [] {
-        std::array<std::string, kOutcomes> built;
-        for (int n = 1; n <= kOutcomes; ++n)
-            built[slot(n)] =
-                std::string(faceWord(faceOf(n, 1))) + '/' + std::string(faceWord(faceOf(n, 2)));
-        return built;
-    }();
-    return names;
-}
-
-// ---- Writing
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-// A free text (the saved time, the pace) as one field: quoted where a reader would otherwise
-// split it or drop blanks at its ends.
-std::string textField(std::string_view value)
-{
-    const bool plain = value.find_first_of(",;\"\r\n") == std::string_view::npos &&
-                       (value.empty() || (!isBlank(value.front()) && !isBlank(value.back())));
-    if (plain)
-        return std::string(value);
-    std::string quoted = "\"";
-    for (const char c : value) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-void appendRow(std::string &text, std::span<const std::string_view> fields)
-{
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            text += ',';
-        text += fields[i];
-    }
-    text += '\n';
-}
-
-void appendRow(std::string &text, std::initializer_list<std::string_view> fields)
-{
-    appendRow(text, std::span(fields.begin(), fields.size()));
-}
-
-// ---- Reading: the bytes
+// ---- The bytes
 
 bool onlyBlanks(std::string_view text)
 {
     return std::ranges::all_of(text, [](char c) { return isBlank(c) || c == '\r' || c == '\n'; });
-}
-
-bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0U) == 0x80U;
-}
-
-// The offset of the first byte that does not belong in UTF-8 text, or npos. A NUL counts as such a
-// byte: text never has one, while UTF-16 has one in about every other byte.
-std::size_t firstNonTextByte(std::string_view text)
-{
-    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
-    const std::size_t size = text.size();
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    std::size_t i = 0;
-    while (i < size) {
-        // Eight bytes at a time while they are ASCII without a NUL, as nearly all of a file is.
-        if (size - i >= 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, bytes + i, sizeof word);
-            if (((word | ((word - kOnes) & ~word)) & kHighBits) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        const unsigned char lead = bytes[i];
-        if (lead != 0 && lead < 0x80U) {
-            ++i;
-            continue;
-        }
-        // The second byte's range depends on the lead byte: it rules out overlong forms,
-        // surrogates and code points above U+10FFFF.
-        std::size_t length = 0;
-        unsigned char low = 0x80U;
-        unsigned char high = 0xBFU;
-        if (lead >= 0xC2U && lead <= 0xDFU) {
-            length = 2;
-        } else if (lead >= 0xE0U && lead <= 0xEFU) {
-            length = 3;
-            if (lead == 0xE0U)
-                low = 0xA0U;
-            else if (lead == 0xEDU)
-                high = 0x9FU;
-        } else if (lead >= 0xF0U && lead <= 0xF4U) {
-            length = 4;
-            if (lead == 0xF0U)
-                low = 0x90U;
-            else if (lead == 0xF4U)
-                high = 0x8FU;
-        } else {
-            return i;
-        }
-        if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high)
-            return i;
-        for (std::size_t k = 2; k < length; ++k) {
-            if (!isContinuation(bytes[i + k]))
-                return i;
-        }
-        i += length;
-    }
-    return std::string_view::npos;
 }
 
 // The separator is ';' when the first non-blank line has a semicolon before any comma: so a
@@ -200,84 +67,7 @@ std::size_t lineEnd(std::string_view text, std::size_t begin)
     return text.size();
 }
 
-// ---- Reading: the fields
-
-// A whole decimal number and nothing else; a count or trials field left empty (as the window
-// shows them before the first trial) is 0.
-std::optional<int> countField(std::string_view field)
-{
-    if (field.empty())
-        return 0;
-    int value = 0;
-    const char *end = field.data() + field.size();
-    const auto result = std::from_chars(field.data(), end, value);
-    if (result.ec != std::errc() || result.ptr != end)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> wholeNumber(std::string_view field)
-{
-    return field.empty() ? std::nullopt : countField(field);
-}
-
-// A ratio as a spreadsheet may write it back: "0.250", "0.25", "1" or, with a decimal comma,
-// "0,25". Digits and one decimal sign only, so neither "nan" nor an exponent gets through.
-std::optional<double> ratioField(std::string_view field)
-{
-    if (field.empty() || field.size() > kMaxRatioChars)
-        return std::nullopt;
-    char buffer[kMaxRatioChars];
-    bool decimalSign = false;
-    bool digit = false;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        const char c = field[i];
-        if (c >= '0' && c <= '9') {
-            digit = true;
-            buffer[i] = c;
-        } else if ((c == '.' || c == ',') && !decimalSign) {
-            decimalSign = true;
-            buffer[i] = '.';
-        } else if (c == '-' && i == 0) {
-            buffer[i] = c;
-        } else {
-            return std::nullopt;
-        }
-    }
-    double value = 0.0;
-    const char *end = buffer + field.size();
-    const auto result = std::from_chars(buffer, end, value, std::chars_format::fixed);
-    if (!digit || result.ec != std::errc() || result.ptr != end)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<std::uint64_t> seedField(std::string_view field)
-{
-    std::uint64_t value = 0;
-    const char *end = field.data() + field.size();
-    const auto result = std::from_chars(field.data(), end, value);
-    if (field.empty() || result.ec != std::errc() || result.ptr != end)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<Face> faceField(std::string_view field)
-{
-    if (field == kHeadWord)
-        return Face::Head;
-    if (field == kTailWord)
-        return Face::Tail;
-    return std::nullopt;
-}
-
-// 1..4, or 0 for a word that names no outcome.
-int outcomeField(std::string_view field)
-{
-    const auto &names = outcomeNames();
-    const auto found = std::ranges::find(names, field);
-    return found == names.end() ? 0 : static_cast<int>(found - names.begin()) + 1;
-}
+// ---- The rows
 
 // The first columns of one row, reused from row to row so that reading allocates nothing
 // once the longest field has been seen.
@@ -485,7 +275,7 @@ void ResultsReader::readTableRow()
         const std::optional<int> count = countField(m_row[1]);
         const std::string_view ratio = m_row[2];
         m_ratios[slot(outcome)] = ratioField(ratio);
-        if (m_row[0] != outcomeNames()[slot(outcome)] || !count ||
+        if (m_row[0] != outcomeWord(outcome) || !count ||
             (!ratio.empty() && !m_ratios[slot(outcome)])) {
             fail(Inconsistency::UnreadableRow);
             return;
@@ -517,8 +307,8 @@ bool ResultsReader::checkTable()
         }
     }
     const int trials = m_run.trials;
-    if (trials < 0 || trials > kMaxTrials) {
-        fail(Inconsistency::TrialsOutOfRange, 0, trials, kMaxTrials);
+    if (trials < 0 || trials > kMaxShownTrials) {
+        fail(Inconsistency::TrialsOutOfRange, 0, trials, kMaxShownTrials);
         return false;
     }
     int sum = 0;
@@ -780,51 +570,6 @@ ReadResult readBytes(std::string_view bytes)
 }
 
 } // namespace
-
-std::string writeResults(const RunResults &run)
-{
-    using std::to_string;
-    const auto &names = outcomeNames();
-    const bool withLog = run.formatVersion != 0;
-    std::string text;
-    // About 16 bytes a history element and 25 a logged trial.
-    text.reserve(256 + 48 * static_cast<std::size_t>(std::max(run.trials, 0)));
-    if (withLog) {
-        appendRow(text, {kFormatName, to_string(kResultsFormatVersion)});
-        appendRow(text, {kSavedKey, textField(run.saved)});
-        appendRow(text, {kSeedKey, run.seed ? to_string(*run.seed) : std::string()});
-        appendRow(text, {kPaceKey, textField(run.pace)});
-        text += '\n';
-    }
-
-    appendRow(text, kTableHeading);
-    for (int n = 1; n <= kOutcomes; ++n) {
-        const int count = run.counts[slot(n)];
-        // Without trials the window shows no ratio.
-        const std::string ratio =
-            run.trials > 0 ? ratioText(static_cast<double>(count) / run.trials) : std::string();
-        appendRow(text, {names[slot(n)], to_string(count), ratio});
-    }
-    appendRow(text, {kTrialsLabel, to_string(run.trials), ""});
-    text += '\n';
-
-    appendRow(text, kHistoryHeading);
-    for (int n = 1; n <= kOutcomes; ++n) {
-        const std::vector<int> &elements = run.history[slot(n)];
-        for (std::size_t c = 1; c <= elements.size(); ++c)
-            appendRow(text, {names[slot(n)], to_string(c), to_string(elements[c - 1])});
-    }
-
-    if (withLog) {
-        text += '\n';
-        appendRow(text, kLogHeading);
-        std::size_t trial = 0;
-        for (const auto &[coin1, coin2] : run.log)
-            appendRow(text, {to_string(++trial), faceWord(coin1), faceWord(coin2),
-                             names[slot(outcomeOf(coin1, coin2))]});
-    }
-    return text;
-}
 
 ReadResult readResults(std::string_view bytes)
 {

@@ -1,0 +1,50 @@
+#include "app/option_values.h"
+
+#include "windows/controls/zoom.h"
+#include "windows/support/translation.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <algorithm>
+#include <iterator>
+
+namespace quindle {
+
+std::optional<int> zoomValue(const QString &text)
+{
+    QString digits = text.trimmed();
+    if (digits.endsWith(QLatin1Char('%')))
+        digits.chop(1);
+    bool ok = false;
+    const int zoom = digits.toInt(&ok);
+    if (ok && std::find(std::begin(kZoomSteps), std::end(kZoomSteps), zoom) != std::end(kZoomSteps))
+        return zoom;
+    return std::nullopt;
+}
+
+QString zoomStepsText()
+{
+    QStringList steps;
+    for (int zoom : kZoomSteps)
+        steps << QString::number(zoom);
+    return steps.join(QLatin1String(", "));
+}
+
+std::optional<QString> languageValue(const QString &code)
+{
+    if (code.isEmpty())
+        return std::nullopt;
+    const QLocale locale(code);
+    if (locale.language() == QLocale::English || translatedLanguages().contains(code) ||
+        translatedLanguages().contains(locale.name()))
+        return code;
+    return std::nullopt;
+}
+
+QString languagesText()
+{
+    return (QStringList(QStringLiteral("en")) + translatedLanguages()).join(QLatin1String(", "));
+}
+
+} // namespace quindle

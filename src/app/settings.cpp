@@ -1,0 +1,259 @@
+#include "app/settings.h"
+
+#include "app/option_values.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quindle {
+
+namespace {
+
+// A settings file is a few lines; anything much larger is not one.
+constexpr long long kMaxFileBytes = 64 * 1024;
+
+constexpr char kClassFolder[] = "class/folder";
+constexpr char kZoom[] = "display/zoom";
+constexpr char kLanguage[] = "display/language";
+constexpr char kLastFolder[] = "saving/lastFolder";
+
+const QString &relativePath()
+{
+    static const QString path = QStringLiteral("/Quindle/Quindle.conf");
+    return path;
+}
+
+// "[display] zoom", as the key stands in the file.
+QString shownKey(QLatin1String key)
+{
+    const qsizetype slash = key.indexOf(QLatin1Char('/'));
+    return QStringLiteral("[%1] %2").arg(key.left(slash), key.mid(slash + 1));
+}
+
+// Why path cannot be written, in the system's words: the reason of the file itself, or of the
+// first folder above it that is there.
+QString whyNotWritable(const QString &path)
+{
+    QFileInfo at(path);
+    bool above = false;
+    while (!at.exists() && at.absoluteFilePath() != at.absolutePath()) {
+        at = QFileInfo(at.absolutePath());
+        above = true;
+    }
+    const QByteArray name = QFile::encodeName(at.absoluteFilePath());
+    if (above && !at.isDir())
+        return qt_error_string(ENOTDIR);
+    if (::faccessat(AT_FDCWD, name.constData(), above ? W_OK | X_OK : W_OK, AT_EACCESS) != 0)
+        return qt_error_string(errno);
+    return qt_error_string(EIO);
+}
+
+} // namespace
+
+Settings::Settings(Warn warn)
+    : m_warn(std::move(warn))
+{
+    readFile(userFile(), true);
+    for (const QString &path : systemFiles())
+        readFile(path, false);
+}
+
+QString Settings::userFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + relativePath();
+}
+
+QStringList Settings::systemFiles()
+{
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QStringList files;
+    for (const QString &folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        if (folder != user && !files.contains(folder + relativePath()))
+            files << folder + relativePath();
+    }
+    return files;
+}
+
+void Settings::warn(const QString &line) const
+{
+    if (m_warn)
+        m_warn(line);
+    else
+        std::fprintf(stderr, "quindle: %s\n", qPrintable(line));
+}
+
+bool Settings::canRead(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Without waiting: a FIFO or a device in the file's place must not hold the program up.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        return true;
+    QString why;
+    if (fd < 0) {
+        why = QStringLiteral("cannot be read (%1)").arg(qt_error_string(errno));
+    } else {
+        struct stat status = {};
+        if (::fstat(fd, &status) != 0)
+            why = QStringLiteral("cannot be read (%1)").arg(qt_error_string(errno));
+        else if (!S_ISREG(status.st_mode))
+            why = QStringLiteral("is not a regular file");
+        else if (status.st_size > kMaxFileBytes)
+            why = QStringLiteral("is too large for a settings file (%1 bytes)")
+                      .arg(static_cast<long long>(status.st_size));
+        ::close(fd);
+    }
+    if (why.isEmpty())
+        return true;
+    const bool isUsers = path == userFile();
+    warn(QStringLiteral("%1: %2; its settings are not used%3")
+             .arg(path, why, isUsers ? QStringLiteral(" and nothing is remembered") : QString()));
+    return false;
+}
+
+void Settings::readFile(const QString &path, bool isUsers)
+{
+    if (!canRead(path)) {
+        m_remembers = m_remembers && !isUsers;
+        return;
+    }
+    const QSettings file(path, QSettings::NativeFormat);
+    if (file.status() == QSettings::AccessError) {
+        warn(QStringLiteral("%1: cannot be read; its settings are not used%2")
+                 .arg(path, isUsers ? QStringLiteral(" and nothing is remembered") : QString()));
+        m_remembers = m_remembers && !isUsers;
+        return;
+    }
+    if (file.status() == QSettings::FormatError) {
+        // Writing it back would lose what could not be read.
+        warn(QStringLiteral("%1: not all of it is in the settings format; the rest is used%2")
+                 .arg(path, isUsers ? QStringLiteral(", and nothing is remembered") : QString()));
+        m_remembers = m_remembers && !isUsers;
+    }
+
+    // Each key's text, or none where it is absent, empty or no single text (named).
+    const auto text = [this, &file, &path](QLatin1String key) -> std::optional<QString> {
+        if (!file.contains(key))
+            return std::nullopt;
+        const QVariant value = file.value(key);
+        if (value.typeId() == QMetaType::QString) {
+            if (value.toString().isEmpty())
+                return std::nullopt;
+            return value.toString();
+        }
+        warn(QStringLiteral("%1: %2: %3; ignored")
+                 .arg(path, shownKey(key),
+                      value.typeId() == QMetaType::QStringList
+                          ? QStringLiteral("holds a list (a comma outside double quotes)")
+                          : QStringLiteral("is not a text")));
+        return std::nullopt;
+    };
+    const auto bad = [this, &path](QLatin1String key, const QString &why) {
+        warn(QStringLiteral("%1: %2: %3; ignored").arg(path, shownKey(key), why));
+    };
+    // A value from an earlier file stays; a later file's is checked all the same.
+    const auto folder = [&text, &bad](QLatin1String key, QString &into) {
+        if (const auto value = text(key)) {
+            if (!QDir::isAbsolutePath(*value))
+                bad(key, QStringLiteral("'%1' is not an absolute path").arg(*value));
+            else if (into.isEmpty())
+                into = QDir::cleanPath(*value);
+        }
+    };
+    folder(QLatin1String(kClassFolder), m_classFolder);
+    folder(QLatin1String(kLastFolder), m_lastFolder);
+    if (const auto value = text(QLatin1String(kZoom))) {
+        if (const auto zoom = zoomValue(*value); !zoom)
+            bad(QLatin1String(kZoom),
+                QStringLiteral("'%1' is not one of %2").arg(*value, zoomStepsText()));
+        else if (!m_zoom)
+            m_zoom = zoom;
+    }
+    if (const auto value = text(QLatin1String(kLanguage))) {
+        if (const auto code = languageValue(*value); !code)
+            bad(QLatin1String(kLanguage), QStringLiteral("no translation for '%1' (there are %2)")
+                                              .arg(*value, languagesText()));
+        else if (m_language.isEmpty())
+            m_language = *code;
+    }
+}
+
+void Settings::takeCommandLine(const QCommandLineParser &parser)
+{
+    if (parser.isSet(QStringLiteral("language"))) {
+        const QString code = parser.value(QStringLiteral("language"));
+        if (const auto language = languageValue(code))
+            m_language = *language;
+        else
+            warn(QStringLiteral("--language: no translation for '%1' (there are %2); ignored")
+                     .arg(code, languagesText()));
+    }
+    if (parser.isSet(QStringLiteral("zoom"))) {
+        const QString text = parser.value(QStringLiteral("zoom"));
+        if (const auto zoom = zoomValue(text))
+            m_zoom = zoom;
+        else
+            warn(QStringLiteral("--zoom: '%1' is not one of %2; ignored")
+                     .arg(text, zoomStepsText()));
+    }
+    if (parser.isSet(QStringLiteral("class"))) {
+        const QString folder = parser.value(QStringLiteral("class"));
+        if (QFileInfo(folder).isDir()) {
+            m_classFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+            m_classFolderGiven = true;
+        } else {
+            warn(QStringLiteral("--class: '%1' is not a folder; the class window stays closed")
+                     .arg(folder));
+        }
+    }
+}
+
+void Settings::rememberZoom(int zoom)
+{
+    remember(QLatin1String(kZoom), QString::number(zoom));
+}
+
+void Settings::rememberLastFolder(const QString &folder)
+{
+    remember(QLatin1String(kLastFolder), folder);
+}
+
+void Settings::remember(QLatin1String key, const QString &value)
+{
+    if (!m_remembers)
+        return;
+    const QString path = userFile();
+    if (!canRead(path)) {
+        m_remembers = false;
+        return;
+    }
+    QSettings file(path, QSettings::NativeFormat);
+    if (file.status() != QSettings::NoError) {
+        warn(QStringLiteral("%1: cannot be read whole; nothing is remembered").arg(path));
+        m_remembers = false;
+        return;
+    }
+    if (file.value(key).typeId() == QMetaType::QString && file.value(key).toString() == value)
+        return;
+    file.setValue(key, value);
+    file.sync();
+    if (file.status() != QSettings::NoError) {
+        warn(QStringLiteral("%1: cannot be written (%2); nothing more is remembered")
+                 .arg(path, whyNotWritable(path)));
+        m_remembers = false;
+    }
+}
+
+} // namespace quindle

@@ -1,0 +1,77 @@
+#pragma once
+
+// The settings: what a school sets up once for all its machines, and what the program
+// remembers for a pupil from one run to the next. They are QSettings' native files (INI text)
+// for the organisation and application "Quindle": the user's own Quindle/Quindle.conf in
+// XDG_CONFIG_HOME (~/.config) over the system's Quindle/Quindle.conf in each folder of
+// XDG_CONFIG_DIRS (/etc/xdg), which an administrator deploys and the program never writes;
+// the command line over both, for one run.
+//
+//   [class]   folder=PATH       where runs are handed in and Class results… opens
+//   [display] zoom=PERCENT      one of the zoom steps; remembered when the pupil zooms
+//             language=CODE     en, or a language the program is translated into
+//   [saving]  lastFolder=PATH   remembered: the folder saved into last
+//
+// The files are read once, at start; each value comes from the first of them that has a valid
+// one. The files are other people's: one that cannot be read (not a regular file, too large,
+// unreadable, not in the settings format) and every bad value are named in one line on
+// standard error and left out, and the program goes on. The user's file is written only where
+// it was read whole: otherwise, or once writing it has failed, nothing more is remembered.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QCommandLineParser;
+
+namespace quindle {
+
+class Settings
+{
+public:
+    // Receives each line about a bad file or value; by default, standard error.
+    using Warn = std::function<void(const QString &line)>;
+
+    explicit Settings(Warn warn = {});
+
+    [[nodiscard]] const QString &classFolder() const { return m_classFolder; }
+    [[nodiscard]] std::optional<int> zoom() const { return m_zoom; }
+    // A language code; empty: the system's language.
+    [[nodiscard]] const QString &language() const { return m_language; }
+    [[nodiscard]] const QString &lastFolder() const { return m_lastFolder; }
+
+    // The command line's --class, --zoom and --language over the files', for this run only. A
+    // bad value is named like a bad value in a file, and the files' value stays.
+    void takeCommandLine(const QCommandLineParser &parser);
+    // Whether --class named the class folder (the class window then opens on it at start).
+    [[nodiscard]] bool classFolderGiven() const { return m_classFolderGiven; }
+
+    // Remembered in the user's file.
+    void rememberZoom(int zoom);
+    void rememberLastFolder(const QString &folder);
+    [[nodiscard]] bool remembers() const { return m_remembers; }
+
+    // Where the files are, the user's first.
+    [[nodiscard]] static QString userFile();
+    [[nodiscard]] static QStringList systemFiles();
+
+private:
+    // Whether path can be read without waiting: a regular file of a settings file's size. An
+    // absent file is fine and read as empty. Names a file that cannot.
+    bool canRead(const QString &path);
+    void readFile(const QString &path, bool isUsers);
+    void remember(QLatin1String key, const QString &value);
+    void warn(const QString &line) const;
+
+    Warn m_warn;
+    QString m_classFolder;
+    std::optional<int> m_zoom;
+    QString m_language;
+    QString m_lastFolder;
+    bool m_classFolderGiven = false;
+    bool m_remembers = true;
+};
+
+} // namespace quindle

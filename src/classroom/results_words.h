@@ -1,0 +1,36 @@
+#pragma once
+
+// The words a results file is written in, the same in every language so that a spreadsheet
+// reads them alike everywhere: the writer, the reader and the window's clipboard all take them
+// from here.
+
+#include "experiment/experiment_view.h"
+#include "experiment/pace.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quindle {
+
+// The first line's name, and the header's keys.
+inline constexpr std::string_view kFormatName = "Quindle results";
+inline constexpr std::string_view kSavedKey = "saved";
+inline constexpr std::string_view kSeedKey = "seed";
+inline constexpr std::string_view kPaceKey = "pace";
+
+// The three blocks' heading rows, and the label of the table's last row.
+inline constexpr std::array<std::string_view, 3> kTableHeading{"outcome", "count", "ratio"};
+inline constexpr std::string_view kTrialsLabel = "trials";
+inline constexpr std::array<std::string_view, 3> kHistoryHeading{"outcome", "count at that point",
+                                                                 "percentage"};
+inline constexpr std::array<std::string_view, 4> kLogHeading{"trial", "coin1", "coin2", "outcome"};
+
+// "Head" or "Tail".
+[[nodiscard]] std::string_view faceWord(Face face);
+// An outcome (1..4), coin 1's face first: "Head/Tail".
+[[nodiscard]] const std::string &outcomeWord(int outcome);
+// "as designed", "classroom" or "one trial".
+[[nodiscard]] std::string_view paceWord(Pace pace);
+
+} // namespace quindle

@@ -1,0 +1,72 @@
+#include "classroom/utf8_text.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace quindle {
+
+namespace {
+
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0U) == 0x80U;
+}
+
+} // namespace
+
+std::size_t firstNonTextByte(std::string_view text)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
+    const std::size_t size = text.size();
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    while (i < size) {
+        // Eight bytes at a time while they are ASCII without a NUL, as nearly all of a file is.
+        if (size - i >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + i, sizeof word);
+            if (((word | ((word - kOnes) & ~word)) & kHighBits) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char lead = bytes[i];
+        if (lead != 0 && lead < 0x80U) {
+            ++i;
+            continue;
+        }
+        // The second byte's range depends on the lead byte: it rules out overlong forms,
+        // surrogates and code points above U+10FFFF.
+        std::size_t length = 0;
+        unsigned char low = 0x80U;
+        unsigned char high = 0xBFU;
+        if (lead >= 0xC2U && lead <= 0xDFU) {
+            length = 2;
+        } else if (lead >= 0xE0U && lead <= 0xEFU) {
+            length = 3;
+            if (lead == 0xE0U)
+                low = 0xA0U;
+            else if (lead == 0xEDU)
+                high = 0x9FU;
+        } else if (lead >= 0xF0U && lead <= 0xF4U) {
+            length = 4;
+            if (lead == 0xF0U)
+                low = 0x90U;
+            else if (lead == 0xF4U)
+                high = 0x8FU;
+        } else {
+            return i;
+        }
+        if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high)
+            return i;
+        for (std::size_t k = 2; k < length; ++k) {
+            if (!isContinuation(bytes[i + k]))
+                return i;
+        }
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace quindle

@@ -1,0 +1,28 @@
+#pragma once
+
+// What chance leads a pupil to expect of an outcome's share: the four outcomes are equally
+// likely, so each one's share of the trials settles near a quarter, and within two standard
+// errors of it about 95 % of the time. The graph, the class's pool and its pictures all measure
+// against this.
+
+#include "experiment/experiment_record.h"
+
+namespace quindle {
+
+// Each outcome's probability: one of four equally likely outcomes.
+inline constexpr double kExpectedRatio = 1.0 / kOutcomes;
+
+// Half the width of the range around kExpectedRatio in which a share over this many trials
+// lies about 95 % of the time: two standard errors, 2 × √(p (1 − p) / trials).
+[[nodiscard]] double expectedRangeHalfWidth(double trials);
+
+// Whether a ratio over this many trials lies inside that range; false for no trials.
+[[nodiscard]] bool insideExpectedRange(double ratio, long long trials);
+
+// About how many trials it takes for an outcome to come up `count` times: count / p.
+[[nodiscard]] constexpr long long expectedTrialsFor(int count)
+{
+    return static_cast<long long>(count) * kOutcomes;
+}
+
+} // namespace quindle

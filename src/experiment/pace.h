@@ -1,0 +1,9 @@
+#pragma once
+
+namespace quindle {
+
+// How fast a run goes: a trial every millisecond as designed, about sixty trials a second for
+// a class to follow each count, or one trial at a time between runs.
+enum class Pace { AsDesigned, Classroom, OneTrial };
+
+} // namespace quindle

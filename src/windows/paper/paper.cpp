@@ -1,0 +1,51 @@
+#include "windows/paper/paper.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace quindle {
+
+namespace {
+
+// The caption line above the content, with a little room under its text.
+constexpr double kCaptionHeight = 28;
+constexpr double kCaptionGap = 6;
+constexpr int kCaptionPixels = 14;
+
+} // namespace
+
+QSizeF pageSize(QSizeF content)
+{
+    return {content.width(), kCaptionHeight + content.height()};
+}
+
+void paintPage(QPainter &painter, const QRectF &page, QSizeF content, QFont font,
+               const QString &caption, const std::function<void(QPainter &)> &paintContent)
+{
+    const QSizeF whole = pageSize(content);
+    const double scale = std::min(page.width() / whole.width(), page.height() / whole.height());
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    font.setPixelSize(kCaptionPixels);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(0, 0, whole.width(), kCaptionHeight - kCaptionGap),
+                     Qt::AlignLeft | Qt::AlignBottom, caption);
+    painter.translate(0, kCaptionHeight);
+    paintContent(painter);
+    painter.restore();
+}
+
+void printThroughDialog(QWidget *parent, const std::function<void(QPrinter &)> &print)
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        print(printer);
+}
+
+} // namespace quindle

@@ -1,0 +1,40 @@
+#pragma once
+
+// The tests run as root on CI and on these machines, and root reads and writes every file
+// whatever its permissions say. A test of an unreadable file or a read-only folder holds a
+// PermissionsHold while it works: the process gives up the capabilities that override file
+// permissions (from its effective set only) and takes them back at the end, so that the
+// permissions hold as they do for a pupil's account. For an ordinary account it does nothing.
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace quindle::testing {
+
+class PermissionsHold
+{
+public:
+    PermissionsHold()
+    {
+        if (::syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct lowered[2] = {m_saved[0], m_saved[1]};
+        lowered[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+        m_lowered = ::syscall(SYS_capset, &m_header, lowered) == 0;
+    }
+    ~PermissionsHold()
+    {
+        if (m_lowered)
+            ::syscall(SYS_capset, &m_header, m_saved);
+    }
+    PermissionsHold(const PermissionsHold &) = delete;
+    PermissionsHold &operator=(const PermissionsHold &) = delete;
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2] = {};
+    bool m_lowered = false;
+};
+
+} // namespace quindle::testing

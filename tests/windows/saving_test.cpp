@@ -1,0 +1,160 @@
+// Files appear in their folders only complete and a hand-in never replaces a classmate's run;
+// the names runs are handed in under fit every file system a school uses.
+
+#include "windows/support/hand_in.h"
+#include "windows/support/saving.h"
+#include "windows/window_driver.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace quindle;
+using namespace quindle::testing;
+
+Q_DECLARE_METATYPE(quindle::NoReplace)
+
+namespace {
+
+// Everything in folder, hidden entries too.
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::function<bool(QIODevice &)> writing(const QByteArray &bytes)
+{
+    return [bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); };
+}
+
+bool failing(QIODevice &device)
+{
+    device.write("half of a results file");
+    return false;
+}
+
+const QDateTime kMoment(QDate(2026, 12, 7), QTime(9, 14, 5));
+
+} // namespace
+
+class SavingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aFileAppearsOnlyWhenComplete()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("run.csv"));
+        QStringList whileWriting;
+        const WrittenFile written = writeFile(path, [&](QIODevice &device) {
+            device.write("outcome,count\n");
+            whileWriting = entries(folder.path());
+            return device.write("Head/Head,3\n") == 12;
+        });
+        QCOMPARE(written.path, path);
+        // Half-written, it was there only under a hidden name, in the same folder.
+        QCOMPARE(whileWriting.size(), 1);
+        QVERIFY2(whileWriting.first().startsWith(QLatin1Char('.')), qPrintable(whileWriting[0]));
+        QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("run.csv")));
+        QCOMPARE(contents(path), QByteArray("outcome,count\nHead/Head,3\n"));
+    }
+
+    void aFailedWriteLeavesNothingBehind()
+    {
+        QTemporaryDir folder;
+        const QString fresh = folder.filePath(QStringLiteral("fresh.csv"));
+        QVERIFY(!writeFile(fresh, failing).error.isEmpty());
+        QVERIFY(!writeFile(fresh, failing, Replace::Never).error.isEmpty());
+        QCOMPARE(entries(folder.path()), QStringList());
+        const QString taken = folder.filePath(QStringLiteral("taken.csv"));
+        QVERIFY(writeFile(taken, writing("a classmate's run\n")).error.isEmpty());
+        QVERIFY(!writeFileSafely(taken, failing).isEmpty());
+        QCOMPARE(contents(taken), QByteArray("a classmate's run\n"));
+        QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("taken.csv")));
+    }
+
+    void handInsNeverReplaceAFile_data()
+    {
+        QTest::addColumn<NoReplace>("method");
+        QTest::newRow("renamed without replacing") << NoReplace::Rename;
+        QTest::newRow("hard link") << NoReplace::Link;
+        QTest::newRow("name created first, as on FAT") << NoReplace::Exclusive;
+    }
+
+    void handInsNeverReplaceAFile()
+    {
+        QFETCH(NoReplace, method);
+        QTemporaryDir folder;
+        // Two pupils of the same name in the same second, after one before them.
+        const QString path = folder.filePath(resultsFileName(QStringLiteral("Anna"), kMoment));
+        QVERIFY(writeFile(path, writing("first\n")).error.isEmpty());
+        const WrittenFile second = writeFile(path, writing("second\n"), Replace::Never, method);
+        const WrittenFile third = writeFile(path, writing("third\n"), Replace::Never, method);
+        QCOMPARE(QFileInfo(second.path).fileName(),
+                 QStringLiteral("Anna 2026-12-07 09-14-05 (2).csv"));
+        QCOMPARE(QFileInfo(third.path).fileName(),
+                 QStringLiteral("Anna 2026-12-07 09-14-05 (3).csv"));
+        QCOMPARE(contents(path) + contents(second.path) + contents(third.path),
+                 QByteArray("first\nsecond\nthird\n"));
+        QCOMPARE(entries(folder.path()).size(), 3); // and nothing hidden left over
+        QCOMPARE(unusedName(folder.path(), QFileInfo(path).fileName()),
+                 QStringLiteral("Anna 2026-12-07 09-14-05 (4).csv"));
+    }
+
+    void namesFitEveryFileSystem_data()
+    {
+        QTest::addColumn<QString>("fullName");
+        QTest::addColumn<QString>("name"); // before " 2026-12-07 09-14-05.csv"
+        const auto row = [](const char *what, const char *fullName, const char *name) {
+            QTest::newRow(what) << QString::fromUtf8(fullName) << QString::fromUtf8(name);
+        };
+        row("a plain name", "Anna Smith", "Anna Smith");
+        row("slashes", "AC/DC \\ Fan", "AC DC Fan");
+        row("colons and the other marks", "Re: \"Anna\" <a|b>*?", "Re Anna a b");
+        row("a trailing dot", "Anna Smith Jr.", "Anna Smith Jr");
+        row("trailing dots and blanks", "Anna . . ", "Anna");
+        row("no hidden file, no lock file", ".~$Anna", "$Anna");
+        row("controls and a direction override", "Anna\tSmith\n\u202Evsc.exe",
+            "Anna Smith vsc.exe");
+        row("Japanese", "山田 花子", "山田 花子");
+        row("Greek and Cyrillic", "Ιωάννα Анна", "Ιωάννα Анна");
+        row("Arabic and Korean", "محمد 김민준", "محمد 김민준");
+        row("accents composed as typed", "Jose\u0301 Mu\u0308ller", "José Müller");
+    }
+
+    void namesFitEveryFileSystem()
+    {
+        QFETCH(QString, fullName);
+        QFETCH(QString, name);
+        QCOMPARE(resultsFileName(fullName, kMoment),
+                 name + QStringLiteral(" 2026-12-07 09-14-05.csv"));
+    }
+
+    void namesWithNothingLeftOrTooLong()
+    {
+        QCOMPARE(resultsFileName(QStringLiteral("/ : ?"), kMoment),
+                 QStringLiteral("2026-12-07 09-14-05.csv"));
+        // Cut between characters, and with " (9999)" still within the 255 bytes of a name.
+        const QString mountain(1, QChar(0x5C71));
+        const QString cut = resultsFileName(mountain.repeated(300), kMoment);
+        QVERIFY(numberedName(cut, 9999).toUtf8().size() <= 255);
+        QCOMPARE(cut, mountain.repeated(50) + QStringLiteral(" 2026-12-07 09-14-05.csv"));
+        // The account's full name is the first part of its GECOS field, else its login name.
+        QCOMPARE(fullNameOf(QStringLiteral("Anna Smith,Room 12,,"), QStringLiteral("asmith")),
+                 QStringLiteral("Anna Smith"));
+        QCOMPARE(fullNameOf(QStringLiteral(",,,"), QStringLiteral("asmith")),
+                 QStringLiteral("asmith"));
+        QCOMPARE(fullNameOf(QStringLiteral("..."), QStringLiteral("asmith")),
+                 QStringLiteral("asmith"));
+    }
+};
+
+QUINDLE_WIDGET_TEST_MAIN(SavingTest)
+#include "saving_test.moc"
