@@ -20,7 +20,11 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 (cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$prefix.list"
 LC_ALL=C sort "$expected" | diff -u - "$prefix.list" || fail "the installed files differ from $expected"
 [ -x "$prefix/bin/quindle" ] || fail "bin/quindle is not executable"
-quindle() { env -u LANGUAGE LC_ALL=C.UTF-8 "$prefix/bin/quindle" "$@"; }
+# The installed program in English, with no settings files (whose language would be --help's).
+quindle() {
+    env -u LANGUAGE LC_ALL=C.UTF-8 XDG_CONFIG_HOME="$prefix/none" XDG_CONFIG_DIRS="$prefix/none" \
+        "$prefix/bin/quindle" "$@"
+}
 
 desktop-file-validate "$prefix"/share/applications/*.desktop
 metainfo=$(echo "$prefix"/share/metainfo/*.metainfo.xml)
@@ -39,6 +43,9 @@ for option in $(quindle --help | grep -o -- '--[a-z-]*' | sort -u); do
 done
 for section in OPTIONS 'EXIT STATUS' ENVIRONMENT FILES; do
     printf '%s\n' "$page" | grep -q "^$section\$" || fail "the manual page has no $section"
+done
+for file in '~/.config/Quindle/Quindle.conf' /etc/xdg/Quindle/Quindle.conf pinpon.wav; do
+    printf '%s\n' "$page" | grep -qF "$file" || fail "the manual page does not name $file"
 done
 
 # The copyright file in Debian's format, with the licence's text as LICENSE has it.
