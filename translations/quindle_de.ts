@@ -707,6 +707,14 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     </message>
 </context>
 <context>
+    <name>quindle::Paper</name>
+    <message>
+        <source>Cannot print: %1</source>
+        <extracomment>Shown instead of the print dialog; %1 says why (a missing part of the installation).</extracomment>
+        <translation>Drucken nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Plot</name>
     <message>
         <source>(Horizontal axis : Number of times)</source>

@@ -707,6 +707,14 @@ Sigue aquí: con «Guardar resultados…» puedes guardarlo en otra carpeta.</tr
     </message>
 </context>
 <context>
+    <name>quindle::Paper</name>
+    <message>
+        <source>Cannot print: %1</source>
+        <extracomment>Shown instead of the print dialog; %1 says why (a missing part of the installation).</extracomment>
+        <translation>No se puede imprimir: %1</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Plot</name>
     <message>
         <source>(Horizontal axis : Number of times)</source>

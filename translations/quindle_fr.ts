@@ -707,6 +707,14 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     </message>
 </context>
 <context>
+    <name>quindle::Paper</name>
+    <message>
+        <source>Cannot print: %1</source>
+        <extracomment>Shown instead of the print dialog; %1 says why (a missing part of the installation).</extracomment>
+        <translation>Impossible d&apos;imprimer : %1</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Plot</name>
     <message>
         <source>(Horizontal axis : Number of times)</source>

@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     const std::uint64_t state = (std::uint64_t{entropy()} << 32U) | entropy();
     quindle::Program program(state, quindle::seedOption(parser));
     quindle::useSettings(program, settings);
-    program.openNewExperimentWindow();
+    quindle::loadModulesOnceShown(program.openNewExperimentWindow());
     if (settings.classFolderGiven())
         program.openClassWindow(settings.classFolder());
     return QApplication::exec();

@@ -3,13 +3,19 @@
 #include "app/option_values.h"
 #include "app/program.h"
 #include "app/settings.h"
+#include "sound/sound_output.h"
+#include "sound/sound_warnings.h"
+#include "windows/paper/paper.h"
 #include "windows/support/saving.h"
 #include "windows/support/translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -125,6 +131,44 @@ std::optional<std::uint64_t> seedOption(const QCommandLineParser &parser)
         std::exit(1);
     }
     return seed;
+}
+
+namespace {
+
+// Waits for the window's first paint, then loads the modules once the paint is done, one at a
+// time, so that a click in between is not held up by both.
+class FirstPaintWatcher : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                QString why;
+                if (!soundOutput(&why))
+                    reportSilentCues(why);
+                QTimer::singleShot(0, this, [this] {
+                    QString reason;
+                    if (!paperOutput(&reason))
+                        std::fprintf(stderr, "quindle: cannot print or write SVG files: %s\n",
+                                     qPrintable(reason));
+                    deleteLater();
+                });
+            });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void loadModulesOnceShown(QWidget *window)
+{
+    window->installEventFilter(new FirstPaintWatcher(window));
 }
 
 QString requestedPlatform(int argc, const char *const *argv)

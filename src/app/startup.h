@@ -11,6 +11,7 @@
 
 class QCommandLineParser;
 class QLocale;
+class QWidget;
 
 namespace quindle {
 
@@ -48,6 +49,11 @@ void useSettings(Program &program, Settings &settings);
 // they work where no display is (over ssh, in a script). Returns when there is nothing to
 // answer.
 void answerInformationOptions(int &argc, char **argv, const QString &language);
+
+// Once window has been painted for the first time, and the pupil sees it, loads the modules
+// that the first cue and the first print need (program_modules.h), so that neither waits for
+// them. A module that cannot be loaded is named on standard error, with why.
+void loadModulesOnceShown(QWidget *window);
 
 // The platform Qt is asked for, by -platform or QT_QPA_PLATFORM; empty when Qt chooses.
 [[nodiscard]] QString requestedPlatform(int argc, const char *const *argv);

@@ -1,18 +1,15 @@
 #include "sound/cue_player.h"
 
+#include "modules/program_modules.h"
 #include "sound/cue_files.h"
+#include "sound/sound_output.h"
 #include "sound/sound_warnings.h"
-
-#include <QAudioDevice>
-#include <QCoreApplication>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QTimer>
 
 namespace quindle {
 
-namespace {
-constexpr int kLongestCueMs = 30'000;
+SoundOutput *soundOutput(QString *error)
+{
+    return loadModule<SoundOutput>("quindle_sound_output", "quindle_sound_output", error);
 }
 
 CuePlayer::CuePlayer(QObject *parent)
@@ -21,19 +18,13 @@ CuePlayer::CuePlayer(QObject *parent)
 
 CuePlayer::~CuePlayer()
 {
-    // A cue outlives the window that started it (Help closes the experiment window right
-    // after its cue): hand a playing sound to the application until it ends. Without any
-    // audio output a sound never ends (it reports playing for ever), so it goes with the
-    // window; and none is kept longer than any cue could last.
-    if (m_sound && m_sound->isPlaying() && QCoreApplication::instance() &&
-        !QMediaDevices::audioOutputs().isEmpty()) {
-        m_sound->setParent(QCoreApplication::instance());
-        connect(m_sound, &QSoundEffect::playingChanged, m_sound, [sound = m_sound] {
-            if (!sound->isPlaying())
-                sound->deleteLater();
-        });
-        QTimer::singleShot(kLongestCueMs, m_sound, &QObject::deleteLater);
-    }
+    if (m_sound)
+        std::exchange(m_sound, nullptr)->finishAndGo();
+}
+
+QObject *CuePlayer::sound() const
+{
+    return m_sound ? m_sound->player() : nullptr;
 }
 
 void CuePlayer::setFileName(std::string_view fileName)
@@ -49,11 +40,7 @@ void CuePlayer::setCommand(CueCommand command)
             m_sound->stop();
         break;
     case CueCommand::Close:
-        if (m_sound) {
-            m_sound->stop();
-            m_sound->deleteLater();
-            m_sound = nullptr;
-        }
+        close();
         break;
     case CueCommand::Open:
         open();
@@ -65,21 +52,26 @@ void CuePlayer::setCommand(CueCommand command)
     }
 }
 
+void CuePlayer::close()
+{
+    delete std::exchange(m_sound, nullptr);
+}
+
 void CuePlayer::open()
 {
-    if (m_sound)
-        setCommand(CueCommand::Close);
+    close();
     const QUrl url = locateCue(m_fileName);
     if (url.isEmpty()) {
         reportSilentCues();
         return;
     }
-    m_sound = new QSoundEffect(this);
-    connect(m_sound, &QSoundEffect::statusChanged, this, [sound = m_sound] {
-        if (sound->status() == QSoundEffect::Error)
-            reportSilentCues();
-    });
-    m_sound->setSource(url);
+    QString why;
+    SoundOutput *output = soundOutput(&why);
+    if (!output) {
+        reportSilentCues(why);
+        return;
+    }
+    m_sound = output->open(url, this, [] { reportSilentCues(); });
 }
 
 } // namespace quindle

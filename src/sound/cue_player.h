@@ -8,17 +8,18 @@
 //   Open   loads the file named by the file name (see locateCue for where)
 //   Sound  starts playing what is open, and returns at once
 //
-// It never blocks and never fails: with no audio output, or a file that is missing or not a
-// wave file, a command does nothing; the program says once that cues are silent.
+// It never blocks and never fails: with no audio output, a file that is missing or not a wave
+// file, or no sound output module, a command does nothing; the program says once that cues are
+// silent. The sound output (sound_output.h) is loaded with the first cue opened.
 
 #include "experiment/cue.h"
 
 #include <QObject>
 #include <QString>
 
-class QSoundEffect;
-
 namespace quindle {
+
+class CueSound;
 
 class CuePlayer : public QObject, public CueDevice
 {
@@ -30,14 +31,15 @@ public:
     void setCommand(CueCommand command) override;
     void setFileName(std::string_view fileName) override;
 
-    // The sound opened by the last Open, or null when closed.
-    [[nodiscard]] QSoundEffect *sound() const { return m_sound; }
+    // The player of the sound opened by the last Open (a QSoundEffect), or null when closed.
+    [[nodiscard]] QObject *sound() const;
 
 private:
     void open();
+    void close();
 
     QString m_fileName;
-    QSoundEffect *m_sound = nullptr;
+    CueSound *m_sound = nullptr;
 };
 
 } // namespace quindle

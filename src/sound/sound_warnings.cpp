@@ -21,14 +21,17 @@ void filter(QtMsgType type, const QMessageLogContext &context, const QString &me
 
 } // namespace
 
-void reportSilentCues()
+void reportSilentCues(const QString &why)
 {
     if (s_reported)
         return;
     s_reported = true;
-    std::fputs("quindle: sound cues are silent: no sound output, or a cue file that cannot be "
-               "played\n",
-               stderr);
+    if (!why.isEmpty())
+        std::fprintf(stderr, "quindle: sound cues are silent: %s\n", qPrintable(why));
+    else
+        std::fputs("quindle: sound cues are silent: no sound output, or a cue file that cannot "
+                   "be played\n",
+                   stderr);
 }
 
 bool isSoundOutputMessage(const QString &message)

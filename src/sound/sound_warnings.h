@@ -10,8 +10,9 @@ namespace quindle {
 // this handler passes every other message on unchanged.
 void installSoundWarningFilter();
 
-// Says once per program run, in one line on standard error, that cues are silent.
-void reportSilentCues();
+// Says once per program run, in one line on standard error, that cues are silent, and why
+// when it is known.
+void reportSilentCues(const QString &why = {});
 
 // Whether a message is one of Qt Multimedia's reports about sound output or a cue's file.
 [[nodiscard]] bool isSoundOutputMessage(const QString &message);

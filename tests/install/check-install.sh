@@ -1,9 +1,9 @@
 #!/bin/sh
 # Installs the build into a fresh temporary prefix, checks that exactly the expected files
-# arrive, and checks what a distribution reads in them: the desktop entry and the AppStream
-# metainfo valid, its screenshots among the project's pictures, the manual page readable and
-# listing every option of --help, the copyright file with the licence's text, and the
-# changelog, the metainfo and the program all at the same release.
+# arrive, that the program finds its modules there, and checks what a distribution reads in
+# them: the desktop entry and the AppStream metainfo valid, its screenshots among the project's
+# pictures, the manual page readable and listing every option of --help, the copyright file with
+# the licence's text, and the changelog, the metainfo and the program all at the same release.
 #   check-install.sh BUILD_DIR EXPECTED_LIST SOURCE_DIR
 set -eu
 build=$1
@@ -25,6 +25,31 @@ quindle() {
     env -u LANGUAGE LC_ALL=C.UTF-8 XDG_CONFIG_HOME="$prefix/none" XDG_CONFIG_DIRS="$prefix/none" \
         "$prefix/bin/quindle" "$@"
 }
+
+# The installed program loads its modules (sound output, printing and SVG) once its first
+# window is up: nothing is said about them. Without them it still runs, and names each one and
+# why it could not be loaded.
+run() {
+    code=0
+    env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$prefix" \
+        timeout 3 "$prefix/bin/quindle" >/dev/null 2>"$prefix.err" || code=$?
+    said=$(cat "$prefix.err")
+    rm -f "$prefix.err"
+    [ "$code" -eq 124 ] || { echo "the installed program ended with $code: $said" >&2; exit 1; }
+}
+run
+if printf '%s' "$said" | grep -q 'libquindle_'; then
+    echo "the installed program did not load its modules: $said" >&2
+    exit 1
+fi
+rm -f "$prefix"/lib*/quindle/libquindle_*.so "$prefix"/lib/*/quindle/libquindle_*.so
+run
+for module in libquindle_sound_output.so libquindle_paper_output.so; do
+    if ! printf '%s' "$said" | grep -q "$module: cannot open shared object file"; then
+        echo "without $module, the program did not say so: $said" >&2
+        exit 1
+    fi
+done
 
 desktop-file-validate "$prefix"/share/applications/*.desktop
 metainfo=$(echo "$prefix"/share/metainfo/*.metainfo.xml)

@@ -28,7 +28,10 @@ class SoundTest : public QObject
     std::unique_ptr<QObject> m_window;
     CuePlayer *m_player = nullptr;
     QTemporaryDir m_workDir; // each test runs here, so only the built-in cues are found
-    [[nodiscard]] QSoundEffect *sound() const { return m_player->sound(); }
+    [[nodiscard]] QSoundEffect *sound() const
+    {
+        return qobject_cast<QSoundEffect *>(m_player->sound());
+    }
 
 private slots:
     void init()

@@ -85,6 +85,28 @@ private slots:
         QCOMPARE(trialTotal()->text().toInt(), trials());
     }
 
+    void enlargedTheCoinsAreDrawnSmoothlyFromTheirLargerPictures()
+    {
+        // The coin's small bitmap has a handful of flat colours; blown up, its pixels would show
+        // as blocks of them. From the larger picture, smoothly, the rim shades from one into the
+        // next.
+        const auto colours = [](const QImage &image) {
+            QSet<QRgb> found;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    found.insert(image.pixel(x, y));
+            return found.size();
+        };
+        Picture *head = face(1, Face::Head);
+        const qsizetype small = colours(readPicture(QStringLiteral(":/coin_head.bmp")).toImage());
+        QVERIFY(small > 1 && small < 20);
+        QCOMPARE(colours(head->grab().toImage()), small);
+        zoomKey(experiment(), Qt::Key_Plus, 4); // 200
+        QVERIFY(colours(head->grab().toImage()) > 4 * small);
+        zoomKey(experiment(), Qt::Key_0);
+        QCOMPARE(colours(head->grab().toImage()), small);
+    }
+
     void ctrlZeroGivesBackTheWindowsAsTheyWereExactly()
     {
         runTrials(10);
@@ -153,6 +175,36 @@ private slots:
         }
         colours.sort();
         QCOMPARE(colours.join(QLatin1Char(' ')), QStringLiteral("#0000ff #008000 #008080 #ff0000"));
+    }
+
+    void onPaperThePlotIsThereOnceHoweverOftenTheWindowWasActivated()
+    {
+        trialsByHand(300);
+        openGraph();
+        QTemporaryDir folder;
+        const auto svg = [this, &folder] {
+            const QString path = folder.filePath(QStringLiteral("graph.svg"));
+            if (!graph()->saveGraphAsSvg(path).isEmpty())
+                return QByteArray();
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray once = svg();
+        QVERIFY(!once.isEmpty());
+        for (int i = 0; i < 3; ++i) { // each activation draws the same plot over itself
+            focus(experiment());
+            focus(graph());
+        }
+        QCOMPARE(svg(), once);
+        // A plot of more trials is drawn over the old one, on the screen and on paper.
+        focus(experiment());
+        trialsByHand(100);
+        focus(graph());
+        const QByteArray both = svg();
+        QVERIFY(both.size() > once.size() * 3 / 2);
+        focus(experiment());
+        focus(graph());
+        QCOMPARE(svg(), both);
     }
 };
 

@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPromise>
 #include <QThreadPool>
-#include <QtConcurrent>
+
+#include <exception>
+#include <memory>
 
 namespace quindle {
 
@@ -72,8 +75,11 @@ ClassFolder::Reading ClassFolder::read(const QString &path, const Files &known)
     reading.changed = !toRead.isEmpty() || reading.files.size() != known.size();
     if (!reading.changed)
         return reading;
-    const QList<std::shared_ptr<const ReadResult>> results =
-        QtConcurrent::blockingMapped(&readers(), toRead, readFile);
+    // One file a task; the pool is this reading's alone (one reading at a time).
+    QList<std::shared_ptr<const ReadResult>> results(toRead.size());
+    for (qsizetype i = 0; i < toRead.size(); ++i)
+        readers().start([&results, &toRead, i] { results[i] = readFile(toRead[i]); });
+    readers().waitForDone();
     for (qsizetype i = 0; i < toRead.size(); ++i)
         reading.files.insert(toRead[i].fileName(),
                              {toRead[i].size(), toRead[i].lastModified(), results[i]});
@@ -97,7 +103,19 @@ void ClassFolder::look()
         m_lookAgain = true;
         return;
     }
-    m_reading.setFuture(QtConcurrent::run(&ClassFolder::read, m_path, m_files));
+    // On Qt's global pool; running from now on. The promise is shared so that the task can
+    // be copied.
+    auto promise = std::make_shared<QPromise<Reading>>();
+    promise->start();
+    m_reading.setFuture(promise->future());
+    QThreadPool::globalInstance()->start([promise, path = m_path, files = m_files] {
+        try {
+            promise->addResult(read(path, files));
+        } catch (...) { // handed to whoever takes the result, as QtConcurrent::run does
+            promise->setException(std::current_exception());
+        }
+        promise->finish();
+    });
 }
 
 void ClassFolder::done()

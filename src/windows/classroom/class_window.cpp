@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -127,7 +126,7 @@ void ClassWindow::buildContextMenu()
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
-        printThroughDialog(this, [this](QPrinter &printer) { printPictures(printer); });
+        printThroughDialog(this, [this](QPaintDevice &printer) { printPictures(printer); });
     });
     auto *read = new QAction(tr("Read summary"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -295,7 +294,7 @@ QString ClassWindow::savePictures(const QString &path)
     return writeFileSafely(path, [&both](QIODevice &file) { return both.save(&file, "PNG"); });
 }
 
-void ClassWindow::printPictures(QPrinter &printer) const
+void ClassWindow::printPictures(QPaintDevice &printer) const
 {
     QPainter painter(&printer);
     const QSizeF one = m_funnel->designInnerSize();

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 class QListWidget;
-class QPrinter;
+class QPaintDevice;
 class QStandardItemModel;
 class QTableView;
 
@@ -37,7 +37,7 @@ public:
     QString saveTable(const QString &path) const;
     QString savePictures(const QString &path);
     // Both pictures as lines and text, as large as the page allows, under a caption.
-    void printPictures(QPrinter &printer) const;
+    void printPictures(QPaintDevice &printer) const;
     // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio,
     // and how many runs lie inside the expected range.
     [[nodiscard]] QString summary() const;

@@ -6,8 +6,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QVarLengthArray>
 #include <qdrawutil.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quindle {
@@ -34,14 +36,10 @@ DrawingSurface::DrawingSurface(double twipsPerUnitX, double twipsPerUnitY, QWidg
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-DrawingSurface::~DrawingSurface()
-{
-    finishDrawing();
-}
+DrawingSurface::~DrawingSurface() = default;
 
 void DrawingSurface::setTextFont(const QFont &font)
 {
-    finishDrawing();
     m_font = font;
 }
 
@@ -54,7 +52,6 @@ void DrawingSurface::setZoom(int zoom)
 {
     if (zoom == m_zoom)
         return;
-    finishDrawing();
     m_zoom = zoom;
     m_pixelsPerUnitX = zoomedScale(m_twipsPerUnitX / kTwipsPerPixel, zoom);
     m_pixelsPerUnitY = zoomedScale(m_twipsPerUnitY / kTwipsPerPixel, zoom);
@@ -77,27 +74,10 @@ QSize DrawingSurface::designInnerSize() const
     return innerSize() * kDesignZoom / m_zoom;
 }
 
-QPainter &DrawingSurface::painter()
-{
-    QImage &image = canvas();
-    if (!m_painter.isActive()) {
-        m_painter.begin(&image);
-        m_painter.setRenderHint(QPainter::Antialiasing, false);
-        m_painter.setFont(zoomedTextFont());
-    }
-    return m_painter;
-}
-
-void DrawingSurface::finishDrawing()
-{
-    if (m_painter.isActive())
-        m_painter.end();
-}
-
 const QImage &DrawingSurface::image()
 {
-    finishDrawing();
-    return canvas();
+    drawPending();
+    return m_image;
 }
 
 QImage &DrawingSurface::canvas()
@@ -106,20 +86,29 @@ QImage &DrawingSurface::canvas()
     const QSize inner = innerSize().expandedTo(QSize(0, 0));
     if (!m_image.isNull() && m_image.devicePixelRatio() == ratio && m_image.size() == inner * ratio)
         return m_image;
-    finishDrawing();
     m_image = QImage(inner * ratio, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(Qt::white);
     // Everything drawn so far, at the new size.
-    m_painter.begin(&m_image);
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setFont(zoomedTextFont());
-    for (const Operation &operation : m_operations)
-        draw(operation);
-    m_painter.end();
-    m_dirty = QRect();
+    m_drawnOperations = m_drawnPoints = 0;
+    drawPending();
     update();
     return m_image;
+}
+
+void DrawingSurface::drawPending()
+{
+    QImage &image = canvas(); // a new canvas has had everything drawn on it
+    if (m_drawnPoints == m_points.size())
+        return;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(zoomedTextFont());
+    for (std::size_t i = m_drawnOperations; i < m_operations.size(); ++i)
+        draw(painter, m_operations[i], m_drawnPoints);
+    // The last operation may still grow.
+    m_drawnOperations = m_operations.empty() ? 0 : m_operations.size() - 1;
+    m_drawnPoints = m_points.size();
 }
 
 QPoint DrawingSurface::toPixel(float x, float y) const
@@ -128,71 +117,130 @@ QPoint DrawingSurface::toPixel(float x, float y) const
             static_cast<int>(std::floor(y * m_pixelsPerUnitY + 0.5))};
 }
 
-void DrawingSurface::draw(const Operation &operation)
+void DrawingSurface::draw(QPainter &painter, const Operation &operation, std::size_t from)
 {
-    // m_painter is open on the canvas.
-    QPainter &p = m_painter;
     const QColor color = toColor(operation.color);
     const int width = lineWidth(1, m_zoom);
-    const QPoint from = toPixel(operation.x1, operation.y1);
+    const auto pixel = [this](const UserPoint &at) { return toPixel(at.x, at.y); };
     switch (operation.kind) {
-    case Operation::Line: {
-        const QPoint to = toPixel(operation.x2, operation.y2);
-        if (p.pen().color() != color || p.pen().width() != width)
-            p.setPen(QPen(color, width));
-        p.drawLine(from, to);
-        // A wider pen reaches past the points by up to its width (markDirty adds a pixel).
-        const int reach = width - 1;
-        markDirty(QRect(from, to).normalized().adjusted(-reach, -reach, reach, reach));
+    case Operation::Lines: {
+        // All of its lines in one call, each drawn as it would be alone (square caps at both
+        // of its ends): the pixels are those of the lines drawn one by one.
+        const std::size_t end = operation.first + operation.count;
+        std::size_t next = std::max(operation.first + 1, from);
+        if (next >= end)
+            break;
+        QVarLengthArray<QLine, 256> lines;
+        QPoint start = pixel(m_points[next - 1]);
+        for (; next < end; ++next) {
+            const QPoint to = pixel(m_points[next]);
+            lines.append(QLine(start, to));
+            start = to;
+        }
+        if (painter.pen().color() != color || painter.pen().width() != width)
+            painter.setPen(QPen(color, width));
+        painter.drawLines(lines.constData(), static_cast<int>(lines.size()));
         break;
     }
     case Operation::Point:
-        p.fillRect(QRect(from, QSize(width, width)), color);
-        markDirty(QRect(from, QSize(width, width)));
+        if (from <= operation.first)
+            painter.fillRect(QRect(pixel(m_points[operation.first]), QSize(width, width)), color);
         break;
-    case Operation::Text: {
-        const QString &text = m_texts[static_cast<std::size_t>(operation.text)];
-        const QFontMetrics metrics(p.font(), p.device());
-        p.setPen(QPen(Qt::black, 1));
-        p.drawText(QPoint(from.x(), from.y() + metrics.ascent()), text);
-        markDirty(QRect(from, QSize(metrics.horizontalAdvance(text), metrics.height())));
+    case Operation::Text:
+        if (from <= operation.first) {
+            const QFontMetrics metrics(painter.font(), painter.device());
+            const QPoint at = pixel(m_points[operation.first]);
+            painter.setPen(QPen(Qt::black, 1));
+            painter.drawText(QPoint(at.x(), at.y() + metrics.ascent()), m_texts[operation.text]);
+        }
         break;
-    }
     }
 }
 
-void DrawingSurface::record(const Operation &operation)
+void DrawingSurface::willDraw()
 {
-    m_operations.push_back(operation);
-    painter();
-    draw(operation);
+    // When nothing waited to be drawn, the next paint draws what comes now: the whole inner
+    // area, asked for once rather than for a rectangle that grows with every line.
+    if (m_drawnPoints == m_points.size())
+        update(QRect(QPoint(border(), border()), innerSize()));
+}
+
+void DrawingSurface::record(Operation::Kind kind, Rgb color, UserPoint at, std::size_t text)
+{
+    willDraw();
+    m_operations.push_back({kind, color, m_points.size(), 1, text});
+    m_points.push_back(at);
+    m_joinable = false;
+}
+
+DrawingSurface::Mark DrawingSurface::mark() const
+{
+    return {m_operations.size(), m_points.size(), m_texts.size()};
 }
 
 void DrawingSurface::beginBatch()
 {
-    m_batchStart = m_operations.size();
+    m_batch = mark();
+    m_joinable = false; // the batch's first line starts an operation of its own
+}
+
+bool DrawingSurface::sameOperations(const Mark &a, const Mark &b, const Mark &end) const
+{
+    // The batch from a to b against the batch from b to end: the same operations, point for
+    // point and text for text. Their lengths tell most differences at once.
+    if (b.operations - a.operations != end.operations - b.operations ||
+        b.points - a.points != end.points - b.points || b.texts - a.texts != end.texts - b.texts)
+        return false;
+    const auto at = [](const auto &list, std::size_t index) {
+        return list.begin() + static_cast<std::ptrdiff_t>(index);
+    };
+    if (!std::equal(at(m_points, a.points), at(m_points, b.points), at(m_points, b.points)) ||
+        !std::equal(at(m_texts, a.texts), at(m_texts, b.texts), at(m_texts, b.texts)))
+        return false;
+    for (std::size_t i = 0; i < b.operations - a.operations; ++i) {
+        const Operation &x = m_operations[a.operations + i], &y = m_operations[b.operations + i];
+        if (x.kind != y.kind || !(x.color == y.color) || x.count != y.count ||
+            x.first - a.points != y.first - b.points ||
+            (x.kind == Operation::Text && x.text - a.texts != y.text - b.texts))
+            return false;
+    }
+    return true;
 }
 
 void DrawingSurface::endBatch()
 {
-    const auto begin = m_operations.begin();
-    const auto batch = static_cast<std::ptrdiff_t>(m_batchStart);
-    const auto lastStart = static_cast<std::ptrdiff_t>(m_lastBatchStart);
-    const auto lastEnd = static_cast<std::ptrdiff_t>(m_lastBatchEnd);
-    if (m_lastBatchEnd == m_batchStart && m_batchStart > m_lastBatchStart &&
-        std::equal(begin + batch, m_operations.end(), begin + lastStart, begin + lastEnd)) {
-        m_operations.resize(m_batchStart);
+    m_joinable = false;
+    const Mark end = mark();
+    if (m_lastBatchEnd == m_batch && m_batch.operations > m_lastBatch.operations &&
+        sameOperations(m_lastBatch, m_batch, end)) {
+        m_operations.resize(m_batch.operations);
+        m_points.resize(m_batch.points);
+        m_texts.resize(m_batch.texts);
+        // Whatever of it had been drawn already was drawn over itself.
+        m_drawnPoints = std::min(m_drawnPoints, m_points.size());
+        m_drawnOperations =
+            std::min(m_drawnOperations, m_operations.empty() ? 0 : m_operations.size() - 1);
         return;
     }
-    m_lastBatchStart = m_batchStart;
-    m_lastBatchEnd = m_operations.size();
+    m_lastBatch = m_batch;
+    m_lastBatchEnd = end;
 }
 
 void DrawingSurface::line(float x1, float y1, float x2, float y2, Rgb color)
 {
-    record({Operation::Line, color, x1, y1, x2, y2, -1});
+    const UserPoint from{x1, y1}, to{x2, y2};
     m_currentX = x2;
     m_currentY = y2;
+    willDraw();
+    if (m_joinable && m_operations.back().color == color && m_points.back() == from) {
+        m_points.push_back(to); // one more line of the polyline
+        ++m_operations.back().count;
+        return;
+    }
+    m_operations.push_back({Operation::Lines, color, m_points.size(), 2, 0});
+    m_points.push_back(from);
+    m_points.push_back(to);
+    m_joinable = true;
 }
 
 void DrawingSurface::lineTo(float x2, float y2, Rgb color)
@@ -202,7 +250,7 @@ void DrawingSurface::lineTo(float x2, float y2, Rgb color)
 
 void DrawingSurface::point(float x, float y, Rgb color)
 {
-    record({Operation::Point, color, x, y, x, y, -1});
+    record(Operation::Point, color, {x, y});
     m_currentX = x;
     m_currentY = y;
 }
@@ -211,13 +259,7 @@ void DrawingSurface::print(std::string_view text)
 {
     if (!text.empty()) {
         m_texts.push_back(QString::fromUtf8(text));
-        record({Operation::Text,
-                {},
-                m_currentX,
-                m_currentY,
-                0,
-                0,
-                static_cast<int>(m_texts.size() - 1)});
+        record(Operation::Text, {}, {m_currentX, m_currentY}, m_texts.size() - 1);
     }
     const QFontMetrics metrics(zoomedTextFont(), &canvas());
     m_currentX = 0;
@@ -226,14 +268,16 @@ void DrawingSurface::print(std::string_view text)
 
 void DrawingSurface::clear()
 {
-    finishDrawing();
     m_operations.clear();
+    m_points.clear();
     m_texts.clear();
-    m_batchStart = m_lastBatchStart = m_lastBatchEnd = 0;
+    m_drawnOperations = m_drawnPoints = 0;
+    m_joinable = false;
+    m_batch = m_lastBatch = m_lastBatchEnd = {};
     canvas().fill(Qt::white);
     m_currentX = 0;
     m_currentY = 0;
-    markDirty(QRect(QPoint(0, 0), innerSize()));
+    update(QRect(QPoint(border(), border()), innerSize()));
 }
 
 void DrawingSurface::renderVectors(QPainter &painter) const
@@ -242,7 +286,11 @@ void DrawingSurface::renderVectors(QPainter &painter) const
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(m_font);
     const double sx = m_twipsPerUnitX / kTwipsPerPixel, sy = m_twipsPerUnitY / kTwipsPerPixel;
-    const auto at = [sx, sy](float x, float y) { return QPointF(x * sx, y * sy); };
+    const auto at = [sx, sy](const UserPoint &point) {
+        return QPointF(point.x * sx, point.y * sy);
+    };
+    // Lines that continue one another in one colour are one polyline, also across operations
+    // (a batch's first line starts an operation of its own).
     QPolygonF polyline;
     Rgb polylineColor;
     const auto flush = [&] {
@@ -253,15 +301,16 @@ void DrawingSurface::renderVectors(QPainter &painter) const
         polyline.clear();
     };
     for (const Operation &operation : m_operations) {
-        const QPointF from = at(operation.x1, operation.y1);
-        if (operation.kind == Operation::Line) {
+        const QPointF from = at(m_points[operation.first]);
+        if (operation.kind == Operation::Lines) {
             if (polyline.isEmpty() || polyline.last() != from ||
                 !(polylineColor == operation.color)) {
                 flush();
                 polyline << from;
                 polylineColor = operation.color;
             }
-            polyline << at(operation.x2, operation.y2);
+            for (std::size_t k = operation.first + 1; k < operation.first + operation.count; ++k)
+                polyline << at(m_points[k]);
             continue;
         }
         flush();
@@ -270,27 +319,15 @@ void DrawingSurface::renderVectors(QPainter &painter) const
         } else {
             painter.setPen(QPen(Qt::black));
             painter.drawText(from + QPointF(0, QFontMetricsF(m_font).ascent()),
-                             m_texts[static_cast<std::size_t>(operation.text)]);
+                             m_texts[operation.text]);
         }
     }
     flush();
     painter.restore();
 }
 
-void DrawingSurface::markDirty(const QRect &innerRect)
-{
-    // One update per frame's worth of drawing: widen the pending rectangle and ask for a
-    // repaint only when it grew.
-    const QRect rect = innerRect.adjusted(-1, -1, 1, 1).translated(border(), border());
-    if (m_dirty.contains(rect))
-        return;
-    m_dirty |= rect;
-    update(m_dirty);
-}
-
 void DrawingSurface::paintEvent(QPaintEvent *event)
 {
-    finishDrawing();
     QPainter painter(this);
     const int b = border();
     if (b == kBorderAt100) {
@@ -313,14 +350,13 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
     const QRect inner(QPoint(b, b), innerSize());
     const QRect target = event->rect() & inner;
     if (!target.isEmpty()) {
-        const QImage &image = canvas();
+        const QImage &image = this->image();
         const qreal ratio = image.devicePixelRatio();
         const QRect source = target.translated(-b, -b);
         painter.drawImage(target, image, QRect(source.topLeft() * ratio, source.size() * ratio));
     }
     if (m_focusFrame && hasFocus())
         drawFocusFrame(painter, this, inner.adjusted(1, 1, -1, -1));
-    m_dirty = QRect();
 }
 
 } // namespace quindle

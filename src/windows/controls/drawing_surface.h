@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstddef>
 #include <vector>
 
 namespace quindle {
@@ -54,8 +55,8 @@ public:
     [[nodiscard]] QSize designInnerSize() const;
 
     // Operations drawn between the two calls that repeat those of the batch before exactly
-    // (a plot drawn again over an unchanged one) are not kept a second time: drawn over
-    // itself, the same batch changes nothing.
+    // (a plot drawn again over an unchanged one) are neither drawn nor kept a second time:
+    // drawn over itself, the same batch would change nothing.
     void beginBatch();
     void endBatch();
 
@@ -75,25 +76,42 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    struct UserPoint
+    {
+        float x, y;
+        bool operator==(const UserPoint &) const = default;
+    };
+    // Consecutive connected lines of one colour are one operation, a polyline: a plot is then
+    // a few operations, not thousands. Every operation owns at least one point of m_points.
     struct Operation
     {
-        enum Kind : unsigned char { Line, Point, Text } kind;
+        enum Kind : unsigned char { Lines, Point, Text } kind;
         Rgb color;
-        float x1, y1, x2, y2;
-        int text; // index into m_texts, for a text
-        bool operator==(const Operation &) const = default;
+        std::size_t first; // its first point in m_points
+        std::size_t count; // its points: two or more for lines, one for a point or a text
+        std::size_t text;  // index into m_texts, for a text
+    };
+    // Where a batch begins in the three lists.
+    struct Mark
+    {
+        std::size_t operations = 0, points = 0, texts = 0;
+        bool operator==(const Mark &) const = default;
     };
 
     // The image the drawing lives in, (re)made to the inner area at the current device pixel
     // ratio and zoom; a new one has everything drawn again.
     QImage &canvas();
-    // One painter stays open on the canvas across a batch of operations (a whole plot), and
-    // is closed before the canvas is shown, read or replaced.
-    QPainter &painter();
-    void finishDrawing();
-    void markDirty(const QRect &innerRect);
-    void draw(const Operation &operation);
-    void record(const Operation &operation);
+    // Operations are drawn when the picture is next needed (painted, read, replaced), all that
+    // came since in one go, with one painter.
+    void drawPending();
+    // Draws the part of operation that begins at point from (the points before it are drawn).
+    void draw(QPainter &painter, const Operation &operation, std::size_t from);
+    // Asks for a paint when a first operation comes to be drawn.
+    void willDraw();
+    // A point or a text at a point.
+    void record(Operation::Kind kind, Rgb color, UserPoint at, std::size_t text = 0);
+    [[nodiscard]] Mark mark() const;
+    [[nodiscard]] bool sameOperations(const Mark &a, const Mark &b, const Mark &end) const;
 
     bool m_focusFrame = false;
     qreal m_fixedRatio = 0;
@@ -106,13 +124,14 @@ private:
     float m_currentY = 0;
     QFont m_font;
     QImage m_image;
-    QPainter m_painter;
-    QRect m_dirty; // in widget coordinates, waiting for the next paint
     std::vector<Operation> m_operations;
+    std::vector<UserPoint> m_points;
     std::vector<QString> m_texts;
-    std::size_t m_batchStart = 0;     // where the batch being drawn began
-    std::size_t m_lastBatchStart = 0; // where the batch before it began
-    std::size_t m_lastBatchEnd = 0;
+    std::size_t m_drawnOperations = 0; // those before it are drawn whole
+    std::size_t m_drawnPoints = 0;     // the points drawn so far
+    bool m_joinable = false;           // whether the next line may continue the last operation
+    Mark m_batch;                      // where the batch being drawn began
+    Mark m_lastBatch, m_lastBatchEnd;  // the batch before it
 };
 
 } // namespace quindle

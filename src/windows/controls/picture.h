@@ -31,9 +31,15 @@ protected:
 
 private:
     QPixmap m_pixmap;
-    QPixmap m_large;
+    QString m_largePath;
+    QPixmap m_large; // read when first drawn: at 100 % on an ordinary screen it never is
     bool m_shown = true;
     bool m_enlarged = false;
 };
+
+// One of the program's own pictures, read by the type its name ends in (".bmp", ".png"). Asked
+// to find out the type itself, Qt loads every image plug-in it has (GIF, ICO, JPEG, SVG, ...) to
+// ask each whether it reads the file, and that was a good part of the program's start.
+[[nodiscard]] QPixmap readPicture(const QString &path);
 
 } // namespace quindle

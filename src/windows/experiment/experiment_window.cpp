@@ -64,7 +64,7 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(experimentWindowCaption());
-    setWindowIcon(QIcon(QStringLiteral(":/coin_head.bmp")));
+    setWindowIcon(QIcon(readPicture(QStringLiteral(":/coin_head.bmp"))));
 
     buildControls(this, experimentWindowLayout(),
                   {{roles::cueDevice, m_cuePlayer},

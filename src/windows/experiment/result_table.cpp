@@ -48,6 +48,10 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
             m_model->setItem(row, column, item);
         }
     }
+    // The headers stay hidden: hidden before the model comes, they measure no text, which
+    // would load a bold font the window shows nowhere.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
     setModel(m_model);
     setItemDelegate(new FocusFrameOnly(this));
     //: What a screen reader calls the table of counts and ratios.
@@ -60,8 +64,6 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it

@@ -25,9 +25,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPushButton>
-#include <QSvgGenerator>
 
 namespace quindle {
 
@@ -113,7 +111,7 @@ void GraphWindow::buildContextMenu()
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
-        printThroughDialog(this, [this](QPrinter &printer) { printGraph(printer); });
+        printThroughDialog(this, [this](QPaintDevice &printer) { printGraph(printer); });
     });
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
@@ -221,7 +219,7 @@ void GraphWindow::drawOnPage(QPainter &painter, const QRectF &page) const
     });
 }
 
-void GraphWindow::printGraph(QPrinter &printer)
+void GraphWindow::printGraph(QPaintDevice &printer)
 {
     QPainter painter(&printer);
     drawOnPage(painter, painter.viewport());
@@ -243,16 +241,15 @@ QString GraphWindow::saveGraphAsPdf(const QString &path) const
 
 QString GraphWindow::saveGraphAsSvg(const QString &path) const
 {
-    return writeFileSafely(path, [this](QIODevice &file) {
+    QString why;
+    PaperOutput *paper = paperOutput(&why);
+    if (!paper)
+        return why;
+    return writeFileSafely(path, [this, paper](QIODevice &file) {
         const QSize size = pageSize(pageContent()).toSize();
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(caption());
-        QPainter painter(&svg);
-        drawOnPage(painter, QRectF(QPointF(0, 0), size));
-        return painter.end();
+        return paper->writeSvg(file, size, caption(), [this, size](QPainter &painter) {
+            drawOnPage(painter, QRectF(QPointF(0, 0), size));
+        });
     });
 }
 

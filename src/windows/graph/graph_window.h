@@ -11,8 +11,8 @@
 
 class QAction;
 class QCloseEvent;
+class QPaintDevice;
 class QPainter;
-class QPrinter;
 class QRectF;
 class QSizeF;
 
@@ -41,7 +41,7 @@ public:
     void setSeed(std::optional<std::uint64_t> seed) { m_seed = seed; }
     // Prints the graph as lines and text, as large as fits the page with its proportions kept:
     // a caption (date, trials, seed), the plot, and the legend with each outcome's colour.
-    void printGraph(QPrinter &printer);
+    void printGraph(QPaintDevice &printer);
     // The same drawing as a PDF page or an SVG picture; an empty string, or why the file could
     // not be written.
     QString saveGraphAsPdf(const QString &path) const;

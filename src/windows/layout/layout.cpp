@@ -115,7 +115,11 @@ void place(QWidget *widget, const ControlSpec &spec, int zoom)
 
 QFont windowFont(const FontSpec &spec)
 {
-    QFont font(kWindowFace);
+    // Asked for by the faces it resolves to, in their order: asked for by its own name, which
+    // no installed font has, Qt first searches all fonts for one like it, at every start.
+    const QStringList faces = QFont::substitutes(kWindowFace);
+    QFont font;
+    font.setFamilies(faces.isEmpty() ? QStringList{kWindowFace} : faces);
     font.setPointSizeF(spec.points);
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);

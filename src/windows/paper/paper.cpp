@@ -1,8 +1,11 @@
 #include "windows/paper/paper.h"
 
+#include "modules/program_modules.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -40,12 +43,22 @@ void paintPage(QPainter &painter, const QRectF &page, QSizeF content, QFont font
     painter.restore();
 }
 
-void printThroughDialog(QWidget *parent, const std::function<void(QPrinter &)> &print)
+PaperOutput *paperOutput(QString *error)
 {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        print(printer);
+    return loadModule<PaperOutput>("quindle_paper_output", "quindle_paper_output", error);
+}
+
+void printThroughDialog(QWidget *parent, const std::function<void(QPaintDevice &)> &print)
+{
+    QString why;
+    if (PaperOutput *paper = paperOutput(&why)) {
+        paper->printThroughDialog(parent, print);
+        return;
+    }
+    //: Shown instead of the print dialog; %1 says why (a missing part of the installation).
+    QMessageBox::warning(
+        parent, parent->windowTitle(),
+        QCoreApplication::translate("quindle::Paper", "Cannot print: %1").arg(why));
 }
 
 } // namespace quindle

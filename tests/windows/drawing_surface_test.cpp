@@ -1,0 +1,304 @@
+// The drawing surface keeps a plot's connected lines as polylines and draws each batch of
+// operations only when its picture is needed: the pixels must be those of every line drawn
+// alone, at every zoom and pixel ratio, and a batch is left out only when it repeats the one
+// before exactly.
+
+#include "windows/window_driver.h"
+
+#include "windows/controls/drawing_surface.h"
+
+#include <QPicture>
+#include <QScreen>
+
+#include <vector>
+
+using namespace quindle;
+
+Q_DECLARE_METATYPE(quindle::Rgb)
+
+namespace {
+
+constexpr Rgb kBlue{0, 0, 255}, kRed{255, 0, 0}, kGrey{220, 220, 220};
+
+// A path in user units, one unit a pixel at 100 %: where a plot's curve goes.
+struct Path
+{
+    Rgb color;
+    std::vector<QPointF> points;
+};
+
+// Curves as a plot has them: steps of one unit or less across, flat stretches, a step back on
+// itself, a steep rise, a line of no length, and two paths of one colour that meet.
+std::vector<Path> curves()
+{
+    std::vector<Path> paths;
+    Path wave{kBlue, {}};
+    for (int i = 0; i <= 120; ++i)
+        wave.points.emplace_back(float(10 + i * 0.6), 40 + (i * 7) % 11 + (i % 23 == 0 ? 30 : 0));
+    paths.push_back(wave);
+    paths.push_back({kRed, {{20, 20}, {21, 20}, {21, 20}, {22, 60}, {22, 59}, {30, 59}, {29, 58}}});
+    paths.push_back({kRed, {{29, 58}, {80, 5}, {81, 90}}});
+    paths.push_back({kGrey, {{100, 10}, {100, 90}}});
+    paths.push_back({kBlue, {{100, 50}, {60, 50}, {60, 51}}});
+    return paths;
+}
+
+QColor colorOf(Rgb rgb)
+{
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+// What the paths look like drawn the plain way: every line alone, from pixel to pixel.
+QImage drawnLineByLine(const std::vector<Path> &paths, QSize inner, int zoom, qreal ratio,
+                       int penWidth)
+{
+    QImage image(inner * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const double scale = zoom / 100.0;
+    const auto pixel = [scale](QPointF at) {
+        return QPoint(int(std::floor(at.x() * scale + 0.5)), int(std::floor(at.y() * scale + 0.5)));
+    };
+    for (const Path &path : paths) {
+        painter.setPen(QPen(colorOf(path.color), penWidth));
+        for (std::size_t i = 1; i < path.points.size(); ++i)
+            painter.drawLine(pixel(path.points[i - 1]), pixel(path.points[i]));
+    }
+    return image;
+}
+
+void draw(SurfaceOperations &surface, const std::vector<Path> &paths)
+{
+    for (const Path &path : paths) {
+        const QPointF first = path.points.front();
+        surface.setCurrentX(float(first.x()));
+        surface.setCurrentY(float(first.y()));
+        for (std::size_t i = 1; i < path.points.size(); ++i)
+            surface.lineTo(float(path.points[i].x()), float(path.points[i].y()), path.color);
+    }
+}
+
+// The surface's drawing as vectors, as a printer or an SVG file gets it.
+QByteArray vectors(const DrawingSurface &surface)
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    surface.renderVectors(painter);
+    painter.end();
+    return {picture.data(), int(picture.size())};
+}
+
+// A small plot: axes, a text, a start point and a curve.
+void plot(SurfaceOperations &surface, float lastY, const char *title = "0.25", Rgb curve = kBlue,
+          int points = 60)
+{
+    surface.line(5, 5, 5, 90, {0, 0, 0});
+    surface.lineTo(150, 90, {0, 0, 0});
+    surface.setCurrentX(10);
+    surface.setCurrentY(10);
+    surface.print(title);
+    surface.point(6, 50, curve);
+    for (int i = 1; i < points; ++i)
+        surface.lineTo(6.f + float(i), i + 1 == points ? lastY : 50.f + float(i % 5), curve);
+}
+
+} // namespace
+
+class DrawingSurfaceTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<DrawingSurface> m_surface;
+
+    DrawingSurface &makeSurface()
+    {
+        m_surface = std::make_unique<DrawingSurface>(15.0, 15.0, nullptr);
+        m_surface->resize(164, 104); // an inner area of 160 x 100 at 100 %
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(11);
+        font.setStyleStrategy(QFont::NoAntialias);
+        m_surface->setTextFont(font);
+        return *m_surface;
+    }
+    // A blank surface like the test's, for what a drawing looks like alone.
+    [[nodiscard]] std::unique_ptr<DrawingSurface> another() const
+    {
+        auto surface = std::make_unique<DrawingSurface>(15.0, 15.0, nullptr);
+        surface->resize(m_surface->size());
+        surface->setTextFont(m_surface->textFont());
+        return surface;
+    }
+
+private slots:
+    void cleanup() { m_surface.reset(); }
+
+    void linesArePixelForPixelThoseDrawnOneByOne_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("penWidth"); // one pixel at 100 %, as wide as the zoom makes it
+        QTest::newRow("100 %") << 100 << 1.0 << 1;
+        QTest::newRow("100 % on a screen of twice the pixels") << 100 << 2.0 << 1;
+        QTest::newRow("125 %") << 125 << 1.0 << 1;
+        QTest::newRow("175 %") << 175 << 1.0 << 1;
+        QTest::newRow("200 %") << 200 << 1.0 << 2;
+        QTest::newRow("250 % on a screen of twice the pixels") << 250 << 2.0 << 2;
+        QTest::newRow("300 %") << 300 << 1.0 << 3;
+    }
+    void linesArePixelForPixelThoseDrawnOneByOne()
+    {
+        QFETCH(int, zoom);
+        QFETCH(qreal, ratio);
+        QFETCH(int, penWidth);
+        DrawingSurface &surface = makeSurface();
+        surface.setPixelRatio(ratio);
+        const std::vector<Path> paths = curves();
+        draw(surface, paths);
+        // Drawn at 100 % first and at the zoom afresh, as a zoom key does; and drawn at the
+        // zoom from the start.
+        (void)surface.image();
+        surface.setZoom(zoom);
+        surface.resize(QSize(160, 100) * zoom / 100 +
+                       2 * QSize(surface.border(), surface.border()));
+        const QImage expected = drawnLineByLine(paths, surface.innerSize(), zoom, ratio, penWidth);
+        QCOMPARE(surface.image(), expected);
+        surface.clear();
+        draw(surface, paths);
+        QCOMPARE(surface.image(), expected);
+    }
+
+    void whatIsDrawnReachesTheScreenWithoutBeingAskedFor()
+    {
+        DrawingSurface &surface = makeSurface();
+        surface.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&surface));
+        const auto onScreen = [&surface] {
+            const int b = surface.border();
+            return QGuiApplication::primaryScreen()
+                ->grabWindow(surface.winId())
+                .toImage()
+                .copy(QRect(QPoint(b, b), surface.innerSize()))
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QImage blank(surface.innerSize(), QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        QVERIFY(QTest::qWaitFor([&] { return onScreen() == blank; }));
+        // A plot, then curves over it, each shown as soon as events are processed.
+        const auto alone = another();
+        plot(*alone, 20);
+        const QImage plotted = alone->image().copy();
+        draw(*alone, curves());
+        const QImage both = alone->image().copy();
+        surface.beginBatch();
+        plot(surface, 20);
+        surface.endBatch();
+        QVERIFY(QTest::qWaitFor([&] { return onScreen() == plotted; }));
+        draw(surface, curves());
+        QVERIFY(QTest::qWaitFor([&] { return onScreen() == both; }));
+    }
+
+    void aBatchThatRepeatsTheOneBeforeIsKeptOnce_data()
+    {
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("a plot") << false;
+        // Its first line continues the last one of the batch before, in the same colour; and
+        // nothing in it needs the picture before it ends.
+        QTest::newRow("a frame that ends where it begins, and lines") << true;
+    }
+    void aBatchThatRepeatsTheOneBeforeIsKeptOnce()
+    {
+        QFETCH(bool, closed);
+        DrawingSurface &surface = makeSurface();
+        const auto batch = [closed](DrawingSurface &target) {
+            target.beginBatch();
+            if (closed) {
+                target.line(5, 5, 5, 90, kRed);
+                target.lineTo(150, 90, kRed);
+                target.line(20, 30, 140, 70, kBlue);
+                target.point(60, 20, kBlue);
+                target.line(150, 90, 5, 5, kRed);
+            } else {
+                plot(target, 20);
+            }
+            target.endBatch();
+        };
+        // On a blank picture, drawn twice before the picture is needed again, as a window
+        // opened with its plot draws it once more when it is activated; then again after it
+        // was shown.
+        (void)surface.image();
+        batch(surface);
+        batch(surface);
+        const auto alone = another();
+        batch(*alone);
+        const QImage once = alone->image().copy();
+        const QByteArray onPaper = vectors(*alone);
+        QCOMPARE(surface.image(), once);
+        QCOMPARE(vectors(surface), onPaper);
+        for (int activation = 0; activation < 3; ++activation)
+            batch(surface);
+        QCOMPARE(surface.image(), once);
+        QCOMPARE(vectors(surface), onPaper);
+        surface.setZoom(200); // drawn afresh from what was kept
+        surface.setZoom(100);
+        QCOMPARE(surface.image(), once);
+    }
+
+    void aBatchThatDiffersInAnythingIsDrawnAndKept_data()
+    {
+        QTest::addColumn<float>("lastY");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<Rgb>("curve");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QPoint>("newInk"); // a pixel only the second batch draws
+        QTest::newRow("its last point")
+            << 80.f << QStringLiteral("0.25") << kBlue << 60 << QPoint(65, 80);
+        QTest::newRow("one point more")
+            << 20.f << QStringLiteral("0.25") << kBlue << 61 << QPoint(66, 20);
+        QTest::newRow("its colour")
+            << 20.f << QStringLiteral("0.25") << kRed << 60 << QPoint(30, 54);
+        QTest::newRow("one letter of its text")
+            << 20.f << QStringLiteral("0.75") << kBlue << 60 << QPoint(-1, -1);
+    }
+    void aBatchThatDiffersInAnythingIsDrawnAndKept()
+    {
+        QFETCH(float, lastY);
+        QFETCH(QString, title);
+        QFETCH(Rgb, curve);
+        QFETCH(int, points);
+        QFETCH(QPoint, newInk);
+        DrawingSurface &surface = makeSurface();
+        surface.beginBatch();
+        plot(surface, 20);
+        surface.endBatch();
+        const QImage first = surface.image().copy();
+        const QByteArray firstOnPaper = vectors(surface);
+        surface.beginBatch();
+        plot(surface, lastY, title.toLatin1().constData(), curve, points);
+        surface.endBatch();
+
+        // Drawn over the first, as the graph window draws a changed record: the new ink shows,
+        // on the screen, on paper and after a zoom.
+        const auto alone = another();
+        plot(*alone, lastY, title.toLatin1().constData(), curve, points);
+        const QImage second = alone->image().copy();
+        const auto check = [&] {
+            const QImage both = surface.image();
+            QVERIFY(both != first);
+            for (int y = 0; y < both.height(); ++y)
+                for (int x = 0; x < both.width(); ++x)
+                    if (second.pixel(x, y) != qRgb(255, 255, 255))
+                        QCOMPARE(both.pixel(x, y), second.pixel(x, y));
+            if (newInk.x() >= 0)
+                QCOMPARE(both.pixelColor(newInk), colorOf(curve));
+        };
+        check();
+        QVERIFY(vectors(surface) != firstOnPaper);
+        surface.setZoom(150);
+        surface.setZoom(100);
+        check();
+    }
+};
+
+QUINDLE_WIDGET_TEST_MAIN(DrawingSurfaceTest)
+#include "drawing_surface_test.moc"

@@ -1,0 +1,92 @@
+// The program without its modules (sound output, printing and SVG files), as when an
+// installation has lost them: everything else works, a cue is silent, and what would need a
+// module says which one and why instead. This test is built without the modules, so none can
+// be found.
+
+#include "windows/window_driver.h"
+
+#include "modules/program_modules.h"
+#include "sound/cue_player.h"
+
+#include <QAction>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+using namespace quindle;
+using namespace quindle::testing;
+
+class MissingModulesTest : public QObject, ProgramDriver
+{
+    Q_OBJECT
+
+    // Triggers the window's context menu entry called text.
+    static void choose(QWidget *window, const QString &text)
+    {
+        for (QAction *action : window->actions())
+            if (action->text() == text)
+                action->trigger();
+    }
+
+private slots:
+    void init() { startProgram(11); }
+    void cleanup() { endProgram(); }
+
+    void aModuleThatCannotBeFoundIsNamedWithTheReason()
+    {
+        QString why;
+        QVERIFY(!moduleObject("quindle_paper_output", "quindle_paper_output", &why));
+        QVERIFY2(
+            why.contains(QLatin1String("libquindle_paper_output.so: cannot open shared object")),
+            qPrintable(why));
+        for (const QString &folder : moduleDirectories()) // and where it was looked for
+            QVERIFY2(why.contains(folder), qPrintable(why));
+        // Once failed, it stays so.
+        QVERIFY(!moduleObject("quindle_paper_output", "quindle_paper_output"));
+    }
+
+    void cuesAreSilentAndTheRunGoesOn()
+    {
+        auto *player = experiment()->findChild<CuePlayer *>();
+        QVERIFY(player);
+        press(Button::Init); // its chime
+        QVERIFY(!player->sound());
+        QCOMPARE(state(), kCleared);
+        runTrials(1);
+        openHelp(); // its chime, and the handover
+        click(helpClose());
+        QVERIFY(QTest::qWaitFor([this] { return experiment() && experiment()->isVisible(); }));
+    }
+
+    void anSvgFileSaysWhyAndIsNotWritten()
+    {
+        runTrials(5);
+        openGraph();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("graph.svg"));
+        const QString why = graph()->saveGraphAsSvg(path);
+        QVERIFY2(why.contains(QLatin1String("libquindle_paper_output.so")), qPrintable(why));
+        QVERIFY(!QFile::exists(path));
+        // What needs no module still works.
+        QCOMPARE(graph()->saveGraphAsPdf(folder.filePath(QStringLiteral("graph.pdf"))), QString());
+        QCOMPARE(graph()->saveGraph(folder.filePath(QStringLiteral("graph.png"))), QString());
+    }
+
+    void printingSaysWhyInsteadOfTheDialog()
+    {
+        openGraph();
+        QString said;
+        QTimer::singleShot(0, graph(), [&said] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->accept();
+            }
+        });
+        choose(graph(), QStringLiteral("Print…"));
+        QVERIFY2(said.startsWith(QLatin1String("Cannot print: ")) &&
+                     said.contains(QLatin1String("libquindle_paper_output.so")),
+                 qPrintable(said));
+    }
+};
+
+QUINDLE_WIDGET_TEST_MAIN(MissingModulesTest)
+#include "missing_modules_test.moc"
