@@ -4,11 +4,14 @@
 # them: the desktop entry and the AppStream metainfo valid, its screenshots among the project's
 # pictures, the manual page readable and listing every option of --help, the copyright file with
 # the licence's text, and the changelog, the metainfo and the program all at the same release.
-#   check-install.sh BUILD_DIR EXPECTED_LIST SOURCE_DIR
+#   check-install.sh BUILD_DIR EXPECTED_LIST SOURCE_DIR LIBDIR
+# LIBDIR is the library folder of the build (lib, or lib/x86_64-linux-gnu where it was
+# configured for /usr as a distribution does); the list names it lib.
 set -eu
 build=$1
 expected=$2
 source=$3
+libdir=$4
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix" "$prefix.list"' EXIT
 fail() {
@@ -18,7 +21,7 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 (cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$prefix.list"
-LC_ALL=C sort "$expected" | diff -u - "$prefix.list" || fail "the installed files differ from $expected"
+sed "s|^lib/|$libdir/|" "$expected" | LC_ALL=C sort | diff -u - "$prefix.list" || fail "the installed files differ from $expected"
 [ -x "$prefix/bin/quindle" ] || fail "bin/quindle is not executable"
 # The installed program in English, with no settings files (whose language would be --help's).
 quindle() {
