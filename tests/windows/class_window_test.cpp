@@ -192,7 +192,7 @@ private slots:
             qPrintable(window.summary()));
         QVERIFY(
             window.summary().endsWith(QStringLiteral(" of 2 runs lie inside the expected range.")));
-        QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+        type(&window, Qt::Key_C, Qt::ControlModifier);
         const QStringList copied =
             QGuiApplication::clipboard()->text().trimmed().split(QLatin1Char('\n'));
         QCOMPARE(copied.size(), 4); // the header, two runs, the class

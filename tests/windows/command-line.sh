@@ -11,13 +11,28 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 failures=0
 
+# An X display number that nothing answers on, so that DISPLAY=:N fails at once: neither a socket
+# nor a lock file of it in /tmp, no abstract socket of that name (where libxcb looks first) and
+# nothing listening on its TCP port (where libxcb tries last).
+listening_on_port() {
+    hex=$(printf '%04X' "$1")
+    grep -qs ":$hex [0-9A-F]*:[0-9A-F]* 0A " /proc/net/tcp /proc/net/tcp6
+}
+display=77
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] ||
+    grep -qs " @/tmp/.X11-unix/X$display\$" /proc/net/unix ||
+    listening_on_port $((6000 + display)); do
+    display=$((display + 1))
+done
+
 # expect CODE PATTERN LINES -- ENV-ARGS... : runs quindle under env with ENV-ARGS and checks its
 # exit code, that its output matches PATTERN, and (LINES > 0) that it is that many lines long.
+# A run that hangs is stopped after a minute (code 124).
 expect() {
     code=$1 pattern=$2 lines=$3
     shift 4
-    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL -u LANGUAGE \
-        LANG=C.UTF-8 XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$runtime/user" \
+    output=$(timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL \
+        -u LANGUAGE LANG=C.UTF-8 XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$runtime/user" \
         XDG_CONFIG_DIRS="$runtime/system" "$@" 2>&1)
     got=$?
     count=$(printf '%s\n' "$output" | wc -l)
@@ -84,9 +99,9 @@ expect 0 "^quindle: .*/system/Quindle/Quindle.conf: \\[display\\] zoom: '90' is 
     timeout 5 "$quindle" --version
 rm -r "$runtime/system" "$runtime/user"
 expect 1 '^quindle: needs a graphical display' 1 -- "$quindle"
-expect 1 '^quindle: cannot open the X display :77$' 1 -- DISPLAY=:77 "$quindle"
+expect 1 "^quindle: cannot open the X display :$display\$" 1 -- DISPLAY=:$display "$quindle"
 expect 1 '^quindle: cannot open the Wayland display quindle-nowhere$' 1 -- \
     WAYLAND_DISPLAY=quindle-nowhere QT_QPA_PLATFORM=wayland "$quindle"
-expect 1 '^quindle: cannot open the Wayland display quindle-nowhere or X display :77$' 1 -- \
-    WAYLAND_DISPLAY=quindle-nowhere DISPLAY=:77 "$quindle"
+expect 1 "^quindle: cannot open the Wayland display quindle-nowhere or X display :$display\$" 1 -- \
+    WAYLAND_DISPLAY=quindle-nowhere DISPLAY=:$display "$quindle"
 exit "$failures"

@@ -174,7 +174,7 @@ private slots:
         QVERIFY(installTranslation(QLocale(language)));
         installFontSubstitutions(QLocale(language));
         startProgram(3);
-        runFor(100);
+        runTrials(10);
         // Japanese shows the coins' own 表 and 裏; every other language its own marks.
         QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
         // A class's folder with a run, a copy of it and a note: every row and reason shows.

@@ -62,6 +62,20 @@ inline void focus(QWidget *window)
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
+// Presses key (with modifiers) in window as the pupil would: once window is the active window,
+// on its focus widget, or on the window itself when nothing in it has the focus. Shortcuts and
+// the focus widget answer only in the active window, and a busy window manager can take a while
+// to activate a window that has just opened. A Wayland compositor without a seat activates no
+// window: there the key goes straight to the window's focus widget, which is enough for keys
+// that move the focus or read the text, though not for shortcuts.
+inline void type(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QVERIFY(window);
+    QVERIFY2(onPlatform("wayland") || QTest::qWaitForWindowActive(window),
+             qPrintable(window->objectName() + QLatin1String(" never became active")));
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
+}
+
 // Runs the application's event loop as main() does, with action queued first, and returns the
 // exit code it ends with, or 99 when it is still running after a while.
 inline int runProgram(const std::function<void()> &action, int milliseconds = 400)
@@ -292,10 +306,18 @@ protected:
         press(Button::Help);
         QVERIFY(help() && waitShown(help()));
     }
-    void runFor(int milliseconds)
+    // Waits until at least count more trials than before have been counted, however long a
+    // busy machine takes for them.
+    [[nodiscard]] bool waitForTrials(int before, int count) const
     {
+        return QTest::qWaitFor([&] { return trials() >= before + count; }, 20000);
+    }
+    // A run of at least count trials: Start, then Stop once they have been counted.
+    void runTrials(int count)
+    {
+        const int before = trials();
         press(Button::Start);
-        QTest::qWait(milliseconds);
+        QVERIFY2(waitForTrials(before, count), qPrintable(QString::number(trials() - before)));
         press(Button::Stop);
     }
 
