@@ -1,7 +1,5 @@
-// The drawing surface keeps a plot's connected lines as polylines and draws each batch of
-// operations only when its picture is needed: the pixels must be those of every line drawn
-// alone, at every zoom and pixel ratio, and a batch is left out only when it repeats the one
-// before exactly.
+// The drawing surface's pixels must be those of every line drawn alone, at every zoom and pixel
+// ratio; a batch is left out only when it repeats the one before exactly.
 
 #include "windows/window_driver.h"
 
@@ -48,9 +46,9 @@ QColor colorOf(Rgb rgb)
     return {rgb.r, rgb.g, rgb.b};
 }
 
-// What the paths look like drawn the plain way: every line alone, from pixel to pixel.
-QImage drawnLineByLine(const std::vector<Path> &paths, QSize inner, int zoom, qreal ratio,
-                       int penWidth)
+// The paths drawn the plain way, every line alone; the pen one pixel wide at 100 %, as wide as
+// the zoom makes it.
+QImage drawnLineByLine(const std::vector<Path> &paths, QSize inner, int zoom, qreal ratio)
 {
     QImage image(inner * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -61,7 +59,7 @@ QImage drawnLineByLine(const std::vector<Path> &paths, QSize inner, int zoom, qr
         return QPoint(int(std::floor(at.x() * scale + 0.5)), int(std::floor(at.y() * scale + 0.5)));
     };
     for (const Path &path : paths) {
-        painter.setPen(QPen(colorOf(path.color), penWidth));
+        painter.setPen(QPen(colorOf(path.color), zoom / 100));
         for (std::size_t i = 1; i < path.points.size(); ++i)
             painter.drawLine(pixel(path.points[i - 1]), pixel(path.points[i]));
     }
@@ -111,24 +109,19 @@ class DrawingSurfaceTest : public QObject
 
     std::unique_ptr<DrawingSurface> m_surface;
 
-    DrawingSurface &makeSurface()
+    // A blank surface with an inner area of 160 x 100 at 100 %: the test's, or another for what
+    // a drawing looks like alone.
+    static std::unique_ptr<DrawingSurface> another()
     {
-        m_surface = std::make_unique<DrawingSurface>(15.0, 15.0, nullptr);
-        m_surface->resize(164, 104); // an inner area of 160 x 100 at 100 %
+        auto surface = std::make_unique<DrawingSurface>(15.0, 15.0, nullptr);
+        surface->resize(164, 104);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(11);
         font.setStyleStrategy(QFont::NoAntialias);
-        m_surface->setTextFont(font);
-        return *m_surface;
-    }
-    // A blank surface like the test's, for what a drawing looks like alone.
-    [[nodiscard]] std::unique_ptr<DrawingSurface> another() const
-    {
-        auto surface = std::make_unique<DrawingSurface>(15.0, 15.0, nullptr);
-        surface->resize(m_surface->size());
-        surface->setTextFont(m_surface->textFont());
+        surface->setTextFont(font);
         return surface;
     }
+    DrawingSurface &makeSurface() { return *(m_surface = another()); }
 
 private slots:
     void cleanup() { m_surface.reset(); }
@@ -137,31 +130,28 @@ private slots:
     {
         QTest::addColumn<int>("zoom");
         QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("penWidth"); // one pixel at 100 %, as wide as the zoom makes it
-        QTest::newRow("100 %") << 100 << 1.0 << 1;
-        QTest::newRow("100 % on a screen of twice the pixels") << 100 << 2.0 << 1;
-        QTest::newRow("125 %") << 125 << 1.0 << 1;
-        QTest::newRow("175 %") << 175 << 1.0 << 1;
-        QTest::newRow("200 %") << 200 << 1.0 << 2;
-        QTest::newRow("250 % on a screen of twice the pixels") << 250 << 2.0 << 2;
-        QTest::newRow("300 %") << 300 << 1.0 << 3;
+        QTest::newRow("100 %") << 100 << 1.0;
+        QTest::newRow("100 % on a screen of twice the pixels") << 100 << 2.0;
+        QTest::newRow("125 %") << 125 << 1.0;
+        QTest::newRow("175 %") << 175 << 1.0;
+        QTest::newRow("200 %") << 200 << 1.0;
+        QTest::newRow("250 % on a screen of twice the pixels") << 250 << 2.0;
+        QTest::newRow("300 %") << 300 << 1.0;
     }
     void linesArePixelForPixelThoseDrawnOneByOne()
     {
         QFETCH(int, zoom);
         QFETCH(qreal, ratio);
-        QFETCH(int, penWidth);
         DrawingSurface &surface = makeSurface();
         surface.setPixelRatio(ratio);
         const std::vector<Path> paths = curves();
         draw(surface, paths);
-        // Drawn at 100 % first and at the zoom afresh, as a zoom key does; and drawn at the
-        // zoom from the start.
+        // Redrawn at the zoom as a zoom key does, then drawn at the zoom from the start.
         (void)surface.image();
         surface.setZoom(zoom);
         surface.resize(QSize(160, 100) * zoom / 100 +
                        2 * QSize(surface.border(), surface.border()));
-        const QImage expected = drawnLineByLine(paths, surface.innerSize(), zoom, ratio, penWidth);
+        const QImage expected = drawnLineByLine(paths, surface.innerSize(), zoom, ratio);
         QCOMPARE(surface.image(), expected);
         surface.clear();
         draw(surface, paths);
@@ -202,8 +192,7 @@ private slots:
     {
         QTest::addColumn<bool>("closed");
         QTest::newRow("a plot") << false;
-        // Its first line continues the last one of the batch before, in the same colour; and
-        // nothing in it needs the picture before it ends.
+        // Its first line continues the batch before's last, in the same colour.
         QTest::newRow("a frame that ends where it begins, and lines") << true;
     }
     void aBatchThatRepeatsTheOneBeforeIsKeptOnce()
@@ -223,9 +212,8 @@ private slots:
             }
             target.endBatch();
         };
-        // On a blank picture, drawn twice before the picture is needed again, as a window
-        // opened with its plot draws it once more when it is activated; then again after it
-        // was shown.
+        // Drawn twice before the picture is needed (a window activated as it opens), then
+        // again after it was shown.
         (void)surface.image();
         batch(surface);
         batch(surface);
@@ -276,9 +264,7 @@ private slots:
         surface.beginBatch();
         plot(surface, lastY, title.toLatin1().constData(), curve, points);
         surface.endBatch();
-
-        // Drawn over the first, as the graph window draws a changed record: the new ink shows,
-        // on the screen, on paper and after a zoom.
+        // Drawn over the first: the new ink shows, on the screen, on paper and after a zoom.
         const auto alone = another();
         plot(*alone, lastY, title.toLatin1().constData(), curve, points);
         const QImage second = alone->image().copy();
