@@ -1,5 +1,5 @@
-// Files appear in their folders only complete and a hand-in never replaces a classmate's run;
-// the names runs are handed in under fit every file system a school uses.
+// Files appear only complete, a hand-in never replaces a classmate's run, and the names fit
+// every file system a school uses.
 
 #include "windows/support/hand_in.h"
 #include "windows/support/saving.h"
@@ -16,7 +16,6 @@ Q_DECLARE_METATYPE(quindle::NoReplace)
 
 namespace {
 
-// Everything in folder, hidden entries too.
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -123,9 +122,8 @@ private slots:
         row("no hidden file, no lock file", ".~$Anna", "$Anna");
         row("controls and a direction override", "Anna\tSmith\n\u202Evsc.exe",
             "Anna Smith vsc.exe");
-        row("Japanese", "山田 花子", "山田 花子");
-        row("Greek and Cyrillic", "Ιωάννα Анна", "Ιωάννα Анна");
-        row("Arabic and Korean", "محمد 김민준", "محمد 김민준");
+        row("Japanese, Greek, Cyrillic, Arabic, Korean", "山田 花子 Ιωάννα Анна محمد 김민준",
+            "山田 花子 Ιωάννα Анна محمد 김민준");
         row("accents composed as typed", "Jose\u0301 Mu\u0308ller", "José Müller");
     }
 
