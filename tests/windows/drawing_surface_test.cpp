@@ -41,11 +41,6 @@ std::vector<Path> curves()
     return paths;
 }
 
-QColor colorOf(Rgb rgb)
-{
-    return {rgb.r, rgb.g, rgb.b};
-}
-
 // The paths drawn the plain way, every line alone; the pen one pixel wide at 100 %, as wide as
 // the zoom makes it.
 QImage drawnLineByLine(const std::vector<Path> &paths, QSize inner, int zoom, qreal ratio)
@@ -59,7 +54,7 @@ QImage drawnLineByLine(const std::vector<Path> &paths, QSize inner, int zoom, qr
         return QPoint(int(std::floor(at.x() * scale + 0.5)), int(std::floor(at.y() * scale + 0.5)));
     };
     for (const Path &path : paths) {
-        painter.setPen(QPen(colorOf(path.color), zoom / 100));
+        painter.setPen(QPen(QColor(path.color.r, path.color.g, path.color.b), zoom / 100));
         for (std::size_t i = 1; i < path.points.size(); ++i)
             painter.drawLine(pixel(path.points[i - 1]), pixel(path.points[i]));
     }
@@ -238,15 +233,10 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<Rgb>("curve");
         QTest::addColumn<int>("points");
-        QTest::addColumn<QPoint>("newInk"); // a pixel only the second batch draws
-        QTest::newRow("its last point")
-            << 80.f << QStringLiteral("0.25") << kBlue << 60 << QPoint(65, 80);
-        QTest::newRow("one point more")
-            << 20.f << QStringLiteral("0.25") << kBlue << 61 << QPoint(66, 20);
-        QTest::newRow("its colour")
-            << 20.f << QStringLiteral("0.25") << kRed << 60 << QPoint(30, 54);
-        QTest::newRow("one letter of its text")
-            << 20.f << QStringLiteral("0.75") << kBlue << 60 << QPoint(-1, -1);
+        QTest::newRow("its last point") << 80.f << QStringLiteral("0.25") << kBlue << 60;
+        QTest::newRow("one point more") << 20.f << QStringLiteral("0.25") << kBlue << 61;
+        QTest::newRow("its colour") << 20.f << QStringLiteral("0.25") << kRed << 60;
+        QTest::newRow("one letter of its text") << 20.f << QStringLiteral("0.75") << kBlue << 60;
     }
     void aBatchThatDiffersInAnythingIsDrawnAndKept()
     {
@@ -254,7 +244,6 @@ private slots:
         QFETCH(QString, title);
         QFETCH(Rgb, curve);
         QFETCH(int, points);
-        QFETCH(QPoint, newInk);
         DrawingSurface &surface = makeSurface();
         surface.beginBatch();
         plot(surface, 20);
@@ -264,7 +253,7 @@ private slots:
         surface.beginBatch();
         plot(surface, lastY, title.toLatin1().constData(), curve, points);
         surface.endBatch();
-        // Drawn over the first: the new ink shows, on the screen, on paper and after a zoom.
+        // Drawn over the first: all its ink shows, on the screen, on paper and after a zoom.
         const auto alone = another();
         plot(*alone, lastY, title.toLatin1().constData(), curve, points);
         const QImage second = alone->image().copy();
@@ -275,8 +264,6 @@ private slots:
                 for (int x = 0; x < both.width(); ++x)
                     if (second.pixel(x, y) != qRgb(255, 255, 255))
                         QCOMPARE(both.pixel(x, y), second.pixel(x, y));
-            if (newInk.x() >= 0)
-                QCOMPARE(both.pixelColor(newInk), colorOf(curve));
         };
         check();
         QVERIFY(vectors(surface) != firstOnPaper);
