@@ -104,13 +104,9 @@ public:
     double now = 43200.0, step = 0;
 };
 
-// One experiment window's worth of handlers over fakes, with a record shared by reference.
+// One experiment window's worth of handlers over fakes.
 struct Harness
 {
-    explicit Harness(ExperimentRecord &shared)
-        : record(shared)
-    {}
-
     void open() // as the program opens the window
     {
         control.load();
@@ -123,7 +119,7 @@ struct Harness
         control.runTrial();
     }
 
-    ExperimentRecord &record;
+    ExperimentRecord record;
     FakeView view;
     ScriptedCoins coins;
     ExperimentControl control{record, view, coins, coins, view};

@@ -14,8 +14,8 @@ class Trial : public ::testing::Test
 protected:
     Trial() { h.open(); }
     [[nodiscard]] long eventPasses() const { return std::ranges::count(h.view.log, "events"); }
-    ExperimentRecord record;
-    Harness h{record};
+    Harness h;
+    ExperimentRecord &record = h.record;
 };
 
 TEST_F(Trial, FirstTrialWritesEveryCellAndShowsItsFaces)
