@@ -2,10 +2,12 @@
 // what the pupil sees as PNG files.
 //
 //   screenshots OUTPUT_DIR class [LANGUAGE [ZOOM]] (a class of thirty runs and its window, as
-//       class-window.png and in the gap view as class-gap.png, or class-gap-LANGUAGE.png, ...)
+//       class-window.png and in the gap view as class-gap.png, or class-gap-LANGUAGE.png, ...;
+//       its context menu as class-menu.png, ...)
 //   screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]   (run it under Xvfb, or offscreen; with a
 //       language, in that language, as experiment-window-LANGUAGE.png, ...; "" for English;
-//       ZOOM: every window at that percentage)
+//       ZOOM: every window at that percentage; each window's context menu as
+//       experiment-menu-LANGUAGE.png, ...)
 
 #include "app/program.h"
 #include "windows/classroom/class_folder.h"
@@ -21,6 +23,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -52,8 +55,17 @@ bool save(QWidget *window, const QDir &dir, const char *name, const QString &suf
     return true;
 }
 
+// The window's context menu, its actions as a right click shows them, as NAME-SUFFIX.png.
+bool saveMenu(QWidget *window, const QDir &dir, const char *name, const QString &suffix)
+{
+    QMenu menu;
+    menu.addActions(window->actions());
+    menu.adjustSize();
+    return save(&menu, dir, name, suffix);
+}
+
 // A class's folder: thirty runs of different lengths, each saved as a pupil saves it, then the
-// class window on it, as class-window.png.
+// class window on it, as class-window.png, its context menu, and the window in the gap view.
 bool classScreenshot(const QDir &dir, const QString &suffix, int zoom)
 {
     const QString folder = dir.filePath(QStringLiteral("class-folder"));
@@ -97,7 +109,7 @@ bool classScreenshot(const QDir &dir, const QString &suffix, int zoom)
     for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 5; ++wait)
         spin(100);
     spin(300);
-    if (!save(window, dir, "class-window", suffix))
+    if (!save(window, dir, "class-window", suffix) || !saveMenu(window, dir, "class-menu", suffix))
         return false;
     // The class curve turned into the class's gaps from a quarter (Ctrl+D).
     for (QAction *action : window->actions())
@@ -139,7 +151,8 @@ int main(int argc, char *argv[])
     for (int trial = 0; trial < 1200; ++trial)
         oneTrial->click();
     spin(200);
-    bool ok = save(experiment, dir, "experiment-window", suffix);
+    bool ok = save(experiment, dir, "experiment-window", suffix) &&
+              saveMenu(experiment, dir, "experiment-menu", suffix);
     // The same run handed in to a class folder: what the pupil sees for a few seconds.
     const QString classFolder = dir.filePath(QStringLiteral("hand-in-folder"));
     QDir(classFolder).removeRecursively();
@@ -155,7 +168,8 @@ int main(int argc, char *argv[])
         spin(100);
     button(Button::GraphDisplay)->click();
     spin(500);
-    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window", suffix) && ok;
+    ok = program.graphWindow() && save(program.graphWindow(), dir, "graph-window", suffix) &&
+         saveMenu(program.graphWindow(), dir, "graph-menu", suffix) && ok;
     // The same graph on paper, as a PDF page and an SVG picture.
     ok = program.graphWindow()
              ->saveGraphAsPdf(dir.filePath(QStringLiteral("graph.pdf")))

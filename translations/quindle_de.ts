@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <extracomment>--help on the option -h, --help. Written as a terminal&apos;s help texts are.</extracomment>
+        <translation>Zeigt die Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>--help on the option --help-all, which lists the display options Qt adds too.</extracomment>
+        <translation>Zeigt die Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <extracomment>--help on the option -v, --version.</extracomment>
+        <translation>Zeigt die Versionsinformation an.</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Caption</name>
     <message>
         <source>(C) 2026 The Quindle developers</source>
@@ -14,12 +32,12 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>Relative Häufigkeiten jedes Durchgangs nach Anzahl der Würfe; die Klasse größer dargestellt</translation>
+        <translation>Relative Häufigkeiten je Durchgang; Klasse größer</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
-        <translation>Alle Durchgänge nacheinander: relative Häufigkeiten bis dahin</translation>
+        <translation>Alle Durchgänge nacheinander: Anteile bis dahin</translation>
     </message>
     <message>
         <source>All runs one after another: count minus a quarter</source>
@@ -36,57 +54,69 @@
     </message>
     <message>
         <source>File</source>
+        <extracomment>The class table&apos;s first column header, over each run&apos;s file name.</extracomment>
         <translation>Datei</translation>
     </message>
     <message>
         <source>Trials</source>
+        <extracomment>A header of the class table over each run&apos;s number of trials. Each number column is as wide as its header or its numbers, and the ten columns share 740 pixels: a word of about 8 letters.</extracomment>
         <translation>Würfe</translation>
     </message>
     <message>
         <source>%1
 ratio</source>
-        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <extracomment>A column header of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;), the second line says these are its ratios. The ten columns share 740 pixels: keep the second line to about 10 letters, a school&apos;s usual abbreviation if need be.</extracomment>
         <translation>%1
-relative Häufigkeit</translation>
+Anteil</translation>
     </message>
     <message>
         <source>Copy</source>
+        <extracomment>The class window&apos;s context menu: puts the class table on the clipboard.</extracomment>
         <translation>Kopieren</translation>
     </message>
     <message>
         <source>Save class results…</source>
+        <extracomment>The context menu: saves the class table as a CSV file.</extracomment>
         <translation>Klassenergebnisse speichern…</translation>
     </message>
     <message>
         <source>Save class results</source>
+        <extracomment>The title of the dialog that saves the class table.</extracomment>
         <translation>Klassenergebnisse speichern</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the class table.</extracomment>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Copy pictures</source>
+        <extracomment>The context menu: puts both pictures, side by side, on the clipboard.</extracomment>
         <translation>Diagramme kopieren</translation>
     </message>
     <message>
         <source>Save pictures…</source>
+        <extracomment>The context menu: saves both pictures, side by side, as a PNG picture.</extracomment>
         <translation>Diagramme speichern…</translation>
     </message>
     <message>
         <source>Save pictures</source>
+        <extracomment>The title of the dialog that saves the pictures.</extracomment>
         <translation>Diagramme speichern</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints both pictures, by the print dialog.</extracomment>
         <translation>Drucken…</translation>
     </message>
     <message>
         <source>Read summary</source>
+        <extracomment>The context menu: a screen reader says the class&apos;s runs, trials and pooled ratios.</extracomment>
         <translation>Zusammenfassung vorlesen</translation>
     </message>
     <message>
@@ -96,12 +126,8 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file of the class&apos;s folder that is not pooled: %1 its name, %2 why.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, Klassenergebnisse, %1: %2 Durchgänge, %3 Würfe</translation>
     </message>
     <message>
         <source> %1 %2.</source>
@@ -110,34 +136,42 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Folder</source>
+        <extracomment>What a screen reader calls the line that shows the class&apos;s folder.</extracomment>
         <translation>Ordner</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Zurück</translation>
+        <extracomment>The class window&apos;s button, 72 pixels wide in the default font: about 9 characters.</extracomment>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Runs and the class</source>
+        <extracomment>What a screen reader calls the class table: a row per run and one for the class.</extracomment>
         <translation>Durchgänge und Klasse</translation>
     </message>
     <message>
         <source>Files not pooled</source>
+        <extracomment>What a screen reader calls the list of the folder&apos;s files that are not pooled.</extracomment>
         <translation>Nicht berücksichtigte Dateien</translation>
     </message>
     <message>
         <source>Each run&apos;s ratios</source>
+        <extracomment>What a screen reader calls the funnel picture.</extracomment>
         <translation>Relative Häufigkeiten je Durchgang</translation>
     </message>
     <message>
         <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <extracomment>What a screen reader says the funnel picture shows.</extracomment>
         <translation>Die vier relativen Häufigkeiten jedes Durchgangs in Abhängigkeit von der Anzahl seiner Würfe, dazu die zusammengefassten relativen Häufigkeiten der Klasse</translation>
     </message>
     <message>
         <source>The class curve</source>
+        <extracomment>What a screen reader calls the class curve&apos;s picture.</extracomment>
         <translation>Die Kurve der Klasse</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows.</extracomment>
         <translation>Anteil jedes Ergebnisses an allen bisherigen Würfen der Klasse, Durchgang für Durchgang</translation>
     </message>
     <message>
@@ -147,46 +181,57 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>too large for a results file (%1 KB)</source>
+        <extracomment>%1 is the file&apos;s size in kilobytes.</extracomment>
         <translation>zu groß für eine Ergebnisdatei (%1 KB)</translation>
     </message>
     <message>
         <source>not a text file</source>
+        <extracomment>A file that holds something other than text (a picture, a document).</extracomment>
         <translation>keine Textdatei</translation>
     </message>
     <message>
         <source>not a Quindle results file</source>
+        <extracomment>A text file that is not one Quindle saves (a note, another program&apos;s table).</extracomment>
         <translation>keine Quindle-Ergebnisdatei</translation>
     </message>
     <message>
         <source>saved by a newer Quindle (format %1)</source>
+        <extracomment>A results file in a newer format than this program reads: %1 is its number.</extracomment>
         <translation>mit einer neueren Quindle-Version gespeichert (Format %1)</translation>
     </message>
     <message>
         <source>cut short after trial %1 of %2</source>
+        <extracomment>A file that ends early, in its list of trials: %1 the last trial in it, %2 the trials the run had.</extracomment>
         <translation>unvollständig, endet nach Wurf %1 von %2</translation>
     </message>
     <message>
         <source>cut short before its end</source>
+        <extracomment>A file that ends early, before its list of trials.</extracomment>
         <translation>unvollständig, endet vorzeitig</translation>
     </message>
     <message>
         <source>a copy of %1</source>
+        <extracomment>The same run as another file of the folder, which counts instead: %1 its name.</extracomment>
         <translation>eine Kopie von %1</translation>
     </message>
     <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
         <translation>widersprüchlich: eine relative Häufigkeit passt nicht zur absoluten Häufigkeit (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <extracomment>The history is each outcome&apos;s share after each of its occurrences, kept for the graph; %1 is the line of the file.</extracomment>
         <translation>widersprüchlich: der Verlauf passt nicht zu den Häufigkeiten (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <extracomment>The trial log lists both coins&apos; faces in every trial; %1 is the line of the file.</extracomment>
         <translation>widersprüchlich: das Wurfprotokoll passt nicht zu den Häufigkeiten (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
+        <extracomment>A line where a number or a word was expected and something else stands: %1 its number.</extracomment>
         <translation>widersprüchlich: Zeile %1 ist nicht lesbar</translation>
     </message>
     <message>
@@ -196,14 +241,17 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
         <translation>Text als UTF-16 gespeichert; Ergebnisdateien werden als UTF-8 gelesen</translation>
     </message>
     <message>
         <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
         <translation>Text als Latin-1 (Windows-1252) gespeichert; Ergebnisdateien werden als UTF-8 gelesen</translation>
     </message>
     <message>
         <source>saved by a newer Quindle</source>
+        <extracomment>A results file in a format newer than this program reads.</extracomment>
         <translation>mit einer neueren Quindle-Version gespeichert</translation>
     </message>
     <message>
@@ -213,10 +261,12 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Input/output error&quot;.</extracomment>
         <translation>lässt sich nicht lesen: %1</translation>
     </message>
     <message numerus="yes">
         <source>a folder more than %n level(s) down, not read</source>
+        <extracomment>A folder inside the class&apos;s folder too deep to be read: %n the levels that are.</extracomment>
         <translation>
             <numerusform>ein Ordner mehr als %n Ebene tief, nicht gelesen</numerusform>
             <numerusform>ein Ordner mehr als %n Ebenen tief, nicht gelesen</numerusform>
@@ -224,6 +274,7 @@ relative Häufigkeit</translation>
     </message>
     <message numerus="yes">
         <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
         <translation>
             <numerusform>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %n Wurf</numerusform>
             <numerusform>widersprüchlich: die Häufigkeiten ergeben zusammen %1 statt %n Würfe</numerusform>
@@ -231,22 +282,27 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <extracomment>The history (each outcome&apos;s share after each of its occurrences) does not follow from the list of trials; %1 is the line of the file.</extracomment>
         <translation>widersprüchlich: der Verlauf passt nicht zum Wurfprotokoll (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative count (line %1)</source>
+        <extracomment>A file with a count below zero: %1 the line of the file.</extracomment>
         <translation>widersprüchlich: eine negative Häufigkeit (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <extracomment>A count above the 1000 at which a run ends: %1 the line of the file.</extracomment>
         <translation>widersprüchlich: eine Häufigkeit, größer als ein Durchgang haben kann (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative number of trials (line %1)</source>
+        <extracomment>A file whose number of trials is below zero: %1 the line of the file.</extracomment>
         <translation>widersprüchlich: eine negative Zahl von Würfen (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have (line %1)</source>
+        <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more. %1 is the line of the file.</extracomment>
         <translation>widersprüchlich: mehr Würfe, als ein Durchgang haben kann (Zeile %1)</translation>
     </message>
     <message>
@@ -256,39 +312,37 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>a socket, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>ein Socket, keine Datei</translation>
     </message>
     <message>
         <source>a device, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>ein Gerät, keine Datei</translation>
     </message>
     <message>
         <source>a link to a folder, not followed</source>
+        <extracomment>A symbolic link to a folder, which is not followed, after its name.</extracomment>
         <translation>eine Verknüpfung auf einen Ordner, nicht verfolgt</translation>
     </message>
     <message>
         <source>a link to something that is not there</source>
+        <extracomment>A symbolic link whose target does not exist, after its name.</extracomment>
         <translation>eine Verknüpfung auf etwas, das es nicht gibt</translation>
     </message>
     <message>
         <source>links that lead round in a loop</source>
+        <extracomment>Symbolic links that point at each other, after the name of one.</extracomment>
         <translation>Verknüpfungen, die im Kreis führen</translation>
     </message>
     <message>
         <source>not a regular file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message numerus="yes">
-        <source>%n runs, %1 trials in all.</source>
-        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
-        <translation>
-            <numerusform>Insgesamt %n Durchgang mit %1 Würfen.</numerusform>
-            <numerusform>Insgesamt %n Durchgänge mit %1 Würfen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
         <translation>
             <numerusform> %1 von %n relativen Häufigkeit liegt im Erwartungsbereich; zu erwarten sind etwa 95 %.</numerusform>
             <numerusform> %1 von %n relativen Häufigkeiten liegen im Erwartungsbereich; zu erwarten sind etwa 95 %.</numerusform>
@@ -296,10 +350,12 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Show gap from a quarter</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns the class curve into each outcome&apos;s gap from a quarter of the class&apos;s trials.</extracomment>
         <translation>Abstand zum Viertel anzeigen</translation>
     </message>
     <message>
         <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the gap view.</extracomment>
         <translation>Häufigkeit jedes Ergebnisses minus ein Viertel aller bisherigen Würfe der Klasse, Durchgang für Durchgang</translation>
     </message>
     <message>
@@ -307,29 +363,63 @@ relative Häufigkeit</translation>
         <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
         <translation> %1: %2, %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n Durchgang</numerusform>
+            <numerusform>%n Durchgänge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n Wurf</numerusform>
+            <numerusform>%n Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, Klassenergebnisse, %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Insgesamt %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
+        <extracomment>What quindle --help says first, under its usage line.</extracomment>
         <translation>Wirft immer wieder zwei Münzen und zählt die vier möglichen Ergebnisse, sodass man sieht, wie sich die relative Häufigkeit jedes Ergebnisses bei 1/4 einpendelt.</translation>
     </message>
     <message>
         <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
+        <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
         <translation>Nimmt jeden Zufallswert statt von der Uhr aus einer durch &lt;N&gt; (eine ganze Zahl) festgelegten Folge, sodass jeder Wurf auf jedem Rechner gleich ausfällt.</translation>
     </message>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
-        <extracomment>%1 lists the languages the program is translated into.</extracomment>
+        <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
         <translation>Zeigt die Texte in der Sprache &lt;CODE&gt; (en, %1) statt in der Sprache des Systems.</translation>
     </message>
     <message>
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
-        <extracomment>%1 lists the zoom steps.</extracomment>
+        <extracomment>--help on the option --zoom PERCENT; keep &lt;PERCENT&gt; as it is. %1 lists the zoom steps.</extracomment>
         <translation>Öffnet alle Fenster mit &lt;PERCENT&gt; ihrer Größe (%1).</translation>
     </message>
     <message>
         <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <extracomment>--help on the option --class FOLDER; keep &lt;FOLDER&gt; as it is.</extracomment>
         <translation>Öffnet neben dem Experimentfenster das Klassenfenster und fasst die Ergebnisdateien in &lt;FOLDER&gt; zusammen, sobald sie eintreffen.</translation>
     </message>
 </context>
@@ -348,6 +438,7 @@ relative Häufigkeit</translation>
         <source>Unexpected error:
 
 %1</source>
+        <extracomment>A message box after an error the program did not expect: %1 says what, in English.</extracomment>
         <translation>Unerwarteter Fehler:
 
 %1</translation>
@@ -365,27 +456,27 @@ relative Häufigkeit</translation>
     <name>quindle::ExperimentWindow</name>
     <message>
         <source>%1 frequency</source>
+        <extracomment>What a screen reader calls a count cell; %1 is the outcome (&quot;Head Tail&quot;).</extracomment>
         <translation>Häufigkeit von %1</translation>
     </message>
     <message>
         <source>%1 probability</source>
+        <extracomment>What a screen reader calls a ratio cell: the outcome&apos;s share of the trials so far, its relative frequency (not a probability); %1 is the outcome.</extracomment>
         <translation>Relative Häufigkeit von %1</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1 Würfe</translation>
-    </message>
-    <message>
         <source>Copy</source>
+        <extracomment>The experiment window&apos;s context menu: puts the table on the clipboard.</extracomment>
         <translation>Kopieren</translation>
     </message>
     <message>
         <source>Save results…</source>
+        <extracomment>The context menu: saves the run&apos;s results file, which a class window pools.</extracomment>
         <translation>Ergebnisse speichern…</translation>
     </message>
     <message>
         <source>Pace</source>
+        <extracomment>The context menu&apos;s submenu of how fast a run goes.</extracomment>
         <translation>Tempo</translation>
     </message>
     <message>
@@ -400,31 +491,28 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Seed: %1</source>
+        <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
         <translation>Startwert: %1</translation>
     </message>
     <message>
         <source>Seed: none, the run follows the clock</source>
+        <extracomment>The context menu&apos;s last entry, greyed, when no seed was given.</extracomment>
         <translation>Startwert: keiner, der Durchgang richtet sich nach der Uhr</translation>
     </message>
     <message>
         <source>Save results</source>
+        <extracomment>The title of the dialog that saves the results file, and of its messages.</extracomment>
         <translation>Ergebnisse speichern</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the results file.</extracomment>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Counts cleared.</source>
+        <extracomment>Said when Init has cleared the counts.</extracomment>
         <translation>Häufigkeiten zurückgesetzt.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>Angehalten nach %1 Würfen.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>Durchgang nach %1 Würfen beendet.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -433,10 +521,12 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>How often this outcome has come up in the current run</source>
+        <extracomment>What a screen reader says a count cell of the table holds.</extracomment>
         <translation>Wie oft dieses Ergebnis im aktuellen Durchgang aufgetreten ist</translation>
     </message>
     <message>
         <source>This outcome&apos;s share of all trials of the current run</source>
+        <extracomment>What a screen reader says a ratio cell of the table holds.</extracomment>
         <translation>Anteil dieses Ergebnisses an allen Würfen des aktuellen Durchgangs (relative Häufigkeit)</translation>
     </message>
     <message>
@@ -446,26 +536,32 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>The top row&apos;s button that shows the help window, 57 pixels wide: about 6 characters.</extracomment>
         <translation>Hilfe</translation>
     </message>
     <message>
         <source>Init</source>
+        <extracomment>The top row&apos;s button that clears the counts for a new run, 57 pixels wide: about 6 characters.</extracomment>
         <translation>Neu</translation>
     </message>
     <message>
         <source>Coin1: Head</source>
+        <extracomment>What a screen reader calls coin 1&apos;s picture while it shows its head face.</extracomment>
         <translation>Münze 1: Kopf</translation>
     </message>
     <message>
         <source>Coin1: Tail</source>
+        <extracomment>Coin 1&apos;s picture while it shows its tail face.</extracomment>
         <translation>Münze 1: Zahl</translation>
     </message>
     <message>
         <source>Coin2: Head</source>
+        <extracomment>Coin 2&apos;s picture while it shows its head face.</extracomment>
         <translation>Münze 2: Kopf</translation>
     </message>
     <message>
         <source>Coin2: Tail</source>
+        <extracomment>Coin 2&apos;s picture while it shows its tail face.</extracomment>
         <translation>Münze 2: Zahl</translation>
     </message>
     <message>
@@ -475,14 +571,17 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Coin2</source>
+        <extracomment>The second coin&apos;s name, under its picture and in the table: 81 pixels wide in a large bold face, about 6 characters.</extracomment>
         <translation>Münze2</translation>
     </message>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face in the table&apos;s header rows, in blue: 81 pixels wide in a large bold face.</extracomment>
         <translation>Kopf</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face in the table&apos;s header rows, in red: 81 pixels wide in a large bold face.</extracomment>
         <translation>Zahl</translation>
     </message>
     <message>
@@ -492,6 +591,7 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Probability</source>
+        <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
         <translation>Anteil</translation>
     </message>
     <message>
@@ -501,6 +601,7 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Number of trials</source>
+        <extracomment>What a screen reader calls the number under the table, before reading it.</extracomment>
         <translation>Anzahl der Würfe</translation>
     </message>
     <message>
@@ -510,6 +611,7 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>Starts a run, or goes on with the last one: 105 pixels wide, about 10 characters.</extracomment>
         <translation>Start</translation>
     </message>
     <message>
@@ -519,6 +621,7 @@ relative Häufigkeit</translation>
     </message>
     <message>
         <source>Class results…</source>
+        <extracomment>The context menu: opens the class window on a folder of the class&apos;s results files.</extracomment>
         <translation>Klassenergebnisse…</translation>
     </message>
     <message>
@@ -559,6 +662,40 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
         <extracomment>%1 is the name of the results file in the class folder.</extracomment>
         <translation>Abgegeben als %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n Wurf</numerusform>
+            <numerusform>%n Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>Angehalten nach %n Wurf.</numerusform>
+            <numerusform>Angehalten nach %n Würfen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>Durchgang nach %n Wurf beendet.</numerusform>
+            <numerusform>Durchgang nach %n Würfen beendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>表</source>
+        <extracomment>The mark on the coin pictures&apos; head face, in place of the pictures&apos; own 表: a letter or two that pupils read as the head (its word&apos;s first letter), drawn about 18 pixels tall across a coin 30 pixels wide. Keep 表 to show the original pictures.</extracomment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>裏</source>
+        <extracomment>The mark on the coin pictures&apos; tail face, in place of the pictures&apos; own 裏: a letter or two that pupils read as the tail, as large as the head&apos;s mark. Keep 裏 to show the original pictures.</extracomment>
+        <translation>Z</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Gap</name>
@@ -582,34 +719,42 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
+        <extracomment>The graph window&apos;s context menu: puts the plot on the clipboard as a picture.</extracomment>
         <translation>Diagramm kopieren</translation>
     </message>
     <message>
         <source>Save graph…</source>
+        <extracomment>The context menu: saves the plot as a PNG picture.</extracomment>
         <translation>Diagramm speichern…</translation>
     </message>
     <message>
         <source>Save graph at double resolution…</source>
+        <extracomment>The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.</extracomment>
         <translation>Diagramm in doppelter Auflösung speichern…</translation>
     </message>
     <message>
         <source>Show expected range</source>
+        <extracomment>The context menu, a check box: shades the band where chance keeps each ratio about 95 % of the time.</extracomment>
         <translation>Erwartungsbereich anzeigen</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints the graph, by the print dialog.</extracomment>
         <translation>Drucken…</translation>
     </message>
     <message>
         <source>Read results</source>
+        <extracomment>The context menu: brings a screen reader to the legend, which tells each outcome&apos;s result.</extracomment>
         <translation>Ergebnisse vorlesen</translation>
     </message>
     <message>
         <source>Save graph</source>
+        <extracomment>The title of the dialog that saves the graph as a PNG picture.</extracomment>
         <translation>Diagramm speichern</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
@@ -618,15 +763,13 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
         <translation>noch keine Würfe</translation>
     </message>
     <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>relative Häufigkeit %1, %2-mal aufgetreten</translation>
-    </message>
-    <message>
         <source>, inside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, innerhalb des Erwartungsbereichs</translation>
     </message>
     <message>
         <source>, outside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, außerhalb des Erwartungsbereichs</translation>
     </message>
     <message>
@@ -636,47 +779,52 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     </message>
     <message>
         <source>Close</source>
-        <translation>Zurück</translation>
+        <extracomment>The graph window&apos;s button, 65 pixels wide in the default font: about 8 characters.</extracomment>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Graph</source>
+        <extracomment>What a screen reader calls the plot.</extracomment>
         <translation>Diagramm</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
+        <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
         <translation>Relative Häufigkeit jedes Ergebnisses (senkrecht, 0 bis 1) in Abhängigkeit davon, wie oft dieses Ergebnis aufgetreten ist (waagerecht, 0 bis 1000), eine Kurve je Ergebnis, mit einer gestrichelten Linie beim theoretischen Wert 0,25</translation>
     </message>
     <message>
         <source>Ba・Ba</source>
-        <extracomment>The legend&apos;s labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1 first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.</extracomment>
+        <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
         <translation>Z・Z</translation>
     </message>
     <message>
         <source>the red curve</source>
+        <extracomment>What a screen reader says a legend label stands for: its outcome&apos;s curve.</extracomment>
         <translation>die rote Kurve</translation>
     </message>
     <message>
         <source>Ba・Fr</source>
+        <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
         <translation>Z・K</translation>
     </message>
     <message>
-        <source>the cyan curve</source>
-        <translation>die türkisfarbene Kurve</translation>
-    </message>
-    <message>
         <source>Fr・Ba</source>
+        <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
         <translation>K・Z</translation>
     </message>
     <message>
         <source>the green curve</source>
+        <extracomment>The curve is a dark green.</extracomment>
         <translation>die grüne Kurve</translation>
     </message>
     <message>
         <source>Fr・Fr</source>
+        <extracomment>A legend label: front (head) on both coins.</extracomment>
         <translation>K・K</translation>
     </message>
     <message>
         <source>the blue curve</source>
+        <extracomment>The curve is a bright blue.</extracomment>
         <translation>die blaue Kurve</translation>
     </message>
     <message>
@@ -686,32 +834,33 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     </message>
     <message>
         <source>Save graph as PDF…</source>
+        <extracomment>The context menu: the graph on an A4 page as a PDF document.</extracomment>
         <translation>Diagramm als PDF speichern…</translation>
     </message>
     <message>
         <source>Save graph as PDF</source>
+        <extracomment>The title of the dialog that saves the graph as a PDF document.</extracomment>
         <translation>Diagramm als PDF speichern</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter for PDF documents.</extracomment>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Save graph as SVG…</source>
+        <extracomment>The context menu: the graph as an SVG picture of lines and text.</extracomment>
         <translation>Diagramm als SVG speichern…</translation>
     </message>
     <message>
         <source>Save graph as SVG</source>
+        <extracomment>The title of the dialog that saves the graph as an SVG picture.</extracomment>
         <translation>Diagramm als SVG speichern</translation>
     </message>
     <message>
         <source>SVG images (*.svg)</source>
+        <extracomment>The file dialog&apos;s filter for SVG pictures.</extracomment>
         <translation>SVG-Bilder (*.svg)</translation>
-    </message>
-    <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1: %2 Würfe</translation>
     </message>
     <message>
         <source>, seed %1</source>
@@ -720,11 +869,39 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     </message>
     <message>
         <source>Show gap from a quarter</source>
+        <extracomment>The graph window&apos;s context menu: a check mark turns the graph into each outcome&apos;s gap from a quarter of the trials.</extracomment>
         <translation>Abstand zum Viertel anzeigen</translation>
     </message>
     <message>
         <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <extracomment>What a screen reader says the plot shows in the gap view.</extracomment>
         <translation>Häufigkeit jedes Ergebnisses minus ein Viertel aller Würfe (senkrecht) in Abhängigkeit von der Anzahl der Würfe (waagerecht), eine Kurve je Ergebnis, mit einer gestrichelten Linie bei 0</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1: %n Wurf</numerusform>
+            <numerusform>Quindle, %1: %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>noch nicht aufgetreten</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>relative Häufigkeit %1, %n-mal aufgetreten</numerusform>
+            <numerusform>relative Häufigkeit %1, %n-mal aufgetreten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the teal curve</source>
+        <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
+        <translation>die blaugrüne Kurve</translation>
     </message>
 </context>
 <context>
@@ -741,6 +918,7 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     </message>
     <message>
         <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
+        <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
         <translation>Nennen wir die beiden Münzen Münze 1 und Münze 2, so gibt es vier </translation>
     </message>
     <message>
@@ -750,10 +928,12 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     </message>
     <message>
         <source>That is , the probability of occurrence in these four cases is 1/4 , respectively.</source>
+        <extracomment>A new paragraph: each of the four outcomes has the probability 1/4.</extracomment>
         <translation>Jeder dieser vier Fälle tritt also mit der Wahrscheinlichkeit 1/4 ein.</translation>
     </message>
     <message>
         <source>However , in reality , if you throw two coins four times at the same time , </source>
+        <extracomment>A new paragraph, going on in the next line: four throws need not give each outcome once.</extracomment>
         <translation>Wenn du aber in Wirklichkeit zwei Münzen viermal gleichzeitig wirfst, </translation>
     </message>
     <message>
@@ -763,10 +943,12 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     </message>
     <message>
         <source>The same applies to the other three cases.</source>
+        <extracomment>A paragraph of one line.</extracomment>
         <translation>Für die anderen drei Fälle gilt dasselbe.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with the mathmatically obtained theoretical </source>
+        <extracomment>The problem&apos;s question, going on in the next line: how do the observed ratios relate to the probability of 1/4 worked out in theory?</extracomment>
         <translation>Wie hängt das nun mit der mathematisch bestimmten theoretischen </translation>
     </message>
     <message>
@@ -814,10 +996,12 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     <name>quindle::HelpWindow</name>
     <message>
         <source>Close</source>
+        <extracomment>The help window&apos;s button, which closes it and brings the experiment window back: 57 pixels wide in the default font, about 7 characters.</extracomment>
         <translation>Zurück</translation>
     </message>
     <message>
         <source>Help text</source>
+        <extracomment>What a screen reader calls the surface the help text is printed on.</extracomment>
         <translation>Hilfetext</translation>
     </message>
     <message>
@@ -830,11 +1014,18 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>Kopf</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -850,10 +1041,11 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     <message>
         <source>(Horizontal axis : Number of times)</source>
         <extracomment>The horizontal axis&apos;s title, printed from about 60 % of the graph&apos;s width to its right edge: there is room for about 35 characters.</extracomment>
-        <translation>(Waagerechte Achse: Anzahl)</translation>
+        <translation>(Waagerechte Achse: Häufigkeit)</translation>
     </message>
     <message>
         <source>(Vertical axis : Ratio)</source>
+        <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
         <translation>(Senkrechte Achse: relative Häufigkeit)</translation>
     </message>
     <message>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <extracomment>--help on the option -h, --help. Written as a terminal&apos;s help texts are.</extracomment>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>--help on the option --help-all, which lists the display options Qt adds too.</extracomment>
+        <translation>Affiche l&apos;aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <extracomment>--help on the option -v, --version.</extracomment>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Caption</name>
     <message>
         <source>(C) 2026 The Quindle developers</source>
@@ -14,17 +32,17 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>Fréquences de chaque expérience selon son nombre de lancers ; la classe, en plus grand</translation>
+        <translation>Fréquences selon les lancers&#x202f;; la classe en gros</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
-        <translation>Toutes les expériences à la suite : fréquence de chaque issue au fil des lancers</translation>
+        <translation>Expériences à la suite&#xa0;: fréquences cumulées</translation>
     </message>
     <message>
         <source>All runs one after another: count minus a quarter</source>
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>Expériences à la suite : effectif moins le quart</translation>
+        <translation>Expériences à la suite&#xa0;: effectif moins le quart</translation>
     </message>
 </context>
 <context>
@@ -32,61 +50,73 @@
     <message>
         <source>Class results: %1</source>
         <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
-        <translation>Résultats de la classe : %1</translation>
+        <translation>Résultats de la classe&#xa0;: %1</translation>
     </message>
     <message>
         <source>File</source>
+        <extracomment>The class table&apos;s first column header, over each run&apos;s file name.</extracomment>
         <translation>Fichier</translation>
     </message>
     <message>
         <source>Trials</source>
+        <extracomment>A header of the class table over each run&apos;s number of trials. Each number column is as wide as its header or its numbers, and the ten columns share 740 pixels: a word of about 8 letters.</extracomment>
         <translation>Lancers</translation>
     </message>
     <message>
         <source>%1
 ratio</source>
-        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <extracomment>A column header of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;), the second line says these are its ratios. The ten columns share 740 pixels: keep the second line to about 10 letters, a school&apos;s usual abbreviation if need be.</extracomment>
         <translation>%1
 fréquence</translation>
     </message>
     <message>
         <source>Copy</source>
+        <extracomment>The class window&apos;s context menu: puts the class table on the clipboard.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
         <source>Save class results…</source>
+        <extracomment>The context menu: saves the class table as a CSV file.</extracomment>
         <translation>Enregistrer les résultats de la classe…</translation>
     </message>
     <message>
         <source>Save class results</source>
+        <extracomment>The title of the dialog that saves the class table.</extracomment>
         <translation>Enregistrer les résultats de la classe</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the class table.</extracomment>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Copy pictures</source>
+        <extracomment>The context menu: puts both pictures, side by side, on the clipboard.</extracomment>
         <translation>Copier les graphiques</translation>
     </message>
     <message>
         <source>Save pictures…</source>
+        <extracomment>The context menu: saves both pictures, side by side, as a PNG picture.</extracomment>
         <translation>Enregistrer les graphiques…</translation>
     </message>
     <message>
         <source>Save pictures</source>
+        <extracomment>The title of the dialog that saves the pictures.</extracomment>
         <translation>Enregistrer les graphiques</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints both pictures, by the print dialog.</extracomment>
         <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Read summary</source>
+        <extracomment>The context menu: a screen reader says the class&apos;s runs, trials and pooled ratios.</extracomment>
         <translation>Lire le bilan</translation>
     </message>
     <message>
@@ -96,48 +126,52 @@ fréquence</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, résultats de la classe, %1 : %2 expériences, %3 lancers</translation>
+        <extracomment>A file of the class&apos;s folder that is not pooled: %1 its name, %2 why.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source> %1 %2.</source>
         <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
-        <translation> %1 : fréquence %2.</translation>
+        <translation> %1&#xa0;: fréquence %2.</translation>
     </message>
     <message>
         <source>Folder</source>
+        <extracomment>What a screen reader calls the line that shows the class&apos;s folder.</extracomment>
         <translation>Dossier</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The class window&apos;s button, 72 pixels wide in the default font: about 9 characters.</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
         <source>Runs and the class</source>
+        <extracomment>What a screen reader calls the class table: a row per run and one for the class.</extracomment>
         <translation>Les expériences et la classe</translation>
     </message>
     <message>
         <source>Files not pooled</source>
+        <extracomment>What a screen reader calls the list of the folder&apos;s files that are not pooled.</extracomment>
         <translation>Fichiers non pris en compte</translation>
     </message>
     <message>
         <source>Each run&apos;s ratios</source>
+        <extracomment>What a screen reader calls the funnel picture.</extracomment>
         <translation>Fréquences de chaque expérience</translation>
     </message>
     <message>
         <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <extracomment>What a screen reader says the funnel picture shows.</extracomment>
         <translation>Les quatre fréquences de chaque expérience en fonction de son nombre de lancers, et les fréquences de toute la classe</translation>
     </message>
     <message>
         <source>The class curve</source>
+        <extracomment>What a screen reader calls the class curve&apos;s picture.</extracomment>
         <translation>La courbe de la classe</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows.</extracomment>
         <translation>Fréquence de chaque issue parmi tous les lancers de la classe jusque-là, expérience après expérience</translation>
     </message>
     <message>
@@ -147,47 +181,58 @@ fréquence</translation>
     </message>
     <message>
         <source>too large for a results file (%1 KB)</source>
+        <extracomment>%1 is the file&apos;s size in kilobytes.</extracomment>
         <translation>trop volumineux pour un fichier de résultats (%1 Ko)</translation>
     </message>
     <message>
         <source>not a text file</source>
+        <extracomment>A file that holds something other than text (a picture, a document).</extracomment>
         <translation>pas un fichier texte</translation>
     </message>
     <message>
         <source>not a Quindle results file</source>
+        <extracomment>A text file that is not one Quindle saves (a note, another program&apos;s table).</extracomment>
         <translation>pas un fichier de résultats Quindle</translation>
     </message>
     <message>
         <source>saved by a newer Quindle (format %1)</source>
+        <extracomment>A results file in a newer format than this program reads: %1 is its number.</extracomment>
         <translation>enregistré par une version plus récente de Quindle (format %1)</translation>
     </message>
     <message>
         <source>cut short after trial %1 of %2</source>
+        <extracomment>A file that ends early, in its list of trials: %1 the last trial in it, %2 the trials the run had.</extracomment>
         <translation>tronqué après le lancer %1 sur %2</translation>
     </message>
     <message>
         <source>cut short before its end</source>
+        <extracomment>A file that ends early, before its list of trials.</extracomment>
         <translation>tronqué avant la fin</translation>
     </message>
     <message>
         <source>a copy of %1</source>
+        <extracomment>The same run as another file of the folder, which counts instead: %1 its name.</extracomment>
         <translation>copie de %1</translation>
     </message>
     <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
-        <translation>incohérent : une fréquence ne correspond pas à son effectif (ligne %1)</translation>
+        <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
+        <translation>incohérent&#xa0;: une fréquence ne correspond pas à son effectif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the counts (line %1)</source>
-        <translation>incohérent : l&apos;historique ne concorde pas avec les effectifs (ligne %1)</translation>
+        <extracomment>The history is each outcome&apos;s share after each of its occurrences, kept for the graph; %1 is the line of the file.</extracomment>
+        <translation>incohérent&#xa0;: l&apos;historique ne concorde pas avec les effectifs (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
-        <translation>incohérent : le journal des lancers ne concorde pas avec les effectifs (ligne %1)</translation>
+        <extracomment>The trial log lists both coins&apos; faces in every trial; %1 is the line of the file.</extracomment>
+        <translation>incohérent&#xa0;: le journal des lancers ne concorde pas avec les effectifs (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
-        <translation>incohérent : la ligne %1 est illisible</translation>
+        <extracomment>A line where a number or a word was expected and something else stands: %1 its number.</extracomment>
+        <translation>incohérent&#xa0;: la ligne %1 est illisible</translation>
     </message>
     <message>
         <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
@@ -196,14 +241,17 @@ fréquence</translation>
     </message>
     <message>
         <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
         <translation>texte enregistré en UTF-16 ; les fichiers de résultats sont lus en UTF-8</translation>
     </message>
     <message>
         <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
         <translation>texte enregistré en Latin-1 (Windows-1252) ; les fichiers de résultats sont lus en UTF-8</translation>
     </message>
     <message>
         <source>saved by a newer Quindle</source>
+        <extracomment>A results file in a format newer than this program reads.</extracomment>
         <translation>enregistré par une version plus récente de Quindle</translation>
     </message>
     <message>
@@ -213,10 +261,12 @@ fréquence</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Input/output error&quot;.</extracomment>
         <translation>impossible à lire : %1</translation>
     </message>
     <message numerus="yes">
         <source>a folder more than %n level(s) down, not read</source>
+        <extracomment>A folder inside the class&apos;s folder too deep to be read: %n the levels that are.</extracomment>
         <translation>
             <numerusform>un dossier à plus de %n niveau de profondeur, non lu</numerusform>
             <numerusform>un dossier à plus de %n niveaux de profondeur, non lu</numerusform>
@@ -224,6 +274,7 @@ fréquence</translation>
     </message>
     <message numerus="yes">
         <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
         <translation>
             <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancer</numerusform>
             <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancers</numerusform>
@@ -231,22 +282,27 @@ fréquence</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <extracomment>The history (each outcome&apos;s share after each of its occurrences) does not follow from the list of trials; %1 is the line of the file.</extracomment>
         <translation>incohérent : l&apos;historique ne concorde pas avec le journal des lancers (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative count (line %1)</source>
+        <extracomment>A file with a count below zero: %1 the line of the file.</extracomment>
         <translation>incohérent : un effectif négatif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <extracomment>A count above the 1000 at which a run ends: %1 the line of the file.</extracomment>
         <translation>incohérent : un effectif plus grand qu&apos;une expérience ne peut en compter (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative number of trials (line %1)</source>
+        <extracomment>A file whose number of trials is below zero: %1 the line of the file.</extracomment>
         <translation>incohérent : un nombre de lancers négatif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have (line %1)</source>
+        <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more. %1 is the line of the file.</extracomment>
         <translation>incohérent : plus de lancers qu&apos;une expérience ne peut en compter (ligne %1)</translation>
     </message>
     <message>
@@ -256,39 +312,37 @@ fréquence</translation>
     </message>
     <message>
         <source>a socket, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>un socket, pas un fichier</translation>
     </message>
     <message>
         <source>a device, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>un périphérique, pas un fichier</translation>
     </message>
     <message>
         <source>a link to a folder, not followed</source>
+        <extracomment>A symbolic link to a folder, which is not followed, after its name.</extracomment>
         <translation>un lien vers un dossier, non suivi</translation>
     </message>
     <message>
         <source>a link to something that is not there</source>
+        <extracomment>A symbolic link whose target does not exist, after its name.</extracomment>
         <translation>un lien vers quelque chose qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>links that lead round in a loop</source>
+        <extracomment>Symbolic links that point at each other, after the name of one.</extracomment>
         <translation>des liens qui tournent en boucle</translation>
     </message>
     <message>
         <source>not a regular file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>pas un fichier ordinaire</translation>
     </message>
     <message numerus="yes">
-        <source>%n runs, %1 trials in all.</source>
-        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
-        <translation>
-            <numerusform>%n expérience, %1 lancers en tout.</numerusform>
-            <numerusform>%n expériences, %1 lancers en tout.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
         <translation>
             <numerusform> %1 fréquence sur %n est dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
             <numerusform> %1 fréquences sur %n sont dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
@@ -296,40 +350,76 @@ fréquence</translation>
     </message>
     <message>
         <source>Show gap from a quarter</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns the class curve into each outcome&apos;s gap from a quarter of the class&apos;s trials.</extracomment>
         <translation>Afficher l&apos;écart au quart</translation>
     </message>
     <message>
         <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the gap view.</extracomment>
         <translation>Effectif de chaque issue moins un quart de tous les lancers de la classe jusque-là, expérience après expérience</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
         <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
-        <translation> %1 : fréquence %2, %3.</translation>
+        <translation> %1&#xa0;: fréquence %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n expérience</numerusform>
+            <numerusform>%n expériences</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n lancer</numerusform>
+            <numerusform>%n lancers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, résultats de la classe, %1&#xa0;: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>%1, %2 en tout.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
+        <translation>%1&#x202f;%2</translation>
     </message>
 </context>
 <context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
-        <translation>Lance deux pièces encore et encore et compte les quatre issues, pour voir la fréquence de chacune se stabiliser autour de 1/4.</translation>
+        <extracomment>What quindle --help says first, under its usage line.</extracomment>
+        <translation>Lance deux pièces un grand nombre de fois et compte les quatre issues, pour voir la fréquence de chacune se stabiliser autour de 1/4.</translation>
     </message>
     <message>
         <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
-        <translation>Tire chaque résultat d&apos;une suite fixée par &lt;N&gt; (un nombre entier) au lieu de l&apos;horloge : les lancers sont alors les mêmes, un à un, sur toutes les machines.</translation>
+        <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
+        <translation>Tire chaque résultat d&apos;une suite fixée par &lt;N&gt; (un nombre entier) au lieu de l&apos;horloge&#xa0;: les lancers sont alors les mêmes, un à un, sur toutes les machines.</translation>
     </message>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
-        <extracomment>%1 lists the languages the program is translated into.</extracomment>
+        <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
         <translation>Affiche les textes dans la langue &lt;CODE&gt; (en, %1) au lieu de celle du système.</translation>
     </message>
     <message>
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
-        <extracomment>%1 lists the zoom steps.</extracomment>
+        <extracomment>--help on the option --zoom PERCENT; keep &lt;PERCENT&gt; as it is. %1 lists the zoom steps.</extracomment>
         <translation>Ouvre toutes les fenêtres à &lt;PERCENT&gt; de leur taille (%1).</translation>
     </message>
     <message>
         <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <extracomment>--help on the option --class FOLDER; keep &lt;FOLDER&gt; as it is.</extracomment>
         <translation>Ouvre la fenêtre de la classe à côté de la fenêtre de l&apos;expérience et met en commun les fichiers de résultats de &lt;FOLDER&gt; au fur et à mesure de leur arrivée.</translation>
     </message>
 </context>
@@ -340,7 +430,7 @@ fréquence</translation>
 
 %2</source>
         <extracomment>%1 is the error&apos;s number, %2 its name in English (&quot;Overflow&quot;).</extracomment>
-        <translation>Erreur d&apos;exécution &apos;%1&apos; :
+        <translation>Erreur d&apos;exécution &apos;%1&apos;&#xa0;:
 
 %2</translation>
     </message>
@@ -348,7 +438,8 @@ fréquence</translation>
         <source>Unexpected error:
 
 %1</source>
-        <translation>Erreur inattendue :
+        <extracomment>A message box after an error the program did not expect: %1 says what, in English.</extracomment>
+        <translation>Erreur inattendue&#xa0;:
 
 %1</translation>
     </message>
@@ -365,27 +456,27 @@ fréquence</translation>
     <name>quindle::ExperimentWindow</name>
     <message>
         <source>%1 frequency</source>
+        <extracomment>What a screen reader calls a count cell; %1 is the outcome (&quot;Head Tail&quot;).</extracomment>
         <translation>Effectif de %1</translation>
     </message>
     <message>
         <source>%1 probability</source>
+        <extracomment>What a screen reader calls a ratio cell: the outcome&apos;s share of the trials so far, its relative frequency (not a probability); %1 is the outcome.</extracomment>
         <translation>Fréquence de %1</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1 lancers</translation>
-    </message>
-    <message>
         <source>Copy</source>
+        <extracomment>The experiment window&apos;s context menu: puts the table on the clipboard.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
         <source>Save results…</source>
+        <extracomment>The context menu: saves the run&apos;s results file, which a class window pools.</extracomment>
         <translation>Enregistrer les résultats…</translation>
     </message>
     <message>
         <source>Pace</source>
+        <extracomment>The context menu&apos;s submenu of how fast a run goes.</extracomment>
         <translation>Vitesse</translation>
     </message>
     <message>
@@ -400,43 +491,42 @@ fréquence</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation>Graine : %1</translation>
+        <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
+        <translation>Graine&#xa0;: %1</translation>
     </message>
     <message>
         <source>Seed: none, the run follows the clock</source>
-        <translation>Graine : aucune, les lancers suivent l&apos;horloge</translation>
+        <extracomment>The context menu&apos;s last entry, greyed, when no seed was given.</extracomment>
+        <translation>Graine&#xa0;: aucune, les lancers suivent l&apos;horloge</translation>
     </message>
     <message>
         <source>Save results</source>
+        <extracomment>The title of the dialog that saves the results file, and of its messages.</extracomment>
         <translation>Enregistrer les résultats</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the results file.</extracomment>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Counts cleared.</source>
+        <extracomment>Said when Init has cleared the counts.</extracomment>
         <translation>Effectifs remis à zéro.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>Expérience arrêtée après %1 lancers.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>Expérience terminée après %1 lancers.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
         <extracomment>Follows &quot;Stopped after … trials.&quot; once per outcome: %1 the outcome (&quot;Head Tail&quot;), %2 its count, %3 its ratio.</extracomment>
-        <translation> %1 : %2 fois, fréquence %3.</translation>
+        <translation> %1&#xa0;: %2 fois, fréquence %3.</translation>
     </message>
     <message>
         <source>How often this outcome has come up in the current run</source>
+        <extracomment>What a screen reader says a count cell of the table holds.</extracomment>
         <translation>Nombre de fois où cette issue est sortie pendant l&apos;expérience en cours</translation>
     </message>
     <message>
         <source>This outcome&apos;s share of all trials of the current run</source>
+        <extracomment>What a screen reader says a ratio cell of the table holds.</extracomment>
         <translation>Proportion des lancers de l&apos;expérience en cours où cette issue est sortie</translation>
     </message>
     <message>
@@ -446,43 +536,52 @@ fréquence</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>The top row&apos;s button that shows the help window, 57 pixels wide: about 6 characters.</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
         <source>Init</source>
-        <translation>RAZ</translation>
+        <extracomment>The top row&apos;s button that clears the counts for a new run, 57 pixels wide: about 6 characters.</extracomment>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Coin1: Head</source>
-        <translation>Pièce 1 : face</translation>
+        <extracomment>What a screen reader calls coin 1&apos;s picture while it shows its head face.</extracomment>
+        <translation>Pièce 1&#xa0;: face</translation>
     </message>
     <message>
         <source>Coin1: Tail</source>
-        <translation>Pièce 1 : pile</translation>
+        <extracomment>Coin 1&apos;s picture while it shows its tail face.</extracomment>
+        <translation>Pièce 1&#xa0;: pile</translation>
     </message>
     <message>
         <source>Coin2: Head</source>
-        <translation>Pièce 2 : face</translation>
+        <extracomment>Coin 2&apos;s picture while it shows its head face.</extracomment>
+        <translation>Pièce 2&#xa0;: face</translation>
     </message>
     <message>
         <source>Coin2: Tail</source>
-        <translation>Pièce 2 : pile</translation>
+        <extracomment>Coin 2&apos;s picture while it shows its tail face.</extracomment>
+        <translation>Pièce 2&#xa0;: pile</translation>
     </message>
     <message>
         <source>Coin1</source>
         <extracomment>Each cell of the table is 81 pixels wide in a large bold face: about 6 characters.</extracomment>
-        <translation>Pièce1</translation>
+        <translation>Pièce 1</translation>
     </message>
     <message>
         <source>Coin2</source>
-        <translation>Pièce2</translation>
+        <extracomment>The second coin&apos;s name, under its picture and in the table: 81 pixels wide in a large bold face, about 6 characters.</extracomment>
+        <translation>Pièce 2</translation>
     </message>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face in the table&apos;s header rows, in blue: 81 pixels wide in a large bold face.</extracomment>
         <translation>Face</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face in the table&apos;s header rows, in red: 81 pixels wide in a large bold face.</extracomment>
         <translation>Pile</translation>
     </message>
     <message>
@@ -492,6 +591,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Probability</source>
+        <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
         <translation>Fréquence</translation>
     </message>
     <message>
@@ -501,6 +601,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Number of trials</source>
+        <extracomment>What a screen reader calls the number under the table, before reading it.</extracomment>
         <translation>Nombre de lancers</translation>
     </message>
     <message>
@@ -510,6 +611,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>Starts a run, or goes on with the last one: 105 pixels wide, about 10 characters.</extracomment>
         <translation>Démarrer</translation>
     </message>
     <message>
@@ -519,6 +621,7 @@ fréquence</translation>
     </message>
     <message>
         <source>Class results…</source>
+        <extracomment>The context menu: opens the class window on a folder of the class&apos;s results files.</extracomment>
         <translation>Résultats de la classe…</translation>
     </message>
     <message>
@@ -541,23 +644,57 @@ fréquence</translation>
 
 The run is still here: choose another folder to save it in.</source>
         <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Le dossier de la classe %1 ne peut pas être utilisé : %2
+        <translation>Le dossier de la classe %1 ne peut pas être utilisé&#xa0;: %2
 
-Votre expérience est toujours là : choisissez un autre dossier pour l&apos;enregistrer.</translation>
+Votre expérience est toujours là&#xa0;: choisissez un autre dossier pour l&apos;enregistrer.</translation>
     </message>
     <message>
         <source>The run could not be handed in to the class folder %1: %2
 
 It is still here: Save results… saves it in another folder.</source>
         <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>L&apos;expérience n&apos;a pas pu être rendue dans le dossier de la classe %1 : %2
+        <translation>L&apos;expérience n&apos;a pas pu être rendue dans le dossier de la classe %1&#xa0;: %2
 
-Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre dans un autre dossier.</translation>
+Elle est toujours là&#xa0;: «&#xa0;Enregistrer les résultats…&#xa0;» l&apos;enregistre dans un autre dossier.</translation>
     </message>
     <message>
         <source>Handed in as %1.</source>
         <extracomment>%1 is the name of the results file in the class folder.</extracomment>
         <translation>Rendu sous le nom %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n lancer</numerusform>
+            <numerusform>%n lancers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>Expérience arrêtée après %n lancer.</numerusform>
+            <numerusform>Expérience arrêtée après %n lancers.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>Expérience terminée après %n lancer.</numerusform>
+            <numerusform>Expérience terminée après %n lancers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>表</source>
+        <extracomment>The mark on the coin pictures&apos; head face, in place of the pictures&apos; own 表: a letter or two that pupils read as the head (its word&apos;s first letter), drawn about 18 pixels tall across a coin 30 pixels wide. Keep 表 to show the original pictures.</extracomment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>裏</source>
+        <extracomment>The mark on the coin pictures&apos; tail face, in place of the pictures&apos; own 裏: a letter or two that pupils read as the tail, as large as the head&apos;s mark. Keep 裏 to show the original pictures.</extracomment>
+        <translation>P</translation>
     </message>
 </context>
 <context>
@@ -582,34 +719,42 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
+        <extracomment>The graph window&apos;s context menu: puts the plot on the clipboard as a picture.</extracomment>
         <translation>Copier le graphique</translation>
     </message>
     <message>
         <source>Save graph…</source>
+        <extracomment>The context menu: saves the plot as a PNG picture.</extracomment>
         <translation>Enregistrer le graphique…</translation>
     </message>
     <message>
         <source>Save graph at double resolution…</source>
+        <extracomment>The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.</extracomment>
         <translation>Enregistrer le graphique en double résolution…</translation>
     </message>
     <message>
         <source>Show expected range</source>
+        <extracomment>The context menu, a check box: shades the band where chance keeps each ratio about 95 % of the time.</extracomment>
         <translation>Afficher la zone attendue</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints the graph, by the print dialog.</extracomment>
         <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Read results</source>
+        <extracomment>The context menu: brings a screen reader to the legend, which tells each outcome&apos;s result.</extracomment>
         <translation>Lire les résultats</translation>
     </message>
     <message>
         <source>Save graph</source>
+        <extracomment>The title of the dialog that saves the graph as a PNG picture.</extracomment>
         <translation>Enregistrer le graphique</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>Images PNG (*.png)</translation>
     </message>
     <message>
@@ -618,65 +763,68 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
         <translation>aucun lancer pour l&apos;instant</translation>
     </message>
     <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>fréquence %1 après %2 fois</translation>
-    </message>
-    <message>
         <source>, inside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, dans la zone attendue</translation>
     </message>
     <message>
         <source>, outside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, hors de la zone attendue</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A legend label as a screen reader reads it: %1 the outcome, %2 its result.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The graph window&apos;s button, 65 pixels wide in the default font: about 8 characters.</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
         <source>Graph</source>
+        <extracomment>What a screen reader calls the plot.</extracomment>
         <translation>Graphique</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
+        <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
         <translation>Fréquence de chaque issue (axe vertical, de 0 à 1) en fonction du nombre de fois où cette issue est sortie (axe horizontal, de 0 à 1000), une courbe par issue, avec une ligne en pointillés à la valeur théorique 0,25</translation>
     </message>
     <message>
         <source>Ba・Ba</source>
-        <extracomment>The legend&apos;s labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1 first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.</extracomment>
+        <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
         <translation>P・P</translation>
     </message>
     <message>
         <source>the red curve</source>
+        <extracomment>What a screen reader says a legend label stands for: its outcome&apos;s curve.</extracomment>
         <translation>la courbe rouge</translation>
     </message>
     <message>
         <source>Ba・Fr</source>
+        <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
         <translation>P・F</translation>
     </message>
     <message>
-        <source>the cyan curve</source>
-        <translation>la courbe cyan</translation>
-    </message>
-    <message>
         <source>Fr・Ba</source>
+        <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
         <translation>F・P</translation>
     </message>
     <message>
         <source>the green curve</source>
+        <extracomment>The curve is a dark green.</extracomment>
         <translation>la courbe verte</translation>
     </message>
     <message>
         <source>Fr・Fr</source>
+        <extracomment>A legend label: front (head) on both coins.</extracomment>
         <translation>F・F</translation>
     </message>
     <message>
         <source>the blue curve</source>
+        <extracomment>The curve is a bright blue.</extracomment>
         <translation>la courbe bleue</translation>
     </message>
     <message>
@@ -686,32 +834,33 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     </message>
     <message>
         <source>Save graph as PDF…</source>
+        <extracomment>The context menu: the graph on an A4 page as a PDF document.</extracomment>
         <translation>Enregistrer le graphique en PDF…</translation>
     </message>
     <message>
         <source>Save graph as PDF</source>
+        <extracomment>The title of the dialog that saves the graph as a PDF document.</extracomment>
         <translation>Enregistrer le graphique en PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter for PDF documents.</extracomment>
         <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save graph as SVG…</source>
+        <extracomment>The context menu: the graph as an SVG picture of lines and text.</extracomment>
         <translation>Enregistrer le graphique en SVG…</translation>
     </message>
     <message>
         <source>Save graph as SVG</source>
+        <extracomment>The title of the dialog that saves the graph as an SVG picture.</extracomment>
         <translation>Enregistrer le graphique en SVG</translation>
     </message>
     <message>
         <source>SVG images (*.svg)</source>
+        <extracomment>The file dialog&apos;s filter for SVG pictures.</extracomment>
         <translation>Images SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1 : %2 lancers</translation>
     </message>
     <message>
         <source>, seed %1</source>
@@ -720,11 +869,39 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     </message>
     <message>
         <source>Show gap from a quarter</source>
+        <extracomment>The graph window&apos;s context menu: a check mark turns the graph into each outcome&apos;s gap from a quarter of the trials.</extracomment>
         <translation>Afficher l&apos;écart au quart</translation>
     </message>
     <message>
         <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <extracomment>What a screen reader says the plot shows in the gap view.</extracomment>
         <translation>Effectif de chaque issue moins le quart du nombre de lancers (axe vertical) en fonction du nombre de lancers (axe horizontal), une courbe par issue, avec une ligne en pointillés à 0</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1&#xa0;: %n lancer</numerusform>
+            <numerusform>Quindle, %1&#xa0;: %n lancers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>pas encore sortie</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>fréquence %1, sortie %n fois</numerusform>
+            <numerusform>fréquence %1, sortie %n fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the teal curve</source>
+        <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
+        <translation>la courbe bleu canard</translation>
     </message>
 </context>
 <context>
@@ -741,7 +918,8 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     </message>
     <message>
         <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
-        <translation>Si on les appelle Pièce 1 et Pièce 2, il y a quatre issues possibles : </translation>
+        <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
+        <translation>Si on les appelle Pièce 1 et Pièce 2, il y a quatre issues possibles&#xa0;: </translation>
     </message>
     <message>
         <source>them : front/front , front/back , back/front , back/back. </source>
@@ -750,10 +928,12 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     </message>
     <message>
         <source>That is , the probability of occurrence in these four cases is 1/4 , respectively.</source>
+        <extracomment>A new paragraph: each of the four outcomes has the probability 1/4.</extracomment>
         <translation>Autrement dit, chacune de ces quatre issues a une probabilité de 1/4.</translation>
     </message>
     <message>
         <source>However , in reality , if you throw two coins four times at the same time , </source>
+        <extracomment>A new paragraph, going on in the next line: four throws need not give each outcome once.</extracomment>
         <translation>Pourtant, si l&apos;on lance réellement les deux pièces ensemble quatre fois de suite, </translation>
     </message>
     <message>
@@ -763,16 +943,18 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     </message>
     <message>
         <source>The same applies to the other three cases.</source>
+        <extracomment>A paragraph of one line.</extracomment>
         <translation>Il en va de même pour les trois autres issues.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with the mathmatically obtained theoretical </source>
+        <extracomment>The problem&apos;s question, going on in the next line: how do the observed ratios relate to the probability of 1/4 worked out in theory?</extracomment>
         <translation>Quel lien y a-t-il alors entre ces résultats et la probabilité théorique de 1/4 </translation>
     </message>
     <message>
         <source>probability of 1/4 ?</source>
         <extracomment>Goes on with the sentence of the line above.</extracomment>
-        <translation>obtenue par le calcul ?</translation>
+        <translation>obtenue par le calcul&#x202f;?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
@@ -807,17 +989,19 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     <message>
         <source>You can restart the experiment from the beginning by clicking the [Init] button.</source>
         <extracomment>[Init] names the experiment window&apos;s Init button: use its caption there.</extracomment>
-        <translation>Cliquez sur le bouton [RAZ] (remise à zéro) pour reprendre l&apos;expérience au début.</translation>
+        <translation>Cliquez sur le bouton [Effacer] pour reprendre l&apos;expérience au début.</translation>
     </message>
 </context>
 <context>
     <name>quindle::HelpWindow</name>
     <message>
         <source>Close</source>
+        <extracomment>The help window&apos;s button, which closes it and brings the experiment window back: 57 pixels wide in the default font, about 7 characters.</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
         <source>Help text</source>
+        <extracomment>What a screen reader calls the surface the help text is printed on.</extracomment>
         <translation>Texte de l&apos;aide</translation>
     </message>
     <message>
@@ -830,11 +1014,18 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>Face</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>Pile</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1&#x202f;%2</translation>
     </message>
 </context>
 <context>
@@ -842,7 +1033,7 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     <message>
         <source>Cannot print: %1</source>
         <extracomment>Shown instead of the print dialog; %1 says why (a missing part of the installation).</extracomment>
-        <translation>Impossible d&apos;imprimer : %1</translation>
+        <translation>Impossible d&apos;imprimer&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -850,21 +1041,22 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     <message>
         <source>(Horizontal axis : Number of times)</source>
         <extracomment>The horizontal axis&apos;s title, printed from about 60 % of the graph&apos;s width to its right edge: there is room for about 35 characters.</extracomment>
-        <translation>(Axe horizontal : nombre de fois)</translation>
+        <translation>(Axe horizontal&#xa0;: nombre de fois)</translation>
     </message>
     <message>
         <source>(Vertical axis : Ratio)</source>
-        <translation>(Axe vertical : fréquence)</translation>
+        <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
+        <translation>(Axe vertical&#xa0;: fréquence)</translation>
     </message>
     <message>
         <source>(Horizontal axis : Number of trials)</source>
         <extracomment>The gap view&apos;s horizontal axis title, printed at the bottom left just above the axis, where the curves are still close to 0: there is room for about 50 characters.</extracomment>
-        <translation>(Axe horizontal : nombre de lancers)</translation>
+        <translation>(Axe horizontal&#xa0;: nombre de lancers)</translation>
     </message>
     <message>
         <source>(Vertical axis : Count minus a quarter of the trials)</source>
         <extracomment>The gap view&apos;s vertical axis title, printed at the top left of the graph: each outcome&apos;s count less a quarter of all trials. There is room for about 80 characters.</extracomment>
-        <translation>(Axe vertical : effectif moins le quart du nombre de lancers)</translation>
+        <translation>(Axe vertical&#xa0;: effectif moins le quart du nombre de lancers)</translation>
     </message>
 </context>
 <context>
@@ -895,7 +1087,7 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     <message>
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>%1 n&apos;a pas pu être enregistré : %2</translation>
+        <translation>%1 n&apos;a pas pu être enregistré&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -903,12 +1095,12 @@ Elle est toujours là : « Enregistrer les résultats… » l&apos;enregistre da
     <message>
         <source>%1%</source>
         <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#x202f;%</translation>
     </message>
     <message>
         <source>Zoom (%1%)</source>
         <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
-        <translation>Zoom (%1 %)</translation>
+        <translation>Zoom (%1&#x202f;%)</translation>
     </message>
     <message>
         <source>Larger</source>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <extracomment>--help on the option -h, --help. Written as a terminal&apos;s help texts are.</extracomment>
+        <translation>명령줄 옵션 도움말을 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>--help on the option --help-all, which lists the display options Qt adds too.</extracomment>
+        <translation>Qt 전용 옵션을 포함한 도움말을 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <extracomment>--help on the option -v, --version.</extracomment>
+        <translation>버전 정보를 표시합니다.</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Caption</name>
     <message>
         <source>(C) 2026 The Quindle developers</source>
@@ -36,57 +54,69 @@
     </message>
     <message>
         <source>File</source>
+        <extracomment>The class table&apos;s first column header, over each run&apos;s file name.</extracomment>
         <translation>파일</translation>
     </message>
     <message>
         <source>Trials</source>
+        <extracomment>A header of the class table over each run&apos;s number of trials. Each number column is as wide as its header or its numbers, and the ten columns share 740 pixels: a word of about 8 letters.</extracomment>
         <translation>시행 횟수</translation>
     </message>
     <message>
         <source>%1
 ratio</source>
-        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <extracomment>A column header of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;), the second line says these are its ratios. The ten columns share 740 pixels: keep the second line to about 10 letters, a school&apos;s usual abbreviation if need be.</extracomment>
         <translation>%1
 상대도수</translation>
     </message>
     <message>
         <source>Copy</source>
+        <extracomment>The class window&apos;s context menu: puts the class table on the clipboard.</extracomment>
         <translation>복사</translation>
     </message>
     <message>
         <source>Save class results…</source>
+        <extracomment>The context menu: saves the class table as a CSV file.</extracomment>
         <translation>학급 결과 저장…</translation>
     </message>
     <message>
         <source>Save class results</source>
+        <extracomment>The title of the dialog that saves the class table.</extracomment>
         <translation>학급 결과 저장</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the class table.</extracomment>
         <translation>CSV 파일 (*.csv)</translation>
     </message>
     <message>
         <source>Copy pictures</source>
+        <extracomment>The context menu: puts both pictures, side by side, on the clipboard.</extracomment>
         <translation>그림 복사</translation>
     </message>
     <message>
         <source>Save pictures…</source>
+        <extracomment>The context menu: saves both pictures, side by side, as a PNG picture.</extracomment>
         <translation>그림 저장…</translation>
     </message>
     <message>
         <source>Save pictures</source>
+        <extracomment>The title of the dialog that saves the pictures.</extracomment>
         <translation>그림 저장</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>PNG 이미지 (*.png)</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints both pictures, by the print dialog.</extracomment>
         <translation>인쇄…</translation>
     </message>
     <message>
         <source>Read summary</source>
+        <extracomment>The context menu: a screen reader says the class&apos;s runs, trials and pooled ratios.</extracomment>
         <translation>요약 읽기</translation>
     </message>
     <message>
@@ -96,12 +126,8 @@ ratio</source>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file of the class&apos;s folder that is not pooled: %1 its name, %2 why.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, 학급 결과, %1: 실험 %2회, 시행 %3회</translation>
     </message>
     <message>
         <source> %1 %2.</source>
@@ -110,34 +136,42 @@ ratio</source>
     </message>
     <message>
         <source>Folder</source>
+        <extracomment>What a screen reader calls the line that shows the class&apos;s folder.</extracomment>
         <translation>폴더</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The class window&apos;s button, 72 pixels wide in the default font: about 9 characters.</extracomment>
         <translation>닫기</translation>
     </message>
     <message>
         <source>Runs and the class</source>
+        <extracomment>What a screen reader calls the class table: a row per run and one for the class.</extracomment>
         <translation>실험별 결과와 학급 전체</translation>
     </message>
     <message>
         <source>Files not pooled</source>
+        <extracomment>What a screen reader calls the list of the folder&apos;s files that are not pooled.</extracomment>
         <translation>합산에서 제외된 파일</translation>
     </message>
     <message>
         <source>Each run&apos;s ratios</source>
+        <extracomment>What a screen reader calls the funnel picture.</extracomment>
         <translation>실험별 상대도수</translation>
     </message>
     <message>
         <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <extracomment>What a screen reader says the funnel picture shows.</extracomment>
         <translation>각 실험의 시행 횟수에 따른 네 가지 상대도수와 학급 전체를 합산한 상대도수</translation>
     </message>
     <message>
         <source>The class curve</source>
+        <extracomment>What a screen reader calls the class curve&apos;s picture.</extracomment>
         <translation>학급 전체 곡선</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows.</extracomment>
         <translation>실험을 하나씩 더해 가며 나타낸, 지금까지의 학급 전체 시행에 대한 각 결과의 상대도수</translation>
     </message>
     <message>
@@ -147,46 +181,57 @@ ratio</source>
     </message>
     <message>
         <source>too large for a results file (%1 KB)</source>
+        <extracomment>%1 is the file&apos;s size in kilobytes.</extracomment>
         <translation>결과 파일로는 너무 큼 (%1 KB)</translation>
     </message>
     <message>
         <source>not a text file</source>
+        <extracomment>A file that holds something other than text (a picture, a document).</extracomment>
         <translation>텍스트 파일이 아님</translation>
     </message>
     <message>
         <source>not a Quindle results file</source>
+        <extracomment>A text file that is not one Quindle saves (a note, another program&apos;s table).</extracomment>
         <translation>Quindle 결과 파일이 아님</translation>
     </message>
     <message>
         <source>saved by a newer Quindle (format %1)</source>
-        <translation>더 새 버전의 Quindle로 저장됨 (형식 버전 %1)</translation>
+        <extracomment>A results file in a newer format than this program reads: %1 is its number.</extracomment>
+        <translation>더 최신 버전의 Quindle로 저장됨 (형식 버전 %1)</translation>
     </message>
     <message>
         <source>cut short after trial %1 of %2</source>
+        <extracomment>A file that ends early, in its list of trials: %1 the last trial in it, %2 the trials the run had.</extracomment>
         <translation>시행 %2회 중 %1회째 뒤에 끊김</translation>
     </message>
     <message>
         <source>cut short before its end</source>
+        <extracomment>A file that ends early, before its list of trials.</extracomment>
         <translation>끝나기 전에 끊김</translation>
     </message>
     <message>
         <source>a copy of %1</source>
+        <extracomment>The same run as another file of the folder, which counts instead: %1 its name.</extracomment>
         <translation>%1의 사본</translation>
     </message>
     <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
         <translation>불일치: 상대도수가 도수와 맞지 않음 (%1번째 줄)</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <extracomment>The history is each outcome&apos;s share after each of its occurrences, kept for the graph; %1 is the line of the file.</extracomment>
         <translation>불일치: 진행 기록이 도수와 맞지 않음 (%1번째 줄)</translation>
     </message>
     <message>
         <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <extracomment>The trial log lists both coins&apos; faces in every trial; %1 is the line of the file.</extracomment>
         <translation>불일치: 시행 기록이 도수와 맞지 않음 (%1번째 줄)</translation>
     </message>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
+        <extracomment>A line where a number or a word was expected and something else stands: %1 its number.</extracomment>
         <translation>불일치: %1번째 줄을 읽을 수 없음</translation>
     </message>
     <message>
@@ -196,14 +241,17 @@ ratio</source>
     </message>
     <message>
         <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
         <translation>UTF-16으로 저장된 텍스트 (결과 파일은 UTF-8로 읽음)</translation>
     </message>
     <message>
         <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
         <translation>Latin-1(Windows-1252)로 저장된 텍스트 (결과 파일은 UTF-8로 읽음)</translation>
     </message>
     <message>
         <source>saved by a newer Quindle</source>
+        <extracomment>A results file in a format newer than this program reads.</extracomment>
         <translation>더 새 버전의 Quindle로 저장됨</translation>
     </message>
     <message>
@@ -213,38 +261,46 @@ ratio</source>
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Input/output error&quot;.</extracomment>
         <translation>읽을 수 없음: %1</translation>
     </message>
     <message numerus="yes">
         <source>a folder more than %n level(s) down, not read</source>
+        <extracomment>A folder inside the class&apos;s folder too deep to be read: %n the levels that are.</extracomment>
         <translation>
             <numerusform>%n단계보다 깊은 폴더 (읽지 않음)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
         <translation>
             <numerusform>불일치: 도수의 합이 시행 횟수 %n회가 아니라 %1임</numerusform>
         </translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <extracomment>The history (each outcome&apos;s share after each of its occurrences) does not follow from the list of trials; %1 is the line of the file.</extracomment>
         <translation>불일치: 진행 기록이 시행 기록과 맞지 않음 (%1번째 줄)</translation>
     </message>
     <message>
         <source>inconsistent: a negative count (line %1)</source>
+        <extracomment>A file with a count below zero: %1 the line of the file.</extracomment>
         <translation>불일치: 도수가 음수임 (%1번째 줄)</translation>
     </message>
     <message>
         <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <extracomment>A count above the 1000 at which a run ends: %1 the line of the file.</extracomment>
         <translation>불일치: 도수가 한 실험에서 가능한 것보다 큼 (%1번째 줄)</translation>
     </message>
     <message>
         <source>inconsistent: a negative number of trials (line %1)</source>
+        <extracomment>A file whose number of trials is below zero: %1 the line of the file.</extracomment>
         <translation>불일치: 시행 횟수가 음수임 (%1번째 줄)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have (line %1)</source>
+        <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more. %1 is the line of the file.</extracomment>
         <translation>불일치: 한 실험에서 가능한 것보다 시행이 많음 (%1번째 줄)</translation>
     </message>
     <message>
@@ -254,48 +310,49 @@ ratio</source>
     </message>
     <message>
         <source>a socket, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>소켓 (파일이 아님)</translation>
     </message>
     <message>
         <source>a device, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>장치 (파일이 아님)</translation>
     </message>
     <message>
         <source>a link to a folder, not followed</source>
+        <extracomment>A symbolic link to a folder, which is not followed, after its name.</extracomment>
         <translation>폴더로 가는 링크 (따라가지 않음)</translation>
     </message>
     <message>
         <source>a link to something that is not there</source>
+        <extracomment>A symbolic link whose target does not exist, after its name.</extracomment>
         <translation>존재하지 않는 대상으로 가는 링크</translation>
     </message>
     <message>
         <source>links that lead round in a loop</source>
+        <extracomment>Symbolic links that point at each other, after the name of one.</extracomment>
         <translation>서로를 가리키며 맴도는 링크</translation>
     </message>
     <message>
         <source>not a regular file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>일반 파일이 아님</translation>
     </message>
     <message numerus="yes">
-        <source>%n runs, %1 trials in all.</source>
-        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
-        <translation>
-            <numerusform>실험 %n회, 전체 시행 %1회.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
         <translation>
             <numerusform> 상대도수 %n개 중 %1개가 예상 범위 안에 있습니다 (약 95 %가 예상됨).</numerusform>
         </translation>
     </message>
     <message>
         <source>Show gap from a quarter</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns the class curve into each outcome&apos;s gap from a quarter of the class&apos;s trials.</extracomment>
         <translation>4분의 1과의 차이 표시</translation>
     </message>
     <message>
         <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the gap view.</extracomment>
         <translation>실험을 하나씩 더해 가며 나타낸, 각 결과의 도수에서 지금까지의 학급 전체 시행 횟수의 4분의 1을 뺀 값</translation>
     </message>
     <message>
@@ -303,29 +360,61 @@ ratio</source>
         <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
         <translation> %1 상대도수 %2, %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>실험 %n회</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>시행 %n회</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, 학급 결과, %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>%1, 전체 %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
+        <extracomment>What quindle --help says first, under its usage line.</extracomment>
         <translation>두 개의 동전을 반복해서 던져 네 가지 결과의 도수를 세고, 각 결과의 상대도수가 1/4에 가까워지는 모습을 보여 줍니다.</translation>
     </message>
     <message>
         <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
+        <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
         <translation>시계 대신 정수 &lt;N&gt;에 따라 정해지는 수열에서 매번 난수를 뽑아, 어느 컴퓨터에서나 시행마다 같은 결과가 나오게 합니다.</translation>
     </message>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
-        <extracomment>%1 lists the languages the program is translated into.</extracomment>
+        <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
         <translation>시스템 언어 대신 &lt;CODE&gt;(en, %1) 언어로 텍스트를 표시합니다.</translation>
     </message>
     <message>
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
-        <extracomment>%1 lists the zoom steps.</extracomment>
+        <extracomment>--help on the option --zoom PERCENT; keep &lt;PERCENT&gt; as it is. %1 lists the zoom steps.</extracomment>
         <translation>모든 창을 원래 크기의 &lt;PERCENT&gt;(%1)로 엽니다.</translation>
     </message>
     <message>
         <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <extracomment>--help on the option --class FOLDER; keep &lt;FOLDER&gt; as it is.</extracomment>
         <translation>실험 창 옆에 학급 결과 창을 열고, &lt;FOLDER&gt;에 결과 파일이 들어오는 대로 합산합니다.</translation>
     </message>
 </context>
@@ -344,6 +433,7 @@ ratio</source>
         <source>Unexpected error:
 
 %1</source>
+        <extracomment>A message box after an error the program did not expect: %1 says what, in English.</extracomment>
         <translation>예기치 않은 오류:
 
 %1</translation>
@@ -361,27 +451,27 @@ ratio</source>
     <name>quindle::ExperimentWindow</name>
     <message>
         <source>%1 frequency</source>
+        <extracomment>What a screen reader calls a count cell; %1 is the outcome (&quot;Head Tail&quot;).</extracomment>
         <translation>%1의 도수</translation>
     </message>
     <message>
         <source>%1 probability</source>
+        <extracomment>What a screen reader calls a ratio cell: the outcome&apos;s share of the trials so far, its relative frequency (not a probability); %1 is the outcome.</extracomment>
         <translation>%1의 상대도수</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1회</translation>
-    </message>
-    <message>
         <source>Copy</source>
+        <extracomment>The experiment window&apos;s context menu: puts the table on the clipboard.</extracomment>
         <translation>복사</translation>
     </message>
     <message>
         <source>Save results…</source>
+        <extracomment>The context menu: saves the run&apos;s results file, which a class window pools.</extracomment>
         <translation>결과 저장…</translation>
     </message>
     <message>
         <source>Pace</source>
+        <extracomment>The context menu&apos;s submenu of how fast a run goes.</extracomment>
         <translation>속도</translation>
     </message>
     <message>
@@ -396,31 +486,28 @@ ratio</source>
     </message>
     <message>
         <source>Seed: %1</source>
+        <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
         <translation>시드: %1</translation>
     </message>
     <message>
         <source>Seed: none, the run follows the clock</source>
+        <extracomment>The context menu&apos;s last entry, greyed, when no seed was given.</extracomment>
         <translation>시드: 없음(시계에 따름)</translation>
     </message>
     <message>
         <source>Save results</source>
+        <extracomment>The title of the dialog that saves the results file, and of its messages.</extracomment>
         <translation>결과 저장</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the results file.</extracomment>
         <translation>CSV 파일 (*.csv)</translation>
     </message>
     <message>
         <source>Counts cleared.</source>
+        <extracomment>Said when Init has cleared the counts.</extracomment>
         <translation>도수를 모두 지웠습니다.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>%1회 시행 후 정지했습니다.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>%1회 시행 후 실험이 끝났습니다.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -429,10 +516,12 @@ ratio</source>
     </message>
     <message>
         <source>How often this outcome has come up in the current run</source>
+        <extracomment>What a screen reader says a count cell of the table holds.</extracomment>
         <translation>이번 실험에서 이 결과가 나온 횟수</translation>
     </message>
     <message>
         <source>This outcome&apos;s share of all trials of the current run</source>
+        <extracomment>What a screen reader says a ratio cell of the table holds.</extracomment>
         <translation>이번 실험의 전체 시행 중 이 결과가 나온 비율</translation>
     </message>
     <message>
@@ -442,26 +531,32 @@ ratio</source>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>The top row&apos;s button that shows the help window, 57 pixels wide: about 6 characters.</extracomment>
         <translation>도움말</translation>
     </message>
     <message>
         <source>Init</source>
+        <extracomment>The top row&apos;s button that clears the counts for a new run, 57 pixels wide: about 6 characters.</extracomment>
         <translation>초기화</translation>
     </message>
     <message>
         <source>Coin1: Head</source>
+        <extracomment>What a screen reader calls coin 1&apos;s picture while it shows its head face.</extracomment>
         <translation>동전1: 앞면</translation>
     </message>
     <message>
         <source>Coin1: Tail</source>
+        <extracomment>Coin 1&apos;s picture while it shows its tail face.</extracomment>
         <translation>동전1: 뒷면</translation>
     </message>
     <message>
         <source>Coin2: Head</source>
+        <extracomment>Coin 2&apos;s picture while it shows its head face.</extracomment>
         <translation>동전2: 앞면</translation>
     </message>
     <message>
         <source>Coin2: Tail</source>
+        <extracomment>Coin 2&apos;s picture while it shows its tail face.</extracomment>
         <translation>동전2: 뒷면</translation>
     </message>
     <message>
@@ -471,14 +566,17 @@ ratio</source>
     </message>
     <message>
         <source>Coin2</source>
+        <extracomment>The second coin&apos;s name, under its picture and in the table: 81 pixels wide in a large bold face, about 6 characters.</extracomment>
         <translation>동전2</translation>
     </message>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face in the table&apos;s header rows, in blue: 81 pixels wide in a large bold face.</extracomment>
         <translation>앞면</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face in the table&apos;s header rows, in red: 81 pixels wide in a large bold face.</extracomment>
         <translation>뒷면</translation>
     </message>
     <message>
@@ -488,15 +586,17 @@ ratio</source>
     </message>
     <message>
         <source>Probability</source>
+        <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
         <translation>상대도수</translation>
     </message>
     <message>
         <source>Number of experiment</source>
         <extracomment>Above the number of trials: 165 pixels wide in a small bold face, about 24 characters.</extracomment>
-        <translation>실험 횟수</translation>
+        <translation>시행 횟수</translation>
     </message>
     <message>
         <source>Number of trials</source>
+        <extracomment>What a screen reader calls the number under the table, before reading it.</extracomment>
         <translation>시행 횟수</translation>
     </message>
     <message>
@@ -506,6 +606,7 @@ ratio</source>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>Starts a run, or goes on with the last one: 105 pixels wide, about 10 characters.</extracomment>
         <translation>시작</translation>
     </message>
     <message>
@@ -515,6 +616,7 @@ ratio</source>
     </message>
     <message>
         <source>Class results…</source>
+        <extracomment>The context menu: opens the class window on a folder of the class&apos;s results files.</extracomment>
         <translation>학급 결과…</translation>
     </message>
     <message>
@@ -555,6 +657,37 @@ It is still here: Save results… saves it in another folder.</source>
         <extracomment>%1 is the name of the results file in the class folder.</extracomment>
         <translation>%1(으)로 제출했습니다.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n회</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>%n회 시행 후 정지했습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>%n회 시행 후 실험이 끝났습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>表</source>
+        <extracomment>The mark on the coin pictures&apos; head face, in place of the pictures&apos; own 表: a letter or two that pupils read as the head (its word&apos;s first letter), drawn about 18 pixels tall across a coin 30 pixels wide. Keep 表 to show the original pictures.</extracomment>
+        <translation>앞</translation>
+    </message>
+    <message>
+        <source>裏</source>
+        <extracomment>The mark on the coin pictures&apos; tail face, in place of the pictures&apos; own 裏: a letter or two that pupils read as the tail, as large as the head&apos;s mark. Keep 裏 to show the original pictures.</extracomment>
+        <translation>뒤</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Gap</name>
@@ -578,34 +711,42 @@ It is still here: Save results… saves it in another folder.</source>
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
+        <extracomment>The graph window&apos;s context menu: puts the plot on the clipboard as a picture.</extracomment>
         <translation>그래프 복사</translation>
     </message>
     <message>
         <source>Save graph…</source>
+        <extracomment>The context menu: saves the plot as a PNG picture.</extracomment>
         <translation>그래프 저장…</translation>
     </message>
     <message>
         <source>Save graph at double resolution…</source>
+        <extracomment>The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.</extracomment>
         <translation>2배 해상도로 그래프 저장…</translation>
     </message>
     <message>
         <source>Show expected range</source>
+        <extracomment>The context menu, a check box: shades the band where chance keeps each ratio about 95 % of the time.</extracomment>
         <translation>예상 범위 표시</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints the graph, by the print dialog.</extracomment>
         <translation>인쇄…</translation>
     </message>
     <message>
         <source>Read results</source>
+        <extracomment>The context menu: brings a screen reader to the legend, which tells each outcome&apos;s result.</extracomment>
         <translation>결과로 이동</translation>
     </message>
     <message>
         <source>Save graph</source>
+        <extracomment>The title of the dialog that saves the graph as a PNG picture.</extracomment>
         <translation>그래프 저장</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>PNG 이미지 (*.png)</translation>
     </message>
     <message>
@@ -614,15 +755,13 @@ It is still here: Save results… saves it in another folder.</source>
         <translation>아직 시행 없음</translation>
     </message>
     <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>%2회에서 상대도수 %1</translation>
-    </message>
-    <message>
         <source>, inside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, 예상 범위 안</translation>
     </message>
     <message>
         <source>, outside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, 예상 범위 밖</translation>
     </message>
     <message>
@@ -632,47 +771,52 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The graph window&apos;s button, 65 pixels wide in the default font: about 8 characters.</extracomment>
         <translation>닫기</translation>
     </message>
     <message>
         <source>Graph</source>
+        <extracomment>What a screen reader calls the plot.</extracomment>
         <translation>그래프</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
+        <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
         <translation>각 결과의 전체 시행에 대한 상대도수(세로축, 0~1)를 그 결과가 나온 횟수(가로축, 0~1000)에 따라 나타낸 그래프. 결과별로 곡선 하나씩, 이론적 확률 0.25에 점선 표시</translation>
     </message>
     <message>
         <source>Ba・Ba</source>
-        <extracomment>The legend&apos;s labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1 first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.</extracomment>
-        <translation>뒤・뒤</translation>
+        <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
+        <translation>뒤·뒤</translation>
     </message>
     <message>
         <source>the red curve</source>
+        <extracomment>What a screen reader says a legend label stands for: its outcome&apos;s curve.</extracomment>
         <translation>빨간색 곡선</translation>
     </message>
     <message>
         <source>Ba・Fr</source>
-        <translation>뒤・앞</translation>
-    </message>
-    <message>
-        <source>the cyan curve</source>
-        <translation>하늘색 곡선</translation>
+        <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
+        <translation>뒤·앞</translation>
     </message>
     <message>
         <source>Fr・Ba</source>
-        <translation>앞・뒤</translation>
+        <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
+        <translation>앞·뒤</translation>
     </message>
     <message>
         <source>the green curve</source>
+        <extracomment>The curve is a dark green.</extracomment>
         <translation>초록색 곡선</translation>
     </message>
     <message>
         <source>Fr・Fr</source>
-        <translation>앞・앞</translation>
+        <extracomment>A legend label: front (head) on both coins.</extracomment>
+        <translation>앞·앞</translation>
     </message>
     <message>
         <source>the blue curve</source>
+        <extracomment>The curve is a bright blue.</extracomment>
         <translation>파란색 곡선</translation>
     </message>
     <message>
@@ -682,32 +826,33 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
     <message>
         <source>Save graph as PDF…</source>
+        <extracomment>The context menu: the graph on an A4 page as a PDF document.</extracomment>
         <translation>그래프를 PDF로 저장…</translation>
     </message>
     <message>
         <source>Save graph as PDF</source>
+        <extracomment>The title of the dialog that saves the graph as a PDF document.</extracomment>
         <translation>그래프를 PDF로 저장</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter for PDF documents.</extracomment>
         <translation>PDF 문서 (*.pdf)</translation>
     </message>
     <message>
         <source>Save graph as SVG…</source>
+        <extracomment>The context menu: the graph as an SVG picture of lines and text.</extracomment>
         <translation>그래프를 SVG로 저장…</translation>
     </message>
     <message>
         <source>Save graph as SVG</source>
+        <extracomment>The title of the dialog that saves the graph as an SVG picture.</extracomment>
         <translation>그래프를 SVG로 저장</translation>
     </message>
     <message>
         <source>SVG images (*.svg)</source>
+        <extracomment>The file dialog&apos;s filter for SVG pictures.</extracomment>
         <translation>SVG 이미지 (*.svg)</translation>
-    </message>
-    <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1: 시행 %2회</translation>
     </message>
     <message>
         <source>, seed %1</source>
@@ -716,11 +861,37 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
     <message>
         <source>Show gap from a quarter</source>
+        <extracomment>The graph window&apos;s context menu: a check mark turns the graph into each outcome&apos;s gap from a quarter of the trials.</extracomment>
         <translation>4분의 1과의 차이 표시</translation>
     </message>
     <message>
         <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <extracomment>What a screen reader says the plot shows in the gap view.</extracomment>
         <translation>각 결과의 도수에서 전체 시행 횟수의 4분의 1을 뺀 값(세로축)을 시행 횟수(가로축)에 따라 나타낸 그래프. 결과별로 곡선 하나씩, 0에 점선 표시</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1: 시행 %n회</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>아직 나오지 않음</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>%n회 나왔을 때 상대도수 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the teal curve</source>
+        <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
+        <translation>청록색 곡선</translation>
     </message>
 </context>
 <context>
@@ -737,6 +908,7 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
     <message>
         <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
+        <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
         <translation>이 두 동전을 각각 동전1, 동전2라고 하면, 나오는 경우는 </translation>
     </message>
     <message>
@@ -746,10 +918,12 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
     <message>
         <source>That is , the probability of occurrence in these four cases is 1/4 , respectively.</source>
+        <extracomment>A new paragraph: each of the four outcomes has the probability 1/4.</extracomment>
         <translation>즉, 이 4가지 경우가 일어날 확률은 각각 1/4입니다.</translation>
     </message>
     <message>
         <source>However , in reality , if you throw two coins four times at the same time , </source>
+        <extracomment>A new paragraph, going on in the next line: four throws need not give each outcome once.</extracomment>
         <translation>그러나 실제로 두 동전을 동시에 4번 던져도, </translation>
     </message>
     <message>
@@ -759,10 +933,12 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
     <message>
         <source>The same applies to the other three cases.</source>
+        <extracomment>A paragraph of one line.</extracomment>
         <translation>나머지 3가지 경우도 마찬가지입니다.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with the mathmatically obtained theoretical </source>
+        <extracomment>The problem&apos;s question, going on in the next line: how do the observed ratios relate to the probability of 1/4 worked out in theory?</extracomment>
         <translation>그렇다면 실험 결과는 수학적으로 구한 이론적 확률 </translation>
     </message>
     <message>
@@ -788,7 +964,7 @@ It is still here: Save results… saves it in another folder.</source>
     <message>
         <source>When you click the [Graph display] button , the relationship between the number of</source>
         <extracomment>[Graph display] names the experiment window&apos;s button: use its caption there.</extracomment>
-        <translation>[그래프 보기] 버튼을 클릭하면 실험 횟수와</translation>
+        <translation>[그래프 보기] 버튼을 클릭하면 시행 횟수와</translation>
     </message>
     <message>
         <source>experiments and the front/front , front/back , back/front , back/back , and the ratio</source>
@@ -810,10 +986,12 @@ It is still here: Save results… saves it in another folder.</source>
     <name>quindle::HelpWindow</name>
     <message>
         <source>Close</source>
+        <extracomment>The help window&apos;s button, which closes it and brings the experiment window back: 57 pixels wide in the default font, about 7 characters.</extracomment>
         <translation>닫기</translation>
     </message>
     <message>
         <source>Help text</source>
+        <extracomment>What a screen reader calls the surface the help text is printed on.</extracomment>
         <translation>도움말 본문</translation>
     </message>
     <message>
@@ -826,11 +1004,18 @@ It is still here: Save results… saves it in another folder.</source>
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>앞면</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>뒷면</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -850,6 +1035,7 @@ It is still here: Save results… saves it in another folder.</source>
     </message>
     <message>
         <source>(Vertical axis : Ratio)</source>
+        <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
         <translation>(세로축: 상대도수)</translation>
     </message>
     <message>

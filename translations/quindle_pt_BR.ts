@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <extracomment>--help on the option -h, --help. Written as a terminal&apos;s help texts are.</extracomment>
+        <translation>Mostra a ajuda sobre as opções de linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>--help on the option --help-all, which lists the display options Qt adds too.</extracomment>
+        <translation>Mostra a ajuda, incluindo as opções próprias do Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <extracomment>--help on the option -v, --version.</extracomment>
+        <translation>Mostra as informações da versão.</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Caption</name>
     <message>
         <source>(C) 2026 The Quindle developers</source>
@@ -14,12 +32,12 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>Frequências relativas de cada experimento em função dos lançamentos; a turma, em destaque</translation>
+        <translation>Frequências por experimento; turma maior</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
         <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
-        <translation>Todos os experimentos em sequência: cada frequência relativa até o momento</translation>
+        <translation>Em sequência: frequência relativa acumulada</translation>
     </message>
     <message>
         <source>All runs one after another: count minus a quarter</source>
@@ -36,57 +54,69 @@
     </message>
     <message>
         <source>File</source>
+        <extracomment>The class table&apos;s first column header, over each run&apos;s file name.</extracomment>
         <translation>Arquivo</translation>
     </message>
     <message>
         <source>Trials</source>
+        <extracomment>A header of the class table over each run&apos;s number of trials. Each number column is as wide as its header or its numbers, and the ten columns share 740 pixels: a word of about 8 letters.</extracomment>
         <translation>Lançamentos</translation>
     </message>
     <message>
         <source>%1
 ratio</source>
-        <extracomment>A column of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;).</extracomment>
+        <extracomment>A column header of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;), the second line says these are its ratios. The ten columns share 740 pixels: keep the second line to about 10 letters, a school&apos;s usual abbreviation if need be.</extracomment>
         <translation>%1
-frequência relativa</translation>
+freq. rel.</translation>
     </message>
     <message>
         <source>Copy</source>
+        <extracomment>The class window&apos;s context menu: puts the class table on the clipboard.</extracomment>
         <translation>Copiar</translation>
     </message>
     <message>
         <source>Save class results…</source>
+        <extracomment>The context menu: saves the class table as a CSV file.</extracomment>
         <translation>Salvar resultados da turma…</translation>
     </message>
     <message>
         <source>Save class results</source>
+        <extracomment>The title of the dialog that saves the class table.</extracomment>
         <translation>Salvar resultados da turma</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the class table.</extracomment>
         <translation>Arquivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Copy pictures</source>
+        <extracomment>The context menu: puts both pictures, side by side, on the clipboard.</extracomment>
         <translation>Copiar gráficos</translation>
     </message>
     <message>
         <source>Save pictures…</source>
+        <extracomment>The context menu: saves both pictures, side by side, as a PNG picture.</extracomment>
         <translation>Salvar gráficos…</translation>
     </message>
     <message>
         <source>Save pictures</source>
+        <extracomment>The title of the dialog that saves the pictures.</extracomment>
         <translation>Salvar gráficos</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>Imagens PNG (*.png)</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints both pictures, by the print dialog.</extracomment>
         <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Read summary</source>
+        <extracomment>The context menu: a screen reader says the class&apos;s runs, trials and pooled ratios.</extracomment>
         <translation>Ler resumo</translation>
     </message>
     <message>
@@ -96,12 +126,8 @@ frequência relativa</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file of the class&apos;s folder that is not pooled: %1 its name, %2 why.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Quindle, class results, %1: %2 runs, %3 trials</source>
-        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.</extracomment>
-        <translation>Quindle, resultados da turma, %1: %2 experimentos, %3 lançamentos</translation>
     </message>
     <message>
         <source> %1 %2.</source>
@@ -110,34 +136,42 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Folder</source>
+        <extracomment>What a screen reader calls the line that shows the class&apos;s folder.</extracomment>
         <translation>Pasta</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The class window&apos;s button, 72 pixels wide in the default font: about 9 characters.</extracomment>
         <translation>Fechar</translation>
     </message>
     <message>
         <source>Runs and the class</source>
+        <extracomment>What a screen reader calls the class table: a row per run and one for the class.</extracomment>
         <translation>Experimentos e a turma</translation>
     </message>
     <message>
         <source>Files not pooled</source>
+        <extracomment>What a screen reader calls the list of the folder&apos;s files that are not pooled.</extracomment>
         <translation>Arquivos não incluídos</translation>
     </message>
     <message>
         <source>Each run&apos;s ratios</source>
+        <extracomment>What a screen reader calls the funnel picture.</extracomment>
         <translation>Frequências relativas de cada experimento</translation>
     </message>
     <message>
         <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <extracomment>What a screen reader says the funnel picture shows.</extracomment>
         <translation>As quatro frequências relativas de cada experimento em função do seu número de lançamentos, e as frequências relativas da turma toda</translation>
     </message>
     <message>
         <source>The class curve</source>
+        <extracomment>What a screen reader calls the class curve&apos;s picture.</extracomment>
         <translation>A curva da turma</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows.</extracomment>
         <translation>A frequência relativa de cada resultado em todos os lançamentos da turma até o momento, experimento após experimento</translation>
     </message>
     <message>
@@ -147,46 +181,57 @@ frequência relativa</translation>
     </message>
     <message>
         <source>too large for a results file (%1 KB)</source>
+        <extracomment>%1 is the file&apos;s size in kilobytes.</extracomment>
         <translation>grande demais para um arquivo de resultados (%1 KB)</translation>
     </message>
     <message>
         <source>not a text file</source>
+        <extracomment>A file that holds something other than text (a picture, a document).</extracomment>
         <translation>não é um arquivo de texto</translation>
     </message>
     <message>
         <source>not a Quindle results file</source>
+        <extracomment>A text file that is not one Quindle saves (a note, another program&apos;s table).</extracomment>
         <translation>não é um arquivo de resultados do Quindle</translation>
     </message>
     <message>
         <source>saved by a newer Quindle (format %1)</source>
+        <extracomment>A results file in a newer format than this program reads: %1 is its number.</extracomment>
         <translation>salvo por uma versão mais recente do Quindle (formato %1)</translation>
     </message>
     <message>
         <source>cut short after trial %1 of %2</source>
+        <extracomment>A file that ends early, in its list of trials: %1 the last trial in it, %2 the trials the run had.</extracomment>
         <translation>interrompido após o lançamento %1 de %2</translation>
     </message>
     <message>
         <source>cut short before its end</source>
+        <extracomment>A file that ends early, before its list of trials.</extracomment>
         <translation>interrompido antes do fim</translation>
     </message>
     <message>
         <source>a copy of %1</source>
+        <extracomment>The same run as another file of the folder, which counts instead: %1 its name.</extracomment>
         <translation>uma cópia de %1</translation>
     </message>
     <message>
         <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
         <translation>inconsistente: uma frequência relativa não corresponde à sua contagem (linha %1)</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <extracomment>The history is each outcome&apos;s share after each of its occurrences, kept for the graph; %1 is the line of the file.</extracomment>
         <translation>inconsistente: o histórico não confere com as contagens (linha %1)</translation>
     </message>
     <message>
         <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <extracomment>The trial log lists both coins&apos; faces in every trial; %1 is the line of the file.</extracomment>
         <translation>inconsistente: o registro de lançamentos não confere com as contagens (linha %1)</translation>
     </message>
     <message>
         <source>inconsistent: line %1 cannot be read</source>
+        <extracomment>A line where a number or a word was expected and something else stands: %1 its number.</extracomment>
         <translation>inconsistente: a linha %1 não pode ser lida</translation>
     </message>
     <message>
@@ -196,14 +241,17 @@ frequência relativa</translation>
     </message>
     <message>
         <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
         <translation>texto salvo em UTF-16; os arquivos de resultados são lidos em UTF-8</translation>
     </message>
     <message>
         <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
         <translation>texto salvo em Latin-1 (Windows-1252); os arquivos de resultados são lidos em UTF-8</translation>
     </message>
     <message>
         <source>saved by a newer Quindle</source>
+        <extracomment>A results file in a format newer than this program reads.</extracomment>
         <translation>salvo por uma versão mais recente do Quindle</translation>
     </message>
     <message>
@@ -213,10 +261,12 @@ frequência relativa</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Input/output error&quot;.</extracomment>
         <translation>não pode ser lido: %1</translation>
     </message>
     <message numerus="yes">
         <source>a folder more than %n level(s) down, not read</source>
+        <extracomment>A folder inside the class&apos;s folder too deep to be read: %n the levels that are.</extracomment>
         <translation>
             <numerusform>uma pasta a mais de %n nível de profundidade, não lida</numerusform>
             <numerusform>uma pasta a mais de %n níveis de profundidade, não lida</numerusform>
@@ -224,6 +274,7 @@ frequência relativa</translation>
     </message>
     <message numerus="yes">
         <source>inconsistent: the counts add up to %1, not %n trials</source>
+        <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
         <translation>
             <numerusform>inconsistente: as contagens somam %1, e não %n lançamento</numerusform>
             <numerusform>inconsistente: as contagens somam %1, e não %n lançamentos</numerusform>
@@ -231,22 +282,27 @@ frequência relativa</translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <extracomment>The history (each outcome&apos;s share after each of its occurrences) does not follow from the list of trials; %1 is the line of the file.</extracomment>
         <translation>inconsistente: o histórico não confere com o registro de lançamentos (linha %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative count (line %1)</source>
+        <extracomment>A file with a count below zero: %1 the line of the file.</extracomment>
         <translation>inconsistente: uma contagem negativa (linha %1)</translation>
     </message>
     <message>
         <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <extracomment>A count above the 1000 at which a run ends: %1 the line of the file.</extracomment>
         <translation>inconsistente: uma contagem maior do que um experimento pode ter (linha %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative number of trials (line %1)</source>
+        <extracomment>A file whose number of trials is below zero: %1 the line of the file.</extracomment>
         <translation>inconsistente: um número negativo de lançamentos (linha %1)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have (line %1)</source>
+        <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more. %1 is the line of the file.</extracomment>
         <translation>inconsistente: mais lançamentos do que um experimento pode ter (linha %1)</translation>
     </message>
     <message>
@@ -256,39 +312,37 @@ frequência relativa</translation>
     </message>
     <message>
         <source>a socket, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>um socket, não um arquivo</translation>
     </message>
     <message>
         <source>a device, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>um dispositivo, não um arquivo</translation>
     </message>
     <message>
         <source>a link to a folder, not followed</source>
+        <extracomment>A symbolic link to a folder, which is not followed, after its name.</extracomment>
         <translation>um link para uma pasta, não seguido</translation>
     </message>
     <message>
         <source>a link to something that is not there</source>
+        <extracomment>A symbolic link whose target does not exist, after its name.</extracomment>
         <translation>um link para algo que não existe</translation>
     </message>
     <message>
         <source>links that lead round in a loop</source>
+        <extracomment>Symbolic links that point at each other, after the name of one.</extracomment>
         <translation>links que andam em círculo</translation>
     </message>
     <message>
         <source>not a regular file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
         <translation>não é um arquivo comum</translation>
     </message>
     <message numerus="yes">
-        <source>%n runs, %1 trials in all.</source>
-        <extracomment>Said on demand: %n the number of runs pooled, %1 their trials.</extracomment>
-        <translation>
-            <numerusform>%n experimento, %1 lançamentos no total.</numerusform>
-            <numerusform>%n experimentos, %1 lançamentos no total.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>%1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
         <translation>
             <numerusform> %1 de %n frequência relativa fica dentro da faixa esperada, onde se esperam cerca de 95 %.</numerusform>
             <numerusform> %1 de %n frequências relativas ficam dentro da faixa esperada, onde se esperam cerca de 95 %.</numerusform>
@@ -296,10 +350,12 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Show gap from a quarter</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns the class curve into each outcome&apos;s gap from a quarter of the class&apos;s trials.</extracomment>
         <translation>Mostrar diferença para um quarto</translation>
     </message>
     <message>
         <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the gap view.</extracomment>
         <translation>A frequência de cada resultado menos um quarto de todos os lançamentos da turma até o momento, experimento após experimento</translation>
     </message>
     <message>
@@ -307,29 +363,64 @@ frequência relativa</translation>
         <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
         <translation> %1: %2, %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <extracomment>The number of runs pooled, in the class window&apos;s summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n experimento</numerusform>
+            <numerusform>%n experimentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>The number of trials of all runs pooled, in the summary and printed caption.</extracomment>
+        <translation>
+            <numerusform>%n lançamento</numerusform>
+            <numerusform>%n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, resultados da turma, %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>%1, %2 no total.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
+        <translation>%1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>quindle::CommandLine</name>
     <message>
         <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
+        <extracomment>What quindle --help says first, under its usage line.</extracomment>
         <translation>Lança duas moedas repetidas vezes e conta os quatro resultados, para que se veja a frequência relativa de cada um se aproximar de 1/4.</translation>
     </message>
     <message>
         <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
+        <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
         <translation>Obtém cada sorteio de uma sequência definida por &lt;N&gt; (um número inteiro), igual lançamento a lançamento em qualquer computador, em vez de usar o relógio.</translation>
     </message>
     <message>
         <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
-        <extracomment>%1 lists the languages the program is translated into.</extracomment>
+        <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
         <translation>Mostra os textos no idioma &lt;CODE&gt; (en, %1) em vez do idioma do sistema.</translation>
     </message>
     <message>
         <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
-        <extracomment>%1 lists the zoom steps.</extracomment>
+        <extracomment>--help on the option --zoom PERCENT; keep &lt;PERCENT&gt; as it is. %1 lists the zoom steps.</extracomment>
         <translation>Abre todas as janelas com &lt;PERCENT&gt; do seu tamanho (%1).</translation>
     </message>
     <message>
         <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <extracomment>--help on the option --class FOLDER; keep &lt;FOLDER&gt; as it is.</extracomment>
         <translation>Abre a janela da turma ao lado da janela do experimento, reunindo os arquivos de resultados da pasta &lt;FOLDER&gt; à medida que chegam.</translation>
     </message>
 </context>
@@ -348,6 +439,7 @@ frequência relativa</translation>
         <source>Unexpected error:
 
 %1</source>
+        <extracomment>A message box after an error the program did not expect: %1 says what, in English.</extracomment>
         <translation>Erro inesperado:
 
 %1</translation>
@@ -365,27 +457,27 @@ frequência relativa</translation>
     <name>quindle::ExperimentWindow</name>
     <message>
         <source>%1 frequency</source>
+        <extracomment>What a screen reader calls a count cell; %1 is the outcome (&quot;Head Tail&quot;).</extracomment>
         <translation>Frequência de %1</translation>
     </message>
     <message>
         <source>%1 probability</source>
+        <extracomment>What a screen reader calls a ratio cell: the outcome&apos;s share of the trials so far, its relative frequency (not a probability); %1 is the outcome.</extracomment>
         <translation>Frequência relativa de %1</translation>
     </message>
     <message>
-        <source>%1 trials</source>
-        <extracomment>Said every few seconds during a run.</extracomment>
-        <translation>%1 lançamentos</translation>
-    </message>
-    <message>
         <source>Copy</source>
+        <extracomment>The experiment window&apos;s context menu: puts the table on the clipboard.</extracomment>
         <translation>Copiar</translation>
     </message>
     <message>
         <source>Save results…</source>
+        <extracomment>The context menu: saves the run&apos;s results file, which a class window pools.</extracomment>
         <translation>Salvar resultados…</translation>
     </message>
     <message>
         <source>Pace</source>
+        <extracomment>The context menu&apos;s submenu of how fast a run goes.</extracomment>
         <translation>Velocidade</translation>
     </message>
     <message>
@@ -400,31 +492,28 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Seed: %1</source>
+        <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
         <translation>Semente: %1</translation>
     </message>
     <message>
         <source>Seed: none, the run follows the clock</source>
+        <extracomment>The context menu&apos;s last entry, greyed, when no seed was given.</extracomment>
         <translation>Semente: nenhuma, o experimento segue o relógio</translation>
     </message>
     <message>
         <source>Save results</source>
+        <extracomment>The title of the dialog that saves the results file, and of its messages.</extracomment>
         <translation>Salvar resultados</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the results file.</extracomment>
         <translation>Arquivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Counts cleared.</source>
-        <translation>Contagens zeradas.</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 trials.</source>
-        <translation>Experimento parado após %1 lançamentos.</translation>
-    </message>
-    <message>
-        <source>Run finished after %1 trials.</source>
-        <translation>Experimento concluído após %1 lançamentos.</translation>
+        <extracomment>Said when Init has cleared the counts.</extracomment>
+        <translation>Frequências zeradas.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
@@ -433,10 +522,12 @@ frequência relativa</translation>
     </message>
     <message>
         <source>How often this outcome has come up in the current run</source>
+        <extracomment>What a screen reader says a count cell of the table holds.</extracomment>
         <translation>Quantas vezes este resultado saiu no experimento atual</translation>
     </message>
     <message>
         <source>This outcome&apos;s share of all trials of the current run</source>
+        <extracomment>What a screen reader says a ratio cell of the table holds.</extracomment>
         <translation>Fração dos lançamentos do experimento atual em que saiu este resultado</translation>
     </message>
     <message>
@@ -446,26 +537,32 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>The top row&apos;s button that shows the help window, 57 pixels wide: about 6 characters.</extracomment>
         <translation>Ajuda</translation>
     </message>
     <message>
         <source>Init</source>
+        <extracomment>The top row&apos;s button that clears the counts for a new run, 57 pixels wide: about 6 characters.</extracomment>
         <translation>Zerar</translation>
     </message>
     <message>
         <source>Coin1: Head</source>
+        <extracomment>What a screen reader calls coin 1&apos;s picture while it shows its head face.</extracomment>
         <translation>Moeda 1: cara</translation>
     </message>
     <message>
         <source>Coin1: Tail</source>
+        <extracomment>Coin 1&apos;s picture while it shows its tail face.</extracomment>
         <translation>Moeda 1: coroa</translation>
     </message>
     <message>
         <source>Coin2: Head</source>
+        <extracomment>Coin 2&apos;s picture while it shows its head face.</extracomment>
         <translation>Moeda 2: cara</translation>
     </message>
     <message>
         <source>Coin2: Tail</source>
+        <extracomment>Coin 2&apos;s picture while it shows its tail face.</extracomment>
         <translation>Moeda 2: coroa</translation>
     </message>
     <message>
@@ -475,14 +572,17 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Coin2</source>
+        <extracomment>The second coin&apos;s name, under its picture and in the table: 81 pixels wide in a large bold face, about 6 characters.</extracomment>
         <translation>Moed.2</translation>
     </message>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face in the table&apos;s header rows, in blue: 81 pixels wide in a large bold face.</extracomment>
         <translation>Cara</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face in the table&apos;s header rows, in red: 81 pixels wide in a large bold face.</extracomment>
         <translation>Coroa</translation>
     </message>
     <message>
@@ -492,6 +592,7 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Probability</source>
+        <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
         <translation>Freq. rel.</translation>
     </message>
     <message>
@@ -501,6 +602,7 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Number of trials</source>
+        <extracomment>What a screen reader calls the number under the table, before reading it.</extracomment>
         <translation>Número de lançamentos</translation>
     </message>
     <message>
@@ -510,6 +612,7 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>Starts a run, or goes on with the last one: 105 pixels wide, about 10 characters.</extracomment>
         <translation>Iniciar</translation>
     </message>
     <message>
@@ -519,6 +622,7 @@ frequência relativa</translation>
     </message>
     <message>
         <source>Class results…</source>
+        <extracomment>The context menu: opens the class window on a folder of the class&apos;s results files.</extracomment>
         <translation>Resultados da turma…</translation>
     </message>
     <message>
@@ -559,6 +663,40 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
         <extracomment>%1 is the name of the results file in the class folder.</extracomment>
         <translation>Entregue como %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n trials</source>
+        <extracomment>Said every few seconds during a run: the number of trials so far.</extracomment>
+        <translation>
+            <numerusform>%n lançamento</numerusform>
+            <numerusform>%n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %n trials.</source>
+        <extracomment>Said when Stop ends a run: %n is the number of trials.</extracomment>
+        <translation>
+            <numerusform>Experimento parado após %n lançamento.</numerusform>
+            <numerusform>Experimento parado após %n lançamentos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run finished after %n trials.</source>
+        <extracomment>Said when a run ends by itself, one outcome having come up more than 1000 times.</extracomment>
+        <translation>
+            <numerusform>Experimento concluído após %n lançamento.</numerusform>
+            <numerusform>Experimento concluído após %n lançamentos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>表</source>
+        <extracomment>The mark on the coin pictures&apos; head face, in place of the pictures&apos; own 表: a letter or two that pupils read as the head (its word&apos;s first letter), drawn about 18 pixels tall across a coin 30 pixels wide. Keep 表 to show the original pictures.</extracomment>
+        <translation>Ca</translation>
+    </message>
+    <message>
+        <source>裏</source>
+        <extracomment>The mark on the coin pictures&apos; tail face, in place of the pictures&apos; own 裏: a letter or two that pupils read as the tail, as large as the head&apos;s mark. Keep 裏 to show the original pictures.</extracomment>
+        <translation>Co</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Gap</name>
@@ -582,34 +720,42 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     <name>quindle::GraphWindow</name>
     <message>
         <source>Copy graph</source>
+        <extracomment>The graph window&apos;s context menu: puts the plot on the clipboard as a picture.</extracomment>
         <translation>Copiar gráfico</translation>
     </message>
     <message>
         <source>Save graph…</source>
+        <extracomment>The context menu: saves the plot as a PNG picture.</extracomment>
         <translation>Salvar gráfico…</translation>
     </message>
     <message>
         <source>Save graph at double resolution…</source>
+        <extracomment>The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.</extracomment>
         <translation>Salvar gráfico com o dobro da resolução…</translation>
     </message>
     <message>
         <source>Show expected range</source>
+        <extracomment>The context menu, a check box: shades the band where chance keeps each ratio about 95 % of the time.</extracomment>
         <translation>Mostrar faixa esperada</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The context menu: prints the graph, by the print dialog.</extracomment>
         <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Read results</source>
+        <extracomment>The context menu: brings a screen reader to the legend, which tells each outcome&apos;s result.</extracomment>
         <translation>Ler resultados</translation>
     </message>
     <message>
         <source>Save graph</source>
+        <extracomment>The title of the dialog that saves the graph as a PNG picture.</extracomment>
         <translation>Salvar gráfico</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
         <translation>Imagens PNG (*.png)</translation>
     </message>
     <message>
@@ -618,15 +764,13 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
         <translation>nenhum lançamento ainda</translation>
     </message>
     <message>
-        <source>ratio %1 after %2 times</source>
-        <translation>frequência relativa %1 após sair %2 vezes</translation>
-    </message>
-    <message>
         <source>, inside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, dentro da faixa esperada</translation>
     </message>
     <message>
         <source>, outside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
         <translation>, fora da faixa esperada</translation>
     </message>
     <message>
@@ -636,47 +780,52 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The graph window&apos;s button, 65 pixels wide in the default font: about 8 characters.</extracomment>
         <translation>Fechar</translation>
     </message>
     <message>
         <source>Graph</source>
+        <extracomment>What a screen reader calls the plot.</extracomment>
         <translation>Gráfico</translation>
     </message>
     <message>
         <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
+        <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
         <translation>A frequência relativa de cada resultado (eixo vertical, de 0 a 1) em função do número de vezes que esse resultado saiu (eixo horizontal, de 0 a 1000), uma curva por resultado, com uma linha tracejada no valor teórico 0,25</translation>
     </message>
     <message>
         <source>Ba・Ba</source>
-        <extracomment>The legend&apos;s labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1 first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.</extracomment>
+        <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
         <translation>Co・Co</translation>
     </message>
     <message>
         <source>the red curve</source>
+        <extracomment>What a screen reader says a legend label stands for: its outcome&apos;s curve.</extracomment>
         <translation>a curva vermelha</translation>
     </message>
     <message>
         <source>Ba・Fr</source>
+        <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
         <translation>Co・Ca</translation>
     </message>
     <message>
-        <source>the cyan curve</source>
-        <translation>a curva ciano</translation>
-    </message>
-    <message>
         <source>Fr・Ba</source>
+        <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
         <translation>Ca・Co</translation>
     </message>
     <message>
         <source>the green curve</source>
+        <extracomment>The curve is a dark green.</extracomment>
         <translation>a curva verde</translation>
     </message>
     <message>
         <source>Fr・Fr</source>
+        <extracomment>A legend label: front (head) on both coins.</extracomment>
         <translation>Ca・Ca</translation>
     </message>
     <message>
         <source>the blue curve</source>
+        <extracomment>The curve is a bright blue.</extracomment>
         <translation>a curva azul</translation>
     </message>
     <message>
@@ -686,32 +835,33 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
     <message>
         <source>Save graph as PDF…</source>
+        <extracomment>The context menu: the graph on an A4 page as a PDF document.</extracomment>
         <translation>Salvar gráfico como PDF…</translation>
     </message>
     <message>
         <source>Save graph as PDF</source>
+        <extracomment>The title of the dialog that saves the graph as a PDF document.</extracomment>
         <translation>Salvar gráfico como PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter for PDF documents.</extracomment>
         <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save graph as SVG…</source>
+        <extracomment>The context menu: the graph as an SVG picture of lines and text.</extracomment>
         <translation>Salvar gráfico como SVG…</translation>
     </message>
     <message>
         <source>Save graph as SVG</source>
+        <extracomment>The title of the dialog that saves the graph as an SVG picture.</extracomment>
         <translation>Salvar gráfico como SVG</translation>
     </message>
     <message>
         <source>SVG images (*.svg)</source>
+        <extracomment>The file dialog&apos;s filter for SVG pictures.</extracomment>
         <translation>Imagens SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>Quindle, %1: %2 trials</source>
-        <extracomment>The line above the printed graph: %1 the date, %2 the number of trials.</extracomment>
-        <translation>Quindle, %1: %2 lançamentos</translation>
     </message>
     <message>
         <source>, seed %1</source>
@@ -720,11 +870,39 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
     <message>
         <source>Show gap from a quarter</source>
+        <extracomment>The graph window&apos;s context menu: a check mark turns the graph into each outcome&apos;s gap from a quarter of the trials.</extracomment>
         <translation>Mostrar diferença para um quarto</translation>
     </message>
     <message>
         <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <extracomment>What a screen reader says the plot shows in the gap view.</extracomment>
         <translation>A frequência de cada resultado menos um quarto do total de lançamentos (eixo vertical) em função do número de lançamentos (eixo horizontal), uma curva por resultado, com uma linha tracejada em 0</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quindle, %1: %n trials</source>
+        <extracomment>The line above the printed graph: %1 the date, %n the number of trials.</extracomment>
+        <translation>
+            <numerusform>Quindle, %1: %n lançamento</numerusform>
+            <numerusform>Quindle, %1: %n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>ainda não saiu</translation>
+    </message>
+    <message numerus="yes">
+        <source>ratio %1 after %n times</source>
+        <extracomment>What a legend label tells a screen reader: %1 is the outcome&apos;s ratio, %n its count, the number of times it has come up.</extracomment>
+        <translation>
+            <numerusform>frequência relativa %1 após sair %n vez</numerusform>
+            <numerusform>frequência relativa %1 após sair %n vezes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the teal curve</source>
+        <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
+        <translation>a curva verde-azulada</translation>
     </message>
 </context>
 <context>
@@ -741,7 +919,8 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
     <message>
         <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
-        <translation>Chamando essas moedas de Moeda1 e Moeda2, há quatro resultados possíveis: </translation>
+        <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
+        <translation>Chamando essas moedas de Moeda 1 e Moeda 2, há quatro resultados possíveis: </translation>
     </message>
     <message>
         <source>them : front/front , front/back , back/front , back/back. </source>
@@ -750,10 +929,12 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
     <message>
         <source>That is , the probability of occurrence in these four cases is 1/4 , respectively.</source>
+        <extracomment>A new paragraph: each of the four outcomes has the probability 1/4.</extracomment>
         <translation>Ou seja, cada um desses quatro resultados tem probabilidade 1/4 de ocorrer.</translation>
     </message>
     <message>
         <source>However , in reality , if you throw two coins four times at the same time , </source>
+        <extracomment>A new paragraph, going on in the next line: four throws need not give each outcome once.</extracomment>
         <translation>Porém, na prática, se você lançar as duas moedas juntas quatro vezes, </translation>
     </message>
     <message>
@@ -763,10 +944,12 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
     <message>
         <source>The same applies to the other three cases.</source>
+        <extracomment>A paragraph of one line.</extracomment>
         <translation>O mesmo vale para os outros três resultados.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with the mathmatically obtained theoretical </source>
+        <extracomment>The problem&apos;s question, going on in the next line: how do the observed ratios relate to the probability of 1/4 worked out in theory?</extracomment>
         <translation>Então, que relação isso tem com a probabilidade teórica de 1/4, </translation>
     </message>
     <message>
@@ -814,10 +997,12 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     <name>quindle::HelpWindow</name>
     <message>
         <source>Close</source>
+        <extracomment>The help window&apos;s button, which closes it and brings the experiment window back: 57 pixels wide in the default font, about 7 characters.</extracomment>
         <translation>Fechar</translation>
     </message>
     <message>
         <source>Help text</source>
+        <extracomment>What a screen reader calls the surface the help text is printed on.</extracomment>
         <translation>Texto de ajuda</translation>
     </message>
     <message>
@@ -830,11 +1015,18 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     <name>quindle::Outcome</name>
     <message>
         <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
         <translation>Cara</translation>
     </message>
     <message>
         <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
         <translation>Coroa</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1046,7 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     </message>
     <message>
         <source>(Vertical axis : Ratio)</source>
+        <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
         <translation>(Eixo vertical: frequência relativa)</translation>
     </message>
     <message>

@@ -35,9 +35,11 @@ std::optional<QString> languageValue(const QString &code)
 {
     if (code.isEmpty())
         return std::nullopt;
-    const QLocale locale(code);
-    if (locale.language() == QLocale::English || translatedLanguages().contains(code) ||
-        translatedLanguages().contains(locale.name()))
+    // As LANG names it ("de_AT", "ja_JP.UTF-8") or as a web page does ("pt-BR"): a region
+    // takes its language's texts, and its own numbers and dates.
+    const QLocale locale(code); // C for a code it cannot read
+    if (locale.language() == QLocale::English ||
+        (locale.language() != QLocale::C && isTranslatedInto(locale)))
         return code;
     return std::nullopt;
 }

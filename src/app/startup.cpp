@@ -17,12 +17,92 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string_view>
 
 namespace quindle {
+
+namespace {
+
+// Qt's own --help lines, which Qt 6.4's translations lack in some languages (Japanese, Spanish,
+// French): listed here so that the program's translation files carry them. QCommandLineParser
+// looks them up under its own name.
+[[maybe_unused]] constexpr const char *kQtHelpTexts[] = {
+    //: --help on the option -h, --help. Written as a terminal's help texts are.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    //: --help on the option --help-all, which lists the display options Qt adds too.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    //: --help on the option -v, --version.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+};
+
+// Whether a terminal gives the character two columns (Chinese, Japanese and Korean letters and
+// their punctuation), where QCommandLineParser counts one.
+bool isWide(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+           (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+           (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+           (u >= 0xFFE0 && u <= 0xFFE6);
+}
+
+// The help text with line breaks of its own, so that no line takes more than columns of a
+// terminal. QCommandLineParser wraps at spaces by counting characters, which lets a line of
+// Chinese or Japanese (two columns a letter, no spaces) run to twice the width; such a line is
+// broken at its last space or between two letters (Korean, which spaces its words, only at a
+// space), as those languages break lines: never
+// before a closing bracket or a punctuation mark, nor after an opening bracket. A text without
+// wide letters is left to QCommandLineParser.
+QString wrappedForTerminal(const QString &text, int columns)
+{
+    if (std::none_of(text.begin(), text.end(), isWide))
+        return text;
+    const QString noLineStart = QStringLiteral("、。，．）」』】〕：；！？ー・)]},.:;!?");
+    const QString noLineEnd = QStringLiteral("（「『【〔([{");
+    QString wrapped;
+    int column = 0;
+    qsizetype lineStart = 0;
+    qsizetype breakAt = -1; // where the line may break: at a space, or before a letter
+    const auto breaksBetweenLetters = [](QChar letter) {
+        const char16_t u = letter.unicode();
+        return isWide(letter) && !(u >= 0xAC00 && u <= 0xD7A3) && !(u >= 0x1100 && u <= 0x115F);
+    };
+    for (const QChar c : text) {
+        const int width = isWide(c) ? 2 : 1;
+        if (c == QLatin1Char(' '))
+            breakAt = wrapped.size();
+        else if (wrapped.size() > lineStart && wrapped.back() != QLatin1Char(' ') &&
+                 (breaksBetweenLetters(c) || breaksBetweenLetters(wrapped.back())) &&
+                 !noLineStart.contains(c) && !noLineEnd.contains(wrapped.back()))
+            breakAt = wrapped.size();
+        if (column + width > columns) {
+            if (breakAt <= lineStart)
+                breakAt = wrapped.size();
+            if (breakAt < wrapped.size() && wrapped[breakAt] == QLatin1Char(' '))
+                wrapped[breakAt] = QLatin1Char('\n');
+            else
+                wrapped.insert(breakAt, QLatin1Char('\n'));
+            lineStart = breakAt + 1;
+            column = 0;
+            for (qsizetype i = lineStart; i < wrapped.size(); ++i)
+                column += isWide(wrapped[i]) ? 2 : 1;
+        }
+        wrapped += c;
+        column += width;
+    }
+    return wrapped;
+}
+
+// The room of a help line: a terminal's 80 columns less one; an option's description starts after
+// the longest option's name ("  --language <CODE>  ").
+constexpr int kHelpColumns = 79;
+constexpr int kOptionDescriptionColumns = kHelpColumns - 21;
+
+} // namespace
 
 void identifyProgram()
 {
@@ -33,40 +113,51 @@ void identifyProgram()
 
 void describeCommandLine(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "quindle::CommandLine",
-        "Throws two coins again and again and counts the four outcomes, so that each one's "
-        "share of all trials can be seen to settle near 1/4."));
+    //: What quindle --help says first, under its usage line.
+    parser.setApplicationDescription(wrappedForTerminal(
+        QCoreApplication::translate(
+            "quindle::CommandLine",
+            "Throws two coins again and again and counts the four outcomes, so that each one's "
+            "share of all trials can be seen to settle near 1/4."),
+        kHelpColumns));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(QCommandLineOption(
+    const auto addOption = [&parser](const QString &name, const QString &description,
+                                     const QString &valueName) {
+        parser.addOption(QCommandLineOption(
+            name, wrappedForTerminal(description, kOptionDescriptionColumns), valueName));
+    };
+    addOption(
         QStringLiteral("seed"),
+        //: --help on the option --seed N; keep <N> as it is.
         QCoreApplication::translate(
             "quindle::CommandLine",
             "Takes every draw from a sequence fixed by <N> (a whole number), the same trial for "
             "trial on every machine, instead of from the clock."),
-        QStringLiteral("N")));
-    parser.addOption(QCommandLineOption(
+        QStringLiteral("N"));
+    addOption(
         QStringLiteral("zoom"),
-        //: %1 lists the zoom steps.
+        //: --help on the option --zoom PERCENT; keep <PERCENT> as it is. %1 lists the zoom steps.
         QCoreApplication::translate("quindle::CommandLine",
                                     "Starts with every window at <PERCENT> of its size (%1).")
             .arg(zoomStepsText()),
-        QStringLiteral("PERCENT")));
-    parser.addOption(QCommandLineOption(
+        QStringLiteral("PERCENT"));
+    addOption(
         QStringLiteral("class"),
+        //: --help on the option --class FOLDER; keep <FOLDER> as it is.
         QCoreApplication::translate("quindle::CommandLine",
                                     "Opens the class window beside the experiment window, pooling "
                                     "the results files in <FOLDER> as they come."),
-        QStringLiteral("FOLDER")));
-    parser.addOption(QCommandLineOption(
+        QStringLiteral("FOLDER"));
+    addOption(
         QStringLiteral("language"),
-        //: %1 lists the languages the program is translated into.
+        //: --help on the option --language CODE; keep <CODE> as it is. %1 lists the languages the
+        //: program is translated into.
         QCoreApplication::translate("quindle::CommandLine",
                                     "Shows the texts in <CODE> (en, %1) instead of the system's "
                                     "language.")
             .arg(translatedLanguages().join(QLatin1String(", "))),
-        QStringLiteral("CODE")));
+        QStringLiteral("CODE"));
 }
 
 void takeCommandLine(Settings &settings, int argc, const char *const *argv)

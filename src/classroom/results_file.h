@@ -144,15 +144,17 @@ private:
     std::variant<RunResults, ReadProblem> m_value;
 };
 
-// One field of a CSV row (RFC 4180): in quotes where a reader would otherwise split it or drop
-// the blanks at its ends (a comma, a semicolon, a tab, a quote, a line end, a blank first or
-// last), with each quote inside doubled. The results file and the class's table write every
-// text through it.
-[[nodiscard]] std::string csvField(std::string_view text);
+// One field of a CSV row (RFC 4180) whose fields are parted by separator: in quotes where a
+// reader would otherwise split it or drop the blanks at its ends (the separator, a quote, a line
+// end, a blank first or last; with a comma or a semicolon between the fields, either of them,
+// since a spreadsheet may read the file with the other), with each quote inside doubled. A comma
+// in a tab-separated field stays as it is ("0,143" pasted into a spreadsheet is a number). The
+// results file and the class's table write every text through it.
+[[nodiscard]] std::string csvField(std::string_view text, char separator);
 // A text from elsewhere (a file's name) as a spreadsheet's cell: as csvField, and a text that a
 // spreadsheet would run as a formula (one that starts with =, +, -, @, a tab or a CR) in quotes
 // with an apostrophe before it, so that the spreadsheet shows it as the text it is.
-[[nodiscard]] std::string spreadsheetText(std::string_view text);
+[[nodiscard]] std::string spreadsheetText(std::string_view text, char separator);
 // Fields as one CSV row ended by "\n", each already made a field (csvField, a number).
 void appendCsvRow(std::string &text, std::span<const std::string_view> fields, char separator);
 

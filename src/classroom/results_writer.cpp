@@ -25,9 +25,12 @@ void appendRow(std::string &text, std::initializer_list<std::string_view> fields
 
 } // namespace
 
-std::string csvField(std::string_view text)
+std::string csvField(std::string_view text, char separator)
 {
-    const bool plain = text.find_first_of(",;\t\"\r\n") == std::string_view::npos &&
+    const bool commaOrSemicolon = separator == ',' || separator == ';';
+    const std::string special =
+        commaOrSemicolon ? std::string(",;\"\r\n") : std::string{separator, '"', '\r', '\n'};
+    const bool plain = text.find_first_of(special) == std::string_view::npos &&
                        (text.empty() || (!isBlank(text.front()) && !isBlank(text.back())));
     if (plain)
         return std::string(text);
@@ -40,13 +43,13 @@ std::string csvField(std::string_view text)
     return quoted + '"';
 }
 
-std::string spreadsheetText(std::string_view text)
+std::string spreadsheetText(std::string_view text, char separator)
 {
     constexpr std::string_view kFormulaStarts = "=+-@\t\r";
     if (text.empty() || kFormulaStarts.find(text.front()) == std::string_view::npos)
-        return csvField(text);
+        return csvField(text, separator);
     // Quoted whatever else it holds: an apostrophe outside quotes is a text of its own.
-    std::string quoted = csvField("'" + std::string(text));
+    std::string quoted = csvField("'" + std::string(text), separator);
     return quoted.front() == '"' ? quoted : '"' + quoted + '"';
 }
 
@@ -93,9 +96,9 @@ std::string writeResults(const RunResults &run)
     text.reserve(256 + 48 * static_cast<std::size_t>(std::max(run.trials, 0)));
     if (withLog) {
         appendRow(text, {kFormatName, to_string(kResultsFormatVersion)});
-        appendRow(text, {kSavedKey, csvField(run.saved)});
+        appendRow(text, {kSavedKey, csvField(run.saved, ',')});
         appendRow(text, {kSeedKey, run.seed ? to_string(*run.seed) : std::string()});
-        appendRow(text, {kPaceKey, csvField(run.pace)});
+        appendRow(text, {kPaceKey, csvField(run.pace, ',')});
         text += '\n';
     }
 

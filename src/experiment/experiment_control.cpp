@@ -36,12 +36,12 @@ std::string decimalText(Int16 value)
     return std::to_string(value);
 }
 
-std::string ratioText(double ratio)
+std::string ratioText(double ratio, int decimals)
 {
     // to_chars knows no locale: the point is always a point.
     char buffer[32];
-    const auto result =
-        std::to_chars(std::begin(buffer), std::end(buffer), ratio, std::chars_format::fixed, 3);
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), ratio,
+                                      std::chars_format::fixed, decimals);
     return {std::begin(buffer), result.ptr};
 }
 

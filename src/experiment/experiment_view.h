@@ -30,7 +30,8 @@ class ExperimentView
 public:
     virtual ~ExperimentView() = default;
 
-    // The value cell of an outcome (1..4) in the count or the ratio row.
+    // The value cell of an outcome (1..4) in the count or the ratio row. Numbers come in their
+    // plain form ("0.257"); the window writes them as the pupil's language does.
     virtual void setCellText(CellKind kind, int outcome, std::string_view text) = 0;
     // The number of trials under the table.
     virtual void setTrialTotalText(std::string_view text) = 0;

@@ -282,7 +282,7 @@ TEST(CsvText, NamesFromElsewhereReadBackAsTheyAreAndNeverAsFormulas)
     for (const char separator : {',', '\t', ';'}) {
         std::string text;
         for (const std::string &name : names) {
-            const std::string field = spreadsheetText(name);
+            const std::string field = spreadsheetText(name, separator);
             const std::string_view row[] = {field, "3500", "0.250"};
             appendCsvRow(text, row, separator);
         }
@@ -296,7 +296,10 @@ TEST(CsvText, NamesFromElsewhereReadBackAsTheyAreAndNeverAsFormulas)
                 << text;
         }
     }
-    EXPECT_EQ(spreadsheetText("=HYPERLINK(1).csv"), "\"'=HYPERLINK(1).csv\"");
+    EXPECT_EQ(spreadsheetText("=HYPERLINK(1).csv", ','), "\"'=HYPERLINK(1).csv\"");
+    // A decimal comma is quoted between commas, and left a number between tabs.
+    EXPECT_EQ(csvField("0,143", ','), "\"0,143\"");
+    EXPECT_EQ(csvField("0,143", '\t'), "0,143");
 }
 
 } // namespace

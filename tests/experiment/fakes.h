@@ -1,7 +1,6 @@
 #pragma once
 
-// Stand-ins for the experiment window, the random source, the clock and the sound device, so
-// the experiment's handlers run without any window and every effect can be inspected.
+// Stand-ins for the experiment window, random source, clock and sound device.
 
 #include "experiment/clock.h"
 #include "experiment/cue.h"
@@ -83,8 +82,7 @@ public:
     std::function<void()> onEvents;
 };
 
-// Hands out the draws it is given, in order; past the script it repeats the last one. Its
-// clock stands still at noon unless told to move on by `step` seconds with every read.
+// Hands out the draws it is given, repeating the last; its clock stands at noon unless `step`.
 class ScriptedCoins final : public RandomSource, public Clock
 {
 public:
@@ -106,15 +104,10 @@ public:
     double now = 43200.0, step = 0;
 };
 
-// One experiment window's worth of handlers over fakes, with a record shared by reference.
+// One experiment window's worth of handlers over fakes.
 struct Harness
 {
-    explicit Harness(ExperimentRecord &shared)
-        : record(shared)
-    {}
-
-    // The window as the program opens it: created, loaded, shown and activated.
-    void open()
+    void open() // as the program opens the window
     {
         control.load();
         control.activate();
@@ -126,7 +119,7 @@ struct Harness
         control.runTrial();
     }
 
-    ExperimentRecord &record;
+    ExperimentRecord record;
     FakeView view;
     ScriptedCoins coins;
     ExperimentControl control{record, view, coins, coins, view};

@@ -1,19 +1,41 @@
-// An outcome's gap from a quarter, count − trials / 4, along a run's trial log; the band in which
-// chance keeps it about 95 % of the time, which widens; and the scales a picture of it uses.
+// The range a ratio keeps to about 95 % of the time; an outcome's gap from a quarter, count −
+// trials / 4, along a run's trial log, its widening band, and the scales a picture of it uses.
 
 #include "experiment/expected_range.h"
 #include "experiment/gap_from_quarter.h"
-#include "experiment/random_source.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numeric>
 
 namespace quindle::testing {
 namespace {
 
 constexpr Face H = Face::Head, T = Face::Tail;
+
+TEST(ExpectedRange, IsTwoStandardErrorsEitherSideOfAQuarter)
+{
+    // One standard error is sqrt(0.1875 / trials): 0.025 over 300 trials, 0.0025 over 30000.
+    const struct
+    {
+        double ratio;
+        long long trials;
+        bool inside;
+    } cases[] = {
+        {0.25, 0, false},     {0.2001, 300, true},   {0.2999, 300, true},    {0.1999, 300, false},
+        {0.3001, 300, false}, {0.2549, 30000, true}, {0.2551, 30000, false}, {1.0, 1, true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(insideExpectedRange(c.ratio, c.trials), c.inside) << c.ratio << " " << c.trials;
+}
+
+TEST(ExpectedRange, AnOutcomeCountedKTimesTookAboutFourKTrials)
+{
+    EXPECT_EQ(expectedTrialsFor(1), 4);
+    EXPECT_EQ(expectedTrialsFor(1000), 4000);
+    // After 100 times, about 400 trials: 0.25 ± 0.0433.
+    EXPECT_NEAR(expectedRangeHalfWidth(double(expectedTrialsFor(100))), 0.0433, 0.0001);
+}
 
 TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsSoFar)
 {
@@ -26,15 +48,6 @@ TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsSoFar)
     EXPECT_EQ(gaps[3], (Gaps{1.0, 0.0, -1.0, 0.0}));
     EXPECT_EQ(gaps[7], (Gaps{1.0, -1.0, 0.0, 0.0}));
     EXPECT_TRUE(gapsAlong({}).empty());
-
-    // The four counts add up to the trials, so the four gaps add up to nothing after every
-    // trial of a full run; against any other total they leave a remainder.
-    Pcg32Source random(2026);
-    std::vector<std::array<Face, 2>> log;
-    for (int trial = 0; trial < kMaxShownTrials; ++trial)
-        log.push_back({random.next() < 0.5F ? H : T, random.next() < 0.5F ? H : T});
-    for (const Gaps &after : gapsAlong(log))
-        ASSERT_EQ(std::accumulate(after.begin(), after.end(), 0.0), 0.0);
 }
 
 TEST(GapRange, IsTwoStandardDeviationsOfTheCountAndWidensWithTheTrials)

@@ -27,8 +27,7 @@ class RunControlStates : public ::testing::TestWithParam<Row>
 
 TEST_P(RunControlStates, ButtonsAndTimersFollowTheStateTable)
 {
-    ExperimentRecord record;
-    Harness h(record);
+    Harness h;
     GetParam().events(h, h.control);
     EXPECT_EQ(h.view.state(), GetParam().expected);
 }
@@ -61,8 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Table, RunControlStates, ::testing::Values(
 
 TEST(RunControl, StopKeepsAllInitClearsCountsAndCellsButNotHistoryOrTotal)
 {
-    ExperimentRecord record;
-    Harness h(record);
+    Harness h;
     h.open();
     h.control.start();
     for (int outcome : {1, 2, 2, 3, 4, 4, 4})
@@ -73,19 +71,18 @@ TEST(RunControl, StopKeepsAllInitClearsCountsAndCellsButNotHistoryOrTotal)
     h.control.flipTick();
     h.control.clearCounts();
     for (int n = 1; n <= kOutcomes; ++n) {
-        EXPECT_EQ(record.count(n), 0);
+        EXPECT_EQ(h.record.count(n), 0);
         EXPECT_EQ(h.view.cell(CellKind::Count, n) + h.view.cell(CellKind::Ratio, n), "");
     }
     EXPECT_EQ(h.view.total, "7");
     EXPECT_EQ(h.control.phase(), 0);
     EXPECT_TRUE(h.view.shows(1, Face::Head) && h.view.shows(2, Face::Tail));
-    EXPECT_EQ(record.history(4).at(3), 43); // 3 of 7, kept
+    EXPECT_EQ(h.record.history(4).at(3), 43); // 3 of 7, kept
 }
 
 TEST(RunControl, InitHelpAndExitPlayTheirCuesFirstAndNothingElseDoes)
 {
-    ExperimentRecord record;
-    Harness h(record);
+    Harness h;
     const auto played = [&h](void (ExperimentControl::*handler)()) {
         h.view.log.clear();
         (h.control.*handler)();

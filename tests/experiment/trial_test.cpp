@@ -14,8 +14,8 @@ class Trial : public ::testing::Test
 protected:
     Trial() { h.open(); }
     [[nodiscard]] long eventPasses() const { return std::ranges::count(h.view.log, "events"); }
-    ExperimentRecord record;
-    Harness h{record};
+    Harness h;
+    ExperimentRecord &record = h.record;
 };
 
 TEST_F(Trial, FirstTrialWritesEveryCellAndShowsItsFaces)
@@ -146,7 +146,7 @@ TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopAndActivation
     EXPECT_TRUE(h.view.log.empty()) << "activation during a run touches nothing";
     h.control.stop();
     h.view.log.clear();
-    h.control.activate(); // the rest pose, in the design's order; phase stays 1
+    h.control.activate(); // the rest pose, coin 1 first; phase stays 1
     EXPECT_EQ(h.view.log, (std::vector<std::string>{"show 1H", "hide 1T", "hide 2H", "show 2T"}));
     h.control.start();
     h.control.flipTick();
@@ -154,6 +154,48 @@ TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopAndActivation
     h.control.stop();
     h.control.clearCounts();
     EXPECT_EQ(h.control.phase(), 0);
+}
+
+// Fair, independent coins even when the clock stands still (every re-seed the same value, which
+// must not restart the sequence): a million trials of the real generator from a fixed state.
+TEST(Fairness, OutcomesAreUniformAndTheCoinsIndependent)
+{
+    constexpr int kTrials = 1'000'000;
+    ExperimentRecord record;
+    FakeView view;
+    Pcg32Source random;
+    ScriptedCoins clock; // stands still: every re-seed gets the same value
+    ExperimentControl control(record, view, random, clock, view);
+    control.start();
+
+    std::array<double, kOutcomes> tally{}; // Head/Head, Head/Tail, Tail/Head, Tail/Tail
+    const auto addCounts = [&] {
+        for (int n = 1; n <= kOutcomes; ++n)
+            tally[at(n - 1)] += record.count(n);
+    };
+    for (int trial = 0; trial < kTrials; ++trial) {
+        control.runTrial();
+        for (int coin : {1, 2})
+            ASSERT_TRUE(control.draw(coin) >= 0.0F && control.draw(coin) < 1.0F);
+        view.log.clear();
+        if (!view.trial) { // a count passed the limit: clear and carry on
+            addCounts();
+            control.clearCounts();
+            control.showGraph();
+            control.start();
+        }
+    }
+    addCounts();
+    double uniform = 0, independence = 0;
+    const double head1 = (tally[0] + tally[1]) / kTrials, head2 = (tally[0] + tally[2]) / kTrials;
+    for (std::size_t i = 0; i < 4; ++i) {
+        uniform += std::pow(tally[i] - kTrials / 4.0, 2) / (kTrials / 4.0);
+        // Coin 1 against coin 2 as a 2 x 2 contingency table.
+        const double expected = kTrials * (i < 2 ? head1 : 1 - head1) * (i % 2 ? 1 - head2 : head2);
+        independence += std::pow(tally[i] - expected, 2) / expected;
+    }
+    EXPECT_LT(uniform, 16.27) << "chi-square, 3 df, p = 0.001";
+    EXPECT_LT(independence, 10.83) << "chi-square, 1 df, p = 0.001";
 }
 
 } // namespace

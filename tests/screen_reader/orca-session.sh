@@ -149,24 +149,17 @@ next
 key Tab Tab Return
 said "Counts cleared" 5
 
-# A run of five seconds from zero: at most a few phrases, never a stream. It may reach the run
-# limit by itself on a fast machine; otherwise Stop ends it.
+# A run from zero to the run limit, which it reaches by itself after about five seconds (longer
+# on a busy machine): at most a few phrases in its first five seconds, never a stream, then one
+# sentence with the results, and the focus on Exit. A Stop key near the fifth second would race
+# the run's own end and might press Exit instead.
 key shift+Tab shift+Tab
 next
 key space
 sleep 5
 during=$(speech_lines)
-((during <= 5)) || fail "$during phrases during a five-second run"
-if tail -n +"$((mark + 1))" "$log" | grep -aq "Run finished after"; then
-    said "Run finished after [0-9]+ trials\. $ratios" 1 # and the focus is on Exit
-else
-    next
-    key Return
-    said "Stopped after [0-9]+ trials\. $ratios" 1
-    next
-    key Tab
-    said "Exit (push )?button" 5
-fi
+((during <= 5)) || fail "$during phrases in the first five seconds of a run"
+said "Run finished after [0-9]+ trials\. $ratios" 120
 
 # Exit: its message, and the program ends.
 next

@@ -1,13 +1,16 @@
 // The device cues play on. Run twice by CTest: once with a PulseAudio server on a null sink
 // (QUINDLE_EXPECT_AUDIO=1), where cues must really reach the playing state, and once with no
-// server at all, where every cue must still return normally.
+// server at all, where every cue must still return normally. Each run is a copy of the test in a
+// temporary folder (see main()).
 
 #include "experiment/cue.h"
 #include "sound/cue_player.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSoundEffect>
 #include <QTemporaryDir>
@@ -84,8 +87,49 @@ private slots:
     }
 };
 
+namespace {
+
+// The test puts a cue beside its own program file to see that one found there. So that nothing
+// it writes stays in the build folder, where every later run would find it (after a crash, for
+// one), the test runs as a copy of itself in a temporary folder of its own, which goes when the
+// copy ends, however it ends, with every temporary folder the copy makes.
+int runAsTemporaryCopy(int argc, char *argv[])
+{
+    const QCoreApplication application(argc, argv);
+    const QString original = QCoreApplication::applicationFilePath();
+    const QTemporaryDir folder;
+    const QString copy = folder.filePath(QFileInfo(original).fileName());
+    if (!folder.isValid() || !QFile::copy(original, copy)) {
+        qCritical("sound_test: cannot copy %s into a temporary folder", qPrintable(original));
+        return 1;
+    }
+    QProcess test;
+    test.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUINDLE_SOUND_TEST_COPY"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("TMPDIR"), folder.path()); // its own temporary folders too
+    test.setProcessEnvironment(environment);
+    test.start(copy, QCoreApplication::arguments().mid(1));
+    if (!test.waitForFinished(300'000)) {
+        qCritical("sound_test: %s did not finish: %s", qPrintable(copy),
+                  qPrintable(test.errorString()));
+        test.kill();
+        test.waitForFinished(5000);
+        return 1;
+    }
+    if (test.exitStatus() == QProcess::CrashExit) {
+        qCritical("sound_test: %s crashed", qPrintable(copy));
+        return 1;
+    }
+    return test.exitCode();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (!qEnvironmentVariableIsSet("QUINDLE_SOUND_TEST_COPY"))
+        return runAsTemporaryCopy(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

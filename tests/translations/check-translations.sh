@@ -2,7 +2,7 @@
 # Every text of the program is in every translation, translated, and no translation holds a text
 # the program no longer has: lupdate, run over the sources with the options the
 # update_translations target gives it, must leave every .ts file as it is, with nothing
-# unfinished.
+# unfinished (plural forms included) and a note for the translator on every message.
 #   check-translations.sh LUPDATE SOURCE_DIR TS_DIR [LUPDATE_OPTIONS...]
 set -u
 lupdate=$1 sources=$2 tsdir=$3
@@ -10,7 +10,11 @@ shift 3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp "$tsdir"/*.ts "$scratch"/
-if ! "$lupdate" "$sources" -I "$sources" "$@" -ts "$scratch"/*.ts >"$scratch/log" 2>&1; then
+# English is the texts' own language: its file holds only their plural forms.
+if ! "$lupdate" "$sources" -I "$sources" "$@" \
+    -ts $(ls "$scratch"/*.ts | grep -v '/quindle_en\.ts$') >"$scratch/log" 2>&1 ||
+    ! "$lupdate" "$sources" -I "$sources" "$@" -pluralonly -ts "$scratch/quindle_en.ts" \
+        >>"$scratch/log" 2>&1; then
     cat "$scratch/log"
     exit 1
 fi
@@ -21,6 +25,16 @@ for ts in "$tsdir"/*.ts; do
     if ! cmp -s "$ts" "$scratch/$name"; then
         echo "FAIL: $name does not follow the sources (cmake --build build --target update_translations):"
         diff -u "$ts" "$scratch/$name" | head -n 40
+        failures=$((failures + 1))
+    fi
+    # Each message carries its translator's note: where it stands and how much room it has.
+    bare=$(awk '/<message/ { note = 0; source = "" }
+                /<source>/ { source = $0 }
+                /<extracomment>/ { note = 1 }
+                /<\/message>/ && !note { print source }' "$scratch/$name")
+    if [ -n "$bare" ]; then
+        echo "FAIL: $name has messages without a note for the translator (//: in the sources):"
+        printf '%s\n' "$bare" | head -n 10
         failures=$((failures + 1))
     fi
     left=$(grep -c 'type="\(unfinished\|vanished\|obsolete\)"' "$scratch/$name")

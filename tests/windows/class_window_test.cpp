@@ -174,7 +174,10 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitFor([&window] { return pooled(window, 3, 9); }, 5000));
         // The class row: the three runs added up.
-        const QString classRow = window.tableText(',').trimmed().split(QLatin1Char('\n')).last();
+        const QString classRow = window.tableText(QLatin1Char(','), ClassWindow::NumberForm::Plain)
+                                     .trimmed()
+                                     .split(QLatin1Char('\n'))
+                                     .last();
         QStringList expected{QStringLiteral("class"),
                              QString::number(one.trials + two.trials + three.trials)};
         for (std::size_t n = 0; n < kOutcomes; ++n)
@@ -257,7 +260,7 @@ private slots:
         QVERIFY2(window.summary().endsWith(QStringLiteral(
                      " of 8 ratios lie inside the expected range, where about 95 % are expected.")),
                  qPrintable(window.summary()));
-        QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+        type(&window, Qt::Key_C, Qt::ControlModifier);
         const QStringList copied =
             QGuiApplication::clipboard()->text().trimmed().split(QLatin1Char('\n'));
         QCOMPARE(copied.size(), 5); // the header, three runs, the class
@@ -298,7 +301,7 @@ private slots:
         QTemporaryDir elsewhere;
         const QString saved = elsewhere.filePath(QStringLiteral("class.csv"));
         QCOMPARE(window.saveTable(saved), QString());
-        QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+        type(&window, Qt::Key_C, Qt::ControlModifier);
         const QByteArray copied = QGuiApplication::clipboard()->text().toUtf8();
         for (const auto &[text, separator] :
              {std::pair{contents(saved), ','}, std::pair{copied, '\t'}}) {
@@ -483,14 +486,17 @@ private slots:
         const QImage shares = curve->image().copy();
         const QStringList sharesSaid{window.summary(), curve->accessibleDescription()};
         table->setCurrentIndex(table->model()->index(2, 3));
-        QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+        type(&window, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(table->currentIndex(), table->model()->index(2, 3)); // the table stays as it was
 
         // The summary tells each pooled gap as the class row of the table has it; the picture
         // draws it at the class's last trial above or below the dashed line at 0, in a band
         // that is twice as wide at the end as at a quarter of the trials.
-        const QStringList row =
-            window.tableText(',').trimmed().split(QLatin1Char('\n')).last().split(QLatin1Char(','));
+        const QStringList row = window.tableText(QLatin1Char(','), ClassWindow::NumberForm::Plain)
+                                    .trimmed()
+                                    .split(QLatin1Char('\n'))
+                                    .last()
+                                    .split(QLatin1Char(','));
         const QImage image = curve->image();
         const auto rows = [&image](int x, const QColor &colour) {
             QList<int> found;
@@ -531,7 +537,7 @@ private slots:
                  qPrintable(printed));
 
         // Ctrl+D again: the shares and their words, exactly as before.
-        QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+        type(&window, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(curve->image(), shares);
         QCOMPARE((QStringList{window.summary(), curve->accessibleDescription()}), sharesSaid);
     }

@@ -11,13 +11,28 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 failures=0
 
+# An X display number that nothing answers on, so that DISPLAY=:N fails at once: neither a socket
+# nor a lock file of it in /tmp, no abstract socket of that name (where libxcb looks first) and
+# nothing listening on its TCP port (where libxcb tries last).
+listening_on_port() {
+    hex=$(printf '%04X' "$1")
+    grep -qs ":$hex [0-9A-F]*:[0-9A-F]* 0A " /proc/net/tcp /proc/net/tcp6
+}
+display=77
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] ||
+    grep -qs " @/tmp/.X11-unix/X$display\$" /proc/net/unix ||
+    listening_on_port $((6000 + display)); do
+    display=$((display + 1))
+done
+
 # expect CODE PATTERN LINES -- ENV-ARGS... : runs quindle under env with ENV-ARGS and checks its
 # exit code, that its output matches PATTERN, and (LINES > 0) that it is that many lines long.
+# A run that hangs is stopped after a minute (code 124).
 expect() {
     code=$1 pattern=$2 lines=$3
     shift 4
-    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL -u LANGUAGE \
-        LANG=C.UTF-8 XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$runtime/user" \
+    output=$(timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL \
+        -u LANGUAGE LANG=C.UTF-8 XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$runtime/user" \
         XDG_CONFIG_DIRS="$runtime/system" "$@" 2>&1)
     got=$?
     count=$(printf '%s\n' "$output" | wc -l)
@@ -48,6 +63,25 @@ expect 0 "no translation for 'xx' (there are en, de, es, fr, ja, ko, pt_BR, zh_C
     "$quindle" --language xx --version
 # ...and the texts then follow the system's language, not English.
 expect 0 'Zeigt die Texte' 0 -- LANG=de_DE.UTF-8 "$quindle" --language xx --help
+# A code with a region, as LANG writes it or with a hyphen, takes its language's texts.
+expect 0 'Zeigt die Texte' 0 -- "$quindle" --language de_AT --help
+expect 0 'Lança duas moedas' 0 -- "$quindle" --language pt-BR --help
+expect 0 'Lanza dos monedas' 0 -- "$quindle" --language es_MX --help
+expect 0 '2枚のコイン' 0 -- "$quindle" --language ja_JP.UTF-8 --help
+# Qt's own lines of --help in the language too, and no line of Chinese, Japanese or Korean
+# (two columns a letter) wider than a terminal's 80 columns.
+expect 0 '^  -h, --help  *コマンドラインオプションのヘルプ' 0 -- "$quindle" --language ja --help
+expect 0 '^  --help-all  *Muestra la ayuda, incluidas' 0 -- "$quindle" --language es --help
+expect 0 "^  -h, --help  *Affiche l'aide sur" 0 -- "$quindle" --language fr --help
+for language in ja zh_CN ko; do
+    width=$(env -u LC_ALL LANG=C.UTF-8 "$quindle" --language "$language" --help | LC_ALL=C.UTF-8 wc -L)
+    if [ "$width" -gt 80 ]; then
+        echo "FAIL: --language $language --help has a line $width columns wide"
+        failures=$((failures + 1))
+    else
+        echo "ok: --language $language --help fits 80 columns"
+    fi
+done
 # --zoom takes one of the steps; any other value is named, and the windows open at 100.
 expect 0 '--zoom <PERCENT>' 0 -- "$quindle" --help
 expect 124 "^quindle: --zoom: '90' is not one of 100, 125, 150, 175, 200, 250, 300" 0 -- \
@@ -65,9 +99,9 @@ expect 0 "^quindle: .*/system/Quindle/Quindle.conf: \\[display\\] zoom: '90' is 
     timeout 5 "$quindle" --version
 rm -r "$runtime/system" "$runtime/user"
 expect 1 '^quindle: needs a graphical display' 1 -- "$quindle"
-expect 1 '^quindle: cannot open the X display :77$' 1 -- DISPLAY=:77 "$quindle"
+expect 1 "^quindle: cannot open the X display :$display\$" 1 -- DISPLAY=:$display "$quindle"
 expect 1 '^quindle: cannot open the Wayland display quindle-nowhere$' 1 -- \
     WAYLAND_DISPLAY=quindle-nowhere QT_QPA_PLATFORM=wayland "$quindle"
-expect 1 '^quindle: cannot open the Wayland display quindle-nowhere or X display :77$' 1 -- \
-    WAYLAND_DISPLAY=quindle-nowhere DISPLAY=:77 "$quindle"
+expect 1 "^quindle: cannot open the Wayland display quindle-nowhere or X display :$display\$" 1 -- \
+    WAYLAND_DISPLAY=quindle-nowhere DISPLAY=:$display "$quindle"
 exit "$failures"

@@ -176,7 +176,7 @@ private slots:
     {
         // What a screen reader's flat review reads on a value cell names the faces that the
         // pupil sees above it in the same column.
-        runFor(50);
+        runTrials(5);
         for (int column = 1; column <= 4; ++column) {
             const int x = 16 + 80 * column + 40;
             const QString faces =
@@ -194,7 +194,7 @@ private slots:
 
     void runThenStopShowsAConsistentTableAndStartContinues()
     {
-        runFor(300);
+        runTrials(21);
         QCOMPARE(state(), kReady);
         const int total = trialTotal()->text().toInt();
         QVERIFY2(total > 20 && total == trials(), qPrintable(QString::number(total)));
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(accessibleName(trialTotal()), QStringLiteral("Number of trials %1").arg(total));
         for (int coin : {1, 2})
             QVERIFY(face(coin, Face::Head)->isShown() != face(coin, Face::Tail)->isShown());
-        runFor(100);
+        runTrials(1);
         QVERIFY(trialTotal()->text().toInt() > total);
     }
 
@@ -239,9 +239,9 @@ private slots:
         QString spoken;
         connect(experiment()->findChild<Announcer *>(), &Announcer::said, this,
                 [&spoken](const QString &sentence) { spoken = sentence; });
-        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        const auto key = [this](Qt::Key k) { type(experiment(), k); };
         key(Qt::Key_Space); // Start
-        QTest::qWait(150);
+        QVERIFY(waitForTrials(0, 10));
         key(Qt::Key_Return); // Stop
         QString said = QStringLiteral("Stopped after %1 trials.").arg(trials());
         const char *const outcomes[] = {"Head Head", "Head Tail", "Tail Head", "Tail Tail"};
@@ -278,8 +278,8 @@ private slots:
 
     void resultsGoOutAsTextAndAsAFileWrittenWhole()
     {
-        runFor(100);
-        QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
+        runTrials(10);
+        type(experiment(), Qt::Key_C, Qt::ControlModifier);
         const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
         QCOMPARE(copied.first(), QStringLiteral("outcome\tcount\tratio"));
         QCOMPARE(copied[2],
@@ -384,9 +384,7 @@ private slots:
         const auto choose = [this](int which) {
             experiment()->findChild<QActionGroup *>()->actions().at(which)->trigger();
         };
-        const auto oneTrialKey = [this] {
-            QTest::keyClick(experiment(), Qt::Key_T, Qt::ControlModifier);
-        };
+        const auto oneTrialKey = [this] { type(experiment(), Qt::Key_T, Qt::ControlModifier); };
         // The results file names the pace in its own words, the same in every language.
         QTemporaryDir folder;
         const auto savedPace = [this, &folder] {
@@ -408,7 +406,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([this] { return experiment() && !help(); }));
         QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 16); // a new window, same pace
         choose(2);
-        oneTrialKey();
+        oneTrialKey(); // in the new window once it is active, as the pupil's key would be
         oneTrialKey();
         QCOMPARE(trials(), 2);
         QCOMPARE(experiment()->timer(Timer::Trial)->interval(), 1);
@@ -417,14 +415,14 @@ private slots:
 
     void keyboardAloneRunsTheExperiment()
     {
-        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        const auto key = [this](Qt::Key k) { type(experiment(), k); };
         int moves = 0; // each a screen reader's utterance: the focus lands once, on Stop
         const auto counter = connect(qApp, &QApplication::focusChanged, this,
                                      [&moves](QWidget *, QWidget *now) { moves += now ? 1 : 0; });
         key(Qt::Key_Space); // Start
         disconnect(counter);
         QCOMPARE(moves, 1);
-        QTest::qWait(150);
+        QVERIFY(waitForTrials(0, 10));
         key(Qt::Key_F1); // Help is greyed during a run: nothing happens
         QCOMPARE(QApplication::focusWidget(), button(Button::Stop));
         key(Qt::Key_Return); // Stop
@@ -443,14 +441,14 @@ private slots:
         key(Qt::Key_Enter);
         QCOMPARE(state(), kCleared);
         key(Qt::Key_F1);
-        QVERIFY(help() && QTest::qWaitForWindowActive(help()));
-        key(Qt::Key_Escape); // closes help as its Close button does
+        QVERIFY(help());
+        type(help(), Qt::Key_Escape); // closes help as its Close button does
         QVERIFY(experiment() && QTest::qWaitForWindowActive(experiment()));
         button(Button::GraphDisplay)->setFocus();
         key(Qt::Key_Return);
-        QVERIFY(graph() && QTest::qWaitForWindowActive(graph()));
+        QVERIFY(graph());
         QPointer<GraphWindow> open = graph();
-        key(Qt::Key_Escape);
+        type(graph(), Qt::Key_Escape);
         QVERIFY(QTest::qWaitFor([&] { return open.isNull(); }));
     }
 };

@@ -115,7 +115,7 @@ class HandInTest : public QObject, ProgramDriver
     void saveWithCtrlS()
     {
         focus(experiment()); // back from a message box
-        QTest::keyClick(experiment(), Qt::Key_S, Qt::ControlModifier);
+        type(experiment(), Qt::Key_S, Qt::ControlModifier);
     }
 
 private slots:
@@ -142,11 +142,11 @@ private slots:
         QString spoken;
         connect(experiment()->findChild<Announcer *>(), &Announcer::said, this,
                 [&spoken](const QString &sentence) { spoken = sentence; });
-        runFor(30);
+        runTrials(3);
         const QDateTime moment = QDateTime::currentDateTime();
         const QString first = experiment()->handIn(moment);
         const int firstTrials = trials();
-        runFor(30);
+        runTrials(3);
         action("Hand in")->trigger(); // with handIn(moment) below: the same second twice over
         const QString second = experiment()->handIn(moment);
         Announcer::announceWithoutScreenReader(false);
@@ -189,7 +189,7 @@ private slots:
         if (kind == QLatin1String("file"))
             QVERIFY(writeTextSafely(folder, QStringLiteral("not a folder")).isEmpty());
         start(folder);
-        runFor(50);
+        runTrials(5);
         const int done = trials();
         const QString counts = cell(CellKind::Count, 1)->text() + cell(CellKind::Count, 4)->text();
         const PermissionsHold hold;
@@ -249,7 +249,7 @@ private slots:
     void ctrlSThenReturnSavesWhereTheSchoolAndThePupilLeftIt()
     {
         start(); // Documents, the first time; the zoom and the folder saved into are remembered
-        QTest::keyClick(experiment(), Qt::Key_Plus, Qt::ControlModifier);
+        type(experiment(), Qt::Key_Plus, Qt::ControlModifier);
         QString offered;
         answerFileDialog(offered, home("Results/mine.csv"));
         QVERIFY(QDir().mkpath(home("Results")));
@@ -265,7 +265,7 @@ private slots:
         // A class folder set up by the school comes first: Ctrl+S and Return hand the run in,
         // under the pupil's name and the moment, to the second.
         start(home("class"));
-        runFor(50);
+        runTrials(5);
         const QDateTime before = QDateTime::currentDateTime();
         answerFileDialog(offered);
         saveWithCtrlS();

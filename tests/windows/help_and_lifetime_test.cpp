@@ -80,7 +80,8 @@ private slots:
     void helpTextReadsLineByLineAfterClose()
     {
         openHelp();
-        QTest::keyClick(helpClose(), Qt::Key_Tab);
+        QCOMPARE(help()->focusWidget(), helpClose());
+        type(help(), Qt::Key_Tab);
         QWidget *text = help()->focusWidget();
         QAccessibleInterface *readable = QAccessible::queryAccessibleInterface(text);
         QVERIFY(readable->state().readOnly && readable->state().multiLine);
@@ -93,11 +94,11 @@ private slots:
         };
         QCOMPARE(line(), QStringLiteral("【Problem】"));
         for (int i = 0; i < 11; ++i) // down to the second heading, past an empty line
-            QTest::keyClick(text, Qt::Key_Down);
+            type(help(), Qt::Key_Down);
         QCOMPARE(line(), QStringLiteral("【Operation method】"));
-        QTest::keyClick(text, Qt::Key_Up);
+        type(help(), Qt::Key_Up);
         QCOMPARE(line(), QString());
-        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        type(help(), Qt::Key_End, Qt::ControlModifier);
         QVERIFY(line().endsWith(QStringLiteral("by clicking the [Init] button.")));
     }
 
@@ -146,7 +147,7 @@ private slots:
     void closeBringsBackAFreshExperimentWindowWithTheRecord()
     {
         QCOMPARE(state(), kReady); // shown is enough, with or without the focus
-        runFor(150);
+        runTrials(10);
         const int before = trials();
         openHelp();
         click(helpClose());
@@ -155,7 +156,7 @@ private slots:
         QCOMPARE(trials(), before);
         QCOMPARE(state(), kReady);
         QCOMPARE(cell(CellKind::Count, 1)->text() + trialTotal()->text(), QString());
-        runFor(50);
+        runTrials(1);
         QVERIFY(trialTotal()->text().toInt() > before);
     }
 
@@ -170,7 +171,7 @@ private slots:
             QVERIFY(box);
             seen = box->windowTitle() + QLatin1Char('|') + box->text() +
                    QString::number(box->buttons().size() * 10 + box->icon());
-            QTest::keyClick(box, Qt::Key_Escape); // which cannot cancel
+            type(box, Qt::Key_Escape); // which cannot cancel
         });
         QCOMPARE(runProgram([this] { press(Button::Exit); }, 3000), 0);
         QCOMPARE(seen, QStringLiteral("Quindle|This software will exit.10")); // OK alone, no icon

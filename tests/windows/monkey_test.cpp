@@ -1,5 +1,4 @@
-// A monkey: random clicks on enabled buttons, focus moves between the open windows and timer
-// spans on the real windows, with the program's invariants checked after each event.
+// Random clicks, focus moves and timer spans, the program's invariants checked after each.
 //   QUINDLE_MONKEY_EVENTS (default 20000); QUINDLE_MONKEY_SEED (default: the clock; printed)
 // The seed fixes the events; how many trials a timer span holds depends on the machine.
 
@@ -22,8 +21,7 @@ class MonkeyTest : public QObject, ProgramDriver
 
     int pick(qsizetype n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(m_random); }
 
-    // A fresh program whose record starts near the run limit, as after a long session, so that
-    // runs end by themselves within the monkey's short timer spans too.
+    // A fresh program near the run limit, so that runs end within the short timer spans too.
     void restart()
     {
         m_program = std::make_unique<Program>(m_random());
@@ -33,8 +31,7 @@ class MonkeyTest : public QObject, ProgramDriver
         settle();
     }
 
-    // Lets posted events (activation among them) take effect and deletes what closed windows
-    // left for deletion, as the program's own loop does between two events.
+    // Posted events (activation among them) and deferred deletes, as the program's own loop.
     static void settle()
     {
         for (int i = 0; i < 3; ++i)

@@ -1,7 +1,6 @@
 #pragma once
 
-// What a window prints says, as pdftotext reads it from the page printed to a PDF file, as the
-// print dialog's "Print to file" prints it; on one line, runs of white space made one space.
+// What a window prints says, read by pdftotext from a PDF as "Print to file" makes it; simplified.
 
 #include <QPrinter>
 #include <QProcess>

@@ -4,8 +4,11 @@
 
 #include "windows/window_driver.h"
 
+#include "app/option_values.h"
 #include "classroom/class_pool.h"
+#include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_pictures.h"
+#include "windows/classroom/class_window.h"
 #include "windows/classroom/class_window_layout.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/graph/plot.h"
@@ -13,6 +16,8 @@
 #include "windows/support/translation.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDate>
 #include <QLocale>
 #include <QMenu>
 #include <QRegularExpression>
@@ -51,6 +56,26 @@ void checkTexts(QWidget *window, const QStringList &english)
         return english.contains(text);
     });
     QVERIFY2(same * 2 < shown.size(), qPrintable(shown.join(QLatin1Char('|'))));
+}
+
+// In how many of its two sizes (100 % and 200 %) the coin shows the picture it was made from,
+// the bitmap's 表 or 裏, and not a mark of the language's drawn over it.
+int sizesShowingItsOwnPicture(Picture *coin, const QString &path)
+{
+    Picture made(path, nullptr);
+    made.resize(coin->size());
+    const bool wasShown = coin->isShown();
+    coin->setShown(true);
+    int same = 0;
+    for (const bool enlarged : {false, true}) {
+        made.setEnlarged(enlarged);
+        coin->setEnlarged(enlarged);
+        same += made.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                coin->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    coin->setEnlarged(false);
+    coin->setShown(wasShown);
+    return same;
 }
 
 // A surface that only measures the texts printed on it: each must lie inside the picture.
@@ -139,6 +164,7 @@ private slots:
         const QString english = helpLines().join(QLatin1Char('\n'));
         QTemporaryDir classFolder;
         startProgram(3);
+        QCOMPARE(coinPicturesShowingTheirOwn(), 8); // 表 and 裏 in English
         QStringList englishTexts =
             textsOf(experiment()) + textsOf(m_program->openClassWindow(classFolder.path()));
         openGraph();
@@ -148,13 +174,35 @@ private slots:
         QVERIFY(installTranslation(QLocale(language)));
         installFontSubstitutions(QLocale(language));
         startProgram(3);
-        runFor(100);
-        checkTexts(experiment(), englishTexts);
-        checkTexts(m_program->openClassWindow(classFolder.path()), englishTexts);
+        runTrials(10);
+        // Japanese shows the coins' own 表 and 裏; every other language its own marks.
+        QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
+        // A class's folder with a run, a copy of it and a note: every row and reason shows.
+        const QString run = classFolder.filePath(QStringLiteral("pupil-01.csv"));
+        QCOMPARE(experiment()->saveResults(run), QString());
+        QVERIFY(QFile::copy(run, classFolder.filePath(QStringLiteral("pupil-01 - Copy.csv"))));
+        QFile note(classFolder.filePath(QStringLiteral("notes.txt")));
+        QVERIFY(note.open(QIODevice::WriteOnly) && note.write("coins\n") == 6);
+        note.close();
+        ClassWindow *classWindow = m_program->openClassWindow(classFolder.path());
+        QVERIFY(QTest::qWaitFor(
+            [classWindow] { return classWindow->folder().pool().unpooled.size() == 2; }, 5000));
         openGraph();
-        checkTexts(graph(), englishTexts);
+        for (QWidget *window :
+             {static_cast<QWidget *>(experiment()), static_cast<QWidget *>(classWindow),
+              static_cast<QWidget *>(graph())})
+            checkTexts(window, englishTexts);
+        m_program->setZoom(200);
+        for (QWidget *window :
+             {static_cast<QWidget *>(experiment()), static_cast<QWidget *>(classWindow),
+              static_cast<QWidget *>(graph())})
+            checkTextsFit(window);
+        m_program->setZoom(100);
         openHelp();
         checkTexts(help(), englishTexts);
+        m_program->setZoom(200);
+        checkTextsFit(help());
+        m_program->setZoom(100);
 
         // The help text is in the language, fits its surface line by line, and names the
         // buttons the way the experiment window captions them.
@@ -176,6 +224,117 @@ private slots:
             QVERIFY2(captions.contains(match.next().captured(1)),
                      qPrintable(captions.join(QLatin1Char('|'))));
         QCOMPARE(buttons, 4);
+    }
+
+    void aCodeWithARegionChoosesItsLanguageNumbersAndDates_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("locale");
+        for (const auto &[code, locale] : {std::pair{"ja_JP", "ja_JP"},
+                                           {"de_AT", "de_AT"},
+                                           {"es_MX", "es_MX"},
+                                           {"fr_CA", "fr_CA"},
+                                           {"de-DE", "de_DE"},
+                                           {"pt-BR", "pt_BR"},
+                                           {"ko_KR.UTF-8", "ko_KR"},
+                                           {"zh", "zh_CN"}})
+            QTest::newRow(code) << QString::fromLatin1(code) << QString::fromLatin1(locale);
+    }
+    void aCodeWithARegionChoosesItsLanguageNumbersAndDates()
+    {
+        // As LANG=de_AT.UTF-8 gives German texts with Austria's numbers and dates.
+        QFETCH(QString, code);
+        QFETCH(QString, locale);
+        const std::optional<QString> valid = languageValue(code);
+        QVERIFY(valid);
+        const QLocale chosen = languageOf(*valid);
+        QCOMPARE(chosen.name(), locale);
+        QVERIFY(installTranslation(chosen));
+        QVERIFY(QCoreApplication::translate("quindle::ExperimentWindow", "Help") !=
+                QLatin1String("Help"));
+        // The printed graph's date in the language, whatever the system's is.
+        startProgram(3);
+        openGraph();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("graph.svg"));
+        QCOMPARE(graph()->saveGraphAsSvg(path), QString());
+        QFile svg(path);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString date = QLocale(locale).toString(QDate::currentDate(), QLocale::LongFormat);
+        QVERIFY2(QString::fromUtf8(svg.readAll()).contains(date), qPrintable(date));
+    }
+
+    void numbersAsTheLanguageWritesThemAndFilesWithThePoint()
+    {
+        // German writes 0,257: on the screen, in what is said and in what is copied for a German
+        // spreadsheet. A results file and the class's CSV keep the point in every language.
+        const QLocale german(QStringLiteral("de_DE"));
+        installTranslation(german);
+        installFontSubstitutions(german);
+        startProgram(5);
+        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
+                                                  experiment_roles::trialButton);
+        for (int trial = 0; trial < 7; ++trial)
+            oneTrial->click();
+        static const QRegularExpression shown(QStringLiteral("^[01],[0-9]{3}$"));
+        for (int n = 1; n <= kOutcomes; ++n)
+            QVERIFY2(shown.match(cell(CellKind::Ratio, n)->text()).hasMatch(),
+                     qPrintable(cell(CellKind::Ratio, n)->text()));
+        QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
+        static const QRegularExpression copiedRow(QStringLiteral("\\t[0-9]+\\t[01],[0-9]{3}\\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text().count(copiedRow), kOutcomes);
+
+        QTemporaryDir folder;
+        const QString run = folder.filePath(QStringLiteral("run.csv"));
+        QCOMPARE(experiment()->saveResults(run), QString());
+        static const QRegularExpression fileRow(
+            QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"));
+        QFile saved(run);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()).count(fileRow), kOutcomes);
+
+        openGraph();
+        QStringList said;
+        for (int n = 1; n <= kOutcomes; ++n)
+            said << findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
+                        ->accessibleName();
+        QVERIFY2(said.join(QLatin1Char('|'))
+                         .contains(QRegularExpression(QStringLiteral(" [01],[0-9]{3}\\b"))) &&
+                     !said.join(QLatin1Char('|'))
+                          .contains(QRegularExpression(QStringLiteral("[0-9]\\.[0-9]"))),
+                 qPrintable(said.join(QLatin1Char('|'))));
+
+        ClassWindow *window = m_program->openClassWindow(folder.path());
+        QVERIFY(
+            QTest::qWaitFor([window] { return window->folder().pool().runs.size() == 1; }, 5000));
+        static const QRegularExpression tableRow(
+            QStringLiteral("^run\\.csv\\t7(\\t[0-9]){4}(\\t[01],[0-9]{3}){4}$"));
+        const QStringList copied =
+            window->tableText(QLatin1Char('\t'), ClassWindow::NumberForm::Shown)
+                .split(QLatin1Char('\n'));
+        QVERIFY2(copied.size() > 1 && tableRow.match(copied[1]).hasMatch(),
+                 qPrintable(copied.join(QLatin1Char('|'))));
+        const QString csv = folder.filePath(QStringLiteral("class.csv"));
+        QCOMPARE(window->saveTable(csv), QString());
+        QFile table(csv);
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        static const QRegularExpression csvRow(
+            QStringLiteral("\\nrun\\.csv,7(,[0-9]){4}(,[01]\\.[0-9]{3}){4}\\n"));
+        QVERIFY(QString::fromUtf8(table.readAll()).contains(csvRow));
+    }
+
+private:
+    // How many of the coins' four pictures, at 100 % and 200 %, show the pictures they were
+    // made from (of eight).
+    [[nodiscard]] int coinPicturesShowingTheirOwn() const
+    {
+        int same = 0;
+        for (const int coin : {1, 2})
+            same += sizesShowingItsOwnPicture(face(coin, Face::Head),
+                                              QStringLiteral(":/coin_head.bmp")) +
+                    sizesShowingItsOwnPicture(face(coin, Face::Tail),
+                                              QStringLiteral(":/coin_tail.bmp"));
+        return same;
     }
 };
 

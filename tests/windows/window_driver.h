@@ -7,17 +7,27 @@
 #include "app/startup.h"
 #include "shared/run_states.h"
 #include "windows/accessibility/accessibility.h"
+#include "windows/controls/drawing_surface.h"
 #include "windows/controls/picture.h"
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/graph/graph_window_layout.h"
 #include "windows/help/help_window_layout.h"
+#include "windows/support/translation.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionHeader>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -50,6 +60,20 @@ inline void focus(QWidget *window)
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Presses key (with modifiers) in window as the pupil would: once window is the active window,
+// on its focus widget, or on the window itself when nothing in it has the focus. Shortcuts and
+// the focus widget answer only in the active window, and a busy window manager can take a while
+// to activate a window that has just opened. A Wayland compositor without a seat activates no
+// window: there the key goes straight to the window's focus widget, which is enough for keys
+// that move the focus or read the text, though not for shortcuts.
+inline void type(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QVERIFY(window);
+    QVERIFY2(onPlatform("wayland") || QTest::qWaitForWindowActive(window),
+             qPrintable(window->objectName() + QLatin1String(" never became active")));
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
 }
 
 // Runs the application's event loop as main() does, with action queued first, and returns the
@@ -103,16 +127,120 @@ inline void checkFrame(QWidget *window, const QRect &designed, const QString &ca
              designed);
 }
 
-// Every shown label and button of window shows its text in full.
+// The rectangle of the dark pixels of image within area (none: an empty rectangle).
+inline QRect darkPixels(const QImage &image, const QRect &area)
+{
+    QRect found;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                found |= QRect(x, y, 1, 1);
+        }
+    }
+    return found;
+}
+
+// How many pixels of a control's text are cut off, across and down: the size of its letters
+// drawn whole in the control's font, less the size of what the control shows of them inside
+// room, a rectangle of the control (inside its border and frame), drawn black on white.
+inline QSize textCutOff(QWidget *control, const QString &text, const QRect &room)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    QPixmap whole(2 * metrics.horizontalAdvance(text) + 4 * metrics.height(), 4 * metrics.height());
+    whole.fill(Qt::white);
+    QPainter painter(&whole);
+    painter.setFont(control->font());
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(metrics.height(), 2 * metrics.height()), text);
+    painter.end();
+    const QImage letters = whole.toImage();
+    const QRect drawn = darkPixels(letters, letters.rect());
+
+    const QPalette kept = control->palette();
+    QPalette plain = kept;
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        plain.setColor(role, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        plain.setColor(role, Qt::white);
+    control->setPalette(plain);
+    const QImage shown = control->grab().toImage();
+    control->setPalette(kept);
+    const QRect seen = darkPixels(shown, room);
+    return drawn.size() - seen.size();
+}
+
+// Letters drawn at a fraction of a pixel are rounded one way or the other: a pixel row or column
+// more or less is that, not a cut.
+inline constexpr int kRoundingPixels = 1;
+
+// Every text window shows is there in full, across and down: each shown label's and button's
+// text inside its room, as the style draws it; each header and cell of a table inside its
+// column, with no table scrolled sideways; each text printed on a drawing surface inside the
+// surface; and each context menu on the screen.
 inline void checkTextsFit(QWidget *window)
 {
     for (QWidget *control : window->findChildren<QWidget *>()) {
-        const QString text = control->property("text").toString();
-        if (control->isVisible() && !text.isEmpty())
-            QVERIFY2(control->fontMetrics().horizontalAdvance(text) <=
-                         control->contentsRect().width(),
-                     qPrintable(text));
+        if (!control->isVisible())
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
+            const QSize cut = textCutOff(label, label->text(), label->contentsRect());
+            QVERIFY2(cut.width() <= kRoundingPixels && cut.height() <= kRoundingPixels,
+                     qPrintable(label->text()));
+        }
+        if (auto *button = qobject_cast<QPushButton *>(control);
+            button && !button->text().isEmpty()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            const QSize cut = textCutOff(button, button->text(), room);
+            QVERIFY2(cut.width() <= kRoundingPixels && cut.height() <= kRoundingPixels,
+                     qPrintable(button->text()));
+        }
+        if (auto *table = qobject_cast<QTableView *>(control);
+            table && !table->horizontalHeader()->isHidden()) {
+            QVERIFY2(table->horizontalScrollBar()->maximum() == 0, "the table scrolls sideways");
+            QHeaderView *header = table->horizontalHeader();
+            const int margin =
+                2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+            for (int column = 0; column < table->model()->columnCount(); ++column) {
+                QStyleOptionHeader option;
+                option.initFrom(header);
+                option.rect = QRect(0, 0, header->sectionSize(column), header->height());
+                option.text = table->model()->headerData(column, Qt::Horizontal).toString();
+                const QRect room =
+                    header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header);
+                const QRect needed = header->fontMetrics().boundingRect(
+                    room, int(header->defaultAlignment()), option.text);
+                QVERIFY2(room.contains(needed), qPrintable(option.text));
+                for (int row = 0; row < table->model()->rowCount(); ++row) {
+                    const QString text = table->model()->index(row, column).data().toString();
+                    QVERIFY2(table->fontMetrics().horizontalAdvance(text) + margin <=
+                                 table->columnWidth(column),
+                             qPrintable(text));
+                }
+            }
+        }
+        if (auto *surface = qobject_cast<DrawingSurface *>(control)) {
+            const QRect inner(QPoint(0, 0), surface->innerSize());
+            for (const auto &[text, rect] : surface->printedTexts())
+                QVERIFY2(inner.contains(rect),
+                         qPrintable(QStringLiteral("%1 (%2 pixels from %3 in %4)")
+                                        .arg(text)
+                                        .arg(rect.width())
+                                        .arg(rect.left())
+                                        .arg(inner.width())));
+        }
     }
+    // A context menu sizes itself to its texts, as far as the screen allows.
+    QMenu menu;
+    menu.addActions(window->actions());
+    const QSize screen = window->screen()->availableGeometry().size();
+    QVERIFY2(menu.sizeHint().width() <= screen.width() &&
+                 menu.sizeHint().height() <= screen.height(),
+             qPrintable(QString::number(menu.sizeHint().width())));
 }
 
 class ProgramDriver
@@ -178,10 +306,18 @@ protected:
         press(Button::Help);
         QVERIFY(help() && waitShown(help()));
     }
-    void runFor(int milliseconds)
+    // Waits until at least count more trials than before have been counted, however long a
+    // busy machine takes for them.
+    [[nodiscard]] bool waitForTrials(int before, int count) const
     {
+        return QTest::qWaitFor([&] { return trials() >= before + count; }, 20000);
+    }
+    // A run of at least count trials: Start, then Stop once they have been counted.
+    void runTrials(int count)
+    {
+        const int before = trials();
         press(Button::Start);
-        QTest::qWait(milliseconds);
+        QVERIFY2(waitForTrials(before, count), qPrintable(QString::number(trials() - before)));
         press(Button::Stop);
     }
 
@@ -198,6 +334,7 @@ protected:
         quindle::identifyProgram();                                                                \
         QApplication app(argc, argv);                                                              \
         QApplication::setQuitOnLastWindowClosed(false);                                            \
+        quindle::installTranslation(QLocale::c()); /* the texts as written, plurals and all */     \
         quindle::installFontSubstitutions();                                                       \
         quindle::installAccessibility();                                                           \
         TestClass test;                                                                            \

@@ -2,6 +2,7 @@
 
 #include "experiment/expected_range.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 namespace quindle {
 
@@ -43,12 +45,66 @@ struct Frame
     }
 };
 
-Frame frameFor(QSize size, long long trials)
+constexpr float kLeft = 40;      // the plot's left edge, right of the ratios' numbers
+constexpr float kTitleTop = 4;   // the title's first line
+constexpr float kTitleLine = 18; // each further line of the title, and the room under the last
+
+// The title of a picture size wide, in lines that fit it where measure tells how wide they are:
+// broken at blanks, and between any two characters from U+3000 on (Chinese and Japanese are
+// written without blanks; a Korean word may break between its syllables too).
+std::vector<std::string> titleLines(const std::string &title, QSize size, const TextWidth &measure)
+{
+    const float room = static_cast<float>(size.width()) - kLeft - 4 - 1;
+    std::vector<std::string> lines{std::string()};
+    std::string piece;
+    bool blank = false; // whether a blank comes before the piece
+    const auto flush = [&] {
+        if (piece.empty())
+            return;
+        std::string &line = lines.back();
+        const std::string longer = line.empty() ? piece : line + (blank ? " " : "") + piece;
+        if (!line.empty() && measure && measure(longer) > room)
+            lines.push_back(piece);
+        else
+            line = longer;
+        piece.clear();
+        blank = false;
+    };
+    for (std::size_t i = 0; i < title.size();) {
+        const auto lead = static_cast<unsigned char>(title[i]);
+        if (title[i] == ' ') {
+            flush();
+            blank = true;
+            ++i;
+        } else if (lead >= 0xE3 && lead < 0xF0) { // three bytes, U+3000 to U+FFFF
+            flush();
+            piece = title.substr(i, 3);
+            flush();
+            i += 3;
+        } else {
+            piece += title[i++];
+        }
+    }
+    flush();
+    return lines;
+}
+
+Frame frameFor(QSize size, long long trials, std::size_t titleLines)
 {
     // The scale ends at the next power of ten above the class's trials, at least 1000.
     const double last = std::pow(10.0, std::max(3.0, std::ceil(std::log10(double(trials) * 1.2))));
-    return {40, 22, static_cast<float>(size.width() - 24), static_cast<float>(size.height() - 26),
-            last};
+    const float top = kTitleTop + kTitleLine * static_cast<float>(titleLines);
+    return {kLeft, top, static_cast<float>(size.width() - 24),
+            static_cast<float>(size.height() - 26), last};
+}
+
+void printTitle(SurfaceOperations &surface, const std::vector<std::string> &lines)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        surface.setCurrentX(kLeft + 4);
+        surface.setCurrentY(kTitleTop + kTitleLine * static_cast<float>(i));
+        surface.print(lines[i]);
+    }
 }
 
 void text(SurfaceOperations &surface, float x, float y, const std::string &words)
@@ -63,16 +119,17 @@ std::string translated(const char *words)
     return QCoreApplication::translate("quindle::ClassPictures", words).toStdString();
 }
 
-// A ratio on the vertical axis: "0", "0.25", "0.5".
+// A ratio on the vertical axis: "0", "0.25", "0.5", with the language's decimal sign.
 std::string axisLabel(double ratio)
 {
     char label[32];
     std::snprintf(label, sizeof label, "%g", ratio);
-    return label;
+    return shownNumber(label).toStdString();
 }
 
 // The band, the dashed line at the expected ratio, the axes with their marks, and the title.
-void drawFrame(SurfaceOperations &surface, const Frame &frame, const std::string &title)
+void drawFrame(SurfaceOperations &surface, const Frame &frame,
+               const std::vector<std::string> &title)
 {
     for (float x = frame.left + 1; x <= frame.right; x += 1) {
         const double half = expectedRangeHalfWidth(frame.trialsAt(x));
@@ -95,7 +152,7 @@ void drawFrame(SurfaceOperations &surface, const Frame &frame, const std::string
              digits < 4 ? std::to_string(static_cast<long long>(trials))
                         : "10^" + std::to_string(digits));
     }
-    text(surface, frame.left + 4, 4, title);
+    printTitle(surface, title);
 }
 
 // A square mark of the given size around a point.
@@ -109,15 +166,17 @@ void mark(SurfaceOperations &surface, float x, float y, int size, Rgb color)
 
 } // namespace
 
-void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool)
+void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                const TextWidth &measure)
 {
     surface.clear();
-    const Frame frame = frameFor(size, pool.trials);
-    //: The funnel picture's title: each run's ratios against its number of trials.
-    drawFrame(
-        surface, frame,
+    const std::vector<std::string> title = titleLines(
+        //: The funnel picture's title: each run's ratios against its number of trials.
         translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
-                                     "Each run's ratios against its trials; the class, larger")));
+                                     "Each run's ratios against its trials; the class, larger")),
+        size, measure);
+    const Frame frame = frameFor(size, pool.trials, title.size());
+    drawFrame(surface, frame, title);
     // A class of a thousand runs of about the same length puts many marks on one spot: each
     // spot is drawn once an outcome.
     std::unordered_set<std::uint64_t> marked;
@@ -141,14 +200,17 @@ void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool)
     }
 }
 
-void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool)
+void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                    const TextWidth &measure)
 {
     surface.clear();
-    const Frame frame = frameFor(size, pool.trials);
-    //: The class curve's title: all runs' trials one after another.
-    drawFrame(surface, frame,
-              translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
-                                           "All runs one after another: each share so far")));
+    const std::vector<std::string> title = titleLines(
+        //: The class curve's title: all runs' trials one after another.
+        translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
+                                     "All runs one after another: each share so far")),
+        size, measure);
+    const Frame frame = frameFor(size, pool.trials, title.size());
+    drawFrame(surface, frame, title);
     if (pool.trials == 0)
         return;
     // One position a pixel column, from the first trial to the class's last.
@@ -218,10 +280,17 @@ constexpr float kCharacterWidth = 8.5F;
 
 } // namespace
 
-void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool)
+void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                       const TextWidth &measure)
 {
     surface.clear();
-    const Frame edges = frameFor(size, pool.trials);
+    const std::vector<std::string> title = titleLines(
+        //: The class's gap picture's title: all runs' trials one after another, each outcome's
+        //: count less a quarter of the trials so far. Room for about 50 characters.
+        translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
+                                     "All runs one after another: count minus a quarter")),
+        size, measure);
+    const Frame edges = frameFor(size, pool.trials, title.size());
     // One position a pixel column, from the first trial to the class's last, whose gaps also
     // choose the scale.
     GapFrame frame{edges.left, edges.top, edges.right, edges.bottom, gapScaleFor(pool.trials, 0)};
@@ -270,11 +339,7 @@ void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &
         text(surface, std::min(x - width / 2, static_cast<float>(size.width()) - width),
              frame.bottom + 5, number.toStdString());
     }
-    //: The class's gap picture's title: all runs' trials one after another, each outcome's
-    //: count less a quarter of the trials so far. Room for about 50 characters.
-    text(surface, frame.left + 4, 4,
-         translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
-                                      "All runs one after another: count minus a quarter")));
+    printTitle(surface, title);
     // Each curve from 0 trials, where every count is a quarter of them, through the positions.
     for (int outcome = 1; outcome <= kOutcomes && pool.trials > 0; ++outcome) {
         const Rgb color = outcomeColor(outcome);

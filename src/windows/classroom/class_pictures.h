@@ -17,12 +17,23 @@
 
 #include <QSize>
 
+#include <functional>
+#include <string>
+
 namespace quindle {
 
 class SurfaceOperations;
 
-void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool);
-void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool);
-void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool);
+// How wide the surface draws a text, in its user units. A title wider than its picture (large
+// texts in a window the screen keeps small) is broken at its blanks into lines, and the plot
+// starts below them; without it, each title takes one line.
+using TextWidth = std::function<float(const std::string &)>;
+
+void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                const TextWidth &measure = {});
+void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                    const TextWidth &measure = {});
+void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                       const TextWidth &measure = {});
 
 } // namespace quindle

@@ -1,5 +1,6 @@
 #include "windows/classroom/class_table_model.h"
 
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 
 #include <QCoreApplication>
@@ -69,7 +70,9 @@ QVariant ClassTableModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return text(index.row(), index.column());
+        // The numbers in the pupil's language ("0,257" where a comma is the decimal sign).
+        return index.column() == 0 ? text(index.row(), 0)
+                                   : shownNumber(text(index.row(), index.column()).toStdString());
     case Qt::TextAlignmentRole:
         return index.column() == 0 ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
@@ -90,12 +93,22 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section == 0)
+        //: The class table's first column header, over each run's file name.
         return QCoreApplication::translate("quindle::ClassWindow", "File");
     if (section == 1)
+        //: A header of the class table over each run's number of trials. Each number column is
+        //: as wide as its header or its numbers, and the ten columns share 740 pixels: a word of
+        //: about 8 letters.
         return QCoreApplication::translate("quindle::ClassWindow", "Trials");
     if (section < kRatioColumn)
-        return outcomeWords(section - 1);
-    //: A column of the class table, on two lines: %1 is an outcome ("Head Tail").
+        //: A column header of the class table over each run's count of an outcome: %1 is coin
+        //: 1's face, %2 coin 2's ("Head Tail"). The ten columns share 740 pixels: where two
+        //: faces side by side make the columns too wide, put a line break between them.
+        return QCoreApplication::translate("quindle::ClassWindow", "%1 %2")
+            .arg(faceWord(section - 1, 1), faceWord(section - 1, 2));
+    //: A column header of the class table, on two lines: %1 is an outcome ("Head Tail"),
+    //: the second line says these are its ratios. The ten columns share 740 pixels: keep
+    //: the second line to about 10 letters, a school's usual abbreviation if need be.
     return QCoreApplication::translate("quindle::ClassWindow", "%1\nratio")
         .arg(outcomeWords(section - kRatioColumn + 1));
 }

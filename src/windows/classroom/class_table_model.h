@@ -34,7 +34,8 @@ public:
 
     // The row's text in a column as the table shows it: the file's name as the file system's
     // bytes decode (a name that is not UTF-8 with replacement characters), the class's row
-    // named in the pupil's language, and the numbers.
+    // named in the pupil's language, and the numbers in the plain form files keep (the view
+    // shows them in the pupil's language).
     [[nodiscard]] QString text(int row, int column) const;
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;

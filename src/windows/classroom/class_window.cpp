@@ -1,6 +1,7 @@
 #include "windows/classroom/class_window.h"
 
 #include "experiment/expected_range.h"
+#include "experiment/experiment_control.h"
 #include "experiment/gap_from_quarter.h"
 #include "windows/accessibility/accessibility.h"
 #include "windows/classroom/class_folder.h"
@@ -8,11 +9,13 @@
 #include "windows/classroom/class_table_model.h"
 #include "windows/classroom/class_window_layout.h"
 #include "windows/controls/drawing_surface.h"
+#include "windows/controls/zoom.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/paper/paper.h"
 #include "windows/support/gap_words.h"
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -23,6 +26,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,6 +38,9 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+
 namespace quindle {
 
 namespace {
@@ -42,6 +49,27 @@ namespace roles = class_roles;
 
 // The pictures are drawn in pixels: one user unit a pixel at 100 %.
 constexpr double kTwipsPerUnit = 15;
+
+// A number that a text counts in words (tr's %n), which Qt takes as an int.
+int countForWords(long long count)
+{
+    return static_cast<int>(std::min<long long>(count, std::numeric_limits<int>::max()));
+}
+
+// The runs a class pooled and their trials, counted in words: "30 runs", "64020 trials".
+QString runsText(const ClassPool &pool)
+{
+    const int runs = countForWords(std::ssize(pool.runs));
+    //: The number of runs pooled, in the class window's summary and printed caption.
+    return QCoreApplication::translate("quindle::ClassWindow", "%n runs", nullptr, runs);
+}
+
+QString trialsText(const ClassPool &pool)
+{
+    //: The number of trials of all runs pooled, in the summary and printed caption.
+    return QCoreApplication::translate("quindle::ClassWindow", "%n trials", nullptr,
+                                       countForWords(pool.trials));
+}
 
 } // namespace
 
@@ -93,46 +121,60 @@ ClassWindow::ClassWindow(const QString &folder, const QWidget *beside)
 void ClassWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
+    //: The class window's context menu: puts the class table on the clipboard.
     auto *copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
-    connect(copy, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(tableText('\t')); });
+    connect(copy, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(tableText(QLatin1Char('\t'), NumberForm::Shown));
+    });
+    //: The context menu: saves the class table as a CSV file.
     auto *save = new QAction(tr("Save class results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] {
-        saveThroughDialog(this, tr("Save class results"), QStringLiteral("quindle-class.csv"),
-                          tr("CSV files (*.csv)"),
+        //: The title of the dialog that saves the class table.
+        const QString title = tr("Save class results");
+        //: The file dialog's filter for the class table.
+        saveThroughDialog(this, title, QStringLiteral("quindle-class.csv"), tr("CSV files (*.csv)"),
                           [this](const QString &path) { return saveTable(path); });
     });
+    //: The context menu: puts both pictures, side by side, on the clipboard.
     auto *copyPictures = new QAction(tr("Copy pictures"), this);
     connect(copyPictures, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(pictures()); });
+    //: The context menu: saves both pictures, side by side, as a PNG picture.
     auto *savePictures = new QAction(tr("Save pictures…"), this);
     connect(savePictures, &QAction::triggered, this, [this] {
-        saveThroughDialog(this, tr("Save pictures"), QStringLiteral("quindle-class.png"),
+        //: The title of the dialog that saves the pictures.
+        const QString title = tr("Save pictures");
+        //: The file dialog's filter for PNG pictures.
+        saveThroughDialog(this, title, QStringLiteral("quindle-class.png"),
                           tr("PNG images (*.png)"),
                           [this](const QString &path) { return this->savePictures(path); });
     });
+    //: The context menu: prints both pictures, by the print dialog.
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
         printThroughDialog(this, [this](QPaintDevice &printer) { printPictures(printer); });
     });
+    //: The context menu: a screen reader says the class's runs, trials and pooled ratios.
     auto *read = new QAction(tr("Read summary"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(read, &QAction::triggered, this,
             [this] { m_announcer->say(summary(), Speech::Outcome); });
     // The class curve turned into the class's gaps from a quarter, as in the graph window.
+    //: The class window's context menu: a check mark turns the class curve into each outcome's
+    //: gap from a quarter of the class's trials.
     auto *gapView = new QAction(tr("Show gap from a quarter"), this);
     gapView->setCheckable(true);
     gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(gapView, &QAction::triggered, this,
             [this, shares = m_curve->accessibleDescription()](bool shown) {
                 m_gapShown = shown;
-                m_curve->setAccessibleDescription(
-                    shown ? tr("Each outcome's count minus a quarter of all the class's trials "
-                               "so far, run after run")
-                          : shares);
+                //: What a screen reader says the class curve shows in the gap view.
+                const QString gaps = tr("Each outcome's count minus a quarter of all the "
+                                        "class's trials so far, run after run");
+                m_curve->setAccessibleDescription(shown ? gaps : shares);
                 drawCurve();
             });
     m_zoom = new ZoomControl(this);
@@ -208,7 +250,8 @@ void ClassWindow::placeColumns()
     const int room =
         m_table->viewport()->width() - m_table->verticalScrollBar()->sizeHint().width();
     m_table->setColumnWidth(
-        0, std::max(metrics.horizontalAdvance(QStringLiteral("pupil-00.csv")), room - numbers));
+        0, std::max(metrics.horizontalAdvance(QStringLiteral("pupil-00.csv")) + padding,
+                    room - numbers));
 }
 
 void ClassWindow::showPool()
@@ -218,6 +261,7 @@ void ClassWindow::showPool()
     std::vector<UnpooledRow> unpooled;
     unpooled.reserve(pool->unpooled.size());
     for (const UnpooledFile &file : pool->unpooled)
+        //: A file of the class's folder that is not pooled: %1 its name, %2 why.
         unpooled.push_back({file.name, tr("%1: %2").arg(displayName(file.name), reason(file))});
     m_unpooledFiles->setFiles(unpooled);
     placeColumns();
@@ -238,16 +282,30 @@ void ClassWindow::showFolderState()
     m_announcer->say(m_folderState->text(), Speech::Outcome);
 }
 
+namespace {
+
+// How wide surface draws a text at its zoom, in its user units.
+TextWidth textWidth(const DrawingSurface &surface)
+{
+    return [metrics = QFontMetrics(surface.zoomedTextFont()),
+            zoom = surface.zoom()](const std::string &text) {
+        return static_cast<float>(metrics.horizontalAdvance(QString::fromStdString(text))) *
+               kDesignZoom / static_cast<float>(zoom);
+    };
+}
+
+} // namespace
+
 void ClassWindow::drawPictures()
 {
-    drawFunnel(*m_funnel, m_funnel->designInnerSize(), m_runs->pool());
+    drawFunnel(*m_funnel, m_funnel->designInnerSize(), m_runs->pool(), textWidth(*m_funnel));
     drawCurve();
 }
 
 void ClassWindow::drawCurve()
 {
     (m_gapShown ? drawClassGapCurve : drawClassCurve)(*m_curve, m_curve->designInnerSize(),
-                                                      m_runs->pool());
+                                                      m_runs->pool(), textWidth(*m_curve));
 }
 
 QString ClassWindow::reason(const UnpooledFile &file)
@@ -258,68 +316,94 @@ QString ClassWindow::reason(const UnpooledFile &file)
         //: Why a file of the class's folder is not pooled, after its name.
         return tr("empty");
     case Problem::TooLarge:
+        //: %1 is the file's size in kilobytes.
         return tr("too large for a results file (%1 KB)").arg(QLocale().toString(p.found / 1024));
     case Problem::NotUtf8:
+        //: A file that holds something other than text (a picture, a document).
         return tr("not a text file");
     case Problem::Utf16:
+        //: A text file saved in another encoding than results files are read in.
         return tr("text saved as UTF-16; results files are read as UTF-8");
     case Problem::Latin1:
+        //: A text file saved in another encoding than results files are read in.
         return tr("text saved as Latin-1 (Windows-1252); results files are read as UTF-8");
     case Problem::NotResults:
+        //: A text file that is not one Quindle saves (a note, another program's table).
         return tr("not a Quindle results file");
     case Problem::NewerVersion:
+        //: A results file in a newer format than this program reads: %1 is its number.
         return p.found > 0 ? tr("saved by a newer Quindle (format %1)").arg(p.found)
+                           //: A results file in a format newer than this program reads.
                            : tr("saved by a newer Quindle");
     case Problem::CutShort:
-        return p.section == Section::TrialLog
-                   ? tr("cut short after trial %1 of %2").arg(p.found).arg(p.expected)
-                   : tr("cut short before its end");
+        if (p.section == Section::TrialLog)
+            //: A file that ends early, in its list of trials: %1 the last trial in it, %2 the
+            //: trials the run had.
+            return tr("cut short after trial %1 of %2").arg(p.found).arg(p.expected);
+        //: A file that ends early, before its list of trials.
+        return tr("cut short before its end");
     case Problem::Duplicate:
+        //: The same run as another file of the folder, which counts instead: %1 its name.
         return tr("a copy of %1")
             .arg(QFile::decodeName(QByteArray::fromStdString(file.duplicateOf)));
     case Problem::CannotOpen:
         //: %1 is the system's reason, such as "Permission denied".
         return tr("cannot be opened: %1").arg(qt_error_string(static_cast<int>(p.found)));
     case Problem::CannotRead:
+        //: %1 is the system's reason, such as "Input/output error".
         return tr("cannot be read: %1").arg(qt_error_string(static_cast<int>(p.found)));
     case Problem::NotAFile:
         return entryReason(static_cast<EntryKind>(p.found));
     case Problem::TooDeep:
+        //: A folder inside the class's folder too deep to be read: %n the levels that are.
         return tr("a folder more than %n level(s) down, not read", nullptr, kMaxFolderDepth);
     case Problem::Inconsistent:
         break;
     }
     switch (p.inconsistency) {
     case Inconsistency::CountsNotAddingUp:
+        //: %1 is the counts' sum, %n the number of trials the file states.
         return tr("inconsistent: the counts add up to %1, not %n trials", nullptr,
-                  static_cast<int>(p.expected))
+                  countForWords(p.expected))
             .arg(p.found);
     case Inconsistency::RatioMismatch:
+        //: A file whose numbers do not agree with each other: %1 the line of the file.
         return tr("inconsistent: a ratio does not match its count (line %1)").arg(p.line);
     case Inconsistency::HistoryLength:
     case Inconsistency::HistoryNumbering:
     case Inconsistency::HistoryValue:
     case Inconsistency::HistoryFinalValue:
+        //: The history is each outcome's share after each of its occurrences, kept for the graph;
+        //: %1 is the line of the file.
         return tr("inconsistent: the history disagrees with the counts (line %1)").arg(p.line);
     case Inconsistency::HistoryAgainstLog:
+        //: The history (each outcome's share after each of its occurrences) does not follow
+        //: from the list of trials; %1 is the line of the file.
         return tr("inconsistent: the history disagrees with the trial log (line %1)").arg(p.line);
     case Inconsistency::LogNumbering:
     case Inconsistency::LogOutcome:
     case Inconsistency::LogTrials:
     case Inconsistency::LogTally:
+        //: The trial log lists both coins' faces in every trial; %1 is the line of the file.
         return tr("inconsistent: the trial log disagrees with the counts (line %1)").arg(p.line);
     case Inconsistency::CountOutOfRange:
-        return p.found < 0
-                   ? tr("inconsistent: a negative count (line %1)").arg(p.line)
-                   : tr("inconsistent: a count larger than a run can have (line %1)").arg(p.line);
+        if (p.found < 0)
+            //: A file with a count below zero: %1 the line of the file.
+            return tr("inconsistent: a negative count (line %1)").arg(p.line);
+        //: A count above the 1000 at which a run ends: %1 the line of the file.
+        return tr("inconsistent: a count larger than a run can have (line %1)").arg(p.line);
     case Inconsistency::TrialsOutOfRange:
-        return p.found < 0
-                   ? tr("inconsistent: a negative number of trials (line %1)").arg(p.line)
-                   : tr("inconsistent: more trials than a run can have (line %1)").arg(p.line);
+        if (p.found < 0)
+            //: A file whose number of trials is below zero: %1 the line of the file.
+            return tr("inconsistent: a negative number of trials (line %1)").arg(p.line);
+        //: A run ends once an outcome has come up more than 1000 times: this file has more.
+        //: %1 is the line of the file.
+        return tr("inconsistent: more trials than a run can have (line %1)").arg(p.line);
     case Inconsistency::UnreadableRow:
     case Inconsistency::None:
         break;
     }
+    //: A line where a number or a word was expected and something else stands: %1 its number.
     return tr("inconsistent: line %1 cannot be read").arg(p.line);
 }
 
@@ -330,28 +414,35 @@ QString ClassWindow::entryReason(EntryKind kind)
         //: Why an entry of the class's folder is not read, after its name.
         return tr("a named pipe, not a file");
     case EntryKind::Socket:
+        //: Why an entry of the class's folder is not read, after its name.
         return tr("a socket, not a file");
     case EntryKind::Device:
+        //: Why an entry of the class's folder is not read, after its name.
         return tr("a device, not a file");
     case EntryKind::FolderLink:
+        //: A symbolic link to a folder, which is not followed, after its name.
         return tr("a link to a folder, not followed");
     case EntryKind::MissingTarget:
+        //: A symbolic link whose target does not exist, after its name.
         return tr("a link to something that is not there");
     case EntryKind::LinkLoop:
+        //: Symbolic links that point at each other, after the name of one.
         return tr("links that lead round in a loop");
     case EntryKind::Other:
         break;
     }
+    //: Why an entry of the class's folder is not read, after its name.
     return tr("not a regular file");
 }
 
-QString ClassWindow::tableText(char separator) const
+QString ClassWindow::tableText(QChar separator, NumberForm form) const
 {
+    const auto sep = static_cast<char>(separator.unicode());
     std::string text;
     std::vector<std::string> fields;
     const auto addRow = [&] {
         std::vector<std::string_view> views(fields.cbegin(), fields.cend());
-        appendCsvRow(text, views, separator);
+        appendCsvRow(text, views, sep);
         fields.clear();
     };
     fields = {"file", "trials"};
@@ -363,10 +454,14 @@ QString ClassWindow::tableText(char separator) const
     const int runs = m_runs->rowCount() - 1;
     for (int row = 0; row <= runs; ++row) {
         // A file's name comes from whoever named the file: quoted, and never a formula.
-        fields.push_back(row < runs ? spreadsheetText(m_runs->text(row, 0).toStdString())
+        fields.push_back(row < runs ? spreadsheetText(m_runs->text(row, 0).toStdString(), sep)
                                     : std::string("class"));
-        for (int column = 1; column < ClassTableModel::kColumns; ++column)
-            fields.push_back(m_runs->text(row, column).toStdString());
+        for (int column = 1; column < ClassTableModel::kColumns; ++column) {
+            const std::string plain = m_runs->text(row, column).toStdString();
+            fields.push_back(form == NumberForm::Plain
+                                 ? plain
+                                 : csvField(shownNumber(plain).toStdString(), sep));
+        }
         addRow();
     }
     return QString::fromStdString(text);
@@ -374,7 +469,7 @@ QString ClassWindow::tableText(char separator) const
 
 QString ClassWindow::saveTable(const QString &path) const
 {
-    return writeTextSafely(path, tableText(','));
+    return writeTextSafely(path, tableText(QLatin1Char(','), NumberForm::Plain));
 }
 
 QImage ClassWindow::pictures()
@@ -400,11 +495,11 @@ void ClassWindow::printPictures(QPaintDevice &printer) const
     QPainter painter(&printer);
     const QSizeF one = m_funnel->designInnerSize();
     constexpr double kGap = 12;
-    //: The caption above the printed pictures: %1 the date, %2 the runs, %3 the trials.
-    const QString caption = tr("Quindle, class results, %1: %2 runs, %3 trials")
-                                .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat))
-                                .arg(m_folder->pool().runs.size())
-                                .arg(m_folder->pool().trials);
+    //: The caption above the printed pictures: %1 the date, %2 the runs ("30 runs"), %3 the
+    //: trials ("64020 trials").
+    const QString caption = tr("Quindle, class results, %1: %2, %3")
+                                .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
+                                     runsText(m_folder->pool()), trialsText(m_folder->pool()));
     paintPage(painter, painter.viewport(), QSizeF(2 * one.width() + kGap, one.height()),
               m_funnel->textFont(), caption, [this, one](QPainter &p) {
                   m_funnel->renderVectors(p);
@@ -416,29 +511,27 @@ void ClassWindow::printPictures(QPaintDevice &printer) const
 QString ClassWindow::summary() const
 {
     const ClassPool &pool = m_folder->pool();
-    //: Said on demand: %n the number of runs pooled, %1 their trials.
-    QString said = tr("%n runs, %1 trials in all.", nullptr, static_cast<int>(pool.runs.size()))
-                       .arg(pool.trials);
+    //: Said on demand: %1 the runs pooled ("30 runs"), %2 their trials ("64020 trials").
+    QString said = tr("%1, %2 in all.").arg(runsText(pool), trialsText(pool));
     for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n) {
+        const auto slot = static_cast<std::size_t>(n - 1);
         if (m_gapShown) {
-            const auto slot = static_cast<std::size_t>(n - 1);
             //: Follows the runs and trials once per outcome in the gap view: %1 the outcome,
             //: %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the
             //: trials ("312.5 above a quarter").
             said += tr(" %1 %2, %3.")
-                        .arg(outcomeWords(n), QString::number(pool.ratios[slot], 'f', 4),
+                        .arg(outcomeWords(n), shownRatio(pool.ratios[slot], 4),
                              gapWords(gapFromQuarter(pool.counts[slot], pool.trials)));
             continue;
         }
         //: Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.
-        said += tr(" %1 %2.").arg(
-            outcomeWords(n), QString::number(pool.ratios[static_cast<std::size_t>(n - 1)], 'f', 4));
+        said += tr(" %1 %2.").arg(outcomeWords(n), shownRatio(pool.ratios[slot], 4));
     }
     const RatiosInRange counted = ratiosInRange(pool);
-    //: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance
-    //: keeps about 95 % of them there.
+    //: Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected
+    //: range; chance keeps about 95 % of them there.
     said += tr(" %1 of %n ratios lie inside the expected range, where about 95 % are expected.",
-               nullptr, static_cast<int>(counted.ratios))
+               nullptr, countForWords(counted.ratios))
                 .arg(counted.inside);
     if (m_folder->folderError() != 0)
         said += QLatin1Char(' ') + m_folderState->text();

@@ -38,9 +38,11 @@ public:
     [[nodiscard]] const ClassFolder &folder() const { return *m_folder; }
     void setZoom(int zoom);
 
-    // The class table as the window shows it, the words of files in English: tab-separated
-    // (Copy), or as CSV, each field quoted as a spreadsheet needs it.
-    [[nodiscard]] QString tableText(char separator) const;
+    // The class table as the window shows it, the words of files in English, each field quoted
+    // as a spreadsheet needs it; the numbers as shown (Copy, for a spreadsheet in the pupil's
+    // language) or in the plain form files keep.
+    enum class NumberForm { Shown, Plain };
+    [[nodiscard]] QString tableText(QChar separator, NumberForm form) const;
     // The CSV written to path, or both pictures side by side as a PNG; an empty string, or why
     // the file could not be written.
     QString saveTable(const QString &path) const;

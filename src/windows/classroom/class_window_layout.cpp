@@ -16,11 +16,13 @@ constexpr ControlSpec kLayout[] = {
      .top = 60,
      .width = 10020,
      .height = 255,
+     //: What a screen reader calls the line that shows the class's folder.
      .accessibleName = QT_TRANSLATE_NOOP("quindle::ClassWindow", "Folder"),
      .growth = {.width = 1}},
     {.role = roles::closeButton,
      .name = "Close",
      .kind = Kind::Button,
+     //: The class window's button, 72 pixels wide in the default font: about 9 characters.
      .caption = QT_TRANSLATE_NOOP("quindle::ClassWindow", "Close"),
      .left = 10260,
      .top = 0,
@@ -53,6 +55,7 @@ constexpr ControlSpec kLayout[] = {
      .width = 11160,
      .height = 2970,
      .tabIndex = 0,
+     //: What a screen reader calls the class table: a row per run and one for the class.
      .accessibleName = QT_TRANSLATE_NOOP("quindle::ClassWindow", "Runs and the class"),
      .growth = {.width = 1, .height = 0.45}},
     {.role = roles::unpooled,
@@ -63,6 +66,7 @@ constexpr ControlSpec kLayout[] = {
      .width = 11160,
      .height = 960,
      .tabIndex = 1,
+     //: What a screen reader calls the list of the folder's files that are not pooled.
      .accessibleName = QT_TRANSLATE_NOOP("quindle::ClassWindow", "Files not pooled"),
      .growth = {.y = 0.45, .width = 1, .height = 0.1}},
     {.role = roles::funnel,
@@ -72,7 +76,9 @@ constexpr ControlSpec kLayout[] = {
      .top = 4890,
      .width = 5520,
      .height = 3990,
+     //: What a screen reader calls the funnel picture.
      .accessibleName = QT_TRANSLATE_NOOP("quindle::ClassWindow", "Each run's ratios"),
+     //: What a screen reader says the funnel picture shows.
      .description = QT_TRANSLATE_NOOP(
          "quindle::ClassWindow",
          "Each run's four ratios against its number of trials, and the class's pooled ratios"),
@@ -84,7 +90,9 @@ constexpr ControlSpec kLayout[] = {
      .top = 4890,
      .width = 5520,
      .height = 3990,
+     //: What a screen reader calls the class curve's picture.
      .accessibleName = QT_TRANSLATE_NOOP("quindle::ClassWindow", "The class curve"),
+     //: What a screen reader says the class curve shows.
      .description =
          QT_TRANSLATE_NOOP("quindle::ClassWindow",
                            "Each outcome's share of all the class's trials so far, run after run"),

@@ -157,6 +157,21 @@ void DrawingSurface::draw(QPainter &painter, const Operation &operation, std::si
     }
 }
 
+std::vector<DrawingSurface::PrintedText> DrawingSurface::printedTexts() const
+{
+    const QFontMetrics metrics(zoomedTextFont());
+    std::vector<PrintedText> texts;
+    for (const Operation &operation : m_operations) {
+        if (operation.kind != Operation::Text)
+            continue;
+        const QString &text = m_texts[operation.text];
+        const UserPoint at = m_points[operation.first];
+        texts.push_back({text, QRect(toPixel(at.x, at.y),
+                                     QSize(metrics.horizontalAdvance(text), metrics.height()))});
+    }
+    return texts;
+}
+
 void DrawingSurface::willDraw()
 {
     // When nothing waited to be drawn, the next paint draws what comes now: the whole inner

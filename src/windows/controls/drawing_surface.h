@@ -54,6 +54,16 @@ public:
     // The inner area's size at 100 %.
     [[nodiscard]] QSize designInnerSize() const;
 
+    // Each text printed since the surface was last cleared, with the rectangle it takes in the
+    // inner area at the current zoom: its advance across, its font's line down. What reaches
+    // past the inner area is cut off at its edge.
+    struct PrintedText
+    {
+        QString text;
+        QRect rect;
+    };
+    [[nodiscard]] std::vector<PrintedText> printedTexts() const;
+
     // Operations drawn between the two calls that repeat those of the batch before exactly
     // (a plot drawn again over an unchanged one) are neither drawn nor kept a second time:
     // drawn over itself, the same batch would change nothing.

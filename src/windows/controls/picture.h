@@ -20,6 +20,12 @@ public:
     // same picture made at four times the size (path with "@4x.png" for its extension).
     Picture(const QString &path, QWidget *parent);
 
+    // Draws mark (a letter or two) on the coin in place of the picture's own character: the
+    // disc inside its outline takes the disc's colour again, and the mark is drawn across it
+    // in black, as large as the disc allows, in both the bitmap and the larger picture. An
+    // empty mark shows the pictures as they are.
+    void setMark(const QString &mark);
+
     void setShown(bool shown);
     // Enlarged by the windows' zoom, it draws the larger picture smoothly, as on a high-density
     // screen: the small bitmap's pixels would show as blocks.
@@ -30,9 +36,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_pixmap;
+    QPixmap m_original;
+    QPixmap m_pixmap; // the original, or with the mark
     QString m_largePath;
     QPixmap m_large; // read when first drawn: at 100 % on an ordinary screen it never is
+    bool m_largeRead = false;
+    QString m_mark;
     bool m_shown = true;
     bool m_enlarged = false;
 };

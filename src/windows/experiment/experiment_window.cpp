@@ -12,6 +12,7 @@
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/support/hand_in.h"
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -91,13 +92,13 @@ void ExperimentWindow::findControls()
     for (CellKind kind : {CellKind::Count, CellKind::Ratio}) {
         for (int n = 1; n <= kOutcomes; ++n) {
             QLabel *cell = findControl<QLabel>(this, layout, roles::cell(kind, n));
-            cell->setAccessibleName(
-                (kind == CellKind::Count
-                     //: What a screen reader calls a count cell; %1 is the outcome ("Head Tail").
-                     ? tr("%1 frequency")
-                     //: What a screen reader calls a ratio cell; %1 is the outcome.
-                     : tr("%1 probability"))
-                    .arg(outcomeWords(n)));
+            if (kind == CellKind::Count)
+                //: What a screen reader calls a count cell; %1 is the outcome ("Head Tail").
+                cell->setAccessibleName(tr("%1 frequency").arg(outcomeWords(n)));
+            else
+                //: What a screen reader calls a ratio cell: the outcome's share of the trials so
+                //: far, its relative frequency (not a probability); %1 is the outcome.
+                cell->setAccessibleName(tr("%1 probability").arg(outcomeWords(n)));
             m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n - 1)] = cell;
         }
     }
@@ -106,6 +107,22 @@ void ExperimentWindow::findControls()
         for (Face face : {Face::Head, Face::Tail})
             m_faces[static_cast<std::size_t>(coin - 1)][static_cast<std::size_t>(face)] =
                 findControl<Picture>(this, layout, roles::face(coin, face));
+    }
+    // The coin pictures carry 表 and 裏, which read as head and tail only in Japanese: a
+    // language with marks of its own has them drawn on the coins instead.
+    //: The mark on the coin pictures' head face, in place of the pictures' own 表: a letter or
+    //: two that pupils read as the head (its word's first letter), drawn about 18 pixels tall
+    //: across a coin 30 pixels wide. Keep 表 to show the original pictures.
+    const QString headMark = tr("表");
+    //: The mark on the coin pictures' tail face, in place of the pictures' own 裏: a letter or
+    //: two that pupils read as the tail, as large as the head's mark. Keep 裏 to show the
+    //: original pictures.
+    const QString tailMark = tr("裏");
+    for (const auto &faces : m_faces) {
+        faces[static_cast<std::size_t>(Face::Head)]->setMark(
+            headMark == QStringLiteral("表") ? QString() : headMark);
+        faces[static_cast<std::size_t>(Face::Tail)]->setMark(
+            tailMark == QStringLiteral("裏") ? QString() : tailMark);
     }
     for (Button which : kButtons)
         m_buttons[static_cast<std::size_t>(which)] =
@@ -136,8 +153,8 @@ void ExperimentWindow::connectTimers()
     m_progress = new QTimer(this);
     m_progress->setInterval(kProgressMs);
     connect(m_progress, &QTimer::timeout, this, [this] {
-        //: Said every few seconds during a run.
-        m_announcer->say(tr("%1 trials").arg(m_trialTotal->text()), Speech::Progress);
+        //: Said every few seconds during a run: the number of trials so far.
+        m_announcer->say(tr("%n trials", nullptr, m_control.total()), Speech::Progress);
     });
     m_nextFrame = new QTimer(this);
     m_nextFrame->setSingleShot(true);
@@ -177,7 +194,8 @@ void ExperimentWindow::closeEvent(QCloseEvent *event)
 
 void ExperimentWindow::setText(QLabel *cell, std::string_view text)
 {
-    cell->setText(QString::fromUtf8(text));
+    // What the cell shows is also what is said and copied: the language's form of the number.
+    cell->setText(shownNumber(text));
     m_announcer->changed(cell);
 }
 
@@ -232,9 +250,11 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
 void ExperimentWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
+    //: The experiment window's context menu: puts the table on the clipboard.
     auto *copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, &ExperimentWindow::copyResults);
+    //: The context menu: saves the run's results file, which a class window pools.
     auto *save = new QAction(tr("Save results…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
@@ -242,6 +262,7 @@ void ExperimentWindow::buildContextMenu()
     m_handIn = new QAction(tr("Hand in"), this);
     m_handIn->setEnabled(!SaveFolders::instance().classFolder().isEmpty());
     connect(m_handIn, &QAction::triggered, this, [this] { handIn(QDateTime::currentDateTime()); });
+    //: The context menu's submenu of how fast a run goes.
     auto *paceMenu = new QMenu(tr("Pace"), this);
     m_paces = new QActionGroup(this);
     const QKeySequence oneTrialKey(Qt::CTRL | Qt::Key_T);
@@ -267,6 +288,7 @@ void ExperimentWindow::buildContextMenu()
         if (m_pace == Pace::OneTrial && !m_trialTimer->isActive()) // never during a run
             findControl<QPushButton>(this, experimentWindowLayout(), roles::trialButton)->click();
     });
+    //: The context menu: opens the class window on a folder of the class's results files.
     auto *classResults = new QAction(tr("Class results…"), this);
     connect(classResults, &QAction::triggered, this, &ExperimentWindow::openClassResults);
     m_zoom = new ZoomControl(this);
@@ -293,8 +315,12 @@ void ExperimentWindow::setZoom(int zoom)
 void ExperimentWindow::setSeed(std::optional<std::uint64_t> seed)
 {
     m_seed = seed;
-    m_seedShown->setText(seed ? tr("Seed: %1").arg(*seed)
-                              : tr("Seed: none, the run follows the clock"));
+    if (seed)
+        //: The context menu's last entry, greyed: the seed of the draws, a whole number.
+        m_seedShown->setText(tr("Seed: %1").arg(*seed));
+    else
+        //: The context menu's last entry, greyed, when no seed was given.
+        m_seedShown->setText(tr("Seed: none, the run follows the clock"));
 }
 
 void ExperimentWindow::setPace(Pace pace)
@@ -319,7 +345,8 @@ TableTexts ExperimentWindow::tableTexts() const
 
 void ExperimentWindow::copyResults() const
 {
-    // The table as the results file writes it, tab-separated, as a spreadsheet pastes it.
+    // The table as the window shows it, tab-separated, as a spreadsheet in the pupil's
+    // language pastes it: "0,257" is a number to a German one.
     QGuiApplication::clipboard()->setText(QString::fromStdString(writeTable(tableTexts(), '\t')));
 }
 
@@ -346,6 +373,7 @@ void ExperimentWindow::chooseFileAndSaveResults()
     if (!folder.isEmpty() && !folders.classFolderFailed()) {
         if (const QString why = folderProblem(folder); !why.isEmpty()) {
             QMessageBox::warning(
+                //: The title of the dialog that saves the results file, and of its messages.
                 this, tr("Save results"),
                 //: %1 is the class folder's path, %2 the system's reason.
                 tr("The class folder %1 cannot be used: %2\n\nThe run is still here: choose "
@@ -359,6 +387,7 @@ void ExperimentWindow::chooseFileAndSaveResults()
     const QString name =
         unusedName(folder, resultsFileName(pupilName(), QDateTime::currentDateTime()));
     saveThroughDialog(this, tr("Save results"), QDir(folder).filePath(name),
+                      //: The file dialog's filter for the results file.
                       tr("CSV files (*.csv)"),
                       [this](const QString &path) { return saveResults(path); });
 }
@@ -442,15 +471,22 @@ void ExperimentWindow::report(Report what)
 {
     m_table->refresh();
     if (what == Report::CountsCleared) {
+        //: Said when Init has cleared the counts.
         m_report = tr("Counts cleared.");
         return;
     }
-    // What the table shows: after the run limit, the counts before the final trial.
-    const QString trials = m_trialTotal->text();
-    QString sentence = (what == Report::RunStopped ? tr("Stopped after %1 trials.")
-                                                   : tr("Run finished after %1 trials."))
-                           .arg(trials.isEmpty() ? QStringLiteral("0") : trials);
-    for (std::size_t n = 0; n < kOutcomes && !trials.isEmpty(); ++n)
+    // What the table shows: after the run limit, the counts before the final trial; nothing,
+    // in a window that has shown no trial yet.
+    const bool shown = !m_trialTotal->text().isEmpty();
+    const int trials = shown ? m_record.recordedTrials() : 0;
+    QString sentence;
+    if (what == Report::RunStopped)
+        //: Said when Stop ends a run: %n is the number of trials.
+        sentence = tr("Stopped after %n trials.", nullptr, trials);
+    else
+        //: Said when a run ends by itself, one outcome having come up more than 1000 times.
+        sentence = tr("Run finished after %n trials.", nullptr, trials);
+    for (std::size_t n = 0; n < kOutcomes && shown; ++n)
         sentence +=
             //: Follows "Stopped after … trials." once per outcome: %1 the outcome ("Head Tail"),
             //: %2 its count, %3 its ratio.

@@ -55,18 +55,20 @@ constexpr ControlSpec cell(const char *name, const char *caption, int left, int 
             .description = description};
 }
 
+//: What a screen reader says a count cell of the table holds.
+constexpr const char *kCountDescription = QT_TRANSLATE_NOOP(
+    "quindle::ExperimentWindow", "How often this outcome has come up in the current run");
+//: What a screen reader says a ratio cell of the table holds.
+constexpr const char *kRatioDescription = QT_TRANSLATE_NOOP(
+    "quindle::ExperimentWindow", "This outcome's share of all trials of the current run");
+
 // The value cells of one outcome's column: how often it came up, and its share of all trials.
 // The window names each after its outcome.
 constexpr ControlSpec valueCell(CellKind kind, const char *name, int outcome, int tab)
 {
     ControlSpec spec =
         cell(name, "", outcomeColumn(outcome), kind == CellKind::Count ? kCountRow : kRatioRow, tab,
-             {}, kLarge, "",
-             kind == CellKind::Count
-                 ? QT_TRANSLATE_NOOP("quindle::ExperimentWindow",
-                                     "How often this outcome has come up in the current run")
-                 : QT_TRANSLATE_NOOP("quindle::ExperimentWindow",
-                                     "This outcome's share of all trials of the current run"),
+             {}, kLarge, "", kind == CellKind::Count ? kCountDescription : kRatioDescription,
              roles::cell(kind, outcome));
     spec.readsValue = true;
     return spec;
@@ -120,19 +122,26 @@ constexpr ControlSpec kLayout[] = {
      .border = true,
      .centred = true,
      .tabIndex = 28},
+    //: The top row's button that shows the help window, 57 pixels wide: about 6 characters.
     pushButton(Button::Help, "Command7", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Help"),
                4800, 0, 855, 375, kNormal, 32),
+    //: The top row's button that clears the counts for a new run, 57 pixels wide: about 6
+    //: characters.
     pushButton(Button::Init, "Command5", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Init"),
                5640, 0, 855, 375, kNormal, 26),
     {.name = "Line1", .kind = Kind::Line, .left = 0, .top = 360, .endX = 6480, .endY = 360},
 
     // the coins
+    //: What a screen reader calls coin 1's picture while it shows its head face.
     coin("coin1", 1, Face::Head, 1560,
          QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin1: Head")),
+    //: Coin 1's picture while it shows its tail face.
     coin("coin1", 1, Face::Tail, 1560,
          QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin1: Tail")),
+    //: Coin 2's picture while it shows its head face.
     coin("coin2", 2, Face::Head, 3840,
          QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin2: Head")),
+    //: Coin 2's picture while it shows its tail face.
     coin("coin2", 2, Face::Tail, 3840,
          QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin2: Tail")),
     {.name = "Label1",
@@ -147,6 +156,8 @@ constexpr ControlSpec kLayout[] = {
      .tabIndex = 0},
     {.name = "Label2",
      .kind = Kind::Label,
+     //: The second coin's name, under its picture and in the table: 81 pixels wide in a large
+     //: bold face, about 6 characters.
      .caption = QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin2"),
      .left = 3840,
      .top = 1800,
@@ -171,10 +182,13 @@ constexpr ControlSpec kLayout[] = {
     //: Each cell of the table is 81 pixels wide in a large bold face: about 6 characters.
     cell("Label3", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Coin1"), kNamesColumn, kCoin1Row,
          4),
+    //: A coin's face in the table's header rows, in blue: 81 pixels wide in a large bold face.
     cell("Label5", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Head"), outcomeColumn(1),
          kCoin1Row, 6, kBlue),
     cell("Label7", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Head"), outcomeColumn(2),
          kCoin1Row, 8, kBlue),
+    //: A coin's other face in the table's header rows, in red: 81 pixels wide in a large bold
+    //: face.
     cell("Label10", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Tail"), outcomeColumn(3),
          kCoin1Row, 11, kRed),
     cell("Label11", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Tail"), outcomeColumn(4),
@@ -196,6 +210,10 @@ constexpr ControlSpec kLayout[] = {
     valueCell(CellKind::Count, "dosuu2", 2, 16),
     valueCell(CellKind::Count, "dosuu3", 3, 17),
     valueCell(CellKind::Count, "dosuu4", 4, 18),
+    //: The table's row of each outcome's share of all trials so far: its relative frequency, the
+    //: observed share, which the lesson tells apart from the probability of 1/4 it settles near
+    //: (school mathematics has its own word for it). 81 pixels wide in a small bold face: about
+    //: 11 characters.
     cell("Label14", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Probability"), kNamesColumn,
          kRatioRow, 19, {}, kSmall),
     valueCell(CellKind::Ratio, "kaku1", 1, 20),
@@ -230,10 +248,12 @@ constexpr ControlSpec kLayout[] = {
      .centred = true,
      .tabIndex = 30,
      .readsValue = true,
+     //: What a screen reader calls the number under the table, before reading it.
      .accessibleName = QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Number of trials")},
     //: Stop and Start are 105 pixels wide: about 10 characters.
     pushButton(Button::Stop, "Command3", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Stop"),
                2880, 4440, 1575, 495, kMedium, 24),
+    //: Starts a run, or goes on with the last one: 105 pixels wide, about 10 characters.
     pushButton(Button::Start, "Command1", QT_TRANSLATE_NOOP("quindle::ExperimentWindow", "Start"),
                4680, 4440, 1575, 495, kMedium, 2),
     //: 129 pixels wide: about 13 characters.

@@ -13,6 +13,7 @@
 #include "windows/input/zoom_control.h"
 #include "windows/paper/paper.h"
 #include "windows/support/gap_words.h"
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
@@ -86,15 +87,20 @@ GraphWindow::GraphWindow(const ExperimentRecord &record)
 void GraphWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
+    //: The graph window's context menu: puts the plot on the clipboard as a picture.
     auto *copy = new QAction(tr("Copy graph"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(m_surface->image()); });
+    //: The context menu: saves the plot as a PNG picture.
     auto *save = new QAction(tr("Save graph…"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(false); });
+    //: The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.
     auto *saveDouble = new QAction(tr("Save graph at double resolution…"), this);
     connect(saveDouble, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(true); });
+    //: The context menu, a check box: shades the band where chance keeps each ratio about 95 %
+    //: of the time.
     m_expectedRange = new QAction(tr("Show expected range"), this);
     m_expectedRange->setCheckable(true);
     connect(m_expectedRange, &QAction::triggered, this, [this](bool shown) {
@@ -102,6 +108,8 @@ void GraphWindow::buildContextMenu()
         emit expectedRangeToggled(shown);
     });
     // The same run the other way round: how far each count strays from a quarter of the trials.
+    //: The graph window's context menu: a check mark turns the graph into each outcome's gap
+    //: from a quarter of the trials.
     m_gapView = new QAction(tr("Show gap from a quarter"), this);
     m_gapView->setCheckable(true);
     m_gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -109,18 +117,27 @@ void GraphWindow::buildContextMenu()
         setGapViewShown(shown);
         emit gapViewToggled(shown);
     });
+    //: The context menu: the graph on an A4 page as a PDF document.
     auto *pdf = new QAction(tr("Save graph as PDF…"), this);
     connect(pdf, &QAction::triggered, this, [this] {
-        saveThroughDialog(this, tr("Save graph as PDF"), QStringLiteral("quindle-graph.pdf"),
+        //: The title of the dialog that saves the graph as a PDF document.
+        const QString title = tr("Save graph as PDF");
+        //: The file dialog's filter for PDF documents.
+        saveThroughDialog(this, title, QStringLiteral("quindle-graph.pdf"),
                           tr("PDF documents (*.pdf)"),
                           [this](const QString &path) { return saveGraphAsPdf(path); });
     });
+    //: The context menu: the graph as an SVG picture of lines and text.
     auto *svg = new QAction(tr("Save graph as SVG…"), this);
     connect(svg, &QAction::triggered, this, [this] {
-        saveThroughDialog(this, tr("Save graph as SVG"), QStringLiteral("quindle-graph.svg"),
+        //: The title of the dialog that saves the graph as an SVG picture.
+        const QString title = tr("Save graph as SVG");
+        //: The file dialog's filter for SVG pictures.
+        saveThroughDialog(this, title, QStringLiteral("quindle-graph.svg"),
                           tr("SVG images (*.svg)"),
                           [this](const QString &path) { return saveGraphAsSvg(path); });
     });
+    //: The context menu: prints the graph, by the print dialog.
     auto *print = new QAction(tr("Print…"), this);
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
@@ -128,6 +145,7 @@ void GraphWindow::buildContextMenu()
     });
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
+    //: The context menu: brings a screen reader to the legend, which tells each outcome's result.
     auto *results = new QAction(tr("Read results"), this);
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(results, &QAction::triggered, this, [this] {
@@ -156,10 +174,11 @@ void GraphWindow::setGapViewShown(bool shown)
         return;
     m_gapView->setChecked(shown);
     m_gapDrawn = shown;
-    m_surface->setAccessibleDescription(
-        shown ? tr("Each outcome's count minus a quarter of all trials (vertical) against the "
-                   "number of trials (horizontal), one curve per outcome, with a dashed line at 0")
-              : m_plotDescription);
+    //: What a screen reader says the plot shows in the gap view.
+    const QString gaps =
+        tr("Each outcome's count minus a quarter of all trials (vertical) against the number of "
+           "trials (horizontal), one curve per outcome, with a dashed line at 0");
+    m_surface->setAccessibleDescription(shown ? gaps : m_plotDescription);
     m_surface->clear();
     draw();
 }
@@ -209,10 +228,9 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
 
 QString GraphWindow::caption() const
 {
-    //: The line above the printed graph: %1 the date, %2 the number of trials.
-    QString text = tr("Quindle, %1: %2 trials")
-                       .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat))
-                       .arg(m_record.recordedTrials());
+    //: The line above the printed graph: %1 the date, %n the number of trials.
+    QString text = tr("Quindle, %1: %n trials", nullptr, m_record.recordedTrials())
+                       .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
     if (m_seed)
         //: Follows the printed graph's caption when the run followed a seed.
         text += tr(", seed %1").arg(*m_seed);
@@ -292,8 +310,11 @@ QString GraphWindow::saveGraphAsSvg(const QString &path) const
 
 void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
 {
+    //: The title of the dialog that saves the graph as a PNG picture.
+    const QString title = tr("Save graph");
+    //: The file dialog's filter for PNG pictures.
     saveThroughDialog(
-        this, tr("Save graph"), QStringLiteral("quindle-graph.png"), tr("PNG images (*.png)"),
+        this, title, QStringLiteral("quindle-graph.png"), tr("PNG images (*.png)"),
         [this, doubleSize](const QString &path) { return saveGraph(path, doubleSize); });
 }
 
@@ -320,22 +341,32 @@ void GraphWindow::describeResults()
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.lastRecorded(n);
         const double ratio = total == 0 ? 0.0 : double(count) / total;
-        //: What a legend label tells a screen reader before the first trial.
-        QString result = total == 0 ? tr("no trials yet")
-                                    //: %1 is the outcome's ratio, %2 its count.
-                                    : tr("ratio %1 after %2 times")
-                                          .arg(QString::fromStdString(ratioText(ratio)))
-                                          .arg(count);
+        QString result;
+        if (total == 0)
+            //: What a legend label tells a screen reader before the first trial.
+            result = tr("no trials yet");
+        else if (count == 0)
+            //: What a legend label tells a screen reader while its outcome has not come up.
+            result = tr("not come up yet");
+        else
+            //: What a legend label tells a screen reader: %1 is the outcome's ratio, %n its
+            //: count, the number of times it has come up.
+            result = tr("ratio %1 after %n times", nullptr, count).arg(shownRatio(ratio));
         // The band along the outcome's count: the range for the trials that count takes.
         bool inside = insideExpectedRange(ratio, expectedTrialsFor(count));
+        bool judged = count > 0; // an outcome that has not come up has no range of its own yet
         if (m_gapDrawn && !gaps.empty()) {
             const double gap = gaps.back()[static_cast<std::size_t>(n - 1)];
             result = gapWords(gap);
             inside = std::abs(gap) <= gapRangeHalfWidth(static_cast<double>(gaps.size()));
+            judged = true;
         }
-        if (m_rangeDrawn && total > 0)
-            result +=
-                inside ? tr(", inside the expected range") : tr(", outside the expected range");
+        if (m_rangeDrawn && total > 0 && judged && inside)
+            //: Follows a legend label's result while the expected range is shown.
+            result += tr(", inside the expected range");
+        else if (m_rangeDrawn && total > 0 && judged)
+            //: Follows a legend label's result while the expected range is shown.
+            result += tr(", outside the expected range");
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
             //: A legend label as a screen reader reads it: %1 the outcome, %2 its result.
             ->setAccessibleName(tr("%1: %2").arg(outcomeWords(n), result));

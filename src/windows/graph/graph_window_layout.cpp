@@ -52,6 +52,7 @@ constexpr ControlSpec kLayout[] = {
     {.role = roles::closeButton,
      .name = "Command1",
      .kind = Kind::Button,
+     //: The graph window's button, 65 pixels wide in the default font: about 8 characters.
      .caption = QT_TRANSLATE_NOOP("quindle::GraphWindow", "Close"),
      .left = 8880,
      .top = 0,
@@ -66,7 +67,9 @@ constexpr ControlSpec kLayout[] = {
      .width = 9615,
      .height = 4815,
      .tabIndex = 0,
+     //: What a screen reader calls the plot.
      .accessibleName = QT_TRANSLATE_NOOP("quindle::GraphWindow", "Graph"),
+     //: What a screen reader says the plot shows. Write 0.25 as the language writes it.
      .description = QT_TRANSLATE_NOOP(
          "quindle::GraphWindow",
          "Each outcome's share of all trials (vertical, 0 to 1) against the number of times "
@@ -74,18 +77,27 @@ constexpr ControlSpec kLayout[] = {
          "line at the theoretical 0.25")},
     {.name = "Line5", .kind = Kind::Line, .left = 9720, .top = 360, .endX = 0, .endY = 360},
     legendLine(4, "Line4", 8280),
-    //: The legend's labels are 57 pixels wide in a bold face: an outcome in a few letters, coin 1
-    //: first, Fr for front (head) and Ba for back (tail), joined by a katakana middle dot.
+    //: The legend's labels are 57 pixels wide in a 12-point bold face: an outcome in a few
+    //: letters, coin 1's face first, Fr for front (head) and Ba for back (tail), here back on
+    //: both coins. The original joins them by a Japanese middle dot: join them as your language
+    //: writes such a pair.
     legendLabel(4, "Label4", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Ba・Ba"), 7320,
+                //: What a screen reader says a legend label stands for: its outcome's curve.
                 QT_TRANSLATE_NOOP("quindle::GraphWindow", "the red curve")),
     legendLine(3, "Line3", 6120),
+    //: A legend label: back (tail) on coin 1, front (head) on coin 2.
     legendLabel(3, "Label3", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Ba・Fr"), 5160,
-                QT_TRANSLATE_NOOP("quindle::GraphWindow", "the cyan curve")),
+                //: The curve is teal, a dark blue-green (RGB 0, 128, 128).
+                QT_TRANSLATE_NOOP("quindle::GraphWindow", "the teal curve")),
     legendLine(2, "Line2", 3960, kLighterGreen),
+    //: A legend label: front (head) on coin 1, back (tail) on coin 2.
     legendLabel(2, "Label2", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Ba"), 3000,
+                //: The curve is a dark green.
                 QT_TRANSLATE_NOOP("quindle::GraphWindow", "the green curve")),
     legendLine(1, "Line1", 1800),
+    //: A legend label: front (head) on both coins.
     legendLabel(1, "Label1", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Fr"), 840,
+                //: The curve is a bright blue.
                 QT_TRANSLATE_NOOP("quindle::GraphWindow", "the blue curve")),
 };
 

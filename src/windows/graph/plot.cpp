@@ -5,6 +5,7 @@
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/support/numbers.h"
 #include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace quindle {
@@ -47,12 +47,10 @@ void printAt(SurfaceOperations &surface, int x, int y, const std::string &text)
     surface.print(text);
 }
 
-// A ratio on the vertical axis: "0.25".
+// A ratio on the vertical axis: "0.25", with the language's decimal sign.
 std::string axisLabel(double ratio)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", ratio);
-    return text;
+    return shownRatio(ratio, 2).toStdString();
 }
 
 std::string translated(const char *text)
@@ -90,6 +88,8 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
     //: edge: there is room for about 35 characters.
     printAt(surface, 780, 100,
             translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Horizontal axis : Number of times)")));
+    //: The vertical axis's title, printed right of the axis's top: each outcome's share of all
+    //: trials, its relative frequency.
     printAt(surface, 120, 10,
             translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Vertical axis : Ratio)")));
     for (int k = 1; k <= 9; ++k)

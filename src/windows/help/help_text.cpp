@@ -30,22 +30,28 @@ constexpr std::array<HelpLine, 19> kLines{{
     {2, QT_TRANSLATE_NOOP("quindle::HelpText",
                           "Throw two coins at the same time and think about how they appear on "
                           "front and back.")},
+    //: Name the coins as the experiment window does under their pictures.
     {2, QT_TRANSLATE_NOOP("quindle::HelpText",
                           "If these two coins are Coin1 and Coin2 , respectively , there are four "
                           "ways to get ")},
     //: Goes on with the sentence of the line above.
     {1, QT_TRANSLATE_NOOP("quindle::HelpText",
                           "them : front/front , front/back , back/front , back/back. ")},
+    //: A new paragraph: each of the four outcomes has the probability 1/4.
     {2, QT_TRANSLATE_NOOP("quindle::HelpText",
                           "That is , the probability of occurrence in these four cases is 1/4 , "
                           "respectively.")},
+    //: A new paragraph, going on in the next line: four throws need not give each outcome once.
     {2, QT_TRANSLATE_NOOP("quindle::HelpText",
                           "However , in reality , if you throw two coins four times at the same "
                           "time , ")},
     //: Goes on with the sentence of the line above.
     {1, QT_TRANSLATE_NOOP("quindle::HelpText",
                           "it doesn't always happen that both coins are turned upside down once.")},
+    //: A paragraph of one line.
     {2, QT_TRANSLATE_NOOP("quindle::HelpText", "The same applies to the other three cases.")},
+    //: The problem's question, going on in the next line: how do the observed ratios relate to
+    //: the probability of 1/4 worked out in theory?
     {2, QT_TRANSLATE_NOOP("quindle::HelpText",
                           "Then , what is the relationship with the mathmatically obtained "
                           "theoretical ")},

@@ -9,6 +9,8 @@ constexpr ControlSpec kLayout[] = {
     {.role = help_roles::closeButton,
      .name = "Command1",
      .kind = Kind::Button,
+     //: The help window's button, which closes it and brings the experiment window back: 57
+     //: pixels wide in the default font, about 7 characters.
      .caption = QT_TRANSLATE_NOOP("quindle::HelpWindow", "Close"),
      .left = 8280,
      .top = 0,
@@ -25,6 +27,7 @@ constexpr ControlSpec kLayout[] = {
      .height = 5655,
      .font = {11.25, false},
      .tabIndex = 1,
+     //: What a screen reader calls the surface the help text is printed on.
      .accessibleName = QT_TRANSLATE_NOOP("quindle::HelpWindow", "Help text")},
 };
 

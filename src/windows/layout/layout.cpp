@@ -122,8 +122,28 @@ void place(QWidget *widget, const ControlSpec &spec, int zoom)
         widget->setFont(zoomedFont(QApplication::font(), zoom));
     else
         widget->setFont(QFont());
-    if (auto *label = qobject_cast<CellLabel *>(widget))
-        label->setBorder(spec.border ? lineWidth(1, zoom) : 0);
+    if (auto *label = qobject_cast<CellLabel *>(widget)) {
+        const int border = spec.border ? lineWidth(1, zoom) : 0;
+        label->setBorder(border);
+        // The design sized each label for its own face's line of text. A face with a taller
+        // line, as the Korean and Chinese faces are (19 pixels at 12 points, where the design's
+        // face fills the legend label's 17), grows the label up and down alike by the
+        // difference and its border, measured at 100 % and scaled by the zoom, so that none of
+        // its letters is cut off and the label grows alike at every zoom. English and Japanese,
+        // the design's own languages, keep its places and sizes exactly, whatever face the
+        // system gives them.
+        const QLocale::Language language = QLocale().language();
+        if (spec.font.points > 0 && language != QLocale::English && language != QLocale::Japanese &&
+            language != QLocale::C) {
+            const int line = QFontMetrics(windowFont(spec.font)).height();
+            const int height = pixels(spec.height, kDesignZoom);
+            if (line > height) {
+                const int grow = (line - height + 2 * (spec.border ? 1 : 0)) * zoom / kDesignZoom;
+                label->setFixedHeight(label->height() + grow);
+                label->move(label->x(), label->y() - grow / 2);
+            }
+        }
+    }
     if (auto *picture = qobject_cast<Picture *>(widget))
         picture->setEnlarged(zoom > kDesignZoom);
     if (auto *surface = qobject_cast<DrawingSurface *>(widget))

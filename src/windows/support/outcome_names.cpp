@@ -12,16 +12,21 @@ QString outcomeFileName(int outcome)
     return QString::fromStdString(outcomeWord(outcome));
 }
 
+QString faceWord(int outcome, int coin)
+{
+    if (faceOf(outcome, coin) == Face::Head)
+        //: A coin's face, as the class table's headers and a screen reader name an outcome
+        //: ("Head Tail"); starts a sentence too.
+        return QCoreApplication::translate("quindle::Outcome", "Head");
+    //: A coin's other face.
+    return QCoreApplication::translate("quindle::Outcome", "Tail");
+}
+
 QString outcomeWords(int outcome)
 {
-    const auto word = [outcome](int coin) {
-        return faceOf(outcome, coin) == Face::Head
-                   //: A coin's face, as a screen reader names an outcome ("Head Tail").
-                   ? QCoreApplication::translate("quindle::Outcome", "Head")
-                   //: A coin's other face.
-                   : QCoreApplication::translate("quindle::Outcome", "Tail");
-    };
-    return word(1) + QLatin1Char(' ') + word(2);
+    //: An outcome as it is said and printed: %1 is coin 1's face, %2 coin 2's ("Head Tail").
+    return QCoreApplication::translate("quindle::Outcome", "%1 %2")
+        .arg(faceWord(outcome, 1), faceWord(outcome, 2));
 }
 
 } // namespace quindle

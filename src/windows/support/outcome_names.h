@@ -12,5 +12,7 @@ namespace quindle {
 
 // For people, in their language and as a speech synthesiser reads it well: "Head Tail".
 [[nodiscard]] QString outcomeWords(int outcome);
+// The face that coin 1 or coin 2 shows in the outcome, for people: "Head".
+[[nodiscard]] QString faceWord(int outcome, int coin);
 
 } // namespace quindle

@@ -56,6 +56,7 @@ bool guarded(const std::function<void()> &handler)
                    .arg(error.number())
                    .arg(QString::fromUtf8(error.what())));
     } catch (const std::exception &error) {
+        //: A message box after an error the program did not expect: %1 says what, in English.
         report(QCoreApplication::translate("quindle::Errors", "Unexpected error:\n\n%1")
                    .arg(QString::fromUtf8(error.what())));
     }

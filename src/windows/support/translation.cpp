@@ -12,6 +12,14 @@ namespace {
 
 constexpr char kTranslations[] = ":/i18n";
 
+bool loadProgramTexts(QTranslator &translator, const QLocale &locale)
+{
+    // English is the texts' own language, and the C locale's: its file holds their plural forms.
+    return translator.load(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale,
+                           QStringLiteral("quindle"), QStringLiteral("_"),
+                           QString::fromLatin1(kTranslations));
+}
+
 } // namespace
 
 QStringList translatedLanguages()
@@ -21,19 +29,24 @@ QStringList translatedLanguages()
                                    .entryList({QStringLiteral("quindle_*.qm")}, QDir::Files)) {
         languages << file.mid(8, file.size() - 11); // between "quindle_" and ".qm"
     }
+    languages.removeOne(QStringLiteral("en")); // the texts' own language, plural forms only
     return languages;
+}
+
+bool isTranslatedInto(const QLocale &locale)
+{
+    QTranslator translator;
+    return loadProgramTexts(translator, locale);
 }
 
 bool installTranslation(const QLocale &locale)
 {
     static QTranslator program;
     static QTranslator qt; // the standard dialogs and buttons, from Qt's own translations
+    QLocale::setDefault(locale);
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&qt);
-    // English is the program's own language: a system in English loads nothing.
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C ||
-        !program.load(locale, QStringLiteral("quindle"), QStringLiteral("_"),
-                      QString::fromLatin1(kTranslations)))
+    if (!loadProgramTexts(program, locale))
         return false;
     QCoreApplication::installTranslator(&program);
     if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
