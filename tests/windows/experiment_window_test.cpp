@@ -266,9 +266,10 @@ private slots:
         for (int n = 1; n <= kOutcomes; ++n) {
             const int count = cell(CellKind::Count, n)->text().toInt();
             QCOMPARE(logged[std::size_t(n - 1)], count);
-            if (count > 0)
-                QCOMPARE(read.run()->history[std::size_t(n - 1)].back(),
-                         record().history(n).at(count));
+            const auto &history = read.run()->history[std::size_t(n - 1)];
+            QCOMPARE(int(history.size()), count);
+            for (int k = 1; k <= count; ++k)
+                QCOMPARE(history[std::size_t(k - 1)], record().history(n).at(k));
         }
         // A failed save says why and leaves what is there alone.
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("taken/inside")));
