@@ -63,8 +63,7 @@ void answerMessage(QString &text)
 // The trials of the run in a results file, as the class window reads them; -1 for none.
 int trialsIn(const QString &path)
 {
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray bytes = fileBytes(path);
     const ReadResult read =
         readResults(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     return read.run() ? read.run()->trials : -1;

@@ -17,14 +17,12 @@ QList<QPoint> textLines(const QImage &image)
     QList<QPoint> lines;
     bool inLine = false;
     for (int y = 0; y < image.height(); ++y) {
-        int left = -1;
-        for (int x = 0; x < image.width() && left < 0; ++x)
-            left = qGray(image.pixel(x, y)) < 128 ? x : -1;
-        if (left >= 0 && !inLine)
-            lines << QPoint(left, y);
-        else if (left >= 0)
-            lines.last().setX(std::min(lines.last().x(), left));
-        inLine = left >= 0;
+        const QRect ink = darkPixels(image, QRect(0, y, image.width(), 1));
+        if (!ink.isEmpty() && !inLine)
+            lines << ink.topLeft();
+        else if (!ink.isEmpty())
+            lines.last().setX(std::min(lines.last().x(), ink.left()));
+        inLine = !ink.isEmpty();
     }
     return lines;
 }
@@ -77,32 +75,7 @@ private slots:
             QVERIFY(qGray(image.pixel(image.width() - 1, y)) > 128);
     }
 
-    void helpTextReadsLineByLineAfterClose()
-    {
-        openHelp();
-        QCOMPARE(help()->focusWidget(), helpClose());
-        type(help(), Qt::Key_Tab);
-        QWidget *text = help()->focusWidget();
-        QAccessibleInterface *readable = QAccessible::queryAccessibleInterface(text);
-        QVERIFY(readable->state().readOnly && readable->state().multiLine);
-        QAccessibleTextInterface *lines = readable->textInterface();
-        const auto line = [lines] {
-            int start = 0, end = 0;
-            return lines
-                ->textAtOffset(lines->cursorPosition(), QAccessible::LineBoundary, &start, &end)
-                .trimmed();
-        };
-        QCOMPARE(line(), QStringLiteral("【Problem】"));
-        for (int i = 0; i < 11; ++i) // down to the second heading, past an empty line
-            type(help(), Qt::Key_Down);
-        QCOMPARE(line(), QStringLiteral("【Operation method】"));
-        type(help(), Qt::Key_Up);
-        QCOMPARE(line(), QString());
-        type(help(), Qt::Key_End, Qt::ControlModifier);
-        QVERIFY(line().endsWith(QStringLiteral("by clicking the [Init] button.")));
-    }
-
-    void helpTellsWhatTheButtonsDoAndNamesTheOutcomesAsTheTableDoes()
+    void helpTellsWhatTheButtonsDoNamesTheOutcomesAsTheTableDoesAndReadsLineByLine()
     {
         // The table's outcomes from left to right, as the pupil reads the header cells, in the
         // help's words: front for Head, back for Tail.
@@ -142,6 +115,26 @@ private slots:
             const QString sentence = text.mid(begins, text.indexOf(QLatin1Char('.'), at) - begins);
             QVERIFY2(sentence.contains(QLatin1String(what)), qPrintable(sentence));
         }
+        // Line by line, from Close by Tab.
+        type(help(), Qt::Key_Tab);
+        QAccessibleInterface *readable =
+            QAccessible::queryAccessibleInterface(help()->focusWidget());
+        QVERIFY(readable->state().readOnly && readable->state().multiLine);
+        QAccessibleTextInterface *lines = readable->textInterface();
+        const auto line = [lines] {
+            int start = 0, end = 0;
+            return lines
+                ->textAtOffset(lines->cursorPosition(), QAccessible::LineBoundary, &start, &end)
+                .trimmed();
+        };
+        QCOMPARE(line(), QStringLiteral("【Problem】"));
+        for (int i = 0; i < 11; ++i) // down to the second heading, past an empty line
+            type(help(), Qt::Key_Down);
+        QCOMPARE(line(), QStringLiteral("【Operation method】"));
+        type(help(), Qt::Key_Up);
+        QCOMPARE(line(), QString());
+        type(help(), Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(line().endsWith(QStringLiteral("by clicking the [Init] button.")));
     }
 
     void closeBringsBackAFreshExperimentWindowWithTheRecord()

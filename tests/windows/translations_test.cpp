@@ -58,55 +58,6 @@ void checkTexts(QWidget *window, const QStringList &english)
     QVERIFY2(same * 2 < shown.size(), qPrintable(shown.join(QLatin1Char('|'))));
 }
 
-// In how many of its two sizes (100 % and 200 %) the coin shows the picture it was made from,
-// the bitmap's 表 or 裏, and not a mark of the language's drawn over it.
-int sizesShowingItsOwnPicture(Picture *coin, const QString &path)
-{
-    Picture made(path, nullptr);
-    made.resize(coin->size());
-    const bool wasShown = coin->isShown();
-    coin->setShown(true);
-    int same = 0;
-    for (const bool enlarged : {false, true}) {
-        made.setEnlarged(enlarged);
-        coin->setEnlarged(enlarged);
-        same += made.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
-                coin->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    }
-    coin->setEnlarged(false);
-    coin->setShown(wasShown);
-    return same;
-}
-
-// A surface that only measures the texts printed on it: each must lie inside the picture.
-struct FitChecker final : SurfaceOperations
-{
-    FitChecker(const QFont &font, double perUnit, int room)
-        : metrics(font)
-        , pixelsPerUnit(perUnit)
-        , width(room)
-    {}
-    QFontMetrics metrics;
-    double pixelsPerUnit;
-    int width;
-    float x = 0;
-    int printed = 0;
-
-    void line(float, float, float, float, Rgb) override {}
-    void lineTo(float, float, Rgb) override {}
-    void point(float, float, Rgb) override {}
-    void setCurrentX(float to) override { x = to; }
-    void setCurrentY(float) override {}
-    void clear() override {}
-    void print(std::string_view text) override
-    {
-        const QString words = QString::fromUtf8(text.data(), qsizetype(text.size()));
-        ++printed;
-        QVERIFY2(x >= 0 && x * pixelsPerUnit + metrics.horizontalAdvance(words) <= width,
-                 qPrintable(words));
-    }
-};
-
 } // namespace
 
 class TranslationsTest : public QObject, ProgramDriver
@@ -120,33 +71,6 @@ private slots:
         installFontSubstitutions();
     }
     void cleanup() { endProgram(); }
-
-    // The gap views' titles and numbers, in the language's words and number forms, fit the
-    // graph's surface and the class's picture, on scales as wide as a run or a large class
-    // makes them.
-    void theGapViewsFitTheirPicturesInEveryLanguage_data() { everyWindowInEveryLanguage_data(); }
-    void theGapViewsFitTheirPicturesInEveryLanguage()
-    {
-        QFETCH(QString, language);
-        QVERIFY(installTranslation(QLocale(language)));
-        installFontSubstitutions(QLocale(language));
-        QLocale::setDefault(QLocale(language));
-        startProgram(3);
-        openGraph();
-        const DrawingSurface &plot = *graph()->surface();
-        FitChecker graphFit{plot.textFont(), 8.5773 / 15, plot.designInnerSize().width()};
-        drawGapPlot(graphFit, std::vector<Gaps>(kMaxShownTrials, Gaps{-99.75, 33.25, 33.25, 33.25}),
-                    true);
-        QTemporaryDir classFolder;
-        auto *curve = findControl<DrawingSurface>(m_program->openClassWindow(classFolder.path()),
-                                                  classWindowLayout(), class_roles::curve);
-        FitChecker classFit{curve->textFont(), 1, curve->designInnerSize().width()};
-        ClassPool large;
-        large.trials = 35'500'000; // ten thousand full runs
-        drawClassGapCurve(classFit, curve->designInnerSize(), large);
-        QVERIFY(graphFit.printed > 20 && classFit.printed > 8); // titles and numbers
-        QLocale::setDefault(QLocale::c());
-    }
 
     void everyWindowInEveryLanguage_data()
     {
@@ -188,21 +112,28 @@ private slots:
         QVERIFY(QTest::qWaitFor(
             [classWindow] { return classWindow->folder().pool().unpooled.size() == 2; }, 5000));
         openGraph();
-        for (QWidget *window :
-             {static_cast<QWidget *>(experiment()), static_cast<QWidget *>(classWindow),
-              static_cast<QWidget *>(graph())})
-            checkTexts(window, englishTexts);
-        m_program->setZoom(200);
-        for (QWidget *window :
-             {static_cast<QWidget *>(experiment()), static_cast<QWidget *>(classWindow),
-              static_cast<QWidget *>(graph())})
-            checkTextsFit(window);
-        m_program->setZoom(100);
+        // The gap views' titles and numbers, in the language's number forms, on scales as wide
+        // as a run or a large class makes them.
+        drawGapPlot(*graph()->surface(),
+                    std::vector<Gaps>(kMaxShownTrials, Gaps{-99.75, 33.25, 33.25, 33.25}), true);
+        auto *curve =
+            findControl<DrawingSurface>(classWindow, classWindowLayout(), class_roles::curve);
+        ClassPool large;
+        large.trials = 35'500'000; // ten thousand full runs
+        drawClassGapCurve(*curve, curve->designInnerSize(), large);
+        QVERIFY(graph()->surface()->printedTexts().size() > 20 &&
+                curve->printedTexts().size() > 8); // titles and numbers
+        const auto checkAtBothSizes = [this, &englishTexts](const QList<QWidget *> &windows) {
+            for (QWidget *window : windows)
+                checkTexts(window, englishTexts);
+            m_program->setZoom(200);
+            for (QWidget *window : windows)
+                checkTextsFit(window);
+            m_program->setZoom(100);
+        };
+        checkAtBothSizes({experiment(), classWindow, graph()});
         openHelp();
-        checkTexts(help(), englishTexts);
-        m_program->setZoom(200);
-        checkTextsFit(help());
-        m_program->setZoom(100);
+        checkAtBothSizes({help()});
 
         // The help text is in the language, fits its surface line by line, and names the
         // buttons the way the experiment window captions them.
@@ -258,10 +189,8 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("graph.svg"));
         QCOMPARE(graph()->saveGraphAsSvg(path), QString());
-        QFile svg(path);
-        QVERIFY(svg.open(QIODevice::ReadOnly));
         const QString date = QLocale(locale).toString(QDate::currentDate(), QLocale::LongFormat);
-        QVERIFY2(QString::fromUtf8(svg.readAll()).contains(date), qPrintable(date));
+        QVERIFY2(QString::fromUtf8(fileBytes(path)).contains(date), qPrintable(date));
     }
 
     void numbersAsTheLanguageWritesThemAndFilesWithThePoint()
@@ -272,10 +201,7 @@ private slots:
         installTranslation(german);
         installFontSubstitutions(german);
         startProgram(5);
-        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
-                                                  experiment_roles::trialButton);
-        for (int trial = 0; trial < 7; ++trial)
-            oneTrial->click();
+        trialsByHand(7);
         static const QRegularExpression shown(QStringLiteral("^[01],[0-9]{3}$"));
         for (int n = 1; n <= kOutcomes; ++n)
             QVERIFY2(shown.match(cell(CellKind::Ratio, n)->text()).hasMatch(),
@@ -289,9 +215,7 @@ private slots:
         QCOMPARE(experiment()->saveResults(run), QString());
         static const QRegularExpression fileRow(
             QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"));
-        QFile saved(run);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(saved.readAll()).count(fileRow), kOutcomes);
+        QCOMPARE(QString::fromUtf8(fileBytes(run)).count(fileRow), kOutcomes);
 
         openGraph();
         QStringList said;
@@ -316,24 +240,35 @@ private slots:
                  qPrintable(copied.join(QLatin1Char('|'))));
         const QString csv = folder.filePath(QStringLiteral("class.csv"));
         QCOMPARE(window->saveTable(csv), QString());
-        QFile table(csv);
-        QVERIFY(table.open(QIODevice::ReadOnly));
         static const QRegularExpression csvRow(
             QStringLiteral("\\nrun\\.csv,7(,[0-9]){4}(,[01]\\.[0-9]{3}){4}\\n"));
-        QVERIFY(QString::fromUtf8(table.readAll()).contains(csvRow));
+        QVERIFY(QString::fromUtf8(fileBytes(csv)).contains(csvRow));
     }
 
 private:
-    // How many of the coins' four pictures, at 100 % and 200 %, show the pictures they were
-    // made from (of eight).
+    // How many of the coins' four pictures, at 100 % and 200 %, show the bitmaps they were made
+    // from, with their 表 or 裏, and not a mark of the language's drawn over them (of eight).
     [[nodiscard]] int coinPicturesShowingTheirOwn() const
     {
         int same = 0;
-        for (const int coin : {1, 2})
-            same += sizesShowingItsOwnPicture(face(coin, Face::Head),
-                                              QStringLiteral(":/coin_head.bmp")) +
-                    sizesShowingItsOwnPicture(face(coin, Face::Tail),
-                                              QStringLiteral(":/coin_tail.bmp"));
+        for (const auto &[side, path] :
+             {std::pair{Face::Head, ":/coin_head.bmp"}, std::pair{Face::Tail, ":/coin_tail.bmp"}}) {
+            for (const int coin : {1, 2}) {
+                Picture *shown = face(coin, side);
+                Picture made(QString::fromLatin1(path), nullptr);
+                made.resize(shown->size());
+                const bool wasShown = shown->isShown();
+                shown->setShown(true);
+                for (const bool enlarged : {false, true}) {
+                    made.setEnlarged(enlarged);
+                    shown->setEnlarged(enlarged);
+                    same += made.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                            shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                }
+                shown->setEnlarged(false);
+                shown->setShown(wasShown);
+            }
+        }
         return same;
     }
 };

@@ -86,6 +86,13 @@ inline int runProgram(const std::function<void()> &action, int milliseconds = 40
     return QApplication::exec();
 }
 
+// The whole of the file at path (empty where it cannot be read).
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Every title the display server was given for window: on Wayland, the set_title requests in
 // the protocol log CTest keeps (WAYLAND_DEBUG=client with stderr in QUINDLE_PROTOCOL_LOG); on
 // X11, the window's _NET_WM_NAME and WM_NAME; offscreen, the window's own title.
@@ -140,10 +147,11 @@ inline QRect darkPixels(const QImage &image, const QRect &area)
     return found;
 }
 
-// How many pixels of a control's text are cut off, across and down: the size of its letters
-// drawn whole in the control's font, less the size of what the control shows of them inside
-// room, a rectangle of the control (inside its border and frame), drawn black on white.
-inline QSize textCutOff(QWidget *control, const QString &text, const QRect &room)
+// The control shows text whole inside room, a rectangle of it (inside its border and frame):
+// its letters drawn whole in the control's font are no larger, across and down, than what the
+// control shows of them inside room, drawn black on white. Letters drawn at a fraction of a
+// pixel are rounded one way or the other: a pixel row or column more or less is that, not a cut.
+inline void checkShownWhole(QWidget *control, const QString &text, const QRect &room)
 {
     const QFontMetrics metrics = control->fontMetrics();
     QPixmap whole(2 * metrics.horizontalAdvance(text) + 4 * metrics.height(), 4 * metrics.height());
@@ -166,13 +174,9 @@ inline QSize textCutOff(QWidget *control, const QString &text, const QRect &room
     control->setPalette(plain);
     const QImage shown = control->grab().toImage();
     control->setPalette(kept);
-    const QRect seen = darkPixels(shown, room);
-    return drawn.size() - seen.size();
+    const QSize cut = drawn.size() - darkPixels(shown, room).size();
+    QVERIFY2(cut.width() <= 1 && cut.height() <= 1, qPrintable(text));
 }
-
-// Letters drawn at a fraction of a pixel are rounded one way or the other: a pixel row or column
-// more or less is that, not a cut.
-inline constexpr int kRoundingPixels = 1;
 
 // Every text window shows is there in full, across and down: each shown label's and button's
 // text inside its room, as the style draws it; each header and cell of a table inside its
@@ -183,21 +187,16 @@ inline void checkTextsFit(QWidget *window)
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (!control->isVisible())
             continue;
-        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
-            const QSize cut = textCutOff(label, label->text(), label->contentsRect());
-            QVERIFY2(cut.width() <= kRoundingPixels && cut.height() <= kRoundingPixels,
-                     qPrintable(label->text()));
-        }
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty())
+            checkShownWhole(label, label->text(), label->contentsRect());
         if (auto *button = qobject_cast<QPushButton *>(control);
             button && !button->text().isEmpty()) {
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = button->text();
-            const QRect room =
-                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            const QSize cut = textCutOff(button, button->text(), room);
-            QVERIFY2(cut.width() <= kRoundingPixels && cut.height() <= kRoundingPixels,
-                     qPrintable(button->text()));
+            checkShownWhole(
+                button, button->text(),
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
         }
         if (auto *table = qobject_cast<QTableView *>(control);
             table && !table->horizontalHeader()->isHidden()) {
@@ -246,9 +245,10 @@ inline void checkTextsFit(QWidget *window)
 class ProgramDriver
 {
 protected:
-    void startProgram(std::uint64_t seed = 1)
+    // drawSeed, where given, makes the coins' draws the same in every run.
+    void startProgram(std::uint64_t seed = 1, std::optional<std::uint64_t> drawSeed = {})
     {
-        m_program = std::make_unique<Program>(seed);
+        m_program = std::make_unique<Program>(seed, drawSeed);
         m_program->openNewExperimentWindow();
         QVERIFY(waitShown(experiment()));
     }
@@ -301,6 +301,12 @@ protected:
         press(Button::GraphDisplay);
         QVERIFY(graph() && waitShown(graph()));
     }
+    void closeGraph()
+    {
+        QPointer<GraphWindow> old = graph();
+        click(graphClose());
+        QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
+    }
     void openHelp()
     {
         press(Button::Help);
@@ -319,6 +325,14 @@ protected:
         press(Button::Start);
         QVERIFY2(waitForTrials(before, count), qPrintable(QString::number(trials() - before)));
         press(Button::Stop);
+    }
+    // count trials, one at a time through the window's hidden one-trial button.
+    void trialsByHand(int count)
+    {
+        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
+                                                  experiment_roles::trialButton);
+        for (int trial = 0; trial < count; ++trial)
+            oneTrial->click();
     }
 
     std::unique_ptr<Program> m_program;
