@@ -172,6 +172,32 @@ private slots:
         QCOMPARE(read.problem()->found, static_cast<long long>(EntryKind::Fifo));
     }
 
+    void filesReadOneAfterAnotherOnAThreadEachReadAsThemselves()
+    {
+        // A reading thread keeps its buffer from file to file: nothing of a longer file read
+        // before may show in a shorter or an empty one read after it.
+        QTemporaryDir folder;
+        const std::string full = pathIn(folder, "full.csv"), short_ = pathIn(folder, "short.csv"),
+                          empty = pathIn(folder, "empty.csv");
+        saveRun(full, 3500, 1);
+        saveRun(short_, 40, 2);
+        FILE *file = std::fopen(empty.c_str(), "wb");
+        QVERIFY(file);
+        QCOMPARE(std::fclose(file), 0);
+        for (int round = 0; round < 2; ++round) {
+            const ReadResult fullRead = readResultsFile(full);
+            QVERIFY(fullRead.run());
+            QCOMPARE(fullRead.run()->trials, 3500);
+            QCOMPARE(fullRead.run()->log.size(), std::size_t{3500});
+            const ReadResult shortRead = readResultsFile(short_);
+            QVERIFY(shortRead.run());
+            QCOMPARE(shortRead.run()->trials, 40);
+            const ReadResult emptyRead = readResultsFile(empty);
+            QVERIFY(emptyRead.problem());
+            QCOMPARE(emptyRead.problem()->problem, Problem::Empty);
+        }
+    }
+
     void closingNeverWaitsForAReadThatHangs()
     {
         const Deadline deadline(20, "closing the folder while a read hangs");

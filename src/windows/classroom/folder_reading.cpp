@@ -35,6 +35,13 @@ private:
     int m_fd;
 };
 
+// The bytes of the last file read on this thread, its room kept for the next file.
+std::string &readBuffer()
+{
+    thread_local std::string buffer;
+    return buffer;
+}
+
 std::shared_ptr<const ReadResult> problemOf(ReadProblem problem)
 {
     return std::make_shared<const ReadResult>(problem);
@@ -209,16 +216,20 @@ ReadResult readResultsFile(const std::string &path)
         return ReadProblem{.problem = Problem::TooLarge,
                            .found = status.st_size,
                            .expected = static_cast<long long>(kMaxFileBytes)};
-    // Up to one byte more than a results file may have, however much it grows meanwhile.
-    std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    // Up to one byte more than a results file may have, however much it grows meanwhile, into
+    // the buffer this thread read its last file into: a results file is larger than the blocks
+    // the allocator keeps in its heap, so a buffer of its own would be mapped, zeroed, faulted in
+    // page by page and unmapped again for every file, which cost more than the reading.
+    std::string &bytes = readBuffer();
+    constexpr std::size_t kLimit = kMaxFileBytes + 1;
+    if (bytes.size() < static_cast<std::size_t>(status.st_size) + 1)
+        bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
     std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (bytes.size() > kMaxFileBytes)
-                break;
-            bytes.resize(std::min(bytes.size() * 2, kMaxFileBytes + 1));
-        }
-        const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+    while (filled < kLimit) {
+        if (filled == bytes.size())
+            bytes.resize(std::min(bytes.size() * 2, kLimit));
+        const ssize_t got =
+            ::read(file.get(), bytes.data() + filled, std::min(bytes.size(), kLimit) - filled);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -227,8 +238,7 @@ ReadResult readResultsFile(const std::string &path)
             break;
         filled += static_cast<std::size_t>(got);
     }
-    bytes.resize(filled);
-    return readResults(bytes);
+    return readResults(std::string_view(bytes.data(), filled));
 }
 
 } // namespace quindle
