@@ -49,7 +49,11 @@ std::string spreadsheetText(std::string_view text, char separator)
     if (text.empty() || kFormulaStarts.find(text.front()) == std::string_view::npos)
         return csvField(text, separator);
     // Quoted whatever else it holds: an apostrophe outside quotes is a text of its own.
-    std::string quoted = csvField("'" + std::string(text), separator);
+    std::string marked;
+    marked.reserve(text.size() + 1);
+    marked += '\'';
+    marked += text;
+    std::string quoted = csvField(marked, separator);
     return quoted.front() == '"' ? quoted : '"' + quoted + '"';
 }
 
