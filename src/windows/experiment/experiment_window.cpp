@@ -73,7 +73,13 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
                    {roles::timer(Timer::Trial), m_trialTimer}});
     placeWindow(this, kExperimentWindowPlace);
     findControls();
+    // The table's hidden headers measure a line of text as they are made, in the font they
+    // inherit: made under the value cells' font, they load no face the window never shows
+    // (a fifth of the start-up's font work). The window's own font goes back to inheriting.
+    setFont(m_cells[0][0]->font());
     m_table = new ResultTable(m_cells, this);
+    m_table->setFont(font());
+    setFont(QFont());
     setTabOrder(button(Button::Help), m_table);
     connect(m_announcer, &Announcer::announced, m_table, &ResultTable::refresh);
     connectButtons();
