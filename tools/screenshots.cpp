@@ -137,6 +137,10 @@ int main(int argc, char *argv[])
     quindle::installTranslation(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
     quindle::installFontSubstitutions(QLocale(language));
     const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "screenshots: cannot make the folder %s\n", argv[1]);
+        return 1;
+    }
     if (classWindow)
         return classScreenshot(dir, suffix, zoom) ? 0 : 1;
     // A fixed seed, and a short run made trial by trial: the same pictures on every run.
