@@ -390,7 +390,9 @@ private slots:
         const QSize tableAt100 = runsTable(window)->size(), funnelAt100 = funnel->size();
         QCOMPARE(window.minimumSize(), QSize(760, 600));
         window.resize(QSize(960, 700));
-        QTRY_COMPARE(runsTable(window)->size(), tableAt100 + QSize(200, 45));
+        (void)QTest::qWaitFor(
+            [&] { return runsTable(window)->size() == tableAt100 + QSize(200, 45); });
+        QCOMPARE(runsTable(window)->size(), tableAt100 + QSize(200, 45));
         QCOMPARE(funnel->size(), funnelAt100 + QSize(100, 45));
         // The funnel drawn afresh at its new size: its band reaches its new right edge.
         const QImage drawn = funnel->image().convertToFormat(QImage::Format_RGB32);
@@ -417,7 +419,7 @@ private slots:
         window.setZoom(100);
         QCOMPARE(window.geometry().topLeft(), kept.topLeft());
         window.showMaximized();
-        QTRY_VERIFY(window.isMaximized());
+        QVERIFY(QTest::qWaitFor([&] { return window.isMaximized(); }));
         window.setZoom(150);
         QVERIFY(window.isMaximized());
     }
