@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <extracomment>--help on the option -h, --help. Written as a terminal&apos;s help texts are.</extracomment>
+        <translation>Displays help on commandline options.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>--help on the option --help-all, which lists the display options Qt adds too.</extracomment>
+        <translation>Displays help including Qt specific options.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <extracomment>--help on the option -v, --version.</extracomment>
+        <translation>Displays version information.</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Caption</name>
+    <message>
+        <source>(C) 2026 The Quindle developers</source>
+        <extracomment>Ends every window&apos;s title.</extracomment>
+        <translation>(C) 2026 The Quindle developers</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ClassPictures</name>
+    <message>
+        <source>Each run&apos;s ratios against its trials; the class, larger</source>
+        <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
+        <translation>Each run&apos;s ratios against its trials; the class, larger</translation>
+    </message>
+    <message>
+        <source>All runs one after another: each share so far</source>
+        <extracomment>The class curve&apos;s title: all runs&apos; trials one after another.</extracomment>
+        <translation>All runs one after another: each share so far</translation>
+    </message>
+    <message>
+        <source>All runs one after another: count minus a quarter</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
+        <translation>All runs one after another: count minus a quarter</translation>
+    </message>
+</context>
+<context>
     <name>quindle::ClassWindow</name>
     <message numerus="yes">
         <source>%n runs</source>
@@ -43,6 +87,370 @@
             <numerusform> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The class table&apos;s last row, which pools every run.</extracomment>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The class table&apos;s first column header, over each run&apos;s file name.</extracomment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <extracomment>A header of the class table over each run&apos;s number of trials. Each number column is as wide as its header or its numbers, and the ten columns share 740 pixels: a word of about 8 letters.</extracomment>
+        <translation>Trials</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1
+ratio</source>
+        <extracomment>A column header of the class table, on two lines: %1 is an outcome (&quot;Head Tail&quot;), the second line says these are its ratios. The ten columns share 740 pixels: keep the second line to about 10 letters, a school&apos;s usual abbreviation if need be.</extracomment>
+        <translation>%1
+ratio</translation>
+    </message>
+    <message>
+        <source>Class results: %1</source>
+        <extracomment>The class window&apos;s title; %1 is the folder&apos;s name.</extracomment>
+        <translation>Class results: %1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>The class window&apos;s context menu: puts the class table on the clipboard.</extracomment>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Save class results…</source>
+        <extracomment>The context menu: saves the class table as a CSV file.</extracomment>
+        <translation>Save class results…</translation>
+    </message>
+    <message>
+        <source>Save class results</source>
+        <extracomment>The title of the dialog that saves the class table.</extracomment>
+        <translation>Save class results</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the class table.</extracomment>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy pictures</source>
+        <extracomment>The context menu: puts both pictures, side by side, on the clipboard.</extracomment>
+        <translation>Copy pictures</translation>
+    </message>
+    <message>
+        <source>Save pictures…</source>
+        <extracomment>The context menu: saves both pictures, side by side, as a PNG picture.</extracomment>
+        <translation>Save pictures…</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <extracomment>The title of the dialog that saves the pictures.</extracomment>
+        <translation>Save pictures</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The context menu: prints both pictures, by the print dialog.</extracomment>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Read summary</source>
+        <extracomment>The context menu: a screen reader says the class&apos;s runs, trials and pooled ratios.</extracomment>
+        <translation>Read summary</translation>
+    </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns the class curve into each outcome&apos;s gap from a quarter of the class&apos;s trials.</extracomment>
+        <translation>Show gap from a quarter</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the gap view.</extracomment>
+        <translation>Each outcome&apos;s count minus a quarter of all the class&apos;s trials so far, run after run</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file of the class&apos;s folder that is not pooled: %1 its name, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
+        <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
+        <translation>The folder cannot be read: %1. The class is shown as it was last read.</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Why a file of the class&apos;s folder is not pooled, after its name.</extracomment>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>too large for a results file (%1 KB)</source>
+        <extracomment>%1 is the file&apos;s size in kilobytes.</extracomment>
+        <translation>too large for a results file (%1 KB)</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <extracomment>A file that holds something other than text (a picture, a document).</extracomment>
+        <translation>not a text file</translation>
+    </message>
+    <message>
+        <source>text saved as UTF-16; results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
+        <translation>text saved as UTF-16; results files are read as UTF-8</translation>
+    </message>
+    <message>
+        <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
+        <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
+        <translation>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</translation>
+    </message>
+    <message>
+        <source>not a Quindle results file</source>
+        <extracomment>A text file that is not one Quindle saves (a note, another program&apos;s table).</extracomment>
+        <translation>not a Quindle results file</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle (format %1)</source>
+        <extracomment>A results file in a newer format than this program reads: %1 is its number.</extracomment>
+        <translation>saved by a newer Quindle (format %1)</translation>
+    </message>
+    <message>
+        <source>saved by a newer Quindle</source>
+        <extracomment>A results file in a format newer than this program reads.</extracomment>
+        <translation>saved by a newer Quindle</translation>
+    </message>
+    <message>
+        <source>cut short after trial %1 of %2</source>
+        <extracomment>A file that ends early, in its list of trials: %1 the last trial in it, %2 the trials the run had.</extracomment>
+        <translation>cut short after trial %1 of %2</translation>
+    </message>
+    <message>
+        <source>cut short before its end</source>
+        <extracomment>A file that ends early, before its list of trials.</extracomment>
+        <translation>cut short before its end</translation>
+    </message>
+    <message>
+        <source>a copy of %1</source>
+        <extracomment>The same run as another file of the folder, which counts instead: %1 its name.</extracomment>
+        <translation>a copy of %1</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Input/output error&quot;.</extracomment>
+        <translation>cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>inconsistent: a ratio does not match its count (line %1)</source>
+        <extracomment>A file whose numbers do not agree with each other: %1 the line of the file.</extracomment>
+        <translation>inconsistent: a ratio does not match its count (line %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the counts (line %1)</source>
+        <extracomment>The history is each outcome&apos;s share after each of its occurrences, kept for the graph; %1 is the line of the file.</extracomment>
+        <translation>inconsistent: the history disagrees with the counts (line %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the history disagrees with the trial log (line %1)</source>
+        <extracomment>The history (each outcome&apos;s share after each of its occurrences) does not follow from the list of trials; %1 is the line of the file.</extracomment>
+        <translation>inconsistent: the history disagrees with the trial log (line %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: the trial log disagrees with the counts (line %1)</source>
+        <extracomment>The trial log lists both coins&apos; faces in every trial; %1 is the line of the file.</extracomment>
+        <translation>inconsistent: the trial log disagrees with the counts (line %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative count (line %1)</source>
+        <extracomment>A file with a count below zero: %1 the line of the file.</extracomment>
+        <translation>inconsistent: a negative count (line %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a count larger than a run can have (line %1)</source>
+        <extracomment>A count above the 1000 at which a run ends: %1 the line of the file.</extracomment>
+        <translation>inconsistent: a count larger than a run can have (line %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: a negative number of trials (line %1)</source>
+        <extracomment>A file whose number of trials is below zero: %1 the line of the file.</extracomment>
+        <translation>inconsistent: a negative number of trials (line %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: more trials than a run can have (line %1)</source>
+        <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more. %1 is the line of the file.</extracomment>
+        <translation>inconsistent: more trials than a run can have (line %1)</translation>
+    </message>
+    <message>
+        <source>inconsistent: line %1 cannot be read</source>
+        <extracomment>A line where a number or a word was expected and something else stands: %1 its number.</extracomment>
+        <translation>inconsistent: line %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>a named pipe, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>a named pipe, not a file</translation>
+    </message>
+    <message>
+        <source>a socket, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>a socket, not a file</translation>
+    </message>
+    <message>
+        <source>a device, not a file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>a device, not a file</translation>
+    </message>
+    <message>
+        <source>a link to a folder, not followed</source>
+        <extracomment>A symbolic link to a folder, which is not followed, after its name.</extracomment>
+        <translation>a link to a folder, not followed</translation>
+    </message>
+    <message>
+        <source>a link to something that is not there</source>
+        <extracomment>A symbolic link whose target does not exist, after its name.</extracomment>
+        <translation>a link to something that is not there</translation>
+    </message>
+    <message>
+        <source>links that lead round in a loop</source>
+        <extracomment>Symbolic links that point at each other, after the name of one.</extracomment>
+        <translation>links that lead round in a loop</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Why an entry of the class&apos;s folder is not read, after its name.</extracomment>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Quindle, class results, %1: %2, %3</source>
+        <extracomment>The caption above the printed pictures: %1 the date, %2 the runs (&quot;30 runs&quot;), %3 the trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>Quindle, class results, %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <extracomment>Said on demand: %1 the runs pooled (&quot;30 runs&quot;), %2 their trials (&quot;64020 trials&quot;).</extracomment>
+        <translation>%1, %2 in all.</translation>
+    </message>
+    <message>
+        <source> %1 %2, %3.</source>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <translation> %1 %2, %3.</translation>
+    </message>
+    <message>
+        <source> %1 %2.</source>
+        <extracomment>Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.</extracomment>
+        <translation> %1 %2.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <extracomment>What a screen reader calls the line that shows the class&apos;s folder.</extracomment>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The class window&apos;s button, 72 pixels wide in the default font: about 9 characters.</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Runs and the class</source>
+        <extracomment>What a screen reader calls the class table: a row per run and one for the class.</extracomment>
+        <translation>Runs and the class</translation>
+    </message>
+    <message>
+        <source>Files not pooled</source>
+        <extracomment>What a screen reader calls the list of the folder&apos;s files that are not pooled.</extracomment>
+        <translation>Files not pooled</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s ratios</source>
+        <extracomment>What a screen reader calls the funnel picture.</extracomment>
+        <translation>Each run&apos;s ratios</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</source>
+        <extracomment>What a screen reader says the funnel picture shows.</extracomment>
+        <translation>Each run&apos;s four ratios against its number of trials, and the class&apos;s pooled ratios</translation>
+    </message>
+    <message>
+        <source>The class curve</source>
+        <extracomment>What a screen reader calls the class curve&apos;s picture.</extracomment>
+        <translation>The class curve</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows.</extracomment>
+        <translation>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::CommandLine</name>
+    <message>
+        <source>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</source>
+        <extracomment>What quindle --help says first, under its usage line.</extracomment>
+        <translation>Throws two coins again and again and counts the four outcomes, so that each one&apos;s share of all trials can be seen to settle near 1/4.</translation>
+    </message>
+    <message>
+        <source>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</source>
+        <extracomment>--help on the option --seed N; keep &lt;N&gt; as it is.</extracomment>
+        <translation>Takes every draw from a sequence fixed by &lt;N&gt; (a whole number), the same trial for trial on every machine, instead of from the clock.</translation>
+    </message>
+    <message>
+        <source>Starts with every window at &lt;PERCENT&gt; of its size (%1).</source>
+        <extracomment>--help on the option --zoom PERCENT; keep &lt;PERCENT&gt; as it is. %1 lists the zoom steps.</extracomment>
+        <translation>Starts with every window at &lt;PERCENT&gt; of its size (%1).</translation>
+    </message>
+    <message>
+        <source>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</source>
+        <extracomment>--help on the option --class FOLDER; keep &lt;FOLDER&gt; as it is.</extracomment>
+        <translation>Opens the class window beside the experiment window, pooling the results files in &lt;FOLDER&gt; as they come.</translation>
+    </message>
+    <message>
+        <source>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</source>
+        <extracomment>--help on the option --language CODE; keep &lt;CODE&gt; as it is. %1 lists the languages the program is translated into.</extracomment>
+        <translation>Shows the texts in &lt;CODE&gt; (en, %1) instead of the system&apos;s language.</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Errors</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <extracomment>%1 is the error&apos;s number, %2 its name in English (&quot;Overflow&quot;).</extracomment>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Unexpected error:
+
+%1</source>
+        <extracomment>A message box after an error the program did not expect: %1 says what, in English.</extracomment>
+        <translation>Unexpected error:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ExperimentControl</name>
+    <message>
+        <source>This software will exit.</source>
+        <extracomment>The message box Exit shows before the program ends.</extracomment>
+        <translation>This software will exit.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::ExperimentWindow</name>
@@ -70,6 +478,242 @@
             <numerusform>Run finished after %n trials.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 frequency</source>
+        <extracomment>What a screen reader calls a count cell; %1 is the outcome (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1 frequency</translation>
+    </message>
+    <message>
+        <source>%1 probability</source>
+        <extracomment>What a screen reader calls a ratio cell: the outcome&apos;s share of the trials so far, its relative frequency (not a probability); %1 is the outcome.</extracomment>
+        <translation>%1 probability</translation>
+    </message>
+    <message>
+        <source>表</source>
+        <extracomment>The mark on the coin pictures&apos; head face, in place of the pictures&apos; own 表: a letter or two that pupils read as the head (its word&apos;s first letter), drawn about 18 pixels tall across a coin 30 pixels wide. Keep 表 to show the original pictures.</extracomment>
+        <translation>表</translation>
+    </message>
+    <message>
+        <source>裏</source>
+        <extracomment>The mark on the coin pictures&apos; tail face, in place of the pictures&apos; own 裏: a letter or two that pupils read as the tail, as large as the head&apos;s mark. Keep 裏 to show the original pictures.</extracomment>
+        <translation>裏</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>The experiment window&apos;s context menu: puts the table on the clipboard.</extracomment>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Save results…</source>
+        <extracomment>The context menu: saves the run&apos;s results file, which a class window pools.</extracomment>
+        <translation>Save results…</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <extracomment>Writes the run&apos;s results file straight into the class folder, under the pupil&apos;s name.</extracomment>
+        <translation>Hand in</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <extracomment>The context menu&apos;s submenu of how fast a run goes.</extracomment>
+        <translation>Pace</translation>
+    </message>
+    <message>
+        <source>As designed</source>
+        <extracomment>How fast a run goes: a trial every millisecond, as the program was designed.</extracomment>
+        <translation>As designed</translation>
+    </message>
+    <message>
+        <source>Classroom</source>
+        <extracomment>About sixty trials a second, slow enough for a class to follow each count.</extracomment>
+        <translation>Classroom</translation>
+    </message>
+    <message>
+        <source>One trial (%1)</source>
+        <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
+        <translation>One trial (%1)</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <extracomment>The context menu: opens the class window on a folder of the class&apos;s results files.</extracomment>
+        <translation>Class results…</translation>
+    </message>
+    <message>
+        <source>Seed: %1</source>
+        <extracomment>The context menu&apos;s last entry, greyed: the seed of the draws, a whole number.</extracomment>
+        <translation>Seed: %1</translation>
+    </message>
+    <message>
+        <source>Seed: none, the run follows the clock</source>
+        <extracomment>The context menu&apos;s last entry, greyed, when no seed was given.</extracomment>
+        <translation>Seed: none, the run follows the clock</translation>
+    </message>
+    <message>
+        <source>Save results</source>
+        <extracomment>The title of the dialog that saves the results file, and of its messages.</extracomment>
+        <translation>Save results</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>The class folder %1 cannot be used: %2
+
+The run is still here: choose another folder to save it in.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file dialog&apos;s filter for the results file.</extracomment>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</source>
+        <extracomment>%1 is the class folder&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>The run could not be handed in to the class folder %1: %2
+
+It is still here: Save results… saves it in another folder.</translation>
+    </message>
+    <message>
+        <source>Handed in as %1.</source>
+        <extracomment>%1 is the name of the results file in the class folder.</extracomment>
+        <translation>Handed in as %1.</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <extracomment>The title of the dialog that asks for the folder of a class&apos;s results files.</extracomment>
+        <translation>Class results</translation>
+    </message>
+    <message>
+        <source>Counts cleared.</source>
+        <extracomment>Said when Init has cleared the counts.</extracomment>
+        <translation>Counts cleared.</translation>
+    </message>
+    <message>
+        <source> %1 %2, %3.</source>
+        <extracomment>Follows &quot;Stopped after … trials.&quot; once per outcome: %1 the outcome (&quot;Head Tail&quot;), %2 its count, %3 its ratio.</extracomment>
+        <translation> %1 %2, %3.</translation>
+    </message>
+    <message>
+        <source>How often this outcome has come up in the current run</source>
+        <extracomment>What a screen reader says a count cell of the table holds.</extracomment>
+        <translation>How often this outcome has come up in the current run</translation>
+    </message>
+    <message>
+        <source>This outcome&apos;s share of all trials of the current run</source>
+        <extracomment>What a screen reader says a ratio cell of the table holds.</extracomment>
+        <translation>This outcome&apos;s share of all trials of the current run</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The top row&apos;s buttons (Exit, Help, Init) are 57 pixels wide: about 6 characters.</extracomment>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>The top row&apos;s button that shows the help window, 57 pixels wide: about 6 characters.</extracomment>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Init</source>
+        <extracomment>The top row&apos;s button that clears the counts for a new run, 57 pixels wide: about 6 characters.</extracomment>
+        <translation>Init</translation>
+    </message>
+    <message>
+        <source>Coin1: Head</source>
+        <extracomment>What a screen reader calls coin 1&apos;s picture while it shows its head face.</extracomment>
+        <translation>Coin1: Head</translation>
+    </message>
+    <message>
+        <source>Coin1: Tail</source>
+        <extracomment>Coin 1&apos;s picture while it shows its tail face.</extracomment>
+        <translation>Coin1: Tail</translation>
+    </message>
+    <message>
+        <source>Coin2: Head</source>
+        <extracomment>Coin 2&apos;s picture while it shows its head face.</extracomment>
+        <translation>Coin2: Head</translation>
+    </message>
+    <message>
+        <source>Coin2: Tail</source>
+        <extracomment>Coin 2&apos;s picture while it shows its tail face.</extracomment>
+        <translation>Coin2: Tail</translation>
+    </message>
+    <message>
+        <source>Coin1</source>
+        <extracomment>Each cell of the table is 81 pixels wide in a large bold face: about 6 characters.</extracomment>
+        <translation>Coin1</translation>
+    </message>
+    <message>
+        <source>Coin2</source>
+        <extracomment>The second coin&apos;s name, under its picture and in the table: 81 pixels wide in a large bold face, about 6 characters.</extracomment>
+        <translation>Coin2</translation>
+    </message>
+    <message>
+        <source>Head</source>
+        <extracomment>A coin&apos;s face in the table&apos;s header rows, in blue: 81 pixels wide in a large bold face.</extracomment>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <extracomment>A coin&apos;s other face in the table&apos;s header rows, in red: 81 pixels wide in a large bold face.</extracomment>
+        <translation>Tail</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <extracomment>The table&apos;s row names are 81 pixels wide in a small bold face: about 11 characters.</extracomment>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <extracomment>The table&apos;s row of each outcome&apos;s share of all trials so far: its relative frequency, the observed share, which the lesson tells apart from the probability of 1/4 it settles near (school mathematics has its own word for it). 81 pixels wide in a small bold face: about 11 characters.</extracomment>
+        <translation>Probability</translation>
+    </message>
+    <message>
+        <source>Number of experiment</source>
+        <extracomment>Above the number of trials: 165 pixels wide in a small bold face, about 24 characters.</extracomment>
+        <translation>Number of experiment</translation>
+    </message>
+    <message>
+        <source>Number of trials</source>
+        <extracomment>What a screen reader calls the number under the table, before reading it.</extracomment>
+        <translation>Number of trials</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Stop and Start are 105 pixels wide: about 10 characters.</extracomment>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts a run, or goes on with the last one: 105 pixels wide, about 10 characters.</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Graph display</source>
+        <extracomment>129 pixels wide: about 13 characters.</extracomment>
+        <translation>Graph display</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Gap</name>
+    <message>
+        <source>%1 above a quarter</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
+        <translation>%1 above a quarter</translation>
+    </message>
+    <message>
+        <source>%1 below a quarter</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
+        <translation>%1 below a quarter</translation>
+    </message>
+    <message>
+        <source>exactly a quarter</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
+        <translation>exactly a quarter</translation>
+    </message>
 </context>
 <context>
     <name>quindle::GraphWindow</name>
@@ -88,6 +732,385 @@
             <numerusform>ratio %1 after %n time</numerusform>
             <numerusform>ratio %1 after %n times</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copy graph</source>
+        <extracomment>The graph window&apos;s context menu: puts the plot on the clipboard as a picture.</extracomment>
+        <translation>Copy graph</translation>
+    </message>
+    <message>
+        <source>Save graph…</source>
+        <extracomment>The context menu: saves the plot as a PNG picture.</extracomment>
+        <translation>Save graph…</translation>
+    </message>
+    <message>
+        <source>Save graph at double resolution…</source>
+        <extracomment>The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.</extracomment>
+        <translation>Save graph at double resolution…</translation>
+    </message>
+    <message>
+        <source>Show expected range</source>
+        <extracomment>The context menu, a check box: shades the band where chance keeps each ratio about 95 % of the time.</extracomment>
+        <translation>Show expected range</translation>
+    </message>
+    <message>
+        <source>Show gap from a quarter</source>
+        <extracomment>The graph window&apos;s context menu: a check mark turns the graph into each outcome&apos;s gap from a quarter of the trials.</extracomment>
+        <translation>Show gap from a quarter</translation>
+    </message>
+    <message>
+        <source>Save graph as PDF…</source>
+        <extracomment>The context menu: the graph on an A4 page as a PDF document.</extracomment>
+        <translation>Save graph as PDF…</translation>
+    </message>
+    <message>
+        <source>Save graph as PDF</source>
+        <extracomment>The title of the dialog that saves the graph as a PDF document.</extracomment>
+        <translation>Save graph as PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter for PDF documents.</extracomment>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG…</source>
+        <extracomment>The context menu: the graph as an SVG picture of lines and text.</extracomment>
+        <translation>Save graph as SVG…</translation>
+    </message>
+    <message>
+        <source>Save graph as SVG</source>
+        <extracomment>The title of the dialog that saves the graph as an SVG picture.</extracomment>
+        <translation>Save graph as SVG</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <extracomment>The file dialog&apos;s filter for SVG pictures.</extracomment>
+        <translation>SVG images (*.svg)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The context menu: prints the graph, by the print dialog.</extracomment>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Read results</source>
+        <extracomment>The context menu: brings a screen reader to the legend, which tells each outcome&apos;s result.</extracomment>
+        <translation>Read results</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</source>
+        <extracomment>What a screen reader says the plot shows in the gap view.</extracomment>
+        <translation>Each outcome&apos;s count minus a quarter of all trials (vertical) against the number of trials (horizontal), one curve per outcome, with a dashed line at 0</translation>
+    </message>
+    <message>
+        <source>, seed %1</source>
+        <extracomment>Follows the printed graph&apos;s caption when the run followed a seed.</extracomment>
+        <translation>, seed %1</translation>
+    </message>
+    <message>
+        <source>Save graph</source>
+        <extracomment>The title of the dialog that saves the graph as a PNG picture.</extracomment>
+        <translation>Save graph</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <extracomment>The file dialog&apos;s filter for PNG pictures.</extracomment>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>no trials yet</source>
+        <extracomment>What a legend label tells a screen reader before the first trial.</extracomment>
+        <translation>no trials yet</translation>
+    </message>
+    <message>
+        <source>not come up yet</source>
+        <extracomment>What a legend label tells a screen reader while its outcome has not come up.</extracomment>
+        <translation>not come up yet</translation>
+    </message>
+    <message>
+        <source>, inside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
+        <translation>, inside the expected range</translation>
+    </message>
+    <message>
+        <source>, outside the expected range</source>
+        <extracomment>Follows a legend label&apos;s result while the expected range is shown.</extracomment>
+        <translation>, outside the expected range</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A legend label as a screen reader reads it: %1 the outcome, %2 its result.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The graph window&apos;s button, 65 pixels wide in the default font: about 8 characters.</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <extracomment>What a screen reader calls the plot.</extracomment>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</source>
+        <extracomment>What a screen reader says the plot shows. Write 0.25 as the language writes it.</extracomment>
+        <translation>Each outcome&apos;s share of all trials (vertical, 0 to 1) against the number of times that outcome has come up (horizontal, 0 to 1000), one curve per outcome, with a dashed line at the theoretical 0.25</translation>
+    </message>
+    <message>
+        <source>Ba・Ba</source>
+        <extracomment>The legend&apos;s labels are 57 pixels wide in a 12-point bold face: an outcome in a few letters, coin 1&apos;s face first, Fr for front (head) and Ba for back (tail), here back on both coins. The original joins them by a Japanese middle dot: join them as your language writes such a pair.</extracomment>
+        <translation>Ba・Ba</translation>
+    </message>
+    <message>
+        <source>the red curve</source>
+        <extracomment>What a screen reader says a legend label stands for: its outcome&apos;s curve.</extracomment>
+        <translation>the red curve</translation>
+    </message>
+    <message>
+        <source>Ba・Fr</source>
+        <extracomment>A legend label: back (tail) on coin 1, front (head) on coin 2.</extracomment>
+        <translation>Ba・Fr</translation>
+    </message>
+    <message>
+        <source>the teal curve</source>
+        <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
+        <translation>the teal curve</translation>
+    </message>
+    <message>
+        <source>Fr・Ba</source>
+        <extracomment>A legend label: front (head) on coin 1, back (tail) on coin 2.</extracomment>
+        <translation>Fr・Ba</translation>
+    </message>
+    <message>
+        <source>the green curve</source>
+        <extracomment>The curve is a dark green.</extracomment>
+        <translation>the green curve</translation>
+    </message>
+    <message>
+        <source>Fr・Fr</source>
+        <extracomment>A legend label: front (head) on both coins.</extracomment>
+        <translation>Fr・Fr</translation>
+    </message>
+    <message>
+        <source>the blue curve</source>
+        <extracomment>The curve is a bright blue.</extracomment>
+        <translation>the blue curve</translation>
+    </message>
+    <message>
+        <source> Graph  </source>
+        <extracomment>The graph window&apos;s title, before the maker&apos;s notice.</extracomment>
+        <translation> Graph  </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::HelpText</name>
+    <message>
+        <source>【Problem】</source>
+        <extracomment>A heading of the help text, in the brackets 【 and 】.</extracomment>
+        <translation>【Problem】</translation>
+    </message>
+    <message>
+        <source>Throw two coins at the same time and think about how they appear on front and back.</source>
+        <extracomment>The help text is printed line by line as written, on a surface about 590 pixels wide; a line that does not fit loses its end. Keep each line about as long as the original and break the sentences where they fit. A blank at the end of a line belongs to it.</extracomment>
+        <translation>Throw two coins at the same time and think about how they appear on front and back.</translation>
+    </message>
+    <message>
+        <source>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </source>
+        <extracomment>Name the coins as the experiment window does under their pictures.</extracomment>
+        <translation>If these two coins are Coin1 and Coin2 , respectively , there are four ways to get </translation>
+    </message>
+    <message>
+        <source>them : front/front , front/back , back/front , back/back. </source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>them : front/front , front/back , back/front , back/back. </translation>
+    </message>
+    <message>
+        <source>That is , the probability of occurrence in these four cases is 1/4 , respectively.</source>
+        <extracomment>A new paragraph: each of the four outcomes has the probability 1/4.</extracomment>
+        <translation>That is , the probability of occurrence in these four cases is 1/4 , respectively.</translation>
+    </message>
+    <message>
+        <source>However , in reality , if you throw two coins four times at the same time , </source>
+        <extracomment>A new paragraph, going on in the next line: four throws need not give each outcome once.</extracomment>
+        <translation>However , in reality , if you throw two coins four times at the same time , </translation>
+    </message>
+    <message>
+        <source>it doesn&apos;t always happen that both coins are turned upside down once.</source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>it doesn&apos;t always happen that both coins are turned upside down once.</translation>
+    </message>
+    <message>
+        <source>The same applies to the other three cases.</source>
+        <extracomment>A paragraph of one line.</extracomment>
+        <translation>The same applies to the other three cases.</translation>
+    </message>
+    <message>
+        <source>Then , what is the relationship with the mathmatically obtained theoretical </source>
+        <extracomment>The problem&apos;s question, going on in the next line: how do the observed ratios relate to the probability of 1/4 worked out in theory?</extracomment>
+        <translation>Then , what is the relationship with the mathmatically obtained theoretical </translation>
+    </message>
+    <message>
+        <source>probability of 1/4 ?</source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>probability of 1/4 ?</translation>
+    </message>
+    <message>
+        <source>【Operation method】</source>
+        <extracomment>A heading of the help text, in the brackets 【 and 】.</extracomment>
+        <translation>【Operation method】</translation>
+    </message>
+    <message>
+        <source>Click the [Start] button to start the experiment.</source>
+        <extracomment>[Start] names the experiment window&apos;s Start button: use its caption there.</extracomment>
+        <translation>Click the [Start] button to start the experiment.</translation>
+    </message>
+    <message>
+        <source>Click the [Stop] button to stop the experiment.</source>
+        <extracomment>[Stop] names the experiment window&apos;s Stop button: use its caption there.</extracomment>
+        <translation>Click the [Stop] button to stop the experiment.</translation>
+    </message>
+    <message>
+        <source>When you click the [Graph display] button , the relationship between the number of</source>
+        <extracomment>[Graph display] names the experiment window&apos;s button: use its caption there.</extracomment>
+        <translation>When you click the [Graph display] button , the relationship between the number of</translation>
+    </message>
+    <message>
+        <source>experiments and the front/front , front/back , back/front , back/back , and the ratio</source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>experiments and the front/front , front/back , back/front , back/back , and the ratio</translation>
+    </message>
+    <message>
+        <source>of each is displayed in a graph.</source>
+        <extracomment>Goes on with the sentence of the line above.</extracomment>
+        <translation>of each is displayed in a graph.</translation>
+    </message>
+    <message>
+        <source>You can restart the experiment from the beginning by clicking the [Init] button.</source>
+        <extracomment>[Init] names the experiment window&apos;s Init button: use its caption there.</extracomment>
+        <translation>You can restart the experiment from the beginning by clicking the [Init] button.</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::HelpWindow</name>
+    <message>
+        <source>Close</source>
+        <extracomment>The help window&apos;s button, which closes it and brings the experiment window back: 57 pixels wide in the default font, about 7 characters.</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the surface the help text is printed on.</extracomment>
+        <translation>Help text</translation>
+    </message>
+    <message>
+        <source> Quindle＿Help（Question and operation method） </source>
+        <extracomment>The help window&apos;s title, before the maker&apos;s notice.</extracomment>
+        <translation> Quindle＿Help（Question and operation method） </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Outcome</name>
+    <message>
+        <source>Head</source>
+        <extracomment>A coin&apos;s face, as the class table&apos;s headers and a screen reader name an outcome (&quot;Head Tail&quot;); starts a sentence too.</extracomment>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <extracomment>A coin&apos;s other face.</extracomment>
+        <translation>Tail</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An outcome as it is said and printed: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Paper</name>
+    <message>
+        <source>Cannot print: %1</source>
+        <extracomment>Shown instead of the print dialog; %1 says why (a missing part of the installation).</extracomment>
+        <translation>Cannot print: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Plot</name>
+    <message>
+        <source>(Horizontal axis : Number of times)</source>
+        <extracomment>The horizontal axis&apos;s title, printed from about 60 % of the graph&apos;s width to its right edge: there is room for about 35 characters.</extracomment>
+        <translation>(Horizontal axis : Number of times)</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Ratio)</source>
+        <extracomment>The vertical axis&apos;s title, printed right of the axis&apos;s top: each outcome&apos;s share of all trials, its relative frequency.</extracomment>
+        <translation>(Vertical axis : Ratio)</translation>
+    </message>
+    <message>
+        <source>(Horizontal axis : Number of trials)</source>
+        <extracomment>The gap view&apos;s horizontal axis title, printed at the bottom left just above the axis, where the curves are still close to 0: there is room for about 50 characters.</extracomment>
+        <translation>(Horizontal axis : Number of trials)</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Count minus a quarter of the trials)</source>
+        <extracomment>The gap view&apos;s vertical axis title, printed at the top left of the graph: each outcome&apos;s count less a quarter of all trials. There is room for about 80 characters.</extracomment>
+        <translation>(Vertical axis : Count minus a quarter of the trials)</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ResultTable</name>
+    <message>
+        <source>frequency</source>
+        <extracomment>Read by a screen reader before each count of the result table (&quot;frequency 567&quot;).</extracomment>
+        <translation>frequency</translation>
+    </message>
+    <message>
+        <source>ratio</source>
+        <extracomment>Read before each ratio of the result table.</extracomment>
+        <translation>ratio</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>What a screen reader calls the table of counts and ratios.</extracomment>
+        <translation>Results</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Saving</name>
+    <message>
+        <source>the file could not be written</source>
+        <extracomment>Why a file was not saved, after &quot;… could not be saved: &quot;.</extracomment>
+        <translation>the file could not be written</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
+        <translation>%1 could not be saved: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::ZoomControl</name>
+    <message>
+        <source>Larger</source>
+        <extracomment>Zooms all windows one step larger.</extracomment>
+        <translation>Larger</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <extracomment>Zooms all windows one step smaller.</extracomment>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A zoom step in the context menu: %1 is the percentage.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Zoom (%1%)</source>
+        <extracomment>The context menu&apos;s zoom entry, with the zoom in force: %1 is the percentage.</extracomment>
+        <translation>Zoom (%1%)</translation>
     </message>
 </context>
 </TS>

@@ -10,11 +10,7 @@ shift 3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp "$tsdir"/*.ts "$scratch"/
-# English is the texts' own language: its file holds only their plural forms.
-if ! "$lupdate" "$sources" -I "$sources" "$@" \
-    -ts $(ls "$scratch"/*.ts | grep -v '/quindle_en\.ts$') >"$scratch/log" 2>&1 ||
-    ! "$lupdate" "$sources" -I "$sources" "$@" -pluralonly -ts "$scratch/quindle_en.ts" \
-        >>"$scratch/log" 2>&1; then
+if ! "$lupdate" "$sources" -I "$sources" "$@" -ts "$scratch"/*.ts >"$scratch/log" 2>&1; then
     cat "$scratch/log"
     exit 1
 fi

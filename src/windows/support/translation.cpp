@@ -14,7 +14,7 @@ constexpr char kTranslations[] = ":/i18n";
 
 bool loadProgramTexts(QTranslator &translator, const QLocale &locale)
 {
-    // English is the texts' own language, and the C locale's: its file holds their plural forms.
+    // English is the texts' own language, and the C locale's: its file gives their plural forms.
     return translator.load(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale,
                            QStringLiteral("quindle"), QStringLiteral("_"),
                            QString::fromLatin1(kTranslations));
@@ -29,7 +29,7 @@ QStringList translatedLanguages()
                                    .entryList({QStringLiteral("quindle_*.qm")}, QDir::Files)) {
         languages << file.mid(8, file.size() - 11); // between "quindle_" and ".qm"
     }
-    languages.removeOne(QStringLiteral("en")); // the texts' own language, plural forms only
+    languages.removeOne(QStringLiteral("en")); // the texts' own language, always there
     return languages;
 }
 
