@@ -18,6 +18,11 @@
         <extracomment>--help on the option -v, --version.</extracomment>
         <translation>Displays version information.</translation>
     </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <extracomment>--help on the option --help-all, as Qt 6.8 and later word it: it lists the display options Qt adds too.</extracomment>
+        <translation>Displays help, including generic Qt options.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Caption</name>

@@ -18,6 +18,11 @@
         <extracomment>--help on the option -v, --version.</extracomment>
         <translation>버전 정보를 표시합니다.</translation>
     </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <extracomment>--help on the option --help-all, as Qt 6.8 and later word it: it lists the display options Qt adds too.</extracomment>
+        <translation>Qt 일반 옵션을 포함한 도움말을 표시합니다.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Caption</name>

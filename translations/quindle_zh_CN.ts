@@ -18,6 +18,11 @@
         <extracomment>--help on the option -v, --version.</extracomment>
         <translation>显示版本信息。</translation>
     </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <extracomment>--help on the option --help-all, as Qt 6.8 and later word it: it lists the display options Qt adds too.</extracomment>
+        <translation>显示包括 Qt 通用选项在内的帮助。</translation>
+    </message>
 </context>
 <context>
     <name>quindle::Caption</name>

@@ -27,7 +27,7 @@ namespace quindle {
 
 namespace {
 
-// Qt's own --help lines, which Qt 6.4's translations lack in some languages (Japanese, Spanish,
+// Qt's own --help lines, which Qt's translations lack in some languages (Japanese, Spanish,
 // French): listed here so that the program's translation files carry them. QCommandLineParser
 // looks them up under its own name.
 [[maybe_unused]] constexpr const char *kQtHelpTexts[] = {
@@ -35,6 +35,9 @@ namespace {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     //: --help on the option --help-all, which lists the display options Qt adds too.
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    //: --help on the option --help-all, as Qt 6.8 and later word it: it lists the display
+    //: options Qt adds too.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help, including generic Qt options."),
     //: --help on the option -v, --version.
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
 };
