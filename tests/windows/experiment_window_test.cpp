@@ -125,9 +125,8 @@ private slots:
                 QCOMPARE(face->palette().color(QPalette::WindowText),
                          face->text() == QLatin1String("Head") ? QColor(0, 0, 255)
                                                                : QColor(255, 0, 0));
-        // Every text in the design's face and size, by what the pupil reads: the headers, the
-        // title and the values large, the row names small, the top row's buttons in the normal
-        // weight.
+        // Every text's face and size: the headers, the title and the values large, the row names
+        // small, the top row's buttons in the normal weight.
         const auto expected = [](const QString &text) -> std::pair<double, bool> {
             const auto in = [&text](const char *texts) {
                 return QString::fromUtf8(texts).split(QLatin1Char('|')).contains(text);
