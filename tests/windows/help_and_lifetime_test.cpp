@@ -49,12 +49,11 @@ private slots:
         checkFrame(help(), QRect(232, 149, 619, 418),
                    QStringLiteral(" Quindle\uFF3FHelp\uFF08Question and operation method\uFF09 ") +
                        makersNotice());
-        QCOMPARE(helpClose()->geometry(), QRect(552, 0, 57, 25));
         QCOMPARE(help()->focusWidget(), helpClose());
         DrawingSurface *surface = help()->surface();
-        QCOMPARE(surface->geometry(), QRect(8, 32, 601, 377));
-        QCOMPARE(help()->findChild<Line *>(QStringLiteral("Line1"))->geometry(),
-                 QRect(8, 24, 552, 1));
+        QCOMPARE((QList{helpClose()->geometry(), surface->geometry(),
+                        help()->findChild<Line *>(QStringLiteral("Line1"))->geometry()}),
+                 (QList<QRect>{{552, 0, 57, 25}, {8, 32, 601, 377}, {8, 24, 552, 1}}));
 
         // Seventeen lines after an empty one and one empty line between the sections, each after
         // one ideographic space (a heading or continued line) or two (a paragraph's first).
@@ -80,17 +79,10 @@ private slots:
         // The table's outcomes from left to right, as the pupil reads the header cells, in the
         // help's words: front for Head, back for Tail.
         QStringList outcomes;
-        for (int column = 1; column <= 4; ++column) {
-            QStringList faces;
-            for (int y : {172, 196})
-                faces << experiment()
-                             ->childAt(QPoint(16 + 80 * column + 40, y))
-                             ->property("text")
-                             .toString()
-                             .replace(QLatin1String("Head"), QLatin1String("front"))
-                             .replace(QLatin1String("Tail"), QLatin1String("back"));
-            outcomes << faces.join(QLatin1Char('/'));
-        }
+        for (int x = 136; x <= 376; x += 80)
+            outcomes << QString(textAt(x, 172) + QLatin1Char('/') + textAt(x, 196))
+                            .replace(QLatin1String("Head"), QLatin1String("front"))
+                            .replace(QLatin1String("Tail"), QLatin1String("back"));
         QStringList captions;
         for (Button which : kButtons)
             captions << button(which)->text();

@@ -91,8 +91,7 @@ class MonkeyTest : public QObject, ProgramDriver
                 face(coin, Face::Head)->isShown() == face(coin, Face::Tail)->isShown())
                 return QStringLiteral("coin %1 shows both faces or none").arg(coin);
         const std::string now = experiment() ? state() : std::string(kReady);
-        if (now != kReady && now != kRunning && now != kFinished && now != kCleared &&
-            now != kFinishedCleared)
+        if (!QList{kReady, kRunning, kFinished, kCleared, kFinishedCleared}.contains(now))
             return QStringLiteral("no state of the table: ") + QString::fromStdString(now);
         return {};
     }

@@ -21,12 +21,6 @@ QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 std::function<bool(QIODevice &)> writing(const QByteArray &bytes)
 {
     return [bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); };
@@ -59,16 +53,16 @@ private slots:
         });
         QCOMPARE(written.path, path);
         // Half-written, it was there only under a hidden name, in the same folder.
-        QCOMPARE(whileWriting.size(), 1);
-        QVERIFY2(whileWriting.first().startsWith(QLatin1Char('.')), qPrintable(whileWriting[0]));
+        QVERIFY2(whileWriting.size() == 1 && whileWriting[0].startsWith(QLatin1Char('.')),
+                 qPrintable(whileWriting.join(QLatin1Char(' '))));
         QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("run.csv")));
-        QCOMPARE(contents(path), QByteArray("outcome,count\nHead/Head,3\n"));
+        QCOMPARE(fileBytes(path), QByteArray("outcome,count\nHead/Head,3\n"));
 
         const QString fresh = folder.filePath(QStringLiteral("fresh.csv"));
         QVERIFY(!writeFile(fresh, failing).error.isEmpty());
         QVERIFY(!writeFile(fresh, failing, Replace::Never).error.isEmpty());
         QVERIFY(!writeFileSafely(path, failing).isEmpty()); // over a classmate's run
-        QCOMPARE(contents(path), QByteArray("outcome,count\nHead/Head,3\n"));
+        QCOMPARE(fileBytes(path), QByteArray("outcome,count\nHead/Head,3\n"));
         QCOMPARE(entries(folder.path()), QStringList(QStringLiteral("run.csv")));
     }
 
@@ -89,15 +83,13 @@ private slots:
         QVERIFY(writeFile(path, writing("first\n")).error.isEmpty());
         const WrittenFile second = writeFile(path, writing("second\n"), Replace::Never, method);
         const WrittenFile third = writeFile(path, writing("third\n"), Replace::Never, method);
-        QCOMPARE(QFileInfo(second.path).fileName(),
-                 QStringLiteral("Anna 2026-12-07 09-14-05 (2).csv"));
-        QCOMPARE(QFileInfo(third.path).fileName(),
-                 QStringLiteral("Anna 2026-12-07 09-14-05 (3).csv"));
-        QCOMPARE(contents(path) + contents(second.path) + contents(third.path),
+        QCOMPARE(fileBytes(path) + fileBytes(second.path) + fileBytes(third.path),
                  QByteArray("first\nsecond\nthird\n"));
+        const QString numbered = QStringLiteral("Anna 2026-12-07 09-14-05 (%1).csv");
+        QCOMPARE((QStringList{QFileInfo(second.path).fileName(), QFileInfo(third.path).fileName(),
+                              unusedName(folder.path(), QFileInfo(path).fileName())}),
+                 (QStringList{numbered.arg(2), numbered.arg(3), numbered.arg(4)}));
         QCOMPARE(entries(folder.path()).size(), 3); // and nothing hidden left over
-        QCOMPARE(unusedName(folder.path(), QFileInfo(path).fileName()),
-                 QStringLiteral("Anna 2026-12-07 09-14-05 (4).csv"));
     }
 
     void namesFitEveryFileSystem_data()
@@ -138,12 +130,10 @@ private slots:
         QVERIFY(numberedName(cut, 9999).toUtf8().size() <= 255);
         QCOMPARE(cut, mountain.repeated(50) + QStringLiteral(" 2026-12-07 09-14-05.csv"));
         // The account's full name is the first part of its GECOS field, else its login name.
-        QCOMPARE(fullNameOf(QStringLiteral("Anna Smith,Room 12,,"), QStringLiteral("asmith")),
-                 QStringLiteral("Anna Smith"));
-        QCOMPARE(fullNameOf(QStringLiteral(",,,"), QStringLiteral("asmith")),
-                 QStringLiteral("asmith"));
-        QCOMPARE(fullNameOf(QStringLiteral("..."), QStringLiteral("asmith")),
-                 QStringLiteral("asmith"));
+        for (const auto &[gecos, name] : {std::pair("Anna Smith,Room 12,,", "Anna Smith"),
+                                          std::pair(",,,", "asmith"), std::pair("...", "asmith")})
+            QCOMPARE(fullNameOf(QString::fromUtf8(gecos), QStringLiteral("asmith")),
+                     QString::fromUtf8(name));
     }
 };
 

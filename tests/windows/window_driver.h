@@ -47,8 +47,7 @@ inline void click(QAbstractButton *button)
     return QGuiApplication::platformName() == QLatin1String(name);
 }
 
-// Waits until window is on screen and, where the platform gives new windows the focus, active.
-// A Wayland compositor may give it none (weston's headless backend has no seat at all).
+// Shown and, where the platform gives new windows the focus (not weston's seatless one), active.
 [[nodiscard]] inline bool waitShown(QWidget *window)
 {
     return QTest::qWaitForWindowExposed(window) &&
@@ -62,12 +61,8 @@ inline void focus(QWidget *window)
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
-// Presses key (with modifiers) in window as the pupil would: once window is the active window,
-// on its focus widget, or on the window itself when nothing in it has the focus. Shortcuts and
-// the focus widget answer only in the active window, and a busy window manager can take a while
-// to activate a window that has just opened. A Wayland compositor without a seat activates no
-// window: there the key goes straight to the window's focus widget, which is enough for keys
-// that move the focus or read the text, though not for shortcuts.
+// Presses key in window as the pupil would, on its focus widget (else the window) once the window
+// is active; a seatless Wayland compositor activates none, and there shortcuts do not answer.
 inline void type(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QVERIFY(window);
@@ -76,8 +71,7 @@ inline void type(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers =
     QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
 }
 
-// Runs the application's event loop as main() does, with action queued first, and returns the
-// exit code it ends with, or 99 when it is still running after a while.
+// The exit code of the application's event loop run with action queued first; 99: still running.
 inline int runProgram(const std::function<void()> &action, int milliseconds = 400)
 {
     QObject context;
@@ -86,31 +80,28 @@ inline int runProgram(const std::function<void()> &action, int milliseconds = 40
     return QApplication::exec();
 }
 
-// The whole of the file at path (empty where it cannot be read).
 inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Every title the display server was given for window: on Wayland, the set_title requests in
-// the protocol log CTest keeps (WAYLAND_DEBUG=client with stderr in QUINDLE_PROTOCOL_LOG); on
-// X11, the window's _NET_WM_NAME and WM_NAME; offscreen, the window's own title.
+// Every title the display server was given for window: on Wayland, the set_title requests in the
+// protocol log in QUINDLE_PROTOCOL_LOG; on X11, _NET_WM_NAME and WM_NAME; else its title.
 inline QStringList titlesGiven(QWidget *window)
 {
     QString text;
     QRegularExpression title(QStringLiteral(R"re(^\w+\(\w+\) = "(.*)"$)re"),
                              QRegularExpression::MultilineOption);
     if (onPlatform("wayland")) {
-        QFile log(qEnvironmentVariable("QUINDLE_PROTOCOL_LOG"));
-        text = log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+        text = QString::fromUtf8(fileBytes(qEnvironmentVariable("QUINDLE_PROTOCOL_LOG")));
         title.setPattern(QStringLiteral(R"re(set_title\("(.*)"\)$)re"));
     } else if (onPlatform("xcb")) {
         QProcess xprop;
         xprop.start(QStringLiteral("env"),
-                    {QStringLiteral("LC_ALL=C.UTF-8"), QStringLiteral("xprop"),
-                     QStringLiteral("-id"), QString::number(window->winId()),
-                     QStringLiteral("_NET_WM_NAME"), QStringLiteral("WM_NAME")});
+                    QStringLiteral("LC_ALL=C.UTF-8 xprop -id %1 _NET_WM_NAME WM_NAME")
+                        .arg(window->winId())
+                        .split(QLatin1Char(' ')));
         xprop.waitForFinished();
         text = QString::fromUtf8(xprop.readAllStandardOutput());
     } else {
@@ -122,8 +113,8 @@ inline QStringList titlesGiven(QWidget *window)
     return titles;
 }
 
-// A top-level window's caption (exactly what its title bar shows), size and, where the
-// platform lets a program place its windows (not on Wayland), position.
+// A top-level window's caption, size and, where a program may place its windows (not on Wayland),
+// position.
 inline void checkFrame(QWidget *window, const QRect &designed, const QString &caption)
 {
     const QStringList titles = titlesGiven(window);
@@ -134,23 +125,19 @@ inline void checkFrame(QWidget *window, const QRect &designed, const QString &ca
              designed);
 }
 
-// The rectangle of the dark pixels of image within area (none: an empty rectangle).
+// The rectangle of the dark pixels of image within area.
 inline QRect darkPixels(const QImage &image, const QRect &area)
 {
     QRect found;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128)
-                found |= QRect(x, y, 1, 1);
-        }
+        for (int x = area.left(); x <= area.right(); ++x)
+            found |= qGray(image.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
     }
     return found;
 }
 
-// The control shows text whole inside room, a rectangle of it (inside its border and frame):
-// its letters drawn whole in the control's font are no larger, across and down, than what the
-// control shows of them inside room, drawn black on white. Letters drawn at a fraction of a
-// pixel are rounded one way or the other: a pixel row or column more or less is that, not a cut.
+// The control shows text whole inside room: its letters drawn whole in its font are no larger than
+// what it shows inside room, black on white (a pixel more or less is rounding, not a cut).
 inline void checkShownWhole(QWidget *control, const QString &text, const QRect &room)
 {
     const QFontMetrics metrics = control->fontMetrics();
@@ -161,15 +148,12 @@ inline void checkShownWhole(QWidget *control, const QString &text, const QRect &
     painter.setPen(Qt::black);
     painter.drawText(QPointF(metrics.height(), 2 * metrics.height()), text);
     painter.end();
-    const QImage letters = whole.toImage();
-    const QRect drawn = darkPixels(letters, letters.rect());
-
+    const QRect drawn = darkPixels(whole.toImage(), whole.rect());
     const QPalette kept = control->palette();
     QPalette plain = kept;
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         plain.setColor(role, Qt::black);
-    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         plain.setColor(role, Qt::white);
     control->setPalette(plain);
     const QImage shown = control->grab().toImage();
@@ -178,10 +162,9 @@ inline void checkShownWhole(QWidget *control, const QString &text, const QRect &
     QVERIFY2(cut.width() <= 1 && cut.height() <= 1, qPrintable(text));
 }
 
-// Every text window shows is there in full, across and down: each shown label's and button's
-// text inside its room, as the style draws it; each header and cell of a table inside its
-// column, with no table scrolled sideways; each text printed on a drawing surface inside the
-// surface; and each context menu on the screen.
+// Every text window shows is there in full: labels' and buttons' texts inside their room, a table's
+// headers and cells inside their columns with no sideways scrolling, the texts printed on a drawing
+// surface inside it, and the context menu on the screen.
 inline void checkTextsFit(QWidget *window)
 {
     for (QWidget *control : window->findChildren<QWidget *>()) {
@@ -223,23 +206,15 @@ inline void checkTextsFit(QWidget *window)
             }
         }
         if (auto *surface = qobject_cast<DrawingSurface *>(control)) {
-            const QRect inner(QPoint(0, 0), surface->innerSize());
             for (const auto &[text, rect] : surface->printedTexts())
-                QVERIFY2(inner.contains(rect),
-                         qPrintable(QStringLiteral("%1 (%2 pixels from %3 in %4)")
-                                        .arg(text)
-                                        .arg(rect.width())
-                                        .arg(rect.left())
-                                        .arg(inner.width())));
+                QVERIFY2(QRect(QPoint(0, 0), surface->innerSize()).contains(rect),
+                         qPrintable(text));
         }
     }
-    // A context menu sizes itself to its texts, as far as the screen allows.
     QMenu menu;
     menu.addActions(window->actions());
-    const QSize screen = window->screen()->availableGeometry().size();
-    QVERIFY2(menu.sizeHint().width() <= screen.width() &&
-                 menu.sizeHint().height() <= screen.height(),
-             qPrintable(QString::number(menu.sizeHint().width())));
+    QVERIFY(window->screen()->availableGeometry().size().boundedTo(menu.sizeHint()) ==
+            menu.sizeHint());
 }
 
 class ProgramDriver
@@ -259,24 +234,27 @@ protected:
     [[nodiscard]] HelpWindow *help() const { return m_program->helpWindow(); }
     [[nodiscard]] ExperimentRecord &record() const { return m_program->record(); }
 
+    template<typename T> [[nodiscard]] T *part(Role role) const
+    {
+        return findControl<T>(experiment(), experimentWindowLayout(), role);
+    }
     [[nodiscard]] QPushButton *button(Button which) const
     {
         return findButton(experiment(), which);
     }
     [[nodiscard]] QLabel *cell(CellKind kind, int n) const
     {
-        return findControl<QLabel>(experiment(), experimentWindowLayout(),
-                                   experiment_roles::cell(kind, n));
+        return part<QLabel>(experiment_roles::cell(kind, n));
     }
-    [[nodiscard]] QLabel *trialTotal() const
-    {
-        return findControl<QLabel>(experiment(), experimentWindowLayout(),
-                                   experiment_roles::trialTotal);
-    }
+    [[nodiscard]] QLabel *trialTotal() const { return part<QLabel>(experiment_roles::trialTotal); }
     [[nodiscard]] Picture *face(int coin, Face face) const
     {
-        return findControl<Picture>(experiment(), experimentWindowLayout(),
-                                    experiment_roles::face(coin, face));
+        return part<Picture>(experiment_roles::face(coin, face));
+    }
+    // The text of the experiment window's control at (x, y), where a click there finds it.
+    [[nodiscard]] QString textAt(int x, int y) const
+    {
+        return experiment()->childAt(QPoint(x, y))->property("text").toString();
     }
     [[nodiscard]] QPushButton *graphClose() const
     {
@@ -312,13 +290,11 @@ protected:
         press(Button::Help);
         QVERIFY(help() && waitShown(help()));
     }
-    // Waits until at least count more trials than before have been counted, however long a
-    // busy machine takes for them.
+    // At least count more trials than before, however long a busy machine takes.
     [[nodiscard]] bool waitForTrials(int before, int count) const
     {
         return QTest::qWaitFor([&] { return trials() >= before + count; }, 20000);
     }
-    // A run of at least count trials: Start, then Stop once they have been counted.
     void runTrials(int count)
     {
         const int before = trials();
@@ -329,10 +305,8 @@ protected:
     // count trials, one at a time through the window's hidden one-trial button.
     void trialsByHand(int count)
     {
-        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
-                                                  experiment_roles::trialButton);
         for (int trial = 0; trial < count; ++trial)
-            oneTrial->click();
+            part<QPushButton>(experiment_roles::trialButton)->click();
     }
 
     std::unique_ptr<Program> m_program;
