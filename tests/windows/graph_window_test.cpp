@@ -5,9 +5,8 @@
 #include "windows/graph/plot.h"
 
 #include <QAccessible>
-#include <QAction>
+
 #include <QClipboard>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 using namespace quindle;
@@ -44,7 +43,7 @@ private slots:
     void init() { startProgram(11); }
     void cleanup() { endProgram(); }
 
-    void layoutIsTheDesigns()
+    void layoutAndTheAxesMarksTextsAndDashedLineOfAnEmptyRecord()
     {
         openGraph();
         checkFrame(graph(), QRect(211, 113, 674, 415), QStringLiteral(" Graph  ") + makersNotice());
@@ -72,11 +71,7 @@ private slots:
             QCOMPARE(line->color(), stroke);
             QCOMPARE(line->geometry(), QRect(120 + 144 * (n - 1), 384, 40, 2));
         }
-    }
-
-    void axesMarksTextsAndTheDashedLineOfAnEmptyRecord()
-    {
-        openGraph();
+        // An empty record's plot: axes, marks, texts and the dashed line.
         const QImage image = plot();
         const QColor black(Qt::black), white(Qt::white), red(255, 0, 0);
         // The vertical axis from y = 5 units down to the horizontal one at 110, which ends at
@@ -106,24 +101,21 @@ private slots:
             {QStringLiteral("(Horizontal axis : Number of times)"), 780, 100}};
         for (int k = 1; k <= 9; ++k)
             texts.emplace_back(QString::number(100 * k), 85 + 100 * k, 112);
+        DrawingSurface alone(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
+        alone.setTextFont(graph()->surface()->textFont());
+        alone.resize(graph()->surface()->size());
         for (const auto &[text, x, y] : texts) {
-            DrawingSurface alone(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
-            alone.setTextFont(graph()->surface()->textFont());
-            alone.resize(graph()->surface()->size());
+            alone.clear();
             alone.setCurrentX(float(x));
             alone.setCurrentY(float(y));
             alone.print(text.toStdString());
             const QImage ink = alone.image();
-            int inked = 0;
-            for (int row = 0; row < ink.height(); ++row) {
-                for (int column = 0; column < ink.width(); ++column) {
-                    if (ink.pixel(column, row) != qRgb(0, 0, 0))
-                        continue;
-                    ++inked;
-                    QVERIFY2(image.pixel(column, row) == qRgb(0, 0, 0), qPrintable(text));
-                }
-            }
-            QVERIFY2(inked > 10, qPrintable(text));
+            int inked = 0, missing = 0;
+            for (int i = 0; i < ink.width() * ink.height(); ++i)
+                if (ink.pixel(i % ink.width(), i / ink.width()) == qRgb(0, 0, 0))
+                    (image.pixel(i % ink.width(), i / ink.width()) == qRgb(0, 0, 0) ? inked
+                                                                                    : missing)++;
+            QVERIFY2(inked > 10 && missing == 0, qPrintable(text));
         }
     }
 
@@ -138,38 +130,35 @@ private slots:
         fill(r, 4, 40, 10);
         r.clearCount(4); // Init: the start point stays, the curve goes
         openGraph();
-        QCOMPARE(at(100 + 500, 110 - (30 + 500 % 7)), QColor(0, 0, 255));
-        QCOMPARE(at(1100, 110 - (30 + 1000 % 7)), QColor(0, 0, 255));
-        QCOMPARE(at(100 + 200, 110 - (60 + 200 % 7)), QColor(0, 128, 0));
-        QCOMPARE(at(400, 110 - (60 + 300 % 7)), QColor(0, 128, 0));
-        QCOMPARE(plot().pixelColor(229, 71), QColor(Qt::white)); // no stroke towards the 99
-        QCOMPARE(at(101, 110 - 91), QColor(0, 128, 128));
-        QCOMPARE(at(103, 110 - 91), QColor(Qt::white));
-        QCOMPARE(at(101, 110 - 11), QColor(255, 0, 0));
-        QCOMPARE(at(130, 110 - (10 + 30 % 7)), QColor(Qt::white));
+        const QColor blue(0, 0, 255), green(0, 128, 0), teal(0, 128, 128), white(Qt::white);
+        QCOMPARE(plot().pixelColor(229, 71), white); // no stroke towards the 99
+        for (const auto &[x, y, colour] : {std::tuple{600, 110 - (30 + 500 % 7), blue},
+                                           {1100, 110 - (30 + 1000 % 7), blue},
+                                           {300, 110 - (60 + 200 % 7), green},
+                                           {400, 110 - (60 + 300 % 7), green},
+                                           {101, 110 - 91, teal},
+                                           {103, 110 - 91, white},
+                                           {101, 110 - 11, QColor(255, 0, 0)},
+                                           {130, 110 - (10 + 30 % 7), white}})
+            QCOMPARE(at(x, y), colour);
     }
 
-    void legendLabelsAfterCloseTellEachOutcomesResult()
+    void legendWordsTheExpectedRangeAndTheGraphAsAPictureAndAFile()
     {
         fill(record(), 1, 30, 70);
-        fill(record(), 2, 9, 20);
+        fill(record(), 2, 400, 24);
         fill(record(), 4, 1, 3);
         openGraph();
+        // After Close, Tab reaches the legend labels: each tells its outcome's result.
         graphClose()->setFocus();
         for (const char *said :
-             {"Head Head: ratio 0.750 after 30 times", "Head Tail: ratio 0.225 after 9 times",
-              "Tail Head: not come up yet", "Tail Tail: ratio 0.025 after 1 time"}) {
+             {"Head Head: ratio 0.070 after 30 times", "Head Tail: ratio 0.928 after 400 times",
+              "Tail Head: not come up yet", "Tail Tail: ratio 0.002 after 1 time"}) {
             type(graph(), Qt::Key_Tab);
             QCOMPARE(QAccessible::queryAccessibleInterface(graph()->focusWidget())
                          ->text(QAccessible::Name),
                      QString::fromLatin1(said));
         }
-    }
-
-    void theExpectedRangeWhenAskedAndForTheProgramsLifetime()
-    {
-        fill(record(), 2, 400, 24);
-        openGraph();
         const QImage plain = plot().copy();
         const QColor band(220, 220, 220);
         const auto shaded = [this, band] {
@@ -199,13 +188,8 @@ private slots:
         QVERIFY(shaded() > 1000);
         range();
         QCOMPARE(plot(), plain); // off: the plot as it always was
-    }
 
-    void theGraphGoesOutAsAPictureAFileAndOnPaper()
-    {
-        fill(record(), 2, 400, 24);
-        openGraph();
-        const QImage plain = plot().copy();
+        // The graph as a picture and in files.
         // Shortcuts need the focus and the clipboard a seat, which weston's headless backend has
         // not.
         if (!onPlatform("wayland")) {
