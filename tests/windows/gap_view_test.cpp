@@ -99,10 +99,8 @@ private slots:
                     for (int d = 0; d < 9; ++d)
                         near += std::count(kCurve + n - 1, std::end(kCurve),
                                            image.pixelColor(at + QPoint(d % 3 - 1, d / 3 - 1)));
-                    QVERIFY2(near > 0, qPrintable(QStringLiteral("trial %1 of %2, outcome %3")
-                                                      .arg(t)
-                                                      .arg(trials)
-                                                      .arg(n)));
+                    QVERIFY2(near > 0, qPrintable(QString::asprintf("trial %d of %d, outcome %d", t,
+                                                                    trials, n)));
                 }
             QCOMPARE(image.pixelColor(place(scale, 0, 0)), kCurve[3]); // all start at 0
         }
