@@ -109,11 +109,14 @@ private slots:
         QVERIFY(QTest::qWaitFor(
             [classWindow] { return classWindow->folder().pool().unpooled.size() == 2; }, 5000));
         check(classWindow->tableText(QLatin1Char('\t'), ClassWindow::NumberForm::Shown),
-              QStringLiteral("\\npupil-01\\.csv\\t[0-9]+(\\t[0-9]+){4}(\\t%1){4}\\n").arg(ratio));
+              QStringLiteral("\\npupil-01\\.csv\\t%1(\\t[0-9]+){4}(\\t%2){4}\\n")
+                  .arg(trials())
+                  .arg(ratio));
         const QString csv = classFolder.filePath(QStringLiteral("class.csv"));
         QCOMPARE(classWindow->saveTable(csv), QString());
         check(QString::fromUtf8(fileBytes(csv)),
-              QStringLiteral("\\npupil-01\\.csv,[0-9]+(,[0-9]+){4}(,[01]\\.[0-9]{3}){4}\\n"));
+              QStringLiteral("\\npupil-01\\.csv,%1(,[0-9]+){4}(,[01]\\.[0-9]{3}){4}\\n")
+                  .arg(trials()));
         openGraph();
         for (int n = 1; n <= kOutcomes; ++n)
             said += findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
