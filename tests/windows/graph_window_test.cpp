@@ -14,7 +14,7 @@ using namespace quindle::testing;
 
 namespace {
 
-// The pixel of the surface's inner area that a plot point falls on, at the design's scale:
+// The pixel of the surface's inner area that a plot point falls on, at the plot's scale:
 // 8.5773 twips per unit across, 39.625 down, 15 twips per pixel.
 QPoint px(double x, double y)
 {
@@ -89,7 +89,7 @@ private slots:
             QCOMPARE(at(x, 111), black);
         for (int y = 0; y < image.height(); ++y) // nothing reaches the right edge
             QCOMPARE(image.pixelColor(image.width() - 1, y), white);
-        // Each text stands where the design puts it: printed alone, its ink is in the plot.
+        // Each text stands in its place: printed alone, its ink is in the plot.
         std::vector<std::tuple<QString, int, int>> texts{
             {QStringLiteral("0.00"), 60, 110},
             {QStringLiteral("0.25"), 60, 83},
