@@ -5,15 +5,11 @@
 
 #include "experiment/gap_from_quarter.h"
 #include "experiment/random_source.h"
-#include "windows/controls/drawing_surface.h"
 #include "windows/printed_text.h"
 #include "windows/support/gap_words.h"
 #include "windows/support/outcome_names.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QPrinter>
-#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -23,7 +19,6 @@ using namespace quindle::testing;
 namespace {
 
 const QColor kCurve[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
-const QColor kBand(220, 220, 220);
 
 // The pixel of trials and a gap: plot units x 100 to 1100, y 10 (+gap) to 110 (-gap); 8.5773
 // twips a unit across, 39.625 down, 15 twips a pixel.
@@ -45,10 +40,10 @@ double toldGap(const QString &words)
     static const QRegularExpression told(
         QStringLiteral("^[A-Za-z ]+: (?:exactly a quarter|([0-9.]+) (above|below) a quarter)"));
     const QRegularExpressionMatch match = told.match(words);
-    if (!match.hasMatch())
-        return std::nan("");
     const double amount = match.captured(1).toDouble();
-    return match.captured(2) == QLatin1String("below") ? -amount : amount;
+    return !match.hasMatch()                             ? std::nan("")
+           : match.captured(2) == QLatin1String("below") ? -amount
+                                                         : amount;
 }
 
 } // namespace
@@ -64,62 +59,51 @@ class GapViewTest : public QObject, ProgramDriver
     }
     [[nodiscard]] QAction *action(const char *text) const
     {
-        for (QAction *action : graph()->actions())
-            if (action->text() == QLatin1String(text))
-                return action;
-        return nullptr;
+        const QList<QAction *> all = graph()->actions();
+        return *std::find_if(all.cbegin(), all.cend(),
+                             [text](QAction *a) { return a->text() == QLatin1String(text); });
     }
     void gapKey() { QTest::keyClick(graph(), Qt::Key_D, Qt::ControlModifier); }
     void runAndOpenGraph(std::uint64_t seed, int trials)
     {
-        m_program = std::make_unique<Program>(seed, seed);
-        m_program->openNewExperimentWindow();
-        QVERIFY(waitShown(experiment()));
-        auto *oneTrial = findControl<QPushButton>(experiment(), experimentWindowLayout(),
-                                                  experiment_roles::trialButton);
-        for (int trial = 0; trial < trials; ++trial)
-            oneTrial->click();
+        startProgram(seed, seed);
+        trialsByHand(trials);
         openGraph();
     }
 
 private slots:
     void cleanup() { endProgram(); }
 
-    void everyTrialOfEveryCountIsDrawnOnScalesThatFitTheRun_data()
-    {
-        QTest::addColumn<int>("trials");
-        QTest::newRow("twenty trials fill the axis") << 20;
-        QTest::newRow("a full run's 4000, from its log") << kMaxShownTrials;
-    }
     void everyTrialOfEveryCountIsDrawnOnScalesThatFitTheRun()
     {
-        QFETCH(int, trials);
-        runAndOpenGraph(7, trials < kMaxShownTrials ? trials : 0);
-        for (Pcg32Source random(7); record().trialLog().size() < std::size_t(trials);)
-            record().logTrial(random.next() < 0.5F ? Face::Head : Face::Tail,
-                              random.next() < 0.5F ? Face::Tail : Face::Head);
-        gapKey();
-        const std::vector<Gaps> gaps = gapsAlong(record().trialLog());
-        double widest = 0;
-        for (const Gaps &after : gaps)
-            for (const double gap : after)
-                widest = std::max(widest, std::abs(gap));
-        const GapScale scale = gapScaleFor(trials, widest);
-        QCOMPARE(scale.trials, trials);
-        // Each trial's gap in its curve's colour or a later one's, within a pixel.
-        const QImage image = plot();
-        for (int t = 1; t <= trials; ++t) {
-            for (int n = 1; n <= kOutcomes; ++n) {
-                const QPoint at = place(scale, t, gaps[std::size_t(t - 1)][std::size_t(n - 1)]);
-                long near = 0;
-                for (int d = 0; d < 9; ++d)
-                    near += std::count(kCurve + n - 1, std::end(kCurve),
-                                       image.pixelColor(at + QPoint(d % 3 - 1, d / 3 - 1)));
-                QVERIFY2(near > 0,
-                         qPrintable(QStringLiteral("trial %1, outcome %2").arg(t).arg(n)));
-            }
+        // Twenty trials fill the axis; a full run's 4000 are drawn from its log.
+        for (const int trials : {20, kMaxShownTrials}) {
+            runAndOpenGraph(7, trials < kMaxShownTrials ? trials : 0);
+            for (Pcg32Source random(7); record().trialLog().size() < std::size_t(trials);)
+                record().logTrial(random.next() < 0.5F ? Face::Head : Face::Tail,
+                                  random.next() < 0.5F ? Face::Tail : Face::Head);
+            gapKey();
+            const std::vector<Gaps> gaps = gapsAlong(record().trialLog());
+            double widest = 0;
+            for (const Gaps &after : gaps)
+                for (const double gap : after)
+                    widest = std::max(widest, std::abs(gap));
+            const GapScale scale = gapScaleFor(trials, widest);
+            QCOMPARE(scale.trials, trials);
+            // Each trial's gap in its curve's colour or a later one's, within a pixel.
+            const QImage image = plot();
+            for (int t = 1; t <= trials; ++t)
+                for (int n = 1; n <= kOutcomes; ++n) {
+                    const QPoint at = place(scale, t, gaps[std::size_t(t - 1)][std::size_t(n - 1)]);
+                    long near = 0;
+                    for (int d = 0; d < 9; ++d)
+                        near += std::count(kCurve + n - 1, std::end(kCurve),
+                                           image.pixelColor(at + QPoint(d % 3 - 1, d / 3 - 1)));
+                    QVERIFY2(near > 0, qPrintable(QString::asprintf("trial %d of %d, outcome %d", t,
+                                                                    trials, n)));
+                }
+            QCOMPARE(image.pixelColor(place(scale, 0, 0)), kCurve[3]); // all start at 0
         }
-        QCOMPARE(image.pixelColor(place(scale, 0, 0)), kCurve[3]); // all start at 0
     }
 
     void theBandWidensAsTheSquareRootOfTheTrials()
@@ -137,48 +121,20 @@ private slots:
             const QPoint zero = place(scale, trials, 0);
             int top = -1, bottom = -1;
             for (int y = 0; y < plot().height(); ++y)
-                if (plot().pixelColor(zero.x(), y) == kBand)
+                if (plot().pixelColor(zero.x(), y) == QColor(220, 220, 220))
                     (top < 0 ? top : bottom) = y;
             // Two standard deviations of the count, 2 √(3n/16), either side of 0.
-            const double half = place(scale, trials, 0).y() -
-                                place(scale, trials, 2 * std::sqrt(3.0 * trials / 16)).y();
+            const double half =
+                zero.y() - place(scale, trials, 2 * std::sqrt(3.0 * trials / 16)).y();
             QVERIFY2(std::abs((bottom - top) / 2.0 - half) <= 1.5 &&
                          std::abs((top + bottom) / 2.0 - zero.y()) <= 1,
                      qPrintable(QStringLiteral("%1: %2 to %3").arg(trials).arg(top).arg(bottom)));
         }
     }
 
-    void theLegendAndReadResultsTellEachGapAsTheTableShowsIt()
-    {
-        runAndOpenGraph(42, 201); // not a multiple of four: every gap has a fraction
-        gapKey();
-        const int total = trialTotal()->text().toInt();
-        QCOMPARE(total, 201);
-        for (const bool range : {false, true}) {
-            for (int n = 1; n <= kOutcomes; ++n) {
-                const double gap = cell(CellKind::Count, n)->text().toInt() - total / 4.0;
-                QVERIFY2(said(legend(n)).startsWith(outcomeWords(n)), qPrintable(said(legend(n))));
-                QCOMPARE(toldGap(said(legend(n))), gap);
-                // With the expected range: whether the gap lies within two standard deviations.
-                const bool inside = std::abs(gap) <= 2 * std::sqrt(3.0 * total / 16);
-                QVERIFY(said(legend(n)).endsWith(
-                    QLatin1String(!range   ? "quarter"
-                                  : inside ? ", inside the expected range"
-                                           : ", outside the expected range")));
-            }
-            QTest::keyClick(graph(), Qt::Key_R, Qt::ControlModifier); // Read results: the first
-            QCOMPARE(graph()->focusWidget(), legend(1));
-            action("Show expected range")->trigger();
-        }
-        QCOMPARE(gapWords(0), QStringLiteral("exactly a quarter"));
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the language's form
-        QCOMPARE(gapWords(-40.75), QStringLiteral("40,75 below a quarter"));
-        QLocale::setDefault(QLocale::c());
-    }
-
     void ctrlDTwiceGivesTheRatioPlotBackAndPaperAndFilesShowTheGapView()
     {
-        runAndOpenGraph(5, 150);
+        runAndOpenGraph(42, 201); // not a multiple of four: every gap has a fraction
         QAction *gapView = action("Show gap from a quarter");
         QVERIFY(gapView && gapView->isCheckable() && !gapView->isChecked());
         QCOMPARE(gapView->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -197,6 +153,28 @@ private slots:
         const QStringList gapWordsSaid = words();
         for (int i = 0; i < ratioWords.size(); ++i)
             QVERIFY(gap != ratio && gapWordsSaid[i] != ratioWords[i]);
+        // Each legend label tells its gap as the table shows it, and with the expected range
+        // whether the gap lies within two standard deviations; Read results goes to the first.
+        QCOMPARE(trialTotal()->text(), QStringLiteral("201"));
+        for (const bool range : {false, true}) {
+            for (int n = 1; n <= kOutcomes; ++n) {
+                const QString told = said(legend(n));
+                const double counted = cell(CellKind::Count, n)->text().toInt() - 201 / 4.0;
+                QVERIFY2(told.startsWith(outcomeWords(n)) && toldGap(told) == counted,
+                         qPrintable(told));
+                const bool inside = std::abs(counted) <= 2 * std::sqrt(3.0 * 201 / 16);
+                QVERIFY(told.endsWith(QLatin1String(!range   ? "quarter"
+                                                    : inside ? ", inside the expected range"
+                                                             : ", outside the expected range")));
+            }
+            QTest::keyClick(graph(), Qt::Key_R, Qt::ControlModifier);
+            QCOMPARE(graph()->focusWidget(), legend(1));
+            action("Show expected range")->trigger();
+        }
+        QCOMPARE(gapWords(0), QStringLiteral("exactly a quarter"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the language's form
+        QCOMPARE(gapWords(-40.75), QStringLiteral("40,75 below a quarter"));
+        QLocale::setDefault(QLocale::c());
 
         // Printed, as SVG and as a PNG drawn afresh at twice the pixels: the gap view.
         const QString text =
@@ -210,9 +188,7 @@ private slots:
         const QString svg = folder.filePath(QStringLiteral("g.svg")),
                       png = folder.filePath(QStringLiteral("g.png"));
         QVERIFY(graph()->saveGraphAsSvg(svg).isEmpty() && graph()->saveGraph(png, true).isEmpty());
-        QFile svgFile(svg);
-        QVERIFY(svgFile.open(QIODevice::ReadOnly) &&
-                svgFile.readAll().contains("Count minus a quarter"));
+        QVERIFY(fileBytes(svg).contains("Count minus a quarter"));
         const QImage doubled =
             QImage(png).scaled(gap.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         int off = 0, same = 0; // of the picture's ink as shown, what the PNG has in place
@@ -232,14 +208,12 @@ private slots:
         QCOMPARE(words(), ratioWords);
         // Held while the program runs, as the expected range is; a new start has the ratio.
         gapKey();
-        QPointer<GraphWindow> old = graph();
-        click(graphClose());
-        QVERIFY(QTest::qWaitFor([&] { return old.isNull(); }));
+        closeGraph();
         focus(experiment());
         openGraph();
         QCOMPARE(plot(), gap);
         QCOMPARE(words(), gapWordsSaid);
-        runAndOpenGraph(5, 150);
+        runAndOpenGraph(42, 201);
         QCOMPARE(plot(), ratio);
     }
 };

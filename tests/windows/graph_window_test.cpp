@@ -5,9 +5,8 @@
 #include "windows/graph/plot.h"
 
 #include <QAccessible>
-#include <QAction>
+
 #include <QClipboard>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 using namespace quindle;
@@ -15,7 +14,7 @@ using namespace quindle::testing;
 
 namespace {
 
-// The pixel of the surface's inner area that a plot point falls on, at the design's scale:
+// The pixel of the surface's inner area that a plot point falls on, at the plot's scale:
 // 8.5773 twips per unit across, 39.625 down, 15 twips per pixel.
 QPoint px(double x, double y)
 {
@@ -44,39 +43,32 @@ private slots:
     void init() { startProgram(11); }
     void cleanup() { endProgram(); }
 
-    void layoutIsTheDesigns()
+    void layoutAndTheAxesMarksTextsAndDashedLineOfAnEmptyRecord()
     {
         openGraph();
         checkFrame(graph(), QRect(211, 113, 674, 415), QStringLiteral(" Graph  ") + makersNotice());
         QVERIFY(!graph()->parentWidget());
         QCOMPARE(graph()->surface()->geometry(), QRect(16, 40, 641, 321));
         QCOMPARE(graphClose()->geometry(), QRect(592, 0, 65, 25));
-        // The legend: caption, text colour and line colour of each outcome, pairs 144 px apart.
-        const std::tuple<const char *, QColor, QColor> legend[] = {
-            {"Fr・Fr", QColor(0, 0, 255), QColor(0, 0, 255)},
-            {"Fr・Ba", QColor(0, 128, 0), QColor(0, 192, 0)},
-            {"Ba・Fr", QColor(0, 128, 128), QColor(0, 128, 128)},
-            {"Ba・Ba", QColor(255, 0, 0), QColor(255, 0, 0)}};
+        // The legend, pairs 144 px apart: each outcome's caption, its ink and its line's colour.
+        QStringList legend;
         for (int n = 1; n <= kOutcomes; ++n) {
-            const auto &[caption, text, stroke] = legend[n - 1];
             auto *label =
                 findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n));
             auto *line =
                 findControl<Line>(graph(), graphWindowLayout(), graph_roles::legendLine(n));
-            QCOMPARE(label->text(), QString::fromUtf8(caption));
             QCOMPARE(label->geometry(), QRect(56 + 144 * (n - 1), 376, 57, 17));
-            const QImage drawn = label->grab().toImage();
-            QCOMPARE(drawn.pixelColor(2, 2), label->palette().color(QPalette::Base));
-            QCOMPARE(label->palette().color(label->foregroundRole()), text); // the caption's ink
-            QVERIFY(label->font().pointSizeF() == 12.0 && label->font().bold());
-            QCOMPARE(line->color(), stroke);
             QCOMPARE(line->geometry(), QRect(120 + 144 * (n - 1), 384, 40, 2));
+            QVERIFY(label->font().pointSizeF() == 12.0 && label->font().bold() &&
+                    label->grab().toImage().pixelColor(2, 2) ==
+                        label->palette().color(QPalette::Base));
+            legend << label->text() << label->palette().color(label->foregroundRole()).name()
+                   << line->color().name();
         }
-    }
-
-    void axesMarksTextsAndTheDashedLineOfAnEmptyRecord()
-    {
-        openGraph();
+        QCOMPARE(legend.join(QLatin1Char(' ')),
+                 QString::fromUtf8("Fr・Fr #0000ff #0000ff Fr・Ba #008000 #00c000 "
+                                   "Ba・Fr #008080 #008080 Ba・Ba #ff0000 #ff0000"));
+        // An empty record's plot: axes, marks, texts and the dashed line.
         const QImage image = plot();
         const QColor black(Qt::black), white(Qt::white), red(255, 0, 0);
         // The vertical axis from y = 5 units down to the horizontal one at 110, which ends at
@@ -97,7 +89,7 @@ private slots:
             QCOMPARE(at(x, 111), black);
         for (int y = 0; y < image.height(); ++y) // nothing reaches the right edge
             QCOMPARE(image.pixelColor(image.width() - 1, y), white);
-        // Each text stands where the design puts it: printed alone, its ink is in the plot.
+        // Each text stands in its place: printed alone, its ink is in the plot.
         std::vector<std::tuple<QString, int, int>> texts{
             {QStringLiteral("0.00"), 60, 110},
             {QStringLiteral("0.25"), 60, 83},
@@ -106,24 +98,21 @@ private slots:
             {QStringLiteral("(Horizontal axis : Number of times)"), 780, 100}};
         for (int k = 1; k <= 9; ++k)
             texts.emplace_back(QString::number(100 * k), 85 + 100 * k, 112);
+        DrawingSurface alone(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
+        alone.setTextFont(graph()->surface()->textFont());
+        alone.resize(graph()->surface()->size());
         for (const auto &[text, x, y] : texts) {
-            DrawingSurface alone(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
-            alone.setTextFont(graph()->surface()->textFont());
-            alone.resize(graph()->surface()->size());
+            alone.clear();
             alone.setCurrentX(float(x));
             alone.setCurrentY(float(y));
             alone.print(text.toStdString());
             const QImage ink = alone.image();
-            int inked = 0;
-            for (int row = 0; row < ink.height(); ++row) {
-                for (int column = 0; column < ink.width(); ++column) {
-                    if (ink.pixel(column, row) != qRgb(0, 0, 0))
-                        continue;
-                    ++inked;
-                    QVERIFY2(image.pixel(column, row) == qRgb(0, 0, 0), qPrintable(text));
-                }
-            }
-            QVERIFY2(inked > 10, qPrintable(text));
+            int inked = 0, missing = 0;
+            for (int i = 0; i < ink.width() * ink.height(); ++i)
+                if (ink.pixel(i % ink.width(), i / ink.width()) == qRgb(0, 0, 0))
+                    (image.pixel(i % ink.width(), i / ink.width()) == qRgb(0, 0, 0) ? inked
+                                                                                    : missing)++;
+            QVERIFY2(inked > 10 && missing == 0, qPrintable(text));
         }
     }
 
@@ -138,38 +127,35 @@ private slots:
         fill(r, 4, 40, 10);
         r.clearCount(4); // Init: the start point stays, the curve goes
         openGraph();
-        QCOMPARE(at(100 + 500, 110 - (30 + 500 % 7)), QColor(0, 0, 255));
-        QCOMPARE(at(1100, 110 - (30 + 1000 % 7)), QColor(0, 0, 255));
-        QCOMPARE(at(100 + 200, 110 - (60 + 200 % 7)), QColor(0, 128, 0));
-        QCOMPARE(at(400, 110 - (60 + 300 % 7)), QColor(0, 128, 0));
-        QCOMPARE(plot().pixelColor(229, 71), QColor(Qt::white)); // no stroke towards the 99
-        QCOMPARE(at(101, 110 - 91), QColor(0, 128, 128));
-        QCOMPARE(at(103, 110 - 91), QColor(Qt::white));
-        QCOMPARE(at(101, 110 - 11), QColor(255, 0, 0));
-        QCOMPARE(at(130, 110 - (10 + 30 % 7)), QColor(Qt::white));
+        const QColor blue(0, 0, 255), green(0, 128, 0), teal(0, 128, 128), white(Qt::white);
+        QCOMPARE(plot().pixelColor(229, 71), white); // no stroke towards the 99
+        for (const auto &[x, y, colour] : {std::tuple{600, 110 - (30 + 500 % 7), blue},
+                                           {1100, 110 - (30 + 1000 % 7), blue},
+                                           {300, 110 - (60 + 200 % 7), green},
+                                           {400, 110 - (60 + 300 % 7), green},
+                                           {101, 110 - 91, teal},
+                                           {103, 110 - 91, white},
+                                           {101, 110 - 11, QColor(255, 0, 0)},
+                                           {130, 110 - (10 + 30 % 7), white}})
+            QCOMPARE(at(x, y), colour);
     }
 
-    void legendLabelsAfterCloseTellEachOutcomesResult()
+    void legendWordsTheExpectedRangeAndTheGraphAsAPictureAndAFile()
     {
         fill(record(), 1, 30, 70);
-        fill(record(), 2, 9, 20);
+        fill(record(), 2, 400, 24);
         fill(record(), 4, 1, 3);
         openGraph();
+        // After Close, Tab reaches the legend labels: each tells its outcome's result.
         graphClose()->setFocus();
         for (const char *said :
-             {"Head Head: ratio 0.750 after 30 times", "Head Tail: ratio 0.225 after 9 times",
-              "Tail Head: not come up yet", "Tail Tail: ratio 0.025 after 1 time"}) {
+             {"Head Head: ratio 0.070 after 30 times", "Head Tail: ratio 0.928 after 400 times",
+              "Tail Head: not come up yet", "Tail Tail: ratio 0.002 after 1 time"}) {
             type(graph(), Qt::Key_Tab);
             QCOMPARE(QAccessible::queryAccessibleInterface(graph()->focusWidget())
                          ->text(QAccessible::Name),
                      QString::fromLatin1(said));
         }
-    }
-
-    void theExpectedRangeWhenAskedAndForTheProgramsLifetime()
-    {
-        fill(record(), 2, 400, 24);
-        openGraph();
         const QImage plain = plot().copy();
         const QColor band(220, 220, 220);
         const auto shaded = [this, band] {
@@ -199,13 +185,8 @@ private slots:
         QVERIFY(shaded() > 1000);
         range();
         QCOMPARE(plot(), plain); // off: the plot as it always was
-    }
 
-    void theGraphGoesOutAsAPictureAFileAndOnPaper()
-    {
-        fill(record(), 2, 400, 24);
-        openGraph();
-        const QImage plain = plot().copy();
+        // The graph as a picture and in files.
         // Shortcuts need the focus and the clipboard a seat, which weston's headless backend has
         // not.
         if (!onPlatform("wayland")) {

@@ -10,17 +10,11 @@
 #include "windows/classroom/class_pictures.h"
 #include "windows/classroom/class_window.h"
 #include "windows/classroom/class_window_layout.h"
-#include "windows/controls/drawing_surface.h"
 #include "windows/graph/plot.h"
 #include "windows/help/help_text.h"
-#include "windows/support/translation.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDate>
-#include <QLocale>
-#include <QMenu>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace quindle;
@@ -44,18 +38,6 @@ QStringList textsOf(QWidget *window)
     static const QRegularExpression number(QStringLiteral("^[0-9.]* ?%?$"));
     texts.removeIf([](const QString &text) { return number.match(text).hasMatch(); });
     return texts;
-}
-
-// Every label and button of window shows its text in full, and most of its texts are not the
-// English ones (some words are the same in both languages, and numbers are numbers).
-void checkTexts(QWidget *window, const QStringList &english)
-{
-    checkTextsFit(window);
-    const QStringList shown = textsOf(window);
-    const auto same = std::count_if(shown.cbegin(), shown.cend(), [&english](const QString &text) {
-        return english.contains(text);
-    });
-    QVERIFY2(same * 2 < shown.size(), qPrintable(shown.join(QLatin1Char('|'))));
 }
 
 } // namespace
@@ -88,9 +70,9 @@ private slots:
         const QString english = helpLines().join(QLatin1Char('\n'));
         QTemporaryDir classFolder;
         startProgram(3);
-        QCOMPARE(coinPicturesShowingTheirOwn(), 8); // 表 and 裏 in English
         QStringList englishTexts =
             textsOf(experiment()) + textsOf(m_program->openClassWindow(classFolder.path()));
+        QCOMPARE(coinPicturesShowingTheirOwn(), 8); // 表 and 裏 in English
         openGraph();
         openHelp();
         englishTexts += textsOf(graph()) + textsOf(help());
@@ -99,11 +81,26 @@ private slots:
         installFontSubstitutions(QLocale(language));
         startProgram(3);
         runTrials(10);
-        // Japanese shows the coins' own 表 and 裏; every other language its own marks.
-        QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
+        // Numbers as the language writes them ("0,257" in German) in the table and in what is
+        // copied and said; the results file and the class's CSV keep the point.
+        const QString point = QRegularExpression::escape(QLocale(language).decimalPoint());
+        const QString ratio = QStringLiteral("[01]%1[0-9]{3}").arg(point);
+        const auto check = [](const QString &text, const QString &pattern, int times = 1) {
+            const auto found = text.count(QRegularExpression(pattern));
+            QVERIFY2(times < 0 ? found > 0 : found == times, qPrintable(text));
+        };
+        QString shown, said;
+        for (int n = 1; n <= kOutcomes; ++n)
+            shown += QLatin1Char('|') + cell(CellKind::Ratio, n)->text();
+        check(shown, QStringLiteral("^(\\|%1){4}$").arg(ratio));
+        QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
+        check(QGuiApplication::clipboard()->text(), QStringLiteral("\\t[0-9]+\\t%1\\n").arg(ratio),
+              kOutcomes);
         // A class's folder with a run, a copy of it and a note: every row and reason shows.
         const QString run = classFolder.filePath(QStringLiteral("pupil-01.csv"));
         QCOMPARE(experiment()->saveResults(run), QString());
+        check(QString::fromUtf8(fileBytes(run)),
+              QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
         QVERIFY(QFile::copy(run, classFolder.filePath(QStringLiteral("pupil-01 - Copy.csv"))));
         QFile note(classFolder.filePath(QStringLiteral("notes.txt")));
         QVERIFY(note.open(QIODevice::WriteOnly) && note.write("coins\n") == 6);
@@ -111,7 +108,22 @@ private slots:
         ClassWindow *classWindow = m_program->openClassWindow(classFolder.path());
         QVERIFY(QTest::qWaitFor(
             [classWindow] { return classWindow->folder().pool().unpooled.size() == 2; }, 5000));
+        check(classWindow->tableText(QLatin1Char('\t'), ClassWindow::NumberForm::Shown),
+              QStringLiteral("\\npupil-01\\.csv\\t%1(\\t[0-9]+){4}(\\t%2){4}\\n")
+                  .arg(trials())
+                  .arg(ratio));
+        const QString csv = classFolder.filePath(QStringLiteral("class.csv"));
+        QCOMPARE(classWindow->saveTable(csv), QString());
+        check(QString::fromUtf8(fileBytes(csv)),
+              QStringLiteral("\\npupil-01\\.csv,%1(,[0-9]+){4}(,[01]\\.[0-9]{3}){4}\\n")
+                  .arg(trials()));
         openGraph();
+        for (int n = 1; n <= kOutcomes; ++n)
+            said += findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
+                        ->accessibleName();
+        check(said, QStringLiteral(" %1\\b").arg(ratio), -1);
+        if (point != QLatin1String("\\."))
+            check(said, QStringLiteral("[0-9]\\.[0-9]"), 0);
         // The gap views' titles and numbers, in the language's number forms, on scales as wide
         // as a run or a large class makes them.
         drawGapPlot(*graph()->surface(),
@@ -123,12 +135,21 @@ private slots:
         drawClassGapCurve(*curve, curve->designInnerSize(), large);
         QVERIFY(graph()->surface()->printedTexts().size() > 20 &&
                 curve->printedTexts().size() > 8); // titles and numbers
+        // Most of each window's texts are not the English ones (some words are the same in both
+        // languages), and every text shows in full at 100 % and at 200 %.
         const auto checkAtBothSizes = [this, &englishTexts](const QList<QWidget *> &windows) {
-            for (QWidget *window : windows)
-                checkTexts(window, englishTexts);
-            m_program->setZoom(200);
-            for (QWidget *window : windows)
-                checkTextsFit(window);
+            for (QWidget *window : windows) {
+                const QStringList texts = textsOf(window);
+                const auto same =
+                    std::count_if(texts.cbegin(), texts.cend(),
+                                  [&](const QString &text) { return englishTexts.contains(text); });
+                QVERIFY2(same * 2 < texts.size(), qPrintable(texts.join(QLatin1Char('|'))));
+            }
+            for (const int zoom : {100, 200}) {
+                m_program->setZoom(zoom);
+                for (QWidget *window : windows)
+                    checkTextsFit(window);
+            }
             m_program->setZoom(100);
         };
         checkAtBothSizes({experiment(), classWindow, graph()});
@@ -155,6 +176,8 @@ private slots:
             QVERIFY2(captions.contains(match.next().captured(1)),
                      qPrintable(captions.join(QLatin1Char('|'))));
         QCOMPARE(buttons, 4);
+        // Japanese shows the coins' own 表 and 裏; every other language its own marks.
+        QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
     }
 
     void aCodeWithARegionChoosesItsLanguageNumbersAndDates_data()
@@ -193,82 +216,26 @@ private slots:
         QVERIFY2(QString::fromUtf8(fileBytes(path)).contains(date), qPrintable(date));
     }
 
-    void numbersAsTheLanguageWritesThemAndFilesWithThePoint()
-    {
-        // German writes 0,257: on the screen, in what is said and in what is copied for a German
-        // spreadsheet. A results file and the class's CSV keep the point in every language.
-        const QLocale german(QStringLiteral("de_DE"));
-        installTranslation(german);
-        installFontSubstitutions(german);
-        startProgram(5);
-        trialsByHand(7);
-        static const QRegularExpression shown(QStringLiteral("^[01],[0-9]{3}$"));
-        for (int n = 1; n <= kOutcomes; ++n)
-            QVERIFY2(shown.match(cell(CellKind::Ratio, n)->text()).hasMatch(),
-                     qPrintable(cell(CellKind::Ratio, n)->text()));
-        QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
-        static const QRegularExpression copiedRow(QStringLiteral("\\t[0-9]+\\t[01],[0-9]{3}\\n"));
-        QCOMPARE(QGuiApplication::clipboard()->text().count(copiedRow), kOutcomes);
-
-        QTemporaryDir folder;
-        const QString run = folder.filePath(QStringLiteral("run.csv"));
-        QCOMPARE(experiment()->saveResults(run), QString());
-        static const QRegularExpression fileRow(
-            QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"));
-        QCOMPARE(QString::fromUtf8(fileBytes(run)).count(fileRow), kOutcomes);
-
-        openGraph();
-        QStringList said;
-        for (int n = 1; n <= kOutcomes; ++n)
-            said << findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
-                        ->accessibleName();
-        QVERIFY2(said.join(QLatin1Char('|'))
-                         .contains(QRegularExpression(QStringLiteral(" [01],[0-9]{3}\\b"))) &&
-                     !said.join(QLatin1Char('|'))
-                          .contains(QRegularExpression(QStringLiteral("[0-9]\\.[0-9]"))),
-                 qPrintable(said.join(QLatin1Char('|'))));
-
-        ClassWindow *window = m_program->openClassWindow(folder.path());
-        QVERIFY(
-            QTest::qWaitFor([window] { return window->folder().pool().runs.size() == 1; }, 5000));
-        static const QRegularExpression tableRow(
-            QStringLiteral("^run\\.csv\\t7(\\t[0-9]){4}(\\t[01],[0-9]{3}){4}$"));
-        const QStringList copied =
-            window->tableText(QLatin1Char('\t'), ClassWindow::NumberForm::Shown)
-                .split(QLatin1Char('\n'));
-        QVERIFY2(copied.size() > 1 && tableRow.match(copied[1]).hasMatch(),
-                 qPrintable(copied.join(QLatin1Char('|'))));
-        const QString csv = folder.filePath(QStringLiteral("class.csv"));
-        QCOMPARE(window->saveTable(csv), QString());
-        static const QRegularExpression csvRow(
-            QStringLiteral("\\nrun\\.csv,7(,[0-9]){4}(,[01]\\.[0-9]{3}){4}\\n"));
-        QVERIFY(QString::fromUtf8(fileBytes(csv)).contains(csvRow));
-    }
-
 private:
     // How many of the coins' four pictures, at 100 % and 200 %, show the bitmaps they were made
     // from, with their 表 or 裏, and not a mark of the language's drawn over them (of eight).
     [[nodiscard]] int coinPicturesShowingTheirOwn() const
     {
+        // Last thing before the program ends: the pictures are left shown and enlarged.
         int same = 0;
         for (const auto &[side, path] :
-             {std::pair{Face::Head, ":/coin_head.bmp"}, std::pair{Face::Tail, ":/coin_tail.bmp"}}) {
-            for (const int coin : {1, 2}) {
-                Picture *shown = face(coin, side);
-                Picture made(QString::fromLatin1(path), nullptr);
-                made.resize(shown->size());
-                const bool wasShown = shown->isShown();
-                shown->setShown(true);
+             {std::pair{Face::Head, ":/coin_head.bmp"}, std::pair{Face::Tail, ":/coin_tail.bmp"}})
+            for (const int coin : {1, 2})
                 for (const bool enlarged : {false, true}) {
+                    Picture *shown = face(coin, side);
+                    Picture made(QString::fromLatin1(path), nullptr);
+                    made.resize(shown->size());
                     made.setEnlarged(enlarged);
+                    shown->setShown(true);
                     shown->setEnlarged(enlarged);
                     same += made.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
                             shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
                 }
-                shown->setEnlarged(false);
-                shown->setShown(wasShown);
-            }
-        }
         return same;
     }
 };
