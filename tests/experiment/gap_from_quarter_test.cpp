@@ -1,5 +1,4 @@
-// The range a ratio keeps to about 95 % of the time; an outcome's gap from a quarter, count −
-// trials / 4, along a run's trial log, its widening band, and the scales a picture of it uses.
+// A ratio's 95 % range; an outcome's gap from a quarter along a run, its band, and its scales.
 
 #include "experiment/expected_range.h"
 #include "experiment/gap_from_quarter.h"
