@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <ranges>
 
 namespace quindle::testing {
 namespace {
@@ -28,10 +29,8 @@ RunResults versionZero(const RunResults &run)
 
 std::vector<std::string> pooledNames(const ClassPool &pool)
 {
-    std::vector<std::string> names;
-    for (const PooledRun &pooled : pool.runs)
-        names.push_back(pooled.name);
-    return names;
+    const auto names = pool.runs | std::views::transform(&PooledRun::name);
+    return {names.begin(), names.end()};
 }
 
 bool allNan(const std::array<double, kOutcomes> &shares)
@@ -68,12 +67,10 @@ TEST(ClassPool, AddsUpRunsInTheOrderSavedThenAsGivenOldFilesLastAndHoldsThemUnco
 TEST(ClassPool, CopiesAndFilesWithAProblemAreListedByNameAndNotPooled)
 {
     const RunResults run = sampleRun(40, 5, "2026-12-07T09:00:00Z");
-    RunResults savedAgain = run; // Ctrl+S twice: only the saved time differs
-    savedAgain.saved = "2026-12-07T09:00:07Z";
-    RunResults otherPace = run; // the same seed's draws, but made at another pace
-    otherPace.pace = "classroom";
-    RunResults otherSeed = run; // the same draws by chance, from another seed
-    otherSeed.seed = 6;
+    RunResults savedAgain = run, otherPace = run, otherSeed = run;
+    savedAgain.saved = "2026-12-07T09:00:07Z"; // Ctrl+S twice: only the saved time differs
+    otherPace.pace = "classroom";              // the same seed's draws, made at another pace
+    otherSeed.seed = 6;                        // the same draws by chance, from another seed
     const ClassPool pool = poolRuns({
         fileOf("photo.jpg", "\xFF\xD8\xFF\xE0"),
         fileOf("again.csv", savedAgain),
@@ -132,8 +129,7 @@ TEST(ClassCurve, SharesAndGapsFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd
     const std::vector<long long> positions{1, 2, 30, 31, 51, 52, 75, 76, 1000};
     const std::vector<Shares> curve = classCurve(pool, positions);
     const std::vector<Gaps> gaps = classGapCurve(pool, positions);
-    ASSERT_EQ(curve.size(), positions.size());
-    ASSERT_EQ(gaps.size(), positions.size());
+    ASSERT_TRUE(curve.size() == positions.size() && gaps.size() == positions.size());
     for (std::size_t i = 0; i < positions.size(); ++i) {
         // Inside the old run, the counts from before it; from its end on, the pool's.
         const auto trials = std::min(positions[i], positions[i] < 76 ? 51LL : 76LL);

@@ -82,15 +82,21 @@ TEST(ResultsFile, WhatASpreadsheetWritesBackReadsAsTheOriginal)
     EXPECT_EQ(writeResults(expected), old) << "written back as it was";
 }
 
-TEST(ResultsFile, EachKindOfBadFileGetsItsProblemAndTheCheckItFails)
+// The 1-based line of the file on which the first line that starts with `start` in `block` is.
+int lineOf(const std::string &text, Block block, std::string_view start)
+{
+    const std::string marked = withLine(text, block, start, "\x01");
+    return 1 + static_cast<int>(std::ranges::count(marked.substr(0, marked.find('\x01')), '\n'));
+}
+
+TEST(ResultsFile, ABadFileGetsItsProblemTheCheckItFailsAndWhereItIs)
 {
     using enum Problem;
     using enum Inconsistency;
+    using enum Section;
     const RunResults run = sampleRun(40);
     const std::string text = writeResults(run);
-    const auto count = [&run](std::size_t outcome) {
-        return std::to_string(run.counts.at(outcome - 1));
-    };
+    const auto count = [&run](std::size_t n) { return std::to_string(run.counts.at(n - 1)); };
     const std::string otherThird =
         faceOf(run.log[2], 1) == Face::Head ? "3,Tail,Tail,Tail/Tail," : "3,Head,Head,Head/Head,";
     const std::tuple<std::string, Problem, Inconsistency> cases[] = {
@@ -131,22 +137,8 @@ TEST(ResultsFile, EachKindOfBadFileGetsItsProblemAndTheCheckItFails)
                   std::pair(problem, check))
             << bytes;
     }
-}
 
-// The 1-based line of the file on which the first line that starts with `start` in `block` is.
-int lineOf(const std::string &text, Block block, std::string_view start)
-{
-    const std::string marked = withLine(text, block, start, "\x01");
-    return 1 + static_cast<int>(std::ranges::count(marked.substr(0, marked.find('\x01')), '\n'));
-}
-
-TEST(ResultsFile, AProblemNamesTheLineItIsOnAndWhatWasFound)
-{
-    using enum Problem;
-    using enum Inconsistency;
-    using enum Section;
-    const RunResults run = sampleRun(40);
-    const std::string text = writeResults(run);
+    // Where a problem lies and what was found there.
     // The first trial that is not Head/Head, made one: the log then counts one Head/Head more.
     const auto other = std::to_string(std::ranges::find_if(run.log, [](int o) { return o != 1; }) -
                                       run.log.begin() + 1) +
@@ -161,7 +153,7 @@ TEST(ResultsFile, AProblemNamesTheLineItIsOnAndWhatWasFound)
     };
     const std::string cut = upTo("\n8,") + "\n8,He";
     // Each: problem, check, section, line, outcome, found, expected.
-    const std::pair<std::string, ReadProblem> cases[] = {
+    const std::pair<std::string, ReadProblem> where[] = {
         {withLine(text, kTable, "Head/Tail,", "Head/Tail,-1,"),
          {Inconsistent, CountOutOfRange, Table, lineOf(text, kTable, "Head/Tail,"), 2, -1,
           kRunLimit}},
@@ -183,7 +175,7 @@ TEST(ResultsFile, AProblemNamesTheLineItIsOnAndWhatWasFound)
         {upTo("\n8,"), {CutShort, None, TrialLog, lines(upTo("\n8,")), 0, 7, 40}},
         {cut, {CutShort, None, TrialLog, lines(cut), 0, 7, 40}},
     };
-    for (const auto &[bytes, expected] : cases) {
+    for (const auto &[bytes, expected] : where) {
         const ReadResult read = readResults(bytes);
         ASSERT_FALSE(read.ok()) << bytes;
         EXPECT_EQ(*read.problem(), expected) << bytes;

@@ -1,7 +1,6 @@
 #pragma once
 
-// Runs for the tests, counted the way the experiment counts them, and the edits a spreadsheet or
-// a pupil makes to a results file.
+// Runs counted as the experiment counts them, and the edits a spreadsheet makes to their files.
 
 #include "classroom/results_file.h"
 #include "experiment/experiment_control.h"
@@ -62,8 +61,7 @@ inline std::string replaced(std::string_view text, std::string_view from, std::s
     return result.append(text.substr(at));
 }
 
-// As a spreadsheet in a language with decimal commas saves it back: a byte-order mark,
-// semicolons, decimal commas and CRLF line ends.
+// As a spreadsheet with decimal commas saves it: byte-order mark, semicolons, CRLF line ends.
 inline std::string spreadsheetResave(const std::string &text)
 {
     return "\xEF\xBB\xBF" + replaced(replaced(replaced(text, ",", ";"), ".", ","), "\n", "\r\n");
