@@ -6,18 +6,19 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <ranges>
 
 namespace quindle::testing {
 namespace {
 
-RunFile fileOf(std::string name, const RunResults &run)
-{
-    return {std::move(name), std::make_shared<const ReadResult>(readResults(writeResults(run)))};
-}
-
 RunFile fileOf(std::string name, std::string_view bytes)
 {
     return {std::move(name), std::make_shared<const ReadResult>(readResults(bytes))};
+}
+
+RunFile fileOf(std::string name, const RunResults &run)
+{
+    return fileOf(std::move(name), writeResults(run));
 }
 
 // The run as the program saved it before: no header, no trial log.
@@ -28,171 +29,126 @@ RunResults versionZero(const RunResults &run)
 
 std::vector<std::string> pooledNames(const ClassPool &pool)
 {
-    std::vector<std::string> names;
-    for (const PooledRun &pooled : pool.runs)
-        names.push_back(pooled.name);
-    return names;
+    const auto names = pool.runs | std::views::transform(&PooledRun::name);
+    return {names.begin(), names.end()};
 }
 
-TEST(ClassPool, TotalsAndRatiosAddUpEveryPooledRun)
+bool allNan(const std::array<double, kOutcomes> &shares)
 {
-    const RunResults runs[] = {sampleRun(40, 1), sampleRun(25, 2), versionZero(sampleRun(30, 3))};
-    std::vector<RunFile> files;
-    std::array<long long, kOutcomes> counts{};
-    for (const RunResults &run : runs) {
-        files.push_back(fileOf("run" + std::to_string(files.size()), run));
-        for (std::size_t n = 0; n < kOutcomes; ++n)
-            counts[n] += run.counts[n];
-    }
-    const ClassPool pool = poolRuns(std::move(files));
-    EXPECT_EQ(pool.trials, 95);
-    EXPECT_EQ(pool.counts, counts);
-    for (std::size_t n = 0; n < kOutcomes; ++n)
-        EXPECT_DOUBLE_EQ(pool.ratios[n], static_cast<double>(counts[n]) / 95.0);
+    return std::ranges::all_of(shares, [](double s) { return std::isnan(s); });
 }
 
-TEST(ClassPool, RunsComeInTheOrderTheyWereSavedThenAsGivenAndOldFilesLast)
+TEST(ClassPool, AddsUpRunsInTheOrderSavedThenAsGivenOldFilesLastAndHoldsThemUncopied)
 {
-    std::vector<RunFile> files;
-    files.push_back(fileOf("z-old.csv", versionZero(sampleRun(10, 1))));
-    files.push_back(fileOf("a.csv", sampleRun(10, 2, "2026-12-06T11:00:00Z")));
-    files.push_back(fileOf("c.csv", sampleRun(10, 3, "2026-12-06T10:00:00Z")));
-    files.push_back(fileOf("b.csv", sampleRun(10, 4, "2026-12-06T10:00:00Z")));
-    files.push_back(fileOf("y-old.csv", versionZero(sampleRun(10, 5))));
-    const std::vector<std::string> order{"c.csv", "b.csv", "a.csv", "z-old.csv", "y-old.csv"};
-    EXPECT_EQ(pooledNames(poolRuns(std::move(files))), order);
-}
-
-TEST(ClassPool, ACopyReSavedByASpreadsheetIsPooledOnceAndNamesTheOneGivenFirst)
-{
-    const std::string text = writeResults(sampleRun(40));
-    std::vector<RunFile> files;
-    files.push_back(fileOf("anna.csv", text));
-    files.push_back(fileOf("a copy of anna.csv", spreadsheetResave(text)));
-    files.push_back(fileOf("ben.csv", sampleRun(40, 8)));
-    const ClassPool pool = poolRuns(std::move(files));
-    EXPECT_EQ(pooledNames(pool), (std::vector<std::string>{"anna.csv", "ben.csv"}));
-    EXPECT_EQ(pool.trials, 80);
-    ASSERT_EQ(pool.unpooled.size(), 1U);
-    EXPECT_EQ(pool.unpooled[0].name, "a copy of anna.csv");
-    EXPECT_EQ(pool.unpooled[0].problem.problem, Problem::Duplicate);
-    EXPECT_EQ(pool.unpooled[0].duplicateOf, "anna.csv");
-}
-
-TEST(ClassPool, FilesWithAProblemAreListedByNameAndNotPooled)
-{
-    std::vector<RunFile> files;
-    files.push_back(fileOf("photo.jpg", "\xFF\xD8\xFF\xE0"));
-    files.push_back(fileOf("anna.csv", sampleRun(20)));
-    files.push_back(fileOf("empty.csv", ""));
-    const ClassPool pool = poolRuns(std::move(files));
-    EXPECT_EQ(pooledNames(pool), std::vector<std::string>{"anna.csv"});
-    ASSERT_EQ(pool.unpooled.size(), 2U);
-    EXPECT_EQ(pool.unpooled[0].name, "empty.csv");
-    EXPECT_EQ(pool.unpooled[0].problem.problem, Problem::Empty);
-    EXPECT_EQ(pool.unpooled[1].name, "photo.jpg");
-    EXPECT_EQ(pool.unpooled[1].problem.problem, Problem::NotUtf8);
-}
-
-TEST(ClassPool, ARunIsKnownByWhatItIsNotByWhenItWasSaved)
-{
-    const RunResults run = sampleRun(40, 5, "2026-12-07T09:00:00Z");
-    RunResults savedAgain = run; // Ctrl+S twice: only the saved time differs
-    savedAgain.saved = "2026-12-07T09:00:07Z";
-    RunResults otherPace = run; // the same seed's draws, but made at another pace
-    otherPace.pace = "classroom";
-    otherPace.saved = "2026-12-07T09:01:00Z";
-    RunResults otherSeed = run; // the same draws by chance, from another seed
-    otherSeed.seed = 6;
-    otherSeed.saved = "2026-12-07T09:02:00Z";
-    std::vector<RunFile> files;
-    files.push_back(fileOf("again.csv", savedAgain));
-    files.push_back(fileOf("first.csv", run));
-    files.push_back(fileOf("pace.csv", otherPace));
-    files.push_back(fileOf("seed.csv", otherSeed));
-    // An old file without a trial log: its table and history say which run it is.
-    files.push_back(fileOf("old.csv", versionZero(sampleRun(30, 9))));
-    files.push_back(fileOf("old copy.csv", versionZero(sampleRun(30, 9))));
-    const ClassPool pool = poolRuns(std::move(files));
-    EXPECT_EQ(pooledNames(pool),
-              (std::vector<std::string>{"first.csv", "pace.csv", "seed.csv", "old.csv"}));
-    ASSERT_EQ(pool.unpooled.size(), 2U);
-    EXPECT_EQ(pool.unpooled[0].name, "again.csv");
-    EXPECT_EQ(pool.unpooled[0].duplicateOf, "first.csv");
-    EXPECT_EQ(pool.unpooled[1].name, "old copy.csv");
-    EXPECT_EQ(pool.unpooled[1].duplicateOf, "old.csv");
-}
-
-TEST(ClassPool, HoldsTheRunsItWasGivenWithoutCopyingThem)
-{
-    std::vector<RunFile> files{fileOf("a.csv", sampleRun(30, 1)),
-                               fileOf("b.csv", sampleRun(20, 2))};
+    std::vector<RunFile> files{fileOf("z-old.csv", versionZero(sampleRun(10, 1))),
+                               fileOf("a.csv", sampleRun(20, 2, "2026-12-06T11:00:00Z")),
+                               fileOf("c.csv", sampleRun(30, 3, "2026-12-06T10:00:00Z")),
+                               fileOf("b.csv", sampleRun(40, 4, "2026-12-06T10:00:00Z")),
+                               fileOf("y-old.csv", versionZero(sampleRun(50, 5)))};
     const std::vector<RunFile> given = files;
     const ClassPool pool = poolRuns(std::move(files));
-    ASSERT_EQ(pool.runs.size(), 2U);
-    EXPECT_EQ(pool.runs[0].run.get(), given[0].result->run());
-    EXPECT_EQ(pool.runs[1].run.get(), given[1].result->run());
+    EXPECT_EQ(pooledNames(pool),
+              (std::vector<std::string>{"c.csv", "b.csv", "a.csv", "z-old.csv", "y-old.csv"}));
+    std::array<long long, kOutcomes> counts{};
+    for (const PooledRun &pooled : pool.runs) {
+        const auto file = std::ranges::find(given, pooled.name, &RunFile::name);
+        EXPECT_EQ(pooled.run.get(), file->result->run()) << pooled.name;
+        for (std::size_t n = 0; n < kOutcomes; ++n)
+            counts[n] += pooled.run->counts[n];
+    }
+    EXPECT_EQ(pool.trials, 150);
+    EXPECT_EQ(pool.counts, counts);
+    for (std::size_t n = 0; n < kOutcomes; ++n)
+        EXPECT_DOUBLE_EQ(pool.ratios[n], static_cast<double>(counts[n]) / 150.0);
+}
+
+// A run is known by what it is, not by when it was saved; copies and bad files are listed by
+// name, in name order, and not pooled.
+TEST(ClassPool, CopiesAndFilesWithAProblemAreListedByNameAndNotPooled)
+{
+    const RunResults run = sampleRun(40, 5, "2026-12-07T09:00:00Z");
+    RunResults savedAgain = run, otherPace = run, otherSeed = run;
+    savedAgain.saved = "2026-12-07T09:00:07Z"; // Ctrl+S twice: only the saved time differs
+    otherPace.pace = "classroom";              // the same seed's draws, made at another pace
+    otherSeed.seed = 6;                        // the same draws by chance, from another seed
+    const ClassPool pool = poolRuns({
+        fileOf("photo.jpg", "\xFF\xD8\xFF\xE0"),
+        fileOf("again.csv", savedAgain),
+        fileOf("first.csv", run),
+        fileOf("a copy of first.csv", spreadsheetResave(writeResults(run))),
+        fileOf("pace.csv", otherPace),
+        fileOf("seed.csv", otherSeed),
+        fileOf("empty.csv", ""),
+        // Old files without a trial log: their table and history say which run each is.
+        fileOf("old.csv", versionZero(sampleRun(30, 9))),
+        fileOf("old copy.csv", versionZero(sampleRun(30, 9))),
+    });
+    EXPECT_EQ(pooledNames(pool),
+              (std::vector<std::string>{"first.csv", "pace.csv", "seed.csv", "old.csv"}));
+    EXPECT_EQ(pool.trials, 150);
+    std::vector<std::tuple<std::string, Problem, std::string>> unpooled;
+    for (const UnpooledFile &file : pool.unpooled)
+        unpooled.emplace_back(file.name, file.problem.problem, file.duplicateOf);
+    EXPECT_EQ(unpooled,
+              (decltype(unpooled){{"a copy of first.csv", Problem::Duplicate, "first.csv"},
+                                  {"again.csv", Problem::Duplicate, "first.csv"},
+                                  {"empty.csv", Problem::Empty, ""},
+                                  {"old copy.csv", Problem::Duplicate, "old.csv"},
+                                  {"photo.jpg", Problem::NotUtf8, ""}}));
 }
 
 TEST(ClassPool, CountsTheRatiosInsideTheExpectedRangeOfRunsWithTrials)
 {
     // At 100 trials the range is 0.25 ± 0.087: 0.40 lies outside it, 0.20 inside.
     const auto run = [](std::array<int, kOutcomes> counts) {
-        RunResults made{.formatVersion = 0, .counts = counts};
-        for (const int count : counts)
-            made.trials += count;
-        return std::make_shared<const ReadResult>(made);
+        return std::make_shared<const ReadResult>(
+            RunResults{.formatVersion = 0,
+                       .counts = counts,
+                       .trials = std::reduce(counts.begin(), counts.end())});
     };
-    std::vector<RunFile> files{{"even.csv", run({25, 25, 25, 25})},
-                               {"one out.csv", run({40, 20, 20, 20})},
-                               {"none.csv", run({0, 0, 0, 0})}};
-    const RatiosInRange counted = ratiosInRange(poolRuns(std::move(files)));
+    const RatiosInRange counted = ratiosInRange(poolRuns({{"even.csv", run({25, 25, 25, 25})},
+                                                          {"one out.csv", run({40, 20, 20, 20})},
+                                                          {"none.csv", run({0, 0, 0, 0})}}));
     EXPECT_EQ(counted.ratios, 8) << "four for each run with trials";
     EXPECT_EQ(counted.inside, 7);
 }
 
-TEST(ClassCurve, SharesFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd)
+TEST(ClassCurve, SharesAndGapsFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd)
 {
-    const RunResults first = sampleRun(30, 1, "1");
-    const RunResults second = sampleRun(20, 2, "2");
-    std::vector<RunFile> files;
-    files.push_back(fileOf("old.csv", versionZero(sampleRun(25, 3))));
-    files.push_back(fileOf("second.csv", second));
-    files.push_back(fileOf("first.csv", first));
-    const ClassPool pool = poolRuns(std::move(files));
-    // The shares after each trial of the two logs, one after the other.
-    std::vector<Shares> byTrial;
-    std::array<long long, kOutcomes> counts{};
+    const RunResults first = sampleRun(30, 1, "1"), second = sampleRun(21, 2, "2");
+    const ClassPool pool = poolRuns({fileOf("old.csv", versionZero(sampleRun(25, 3))),
+                                     fileOf("second.csv", second), fileOf("first.csv", first)});
+    // The counts after each trial of the two logs, one after the other: 51 trials.
+    std::vector<std::array<long long, kOutcomes>> byTrial(1);
     for (const RunResults *run : {&first, &second}) {
         for (const std::uint8_t outcome : run->log) {
-            ++counts[static_cast<std::size_t>(outcome - 1)];
-            Shares &shares = byTrial.emplace_back();
-            for (std::size_t n = 0; n < kOutcomes; ++n)
-                shares[n] = static_cast<double>(counts[n]) / static_cast<double>(byTrial.size());
+            byTrial.push_back(byTrial.back());
+            ++byTrial.back()[static_cast<std::size_t>(outcome - 1)];
         }
     }
-    const std::vector<long long> positions{1, 2, 30, 31, 50, 51, 74, 75, 1000};
+    const std::vector<long long> positions{1, 2, 30, 31, 51, 52, 75, 76, 1000};
     const std::vector<Shares> curve = classCurve(pool, positions);
-    ASSERT_EQ(curve.size(), positions.size());
-    for (std::size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(curve[i], byTrial.at(static_cast<std::size_t>(positions[i] - 1))) << i;
-    EXPECT_EQ(curve[5], byTrial.back()) << "inside the old run";
-    EXPECT_EQ(curve[6], byTrial.back()) << "inside the old run";
-    EXPECT_EQ(curve[7], pool.ratios);
-    EXPECT_EQ(curve[8], pool.ratios) << "beyond the last trial";
-}
-
-TEST(ClassCurve, HasNoSharesBeforeTheFirstTrialIsCounted)
-{
-    std::vector<RunFile> files;
-    files.push_back(fileOf("old.csv", versionZero(sampleRun(10))));
-    const ClassPool pool = poolRuns(std::move(files));
-    const std::vector<long long> positions{1, 9, 10};
-    const std::vector<Shares> curve = classCurve(pool, positions);
-    ASSERT_EQ(curve.size(), 3U);
-    EXPECT_TRUE(std::ranges::all_of(curve[0], [](double s) { return std::isnan(s); }));
-    EXPECT_TRUE(std::ranges::all_of(curve[1], [](double s) { return std::isnan(s); }));
-    EXPECT_EQ(curve[2], pool.ratios);
+    const std::vector<Gaps> gaps = classGapCurve(pool, positions);
+    ASSERT_TRUE(curve.size() == positions.size() && gaps.size() == positions.size());
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        // Inside the old run, the counts from before it; from its end on, the pool's.
+        const auto trials = std::min(positions[i], positions[i] < 76 ? 51LL : 76LL);
+        const auto &counts =
+            trials == 76 ? pool.counts : byTrial.at(static_cast<std::size_t>(trials));
+        for (std::size_t n = 0; n < kOutcomes; ++n) {
+            const auto count = static_cast<double>(counts[n]), k = static_cast<double>(trials);
+            EXPECT_EQ(curve[i][n], count / k) << positions[i];
+            EXPECT_EQ(gaps[i][n], count - k / 4) << positions[i];
+        }
+    }
+    // An old run first: nothing is known before its end.
+    const ClassPool old = poolRuns({fileOf("old.csv", versionZero(sampleRun(10)))});
+    const std::vector<long long> inOld{1, 9, 10};
+    const std::vector<Shares> oldCurve = classCurve(old, inOld);
+    ASSERT_EQ(oldCurve.size(), 3U);
+    EXPECT_TRUE(allNan(oldCurve[0]) && allNan(oldCurve[1]));
+    EXPECT_EQ(oldCurve[2], old.ratios);
+    EXPECT_TRUE(allNan(classGapCurve(old, inOld)[1]));
 }
 
 TEST(ClassCurve, ThePoolKeepsItFinerThanAnyPictureShowsIt)
@@ -210,48 +166,15 @@ TEST(ClassCurve, ThePoolKeepsItFinerThanAnyPictureShowsIt)
     double worst = 0;
     for (std::size_t i = 0; i < exact.size(); ++i) {
         const Shares sampled = pool.curve.at(everyTrial[i]);
-        for (std::size_t n = 0; n < kOutcomes; ++n) {
-            if (everyTrial[i] <= 2000) {
-                ASSERT_EQ(sampled[n], exact[i][n]) << everyTrial[i];
-            }
-            worst = std::max(worst, std::abs(sampled[n] - exact[i][n]));
+        if (everyTrial[i] <= 2000) {
+            ASSERT_EQ(sampled, exact[i]) << everyTrial[i];
         }
+        for (std::size_t n = 0; n < kOutcomes; ++n)
+            worst = std::max(worst, std::abs(sampled[n] - exact[i][n]));
     }
     EXPECT_LT(worst, 0.001);
     EXPECT_EQ(pool.curve.at(36000), pool.ratios);
-    EXPECT_TRUE(std::isnan(pool.curve.at(0)[0]));
-}
-
-TEST(ClassGapCurve, EachCountLessAQuarterOfTheTrialsCountedSoFarRunAfterRun)
-{
-    std::vector<RunFile> files;
-    files.push_back(fileOf("old.csv", versionZero(sampleRun(25, 3))));
-    files.push_back(fileOf("second.csv", sampleRun(21, 2, "2")));
-    files.push_back(fileOf("first.csv", sampleRun(30, 1, "1")));
-    const ClassPool pool = poolRuns(std::move(files));
-    // 30 and 21 logged trials, then the old run's 25 in one step at its end.
-    const std::vector<long long> positions{1, 2, 30, 31, 51, 52, 75, 76, 1000};
-    const std::vector<Gaps> gaps = classGapCurve(pool, positions);
-    const std::vector<Shares> shares = classCurve(pool, positions);
-    ASSERT_EQ(gaps.size(), positions.size());
-    // Where every trial so far is counted, each count is its share of them: the gap is that
-    // count less a quarter of the trials.
-    for (const std::size_t i : {0U, 1U, 2U, 3U, 4U, 7U}) {
-        const auto trials = static_cast<double>(positions[i]);
-        for (std::size_t n = 0; n < kOutcomes; ++n)
-            EXPECT_NEAR(gaps[i][n], shares[i][n] * trials - trials / 4, 1e-9) << positions[i];
-        EXPECT_NEAR(std::accumulate(gaps[i].begin(), gaps[i].end(), 0.0), 0.0, 1e-9);
-    }
-    EXPECT_EQ(gaps[5], gaps[4]) << "inside the old run: the gaps from before it";
-    EXPECT_EQ(gaps[6], gaps[4]) << "inside the old run: the gaps from before it";
-    for (std::size_t n = 0; n < kOutcomes; ++n)
-        EXPECT_EQ(gaps[7][n], static_cast<double>(pool.counts[n]) - 76.0 / 4) << n;
-    EXPECT_EQ(gaps[8], gaps[7]) << "beyond the last trial";
-
-    // An old run first: nothing is known before its end.
-    std::vector<RunFile> old;
-    old.push_back(fileOf("old.csv", versionZero(sampleRun(10))));
-    EXPECT_TRUE(std::isnan(classGapCurve(poolRuns(std::move(old)), positions)[0][0]));
+    EXPECT_TRUE(allNan(pool.curve.at(0)));
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// Feeds every file of the fuzz corpus to the fuzz target, built with the normal compiler, so
-// that each input the fuzzer ever failed on stays a test.
+// Feeds every corpus file to the fuzz target, so each input it ever failed on stays a test.
 
 #include <cstdint>
 #include <filesystem>
@@ -21,8 +20,7 @@ int main(int argc, char **argv)
         if (!entry.is_regular_file())
             continue;
         std::ifstream in(entry.path(), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
         ++replayed;
     }

@@ -1,7 +1,6 @@
 #pragma once
 
-// Runs for the tests, counted the way the experiment counts them, and the edits a spreadsheet or
-// a pupil makes to a results file.
+// Runs counted as the experiment counts them, and the edits a spreadsheet makes to their files.
 
 #include "classroom/results_file.h"
 #include "experiment/experiment_control.h"
@@ -30,50 +29,26 @@ inline void addTrial(RunResults &run, Face coin1, Face coin2)
     }
 }
 
-// A fixed sequence of coins drawn from `seed`.
-class Coins
-{
-public:
-    explicit Coins(std::uint32_t seed)
-        : m_random(seed)
-    {}
-    Face next() { return (m_random() >> 16) % 2 == 0 ? Face::Head : Face::Tail; }
-
-private:
-    std::minstd_rand m_random;
-};
-
-// `trials` trials of the coins drawn from `seed`.
+// `trials` trials of the coins drawn from `seed`, or fewer where the run ends first: as in the
+// experiment, the trial in which an outcome comes up for the (kRunLimit + 1)th time ends it
+// unshown, so the run holds the trials before that one.
 inline RunResults sampleRun(int trials, std::uint32_t seed = 7,
                             std::string saved = "2026-12-06T21:30:05Z")
 {
     RunResults run{.saved = std::move(saved), .seed = seed, .pace = "as designed"};
-    Coins coins(seed);
+    std::minstd_rand random(seed);
+    const auto coin = [&random] { return (random() >> 16) % 2 == 0 ? Face::Head : Face::Tail; };
     for (int trial = 1; trial <= trials; ++trial) {
-        const Face coin1 = coins.next();
-        addTrial(run, coin1, coins.next());
+        const Face coin1 = coin(), coin2 = coin();
+        if (run.counts[static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1)] == kRunLimit)
+            break;
+        addTrial(run, coin1, coin2);
     }
     return run;
 }
 
-// A run to its end as the experiment makes it, of the coins drawn from `seed`: the trial in
-// which an outcome comes up for the (kRunLimit + 1)th time ends it unshown, so the run holds
-// the trials before that one.
-inline RunResults fullRun(std::uint32_t seed)
-{
-    RunResults run{.saved = "2026-12-06T21:30:05Z", .seed = seed, .pace = "as designed"};
-    Coins coins(seed);
-    for (;;) {
-        const Face coin1 = coins.next();
-        const Face coin2 = coins.next();
-        if (run.counts[static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1)] == kRunLimit)
-            return run;
-        addTrial(run, coin1, coin2);
-    }
-}
-
-// text with every `from` in it replaced by `to`. Written out into a new string rather than with
-// std::string::replace in place, which GCC 12 at -O3 wrongly warns may overlap (-Wrestrict).
+// text with every `from` replaced by `to`, into a new string: GCC 12 at -O3 wrongly warns that
+// std::string::replace in place may overlap (-Wrestrict).
 inline std::string replaced(std::string_view text, std::string_view from, std::string_view to)
 {
     std::string result;
@@ -86,8 +61,7 @@ inline std::string replaced(std::string_view text, std::string_view from, std::s
     return result.append(text.substr(at));
 }
 
-// As a spreadsheet in a language with decimal commas saves it back: a byte-order mark,
-// semicolons, decimal commas and CRLF line ends.
+// As a spreadsheet with decimal commas saves it: byte-order mark, semicolons, CRLF line ends.
 inline std::string spreadsheetResave(const std::string &text)
 {
     return "\xEF\xBB\xBF" + replaced(replaced(replaced(text, ",", ";"), ".", ","), "\n", "\r\n");
@@ -97,7 +71,6 @@ inline std::string spreadsheetResave(const std::string &text)
 enum Block { kHeader, kTable, kHistory, kTrialLog };
 
 // Replaces the start of the first line in `block` that starts with `start`, or removes the line.
-// The new text is put together rather than replaced in place, as in replaced().
 inline std::string withLine(std::string text, Block block, std::string_view start,
                             std::optional<std::string_view> replacement)
 {

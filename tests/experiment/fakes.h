@@ -12,14 +12,12 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quindle::testing {
 
-inline std::size_t at(auto index)
-{
-    return static_cast<std::size_t>(index);
-}
+inline constexpr auto at = [](auto index) { return static_cast<std::size_t>(index); };
 
 // Keeps what the handlers leave on the window; logs faces, events, windows and cues in order.
 class FakeView final : public ExperimentView, public CueDevice
@@ -40,40 +38,35 @@ public:
     bool isTimerEnabled(Timer t) const override { return t == Timer::Flip ? flip : trial; }
     void processPendingEvents() override
     {
-        log.push_back("events");
+        log.emplace_back("events");
         if (onEvents)
             onEvents();
     }
-    void showGraphWindow() override { log.push_back("graph"); }
-    void handOverToHelp() override { log.push_back("help"); }
+    void showGraphWindow() override { log.emplace_back("graph"); }
+    void handOverToHelp() override { log.emplace_back("help"); }
     void showMessage(std::string_view text, std::string_view title) override
     {
         log.push_back(std::string(title) + ": " + std::string(text));
     }
-    void endProgram() override { log.push_back("end"); }
+    void endProgram() override { log.emplace_back("end"); }
     void report(Report what) override
     {
-        const char *const words[] = {"stopped", "finished", "cleared"};
-        log.push_back(std::string("report ") + words[at(what)]);
+        log.push_back(std::string("report ") +
+                      std::array{"stopped", "finished", "cleared"}[at(what)]);
     }
-    void setCommand(CueCommand command) override
+    void setCommand(CueCommand c) override
     {
-        const char *const names[] = {"Stop", "Close", "Open", "Sound"};
-        log.emplace_back(names[at(command)]);
+        log.emplace_back(std::array{"Stop", "Close", "Open", "Sound"}[at(c)]);
     }
     void setFileName(std::string_view name) override { log.push_back("file " + std::string(name)); }
 
-    [[nodiscard]] const std::string &cell(CellKind kind, int n) const
-    {
-        return cells[at(kind)][at(n - 1)];
-    }
     [[nodiscard]] bool shows(int coin, Face face) const { return faces[at(coin - 1)][at(face)]; }
     [[nodiscard]] std::string state() const
     {
         return runState([this](int b) { return buttons[at(b)]; }, flip, trial);
     }
 
-    std::array<std::array<std::string, 4>, 2> cells{};
+    std::array<std::array<std::string, 4>, 2> cells{}; // counts, then ratios
     std::string total;
     std::array<std::array<bool, 2>, 2> faces{{{true, true}, {true, true}}};
     std::array<bool, 6> buttons{true, true, true, true, true, true};
@@ -88,8 +81,7 @@ class ScriptedCoins final : public RandomSource, public Clock
 public:
     [[nodiscard]] float secondsSinceMidnight() override
     {
-        now += step;
-        return static_cast<float>(now - step);
+        return static_cast<float>(std::exchange(now, now + step));
     }
     void reseed(float seed) override { seeds.push_back(seed); }
     [[nodiscard]] float next() override
@@ -112,11 +104,13 @@ struct Harness
         control.load();
         control.activate();
     }
-    // Runs one trial whose coins land as outcome (1..4) says: below 0.5 is Head.
-    void trial(int outcome)
+    // Runs one trial per outcome (1..4) given, its coins landing as it says: below 0.5 is Head.
+    void trials(std::initializer_list<int> outcomes)
     {
-        coins.draws = {outcome <= 2 ? 0.25F : 0.75F, outcome % 2 == 1 ? 0.25F : 0.75F};
-        control.runTrial();
+        for (const int outcome : outcomes) {
+            coins.draws = {outcome <= 2 ? 0.25F : 0.75F, outcome % 2 == 1 ? 0.25F : 0.75F};
+            control.runTrial();
+        }
     }
 
     ExperimentRecord record;

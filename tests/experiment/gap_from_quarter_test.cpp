@@ -1,5 +1,4 @@
-// The range a ratio keeps to about 95 % of the time; an outcome's gap from a quarter, count −
-// trials / 4, along a run's trial log, its widening band, and the scales a picture of it uses.
+// A ratio's 95 % range; an outcome's gap from a quarter along a run, its band, and its scales.
 
 #include "experiment/expected_range.h"
 #include "experiment/gap_from_quarter.h"
@@ -7,37 +6,29 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace quindle::testing {
 namespace {
 
 constexpr Face H = Face::Head, T = Face::Tail;
 
-TEST(ExpectedRange, IsTwoStandardErrorsEitherSideOfAQuarter)
+TEST(ExpectedRange, IsTwoStandardErrorsEitherSideOfAQuarterAroundFourTrialsATime)
 {
     // One standard error is sqrt(0.1875 / trials): 0.025 over 300 trials, 0.0025 over 30000.
-    const struct
-    {
-        double ratio;
-        long long trials;
-        bool inside;
-    } cases[] = {
+    const std::tuple<double, long long, bool> cases[] = {
         {0.25, 0, false},     {0.2001, 300, true},   {0.2999, 300, true},    {0.1999, 300, false},
         {0.3001, 300, false}, {0.2549, 30000, true}, {0.2551, 30000, false}, {1.0, 1, true},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(insideExpectedRange(c.ratio, c.trials), c.inside) << c.ratio << " " << c.trials;
-}
-
-TEST(ExpectedRange, AnOutcomeCountedKTimesTookAboutFourKTrials)
-{
+    for (const auto &[ratio, trials, inside] : cases)
+        EXPECT_EQ(insideExpectedRange(ratio, trials), inside) << ratio << " " << trials;
+    // An outcome counted k times took about 4k trials; after 100 times, 0.25 ± 0.0433.
     EXPECT_EQ(expectedTrialsFor(1), 4);
     EXPECT_EQ(expectedTrialsFor(1000), 4000);
-    // After 100 times, about 400 trials: 0.25 ± 0.0433.
     EXPECT_NEAR(expectedRangeHalfWidth(double(expectedTrialsFor(100))), 0.0433, 0.0001);
 }
 
-TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsSoFar)
+TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsWithinAWideningRange)
 {
     // Head/Head twice, Tail/Tail, Head/Tail, then after eight trials 3, 1, 2 and 2 against 2.
     const std::vector<Gaps> gaps = gapsAlong(std::vector<std::array<Face, 2>>{
@@ -48,10 +39,7 @@ TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsSoFar)
     EXPECT_EQ(gaps[3], (Gaps{1.0, 0.0, -1.0, 0.0}));
     EXPECT_EQ(gaps[7], (Gaps{1.0, -1.0, 0.0, 0.0}));
     EXPECT_TRUE(gapsAlong({}).empty());
-}
-
-TEST(GapRange, IsTwoStandardDeviationsOfTheCountAndWidensWithTheTrials)
-{
+    // Its range: two standard deviations of the count, widening with the trials.
     EXPECT_EQ(gapRangeHalfWidth(0), 0.0);
     EXPECT_NEAR(gapRangeHalfWidth(16), 2 * std::sqrt(3.0), 1e-12); // 2 × √(3 × 16 / 16)
     EXPECT_NEAR(gapRangeHalfWidth(4000), 54.7723, 0.0001);

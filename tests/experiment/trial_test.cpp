@@ -9,123 +9,98 @@
 namespace quindle::testing {
 namespace {
 
-class Trial : public ::testing::Test
+using Cells = std::array<std::array<std::string, 4>, 2>;
+
+struct Trial : ::testing::Test, Harness
 {
-protected:
-    Trial() { h.open(); }
-    [[nodiscard]] long eventPasses() const { return std::ranges::count(h.view.log, "events"); }
-    Harness h;
-    ExperimentRecord &record = h.record;
+    Trial() { open(); }
 };
 
-TEST_F(Trial, FirstTrialWritesEveryCellAndShowsItsFaces)
+TEST_F(Trial, ATrialWritesEveryCellAndShowsItsFacesHalfIsTailAndEachCoinIsSeededFromTheClock)
 {
-    h.control.start();
-    h.view.log.clear();
-    h.trial(3); // coin 1 Tail, coin 2 Head
-    EXPECT_EQ(h.view.total, "1");
-    for (int n = 1; n <= kOutcomes; ++n) {
-        EXPECT_EQ(h.view.cell(CellKind::Count, n), n == 3 ? "1" : "0") << n;
-        EXPECT_EQ(h.view.cell(CellKind::Ratio, n), n == 3 ? "1.000" : "0.000") << n;
-    }
+    control.start();
+    view.log.clear();
+    coins.step = 0.25;
+    coins.draws = {0.5F, 0.0F}; // coin 1 Tail, coin 2 Head
+    control.runTrial();
+    EXPECT_EQ(view.total, "1");
+    EXPECT_EQ(view.cells, (Cells{{{"0", "0", "1", "0"}, {"0.000", "0.000", "1.000", "0.000"}}}));
     EXPECT_EQ(record.history(3).at(1), 100);
     // Each coin's new face is shown before its other face is hidden; events come last.
     const std::vector<std::string> log{"show 1T", "hide 1H", "show 2H", "hide 2T", "events"};
-    EXPECT_EQ(h.view.log, log);
-}
-
-TEST_F(Trial, HalfIsTailZeroIsHeadAndEachCoinIsReseededFromTheClock)
-{
-    h.coins.step = 0.25;
-    h.coins.draws = {0.5F, 0.0F};
-    h.control.runTrial();
-    EXPECT_EQ(record.count(3), 1);
-    h.coins.draws = {std::nextafter(0.5F, 0.0F), 0.5F};
-    h.control.runTrial();
-    EXPECT_EQ(record.count(2), 1);
-    EXPECT_EQ(h.coins.seeds, (std::vector<float>{43200.0F, 43200.25F, 43200.5F, 43200.75F}));
+    EXPECT_EQ(view.log, log);
+    coins.draws = {std::nextafter(0.5F, 0.0F), 0.5F};
+    control.runTrial();
+    EXPECT_EQ(view.cells[0], (std::array<std::string, 4>{"0", "1", "1", "0"}));
+    EXPECT_EQ(coins.seeds, (std::vector<float>{43200.0F, 43200.25F, 43200.5F, 43200.75F}));
 }
 
 TEST_F(Trial, HistoryKeepsEachRatioJustBeforeTheNextOccurrenceRoundedHalfToEven)
 {
-    for (int outcome : {1, 2, 2})
-        h.trial(outcome);
+    trials({1, 2, 2});
     EXPECT_EQ(record.history(1).at(1), 33); // 1 of 3
     EXPECT_EQ(record.history(2).at(2), 67);
-    h.view.onEvents = [this] { EXPECT_EQ(record.history(2).at(3), 75) << "recorded before"; };
-    h.trial(2);
-    h.view.onEvents = nullptr;
-    for (int outcome : {2, 2, 2, 2}) // 1 of 8: 12.5 % is stored as 12
-        h.trial(outcome);
+    view.onEvents = [this] { EXPECT_EQ(record.history(2).at(3), 75) << "recorded before"; };
+    trials({2});
+    trials({2, 2, 2, 2}); // 1 of 8: 12.5 % is stored as 12
     EXPECT_EQ(record.history(1).at(1), 12);
-    for (int outcome : {1, 1, 4, 4, 4, 4, 4, 4}) // 3 of 16: 18.75 %
-        h.trial(outcome);
+    trials({1, 1, 4, 4, 4, 4, 4, 4}); // 3 of 16: 18.75 %
     EXPECT_EQ(record.history(1).at(3), 19);
     EXPECT_EQ(record.history(1).at(2), 22); // 2 of 9, just before the third occurrence
 }
 
 TEST_F(Trial, ACountOfOneThousandGoesOnAndTheTrialToOneThousandAndOneEndsTheRun)
 {
+    using enum Face;
     record.setCount(1, kRunLimit - 1);
     record.setCount(2, 500);
-    h.control.start();
-    h.trial(1);
-    EXPECT_EQ(h.view.cell(CellKind::Count, 1), "1000");
+    control.start();
+    trials({3, 1});
+    EXPECT_EQ(view.cells[0][0], "1000");
     EXPECT_EQ(record.history(1).at(1000), 67);
-    EXPECT_EQ(h.view.state(), kRunning);
-    h.view.log.clear();
-    h.trial(1);
+    EXPECT_EQ(view.state(), kRunning);
+    EXPECT_EQ(record.trialLog(), (std::vector<std::array<Face, 2>>{{Tail, Head}, {Head, Head}}));
+    view.log.clear();
+    const Cells cells = view.cells;
+    trials({1}); // ends the run: counted, not shown, not logged
     EXPECT_EQ(record.count(1), kRunLimit + 1);
-    EXPECT_EQ(h.view.cell(CellKind::Count, 1), "1000"); // the cells, total and history stay
-    EXPECT_EQ(h.view.total, "1500");
+    EXPECT_EQ(view.cells, cells);
+    EXPECT_EQ(view.total, "1501");
     EXPECT_EQ(record.history(1).at(1001), 0);
     EXPECT_EQ(record.history(1).at(1000), 67);
-    EXPECT_EQ(h.view.state(), kFinished);
-    EXPECT_EQ(eventPasses(), 0);
-    EXPECT_EQ(h.view.log.back(), "report finished"); // once the buttons are final
-    EXPECT_TRUE(h.view.shows(1, Face::Head) && h.view.shows(2, Face::Head));
-
-    h.control.clearCounts(); // after Init the next trial counts its own outcome
-    h.control.showGraph();
-    h.control.start();
-    h.trial(3);
-    EXPECT_EQ(h.view.cell(CellKind::Count, 3), "1");
-    EXPECT_EQ(h.view.state(), kRunning);
-}
-
-TEST_F(Trial, TheLogKeepsEachShownTrialsFacesUntilInit)
-{
-    using enum Face;
-    h.trial(3);
-    h.trial(2);
-    EXPECT_EQ(record.trialLog(), (std::vector<std::array<Face, 2>>{{Tail, Head}, {Head, Tail}}));
-    record.setCount(4, kRunLimit);
-    h.trial(4); // ends the run: counted, not shown, not logged
     EXPECT_EQ(record.trialLog().size(), 2U);
-    h.control.clearCounts();
+    EXPECT_EQ(view.state(), kFinished);
+    EXPECT_EQ(std::ranges::count(view.log, "events"), 0);
+    EXPECT_EQ(view.log.back(), "report finished"); // once the buttons are final
+    EXPECT_TRUE(view.shows(1, Head) && view.shows(2, Head));
+
+    control.clearCounts(); // after Init the next trial counts its own outcome
     EXPECT_TRUE(record.trialLog().empty());
+    control.showGraph();
+    control.start();
+    trials({3});
+    EXPECT_EQ(view.cells[0][2], "1");
+    EXPECT_EQ(view.state(), kRunning);
 }
 
 TEST_F(Trial, ErrorsAreRaisedBeforeAnythingIsStored)
 {
     record.setCount(1, 32767);
-    EXPECT_THROW(h.trial(1), OverflowError);
+    EXPECT_THROW(trials({1}), OverflowError);
     EXPECT_EQ(record.count(1), 32767);
     // The total's own overflow with counts below the limit: the first partial sum
     // (count 2 + count 1) fits, the second does not.
-    record.setCount(1, -2000);
-    record.setCount(2, -30000);
-    record.setCount(3, -767);
-    record.setCount(4, -3);
-    EXPECT_THROW(h.trial(4), OverflowError);
-    EXPECT_EQ(h.view.total, "");
+    for (const auto &[n, count] : {std::pair{1, -2000}, {2, -30000}, {3, -767}, {4, -3}})
+        record.setCount(n, static_cast<Int16>(count));
+    EXPECT_THROW(trials({4}), OverflowError);
+    EXPECT_EQ(view.total, "");
 
     for (int n : {1, 2, 3, 4})
         record.setCount(n, n == 2 ? -2 : 0);
     record.history(3).set(0, 77);
-    EXPECT_THROW(h.trial(1), SubscriptError);
+    EXPECT_THROW(trials({1}), SubscriptError);
     EXPECT_EQ(record.history(3).at(0), 77) << "outcome 3 comes after the failing outcome 2";
-    EXPECT_EQ(eventPasses(), 0);
+    EXPECT_EQ(std::ranges::count(view.log, "events"), 0);
     EXPECT_NO_THROW((void)record.history(1).at(5000));
     EXPECT_THROW((void)checkedAdd(-32768, -1), OverflowError);
     EXPECT_THROW((void)roundToInt16(std::numeric_limits<double>::quiet_NaN()), OverflowError);
@@ -133,27 +108,26 @@ TEST_F(Trial, ErrorsAreRaisedBeforeAnythingIsStored)
 
 TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopAndActivationNotInit)
 {
-    h.control.start();
-    h.control.flipTick(); // phase 0: the rest pose, which is on show already
-    EXPECT_TRUE(h.view.shows(1, Face::Head) && h.view.shows(2, Face::Tail));
-    h.control.flipTick();
-    EXPECT_TRUE(h.view.shows(1, Face::Tail) && !h.view.shows(1, Face::Head));
-    EXPECT_TRUE(h.view.shows(2, Face::Head) && !h.view.shows(2, Face::Tail));
-    h.control.flipTick();
-    h.trial(4); // both Tail
-    h.view.log.clear();
-    h.control.activate();
-    EXPECT_TRUE(h.view.log.empty()) << "activation during a run touches nothing";
-    h.control.stop();
-    h.view.log.clear();
-    h.control.activate(); // the rest pose, coin 1 first; phase stays 1
-    EXPECT_EQ(h.view.log, (std::vector<std::string>{"show 1H", "hide 1T", "hide 2H", "show 2T"}));
-    h.control.start();
-    h.control.flipTick();
-    EXPECT_TRUE(h.view.shows(1, Face::Tail) && h.view.shows(2, Face::Head));
-    h.control.stop();
-    h.control.clearCounts();
-    EXPECT_EQ(h.control.phase(), 0);
+    control.start();
+    control.flipTick(); // phase 0: the rest pose, which is on show already
+    EXPECT_TRUE(view.shows(1, Face::Head) && view.shows(2, Face::Tail));
+    control.flipTick();
+    EXPECT_EQ(view.faces, (decltype(view.faces){{{false, true}, {true, false}}}));
+    control.flipTick();
+    trials({4}); // both Tail
+    view.log.clear();
+    control.activate();
+    EXPECT_TRUE(view.log.empty()) << "activation during a run touches nothing";
+    control.stop();
+    view.log.clear();
+    control.activate(); // the rest pose, coin 1 first; phase stays 1
+    EXPECT_EQ(view.log, (std::vector<std::string>{"show 1H", "hide 1T", "hide 2H", "show 2T"}));
+    control.start();
+    control.flipTick();
+    EXPECT_TRUE(view.shows(1, Face::Tail) && view.shows(2, Face::Head));
+    control.stop();
+    control.clearCounts();
+    EXPECT_EQ(control.phase(), 0);
 }
 
 // Fair, independent coins even when the clock stands still (every re-seed the same value, which
@@ -164,28 +138,20 @@ TEST(Fairness, OutcomesAreUniformAndTheCoinsIndependent)
     ExperimentRecord record;
     FakeView view;
     Pcg32Source random;
-    ScriptedCoins clock; // stands still: every re-seed gets the same value
+    ScriptedCoins clock; // stands still
     ExperimentControl control(record, view, random, clock, view);
-    control.start();
-
     std::array<double, kOutcomes> tally{}; // Head/Head, Head/Tail, Tail/Head, Tail/Tail
-    const auto addCounts = [&] {
-        for (int n = 1; n <= kOutcomes; ++n)
-            tally[at(n - 1)] += record.count(n);
-    };
-    for (int trial = 0; trial < kTrials; ++trial) {
+    for (int trial = 1; trial <= kTrials; ++trial) {
         control.runTrial();
         for (int coin : {1, 2})
             ASSERT_TRUE(control.draw(coin) >= 0.0F && control.draw(coin) < 1.0F);
-        view.log.clear();
-        if (!view.trial) { // a count passed the limit: clear and carry on
-            addCounts();
+        if (trial % kRunLimit == 0) { // well before any count passes the limit
+            for (int n = 1; n <= kOutcomes; ++n)
+                tally[at(n - 1)] += record.count(n);
             control.clearCounts();
-            control.showGraph();
-            control.start();
         }
+        view.log.clear();
     }
-    addCounts();
     double uniform = 0, independence = 0;
     const double head1 = (tally[0] + tally[1]) / kTrials, head2 = (tally[0] + tally[2]) / kTrials;
     for (std::size_t i = 0; i < 4; ++i) {

@@ -1,7 +1,5 @@
-// The device cues play on. Run twice by CTest: once with a PulseAudio server on a null sink
-// (QUINDLE_EXPECT_AUDIO=1), where cues must really reach the playing state, and once with no
-// server at all, where every cue must still return normally. Each run is a copy of the test in a
-// temporary folder (see main()).
+// The device cues play on, run by CTest with a PulseAudio server on a null sink, where cues must
+// really play (QUINDLE_EXPECT_AUDIO=1), and with none, where every cue must still return normally.
 
 #include "experiment/cue.h"
 #include "sound/cue_player.h"
@@ -11,12 +9,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QSoundEffect>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <memory>
+
+#include <unistd.h>
 
 using namespace quindle;
 
@@ -61,6 +61,19 @@ private slots:
 
     void ownCuesReplaceBuiltInOnesAndMissingOnesReturnNormally()
     {
+        // A missing cue returns normally, and the user is told, once, that cues are silent.
+        QTemporaryFile said;
+        QVERIFY(said.open());
+        const int standardError = ::dup(STDERR_FILENO);
+        ::dup2(said.handle(), STDERR_FILENO);
+        playCue(*m_player, "nothing-here.wav");
+        playCue(*m_player, "nothing-here.wav");
+        ::dup2(standardError, STDERR_FILENO);
+        ::close(standardError);
+        QVERIFY(!sound() && said.seek(0));
+        QCOMPARE(said.readAll(), QByteArray("quindle: sound cues are silent: no sound output, or a "
+                                            "cue file that cannot be played\n"));
+
         // Loaded and ready to play; without any sound output Qt 6.8 gives up with an error.
         const auto loaded = [this] {
             const auto status = sound()->status();
@@ -72,14 +85,12 @@ private slots:
         const QString besideProgram =
             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pinpon.wav"));
         QVERIFY(QFile::copy(QStringLiteral(":/sounds/endpinpon.wav"), besideProgram));
-        const auto removeIt = qScopeGuard([&besideProgram] { QFile::remove(besideProgram); });
         playCue(*m_player, kChimeCue);
         QCOMPARE(sound()->source(), QUrl::fromLocalFile(besideProgram));
         QVERIFY(QFile::copy(QStringLiteral(":/sounds/endpinpon.wav"), own));
         playCue(*m_player, kChimeCue);
         QCOMPARE(sound()->source(), QUrl::fromLocalFile(own));
         QVERIFY(QTest::qWaitFor(loaded));
-
         playCue(*m_player, "nothing-here.wav");
         QVERIFY(!sound());
         playCue(*m_player, kExitCue); // the device stays usable
@@ -89,10 +100,9 @@ private slots:
 
 namespace {
 
-// The test puts a cue beside its own program file to see that one found there. So that nothing
-// it writes stays in the build folder, where every later run would find it (after a crash, for
-// one), the test runs as a copy of itself in a temporary folder of its own, which goes when the
-// copy ends, however it ends, with every temporary folder the copy makes.
+// The test puts a cue beside its own program file. So that none stays in the build folder for
+// later runs to find (after a crash, say), it runs as a copy of itself in a temporary folder,
+// which goes when the copy ends, however it ends, with every temporary folder the copy makes.
 int runAsTemporaryCopy(int argc, char *argv[])
 {
     const QCoreApplication application(argc, argv);
@@ -105,10 +115,8 @@ int runAsTemporaryCopy(int argc, char *argv[])
     }
     QProcess test;
     test.setProcessChannelMode(QProcess::ForwardedChannels);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QUINDLE_SOUND_TEST_COPY"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("TMPDIR"), folder.path()); // its own temporary folders too
-    test.setProcessEnvironment(environment);
+    qputenv("QUINDLE_SOUND_TEST_COPY", "1");
+    qputenv("TMPDIR", QFile::encodeName(folder.path())); // its own temporary folders too
     test.start(copy, QCoreApplication::arguments().mid(1));
     if (!test.waitForFinished(300'000) || test.exitStatus() == QProcess::CrashExit) {
         qCritical("sound_test: %s did not finish normally: %s", qPrintable(copy),
