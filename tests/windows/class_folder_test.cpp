@@ -83,7 +83,7 @@ class ClassFolderTest : public QObject
 public:
     // A test that hangs in a system call (opening a named pipe, waiting for a read) cannot fail
     // any other way: Qt's watchdog ends it.
-    ClassFolderTest() { qputenv("QTEST_FUNCTION_TIMEOUT", "30000"); }
+    ClassFolderTest() { qputenv("QTEST_FUNCTION_TIMEOUT", "60000"); }
 
 private slots:
     void entriesThatAreNoFilesAreListedAndNeverOpenedAndEachFileReadAsItself()
