@@ -15,26 +15,21 @@ using CsvRows = std::vector<std::vector<std::string>>;
 
 inline CsvRows csvRows(std::string_view text, char separator)
 {
-    struct Reading
-    {
-        CsvRows rows{{}};
-    } reading;
+    CsvRows rows{{}};
     csv_parser parser{};
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
         return {};
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
     const auto field = [](void *data, std::size_t size, void *to) {
-        static_cast<Reading *>(to)->rows.back().emplace_back(static_cast<const char *>(data), size);
+        static_cast<CsvRows *>(to)->back().emplace_back(static_cast<const char *>(data), size);
     };
-    const auto row = [](int, void *to) { static_cast<Reading *>(to)->rows.emplace_back(); };
+    const auto row = [](int, void *to) { static_cast<CsvRows *>(to)->emplace_back(); };
     const bool read =
-        csv_parse(&parser, text.data(), text.size(), field, row, &reading) == text.size() &&
-        csv_fini(&parser, field, row, &reading) == 0;
+        csv_parse(&parser, text.data(), text.size(), field, row, &rows) == text.size() &&
+        csv_fini(&parser, field, row, &rows) == 0;
     csv_free(&parser);
-    if (!read)
-        return {};
-    reading.rows.pop_back(); // the row begun after the last line end
-    return reading.rows;
+    rows.pop_back(); // the row begun after the last line end
+    return read ? rows : CsvRows{};
 }
 
 } // namespace quindle::testing

@@ -1,10 +1,9 @@
 #pragma once
 
-// The tests run as root on CI and on these machines, and root reads and writes every file
-// whatever its permissions say. A test of an unreadable file or a read-only folder holds a
-// PermissionsHold while it works: the process gives up the capabilities that override file
-// permissions (from its effective set only) and takes them back at the end, so that the
-// permissions hold as they do for a pupil's account. For an ordinary account it does nothing.
+// The tests run as root on CI, and root reads and writes every file whatever its permissions say.
+// A test of an unreadable file or a read-only folder holds a PermissionsHold while it works: the
+// process gives up the capabilities that override file permissions (from its effective set only)
+// and takes them back at the end. For an ordinary account it does nothing.
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -28,8 +27,6 @@ public:
         if (m_lowered)
             ::syscall(SYS_capset, &m_header, m_saved);
     }
-    PermissionsHold(const PermissionsHold &) = delete;
-    PermissionsHold &operator=(const PermissionsHold &) = delete;
 
 private:
     __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
