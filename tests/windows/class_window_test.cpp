@@ -278,7 +278,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one.tria
     void theWindowGrowsWithItsSizeAndFollowsTheZoom()
     {
         QTemporaryDir folder;
-        writeSample(folder.filePath(u"anna.csv"_s), 300, 1, 1);
+        writeSample(folder.filePath(u"anna.csv"_s), 3500, 1, 1); // a scale to 10^4
         ClassWindow window(folder.path());
         QVERIFY(opened(window, 1));
         const QRect room = window.screen()->availableGeometry();

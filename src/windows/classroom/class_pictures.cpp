@@ -48,6 +48,10 @@ struct Frame
 constexpr float kLeft = 40;      // the plot's left edge, right of the ratios' numbers
 constexpr float kTitleTop = 4;   // the title's first line
 constexpr float kTitleLine = 18; // each further line of the title, and the room under the last
+constexpr float kRight = 24;     // the room right of the plot, where the last number ends
+// About the width of a character of the pictures' texts, in pixels: numbers are placed by
+// their length.
+constexpr float kCharacterWidth = 8.5F;
 
 // The title of a picture size wide, in lines that fit it where measure tells how wide they are:
 // broken at blanks, and between any two characters from U+3000 on (Chinese and Japanese are
@@ -94,7 +98,7 @@ Frame frameFor(QSize size, long long trials, std::size_t titleLines)
     // The scale ends at the next power of ten above the class's trials, at least 1000.
     const double last = std::pow(10.0, std::max(3.0, std::ceil(std::log10(double(trials) * 1.2))));
     const float top = kTitleTop + kTitleLine * static_cast<float>(titleLines);
-    return {kLeft, top, static_cast<float>(size.width() - 24),
+    return {kLeft, top, static_cast<float>(size.width()) - kRight,
             static_cast<float>(size.height() - 26), last};
 }
 
@@ -148,9 +152,12 @@ void drawFrame(SurfaceOperations &surface, const Frame &frame,
     for (double trials = 1; trials <= frame.last; trials *= 10) {
         surface.line(frame.x(trials), frame.bottom, frame.x(trials), frame.bottom + 3, kBlack);
         const auto digits = static_cast<int>(std::lround(std::log10(trials)));
-        text(surface, frame.x(trials) - 8, frame.bottom + 5,
-             digits < 4 ? std::to_string(static_cast<long long>(trials))
-                        : "10^" + std::to_string(digits));
+        const std::string number = digits < 4 ? std::to_string(static_cast<long long>(trials))
+                                              : "10^" + std::to_string(digits);
+        // The last number ends inside the picture, however wide.
+        const float width = kCharacterWidth * static_cast<float>(number.size());
+        text(surface, std::min(frame.x(trials) - 8, frame.right + kRight - width), frame.bottom + 5,
+             number);
     }
     printTitle(surface, title);
 }
@@ -273,10 +280,6 @@ QString axisNumber(long long value, bool gap)
     const QString number = locale.toString(value);
     return gap && value > 0 ? locale.positiveSign() + number : number;
 }
-
-// About the width of a character of the pictures' texts, in pixels: numbers are placed by
-// their length.
-constexpr float kCharacterWidth = 8.5F;
 
 } // namespace
 
