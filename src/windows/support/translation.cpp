@@ -25,9 +25,11 @@ bool loadProgramTexts(QTranslator &translator, const QLocale &locale)
 QStringList translatedLanguages()
 {
     QStringList languages;
-    for (const QString &file : QDir(QString::fromLatin1(kTranslations))
-                                   .entryList({QStringLiteral("quindle_*.qm")}, QDir::Files)) {
-        languages << file.mid(8, file.size() - 11); // between "quindle_" and ".qm"
+    // Picked by hand rather than by a name filter, which would build a regular expression at
+    // every start for the --help text.
+    for (const QString &file : QDir(QString::fromLatin1(kTranslations)).entryList(QDir::Files)) {
+        if (file.startsWith(QLatin1String("quindle_")) && file.endsWith(QLatin1String(".qm")))
+            languages << file.mid(8, file.size() - 11); // between "quindle_" and ".qm"
     }
     languages.removeOne(QStringLiteral("en")); // the texts' own language, always there
     return languages;
