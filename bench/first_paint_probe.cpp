@@ -1,6 +1,7 @@
 // Preloaded into a program by startup_bench (LD_PRELOAD), so that the program itself stays as
-// it is: once the program's first window has been painted, prints "drawn RSS_KB" (the peak
-// resident memory so far) on standard output and ends the process. With QUINDLE_PROBE=idle it
+// it is: once the program's first window has been painted, prints "drawn RSS_KB CPU_US" (the
+// peak resident memory so far, and the processor time spent so far, user and system) on
+// standard output and ends the process. With QUINDLE_PROBE=idle it
 // then counts, for three seconds after a settling half second, how often the event loop wakes
 // up, prints "wakeups PER_SECOND" and ends.
 
@@ -44,7 +45,11 @@ private:
         if (qgetenv("QUINDLE_PROBE") != "idle") {
             rusage usage{};
             getrusage(RUSAGE_SELF, &usage);
-            std::printf("drawn %ld\n", usage.ru_maxrss);
+            const auto microseconds = [](const timeval &t) {
+                return t.tv_sec * 1000000 + t.tv_usec;
+            };
+            std::printf("drawn %ld %ld\n", usage.ru_maxrss,
+                        microseconds(usage.ru_utime) + microseconds(usage.ru_stime));
             finish();
             return;
         }

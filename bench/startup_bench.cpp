@@ -3,9 +3,9 @@
 //   startup_bench [RUNS [PROGRAM]]   starts PROGRAM (default: the quindle built beside this
 //                                    benchmark) and bare_window RUNS times each (default 10),
 //                                    and prints, as key=value lines, the median time from
-//                                    starting the process to its first window painted, the peak
-//                                    resident memory by then, and the timer wake-ups per second
-//                                    while the program sits idle
+//                                    starting the process to its first window painted, the
+//                                    processor time and the peak resident memory by then, and
+//                                    the timer wake-ups per second while the program sits idle
 //
 // Both are measured the same way: first_paint_probe is preloaded into each, and says when the
 // first window has been painted. The programs run on the platform this benchmark was given
@@ -27,7 +27,7 @@ namespace {
 struct Sample
 {
     double milliseconds = 0;
-    QByteArray answer; // the probe's line: "drawn RSS_KB" or "wakeups N"
+    QByteArray answer; // the probe's line: "drawn RSS_KB CPU_US" or "wakeups N"
 };
 
 // Starts program with the probe in it and waits for the probe's line.
@@ -57,9 +57,10 @@ Sample run(const QString &program, const QStringList &arguments, bool idle = fal
     return sample;
 }
 
-double number(const QByteArray &answer)
+// The probe's answer's nth number (from 0): "drawn RSS_KB CPU_US" or "wakeups N".
+double number(const QByteArray &answer, int n = 0)
 {
-    return answer.mid(answer.indexOf(' ') + 1).toDouble();
+    return answer.split(' ').value(n + 1).toDouble();
 }
 
 template<class T> T median(std::vector<T> v)
@@ -82,7 +83,7 @@ int main(int argc, char *argv[])
     const QString bare = QStringLiteral(QUINDLE_BARE_WINDOW);
     const QString labels = QString::number(quindle::experimentWindowLayout().size());
 
-    std::vector<double> programMs, bareMs, programRss, bareRss;
+    std::vector<double> programMs, bareMs, programRss, bareRss, programCpu, bareCpu;
     for (int i = 0; i < runs; ++i) {
         const Sample p = run(program, {});
         const Sample b = run(bare, {labels});
@@ -90,6 +91,8 @@ int main(int argc, char *argv[])
         programRss.push_back(number(p.answer) / 1024.0);
         bareMs.push_back(b.milliseconds);
         bareRss.push_back(number(b.answer) / 1024.0);
+        programCpu.push_back(number(p.answer, 1) / 1000.0);
+        bareCpu.push_back(number(b.answer, 1) / 1000.0);
     }
     const double wakeups = number(run(program, {}, true).answer);
 
@@ -100,6 +103,11 @@ int main(int argc, char *argv[])
     std::printf("program=%s\n", qPrintable(program));
     std::printf("startup_ms=%.1f\nbare_startup_ms=%.1f\n", pMs, bMs);
     std::printf("startup_ratio=%.2f\n", pMs / bMs); // target <= 1.2
+    // The processor time to the same moment: what the program itself spends, which the time
+    // above shows along with whatever else the machine was doing meanwhile.
+    const double pCpu = median(programCpu), bCpu = median(bareCpu);
+    std::printf("startup_cpu_ms=%.1f\nbare_startup_cpu_ms=%.1f\n", pCpu, bCpu);
+    std::printf("startup_cpu_ratio=%.2f\n", pCpu / bCpu);
     std::printf("peak_rss_mb=%.1f\nbare_peak_rss_mb=%.1f\n", pRss, bRss);
     std::printf("peak_rss_ratio=%.2f\n", pRss / bRss);      // target <= 1.2
     std::printf("idle_wakeups_per_second=%.1f\n", wakeups); // target 0
