@@ -88,8 +88,7 @@ TEST_F(Trial, ErrorsAreRaisedBeforeAnythingIsStored)
     record.setCount(1, 32767);
     EXPECT_THROW(trials({1}), OverflowError);
     EXPECT_EQ(record.count(1), 32767);
-    // The total's own overflow with counts below the limit: the first partial sum
-    // (count 2 + count 1) fits, the second does not.
+    // The total's own overflow: count 2 + count 1 fits, adding count 3 does not.
     for (const auto &[n, count] : {std::pair{1, -2000}, {2, -30000}, {3, -767}, {4, -3}})
         record.setCount(n, static_cast<Int16>(count));
     EXPECT_THROW(trials({4}), OverflowError);
@@ -130,8 +129,8 @@ TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopAndActivation
     EXPECT_EQ(control.phase(), 0);
 }
 
-// Fair, independent coins even when the clock stands still (every re-seed the same value, which
-// must not restart the sequence): a million trials of the real generator from a fixed state.
+// Fair, independent coins over a million trials even when the clock stands still (re-seeding
+// with the same value must not restart the sequence).
 TEST(Fairness, OutcomesAreUniformAndTheCoinsIndependent)
 {
     constexpr int kTrials = 1'000'000;
