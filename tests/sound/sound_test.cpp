@@ -100,9 +100,8 @@ private slots:
 
 namespace {
 
-// The test puts a cue beside its own program file. So that none stays in the build folder for
-// later runs to find (after a crash, say), it runs as a copy of itself in a temporary folder,
-// which goes when the copy ends, however it ends, with every temporary folder the copy makes.
+// The test puts a cue beside its own program file; so that none is left for later runs to find,
+// it runs as a copy of itself in a temporary folder that goes, however the copy ends.
 int runAsTemporaryCopy(int argc, char *argv[])
 {
     const QCoreApplication application(argc, argv);

@@ -20,8 +20,7 @@ namespace {
 
 const QColor kCurve[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 
-// The pixel of trials and a gap: plot units x 100 to 1100, y 10 (+gap) to 110 (-gap); 8.5773
-// twips a unit across, 39.625 down, 15 twips a pixel.
+// The pixel of trials and a gap: x 100 to 1100 units, y 10 (+gap) to 110 (-gap), as in the graph.
 QPoint place(const GapScale &scale, double trials, double gap)
 {
     const double x = 100 + 1000 * trials / double(scale.trials),
@@ -153,8 +152,7 @@ private slots:
         const QStringList gapWordsSaid = words();
         for (int i = 0; i < ratioWords.size(); ++i)
             QVERIFY(gap != ratio && gapWordsSaid[i] != ratioWords[i]);
-        // Each legend label tells its gap as the table shows it, and with the expected range
-        // whether the gap lies within two standard deviations; Read results goes to the first.
+        // Each legend label tells the table's gap, with the range whether it is inside; Ctrl+R.
         QCOMPARE(trialTotal()->text(), QStringLiteral("201"));
         for (const bool range : {false, true}) {
             for (int n = 1; n <= kOutcomes; ++n) {
@@ -192,10 +190,10 @@ private slots:
         const QImage doubled =
             QImage(png).scaled(gap.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         int off = 0, same = 0; // of the picture's ink as shown, what the PNG has in place
-        for (int y = 0; y < gap.height(); ++y)
-            for (int x = 0; x < gap.width(); ++x)
-                if (gap.pixel(x, y) != qRgb(255, 255, 255))
-                    (doubled.pixel(x, y) == gap.pixel(x, y) ? same : off) += 1;
+        for (int i = 0; i < gap.width() * gap.height(); ++i)
+            if (const QPoint p(i % gap.width(), i / gap.width());
+                gap.pixel(p) != qRgb(255, 255, 255))
+                (doubled.pixel(p) == gap.pixel(p) ? same : off) += 1;
         QVERIFY2(same > 2 * off,
                  qPrintable(QStringLiteral("%1 in place, %2 not").arg(same).arg(off)));
         for (int step = 0; step < 4; ++step) // 200 %, then Ctrl+0: the same picture

@@ -14,8 +14,7 @@ using namespace quindle::testing;
 
 namespace {
 
-// The pixel of the surface's inner area that a plot point falls on, at the plot's scale:
-// 8.5773 twips per unit across, 39.625 down, 15 twips per pixel.
+// The inner pixel of a plot point: 8.5773 twips a unit across, 39.625 down, 15 twips a pixel.
 QPoint px(double x, double y)
 {
     return {static_cast<int>(std::lround(x * 8.5773 / 15)),
@@ -38,6 +37,10 @@ class GraphWindowTest : public QObject, ProgramDriver
 
     [[nodiscard]] QImage plot() const { return graph()->surface()->image(); }
     [[nodiscard]] QColor at(double x, double y) const { return plot().pixelColor(px(x, y)); }
+    [[nodiscard]] QLabel *legend(int n) const
+    {
+        return findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n));
+    }
 
 private slots:
     void init() { startProgram(11); }
@@ -51,10 +54,9 @@ private slots:
         QCOMPARE(graph()->surface()->geometry(), QRect(16, 40, 641, 321));
         QCOMPARE(graphClose()->geometry(), QRect(592, 0, 65, 25));
         // The legend, pairs 144 px apart: each outcome's caption, its ink and its line's colour.
-        QStringList legend;
+        QStringList shown;
         for (int n = 1; n <= kOutcomes; ++n) {
-            auto *label =
-                findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n));
+            auto *label = legend(n);
             auto *line =
                 findControl<Line>(graph(), graphWindowLayout(), graph_roles::legendLine(n));
             QCOMPARE(label->geometry(), QRect(56 + 144 * (n - 1), 376, 57, 17));
@@ -62,10 +64,10 @@ private slots:
             QVERIFY(label->font().pointSizeF() == 12.0 && label->font().bold() &&
                     label->grab().toImage().pixelColor(2, 2) ==
                         label->palette().color(QPalette::Base));
-            legend << label->text() << label->palette().color(label->foregroundRole()).name()
-                   << line->color().name();
+            shown << label->text() << label->palette().color(label->foregroundRole()).name()
+                  << line->color().name();
         }
-        QCOMPARE(legend.join(QLatin1Char(' ')),
+        QCOMPARE(shown.join(QLatin1Char(' ')),
                  QString::fromUtf8("Fr・Fr #0000ff #0000ff Fr・Ba #008000 #00c000 "
                                    "Ba・Fr #008080 #008080 Ba・Ba #ff0000 #ff0000"));
         // An empty record's plot: axes, marks, texts and the dashed line.
@@ -73,7 +75,6 @@ private slots:
         const QColor black(Qt::black), white(Qt::white), red(255, 0, 0);
         // The vertical axis from y = 5 units down to the horizontal one at 110, which ends at
         // 1100; the dashes at 0.25 from 100 to 1090; the start points, red drawn last.
-        QCOMPARE(px(100, 110), QPoint(57, 291));
         const std::tuple<int, int, QColor> pixels[] = {
             {57, 13, black},   {57, 12, white},   {57, 150, black},  {56, 150, white},
             {300, 291, black}, {629, 291, black}, {630, 291, white}, {300, 292, white},
@@ -90,14 +91,14 @@ private slots:
         for (int y = 0; y < image.height(); ++y) // nothing reaches the right edge
             QCOMPARE(image.pixelColor(image.width() - 1, y), white);
         // Each text stands in its place: printed alone, its ink is in the plot.
-        std::vector<std::tuple<QString, int, int>> texts{
-            {QStringLiteral("0.00"), 60, 110},
-            {QStringLiteral("0.25"), 60, 83},
-            {QStringLiteral("1.00"), 60, 8},
-            {QStringLiteral("(Vertical axis : Ratio)"), 120, 10},
-            {QStringLiteral("(Horizontal axis : Number of times)"), 780, 100}};
+        std::vector<std::tuple<std::string, int, int>> texts{
+            {"0.00", 60, 110},
+            {"0.25", 60, 83},
+            {"1.00", 60, 8},
+            {"(Vertical axis : Ratio)", 120, 10},
+            {"(Horizontal axis : Number of times)", 780, 100}};
         for (int k = 1; k <= 9; ++k)
-            texts.emplace_back(QString::number(100 * k), 85 + 100 * k, 112);
+            texts.emplace_back(std::to_string(100 * k), 85 + 100 * k, 112);
         DrawingSurface alone(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, nullptr);
         alone.setTextFont(graph()->surface()->textFont());
         alone.resize(graph()->surface()->size());
@@ -105,14 +106,13 @@ private slots:
             alone.clear();
             alone.setCurrentX(float(x));
             alone.setCurrentY(float(y));
-            alone.print(text.toStdString());
+            alone.print(text);
             const QImage ink = alone.image();
             int inked = 0, missing = 0;
             for (int i = 0; i < ink.width() * ink.height(); ++i)
-                if (ink.pixel(i % ink.width(), i / ink.width()) == qRgb(0, 0, 0))
-                    (image.pixel(i % ink.width(), i / ink.width()) == qRgb(0, 0, 0) ? inked
-                                                                                    : missing)++;
-            QVERIFY2(inked > 10 && missing == 0, qPrintable(text));
+                if (const QPoint p(i % ink.width(), i / ink.width()); ink.pixel(p) == qRgb(0, 0, 0))
+                    (image.pixel(p) == qRgb(0, 0, 0) ? inked : missing)++;
+            QVERIFY2(inked > 10 && missing == 0, text.c_str());
         }
     }
 
@@ -159,10 +159,10 @@ private slots:
         const QImage plain = plot().copy();
         const QColor band(220, 220, 220);
         const auto shaded = [this, band] {
+            const QImage image = plot();
             int pixels = 0;
-            for (int y = 0; y < plot().height(); ++y)
-                for (int x = 0; x < plot().width(); ++x)
-                    pixels += plot().pixelColor(x, y) == band ? 1 : 0;
+            for (int i = 0; i < image.width() * image.height(); ++i)
+                pixels += image.pixelColor(i % image.width(), i / image.width()) == band;
             return pixels;
         };
         QCOMPARE(shaded(), 0);
@@ -176,9 +176,8 @@ private slots:
         QCOMPARE(at(110, 95), band);              // after 10 times 0.15 is within chance's reach,
         QCOMPARE(at(110, 60), QColor(Qt::white)); // 0.50 is not
         QCOMPARE(at(100 + 200, 110 - (24 + 200 % 7)), QColor(0, 128, 0)); // the curve on top
-        QVERIFY(findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(2))
-                    ->accessibleName()
-                    .endsWith(QStringLiteral("after 400 times, outside the expected range")));
+        QVERIFY(legend(2)->accessibleName().endsWith(
+            QStringLiteral("after 400 times, outside the expected range")));
         closeGraph();
         focus(experiment());
         openGraph(); // remembered for the program's lifetime
@@ -186,9 +185,8 @@ private slots:
         range();
         QCOMPARE(plot(), plain); // off: the plot as it always was
 
-        // The graph as a picture and in files.
-        // Shortcuts need the focus and the clipboard a seat, which weston's headless backend has
-        // not.
+        // The graph as a picture and in files; shortcuts and the clipboard need a seat (not
+        // weston).
         if (!onPlatform("wayland")) {
             type(graph(), Qt::Key_C, Qt::ControlModifier);
             QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(plain.format()), plain);
@@ -209,8 +207,7 @@ private slots:
         if (onPlatform("wayland"))
             return;
         type(graph(), Qt::Key_R, Qt::ControlModifier); // to the results' words
-        QCOMPARE(graph()->focusWidget(),
-                 findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(1)));
+        QCOMPARE(graph()->focusWidget(), legend(1));
     }
 
     void activationsDrawTheSamePictureAndCloseActivatesTheExperimentAndDestroysIt()

@@ -1,6 +1,5 @@
-// The program in every language it is translated into: each window shows its texts in that
-// language, every text fits its control, the help text fits its surface and names the buttons as
-// they are captioned. (That every message is translated is checked with lupdate and lrelease.)
+// Every window in every language the program has: its texts translated and whole, the help text
+// within its surface and naming the buttons as captioned (lupdate and lrelease check the rest).
 
 #include "windows/window_driver.h"
 
@@ -103,8 +102,7 @@ private slots:
               QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
         QVERIFY(QFile::copy(run, classFolder.filePath(QStringLiteral("pupil-01 - Copy.csv"))));
         QFile note(classFolder.filePath(QStringLiteral("notes.txt")));
-        QVERIFY(note.open(QIODevice::WriteOnly) && note.write("coins\n") == 6);
-        note.close();
+        QVERIFY(note.open(QIODevice::WriteOnly) && note.write("coins\n") == 6 && note.flush());
         ClassWindow *classWindow = m_program->openClassWindow(classFolder.path());
         QVERIFY(QTest::qWaitFor(
             [classWindow] { return classWindow->folder().pool().unpooled.size() == 2; }, 5000));
@@ -135,14 +133,12 @@ private slots:
         drawClassGapCurve(*curve, curve->designInnerSize(), large);
         QVERIFY(graph()->surface()->printedTexts().size() > 20 &&
                 curve->printedTexts().size() > 8); // titles and numbers
-        // Most of each window's texts are not the English ones (some words are the same in both
-        // languages), and every text shows in full at 100 % and at 200 %.
+        // Most texts not the English ones (some words are shared); all whole at 100 % and 200 %.
         const auto checkAtBothSizes = [this, &englishTexts](const QList<QWidget *> &windows) {
             for (QWidget *window : windows) {
                 const QStringList texts = textsOf(window);
-                const auto same =
-                    std::count_if(texts.cbegin(), texts.cend(),
-                                  [&](const QString &text) { return englishTexts.contains(text); });
+                const auto same = std::ranges::count_if(
+                    texts, [&](const QString &text) { return englishTexts.contains(text); });
                 QVERIFY2(same * 2 < texts.size(), qPrintable(texts.join(QLatin1Char('|'))));
             }
             for (const int zoom : {100, 200}) {
@@ -156,8 +152,7 @@ private slots:
         openHelp();
         checkAtBothSizes({help()});
 
-        // The help text is in the language, fits its surface line by line, and names the
-        // buttons the way the experiment window captions them.
+        // The help text translated, each line within its surface, naming buttons as captioned.
         const QStringList lines = helpLines();
         QVERIFY(lines.join(QLatin1Char('\n')) != english);
         const int width = help()->surface()->innerSize().width();
@@ -184,15 +179,11 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("locale");
-        for (const auto &[code, locale] : {std::pair{"ja_JP", "ja_JP"},
-                                           {"de_AT", "de_AT"},
-                                           {"es_MX", "es_MX"},
-                                           {"fr_CA", "fr_CA"},
-                                           {"de-DE", "de_DE"},
-                                           {"pt-BR", "pt_BR"},
-                                           {"ko_KR.UTF-8", "ko_KR"},
-                                           {"zh", "zh_CN"}})
-            QTest::newRow(code) << QString::fromLatin1(code) << QString::fromLatin1(locale);
+        for (const char *row : {"ja_JP ja_JP", "de_AT de_AT", "es_MX es_MX", "fr_CA fr_CA",
+                                "de-DE de_DE", "pt-BR pt_BR", "ko_KR.UTF-8 ko_KR", "zh zh_CN"}) {
+            const QStringList given = QString::fromLatin1(row).split(QLatin1Char(' '));
+            QTest::newRow(qPrintable(given[0])) << given[0] << given[1];
+        }
     }
     void aCodeWithARegionChoosesItsLanguageNumbersAndDates()
     {
@@ -217,11 +208,10 @@ private slots:
     }
 
 private:
-    // How many of the coins' four pictures, at 100 % and 200 %, show the bitmaps they were made
-    // from, with their 表 or 裏, and not a mark of the language's drawn over them (of eight).
+    // Of the coins' four pictures at 100 % and 200 %, how many show their bitmaps' own 表 or 裏
+    // and no mark of the language's; it leaves them shown and enlarged, so it comes last.
     [[nodiscard]] int coinPicturesShowingTheirOwn() const
     {
-        // Last thing before the program ends: the pictures are left shown and enlarged.
         int same = 0;
         for (const auto &[side, path] :
              {std::pair{Face::Head, ":/coin_head.bmp"}, std::pair{Face::Tail, ":/coin_tail.bmp"}})
