@@ -74,10 +74,12 @@ private slots:
             QVERIFY(qGray(image.pixel(image.width() - 1, y)) > 128);
     }
 
-    void helpTellsWhatTheButtonsDoNamesTheOutcomesAsTheTableDoesAndReadsLineByLine()
+    void helpTellsWhatTheButtonsDoReadsLineByLineAndCloseBringsBackTheRecord()
     {
-        // The table's outcomes from left to right, as the pupil reads the header cells, in the
-        // help's words: front for Head, back for Tail.
+        QCOMPARE(state(), kReady); // shown is enough, with or without the focus
+        runTrials(10);
+        const int before = trials();
+        // The table's outcomes from left to right in the help's words (front, back).
         QStringList outcomes;
         for (int x = 136; x <= 376; x += 80)
             outcomes << QString(textAt(x, 172) + QLatin1Char('/') + textAt(x, 196))
@@ -127,14 +129,7 @@ private slots:
         QCOMPARE(line(), QString());
         type(help(), Qt::Key_End, Qt::ControlModifier);
         QVERIFY(line().endsWith(QStringLiteral("by clicking the [Init] button.")));
-    }
-
-    void closeBringsBackAFreshExperimentWindowWithTheRecord()
-    {
-        QCOMPARE(state(), kReady); // shown is enough, with or without the focus
-        runTrials(10);
-        const int before = trials();
-        openHelp();
+        // Closed: a fresh experiment window, its table empty, the record kept.
         click(helpClose());
         QVERIFY(experiment() && QTest::qWaitForWindowActive(experiment()));
         QVERIFY(QTest::qWaitFor([&] { return !help(); }));
