@@ -55,8 +55,7 @@ bool pooled(const ClassFolder &folder, std::size_t runs, std::size_t unpooled, i
         ms);
 }
 
-// Each entry not pooled, by name: its problem and what was found (for an entry that is no file,
-// what it is).
+// Each entry not pooled, by name: its problem and what was found (for a non-file, its kind).
 using Listed = std::map<std::string, std::pair<Problem, long long>>;
 Listed unpooled(const ClassFolder &folder)
 {
@@ -81,8 +80,7 @@ class ClassFolderTest : public QObject
     Q_OBJECT
 
 public:
-    // A test that hangs in a system call (opening a named pipe, waiting for a read) cannot fail
-    // any other way: Qt's watchdog ends it.
+    // A test hung in a system call (a named pipe's open, a read) fails by Qt's watchdog alone.
     ClassFolderTest() { qputenv("QTEST_FUNCTION_TIMEOUT", "60000"); }
 
 private slots:
@@ -128,8 +126,7 @@ private slots:
         const ReadResult read = readResultsFile(at("fifo.csv"));
         QVERIFY(read.problem());
         QCOMPARE(std::pair(read.problem()->problem, read.problem()->found), notAFile(Fifo));
-        // A reading thread keeps its buffer from file to file: nothing of a longer file read
-        // before may show in a shorter or an empty one read after it.
+        // Nothing of a longer file read before may show in a shorter or empty one read after it.
         saveRun(at("full.csv"), 3500, 2);
         put(at("empty.csv"), {});
         for (int round = 0; round < 2; ++round) {
@@ -168,8 +165,7 @@ private slots:
         QTemporaryDir folder;
         saveRun(pathIn(folder, "anna.csv"), 40, 1);
         saveRun(pathIn(folder, "ben.csv"), 30, 2);
-        // Ben's file cannot be opened (as without permission: the tests may run as root, whom no
-        // permission stops) until the test says so. Nothing about the file itself changes.
+        // Ben's file cannot be opened (as without permission, which root ignores) until unlocked.
         auto locked = std::make_shared<std::atomic<bool>>(true);
         ClassFolder classFolder(folder.path(), nullptr, [locked](const std::string &path) {
             if (locked->load() && path.ends_with("/ben.csv"))
@@ -255,8 +251,7 @@ private slots:
 
     void aClassSavingAllAtOnceIsFollowedToTheLastRun()
     {
-        // The end of a lesson: runs arrive while the folder is being read, and a reading can end
-        // just as the next one is asked for. Each reading's result is taken once, none is lost.
+        // The end of a lesson: runs arrive while the folder is read; no reading's result is lost.
         QTemporaryDir folder;
         ClassFolder classFolder(folder.path(), nullptr);
         for (int pupil = 1; pupil <= 60; ++pupil) {

@@ -77,8 +77,7 @@ class HandInTest : public QObject, ProgramDriver
 
     QString home(const char *path) const { return m_home->filePath(QLatin1String(path)); }
 
-    // A pupil's machine, its system's settings naming classFolder (if any), started as main()
-    // starts the program.
+    // A pupil's machine whose system's settings name classFolder (if any), started as main() does.
     void start(const QString &classFolder = {})
     {
         endProgram();
@@ -127,8 +126,7 @@ private slots:
         Announcer::announceWithoutScreenReader(true);
         QSignalSpy spoken(experiment()->findChild<Announcer *>(), &Announcer::said);
         runTrials(3);
-        // A class folder set up by the school comes first: Ctrl+S and Return hand the run in,
-        // under the pupil's name and the moment, to the second.
+        // The school's class folder first: Ctrl+S, Return hand in under the pupil's name and time.
         const QDateTime before = QDateTime::currentDateTime();
         QString offered;
         answerFileDialog(offered);
@@ -192,8 +190,7 @@ private slots:
             answerMessage(said);
             action("Hand in")->trigger();
         }
-        // Save results… offers the Documents folder (after a failed hand-in, without a second
-        // message).
+        // Save results… offers Documents (after a failed hand-in, without a second message).
         answerMessage(handIn ? again : said);
         answerFileDialog(offered);
         saveWithCtrlS();

@@ -61,8 +61,7 @@ inline void focus(QWidget *window)
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
-// Presses key in window as the pupil would, on its focus widget (else the window) once the window
-// is active; a seatless Wayland compositor activates none, and there shortcuts do not answer.
+// Presses key on window's focus widget (else window) once active; seatless Wayland activates none.
 inline void type(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QVERIFY(window);
@@ -113,8 +112,7 @@ inline QStringList titlesGiven(QWidget *window)
     return titles;
 }
 
-// A top-level window's caption, size and, where a program may place its windows (not on Wayland),
-// position.
+// A top-level window's caption, size and (where a program may place windows: not Wayland) place.
 inline void checkFrame(QWidget *window, const QRect &designed, const QString &caption)
 {
     const QStringList titles = titlesGiven(window);
@@ -162,9 +160,8 @@ inline void checkShownWhole(QWidget *control, const QString &text, const QRect &
     QVERIFY2(cut.width() <= 1 && cut.height() <= 1, qPrintable(text));
 }
 
-// Every text window shows is there in full: labels' and buttons' texts inside their room, a table's
-// headers and cells inside their columns with no sideways scrolling, the texts printed on a drawing
-// surface inside it, and the context menu on the screen.
+// Every text window shows is whole: in labels, buttons, table columns (no sideways scrolling) and
+// drawing surfaces, and the context menu on the screen.
 inline void checkTextsFit(QWidget *window)
 {
     for (QWidget *control : window->findChildren<QWidget *>()) {
