@@ -4,7 +4,6 @@
 #include "windows/window_driver.h"
 
 #include "classroom/sample_run.h"
-#include "windows/classroom/class_folder.h"
 #include "windows/classroom/folder_reading.h"
 
 #include <QDir>
@@ -43,16 +42,6 @@ void saveRun(const std::string &path, int trials, std::uint32_t seed)
 std::string pathIn(const QTemporaryDir &folder, const std::string &name)
 {
     return QFile::encodeName(folder.path()).toStdString() + '/' + name;
-}
-
-// Waits until folder has pooled so many runs and left so many entries out.
-bool pooled(const ClassFolder &folder, std::size_t runs, std::size_t unpooled, int ms = 2500)
-{
-    return QTest::qWaitFor(
-        [&] {
-            return folder.pool().runs.size() == runs && folder.pool().unpooled.size() == unpooled;
-        },
-        ms);
 }
 
 // Each entry not pooled, by name: its problem and what was found (for a non-file, its kind).
@@ -245,7 +234,7 @@ private slots:
         // Written over in place: the watcher cannot take the name, so the folder is looked at.
         QVERIFY(std::ofstream(latin1, std::ios::binary | std::ios::in | std::ios::out)
                 << writeResults(sampleRun(70, 9, "2026-12-07T10:00:00Z")));
-        QVERIFY(QTest::qWaitFor([&] { return classFolder.pool().trials == 70; }, 2500));
+        QVERIFY(pooled(classFolder, 1, 0, 2500, 70));
         QCOMPARE(::unlink(latin1.c_str()), 0); // which QTemporaryDir cannot name
     }
 

@@ -5,7 +5,6 @@
 
 #include "classroom/sample_run.h"
 #include "shared/csv_rows.h"
-#include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_window.h"
 #include "windows/classroom/class_window_layout.h"
 #include "windows/printed_text.h"
@@ -80,25 +79,12 @@ QStringList classRow(const ClassWindow &window)
     return table.trimmed().section(QLatin1Char('\n'), -1).split(QLatin1Char(','));
 }
 
-// Waits until the window has pooled so many runs (of so many trials, if given), left out so many.
-bool pooled(const ClassWindow &window, std::size_t runs, std::size_t unpooled, int trials = -1,
-            int ms = 2500)
-{
-    return QTest::qWaitFor(
-        [&] {
-            const ClassPool &pool = window.folder().pool();
-            return pool.runs.size() == runs && pool.unpooled.size() == unpooled &&
-                   (trials < 0 || pool.trials == trials);
-        },
-        ms);
-}
-
 // Shows window, active (shortcuts reach the active window only), once it has pooled so many.
 bool opened(ClassWindow &window, std::size_t runs, std::size_t unpooled = 0)
 {
     window.show();
     window.activateWindow();
-    return QTest::qWaitForWindowActive(&window) && pooled(window, runs, unpooled, -1, 5000);
+    return QTest::qWaitForWindowActive(&window) && pooled(window.folder(), runs, unpooled, 5000);
 }
 
 // The graph's four curve colours, outcome by outcome.
@@ -188,18 +174,18 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
                          qPrintable(u"%1,%2"_s.arg(x).arg(y)));
         // Each change shows within two seconds (a little more where the machine is busy).
         const Saved firstRun = saveRun(first, 12, 100), added = saveRun(second, 13, 150);
-        QVERIFY(pooled(window, 3, 0, firstRun[0] + added[0]));
+        QVERIFY(pooled(window.folder(), 3, 0, 2500, firstRun[0] + added[0]));
         const QByteArray seen = fingerprint(path);
         QTest::qWait(1200);
         QCOMPARE(fingerprint(path), seen);
         const Saved replaced = saveRun(second, 14, 300); // saved over, under the same name
-        QVERIFY(pooled(window, 3, 0, firstRun[0] + replaced[0]));
+        QVERIFY(pooled(window.folder(), 3, 0, 2500, firstRun[0] + replaced[0]));
         // Written over in place, as a copy onto a share does: the file's own watch sees it.
         const Saved rewritten = saveRun(parent.filePath(u"r.csv"_s), 15, 250);
         write(second, fileBytes(parent.filePath(u"r.csv"_s)));
-        QVERIFY(pooled(window, 3, 0, firstRun[0] + rewritten[0]));
+        QVERIFY(pooled(window.folder(), 3, 0, 2500, firstRun[0] + rewritten[0]));
         QVERIFY(QFile::remove(first));
-        QVERIFY(pooled(window, 2, 0, rewritten[0]));
+        QVERIFY(pooled(window.folder(), 2, 0, 2500, rewritten[0]));
         // All through notifications: the folder is never looked at on a timer.
         QVERIFY(!window.folder().polling());
 

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "shared/run_states.h"
 #include "windows/accessibility/accessibility.h"
+#include "windows/classroom/class_folder.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/controls/picture.h"
 #include "windows/experiment/experiment_window_layout.h"
@@ -212,6 +213,19 @@ inline void checkTextsFit(QWidget *window)
     menu.addActions(window->actions());
     QVERIFY(window->screen()->availableGeometry().size().boundedTo(menu.sizeHint()) ==
             menu.sizeHint());
+}
+
+// Waits until folder has pooled so many runs (of so many trials, if given), left out so many.
+inline bool pooled(const ClassFolder &folder, std::size_t runs, std::size_t unpooled, int ms = 2500,
+                   int trials = -1)
+{
+    return QTest::qWaitFor(
+        [&] {
+            const ClassPool &pool = folder.pool();
+            return pool.runs.size() == runs && pool.unpooled.size() == unpooled &&
+                   (trials < 0 || pool.trials == trials);
+        },
+        ms);
 }
 
 class ProgramDriver
