@@ -124,9 +124,9 @@ private slots:
                          face->text() == QLatin1String("Head") ? QColor(0, 0, 255)
                                                                : QColor(255, 0, 0));
         // Every text's face and size: row names small, the top row's buttons not bold.
-        const auto expected = [](const QString &text) -> std::pair<double, bool> {
+        const auto expected = [](const QString &text) {
             const auto in = [&text](const char *texts) {
-                return QString::fromUtf8(texts).split(QLatin1Char('|')).contains(text);
+                return QString::fromUtf8(texts).split(u'|').contains(text);
             };
             return in("Frequency|Probability|Number of experiment") ? std::pair(9.75, true)
                    : in("Exit|Help|Init")                           ? std::pair(11.25, false)

@@ -19,24 +19,6 @@ using namespace quindle::testing;
 
 namespace {
 
-// The answers waiting for their dialogs; cleanup() drops those of a test that failed first.
-QObject s_waiting;
-
-// Runs answer on the next modal dialog of its kind once it is up, inside the dialog's loop.
-template<class Dialog> void whenDialogShows(const std::function<void(Dialog *)> &answer)
-{
-    auto *poll = new QTimer(&s_waiting);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start(20);
-}
-
 // The folder and name a file dialog offered; the pupil types path, if any, and presses Return.
 void answerFileDialog(QString &offered, const QString &path = {})
 {
@@ -47,13 +29,6 @@ void answerFileDialog(QString &offered, const QString &path = {})
         if (!path.isEmpty())
             name->setText(path);
         QTest::keyClick(name, Qt::Key_Return);
-    });
-}
-void answerMessage(QString &text)
-{
-    whenDialogShows<QMessageBox>([&text](QMessageBox *box) {
-        text = box->text();
-        box->accept();
     });
 }
 

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -98,10 +99,8 @@ inline QStringList titlesGiven(QWidget *window)
         title.setPattern(QStringLiteral(R"re(set_title\("(.*)"\)$)re"));
     } else if (onPlatform("xcb")) {
         QProcess xprop;
-        xprop.start(QStringLiteral("env"),
-                    QStringLiteral("LC_ALL=C.UTF-8 xprop -id %1 _NET_WM_NAME WM_NAME")
-                        .arg(window->winId())
-                        .split(QLatin1Char(' ')));
+        xprop.startCommand(QStringLiteral("env LC_ALL=C.UTF-8 xprop -id %1 _NET_WM_NAME WM_NAME")
+                               .arg(window->winId()));
         xprop.waitForFinished();
         text = QString::fromUtf8(xprop.readAllStandardOutput());
     } else {
@@ -226,6 +225,33 @@ inline bool pooled(const ClassFolder &folder, std::size_t runs, std::size_t unpo
                    (trials < 0 || pool.trials == trials);
         },
         ms);
+}
+
+// The answers waiting for their dialogs; a cleanup() drops those of a test that failed first.
+inline QObject s_waiting;
+
+// Runs answer on the next modal dialog of its kind once it is up, inside the dialog's loop.
+template<class Dialog> inline void whenDialogShows(const std::function<void(Dialog *)> &answer)
+{
+    auto *poll = new QTimer(&s_waiting);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start(20);
+}
+
+// Takes the text of the next message box and presses its OK.
+inline void answerMessage(QString &text)
+{
+    whenDialogShows<QMessageBox>([&text](QMessageBox *box) {
+        text = box->text();
+        box->accept();
+    });
 }
 
 class ProgramDriver
