@@ -4,7 +4,6 @@
 #include "windows/window_driver.h"
 
 #include "classroom/sample_run.h"
-#include "windows/classroom/class_folder.h"
 #include "windows/classroom/folder_reading.h"
 
 #include <QDir>
@@ -45,18 +44,7 @@ std::string pathIn(const QTemporaryDir &folder, const std::string &name)
     return QFile::encodeName(folder.path()).toStdString() + '/' + name;
 }
 
-// Waits until folder has pooled so many runs and left so many entries out.
-bool pooled(const ClassFolder &folder, std::size_t runs, std::size_t unpooled, int ms = 2500)
-{
-    return QTest::qWaitFor(
-        [&] {
-            return folder.pool().runs.size() == runs && folder.pool().unpooled.size() == unpooled;
-        },
-        ms);
-}
-
-// Each entry not pooled, by name: its problem and what was found (for an entry that is no file,
-// what it is).
+// Each entry not pooled, by name: its problem and what was found (for a non-file, its kind).
 using Listed = std::map<std::string, std::pair<Problem, long long>>;
 Listed unpooled(const ClassFolder &folder)
 {
@@ -81,8 +69,7 @@ class ClassFolderTest : public QObject
     Q_OBJECT
 
 public:
-    // A test that hangs in a system call (opening a named pipe, waiting for a read) cannot fail
-    // any other way: Qt's watchdog ends it.
+    // A test hung in a system call (a named pipe's open, a read) fails by Qt's watchdog alone.
     ClassFolderTest() { qputenv("QTEST_FUNCTION_TIMEOUT", "60000"); }
 
 private slots:
@@ -128,8 +115,7 @@ private slots:
         const ReadResult read = readResultsFile(at("fifo.csv"));
         QVERIFY(read.problem());
         QCOMPARE(std::pair(read.problem()->problem, read.problem()->found), notAFile(Fifo));
-        // A reading thread keeps its buffer from file to file: nothing of a longer file read
-        // before may show in a shorter or an empty one read after it.
+        // Nothing of a longer file read before may show in a shorter or empty one read after it.
         saveRun(at("full.csv"), 3500, 2);
         put(at("empty.csv"), {});
         for (int round = 0; round < 2; ++round) {
@@ -168,8 +154,7 @@ private slots:
         QTemporaryDir folder;
         saveRun(pathIn(folder, "anna.csv"), 40, 1);
         saveRun(pathIn(folder, "ben.csv"), 30, 2);
-        // Ben's file cannot be opened (as without permission: the tests may run as root, whom no
-        // permission stops) until the test says so. Nothing about the file itself changes.
+        // Ben's file cannot be opened (as without permission, which root ignores) until unlocked.
         auto locked = std::make_shared<std::atomic<bool>>(true);
         ClassFolder classFolder(folder.path(), nullptr, [locked](const std::string &path) {
             if (locked->load() && path.ends_with("/ben.csv"))
@@ -249,14 +234,13 @@ private slots:
         // Written over in place: the watcher cannot take the name, so the folder is looked at.
         QVERIFY(std::ofstream(latin1, std::ios::binary | std::ios::in | std::ios::out)
                 << writeResults(sampleRun(70, 9, "2026-12-07T10:00:00Z")));
-        QVERIFY(QTest::qWaitFor([&] { return classFolder.pool().trials == 70; }, 2500));
+        QVERIFY(pooled(classFolder, 1, 0, 2500, 70));
         QCOMPARE(::unlink(latin1.c_str()), 0); // which QTemporaryDir cannot name
     }
 
     void aClassSavingAllAtOnceIsFollowedToTheLastRun()
     {
-        // The end of a lesson: runs arrive while the folder is being read, and a reading can end
-        // just as the next one is asked for. Each reading's result is taken once, none is lost.
+        // The end of a lesson: runs arrive while the folder is read; no reading's result is lost.
         QTemporaryDir folder;
         ClassFolder classFolder(folder.path(), nullptr);
         for (int pupil = 1; pupil <= 60; ++pupil) {

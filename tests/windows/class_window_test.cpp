@@ -5,7 +5,6 @@
 
 #include "classroom/sample_run.h"
 #include "shared/csv_rows.h"
-#include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_window.h"
 #include "windows/classroom/class_window_layout.h"
 #include "windows/printed_text.h"
@@ -25,24 +24,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Saved
-{
-    int trials = 0;
-    std::array<int, kOutcomes> counts{};
-};
-
-// A pupil's run of so many trials with its own seed, saved into path as the pupil saves it.
+// A pupil's run of so many trials with its own seed, saved into path as the pupil saves it: its
+// trials, then each outcome's count.
+using Saved = std::array<int, 1 + kOutcomes>;
 Saved saveRun(const QString &path, std::uint64_t seed, int trials)
 {
     Program run{seed, seed};
     ExperimentWindow *window = run.openNewExperimentWindow();
-    auto *oneTrial =
-        findControl<QPushButton>(window, experimentWindowLayout(), experiment_roles::trialButton);
     for (int trial = 0; trial < trials; ++trial)
-        oneTrial->click();
-    Saved saved{run.record().trials(), {}};
+        findControl<QPushButton>(window, experimentWindowLayout(), experiment_roles::trialButton)
+            ->click();
+    Saved saved{run.record().trials()};
     for (int n = 1; n <= kOutcomes; ++n)
-        saved.counts[std::size_t(n - 1)] = run.record().count(n);
+        saved[std::size_t(n)] = run.record().count(n);
     return window->saveResults(path).isEmpty() ? saved : Saved{};
 }
 
@@ -69,8 +63,7 @@ QByteArray fingerprint(const QString &folder)
     return hash.result();
 }
 
-// The first column as a view shows it: the table's File column (the class's row last), or the
-// lines below the table (each entry not pooled, with its reason).
+// The first column as a view shows it: the table's files, or each entry not pooled with why.
 QStringList firstColumn(const QAbstractItemView *view)
 {
     QStringList texts;
@@ -86,26 +79,12 @@ QStringList classRow(const ClassWindow &window)
     return table.trimmed().section(QLatin1Char('\n'), -1).split(QLatin1Char(','));
 }
 
-// Waits until the window has pooled so many runs (of so many trials in all, if given) and left
-// so many entries out.
-bool pooled(const ClassWindow &window, std::size_t runs, std::size_t unpooled, int trials = -1,
-            int ms = 2500)
-{
-    return QTest::qWaitFor(
-        [&] {
-            const ClassPool &pool = window.folder().pool();
-            return pool.runs.size() == runs && pool.unpooled.size() == unpooled &&
-                   (trials < 0 || pool.trials == trials);
-        },
-        ms);
-}
-
 // Shows window, active (shortcuts reach the active window only), once it has pooled so many.
 bool opened(ClassWindow &window, std::size_t runs, std::size_t unpooled = 0)
 {
     window.show();
     window.activateWindow();
-    return QTest::qWaitForWindowActive(&window) && pooled(window, runs, unpooled, -1, 5000);
+    return QTest::qWaitForWindowActive(&window) && pooled(window.folder(), runs, unpooled, 5000);
 }
 
 // The graph's four curve colours, outcome by outcome.
@@ -140,8 +119,8 @@ private slots:
         write(at("empty.csv"), {});
         write(at("half.csv"), ben.left(ben.size() / 2));
         write(at("edited.csv"), fileBytes(at("ann.csv"))
-                                    .replace("trials," + QByteArray::number(one.trials),
-                                             "trials," + QByteArray::number(one.trials + 5)));
+                                    .replace("trials," + QByteArray::number(one[0]),
+                                             "trials," + QByteArray::number(one[0] + 5)));
         // Head/Head's history at count 2 changed: the history no longer follows from the log.
         QByteArray history = fileBytes(at("cat.csv"));
         const QByteArray second = "Head/Head;2;";
@@ -157,9 +136,9 @@ private slots:
 
         ClassWindow window(folder.path());
         QVERIFY(opened(window, 3, 9));
-        QStringList sums{u"class"_s, QString::number(one.trials + two.trials + three.trials)};
-        for (std::size_t n = 0; n < kOutcomes; ++n)
-            sums << QString::number(one.counts[n] + two.counts[n] + three.counts[n]);
+        QStringList sums{u"class"_s};
+        for (std::size_t n = 0; n <= kOutcomes; ++n)
+            sums << QString::number(one[n] + two[n] + three[n]);
         QCOMPARE(classRow(window).mid(0, sums.size()), sums);
         QStringList listed = firstColumn(window.findChild<QAbstractItemView *>(u"NotPooled"_s));
         QCOMPARE(listed.size(), 9);
@@ -172,8 +151,8 @@ half.csv: cut short after trial
 history.csv: inconsistent: the history disagrees with the trial log (line %3)
 latin.csv: text saved as Latin-1 (Windows-1252); results files are read as UTF-8
 photo.jpg: not a text file
-wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one.trials)
-                                                     .arg(one.trials + 5)
+wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
+                                                     .arg(one[0] + 5)
                                                      .arg(history.left(value).count('\n') + 1));
         QCOMPARE(fingerprint(folder.path()), before);
     }
@@ -195,18 +174,18 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one.tria
                          qPrintable(u"%1,%2"_s.arg(x).arg(y)));
         // Each change shows within two seconds (a little more where the machine is busy).
         const Saved firstRun = saveRun(first, 12, 100), added = saveRun(second, 13, 150);
-        QVERIFY(pooled(window, 3, 0, firstRun.trials + added.trials));
+        QVERIFY(pooled(window.folder(), 3, 0, 2500, firstRun[0] + added[0]));
         const QByteArray seen = fingerprint(path);
         QTest::qWait(1200);
         QCOMPARE(fingerprint(path), seen);
         const Saved replaced = saveRun(second, 14, 300); // saved over, under the same name
-        QVERIFY(pooled(window, 3, 0, firstRun.trials + replaced.trials));
+        QVERIFY(pooled(window.folder(), 3, 0, 2500, firstRun[0] + replaced[0]));
         // Written over in place, as a copy onto a share does: the file's own watch sees it.
         const Saved rewritten = saveRun(parent.filePath(u"r.csv"_s), 15, 250);
         write(second, fileBytes(parent.filePath(u"r.csv"_s)));
-        QVERIFY(pooled(window, 3, 0, firstRun.trials + rewritten.trials));
+        QVERIFY(pooled(window.folder(), 3, 0, 2500, firstRun[0] + rewritten[0]));
         QVERIFY(QFile::remove(first));
-        QVERIFY(pooled(window, 2, 0, rewritten.trials));
+        QVERIFY(pooled(window.folder(), 2, 0, 2500, rewritten[0]));
         // All through notifications: the folder is never looked at on a timer.
         QVERIFY(!window.folder().polling());
 
@@ -260,8 +239,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one.tria
             QCOMPARE(runTrials.mid(1), trials);
         }
 
-        // Two pupils' files go, one saved earlier in the lesson arrives, and the run after the
-        // teacher's is saved over with another: the keyboard stays on the teacher's.
+        // Files go, one saved earlier arrives, one is saved over: the keyboard stays on its run.
         QTableView *table = window.findChild<QTableView *>();
         table->setFocus();
         table->setCurrentIndex(table->model()->index(2, 3));
@@ -331,8 +309,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one.tria
         QCOMPARE(experiment()->geometry().topLeft(), designed.topLeft());
         m_program->setZoom(100);
         QCOMPARE(experiment()->geometry(), designed); // as designed, exactly
-        // At its design place the experiment window leaves too little room beside it on a
-        // 1366x768 screen, the commonest school laptop's: the class window opens over it.
+        // On a 1366x768 school laptop there is no room beside it: the class window opens over it.
         ClassWindow *window = m_program->openClassWindow(folder.path());
         QVERIFY(waitShown(window));
         QCOMPARE(room.united(window->frameGeometry()), room);
@@ -374,9 +351,8 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one.tria
         type(&window, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(table->currentIndex(), table->model()->index(2, 3)); // the table stays as it was
 
-        // The summary tells each pooled gap as the class row of the table has it; the picture
-        // draws it at the class's last trial above or below the dashed line at 0, in a band
-        // that is twice as wide at the end as at a quarter of the trials.
+        // Each gap told as the class row has it, drawn at the last trial above or below 0, in a
+        // band twice as wide at the end as at a quarter of the trials.
         const QStringList row = classRow(window);
         const QImage image = curve->image();
         const auto rows = [&image](int x, const QColor &colour) {

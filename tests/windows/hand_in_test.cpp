@@ -19,24 +19,6 @@ using namespace quindle::testing;
 
 namespace {
 
-// The answers waiting for their dialogs; cleanup() drops those of a test that failed first.
-QObject s_waiting;
-
-// Runs answer on the next modal dialog of its kind once it is up, inside the dialog's loop.
-template<class Dialog> void whenDialogShows(const std::function<void(Dialog *)> &answer)
-{
-    auto *poll = new QTimer(&s_waiting);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start(20);
-}
-
 // The folder and name a file dialog offered; the pupil types path, if any, and presses Return.
 void answerFileDialog(QString &offered, const QString &path = {})
 {
@@ -47,13 +29,6 @@ void answerFileDialog(QString &offered, const QString &path = {})
         if (!path.isEmpty())
             name->setText(path);
         QTest::keyClick(name, Qt::Key_Return);
-    });
-}
-void answerMessage(QString &text)
-{
-    whenDialogShows<QMessageBox>([&text](QMessageBox *box) {
-        text = box->text();
-        box->accept();
     });
 }
 
@@ -77,8 +52,7 @@ class HandInTest : public QObject, ProgramDriver
 
     QString home(const char *path) const { return m_home->filePath(QLatin1String(path)); }
 
-    // A pupil's machine, its system's settings naming classFolder (if any), started as main()
-    // starts the program.
+    // A pupil's machine whose system's settings name classFolder (if any), started as main() does.
     void start(const QString &classFolder = {})
     {
         endProgram();
@@ -127,8 +101,7 @@ private slots:
         Announcer::announceWithoutScreenReader(true);
         QSignalSpy spoken(experiment()->findChild<Announcer *>(), &Announcer::said);
         runTrials(3);
-        // A class folder set up by the school comes first: Ctrl+S and Return hand the run in,
-        // under the pupil's name and the moment, to the second.
+        // The school's class folder first: Ctrl+S, Return hand in under the pupil's name and time.
         const QDateTime before = QDateTime::currentDateTime();
         QString offered;
         answerFileDialog(offered);
@@ -192,8 +165,7 @@ private slots:
             answerMessage(said);
             action("Hand in")->trigger();
         }
-        // Save results… offers the Documents folder (after a failed hand-in, without a second
-        // message).
+        // Save results… offers Documents (after a failed hand-in, without a second message).
         answerMessage(handIn ? again : said);
         answerFileDialog(offered);
         saveWithCtrlS();

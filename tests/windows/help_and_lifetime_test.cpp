@@ -74,10 +74,12 @@ private slots:
             QVERIFY(qGray(image.pixel(image.width() - 1, y)) > 128);
     }
 
-    void helpTellsWhatTheButtonsDoNamesTheOutcomesAsTheTableDoesAndReadsLineByLine()
+    void helpTellsWhatTheButtonsDoReadsLineByLineAndCloseBringsBackTheRecord()
     {
-        // The table's outcomes from left to right, as the pupil reads the header cells, in the
-        // help's words: front for Head, back for Tail.
+        QCOMPARE(state(), kReady); // shown is enough, with or without the focus
+        runTrials(10);
+        const int before = trials();
+        // The table's outcomes from left to right in the help's words (front, back).
         QStringList outcomes;
         for (int x = 136; x <= 376; x += 80)
             outcomes << QString(textAt(x, 172) + QLatin1Char('/') + textAt(x, 196))
@@ -95,12 +97,10 @@ private slots:
         QCOMPARE(text.count(QLatin1String("1/4")), 2);
         QVERIFY(text.contains(QLatin1String("two coins are Coin1 and Coin2")));
         // Each button the help names is one of the window's, and its sentence says what it does.
-        const std::pair<const char *, const char *> does[] = {
-            {"Start", "to start the"},
-            {"Stop", "to stop the"},
-            {"Graph display", "displayed in a graph"},
-            {"Init", "restart the"}};
-        for (const auto &[caption, what] : does) {
+        for (const auto &[caption, what] : {std::pair{"Start", "to start the"},
+                                            {"Stop", "to stop the"},
+                                            {"Graph display", "displayed in a graph"},
+                                            {"Init", "restart the"}}) {
             QVERIFY(captions.contains(QLatin1String(caption)));
             const auto at = text.indexOf(QStringLiteral("[%1]").arg(QLatin1String(caption)));
             const auto begins = text.lastIndexOf(QLatin1Char('.'), at) + 1;
@@ -127,14 +127,7 @@ private slots:
         QCOMPARE(line(), QString());
         type(help(), Qt::Key_End, Qt::ControlModifier);
         QVERIFY(line().endsWith(QStringLiteral("by clicking the [Init] button.")));
-    }
-
-    void closeBringsBackAFreshExperimentWindowWithTheRecord()
-    {
-        QCOMPARE(state(), kReady); // shown is enough, with or without the focus
-        runTrials(10);
-        const int before = trials();
-        openHelp();
+        // Closed: a fresh experiment window, its table empty, the record kept.
         click(helpClose());
         QVERIFY(experiment() && QTest::qWaitForWindowActive(experiment()));
         QVERIFY(QTest::qWaitFor([&] { return !help(); }));
@@ -151,9 +144,7 @@ private slots:
         focus(experiment());
         QPointer<GraphWindow> open = graph();
         QString seen;
-        QTimer::singleShot(100, this, [&seen] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
+        whenDialogShows<QMessageBox>([&seen](QMessageBox *box) {
             seen = box->windowTitle() + QLatin1Char('|') + box->text() +
                    QString::number(box->buttons().size() * 10 + box->icon());
             type(box, Qt::Key_Escape); // which cannot cancel

@@ -118,9 +118,8 @@ private slots:
             const QString problem = broken();
             QVERIFY2(problem.isEmpty(),
                      qPrintable(QStringLiteral("event %1 (seed %2): %3 after %4, %5")
-                                    .arg(i)
-                                    .arg(seed)
-                                    .arg(problem, last, event)));
+                                    .arg(QString::number(i), QString::number(seed), problem, last,
+                                         event)));
             last = event;
         }
         m_program.reset();

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "shared/run_states.h"
 #include "windows/accessibility/accessibility.h"
+#include "windows/classroom/class_folder.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/controls/picture.h"
 #include "windows/experiment/experiment_window_layout.h"
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -61,8 +63,7 @@ inline void focus(QWidget *window)
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
-// Presses key in window as the pupil would, on its focus widget (else the window) once the window
-// is active; a seatless Wayland compositor activates none, and there shortcuts do not answer.
+// Presses key on window's focus widget (else window) once active; seatless Wayland activates none.
 inline void type(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QVERIFY(window);
@@ -98,10 +99,8 @@ inline QStringList titlesGiven(QWidget *window)
         title.setPattern(QStringLiteral(R"re(set_title\("(.*)"\)$)re"));
     } else if (onPlatform("xcb")) {
         QProcess xprop;
-        xprop.start(QStringLiteral("env"),
-                    QStringLiteral("LC_ALL=C.UTF-8 xprop -id %1 _NET_WM_NAME WM_NAME")
-                        .arg(window->winId())
-                        .split(QLatin1Char(' ')));
+        xprop.startCommand(QStringLiteral("env LC_ALL=C.UTF-8 xprop -id %1 _NET_WM_NAME WM_NAME")
+                               .arg(window->winId()));
         xprop.waitForFinished();
         text = QString::fromUtf8(xprop.readAllStandardOutput());
     } else {
@@ -113,8 +112,7 @@ inline QStringList titlesGiven(QWidget *window)
     return titles;
 }
 
-// A top-level window's caption, size and, where a program may place its windows (not on Wayland),
-// position.
+// A top-level window's caption, size and (where a program may place windows: not Wayland) place.
 inline void checkFrame(QWidget *window, const QRect &designed, const QString &caption)
 {
     const QStringList titles = titlesGiven(window);
@@ -162,9 +160,8 @@ inline void checkShownWhole(QWidget *control, const QString &text, const QRect &
     QVERIFY2(cut.width() <= 1 && cut.height() <= 1, qPrintable(text));
 }
 
-// Every text window shows is there in full: labels' and buttons' texts inside their room, a table's
-// headers and cells inside their columns with no sideways scrolling, the texts printed on a drawing
-// surface inside it, and the context menu on the screen.
+// Every text window shows is whole: in labels, buttons, table columns (no sideways scrolling) and
+// drawing surfaces, and the context menu on the screen.
 inline void checkTextsFit(QWidget *window)
 {
     for (QWidget *control : window->findChildren<QWidget *>()) {
@@ -215,6 +212,46 @@ inline void checkTextsFit(QWidget *window)
     menu.addActions(window->actions());
     QVERIFY(window->screen()->availableGeometry().size().boundedTo(menu.sizeHint()) ==
             menu.sizeHint());
+}
+
+// Waits until folder has pooled so many runs (of so many trials, if given), left out so many.
+inline bool pooled(const ClassFolder &folder, std::size_t runs, std::size_t unpooled, int ms = 2500,
+                   int trials = -1)
+{
+    return QTest::qWaitFor(
+        [&] {
+            const ClassPool &pool = folder.pool();
+            return pool.runs.size() == runs && pool.unpooled.size() == unpooled &&
+                   (trials < 0 || pool.trials == trials);
+        },
+        ms);
+}
+
+// The answers waiting for their dialogs; a cleanup() drops those of a test that failed first.
+inline QObject s_waiting;
+
+// Runs answer on the next modal dialog of its kind once it is up, inside the dialog's loop.
+template<class Dialog> inline void whenDialogShows(const std::function<void(Dialog *)> &answer)
+{
+    auto *poll = new QTimer(&s_waiting);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start(20);
+}
+
+// Takes the text of the next message box and presses its OK.
+inline void answerMessage(QString &text)
+{
+    whenDialogShows<QMessageBox>([&text](QMessageBox *box) {
+        text = box->text();
+        box->accept();
+    });
 }
 
 class ProgramDriver

@@ -12,6 +12,7 @@
 
 using namespace quindle;
 using namespace quindle::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -50,8 +51,7 @@ private slots:
                                     graphAt100 = places(graph());
         press(Button::Start);
         QVERIFY(waitForTrials(0, 1));
-        // In whole pixels, the fraction dropped alike for controls and lines, so that a line
-        // still meets the controls it meets at 100 %.
+        // Fractions of pixels dropped alike for controls and lines: a line meets what it met.
         const auto scaled = [](const QRect &r, int zoom) {
             return QRect(r.x() * zoom / 100, r.y() * zoom / 100, r.width() * zoom / 100,
                          r.height() * zoom / 100);
@@ -74,11 +74,9 @@ private slots:
         QCOMPARE(trialTotal()->text().toInt(), trials());
     }
 
-    void enlargedTheCoinsAreDrawnSmoothlyFromTheirLargerPictures()
+    void enlargedTheCoinsAreSmoothAndCtrlZeroGivesBackTheWindowsAsTheyWereExactly()
     {
-        // The coin's small bitmap has a handful of flat colours; blown up, its pixels would show
-        // as blocks of them. From the larger picture, smoothly, the rim shades from one into the
-        // next.
+        // Enlarged, the bitmap's few flat colours would show as blocks; the larger picture shades.
         const auto colours = [](const QPixmap &picture) {
             const QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
             const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
@@ -91,10 +89,7 @@ private slots:
         QVERIFY(colours(face(1, Face::Head)->grab()) > 4 * small);
         zoomKey(experiment(), Qt::Key_0);
         QCOMPARE(colours(face(1, Face::Head)->grab()), small);
-    }
 
-    void ctrlZeroGivesBackTheWindowsAsTheyWereExactly()
-    {
         runTrials(10);
         openGraph();
         const QImage graphAt100 = graph()->grab().toImage();
@@ -119,14 +114,11 @@ private slots:
         startProgram(1, 42);
         trialsByHand(200);
         openGraph();
-        const QString text =
-            printedText([this](QPrinter &printer) { graph()->printGraph(printer); });
+        const QString text = printedText([this](QPrinter &p) { graph()->printGraph(p); });
         for (const QString &expected :
-             {QStringLiteral("(Vertical axis : Ratio)"),
-              QStringLiteral("(Horizontal axis : Number of times)"),
-              QStringLiteral("Fr・Fr (Head Head)"), QStringLiteral("Fr・Ba (Head Tail)"),
-              QStringLiteral("Ba・Fr (Tail Head)"), QStringLiteral("Ba・Ba (Tail Tail)"),
-              QStringLiteral(": 200 trials, seed 42")})
+             {u"(Vertical axis : Ratio)"_s, u"(Horizontal axis : Number of times)"_s,
+              u"Fr・Fr (Head Head)"_s, u"Fr・Ba (Head Tail)"_s, u"Ba・Fr (Tail Head)"_s,
+              u"Ba・Ba (Tail Tail)"_s, u": 200 trials, seed 42"_s})
             QVERIFY2(text.contains(expected), qPrintable(expected + QLatin1String(" in ") + text));
     }
 
