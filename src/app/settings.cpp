@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,6 +96,35 @@ void Settings::warn(const QString &line) const
         std::fprintf(stderr, "quindle: %s\n", qPrintable(line));
 }
 
+namespace {
+
+// Whether the open file holds a value that QSettings would turn back into any stored Qt value:
+// a value, or an item of a list, that starts with "@Variant(" (it trusts the sizes written in
+// it, and a made-up one has it ask for gigabytes), or with an escape that could spell one. Every
+// place a value or item can start is looked at (after '=', ',' or a line's end, past blanks and
+// quotes), so a key that only looks like one counts too: no Quindle setting starts so.
+bool holdsStoredValue(int fd)
+{
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(got));
+    bool atStart = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const std::string_view rest = std::string_view(text).substr(i);
+        if (atStart && (c == '\\' || rest.starts_with("@Variant(") || rest.starts_with("@\\")))
+            return true;
+        if (c == '=' || c == ',' || c == '\n')
+            atStart = true;
+        else if (c != ' ' && c != '\t' && c != '"' && c != '\r')
+            atStart = false;
+    }
+    return false;
+}
+
+} // namespace
+
 bool Settings::canRead(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
@@ -113,6 +144,9 @@ bool Settings::canRead(const QString &path)
         else if (status.st_size > kMaxFileBytes)
             why = QStringLiteral("is too large for a settings file (%1 bytes)")
                       .arg(static_cast<long long>(status.st_size));
+        else if (holdsStoredValue(fd))
+            why = QStringLiteral("holds a value starting with '@Variant(' or '\\', which Qt "
+                                 "would read as stored data and no Quindle setting has");
         ::close(fd);
     }
     if (why.isEmpty())

@@ -92,6 +92,21 @@ private slots:
         QCOMPARE(contents(file("system1")), system);
     }
 
+    void storedQtDataIsNeverUnpacked()
+    {
+        // A stored value with a made-up size would have Qt ask for gigabytes: the file is named
+        // and left unused, spelt out or escaped, and the other file still counts.
+        write("system1", "[display]\nzoom=150\nx=@Variant(\\0\\0\\0\\x1c\\xff\\xff\\xff)\n");
+        write("system2", "[display]\nlanguage=de, \"\\x40Variant(\"\n");
+        write("user", "[display]\nzoom=175\n");
+        const Settings settings = read();
+        QCOMPARE(m_warnings.size(), 2);
+        for (const char *folder : {"system1", "system2"})
+            QVERIFY(m_warnings.filter(file(folder) + QStringLiteral(": holds a value")).size() ==
+                    1);
+        QCOMPARE(held(settings), QStringLiteral("175|||0||1"));
+    }
+
     void badValuesAreNamedAndLeftOut()
     {
         write("user", "[display]\nzoom=@Rect(0 0 1 1)\nlanguage=klingon\n"
