@@ -18,7 +18,6 @@ public:
 
     // The border's width in pixels; 0 for none.
     void setBorder(int width);
-    [[nodiscard]] bool hasBorder() const { return m_border > 0; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
