@@ -2,6 +2,7 @@
 
 #include "experiment/experiment_view.h"
 #include "windows/layout/layout.h"
+#include "windows/layout/window_place.h"
 
 #include <span>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "windows/layout/layout.h"
+#include "windows/layout/window_place.h"
 
 #include <span>
 

@@ -2,8 +2,10 @@
 
 // Windows as data. Each window's controls are one table of ControlSpec rows, with positions in
 // twips (15 to a pixel at 96 dpi); buildControls() turns a table into child widgets named after
-// their rows. No handler moves or sizes a control; the only widget placed from code is the
-// experiment window's result table, which lies over the value cells wherever they are.
+// their rows, and places them again at each zoom and, in a window that can be resized, by each
+// row's share of the room it gained. No handler moves or sizes a control. Placed from code are
+// only what lies over or beside the table's controls: the experiment window's result table,
+// over the value cells wherever they are, and a passing message in the room beside them.
 //
 // A row's object name is the name tests, accessibility tools and style sheets know the control
 // by. Code that drives a control asks for it by its role instead (findControl), so the pairing
@@ -102,30 +104,11 @@ template<class T>
 // Korean one for those, else the Japanese one. Call before any window is built.
 void installFontSubstitutions(const QLocale &language = QLocale::c());
 
-// A top-level window's client area on the screen, in pixels.
-struct WindowSpec
-{
-    int left, top, width, height;
-};
-
 // Places and sizes the table's controls, their fonts and lines, at zoom percent of their design.
 void applyZoom(QWidget *form, std::span<const ControlSpec> table, int zoom);
 // Places and sizes them again in a window `extra` pixels larger than its design size at the
 // zoom (see Growth), for a window that can be resized.
 void fitControls(QWidget *form, std::span<const ControlSpec> table, int zoom, QSize extra);
-
-// Puts a window of fixed size, its client area as large as the spec's at the zoom, where the
-// user last put it, or at first in the spec's place. A window in its design place at 100 % is
-// exactly as designed; anywhere else, or at any other zoom, it keeps its top-left corner and
-// moves only as far as it takes to lie wholly on its screen (as far as it fits at all).
-void placeWindow(QWidget *window, const WindowSpec &spec, int zoom = kDesignZoom);
-
-// The same for a window that can be resized and maximised, at least as large as the spec at
-// the zoom (or the screen, where that is smaller). It opens beside `beside` where the screen has
-// room, else over it (without one, in the spec's place); a zoom scales the size the user gave
-// it, and a maximised window stays maximised.
-void placeResizableWindow(QWidget *window, const WindowSpec &spec, int zoom,
-                          const QWidget *beside = nullptr);
 
 // The one-line maker's notice that ends every window's caption.
 [[nodiscard]] QString makersNotice();
