@@ -167,6 +167,45 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return onScreen() == both; }));
     }
 
+    void aLineThatContinuesTheLastOneIsDrawnAfterThatWasShown()
+    {
+        // A curve that grows after the picture was last needed (a plot drawn a trial at a
+        // time): its new lines reach the picture too, as when it is drawn in one go.
+        const auto growing = blank(), whole = blank();
+        for (DrawingSurface *surface : {growing.get(), whole.get()})
+            surface->line(10, 10, 40, 60, kBlue);
+        (void)growing->image();
+        for (DrawingSurface *surface : {growing.get(), whole.get()}) {
+            surface->lineTo(90, 20, kBlue);
+            surface->lineTo(150, 80, kBlue);
+        }
+        (void)growing->image();
+        growing->lineTo(120, 95, kBlue);
+        whole->lineTo(120, 95, kBlue);
+        QCOMPARE(growing->image(), whole->image());
+    }
+
+    void aBatchBeginsAnOperationOfItsOwn()
+    {
+        // A line drawn outside any batch ends where the batch's first line begins, in its
+        // colour. The batch does not continue it, so the same batch drawn again is known as a
+        // repeat and kept once, on paper as on the screen.
+        const auto batch = [](DrawingSurface &target) {
+            target.beginBatch();
+            target.line(60, 50, 120, 20, kRed);
+            target.lineTo(150, 90, kRed);
+            target.endBatch();
+        };
+        const auto surface = blank(), once = blank();
+        for (DrawingSurface *target : {surface.get(), once.get()}) {
+            target->line(5, 5, 60, 50, kRed);
+            batch(*target);
+        }
+        batch(*surface);
+        QCOMPARE(vectors(*surface), vectors(*once));
+        QCOMPARE(surface->image(), once->image());
+    }
+
     void aBatchThatRepeatsTheOneBeforeIsKeptOnce()
     {
         // A plot; a frame that ends where it begins, whose first line continues the batch
