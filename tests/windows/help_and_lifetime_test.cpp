@@ -74,11 +74,9 @@ private slots:
             QVERIFY(qGray(image.pixel(image.width() - 1, y)) > 128);
     }
 
-    void helpTellsWhatTheButtonsDoReadsLineByLineAndCloseBringsBackTheRecord()
+    void helpTellsWhatTheOutcomesAndTheButtonsAre()
     {
         QCOMPARE(state(), kReady); // shown is enough, with or without the focus
-        runTrials(10);
-        const int before = trials();
         // The table's outcomes from left to right in the help's words (front, back).
         QStringList outcomes;
         for (int x = 136; x <= 376; x += 80)
@@ -107,7 +105,11 @@ private slots:
             const QString sentence = text.mid(begins, text.indexOf(QLatin1Char('.'), at) - begins);
             QVERIFY2(sentence.contains(QLatin1String(what)), qPrintable(sentence));
         }
-        // Line by line, from Close by Tab.
+    }
+
+    void helpReadsLineByLineFromClose()
+    {
+        openHelp();
         type(help(), Qt::Key_Tab);
         QAccessibleInterface *readable =
             QAccessible::queryAccessibleInterface(help()->focusWidget());
@@ -127,6 +129,13 @@ private slots:
         QCOMPARE(line(), QString());
         type(help(), Qt::Key_End, Qt::ControlModifier);
         QVERIFY(line().endsWith(QStringLiteral("by clicking the [Init] button.")));
+    }
+
+    void closingHelpBringsBackAFreshWindowAndTheRecord()
+    {
+        runTrials(10);
+        const int before = trials();
+        openHelp();
         // Closed: a fresh experiment window, its table empty, the record kept.
         click(helpClose());
         QVERIFY(experiment() && QTest::qWaitForWindowActive(experiment()));
