@@ -21,13 +21,6 @@ Face faceOf(int outcome, int coin)
     return head ? Face::Head : Face::Tail;
 }
 
-std::size_t outcomeIndex(int outcome)
-{
-    if (outcome < 1 || outcome > kOutcomes)
-        throw SubscriptError();
-    return static_cast<std::size_t>(outcome - 1);
-}
-
 double ratioOf(long long count, long long trials)
 {
     return trials == 0 ? 0.0 : static_cast<double>(count) / static_cast<double>(trials);

@@ -29,7 +29,12 @@ inline constexpr int kOutcomes = 4;
 
 // The outcome's place in an array of the four, outcome n at element n - 1. A number that names
 // no outcome raises SubscriptError, as an index outside an array's bounds does.
-[[nodiscard]] std::size_t outcomeIndex(int outcome);
+[[nodiscard]] constexpr std::size_t outcomeIndex(int outcome)
+{
+    if (outcome < 1 || outcome > kOutcomes)
+        throw SubscriptError();
+    return static_cast<std::size_t>(outcome - 1);
+}
 
 // An outcome's share of the trials: count / trials. For no trials it is 0. A caller that shows
 // nothing while there are no trials (an empty cell, a point left out of a plot) decides so
