@@ -11,12 +11,7 @@ namespace quindle {
 
 namespace {
 
-std::size_t slot(int outcome)
-{
-    return static_cast<std::size_t>(outcome - 1);
-}
-
-constexpr double kNoShare = std::numeric_limits<double>::quiet_NaN();
+constexpr double kNotCounted = std::numeric_limits<double>::quiet_NaN();
 // The class curve is kept at every trial up to this many, and then at trials this factor apart.
 constexpr long long kEveryTrialUpTo = 2000;
 constexpr double kSampleFactor = 1.0005;
@@ -54,8 +49,8 @@ std::uint64_t contentHash(const RunResults &run)
     std::uint64_t hash = 0xcbf29ce484222325ULL;
     const auto add = [&hash](std::uint64_t value) { hash = (hash ^ value) * kPrime; };
     for (int n = 1; n <= kOutcomes; ++n) {
-        add(static_cast<std::uint64_t>(run.counts[slot(n)]));
-        for (const int element : run.history[slot(n)])
+        add(static_cast<std::uint64_t>(run.counts[outcomeIndex(n)]));
+        for (const int element : run.history[outcomeIndex(n)])
             add(static_cast<std::uint64_t>(element));
     }
     return hash;
@@ -84,7 +79,7 @@ Shares SampledCurve::at(long long n) const
 {
     const auto after = std::ranges::upper_bound(positions, n);
     if (after == positions.begin())
-        return {kNoShare, kNoShare, kNoShare, kNoShare};
+        return {kNotCounted, kNotCounted, kNotCounted, kNotCounted};
     return shares[static_cast<std::size_t>(after - positions.begin() - 1)];
 }
 
@@ -121,15 +116,14 @@ ClassPool poolRuns(std::vector<RunFile> files)
         pooledByHash.emplace(hash, pool.runs.size());
         pool.trials += run.trials;
         for (int n = 1; n <= kOutcomes; ++n)
-            pool.counts[slot(n)] += run.counts[slot(n)];
+            pool.counts[outcomeIndex(n)] += run.counts[outcomeIndex(n)];
         // Shares the file's result: the run is not copied.
         pool.runs.push_back({std::move(file->name),
                              std::shared_ptr<const RunResults>(file->result, file->result->run())});
     }
 
-    for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n)
-        pool.ratios[slot(n)] =
-            static_cast<double>(pool.counts[slot(n)]) / static_cast<double>(pool.trials);
+    for (int n = 1; n <= kOutcomes; ++n)
+        pool.ratios[outcomeIndex(n)] = ratioOf(pool.counts[outcomeIndex(n)], pool.trials);
     std::ranges::stable_sort(pool.unpooled, {}, &UnpooledFile::name);
     pool.curve.positions = samplePositions(pool.trials);
     pool.curve.shares = classCurve(pool, pool.curve.positions);
@@ -139,40 +133,37 @@ ClassPool poolRuns(std::vector<RunFile> files)
 namespace {
 
 // Walks all pooled runs' trials one after another, in the pool's order, and answers each
-// position (1-based, increasing) with answer(counts, counted): the outcomes' counts and the
-// trials counted up to there. A version-0 run has no log, so its counts come in as one step at
-// its end, and a position inside it is answered with the counts from before it.
+// position (1-based, increasing) with answer(tally): the outcomes' counts and the trials
+// counted up to there. A version-0 run has no log, so its counts come in as one step at its
+// end, and a position inside it is answered with the counts from before it.
 template<class Answer>
 auto alongTheClass(const ClassPool &pool, std::span<const long long> positions, Answer answer)
 {
-    std::vector<decltype(answer(std::array<long long, kOutcomes>{}, 0LL))> curve;
+    std::vector<decltype(answer(Tally{}))> curve;
     curve.reserve(positions.size());
-    std::array<long long, kOutcomes> counts{};
-    long long counted = 0; // trials counted so far
-    std::size_t next = 0;  // the next position to answer
+    Tally tally;          // the trials counted so far
+    std::size_t next = 0; // the next position to answer
     // Answers every position up to `position` with the counts as they stand now.
     const auto answerUpTo = [&](long long position) {
         for (; next < positions.size() && positions[next] <= position; ++next)
-            curve.push_back(answer(counts, counted));
+            curve.push_back(answer(std::as_const(tally)));
     };
 
     answerUpTo(0);
     for (const PooledRun &pooled : pool.runs) {
         const RunResults &run = *pooled.run;
         if (run.log.empty()) {
-            answerUpTo(counted + run.trials - 1);
+            answerUpTo(tally.trials + run.trials - 1);
             for (int n = 1; n <= kOutcomes; ++n)
-                counts[slot(n)] += run.counts[slot(n)];
-            counted += run.trials;
-            answerUpTo(counted);
+                tally.counts[outcomeIndex(n)] += run.counts[outcomeIndex(n)];
+            tally.trials += run.trials;
+            answerUpTo(tally.trials);
             continue;
         }
-        for (const std::uint8_t outcome : run.log) {
-            ++counts[slot(outcome)];
-            ++counted;
-            if (next < positions.size() && positions[next] <= counted)
-                answerUpTo(counted);
-        }
+        countAlong(run.log, tally, [&](LoggedTrial, const Tally &counted) {
+            if (next < positions.size() && positions[next] <= counted.trials)
+                answerUpTo(counted.trials);
+        });
     }
     // Beyond the class's last trial the counts stay as they end.
     answerUpTo(std::numeric_limits<long long>::max());
@@ -183,27 +174,25 @@ auto alongTheClass(const ClassPool &pool, std::span<const long long> positions, 
 
 std::vector<Shares> classCurve(const ClassPool &pool, std::span<const long long> positions)
 {
-    return alongTheClass(
-        pool, positions, [](const std::array<long long, kOutcomes> &counts, long long counted) {
-            Shares shares;
-            for (std::size_t i = 0; i < shares.size(); ++i)
-                shares[i] = counted == 0
-                                ? std::numeric_limits<double>::quiet_NaN()
-                                : static_cast<double>(counts[i]) / static_cast<double>(counted);
-            return shares;
-        });
+    return alongTheClass(pool, positions, [](const Tally &counted) {
+        Shares shares;
+        for (int n = 1; n <= kOutcomes; ++n)
+            shares[outcomeIndex(n)] =
+                counted.trials == 0 ? kNotCounted : ratioOf(counted.count(n), counted.trials);
+        return shares;
+    });
 }
 
 std::vector<Gaps> classGapCurve(const ClassPool &pool, std::span<const long long> positions)
 {
-    return alongTheClass(pool, positions,
-                         [](const std::array<long long, kOutcomes> &counts, long long counted) {
-                             Gaps gaps;
-                             for (std::size_t i = 0; i < gaps.size(); ++i)
-                                 gaps[i] = counted == 0 ? std::numeric_limits<double>::quiet_NaN()
-                                                        : gapFromQuarter(counts[i], counted);
-                             return gaps;
-                         });
+    return alongTheClass(pool, positions, [](const Tally &counted) {
+        Gaps gaps;
+        for (int n = 1; n <= kOutcomes; ++n)
+            gaps[outcomeIndex(n)] = counted.trials == 0
+                                        ? kNotCounted
+                                        : gapFromQuarter(counted.count(n), counted.trials);
+        return gaps;
+    });
 }
 
 RatiosInRange ratiosInRange(const ClassPool &pool)
@@ -215,7 +204,7 @@ RatiosInRange ratiosInRange(const ClassPool &pool)
             continue;
         for (const int count : run.counts) {
             ++counted.ratios;
-            if (insideExpectedRange(static_cast<double>(count) / run.trials, run.trials))
+            if (insideExpectedRange(ratioOf(count, run.trials), run.trials))
                 ++counted.inside;
         }
     }

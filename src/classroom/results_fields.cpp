@@ -1,7 +1,6 @@
 #include "classroom/results_fields.h"
 
 #include "classroom/results_words.h"
-#include "experiment/experiment_record.h"
 
 #include <charconv>
 #include <cstddef>
@@ -74,7 +73,7 @@ std::optional<std::uint64_t> seedField(std::string_view field)
 std::optional<Face> faceField(std::string_view field)
 {
     for (const Face face : {Face::Head, Face::Tail}) {
-        if (field == faceWord(face))
+        if (field == faceFileWord(face))
             return face;
     }
     return std::nullopt;
@@ -83,7 +82,7 @@ std::optional<Face> faceField(std::string_view field)
 int outcomeField(std::string_view field)
 {
     for (int n = 1; n <= kOutcomes; ++n) {
-        if (field == outcomeWord(n))
+        if (field == outcomeFileWord(n))
             return n;
     }
     return 0;

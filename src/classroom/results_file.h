@@ -56,9 +56,8 @@ struct RunResults
     // Per outcome, element c - 1 holds the history element for count c: the outcome's share
     // of all trials in whole percent, as it stood just before the outcome's next occurrence.
     std::array<std::vector<int>, kOutcomes> history{};
-    // Every trial's outcome (1..4, which gives both coins' faces), in order; empty in version 0.
-    // One byte a trial: a class of ten thousand runs holds 35 million of them.
-    std::vector<std::uint8_t> log{};
+    // Every trial, in order; empty in version 0.
+    LoggedTrials log{};
 
     bool operator==(const RunResults &) const = default;
 };
@@ -67,20 +66,27 @@ struct RunResults
 enum class Problem {
     Empty = 1,        // no bytes, or only blanks and a byte-order mark
     TooLarge = 2,     // found: the file's size; expected: kMaxFileBytes
-    NotUtf8 = 3,      // found: the offset of the first byte that is not text
+    Binary = 3,       // no text at all; found: the offset of the first byte that is not text
     NotResults = 4,   // text, but not a results file
     NewerVersion = 5, // found: the file's version, 0 when too large to hold; expected: the
                       // newest this program reads
-    CutShort = 6,     // section: where it ends; found of expected: rows, elements or trials
+    // line: the file's last line; section: the one it ends in (the table for a file that ends
+    // in its header); found of expected: the table's rows, the history's elements of all
+    // outcomes or the log's trials that it has, of those its run needs (found 0 for a file that
+    // ends right after its history)
+    CutShort = 6,
     Inconsistent = 7, // inconsistency: which check failed, with its numbers
     Duplicate = 8,    // the same run as another file (given by the pool, not the reader)
     Utf16 = 9,        // text in UTF-16 (a byte-order mark, or a NUL in every other byte)
-    Latin1 = 10,      // text in a one-byte encoding such as Latin-1 or Windows-1252
+    OneByte = 10,     // text in a one-byte encoding such as Latin-1 or Windows-1252
     // The folder's entries that cannot be read at all (given by whoever lists the folder).
     CannotOpen = 11, // found: the system's error number (errno)
     CannotRead = 12, // found: the system's error number (errno)
     NotAFile = 13,   // found: its EntryKind (class_pool.h)
     TooDeep = 14,    // a folder further down than kMaxFolderDepth (class_pool.h), not read
+    // The memory ran out while the file was read, which says nothing of the file: reading it
+    // again later may succeed. found: the file's size, or 0 when it ran out inside a row
+    OutOfMemory = 15,
 };
 
 // Where in the file a problem lies.

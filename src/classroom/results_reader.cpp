@@ -3,7 +3,7 @@
 #include "classroom/results_fields.h"
 #include "classroom/results_words.h"
 #include "classroom/utf8_text.h"
-#include "experiment/experiment_control.h"
+#include "experiment/outcome.h"
 
 #include <csv.h>
 
@@ -24,11 +24,6 @@ constexpr int kMaxPercent = 100;
 // A ratio written with three decimals is off count / trials by at most half a thousandth; the
 // small extra keeps an exact half from failing on the binary fraction's last bit.
 constexpr double kRatioTolerance = 0.0005 + 1e-9;
-
-std::size_t slot(int outcome)
-{
-    return static_cast<std::size_t>(outcome - 1);
-}
 
 // ---- The bytes
 
@@ -181,7 +176,7 @@ private:
     int m_historyOutcome = 1; // the outcome whose history rows come now
     int m_historyElements = 0;
     std::array<std::vector<int>, kOutcomes> m_historyLines; // each element's line
-    std::array<int, kOutcomes> m_tally{};
+    Tally m_tally;                                          // the log's trials so far
     std::optional<ReadProblem> m_problem;
 };
 
@@ -193,8 +188,8 @@ void ResultsReader::addField(std::string_view text, bool lasting)
         m_rowLine = m_line;
     try {
         m_row.add(text, lasting);
-    } catch (...) {
-        failFile(Problem::TooLarge);
+    } catch (const std::bad_alloc &) {
+        failFile(Problem::OutOfMemory);
     }
 }
 
@@ -229,8 +224,10 @@ void ResultsReader::endRow(bool terminated)
     }
     try {
         readRow();
+    } catch (const std::bad_alloc &) {
+        failFile(Problem::OutOfMemory);
     } catch (...) {
-        failFile(Problem::TooLarge);
+        failFile(Problem::NotResults);
     }
     m_row.clear();
     // A last row without a line end that fails a check is most likely the end of a copy that
@@ -316,14 +313,14 @@ void ResultsReader::readTableRow()
         const int outcome = m_tableRows + 1;
         const std::optional<int> count = countField(m_row[1]);
         const std::string_view ratio = m_row[2];
-        m_ratios[slot(outcome)] = ratioField(ratio);
-        if (m_row[0] != outcomeWord(outcome) || !count ||
-            (!ratio.empty() && !m_ratios[slot(outcome)])) {
+        m_ratios[outcomeIndex(outcome)] = ratioField(ratio);
+        if (m_row[0] != outcomeFileWord(outcome) || !count ||
+            (!ratio.empty() && !m_ratios[outcomeIndex(outcome)])) {
             fail(Inconsistency::UnreadableRow);
             return;
         }
-        m_run.counts[slot(outcome)] = *count;
-        m_tableLines[slot(outcome)] = m_rowLine;
+        m_run.counts[outcomeIndex(outcome)] = *count;
+        m_tableLines[outcomeIndex(outcome)] = m_rowLine;
         ++m_tableRows;
         return;
     }
@@ -342,9 +339,9 @@ void ResultsReader::readTableRow()
 bool ResultsReader::checkTable()
 {
     for (int n = 1; n <= kOutcomes; ++n) {
-        const int count = m_run.counts[slot(n)];
+        const int count = m_run.counts[outcomeIndex(n)];
         if (count < 0 || count > kRunLimit) {
-            m_rowLine = m_tableLines[slot(n)];
+            m_rowLine = m_tableLines[outcomeIndex(n)];
             fail(Inconsistency::CountOutOfRange, n, count, kRunLimit);
             return false;
         }
@@ -363,19 +360,21 @@ bool ResultsReader::checkTable()
     }
     // Without trials the window shows no ratio, and there is none to compare.
     for (int n = 1; n <= kOutcomes && trials > 0; ++n) {
-        const double ratio = static_cast<double>(m_run.counts[slot(n)]) / trials;
-        const std::optional<double> written = m_ratios[slot(n)];
+        const double ratio = ratioOf(m_run.counts[outcomeIndex(n)], trials);
+        const std::optional<double> written = m_ratios[outcomeIndex(n)];
         if (!written || !(std::abs(*written - ratio) <= kRatioTolerance)) {
-            m_rowLine = m_tableLines[slot(n)];
+            m_rowLine = m_tableLines[outcomeIndex(n)];
             fail(Inconsistency::RatioMismatch, n);
             return false;
         }
     }
     // The counts are known to be small now: room for the history and the log, reserved once.
     for (int n = 1; n <= kOutcomes; ++n)
-        m_run.history[slot(n)].reserve(static_cast<std::size_t>(m_run.counts[slot(n)]));
+        m_run.history[outcomeIndex(n)].reserve(
+            static_cast<std::size_t>(m_run.counts[outcomeIndex(n)]));
     for (int n = 1; n <= kOutcomes; ++n)
-        m_historyLines[slot(n)].reserve(static_cast<std::size_t>(m_run.counts[slot(n)]));
+        m_historyLines[outcomeIndex(n)].reserve(
+            static_cast<std::size_t>(m_run.counts[outcomeIndex(n)]));
     if (m_run.formatVersion >= 1)
         m_run.log.reserve(static_cast<std::size_t>(trials));
     return true;
@@ -386,9 +385,9 @@ bool ResultsReader::closeHistoriesBefore(int outcome)
 {
     for (; m_historyOutcome < outcome && m_historyOutcome <= kOutcomes; ++m_historyOutcome) {
         const int n = m_historyOutcome;
-        const auto elements = static_cast<long long>(m_run.history[slot(n)].size());
-        if (elements != m_run.counts[slot(n)]) {
-            fail(Inconsistency::HistoryLength, n, elements, m_run.counts[slot(n)]);
+        const auto elements = static_cast<long long>(m_run.history[outcomeIndex(n)].size());
+        if (elements != m_run.counts[outcomeIndex(n)]) {
+            fail(Inconsistency::HistoryLength, n, elements, m_run.counts[outcomeIndex(n)]);
             return false;
         }
     }
@@ -415,8 +414,8 @@ void ResultsReader::readHistoryRow()
     }
     if (!closeHistoriesBefore(outcome))
         return;
-    std::vector<int> &elements = m_run.history[slot(outcome)];
-    const int finalCount = m_run.counts[slot(outcome)];
+    std::vector<int> &elements = m_run.history[outcomeIndex(outcome)];
+    const int finalCount = m_run.counts[outcomeIndex(outcome)];
     const int next = static_cast<int>(elements.size()) + 1;
     if (*count != next) {
         fail(Inconsistency::HistoryNumbering, outcome, *count, next);
@@ -430,7 +429,7 @@ void ResultsReader::readHistoryRow()
              percentage(static_cast<Int16>(next), static_cast<Int16>(m_run.trials)));
     } else {
         elements.push_back(*value);
-        m_historyLines[slot(outcome)].push_back(m_rowLine);
+        m_historyLines[outcomeIndex(outcome)].push_back(m_rowLine);
         ++m_historyElements;
     }
 }
@@ -443,7 +442,7 @@ void ResultsReader::readTrialRow()
     const int outcome = coin1 && coin2 ? outcomeOf(*coin1, *coin2) : 0;
     // The outcome the coins give, as nearly always written; else the one that is.
     const int written =
-        outcome > 0 && m_row[3] == outcomeWord(outcome) ? outcome : outcomeField(m_row[3]);
+        outcome > 0 && m_row[3] == outcomeFileWord(outcome) ? outcome : outcomeField(m_row[3]);
     if (!trial || outcome == 0 || written == 0) {
         fail(Inconsistency::UnreadableRow);
         return;
@@ -457,7 +456,7 @@ void ResultsReader::readTrialRow()
         fail(Inconsistency::LogOutcome, written, *trial);
     } else {
         m_run.log.push_back(static_cast<std::uint8_t>(outcome));
-        ++m_tally[slot(outcome)];
+        m_tally.add(outcome);
     }
 }
 
@@ -497,9 +496,9 @@ ReadResult ResultsReader::finish()
 bool ResultsReader::checkLogAgainstTable()
 {
     for (int n = 1; n <= kOutcomes; ++n) {
-        if (m_tally[slot(n)] != m_run.counts[slot(n)]) {
-            m_rowLine = m_tableLines[slot(n)];
-            fail(Inconsistency::LogTally, n, m_tally[slot(n)], m_run.counts[slot(n)]);
+        if (m_tally.count(n) != m_run.counts[outcomeIndex(n)]) {
+            m_rowLine = m_tableLines[outcomeIndex(n)];
+            fail(Inconsistency::LogTally, n, m_tally.count(n), m_run.counts[outcomeIndex(n)]);
             return false;
         }
     }
@@ -515,21 +514,23 @@ bool ResultsReader::checkHistoryAgainstLog()
 {
     std::array<std::vector<int>, kOutcomes> derived;
     for (int n = 1; n <= kOutcomes; ++n)
-        derived[slot(n)].reserve(static_cast<std::size_t>(m_run.counts[slot(n)]));
-    for (std::size_t before = 0; before < m_run.log.size(); ++before) {
-        std::vector<int> &elements = derived[slot(m_run.log[before])];
-        // The outcome comes up again: its element at the count it had is final.
+        derived[outcomeIndex(n)].reserve(static_cast<std::size_t>(m_run.counts[outcomeIndex(n)]));
+    Tally tally;
+    countAlong(m_run.log, tally, [&derived](LoggedTrial trial, const Tally &counted) {
+        std::vector<int> &elements = derived[outcomeIndex(trial)];
+        // The outcome comes up again: its element at the count it had before is final.
         if (!elements.empty())
-            elements.back() =
-                percentage(static_cast<Int16>(elements.size()), static_cast<Int16>(before));
+            elements.back() = percentage(static_cast<Int16>(elements.size()),
+                                         static_cast<Int16>(counted.trials - 1));
         elements.push_back(0);
-    }
+    });
     for (int n = 1; n <= kOutcomes; ++n) {
-        const std::vector<int> &written = m_run.history[slot(n)];
+        const std::vector<int> &written = m_run.history[outcomeIndex(n)];
         for (std::size_t c = 1; c < written.size(); ++c) {
-            if (written[c - 1] != derived[slot(n)][c - 1]) {
-                m_rowLine = m_historyLines[slot(n)][c - 1];
-                fail(Inconsistency::HistoryAgainstLog, n, written[c - 1], derived[slot(n)][c - 1]);
+            if (written[c - 1] != derived[outcomeIndex(n)][c - 1]) {
+                m_rowLine = m_historyLines[outcomeIndex(n)][c - 1];
+                fail(Inconsistency::HistoryAgainstLog, n, written[c - 1],
+                     derived[outcomeIndex(n)][c - 1]);
                 return false;
             }
         }
@@ -667,12 +668,12 @@ ReadResult readBytes(std::string_view bytes)
         case Encoding::Utf16:
             return ReadProblem{.problem = Problem::Utf16};
         case Encoding::OneByte:
-            return ReadProblem{.problem = Problem::Latin1, .found = static_cast<long long>(bad)};
+            return ReadProblem{.problem = Problem::OneByte, .found = static_cast<long long>(bad)};
         case Encoding::Utf8:
         case Encoding::Binary:
             break;
         }
-        return ReadProblem{.problem = Problem::NotUtf8, .found = static_cast<long long>(bad)};
+        return ReadProblem{.problem = Problem::Binary, .found = static_cast<long long>(bad)};
     }
     return readText(text);
 }
@@ -684,9 +685,8 @@ ReadResult readResults(std::string_view bytes)
     try {
         return readBytes(bytes);
     } catch (const std::bad_alloc &) {
-        return ReadProblem{.problem = Problem::TooLarge,
-                           .found = static_cast<long long>(bytes.size()),
-                           .expected = static_cast<long long>(kMaxFileBytes)};
+        return ReadProblem{.problem = Problem::OutOfMemory,
+                           .found = static_cast<long long>(bytes.size())};
     } catch (...) {
         return ReadProblem{.problem = Problem::NotResults};
     }

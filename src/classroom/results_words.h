@@ -1,10 +1,11 @@
 #pragma once
 
 // The words a results file is written in, the same in every language so that a spreadsheet
-// reads them alike everywhere: the writer, the reader and the window's clipboard all take them
-// from here.
+// reads them alike everywhere: the results file's writer and reader take them from here. The
+// class table's file and clipboard text (written by the class window) name the outcomes with
+// these words too; its own column words are its own.
 
-#include "experiment/experiment_view.h"
+#include "experiment/outcome.h"
 #include "experiment/pace.h"
 
 #include <array>
@@ -26,10 +27,10 @@ inline constexpr std::array<std::string_view, 3> kHistoryHeading{"outcome", "cou
                                                                  "percentage"};
 inline constexpr std::array<std::string_view, 4> kLogHeading{"trial", "coin1", "coin2", "outcome"};
 
-// "Head" or "Tail".
-[[nodiscard]] std::string_view faceWord(Face face);
-// An outcome (1..4), coin 1's face first: "Head/Tail".
-[[nodiscard]] const std::string &outcomeWord(int outcome);
+// A face as a file writes it: "Head" or "Tail" (the pupil's own word is shownFaceWord's).
+[[nodiscard]] std::string_view faceFileWord(Face face);
+// An outcome (1..4) as a file writes it, coin 1's face first: "Head/Tail".
+[[nodiscard]] const std::string &outcomeFileWord(int outcome);
 // "as designed", "classroom" or "one trial".
 [[nodiscard]] std::string_view paceWord(Pace pace);
 

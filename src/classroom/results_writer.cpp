@@ -3,6 +3,7 @@
 #include "classroom/results_fields.h"
 #include "classroom/results_words.h"
 #include "experiment/experiment_control.h"
+#include "experiment/outcome.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -11,11 +12,6 @@
 namespace quindle {
 
 namespace {
-
-std::size_t slot(int outcome)
-{
-    return static_cast<std::size_t>(outcome - 1);
-}
 
 void appendRow(std::string &text, std::initializer_list<std::string_view> fields,
                char separator = ',')
@@ -71,11 +67,11 @@ TableTexts tableTexts(const RunResults &run)
 {
     TableTexts table;
     for (int n = 1; n <= kOutcomes; ++n) {
-        const int count = run.counts[slot(n)];
-        table.counts[slot(n)] = std::to_string(count);
+        const int count = run.counts[outcomeIndex(n)];
+        table.counts[outcomeIndex(n)] = std::to_string(count);
         // Without trials the window shows no ratio.
         if (run.trials > 0)
-            table.ratios[slot(n)] = ratioText(static_cast<double>(count) / run.trials);
+            table.ratios[outcomeIndex(n)] = ratioText(ratioOf(count, run.trials));
     }
     table.trials = std::to_string(run.trials);
     return table;
@@ -86,7 +82,10 @@ std::string writeTable(const TableTexts &table, char separator)
     std::string text;
     appendCsvRow(text, kTableHeading, separator);
     for (int n = 1; n <= kOutcomes; ++n)
-        appendRow(text, {outcomeWord(n), table.counts[slot(n)], table.ratios[slot(n)]}, separator);
+        appendRow(
+            text,
+            {outcomeFileWord(n), table.counts[outcomeIndex(n)], table.ratios[outcomeIndex(n)]},
+            separator);
     appendRow(text, {kTrialsLabel, table.trials, ""}, separator);
     return text;
 }
@@ -111,18 +110,18 @@ std::string writeResults(const RunResults &run)
 
     appendCsvRow(text, kHistoryHeading, ',');
     for (int n = 1; n <= kOutcomes; ++n) {
-        const std::vector<int> &elements = run.history[slot(n)];
+        const std::vector<int> &elements = run.history[outcomeIndex(n)];
         for (std::size_t c = 1; c <= elements.size(); ++c)
-            appendRow(text, {outcomeWord(n), to_string(c), to_string(elements[c - 1])});
+            appendRow(text, {outcomeFileWord(n), to_string(c), to_string(elements[c - 1])});
     }
 
     if (withLog) {
         text += '\n';
         appendCsvRow(text, kLogHeading, ',');
         std::size_t trial = 0;
-        for (const std::uint8_t outcome : run.log)
-            appendRow(text, {to_string(++trial), faceWord(faceOf(outcome, 1)),
-                             faceWord(faceOf(outcome, 2)), outcomeWord(outcome)});
+        for (const LoggedTrial logged : run.log)
+            appendRow(text, {to_string(++trial), faceFileWord(logged.face(1)),
+                             faceFileWord(logged.face(2)), outcomeFileWord(logged)});
     }
     return text;
 }

@@ -29,4 +29,9 @@ bool insideExpectedRange(double ratio, long long trials)
            std::abs(ratio - kExpectedRatio) <= expectedRangeHalfWidth(static_cast<double>(trials));
 }
 
+bool insideGapBand(double gap, long long trials)
+{
+    return trials > 0 && std::abs(gap) <= gapRangeHalfWidth(static_cast<double>(trials));
+}
+
 } // namespace quindle

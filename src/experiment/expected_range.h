@@ -5,7 +5,7 @@
 // errors of it about 95 % of the time. The graph, the class's pool and its pictures all measure
 // against this.
 
-#include "experiment/experiment_record.h"
+#include "experiment/outcome.h"
 
 namespace quindle {
 
@@ -22,8 +22,12 @@ inline constexpr double kExpectedRatio = 1.0 / kOutcomes;
 // trials grow while the ratio's range narrows; 0 for no trials.
 [[nodiscard]] double gapRangeHalfWidth(double trials);
 
-// Whether a ratio over this many trials lies inside that range; false for no trials.
+// Whether a ratio over this many trials lies inside that range, its edges included; false for
+// no trials.
 [[nodiscard]] bool insideExpectedRange(double ratio, long long trials);
+// Whether a gap from a quarter after this many trials lies inside that band, its edges
+// included; false for no trials, as for the ratio.
+[[nodiscard]] bool insideGapBand(double gap, long long trials);
 
 // About how many trials it takes for an outcome to come up `count` times: count / p.
 [[nodiscard]] constexpr long long expectedTrialsFor(int count)

@@ -11,25 +11,11 @@ namespace quindle {
 
 namespace {
 constexpr float kFaceThreshold = 0.5F; // a draw below it is Head
-constexpr double kPercentScale = 100.0;
 
 // Between runs everything can be pressed but Stop; during a run, only Stop.
 constexpr ExperimentControl::ButtonStates kReadyButtons{true, false, true, true, true, true};
 constexpr ExperimentControl::ButtonStates kRunningButtons{false, true, false, false, false, false};
 } // namespace
-
-int outcomeOf(Face first, Face second)
-{
-    if (first == Face::Head)
-        return second == Face::Head ? 1 : 2;
-    return second == Face::Head ? 3 : 4;
-}
-
-Face faceOf(int outcome, int coin)
-{
-    const bool head = coin == 1 ? outcome <= 2 : outcome % 2 == 1;
-    return head ? Face::Head : Face::Tail;
-}
 
 std::string decimalText(Int16 value)
 {
@@ -43,12 +29,6 @@ std::string ratioText(double ratio, int decimals)
     const auto result = std::to_chars(std::begin(buffer), std::end(buffer), ratio,
                                       std::chars_format::fixed, decimals);
     return {std::begin(buffer), result.ptr};
-}
-
-Int16 percentage(Int16 count, Int16 total)
-{
-    const double quotient = static_cast<double>(count) / static_cast<double>(total);
-    return roundToInt16(quotient * kPercentScale);
 }
 
 ExperimentControl::ExperimentControl(ExperimentRecord &record, ExperimentView &view,
@@ -149,10 +129,8 @@ void ExperimentControl::showCountsAndTotal()
 
 void ExperimentControl::showRatios()
 {
-    for (int n = 1; n <= kOutcomes; ++n) {
-        const double ratio = static_cast<double>(m_record.count(n)) / static_cast<double>(m_total);
-        m_view.setCellText(CellKind::Ratio, n, ratioText(ratio));
-    }
+    for (int n = 1; n <= kOutcomes; ++n)
+        m_view.setCellText(CellKind::Ratio, n, ratioText(ratioOf(m_record.count(n), m_total)));
 }
 
 void ExperimentControl::recordHistory()

@@ -17,6 +17,7 @@
 #include "experiment/experiment_record.h"
 #include "experiment/experiment_view.h"
 #include "experiment/int16.h"
+#include "experiment/outcome.h"
 
 #include <array>
 #include <iterator>
@@ -83,17 +84,11 @@ private:
     Int16 m_phase = 0;
 };
 
-// The outcome (1..4) that the faces of the first and the second coin make.
-[[nodiscard]] int outcomeOf(Face first, Face second);
-// The other way round: the face coin 1 or coin 2 shows in an outcome (1..4).
-[[nodiscard]] Face faceOf(int outcome, int coin);
 // Text of a count or total: decimal digits, no leading blank, no grouping.
 [[nodiscard]] std::string decimalText(Int16 value);
 // Text of a ratio in the pattern "0.000": at least one digit, a point, three decimals (or as
 // many as asked for), an exact half rounded to the even neighbour. This is the plain form that
 // files keep; the windows show it with the pupil's decimal sign.
 [[nodiscard]] std::string ratioText(double ratio, int decimals = 3);
-// count / total x 100, rounded half to even, as stored in the history.
-[[nodiscard]] Int16 percentage(Int16 count, Int16 total);
 
 } // namespace quindle

@@ -4,17 +4,14 @@
 // come up in the current run, and each outcome's history of relative frequencies for the graph.
 // It lives as long as the program; windows are handed a reference to the one instance.
 
-#include "experiment/experiment_view.h"
 #include "experiment/int16.h"
+#include "experiment/outcome.h"
 
 #include <array>
 #include <cstddef>
-#include <vector>
 
 namespace quindle {
 
-// Outcome 1 = Head/Head, 2 = Head/Tail, 3 = Tail/Head, 4 = Tail/Tail (coin 1 first).
-inline constexpr int kOutcomes = 4;
 // A run ends in the trial that lifts any count past this.
 inline constexpr Int16 kRunLimit = 1000;
 // The most trials a run shows: the trial that lifts a count past the run limit is counted but
@@ -60,8 +57,8 @@ private:
 class ExperimentRecord
 {
 public:
-    [[nodiscard]] Int16 count(int outcome) const { return m_counts[slot(outcome)]; }
-    void setCount(int outcome, Int16 value) { m_counts[slot(outcome)] = value; }
+    [[nodiscard]] Int16 count(int outcome) const { return m_counts[outcomeIndex(outcome)]; }
+    void setCount(int outcome, Int16 value) { m_counts[outcomeIndex(outcome)] = value; }
     // count + 1, overflow-checked; nothing is stored when it overflows.
     void addToCount(int outcome) { setCount(outcome, checkedAdd(count(outcome), 1)); }
 
@@ -73,29 +70,35 @@ public:
         return checkedAdd(checkedAdd(checkedAdd(count(2), count(1)), count(3)), count(4));
     }
 
-    [[nodiscard]] const History &history(int outcome) const { return m_history[slot(outcome)]; }
-    [[nodiscard]] History &history(int outcome) { return m_history[slot(outcome)]; }
+    [[nodiscard]] const History &history(int outcome) const
+    {
+        return m_history[outcomeIndex(outcome)];
+    }
+    [[nodiscard]] History &history(int outcome) { return m_history[outcomeIndex(outcome)]; }
 
     // Writes element `index` of the outcome's history and remembers it as the latest element
     // the current run has recorded. The index is checked before anything is written.
     void recordHistory(int outcome, int index, Int16 value)
     {
         history(outcome).set(index, value);
-        m_recorded[slot(outcome)] = static_cast<Int16>(index);
+        m_recorded[outcomeIndex(outcome)] = static_cast<Int16>(index);
     }
     // The latest element recorded since the outcome's count was last cleared, 0 for none: the
     // outcome's count as of the last trial that the window showed, and where its curve ends. It
     // differs from count() after the trial that ends a run, which counts without showing.
-    [[nodiscard]] Int16 lastRecorded(int outcome) const { return m_recorded[slot(outcome)]; }
+    [[nodiscard]] Int16 lastRecorded(int outcome) const
+    {
+        return m_recorded[outcomeIndex(outcome)];
+    }
     // Both coins' faces in every trial the window showed since the counts were last cleared,
     // in order: a run's full record, for its results file. The log keeps no more than the
     // trials a run can show, whatever happens to the counts.
     void logTrial(Face coin1, Face coin2)
     {
         if (m_log.size() < static_cast<std::size_t>(kMaxShownTrials))
-            m_log.push_back({coin1, coin2});
+            m_log.emplace_back(coin1, coin2);
     }
-    [[nodiscard]] const std::vector<std::array<Face, 2>> &trialLog() const { return m_log; }
+    [[nodiscard]] const LoggedTrials &trialLog() const { return m_log; }
     void clearTrialLog() { m_log.clear(); }
 
     // The number of trials the window showed last: the recorded counts added up.
@@ -111,21 +114,14 @@ public:
     void clearCount(int outcome)
     {
         setCount(outcome, 0);
-        m_recorded[slot(outcome)] = 0;
+        m_recorded[outcomeIndex(outcome)] = 0;
     }
 
 private:
-    static std::size_t slot(int outcome)
-    {
-        if (outcome < 1 || outcome > kOutcomes)
-            throw SubscriptError();
-        return static_cast<std::size_t>(outcome - 1);
-    }
-
     std::array<Int16, kOutcomes> m_counts{};
     std::array<History, kOutcomes> m_history{};
     std::array<Int16, kOutcomes> m_recorded{};
-    std::vector<std::array<Face, 2>> m_log;
+    LoggedTrials m_log;
 };
 
 } // namespace quindle

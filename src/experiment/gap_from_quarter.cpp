@@ -1,32 +1,23 @@
 #include "experiment/gap_from_quarter.h"
 
 #include "experiment/expected_range.h"
-#include "experiment/experiment_control.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace quindle {
 
-double gapFromQuarter(long long count, long long trials)
-{
-    return static_cast<double>(count) - static_cast<double>(trials) * kExpectedRatio;
-}
-
-std::vector<Gaps> gapsAlong(std::span<const std::array<Face, 2>> log)
+std::vector<Gaps> gapsAlong(std::span<const LoggedTrial> log)
 {
     std::vector<Gaps> gaps;
     gaps.reserve(log.size());
-    std::array<long long, kOutcomes> counts{};
-    long long trials = 0;
-    for (const auto &[coin1, coin2] : log) {
-        ++counts[static_cast<std::size_t>(outcomeOf(coin1, coin2) - 1)];
-        ++trials;
+    Tally tally;
+    countAlong(log, tally, [&gaps](LoggedTrial, const Tally &counted) {
         Gaps after{};
-        for (std::size_t n = 0; n < after.size(); ++n)
-            after[n] = gapFromQuarter(counts[n], trials);
+        for (int n = 1; n <= kOutcomes; ++n)
+            after[outcomeIndex(n)] = gapFromQuarter(counted.count(n), counted.trials);
         gaps.push_back(after);
-    }
+    });
     return gaps;
 }
 

@@ -4,8 +4,7 @@
 // each ratio settles near a quarter, these gaps do not even out; they wander further, about as
 // far as the square root of the trials (the band of gapRangeHalfWidth).
 
-#include "experiment/experiment_record.h"
-#include "experiment/experiment_view.h"
+#include "experiment/outcome.h"
 
 #include <array>
 #include <span>
@@ -16,12 +15,9 @@ namespace quindle {
 // Each outcome's gap, outcome n at element n - 1.
 using Gaps = std::array<double, kOutcomes>;
 
-// An outcome's count less a quarter of the trials it was counted in.
-[[nodiscard]] double gapFromQuarter(long long count, long long trials);
-
-// Each outcome's gap after every trial of a log of both coins' faces, in order: element i is
-// the gaps after trial i + 1.
-[[nodiscard]] std::vector<Gaps> gapsAlong(std::span<const std::array<Face, 2>> log);
+// Each outcome's gap (gapFromQuarter) after every trial of a log, in order: element i is the
+// gaps after trial i + 1.
+[[nodiscard]] std::vector<Gaps> gapsAlong(std::span<const LoggedTrial> log);
 
 // Scales on which a picture of a run's gaps reads well, a short run filling it as a long one
 // does: the trials axis ends at `trials`, 1, 2, 3, 4, 5, 6 or 8 times a power of ten and at

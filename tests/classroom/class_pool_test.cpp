@@ -113,7 +113,7 @@ TEST(ClassCurve, SharesAndGapsFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd
     // The counts after each trial of the two logs, one after the other: 51 trials.
     std::vector<std::array<long long, kOutcomes>> byTrial(1);
     for (const RunResults *run : {&first, &second}) {
-        for (const std::uint8_t outcome : run->log) {
+        for (const int outcome : run->log) {
             byTrial.push_back(byTrial.back());
             ++byTrial.back()[static_cast<std::size_t>(outcome - 1)];
         }

@@ -102,11 +102,11 @@ TEST(ResultsFile, ABadFileGetsItsProblemTheCheckItFailsAndWhereItIs)
     const std::tuple<std::string, Problem, Inconsistency> cases[] = {
         {"\xEF\xBB\xBF \r\n\t\n", Empty, None},
         {text + std::string(kMaxFileBytes, ' '), TooLarge, None},
-        {"\x89PNG\r\n\x1A\n", NotUtf8, None},
+        {"\x89PNG\r\n\x1A\n", Binary, None},
         {std::string("o\0u\0t\0c\0o\0m\0e\0", 14), Utf16, None},
         {std::string("\0o\0u\0t\0c\0o\0m\0e", 14), Utf16, None},
         {std::string("\xFE\xFF\0o\0u\0t", 8), Utf16, None},
-        {"\xED\xA0\x80,surrogate\n", Latin1, None},
+        {"\xED\xA0\x80,surrogate\n", OneByte, None},
         {"name;mark\nAnna;2\n", NotResults, None},
         {text.substr(0, text.size() / 2), CutShort, None},
         {withLine(text, kTable, "Tail/Tail,", "Tail/Tail,1001,"), Inconsistent, CountOutOfRange},

@@ -31,8 +31,8 @@ TEST(ExpectedRange, IsTwoStandardErrorsEitherSideOfAQuarterAroundFourTrialsATime
 TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsWithinAWideningRange)
 {
     // Head/Head twice, Tail/Tail, Head/Tail, then after eight trials 3, 1, 2 and 2 against 2.
-    const std::vector<Gaps> gaps = gapsAlong(std::vector<std::array<Face, 2>>{
-        {H, H}, {H, H}, {T, T}, {H, T}, {H, H}, {T, H}, {T, H}, {T, T}});
+    const std::vector<Gaps> gaps =
+        gapsAlong(LoggedTrials{{H, H}, {H, H}, {T, T}, {H, T}, {H, H}, {T, H}, {T, H}, {T, T}});
     ASSERT_EQ(gaps.size(), 8U);
     EXPECT_EQ(gaps[0], (Gaps{0.75, -0.25, -0.25, -0.25}));
     EXPECT_EQ(gaps[2], (Gaps{1.25, -0.75, -0.75, 0.25}));

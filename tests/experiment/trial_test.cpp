@@ -59,7 +59,7 @@ TEST_F(Trial, ACountOfOneThousandGoesOnAndTheTrialToOneThousandAndOneEndsTheRun)
     EXPECT_EQ(view.cells[0][0], "1000");
     EXPECT_EQ(record.history(1).at(1000), 67);
     EXPECT_EQ(view.state(), kRunning);
-    EXPECT_EQ(record.trialLog(), (std::vector<std::array<Face, 2>>{{Tail, Head}, {Head, Head}}));
+    EXPECT_EQ(record.trialLog(), (LoggedTrials{{Tail, Head}, {Head, Head}}));
     view.log.clear();
     const Cells cells = view.cells;
     trials({1}); // ends the run: counted, not shown, not logged

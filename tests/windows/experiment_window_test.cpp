@@ -227,10 +227,10 @@ private slots:
             readResults(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         QVERIFY(read.ok());
         QCOMPARE(read.run()->trials, shown);
-        std::vector<std::uint8_t> log;
+        LoggedTrials log;
         for (const auto &[coin1, coin2] : record().trialLog())
-            log.push_back(std::uint8_t(outcomeOf(coin1, coin2)));
-        log.resize(std::size_t(shown));
+            log.emplace_back(coin1, coin2);
+        log.erase(log.begin() + std::min(std::ptrdiff_t(shown), std::ssize(log)), log.end());
         QCOMPARE(read.run()->log, log);
         // A failed save says why and leaves what is there alone.
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("taken/inside")));

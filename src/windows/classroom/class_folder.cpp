@@ -80,7 +80,8 @@ bool reusable(const ReadResult &result)
 {
     const ReadProblem *problem = result.problem();
     return !problem ||
-           (problem->problem != Problem::CannotOpen && problem->problem != Problem::CannotRead);
+           (problem->problem != Problem::CannotOpen && problem->problem != Problem::CannotRead &&
+            problem->problem != Problem::OutOfMemory);
 }
 
 QString absolutePath(const std::string &folder, const std::string &name)

@@ -53,15 +53,14 @@ QString ClassTableModel::text(int row, int column) const
     const long long trials = run ? run->run->trials : m_pool->trials;
     if (column == 1)
         return QString::number(trials);
-    const auto outcome = static_cast<std::size_t>((column - 2) % kOutcomes);
+    const std::size_t outcome = outcomeIndex((column - 2) % kOutcomes + 1);
     const long long count = run ? run->run->counts[outcome] : m_pool->counts[outcome];
     if (column < kRatioColumn)
         return QString::number(count);
     // No ratio without trials; the class's with enough decimals to show how close it came.
     if (trials == 0)
         return {};
-    return QString::number(static_cast<double>(count) / static_cast<double>(trials), 'f',
-                           run ? 3 : 4);
+    return QString::number(ratioOf(count, trials), 'f', run ? 3 : 4);
 }
 
 QVariant ClassTableModel::data(const QModelIndex &index, int role) const
@@ -105,7 +104,7 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
         //: 1's face, %2 coin 2's ("Head Tail"). The ten columns share 740 pixels: where two
         //: faces side by side make the columns too wide, put a line break between them.
         return QCoreApplication::translate("quindle::ClassWindow", "%1 %2")
-            .arg(faceWord(section - 1, 1), faceWord(section - 1, 2));
+            .arg(shownFaceWord(section - 1, 1), shownFaceWord(section - 1, 2));
     //: A column header of the class table, on two lines: %1 is an outcome ("Head Tail"),
     //: the second line says these are its ratios. The ten columns share 740 pixels: keep
     //: the second line to about 10 letters, a school's usual abbreviation if need be.

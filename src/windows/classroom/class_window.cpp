@@ -1,5 +1,6 @@
 #include "windows/classroom/class_window.h"
 
+#include "classroom/results_words.h"
 #include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
 #include "experiment/gap_from_quarter.h"
@@ -39,6 +40,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 
 namespace quindle {
@@ -318,13 +320,13 @@ QString ClassWindow::reason(const UnpooledFile &file)
     case Problem::TooLarge:
         //: %1 is the file's size in kilobytes.
         return tr("too large for a results file (%1 KB)").arg(QLocale().toString(p.found / 1024));
-    case Problem::NotUtf8:
+    case Problem::Binary:
         //: A file that holds something other than text (a picture, a document).
         return tr("not a text file");
     case Problem::Utf16:
         //: A text file saved in another encoding than results files are read in.
         return tr("text saved as UTF-16; results files are read as UTF-8");
-    case Problem::Latin1:
+    case Problem::OneByte:
         //: A text file saved in another encoding than results files are read in.
         return tr("text saved as Latin-1 (Windows-1252); results files are read as UTF-8");
     case Problem::NotResults:
@@ -350,8 +352,12 @@ QString ClassWindow::reason(const UnpooledFile &file)
         //: %1 is the system's reason, such as "Permission denied".
         return tr("cannot be opened: %1").arg(qt_error_string(static_cast<int>(p.found)));
     case Problem::CannotRead:
+    case Problem::OutOfMemory: {
+        // Memory that ran out while the file was read is the system's reason too.
+        const int error = p.problem == Problem::OutOfMemory ? ENOMEM : static_cast<int>(p.found);
         //: %1 is the system's reason, such as "Input/output error".
-        return tr("cannot be read: %1").arg(qt_error_string(static_cast<int>(p.found)));
+        return tr("cannot be read: %1").arg(qt_error_string(error));
+    }
     case Problem::NotAFile:
         return entryReason(static_cast<EntryKind>(p.found));
     case Problem::TooDeep:
@@ -447,9 +453,9 @@ QString ClassWindow::tableText(QChar separator, NumberForm form) const
     };
     fields = {"file", "trials"};
     for (int n = 1; n <= kOutcomes; ++n)
-        fields.push_back(outcomeFileName(n).toStdString());
+        fields.push_back(outcomeFileWord(n));
     for (int n = 1; n <= kOutcomes; ++n)
-        fields.push_back((outcomeFileName(n) + QStringLiteral(" ratio")).toStdString());
+        fields.push_back(outcomeFileWord(n) + " ratio");
     addRow();
     const int runs = m_runs->rowCount() - 1;
     for (int row = 0; row <= runs; ++row) {
@@ -514,7 +520,7 @@ QString ClassWindow::summary() const
     //: Said on demand: %1 the runs pooled ("30 runs"), %2 their trials ("64020 trials").
     QString said = tr("%1, %2 in all.").arg(runsText(pool), trialsText(pool));
     for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n) {
-        const auto slot = static_cast<std::size_t>(n - 1);
+        const std::size_t slot = outcomeIndex(n);
         if (m_gapShown) {
             //: Follows the runs and trials once per outcome in the gap view: %1 the outcome,
             //: %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the

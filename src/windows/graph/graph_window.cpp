@@ -340,7 +340,7 @@ void GraphWindow::describeResults()
         m_gapDrawn ? gapsAlong(m_record.trialLog()) : std::vector<Gaps>();
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.lastRecorded(n);
-        const double ratio = total == 0 ? 0.0 : double(count) / total;
+        const double ratio = ratioOf(count, total);
         QString result;
         if (total == 0)
             //: What a legend label tells a screen reader before the first trial.
@@ -356,9 +356,9 @@ void GraphWindow::describeResults()
         bool inside = insideExpectedRange(ratio, expectedTrialsFor(count));
         bool judged = count > 0; // an outcome that has not come up has no range of its own yet
         if (m_gapDrawn && !gaps.empty()) {
-            const double gap = gaps.back()[static_cast<std::size_t>(n - 1)];
+            const double gap = gaps.back()[outcomeIndex(n)];
             result = gapWords(gap);
-            inside = std::abs(gap) <= gapRangeHalfWidth(static_cast<double>(gaps.size()));
+            inside = insideGapBand(gap, static_cast<long long>(gaps.size()));
             judged = true;
         }
         if (m_rangeDrawn && total > 0 && judged && inside)

@@ -3,20 +3,20 @@
 // The colours the outcomes are drawn in, wherever they are drawn: the graph's curves and its
 // legend, and the class window's pictures. Palette colours light blue, green, cyan and light red.
 
+#include "experiment/outcome.h"
 #include "windows/controls/rgb.h"
 
 #include <array>
-#include <cstddef>
 
 namespace quindle {
 
-inline constexpr std::array<Rgb, 4> kOutcomeColors{Rgb{0, 0, 255}, Rgb{0, 128, 0}, Rgb{0, 128, 128},
-                                                   Rgb{255, 0, 0}};
+inline constexpr std::array<Rgb, kOutcomes> kOutcomeColors{Rgb{0, 0, 255}, Rgb{0, 128, 0},
+                                                           Rgb{0, 128, 128}, Rgb{255, 0, 0}};
 
 // The colour of an outcome (1..4).
 [[nodiscard]] constexpr Rgb outcomeColor(int outcome)
 {
-    return kOutcomeColors.at(static_cast<std::size_t>(outcome - 1));
+    return kOutcomeColors[outcomeIndex(outcome)];
 }
 
 // The light grey band of the expected range, under the curves.

@@ -1,18 +1,12 @@
 #include "windows/support/outcome_names.h"
 
-#include "classroom/results_words.h"
-#include "experiment/experiment_control.h"
+#include "experiment/outcome.h"
 
 #include <QCoreApplication>
 
 namespace quindle {
 
-QString outcomeFileName(int outcome)
-{
-    return QString::fromStdString(outcomeWord(outcome));
-}
-
-QString faceWord(int outcome, int coin)
+QString shownFaceWord(int outcome, int coin)
 {
     if (faceOf(outcome, coin) == Face::Head)
         //: A coin's face, as the class table's headers and a screen reader name an outcome
@@ -26,7 +20,7 @@ QString outcomeWords(int outcome)
 {
     //: An outcome as it is said and printed: %1 is coin 1's face, %2 coin 2's ("Head Tail").
     return QCoreApplication::translate("quindle::Outcome", "%1 %2")
-        .arg(faceWord(outcome, 1), faceWord(outcome, 2));
+        .arg(shownFaceWord(outcome, 1), shownFaceWord(outcome, 2));
 }
 
 } // namespace quindle
