@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace quindle::testing {
 namespace {
@@ -80,6 +81,24 @@ TEST_F(Trial, ACountOfOneThousandGoesOnAndTheTrialToOneThousandAndOneEndsTheRun)
     trials({3});
     EXPECT_EQ(view.cells[0][2], "1");
     EXPECT_EQ(view.state(), kRunning);
+}
+
+TEST(TrialLog, KeepsTheFirstTrialsARunCanShowAndNoMore)
+{
+    // Counts set by hand can carry a record past anything a run shows; its log still ends at
+    // the most trials a run shows, with the trials as they came.
+    ExperimentRecord record;
+    const auto faces = [](int trial) {
+        return std::pair{trial % 3 == 0 ? Face::Tail : Face::Head,
+                         trial % 7 == 0 ? Face::Tail : Face::Head};
+    };
+    for (int trial = 1; trial <= kMaxShownTrials + 2; ++trial)
+        record.logTrial(faces(trial).first, faces(trial).second);
+    ASSERT_EQ(record.trialLog().size(), static_cast<std::size_t>(kMaxShownTrials));
+    for (const int trial : {1, kMaxShownTrials / 2, kMaxShownTrials}) {
+        const LoggedTrial kept = record.trialLog()[static_cast<std::size_t>(trial - 1)];
+        EXPECT_EQ(kept, LoggedTrial(faces(trial).first, faces(trial).second)) << trial;
+    }
 }
 
 TEST_F(Trial, ErrorsAreRaisedBeforeAnythingIsStored)
