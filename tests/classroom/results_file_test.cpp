@@ -1,3 +1,4 @@
+#include "classroom/results_words.h"
 #include "classroom/sample_run.h"
 #include "shared/csv_rows.h"
 
@@ -7,6 +8,7 @@
 #include <functional>
 #include <sstream>
 #include <tuple>
+#include <vector>
 
 namespace quindle::testing {
 namespace {
@@ -89,17 +91,16 @@ int lineOf(const std::string &text, Block block, std::string_view start)
     return 1 + static_cast<int>(std::ranges::count(marked.substr(0, marked.find('\x01')), '\n'));
 }
 
-TEST(ResultsFile, ABadFileGetsItsProblemTheCheckItFailsAndWhereItIs)
+// Files that a check of the reader refuses, each with the problem and the check it fails.
+std::vector<std::tuple<std::string, Problem, Inconsistency>> badFiles(const RunResults &run,
+                                                                      const std::string &text)
 {
     using enum Problem;
     using enum Inconsistency;
-    using enum Section;
-    const RunResults run = sampleRun(40);
-    const std::string text = writeResults(run);
     const auto count = [&run](std::size_t n) { return std::to_string(run.counts.at(n - 1)); };
     const std::string otherThird =
         faceOf(run.log[2], 1) == Face::Head ? "3,Tail,Tail,Tail/Tail," : "3,Head,Head,Head/Head,";
-    const std::tuple<std::string, Problem, Inconsistency> cases[] = {
+    return {
         {"\xEF\xBB\xBF \r\n\t\n", Empty, None},
         {text + std::string(kMaxFileBytes, ' '), TooLarge, None},
         {"\x89PNG\r\n\x1A\n", Binary, None},
@@ -113,7 +114,11 @@ TEST(ResultsFile, ABadFileGetsItsProblemTheCheckItFailsAndWhereItIs)
         {withLine(text, kTable, "trials,", "trials,4001,"), Inconsistent, TrialsOutOfRange},
         {withLine(text, kTable, "Head/Head," + count(1) + ",", "Head/Head," + count(1) + ",0.9,"),
          Inconsistent, RatioMismatch},
+        {withLine(text, kTable, "Head/Head," + count(1) + ",", "Head/Head," + count(1) + ",,"),
+         Inconsistent, RatioMismatch},
         {withLine(text, kTable, "Head/Tail,", "Heads,"), Inconsistent, UnreadableRow},
+        {withLine(text, kHeader, "seed,", "seed,x"), Inconsistent, UnreadableRow},
+        {withLine(text, kHeader, "seed,", "seed,-"), Inconsistent, UnreadableRow},
         {withLine(text, kHistory, "Head/Head,1,", "Head/Head,1,101,"), Inconsistent, HistoryValue},
         {withLine(text, kHistory, "Tail/Tail," + count(4) + ",", "Tail/Tail," + count(4) + ",0,"),
          Inconsistent, HistoryFinalValue},
@@ -125,14 +130,27 @@ TEST(ResultsFile, ABadFileGetsItsProblemTheCheckItFailsAndWhereItIs)
         {withLine(text, kTrialLog, "3,", otherThird), Inconsistent, LogTally},
         {text + "41,Head,Head,Head/Head\n", Inconsistent, LogTrials},
     };
-    for (const auto &[bytes, problem, check] : cases) {
+}
+
+TEST(ResultsFile, ABadFileGetsItsProblemAndTheCheckItFails)
+{
+    const RunResults run = sampleRun(40);
+    for (const auto &[bytes, problem, check] : badFiles(run, writeResults(run))) {
         const ReadResult read = readResults(bytes);
         ASSERT_FALSE(read.ok()) << bytes;
         EXPECT_EQ(std::pair(read.problem()->problem, read.problem()->inconsistency),
                   std::pair(problem, check))
             << bytes;
     }
+}
 
+TEST(ResultsFile, ABadFileSaysWhereItsProblemLiesAndWhatWasFoundThere)
+{
+    using enum Problem;
+    using enum Inconsistency;
+    using enum Section;
+    const RunResults run = sampleRun(40);
+    const std::string text = writeResults(run);
     // Where a problem lies and what was found there.
     // The first trial that is not Head/Head, made one: the log then counts one Head/Head more.
     const auto other = std::to_string(std::ranges::find_if(run.log, [](int o) { return o != 1; }) -
@@ -148,7 +166,7 @@ TEST(ResultsFile, ABadFileGetsItsProblemTheCheckItFailsAndWhereItIs)
     };
     const std::string cut = upTo("\n8,") + "\n8,He";
     // Each: problem, check, section, line, outcome, found, expected.
-    const std::pair<std::string, ReadProblem> where[] = {
+    std::vector<std::pair<std::string, ReadProblem>> where = {
         {withLine(text, kTable, "Head/Tail,", "Head/Tail,-1,"),
          {Inconsistent, CountOutOfRange, Table, lineOf(text, kTable, "Head/Tail,"), 2, -1,
           kRunLimit}},
@@ -170,6 +188,15 @@ TEST(ResultsFile, ABadFileGetsItsProblemTheCheckItFailsAndWhereItIs)
         {upTo("\n8,"), {CutShort, None, TrialLog, lines(upTo("\n8,")), 0, 7, 40}},
         {cut, {CutShort, None, TrialLog, lines(cut), 0, 7, 40}},
     };
+    // Each outcome's first history element too, which no element before it checks.
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const std::string first = std::string(outcomeFileWord(n)) + ",1,";
+        const int was = run.history[outcomeIndex(n)][0];
+        const int wrong = was == 0 ? 1 : was - 1;
+        where.push_back({withLine(text, kHistory, first, first + std::to_string(wrong) + ","),
+                         {Inconsistent, HistoryAgainstLog, TrialLog, lineOf(text, kHistory, first),
+                          n, wrong, was}});
+    }
     for (const auto &[bytes, expected] : where) {
         const ReadResult read = readResults(bytes);
         ASSERT_FALSE(read.ok()) << bytes;
