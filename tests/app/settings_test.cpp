@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "shared/permissions.h"
+#include "windows/support/preferences.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -49,13 +50,22 @@ class SettingsTest : public QObject
         settings.takeCommandLine(parser);
         return settings;
     }
-    // Zoom, language, class folder (and whether given), last folder, whether it remembers.
+    // Zoom, language, class folder (and whether given), last folder, whether it remembers: the
+    // preferences as the settings load them, and the settings' own.
     [[nodiscard]] static QString held(const Settings &s)
     {
-        return QStringList({s.zoom() ? QString::number(*s.zoom()) : QString(), s.language(),
-                            s.classFolder(), QString::number(s.classFolderGiven()), s.lastFolder(),
+        Preferences p;
+        s.load(p);
+        return QStringList({QString::number(p.zoom()), s.language(), p.classFolder(),
+                            QString::number(s.classFolderGiven()), p.lastFolder(),
                             QString::number(s.remembers())})
             .join(QLatin1Char('|'));
+    }
+    // The preferences as the program starts with them, remembered from now on by settings.
+    static void start(Settings &settings, Preferences &preferences)
+    {
+        settings.load(preferences);
+        settings.persist(preferences);
     }
 
 private slots:
@@ -86,8 +96,10 @@ private slots:
         // Remembered in the user's file, over the school's, which stays as it was.
         const QByteArray system = contents(file("system1"));
         Settings remembering = read();
-        remembering.rememberZoom(175);
-        remembering.rememberLastFolder(QStringLiteral("/home/ann/Results, 5a"));
+        Preferences preferences;
+        start(remembering, preferences);
+        preferences.setZoom(175);
+        preferences.setLastFolder(QStringLiteral("/home/ann/Results, 5a"));
         QCOMPARE(held(read()), QStringLiteral("175|es|/srv/5a, b|0|/home/ann/Results, 5a|1"));
         QCOMPARE(contents(file("system1")), system);
     }
@@ -155,8 +167,10 @@ private slots:
         QCOMPARE(m_warnings, QStringList(file("user") + said));
         // The school's settings still; the readable part of the user's; nothing remembered.
         QCOMPARE(held(settings), QString::fromLatin1(kind == "format" ? "125||/srv/class|0||0"
-                                                                      : "||/srv/class|0||0"));
-        settings.rememberZoom(200);
+                                                                      : "100||/srv/class|0||0"));
+        Preferences preferences;
+        start(settings, preferences);
+        preferences.setZoom(200);
         hold.reset();
         QCOMPARE(contents(file("user")), before); // as it was
     }
@@ -168,8 +182,10 @@ private slots:
         QVERIFY(QFile::setPermissions(user, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         const PermissionsHold hold;
         Settings settings = read();
-        settings.rememberZoom(150);
-        settings.rememberLastFolder(QStringLiteral("/home/ann"));
+        Preferences preferences;
+        start(settings, preferences);
+        preferences.setZoom(150);
+        preferences.setLastFolder(QStringLiteral("/home/ann"));
         QCOMPARE(m_warnings, QStringList(file("user") + QStringLiteral(": cannot be written (%1); "
                                                                        "nothing more is remembered")
                                                             .arg(qt_error_string(EACCES))));

@@ -91,8 +91,6 @@ private slots:
     {
         qDeleteAll(s_waiting.children());
         endProgram();
-        SaveFolders::instance().setClassFolder({});
-        SaveFolders::instance().setLastFolder({});
     }
 
     void handInsGoToTheClassFolderUnderThePupilsNameNeverOverAnotherAndSaySo()
@@ -111,7 +109,8 @@ private slots:
                      .contains(QFileInfo(offered).fileName()),
                  qPrintable(offered));
         QCOMPARE(QFileInfo(offered).absolutePath(), home("class"));
-        QCOMPARE(m_settings->lastFolder(), QString()); // the class folder is not remembered
+        // The class folder is not the last folder.
+        QCOMPARE(m_program->preferences().lastFolder(), QString());
         const QDateTime moment = QDateTime::currentDateTime();
         const QString first = experiment()->handIn(moment);
         const int firstTrials = trials();
