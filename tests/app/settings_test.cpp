@@ -104,6 +104,90 @@ private slots:
         QCOMPARE(contents(file("system1")), system);
     }
 
+    void aZoomForOneRunIsNotRememberedWhenNothingChanges_data()
+    {
+        QTest::addColumn<bool>("persistFirst"); // the settings listen before they load, or after
+        QTest::newRow("loaded, then persisted") << false;
+        QTest::newRow("persisted, then loaded") << true;
+    }
+
+    void aZoomForOneRunIsNotRememberedWhenNothingChanges()
+    {
+        QFETCH(bool, persistFirst);
+        write("user", "[display]\nzoom=150\n[saving]\nlastFolder=/home/ann\n");
+        const QByteArray before = contents(file("user"));
+        Settings settings = read({QStringLiteral("--zoom=200")});
+        Preferences preferences;
+        if (persistFirst)
+            settings.persist(preferences);
+        settings.load(preferences);
+        if (!persistFirst)
+            settings.persist(preferences);
+        QCOMPARE(preferences.zoom(), 200);
+        QCOMPARE(contents(file("user")), before);
+        QCOMPARE(held(read()), QStringLiteral("150|||0|/home/ann|1"));
+    }
+
+    void aZoomForOneRunIsNotRememberedWithALaterChange()
+    {
+        // The pupil saves into another folder: that is remembered, the run's zoom is not.
+        write("user", "[display]\nzoom=150\n");
+        Settings settings = read({QStringLiteral("--zoom"), QStringLiteral("200")});
+        Preferences preferences;
+        start(settings, preferences);
+        preferences.setLastFolder(QStringLiteral("/home/ann/5a"));
+        QCOMPARE(held(read()), QStringLiteral("150|||0|/home/ann/5a|1"));
+        QVERIFY(!contents(file("user")).contains("200"));
+    }
+
+    void aZoomThePupilChoosesOverTheRunsIsRemembered()
+    {
+        write("system1", "[display]\nzoom=125\n");
+        Settings settings = read({QStringLiteral("--zoom=200")});
+        Preferences preferences;
+        start(settings, preferences);
+        preferences.setZoom(250);
+        QCOMPARE(held(read()), QStringLiteral("250|||0||1"));
+        preferences.setZoom(125); // back to the school's: the pupil's own choice all the same
+        QCOMPARE(held(read()), QStringLiteral("125|||0||1"));
+        QVERIFY(contents(file("user")).contains("zoom=125"));
+    }
+
+    void theClassFolderIsOneFolderHoweverItIsWritten_data()
+    {
+        QTest::addColumn<QString>("inFile");      // in the school's file
+        QTest::addColumn<QString>("commandLine"); // or --class, from the root as working folder
+        QTest::newRow("a trailing slash") << QStringLiteral("%1/class/") << QString();
+        QTest::newRow("dots") << QStringLiteral("%1/./other/../class") << QString();
+        QTest::newRow("--class relative") << QString() << QStringLiteral("class");
+        QTest::newRow("--class relative, slash") << QString() << QStringLiteral("./class/");
+        QTest::newRow("--class, a trailing slash") << QString() << QStringLiteral("%1/class/");
+    }
+
+    void theClassFolderIsOneFolderHoweverItIsWritten()
+    {
+        QFETCH(QString, inFile);
+        QFETCH(QString, commandLine);
+        const QString folder = m_root->filePath(QStringLiteral("class"));
+        QVERIFY(QDir().mkpath(folder));
+        inFile.replace(QLatin1String("%1"), m_root->path());
+        commandLine.replace(QLatin1String("%1"), m_root->path());
+        if (!inFile.isEmpty())
+            write("system1", "[class]\nfolder=" + inFile.toUtf8() + '\n');
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_root->path()));
+        Settings settings =
+            read(commandLine.isEmpty() ? QStringList()
+                                       : QStringList({QStringLiteral("--class"), commandLine}));
+        Preferences preferences;
+        settings.load(preferences);
+        QVERIFY(QDir::setCurrent(working));
+        QCOMPARE(m_warnings, QStringList());
+        QCOMPARE(preferences.classFolder(), folder);
+        QCOMPARE(folderPath(folder + QStringLiteral("/")), folder);
+        QVERIFY(preferences.isClassFolder(folder + QStringLiteral("/.")));
+    }
+
     void storedQtDataIsNeverUnpacked()
     {
         // A stored value with a made-up size would have Qt ask for gigabytes: the file is named
