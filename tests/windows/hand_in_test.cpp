@@ -206,6 +206,72 @@ private slots:
         QCOMPARE(chosen.size(), 2);
     }
 
+    void eachFolderSavedIntoIsTheLastFolderNowAndNextTime()
+    {
+        start();
+        for (const char *folder : {"A", "B"})
+            QVERIFY(QDir().mkpath(home(folder)));
+        QString offered;
+        answerFileDialog(offered, home("A/one.csv"));
+        saveWithCtrlS();
+        answerFileDialog(offered, home("B/two.csv"));
+        saveWithCtrlS();
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("A"));
+        // The second folder saved into, not the first: in the next dialog and in the file.
+        answerFileDialog(offered);
+        saveWithCtrlS();
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("B"));
+        QVERIFY2(fileBytes(Settings::userFile()).contains("lastFolder=" + home("B").toUtf8()),
+                 fileBytes(Settings::userFile()).constData());
+        start();
+        answerFileDialog(offered);
+        saveWithCtrlS();
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("B"));
+    }
+
+    void aClassFolderWrittenWithATrailingSlashIsTheSameFolder()
+    {
+        start(home("class") + QStringLiteral("/"));
+        QSignalSpy asked(experiment(), &ExperimentWindow::classResultsRequested);
+        action("Class results…")->trigger();
+        QCOMPARE(QList<QVariantList>(asked), QList<QVariantList>{{home("class")}});
+        // The class window's folder too, however its path is written.
+        ClassWindow *window = m_program->openClassWindow(home("class") + QStringLiteral("/./"));
+        QCOMPARE(window->folder().path(), home("class"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Class results: class"));
+        window->close();
+        // Saved into, it is the class folder: not a last folder to remember.
+        QString offered;
+        answerFileDialog(offered);
+        saveWithCtrlS();
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("class"));
+        QCOMPARE(QDir(home("class")).entryList(QDir::Files).size(), 1);
+        QCOMPARE(m_program->preferences().lastFolder(), QString());
+        QVERIFY(!fileBytes(Settings::userFile()).contains("lastFolder"));
+    }
+
+    void theFolderChosenForClassResultsLastsAsLongAsTheProgram()
+    {
+        start();
+        QStringList dialogs; // where each folder dialog started
+        const auto classResults = [&dialogs, this] {
+            whenDialogShows<QFileDialog>([&dialogs, this](QFileDialog *dialog) {
+                dialogs << dialog->directory().absolutePath();
+                dialog->setDirectory(home("class"));
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            action("Class results…")->trigger();
+        };
+        classResults();
+        openHelp(); // the experiment window closes, and a new one opens after the help
+        click(helpClose());
+        QVERIFY(waitShown(experiment()));
+        classResults();
+        start(); // another program: the Documents folder again
+        classResults();
+        QCOMPARE(dialogs, QStringList({home("Documents"), home("class"), home("Documents")}));
+    }
+
     void ctrlSThenReturnSavesWhereThePupilLeftIt()
     {
         start(); // Documents, the first time; the zoom and the folder saved into are remembered
