@@ -207,14 +207,14 @@ void Settings::readFile(const QString &path, bool isUsers)
                 into = *value;
         }
     };
-    folder(QLatin1String(kClassFolder), m_classFolder);
-    folder(QLatin1String(kLastFolder), m_lastFolder);
+    folder(QLatin1String(kClassFolder), m_read.classFolder);
+    folder(QLatin1String(kLastFolder), m_read.lastFolder);
     if (const auto value = text(QLatin1String(kZoom))) {
         if (const auto zoom = zoomValue(*value); !zoom)
             bad(QLatin1String(kZoom),
                 QStringLiteral("'%1' is not one of %2").arg(*value, zoomStepsText()));
-        else if (!m_zoom)
-            m_zoom = zoom;
+        else if (!m_read.zoom)
+            m_read.zoom = zoom;
     }
     if (const auto value = text(QLatin1String(kLanguage))) {
         if (const auto code = languageValue(*value); !code)
@@ -238,7 +238,7 @@ void Settings::takeCommandLine(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("zoom"))) {
         const QString text = parser.value(QStringLiteral("zoom"));
         if (const auto zoom = zoomValue(text))
-            m_zoom = zoom;
+            m_read.zoom = zoom;
         else
             warn(QStringLiteral("--zoom: '%1' is not one of %2; ignored")
                      .arg(text, zoomStepsText()));
@@ -246,7 +246,7 @@ void Settings::takeCommandLine(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("class"))) {
         const QString folder = parser.value(QStringLiteral("class"));
         if (QFileInfo(folder).isDir()) {
-            m_classFolder = folder;
+            m_read.classFolder = folder;
             m_classFolderGiven = true;
         } else {
             warn(QStringLiteral("--class: '%1' is not a folder; the class window stays closed")
@@ -257,10 +257,10 @@ void Settings::takeCommandLine(const QCommandLineParser &parser)
 
 void Settings::load(Preferences &preferences) const
 {
-    if (m_zoom)
-        preferences.setZoom(*m_zoom, SetBy::Start);
-    preferences.setClassFolder(m_classFolder);
-    preferences.setLastFolder(m_lastFolder, SetBy::Start);
+    if (m_read.zoom)
+        preferences.setZoom(*m_read.zoom, SetBy::Start);
+    preferences.setClassFolder(m_read.classFolder);
+    preferences.setLastFolder(m_read.lastFolder, SetBy::Start);
 }
 
 void Settings::persist(Preferences &preferences)

@@ -69,11 +69,15 @@ private:
     void warn(const QString &line) const;
 
     Warn m_warn;
-    // As read, until load() hands them on.
-    QString m_classFolder;
-    std::optional<int> m_zoom;
+    // What the files and the command line hold for the preferences, as read at the start: load()
+    // hands it on, and it is never brought up to date (the preferences are).
+    struct Read
+    {
+        QString classFolder;
+        std::optional<int> zoom;
+        QString lastFolder;
+    } m_read;
     QString m_language;
-    QString m_lastFolder;
     bool m_classFolderGiven = false;
     bool m_remembers = true;
 };

@@ -272,6 +272,19 @@ private slots:
         QCOMPARE(dialogs, QStringList({home("Documents"), home("class"), home("Documents")}));
     }
 
+    void handInIsOfferedWhileThereIsAClassFolder()
+    {
+        // Whenever the class folder is set: before the window opens, or after.
+        start();
+        QVERIFY(!action("Hand in")->isEnabled());
+        m_program->preferences().setClassFolder(home("class"));
+        QVERIFY(action("Hand in")->isEnabled());
+        m_program->preferences().setClassFolder({});
+        QVERIFY(!action("Hand in")->isEnabled());
+        start(home("class"));
+        QVERIFY(action("Hand in")->isEnabled());
+    }
+
     void ctrlSThenReturnSavesWhereThePupilLeftIt()
     {
         start(); // Documents, the first time; the zoom and the folder saved into are remembered
