@@ -380,20 +380,19 @@ void ExperimentWindow::chooseFileAndSaveResults()
     // in; elsewhere, and where the class folder cannot be written, wherever the pupil saved
     // last. The name is the pupil's and the moment's, and not yet taken.
     QString folder = m_preferences.classFolder();
-    if (!folder.isEmpty() && !m_preferences.classFolderFailed()) {
-        if (const QString why = folderProblem(folder); !why.isEmpty()) {
-            QMessageBox::warning(
-                //: The title of the dialog that saves the results file, and of its messages.
-                this, tr("Save results"),
-                //: %1 is the class folder's path, %2 the system's reason.
-                tr("The class folder %1 cannot be used: %2\n\nThe run is still here: choose "
-                   "another folder to save it in.")
-                    .arg(folder, why));
-            folder = Preferences::documents();
-        }
-    } else {
-        folder = m_preferences.classFolderFailed() ? Preferences::documents()
-                                                   : m_preferences.dialogFolder();
+    if (m_preferences.classFolderFailed()) {
+        folder = Preferences::documents();
+    } else if (folder.isEmpty()) {
+        folder = m_preferences.dialogFolder();
+    } else if (const QString why = folderProblem(folder); !why.isEmpty()) {
+        QMessageBox::warning(
+            //: The title of the dialog that saves the results file, and of its messages.
+            this, tr("Save results"),
+            //: %1 is the class folder's path, %2 the system's reason.
+            tr("The class folder %1 cannot be used: %2\n\nThe run is still here: choose "
+               "another folder to save it in.")
+                .arg(folder, why));
+        folder = Preferences::documents();
     }
     const QString name =
         unusedName(folder, resultsFileName(pupilName(), QDateTime::currentDateTime()));
@@ -444,10 +443,9 @@ void ExperimentWindow::openClassResults()
     // The class folder where a school set one up, else the folder chosen last.
     QString folder = m_preferences.classFolder();
     if (folder.isEmpty()) {
-        const QString chosen = m_preferences.classResultsFolder();
         //: The title of the dialog that asks for the folder of a class's results files.
-        folder = QFileDialog::getExistingDirectory(
-            this, tr("Class results"), chosen.isEmpty() ? m_preferences.dialogFolder() : chosen);
+        folder = QFileDialog::getExistingDirectory(this, tr("Class results"),
+                                                   m_preferences.classResultsDialogFolder());
         if (folder.isEmpty())
             return;
         m_preferences.setClassResultsFolder(folder);

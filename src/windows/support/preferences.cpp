@@ -91,6 +91,11 @@ QString Preferences::dialogFolder() const
     return !m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir() ? m_lastFolder : documents();
 }
 
+QString Preferences::classResultsDialogFolder() const
+{
+    return m_classResultsFolder.isEmpty() ? dialogFolder() : m_classResultsFolder;
+}
+
 QString Preferences::documents()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

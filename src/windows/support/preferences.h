@@ -56,6 +56,8 @@ public:
     // The folder last chosen in Class results…'s dialog; empty until one is.
     [[nodiscard]] const QString &classResultsFolder() const { return m_classResultsFolder; }
     void setClassResultsFolder(const QString &folder);
+    // Where that dialog opens: the folder chosen in it last, else dialogFolder().
+    [[nodiscard]] QString classResultsDialogFolder() const;
 
     // A file was written into folder, or could not be (ok false): the class folder's failure
     // is noted, and any other folder saved into becomes the last folder.
