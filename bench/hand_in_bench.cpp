@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
     while (program.record().recordedTrials() == program.record().trials())
         oneTrial->click();
 
-    quindle::SaveFolders::instance().setClassFolder(folder);
+    program.preferences().setClassFolder(folder);
     std::vector<double> times;
     QStringList handedIn;
     const QDateTime start = QDateTime::currentDateTime();
@@ -98,7 +98,9 @@ int main(int argc, char *argv[])
         timer.start();
         const quindle::Settings settings;
         reads.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e3);
-        if (settings.zoom() != 150)
+        quindle::Preferences read;
+        settings.load(read);
+        if (read.zoom() != 150)
             return 1;
     }
     std::printf("settings_read_us_first=%.1f\n", reads.front());

@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 #include "windows/controls/twips.h"
+#include "windows/support/preferences.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -71,21 +72,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto ignore = [](const QString &) {};
     Settings settings(ignore);
-    if (const auto zoom = settings.zoom())
-        check(std::find(std::begin(kZoomSteps), std::end(kZoomSteps), *zoom) !=
-                  std::end(kZoomSteps),
-              "a zoom that is not a step");
-    check(settings.classFolder().isEmpty() || QDir::isAbsolutePath(settings.classFolder()),
+    // A relative folder let through would be taken from the working folder: this input's own.
+    const QString working = QDir::currentPath();
+    QDir::setCurrent(folder);
+    Preferences preferences;
+    settings.load(preferences);
+    QDir::setCurrent(working);
+    check(std::find(std::begin(kZoomSteps), std::end(kZoomSteps), preferences.zoom()) !=
+              std::end(kZoomSteps),
+          "a zoom that is not a step");
+    check(!preferences.classFolder().startsWith(folder),
           "a class folder that is not an absolute path");
-    check(settings.lastFolder().isEmpty() || QDir::isAbsolutePath(settings.lastFolder()),
+    check(!preferences.lastFolder().startsWith(folder),
           "a last folder that is not an absolute path");
 
-    settings.rememberZoom(175);
-    settings.rememberLastFolder(QStringLiteral("/home/pupil/Results, 5a"));
+    settings.persist(preferences);
+    preferences.setZoom(preferences.zoom() == 175 ? 150 : 175);
+    preferences.setLastFolder(QStringLiteral("/home/pupil/Results, 5a"));
     if (settings.remembers()) {
         const Settings next(ignore);
-        check(next.zoom() == 175, "the zoom remembered is not read back");
-        check(next.lastFolder() == QStringLiteral("/home/pupil/Results, 5a"),
+        Preferences read;
+        next.load(read);
+        check(read.zoom() == preferences.zoom(), "the zoom remembered is not read back");
+        check(read.lastFolder() == QStringLiteral("/home/pupil/Results, 5a"),
               "the folder remembered is not read back");
     }
     QDir(folder).removeRecursively();

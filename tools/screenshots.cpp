@@ -103,7 +103,7 @@ bool classScreenshot(const QDir &dir, const QString &suffix, int zoom)
                      QStringLiteral("%1/Ben/results.csv").arg(folder)))
         return false;
     quindle::Program program(1);
-    program.setZoom(zoom);
+    program.preferences().setZoom(zoom);
     program.openNewExperimentWindow();
     quindle::ClassWindow *window = program.openClassWindow(folder);
     for (int wait = 0; wait < 100 && window->folder().pool().unpooled.size() < 5; ++wait)
@@ -145,7 +145,7 @@ int main(int argc, char *argv[])
         return classScreenshot(dir, suffix, zoom) ? 0 : 1;
     // A fixed seed, and a short run made trial by trial: the same pictures on every run.
     quindle::Program program(2026, 2026);
-    program.setZoom(zoom);
+    program.preferences().setZoom(zoom);
     using quindle::Button;
     quindle::ExperimentWindow *experiment = program.openNewExperimentWindow();
     auto button = [experiment](Button which) { return quindle::findButton(experiment, which); };
@@ -161,10 +161,10 @@ int main(int argc, char *argv[])
     const QString classFolder = dir.filePath(QStringLiteral("hand-in-folder"));
     QDir(classFolder).removeRecursively();
     QDir().mkpath(classFolder);
-    quindle::SaveFolders::instance().setClassFolder(classFolder);
+    program.preferences().setClassFolder(classFolder);
     ok = !experiment->handIn(QDateTime(QDate(2026, 12, 7), QTime(9, 14, 5))).isEmpty() &&
          save(experiment, dir, "experiment-window-handed-in", suffix) && ok;
-    quindle::SaveFolders::instance().setClassFolder({});
+    program.preferences().setClassFolder({});
 
     // A full run, to the trial that lifts one outcome past 1000, then the graph.
     button(Button::Start)->click();

@@ -51,6 +51,6 @@ int main(int argc, char *argv[])
     quindle::useSettings(program, settings);
     quindle::loadModulesOnceShown(program.openNewExperimentWindow());
     if (settings.classFolderGiven())
-        program.openClassWindow(settings.classFolder());
+        program.openClassWindow(program.preferences().classFolder());
     return QApplication::exec();
 }

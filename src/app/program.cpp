@@ -23,16 +23,19 @@ void showActive(QWidget *window)
 
 template<class Window> void Program::followZoom(Window *window)
 {
-    connect(window, &Window::zoomChosen, this, &Program::setZoom);
-    if (m_zoom != kDesignZoom)
-        window->setZoom(m_zoom);
+    connect(window, &Window::zoomChosen, &m_preferences,
+            [this](int zoom) { m_preferences.setZoom(zoom, SetBy::Pupil); });
+    if (m_preferences.zoom() != kDesignZoom)
+        window->setZoom(m_preferences.zoom());
 }
 
 Program::Program(std::uint64_t randomState, std::optional<std::uint64_t> seed)
     : m_seed(seed)
     , m_random(seed.value_or(randomState))
     , m_clock(seed ? std::unique_ptr<Clock>(new StillClock) : std::make_unique<SystemClock>())
-{}
+{
+    connect(&m_preferences, &Preferences::zoomChanged, this, &Program::applyZoom);
+}
 
 Program::~Program()
 {
@@ -44,11 +47,10 @@ Program::~Program()
 
 ExperimentWindow *Program::openNewExperimentWindow()
 {
-    m_experiment = new ExperimentWindow(m_record, m_random, *m_clock);
+    m_experiment = new ExperimentWindow(m_record, m_random, *m_clock, m_preferences);
     m_experiment->setSeed(m_seed);
-    m_experiment->setPace(m_pace);
-    connect(m_experiment, &ExperimentWindow::paceChosen, this,
-            [this](Pace pace) { m_pace = pace; });
+    m_experiment->setPace(m_preferences.pace());
+    connect(m_experiment, &ExperimentWindow::paceChosen, &m_preferences, &Preferences::setPace);
     connect(m_experiment, &ExperimentWindow::graphRequested, this, &Program::showGraphWindow);
     connect(m_experiment, &ExperimentWindow::helpRequested, this, &Program::handOverToHelp);
     connect(m_experiment, &ExperimentWindow::exitRequested, this, &Program::exitProgram);
@@ -65,14 +67,14 @@ void Program::showGraphWindow()
     // A closed window waits for deletion until control returns to the event loop; it does
     // not count as open.
     if (!m_graph || m_graph->isHidden()) {
-        m_graph = new GraphWindow(m_record);
-        m_graph->setExpectedRangeShown(m_expectedRange);
-        m_graph->setGapViewShown(m_gapView);
+        m_graph = new GraphWindow(m_record, m_preferences);
+        m_graph->setExpectedRangeShown(m_preferences.expectedRangeShown());
+        m_graph->setGapViewShown(m_preferences.gapViewShown());
         m_graph->setSeed(m_seed);
-        connect(m_graph, &GraphWindow::expectedRangeToggled, this,
-                [this](bool shown) { m_expectedRange = shown; });
-        connect(m_graph, &GraphWindow::gapViewToggled, this,
-                [this](bool shown) { m_gapView = shown; });
+        connect(m_graph, &GraphWindow::expectedRangeToggled, &m_preferences,
+                &Preferences::setExpectedRangeShown);
+        connect(m_graph, &GraphWindow::gapViewToggled, &m_preferences,
+                &Preferences::setGapViewShown);
         followZoom(m_graph.data());
         connect(m_graph, &GraphWindow::closed, this, [this] {
             // Once the window system has taken the closed window away.
@@ -121,16 +123,14 @@ ClassWindow *Program::openClassWindow(const QString &folder)
 {
     if (m_class)
         m_class->close();
-    m_class = new ClassWindow(folder, m_experiment);
+    m_class = new ClassWindow(folder, m_preferences, m_experiment);
     followZoom(m_class.data());
     showActive(m_class);
     return m_class;
 }
 
-void Program::setZoom(int zoom)
+void Program::applyZoom(int zoom)
 {
-    const bool changed = zoom != m_zoom;
-    m_zoom = zoom;
     // Only the windows that are open: one closed a moment ago waits for deletion.
     const auto apply = [zoom](auto *window) {
         if (window && window->isVisible())
@@ -140,8 +140,6 @@ void Program::setZoom(int zoom)
     apply(m_graph.data());
     apply(m_help.data());
     apply(m_class.data());
-    if (changed)
-        emit zoomChanged(zoom);
 }
 
 void Program::exitProgram()

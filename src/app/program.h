@@ -1,8 +1,8 @@
 #pragma once
 
-// The program: owns the experiment record for the program's whole life, the random source and
-// the clock, and the lifetimes of its windows. The experiment window is the start-up window;
-// the program ends on Exit, or when its last window closes.
+// The program: owns the experiment record and the preferences for the program's whole life, the
+// random source and the clock, and the lifetimes of its windows. The experiment window is the
+// start-up window; the program ends on Exit, or when its last window closes.
 
 #include "experiment/clock.h"
 #include "experiment/experiment_record.h"
@@ -12,6 +12,7 @@
 #include "windows/experiment/experiment_window.h"
 #include "windows/graph/graph_window.h"
 #include "windows/help/help_window.h"
+#include "windows/support/preferences.h"
 
 #include <QObject>
 #include <QPointer>
@@ -37,24 +38,20 @@ public:
     // Opens the class window on a folder of results files, beside the experiment window, in
     // place of one open before.
     ClassWindow *openClassWindow(const QString &folder);
-    [[nodiscard]] ClassWindow *classWindow() const { return m_class; }
 
-    // All windows at zoom percent of their design size, now and when they open later.
-    void setZoom(int zoom);
-    [[nodiscard]] int zoom() const { return m_zoom; }
-
+    // What the windows open with and change: the zoom of every window (applied to the open ones
+    // as it changes), the pace, the graph window's views, the folders files go to.
+    [[nodiscard]] Preferences &preferences() { return m_preferences; }
     [[nodiscard]] ExperimentRecord &record() { return m_record; }
     [[nodiscard]] ExperimentWindow *experimentWindow() const { return m_experiment; }
     [[nodiscard]] GraphWindow *graphWindow() const { return m_graph; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
 
-signals:
-    // The zoom of every window changed to zoom (after the start, only by the pupil's choice).
-    void zoomChanged(int zoom);
-
 private:
-    // A window opened: it follows the program's zoom, and its zoom keys zoom every window.
+    // A window opened: it follows the preferences' zoom, and its zoom keys zoom every window.
     template<class Window> void followZoom(Window *window);
+    // Every open window at zoom percent of its design size.
+    void applyZoom(int zoom);
     void showGraphWindow();
     // Once the graph window has closed, the experiment window (or, during the help handover,
     // the help window) becomes active again, if the window manager has not made it so.
@@ -64,13 +61,10 @@ private:
     void exitProgram();
 
     ExperimentRecord m_record;
+    Preferences m_preferences;
     std::optional<std::uint64_t> m_seed;
     Pcg32Source m_random;
     std::unique_ptr<Clock> m_clock;
-    Pace m_pace = Pace::AsDesigned; // as chosen last, for the program's lifetime
-    bool m_expectedRange = false;   // likewise, in the graph window
-    bool m_gapView = false;         // likewise
-    int m_zoom = kDesignZoom;       // likewise, for every window
     QPointer<ExperimentWindow> m_experiment;
     QPointer<GraphWindow> m_graph;
     QPointer<HelpWindow> m_help;

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 
 #include "app/option_values.h"
+#include "windows/support/preferences.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -125,7 +126,7 @@ bool holdsStoredValue(int fd)
 
 } // namespace
 
-bool Settings::canRead(const QString &path)
+bool Settings::checkReadable(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     // Without waiting: a FIFO or a device in the file's place must not hold the program up.
@@ -159,7 +160,7 @@ bool Settings::canRead(const QString &path)
 
 void Settings::readFile(const QString &path, bool isUsers)
 {
-    if (!canRead(path)) {
+    if (!checkReadable(path)) {
         m_remembers = m_remembers && !isUsers;
         return;
     }
@@ -203,17 +204,17 @@ void Settings::readFile(const QString &path, bool isUsers)
             if (!QDir::isAbsolutePath(*value))
                 bad(key, QStringLiteral("'%1' is not an absolute path").arg(*value));
             else if (into.isEmpty())
-                into = QDir::cleanPath(*value);
+                into = *value;
         }
     };
-    folder(QLatin1String(kClassFolder), m_classFolder);
-    folder(QLatin1String(kLastFolder), m_lastFolder);
+    folder(QLatin1String(kClassFolder), m_read.classFolder);
+    folder(QLatin1String(kLastFolder), m_read.lastFolder);
     if (const auto value = text(QLatin1String(kZoom))) {
         if (const auto zoom = zoomValue(*value); !zoom)
             bad(QLatin1String(kZoom),
                 QStringLiteral("'%1' is not one of %2").arg(*value, zoomStepsText()));
-        else if (!m_zoom)
-            m_zoom = zoom;
+        else if (!m_read.zoom)
+            m_read.zoom = zoom;
     }
     if (const auto value = text(QLatin1String(kLanguage))) {
         if (const auto code = languageValue(*value); !code)
@@ -237,7 +238,7 @@ void Settings::takeCommandLine(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("zoom"))) {
         const QString text = parser.value(QStringLiteral("zoom"));
         if (const auto zoom = zoomValue(text))
-            m_zoom = zoom;
+            m_read.zoom = zoom;
         else
             warn(QStringLiteral("--zoom: '%1' is not one of %2; ignored")
                      .arg(text, zoomStepsText()));
@@ -245,7 +246,7 @@ void Settings::takeCommandLine(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("class"))) {
         const QString folder = parser.value(QStringLiteral("class"));
         if (QFileInfo(folder).isDir()) {
-            m_classFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+            m_read.classFolder = folder;
             m_classFolderGiven = true;
         } else {
             warn(QStringLiteral("--class: '%1' is not a folder; the class window stays closed")
@@ -254,14 +255,28 @@ void Settings::takeCommandLine(const QCommandLineParser &parser)
     }
 }
 
-void Settings::rememberZoom(int zoom)
+void Settings::load(Preferences &preferences) const
 {
-    remember(QLatin1String(kZoom), QString::number(zoom));
+    if (m_read.zoom)
+        preferences.setZoom(*m_read.zoom, SetBy::Start);
+    preferences.setClassFolder(m_read.classFolder);
+    preferences.setLastFolder(m_read.lastFolder, SetBy::Start);
 }
 
-void Settings::rememberLastFolder(const QString &folder)
+void Settings::persist(Preferences &preferences)
 {
-    remember(QLatin1String(kLastFolder), folder);
+    // Only what the pupil changes: a value of the start (a --zoom for one run, a school's) is
+    // not the pupil's to keep, whenever it was set.
+    QObject::connect(&preferences, &Preferences::zoomChanged, &preferences,
+                     [this](int zoom, SetBy by) {
+                         if (by == SetBy::Pupil)
+                             remember(QLatin1String(kZoom), QString::number(zoom));
+                     });
+    QObject::connect(&preferences, &Preferences::lastFolderChanged, &preferences,
+                     [this](const QString &folder, SetBy by) {
+                         if (by == SetBy::Pupil)
+                             remember(QLatin1String(kLastFolder), folder);
+                     });
 }
 
 void Settings::remember(QLatin1String key, const QString &value)
@@ -269,7 +284,7 @@ void Settings::remember(QLatin1String key, const QString &value)
     if (!m_remembers)
         return;
     const QString path = userFile();
-    if (!canRead(path)) {
+    if (!checkReadable(path)) {
         m_remembers = false;
         return;
     }

@@ -28,6 +28,8 @@ class QCommandLineParser;
 
 namespace quindle {
 
+class Preferences;
+
 class Settings
 {
 public:
@@ -36,11 +38,9 @@ public:
 
     explicit Settings(Warn warn = {});
 
-    [[nodiscard]] const QString &classFolder() const { return m_classFolder; }
-    [[nodiscard]] std::optional<int> zoom() const { return m_zoom; }
-    // A language code; empty: the system's language.
+    // A language code; empty: the system's language. Read before the program's preferences
+    // exist, for --help.
     [[nodiscard]] const QString &language() const { return m_language; }
-    [[nodiscard]] const QString &lastFolder() const { return m_lastFolder; }
 
     // The command line's --class, --zoom and --language over the files', for this run only. A
     // bad value is named like a bad value in a file, and the files' value stays.
@@ -48,9 +48,12 @@ public:
     // Whether --class named the class folder (the class window then opens on it at start).
     [[nodiscard]] bool classFolderGiven() const { return m_classFolderGiven; }
 
-    // Remembered in the user's file.
-    void rememberZoom(int zoom);
-    void rememberLastFolder(const QString &folder);
+    // Puts what the files and the command line hold into preferences, as set at the start:
+    // none of it is remembered again.
+    void load(Preferences &preferences) const;
+    // From now on remembers in the user's file each zoom and last folder the pupil sets in
+    // preferences, and nothing else. The settings must outlive the preferences.
+    void persist(Preferences &preferences);
     [[nodiscard]] bool remembers() const { return m_remembers; }
 
     // Where the files are, the user's first.
@@ -59,17 +62,22 @@ public:
 
 private:
     // Whether path can be read without waiting: a regular file of a settings file's size. An
-    // absent file is fine and read as empty. Names a file that cannot.
-    bool canRead(const QString &path);
+    // absent file is fine and read as empty. A file that cannot is named in a warning.
+    bool checkReadable(const QString &path);
     void readFile(const QString &path, bool isUsers);
     void remember(QLatin1String key, const QString &value);
     void warn(const QString &line) const;
 
     Warn m_warn;
-    QString m_classFolder;
-    std::optional<int> m_zoom;
+    // What the files and the command line hold for the preferences, as read at the start: load()
+    // hands it on, and it is never brought up to date (the preferences are).
+    struct Read
+    {
+        QString classFolder;
+        std::optional<int> zoom;
+        QString lastFolder;
+    } m_read;
     QString m_language;
-    QString m_lastFolder;
     bool m_classFolderGiven = false;
     bool m_remembers = true;
 };

@@ -6,7 +6,6 @@
 #include "sound/sound_output.h"
 #include "sound/sound_warnings.h"
 #include "windows/paper/paper.h"
-#include "windows/support/saving.h"
 #include "windows/support/translation.h"
 
 #include <QCommandLineParser>
@@ -183,15 +182,8 @@ QLocale languageOf(const QString &code)
 
 void useSettings(Program &program, Settings &settings)
 {
-    SaveFolders &folders = SaveFolders::instance();
-    folders.setClassFolder(settings.classFolder());
-    folders.setLastFolder(settings.lastFolder());
-    QObject::connect(&folders, &SaveFolders::savedInto, &program,
-                     [&settings](const QString &folder) { settings.rememberLastFolder(folder); });
-    if (const auto zoom = settings.zoom())
-        program.setZoom(*zoom);
-    QObject::connect(&program, &Program::zoomChanged, &program,
-                     [&settings](int zoom) { settings.rememberZoom(zoom); });
+    settings.load(program.preferences());
+    settings.persist(program.preferences());
 }
 
 void answerInformationOptions(int &argc, char **argv, const QString &language)

@@ -37,9 +37,9 @@ void takeCommandLine(Settings &settings, int argc, const char *const *argv);
 // system's where none was.
 [[nodiscard]] QLocale languageOf(const QString &code);
 
-// The program takes its settings: the zoom, the class folder and the folder saved into last;
-// from now on the zoom the pupil chooses and each folder saved into are remembered in them.
-// settings must outlive program.
+// The program's preferences take the settings: the zoom, the class folder and the folder saved
+// into last; from now on the zoom the pupil chooses and each folder saved into are remembered
+// in them. settings must outlive program.
 void useSettings(Program &program, Settings &settings);
 
 // The --seed option's value, if given; exits with a message when it is not a whole number.

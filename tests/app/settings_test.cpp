@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "shared/permissions.h"
+#include "windows/support/preferences.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -49,13 +50,22 @@ class SettingsTest : public QObject
         settings.takeCommandLine(parser);
         return settings;
     }
-    // Zoom, language, class folder (and whether given), last folder, whether it remembers.
+    // Zoom, language, class folder (and whether given), last folder, whether it remembers: the
+    // preferences as the settings load them, and the settings' own.
     [[nodiscard]] static QString held(const Settings &s)
     {
-        return QStringList({s.zoom() ? QString::number(*s.zoom()) : QString(), s.language(),
-                            s.classFolder(), QString::number(s.classFolderGiven()), s.lastFolder(),
+        Preferences p;
+        s.load(p);
+        return QStringList({QString::number(p.zoom()), s.language(), p.classFolder(),
+                            QString::number(s.classFolderGiven()), p.lastFolder(),
                             QString::number(s.remembers())})
             .join(QLatin1Char('|'));
+    }
+    // The preferences as the program starts with them, remembered from now on by settings.
+    static void start(Settings &settings, Preferences &preferences)
+    {
+        settings.load(preferences);
+        settings.persist(preferences);
     }
 
 private slots:
@@ -86,10 +96,96 @@ private slots:
         // Remembered in the user's file, over the school's, which stays as it was.
         const QByteArray system = contents(file("system1"));
         Settings remembering = read();
-        remembering.rememberZoom(175);
-        remembering.rememberLastFolder(QStringLiteral("/home/ann/Results, 5a"));
+        Preferences preferences;
+        start(remembering, preferences);
+        preferences.setZoom(175);
+        preferences.setLastFolder(QStringLiteral("/home/ann/Results, 5a"));
         QCOMPARE(held(read()), QStringLiteral("175|es|/srv/5a, b|0|/home/ann/Results, 5a|1"));
         QCOMPARE(contents(file("system1")), system);
+    }
+
+    void aZoomForOneRunIsNotRememberedWhenNothingChanges_data()
+    {
+        QTest::addColumn<bool>("persistFirst"); // the settings listen before they load, or after
+        QTest::newRow("loaded, then persisted") << false;
+        QTest::newRow("persisted, then loaded") << true;
+    }
+
+    void aZoomForOneRunIsNotRememberedWhenNothingChanges()
+    {
+        QFETCH(bool, persistFirst);
+        write("user", "[display]\nzoom=150\n[saving]\nlastFolder=/home/ann\n");
+        const QByteArray before = contents(file("user"));
+        Settings settings = read({QStringLiteral("--zoom=200")});
+        Preferences preferences;
+        if (persistFirst)
+            settings.persist(preferences);
+        settings.load(preferences);
+        if (!persistFirst)
+            settings.persist(preferences);
+        QCOMPARE(preferences.zoom(), 200);
+        QCOMPARE(contents(file("user")), before);
+        QCOMPARE(held(read()), QStringLiteral("150|||0|/home/ann|1"));
+    }
+
+    void aZoomForOneRunIsNotRememberedWithALaterChange()
+    {
+        // The pupil saves into another folder: that is remembered, the run's zoom is not.
+        write("user", "[display]\nzoom=150\n");
+        Settings settings = read({QStringLiteral("--zoom"), QStringLiteral("200")});
+        Preferences preferences;
+        start(settings, preferences);
+        preferences.setLastFolder(QStringLiteral("/home/ann/5a"));
+        QCOMPARE(held(read()), QStringLiteral("150|||0|/home/ann/5a|1"));
+        QVERIFY(!contents(file("user")).contains("200"));
+    }
+
+    void aZoomThePupilChoosesOverTheRunsIsRemembered()
+    {
+        write("system1", "[display]\nzoom=125\n");
+        Settings settings = read({QStringLiteral("--zoom=200")});
+        Preferences preferences;
+        start(settings, preferences);
+        preferences.setZoom(250);
+        QCOMPARE(held(read()), QStringLiteral("250|||0||1"));
+        preferences.setZoom(125); // back to the school's: the pupil's own choice all the same
+        QCOMPARE(held(read()), QStringLiteral("125|||0||1"));
+        QVERIFY(contents(file("user")).contains("zoom=125"));
+    }
+
+    void theClassFolderIsOneFolderHoweverItIsWritten_data()
+    {
+        QTest::addColumn<QString>("inFile");      // in the school's file
+        QTest::addColumn<QString>("commandLine"); // or --class, from the root as working folder
+        QTest::newRow("a trailing slash") << QStringLiteral("%1/class/") << QString();
+        QTest::newRow("dots") << QStringLiteral("%1/./other/../class") << QString();
+        QTest::newRow("--class relative") << QString() << QStringLiteral("class");
+        QTest::newRow("--class relative, slash") << QString() << QStringLiteral("./class/");
+        QTest::newRow("--class, a trailing slash") << QString() << QStringLiteral("%1/class/");
+    }
+
+    void theClassFolderIsOneFolderHoweverItIsWritten()
+    {
+        QFETCH(QString, inFile);
+        QFETCH(QString, commandLine);
+        const QString folder = m_root->filePath(QStringLiteral("class"));
+        QVERIFY(QDir().mkpath(folder));
+        inFile.replace(QLatin1String("%1"), m_root->path());
+        commandLine.replace(QLatin1String("%1"), m_root->path());
+        if (!inFile.isEmpty())
+            write("system1", "[class]\nfolder=" + inFile.toUtf8() + '\n');
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_root->path()));
+        Settings settings =
+            read(commandLine.isEmpty() ? QStringList()
+                                       : QStringList({QStringLiteral("--class"), commandLine}));
+        Preferences preferences;
+        settings.load(preferences);
+        QVERIFY(QDir::setCurrent(working));
+        QCOMPARE(m_warnings, QStringList());
+        QCOMPARE(preferences.classFolder(), folder);
+        QCOMPARE(folderPath(folder + QStringLiteral("/")), folder);
+        QVERIFY(preferences.isClassFolder(folder + QStringLiteral("/.")));
     }
 
     void storedQtDataIsNeverUnpacked()
@@ -155,8 +251,10 @@ private slots:
         QCOMPARE(m_warnings, QStringList(file("user") + said));
         // The school's settings still; the readable part of the user's; nothing remembered.
         QCOMPARE(held(settings), QString::fromLatin1(kind == "format" ? "125||/srv/class|0||0"
-                                                                      : "||/srv/class|0||0"));
-        settings.rememberZoom(200);
+                                                                      : "100||/srv/class|0||0"));
+        Preferences preferences;
+        start(settings, preferences);
+        preferences.setZoom(200);
         hold.reset();
         QCOMPARE(contents(file("user")), before); // as it was
     }
@@ -168,8 +266,10 @@ private slots:
         QVERIFY(QFile::setPermissions(user, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         const PermissionsHold hold;
         Settings settings = read();
-        settings.rememberZoom(150);
-        settings.rememberLastFolder(QStringLiteral("/home/ann"));
+        Preferences preferences;
+        start(settings, preferences);
+        preferences.setZoom(150);
+        preferences.setLastFolder(QStringLiteral("/home/ann"));
         QCOMPARE(m_warnings, QStringList(file("user") + QStringLiteral(": cannot be written (%1); "
                                                                        "nothing more is remembered")
                                                             .arg(qt_error_string(EACCES))));

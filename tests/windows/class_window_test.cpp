@@ -96,6 +96,8 @@ class ClassWindowTest : public QObject, ProgramDriver
 {
     Q_OBJECT
 
+    Preferences m_preferences; // the windows made here without a program
+
 private slots:
     void poolsTheRunsNamesWhatItCannotPoolAndCountsARunOnce()
     {
@@ -134,7 +136,7 @@ private slots:
         write(at("wide.csv"), QByteArray("\xFF\xFEo\0u\0t\0c\0o\0m\0e\0", 16));
         const QByteArray before = fingerprint(folder.path());
 
-        ClassWindow window(folder.path());
+        ClassWindow window(folder.path(), m_preferences);
         QVERIFY(opened(window, 3, 9));
         QStringList sums{u"class"_s};
         for (std::size_t n = 0; n <= kOutcomes; ++n)
@@ -164,7 +166,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
                       first = path + u"/first.csv"_s, second = path + u"/second.csv"_s;
         QVERIFY(QDir().mkpath(path));
         saveRun(path + u"/none.csv"_s, 11, 0);
-        ClassWindow window(path);
+        ClassWindow window(path, m_preferences);
         QVERIFY(opened(window, 1));
         // A run saved before a trial leaves no mark in any outcome's colour in the pictures.
         const QImage funnel = window.findChild<DrawingSurface *>(u"Funnel"_s)->image();
@@ -210,7 +212,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
         const QStringList trials{u"200"_s, u"0"_s, u"100"_s, u"33"_s, u"40"_s, u"373"_s};
         for (int i = 0; i < names.size(); ++i)
             writeSample(folder.filePath(names[i]), trials[i].toInt(), std::uint32_t(i + 1), i);
-        ClassWindow window(folder.path());
+        ClassWindow window(folder.path(), m_preferences);
         QVERIFY(opened(window, 5));
         QVERIFY2(window.summary().startsWith(u"5 runs, 373 trials in all. Head Head 0."_s),
                  qPrintable(window.summary()));
@@ -257,7 +259,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
     {
         QTemporaryDir folder;
         writeSample(folder.filePath(u"anna.csv"_s), 3500, 1, 1); // a scale to 10^4
-        ClassWindow window(folder.path());
+        ClassWindow window(folder.path(), m_preferences);
         QVERIFY(opened(window, 1));
         const QRect room = window.screen()->availableGeometry();
         QVERIFY(room.contains(window.frameGeometry()));
@@ -305,9 +307,9 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
         startProgram();
         const QRect designed = experiment()->geometry();
         const QRect room = experiment()->screen()->availableGeometry();
-        m_program->setZoom(125);
+        m_program->preferences().setZoom(125);
         QCOMPARE(experiment()->geometry().topLeft(), designed.topLeft());
-        m_program->setZoom(100);
+        m_program->preferences().setZoom(100);
         QCOMPARE(experiment()->geometry(), designed); // as designed, exactly
         // On a 1366x768 school laptop there is no room beside it: the class window opens over it.
         ClassWindow *window = m_program->openClassWindow(folder.path());
@@ -326,12 +328,13 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
         QVERIFY(window->frameGeometry().left() > experiment()->frameGeometry().right());
         QCOMPARE(window->geometry().top(), experiment()->geometry().top());
         window->close();
-        m_program->setZoom(150);
+        m_program->preferences().setZoom(150);
         QCOMPARE(experiment()->geometry().topLeft(), put);
-        m_program->setZoom(300); // taller than the screen: moved only as far up as it must
+        m_program->preferences().setZoom(
+            300); // taller than the screen: moved only as far up as it must
         QCOMPARE(experiment()->geometry().left(), put.x());
         QCOMPARE(experiment()->frameGeometry().top(), room.top());
-        m_program->setZoom(100);
+        m_program->preferences().setZoom(100);
         QCOMPARE(experiment()->geometry(), QRect(put, designed.size()));
         endProgram();
     }
@@ -341,7 +344,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
         QTemporaryDir folder;
         for (std::uint64_t pupil = 1; pupil <= 4; ++pupil)
             saveRun(folder.filePath(u"p%1.csv"_s.arg(pupil)), 30 + pupil, 800);
-        ClassWindow window(folder.path());
+        ClassWindow window(folder.path(), m_preferences);
         QVERIFY(opened(window, 4));
         auto *curve = findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::curve);
         QTableView *table = window.findChild<QTableView *>();

@@ -87,6 +87,18 @@ done
 expect 0 '--zoom <PERCENT>' 0 -- "$quindle" --help
 expect 124 "^quindle: --zoom: '90' is not one of 100, 125, 150, 175, 200, 250, 300" 0 -- \
     QT_QPA_PLATFORM=offscreen timeout 2 "$quindle" --zoom 90
+# A --zoom for one run is not remembered: a start that changes nothing writes no user's file.
+timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime" \
+    XDG_CONFIG_HOME="$runtime/user" XDG_CONFIG_DIRS="$runtime/system" QT_QPA_PLATFORM=offscreen \
+    "$quindle" --zoom 200 >/dev/null 2>&1
+if [ -e "$runtime/user/Quindle/Quindle.conf" ]; then
+    echo "FAIL: --zoom 200 for one run was remembered:"
+    sed 's/^/    /' "$runtime/user/Quindle/Quindle.conf"
+    rm -r "$runtime/user"
+    failures=$((failures + 1))
+else
+    echo "ok: --zoom 200 for one run is not remembered"
+fi
 # The system's settings file chooses the language, even of --help; the command line wins over it.
 # A bad value in it is named in one line, and a FIFO in the user's file's place holds nothing up.
 mkdir -p "$runtime/system/Quindle" "$runtime/user/Quindle"

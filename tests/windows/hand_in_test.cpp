@@ -91,8 +91,6 @@ private slots:
     {
         qDeleteAll(s_waiting.children());
         endProgram();
-        SaveFolders::instance().setClassFolder({});
-        SaveFolders::instance().setLastFolder({});
     }
 
     void handInsGoToTheClassFolderUnderThePupilsNameNeverOverAnotherAndSaySo()
@@ -111,7 +109,8 @@ private slots:
                      .contains(QFileInfo(offered).fileName()),
                  qPrintable(offered));
         QCOMPARE(QFileInfo(offered).absolutePath(), home("class"));
-        QCOMPARE(m_settings->lastFolder(), QString()); // the class folder is not remembered
+        // The class folder is not the last folder.
+        QCOMPARE(m_program->preferences().lastFolder(), QString());
         const QDateTime moment = QDateTime::currentDateTime();
         const QString first = experiment()->handIn(moment);
         const int firstTrials = trials();
@@ -205,6 +204,85 @@ private slots:
         classResults();
         QCOMPARE(dialogs, QStringList({home("Documents"), home("class")}));
         QCOMPARE(chosen.size(), 2);
+    }
+
+    void eachFolderSavedIntoIsTheLastFolderNowAndNextTime()
+    {
+        start();
+        for (const char *folder : {"A", "B"})
+            QVERIFY(QDir().mkpath(home(folder)));
+        QString offered;
+        answerFileDialog(offered, home("A/one.csv"));
+        saveWithCtrlS();
+        answerFileDialog(offered, home("B/two.csv"));
+        saveWithCtrlS();
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("A"));
+        // The second folder saved into, not the first: in the next dialog and in the file.
+        answerFileDialog(offered);
+        saveWithCtrlS();
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("B"));
+        QVERIFY2(fileBytes(Settings::userFile()).contains("lastFolder=" + home("B").toUtf8()),
+                 fileBytes(Settings::userFile()).constData());
+        start();
+        answerFileDialog(offered);
+        saveWithCtrlS();
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("B"));
+    }
+
+    void aClassFolderWrittenWithATrailingSlashIsTheSameFolder()
+    {
+        start(home("class") + QStringLiteral("/"));
+        QSignalSpy asked(experiment(), &ExperimentWindow::classResultsRequested);
+        action("Class results…")->trigger();
+        QCOMPARE(QList<QVariantList>(asked), QList<QVariantList>{{home("class")}});
+        // The class window's folder too, however its path is written.
+        ClassWindow *window = m_program->openClassWindow(home("class") + QStringLiteral("/./"));
+        QCOMPARE(window->folder().path(), home("class"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Class results: class"));
+        window->close();
+        // Saved into, it is the class folder: not a last folder to remember.
+        QString offered;
+        answerFileDialog(offered);
+        saveWithCtrlS();
+        QCOMPARE(QFileInfo(offered).absolutePath(), home("class"));
+        QCOMPARE(QDir(home("class")).entryList(QDir::Files).size(), 1);
+        QCOMPARE(m_program->preferences().lastFolder(), QString());
+        QVERIFY(!fileBytes(Settings::userFile()).contains("lastFolder"));
+    }
+
+    void theFolderChosenForClassResultsLastsAsLongAsTheProgram()
+    {
+        start();
+        QStringList dialogs; // where each folder dialog started
+        const auto classResults = [&dialogs, this] {
+            whenDialogShows<QFileDialog>([&dialogs, this](QFileDialog *dialog) {
+                dialogs << dialog->directory().absolutePath();
+                dialog->setDirectory(home("class"));
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            action("Class results…")->trigger();
+        };
+        classResults();
+        openHelp(); // the experiment window closes, and a new one opens after the help
+        click(helpClose());
+        QVERIFY(waitShown(experiment()));
+        classResults();
+        start(); // another program: the Documents folder again
+        classResults();
+        QCOMPARE(dialogs, QStringList({home("Documents"), home("class"), home("Documents")}));
+    }
+
+    void handInIsOfferedWhileThereIsAClassFolder()
+    {
+        // Whenever the class folder is set: before the window opens, or after.
+        start();
+        QVERIFY(!action("Hand in")->isEnabled());
+        m_program->preferences().setClassFolder(home("class"));
+        QVERIFY(action("Hand in")->isEnabled());
+        m_program->preferences().setClassFolder({});
+        QVERIFY(!action("Hand in")->isEnabled());
+        start(home("class"));
+        QVERIFY(action("Hand in")->isEnabled());
     }
 
     void ctrlSThenReturnSavesWhereThePupilLeftIt()

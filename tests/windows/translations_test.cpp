@@ -142,11 +142,11 @@ private slots:
                 QVERIFY2(same * 2 < texts.size(), qPrintable(texts.join(QLatin1Char('|'))));
             }
             for (const int zoom : {100, 200}) {
-                m_program->setZoom(zoom);
+                m_program->preferences().setZoom(zoom);
                 for (QWidget *window : windows)
                     checkTextsFit(window);
             }
-            m_program->setZoom(100);
+            m_program->preferences().setZoom(100);
         };
         checkAtBothSizes({experiment(), classWindow, graph()});
         openHelp();

@@ -1,6 +1,7 @@
 #include "windows/classroom/class_folder.h"
 
 #include "windows/classroom/folder_reading.h"
+#include "windows/support/preferences.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -237,7 +238,7 @@ ClassFolder::Reading lookAt(const std::string &folder,
 
 ClassFolder::ClassFolder(QString path, QObject *parent, FileReader reader)
     : QObject(parent)
-    , m_path(QDir::cleanPath(QDir(path).absolutePath()))
+    , m_path(folderPath(path))
     , m_shared(std::make_shared<ReadingShared>())
     , m_threads(new QThreadPool)
     , m_pool(std::make_shared<const ClassPool>())

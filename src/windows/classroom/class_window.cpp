@@ -75,8 +75,9 @@ QString trialsText(const ClassPool &pool)
 
 } // namespace
 
-ClassWindow::ClassWindow(const QString &folder, const QWidget *beside)
+ClassWindow::ClassWindow(const QString &folder, Preferences &preferences, const QWidget *beside)
     : m_folder(new ClassFolder(folder, this))
+    , m_preferences(preferences)
     , m_runs(new ClassTableModel(this))
     , m_unpooledFiles(new UnpooledModel(this))
     , m_table(new QTableView(this))
@@ -88,7 +89,7 @@ ClassWindow::ClassWindow(const QString &folder, const QWidget *beside)
     setObjectName(QStringLiteral("ClassWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     //: The class window's title; %1 is the folder's name.
-    setWindowTitle(tr("Class results: %1").arg(QDir(folder).dirName()));
+    setWindowTitle(tr("Class results: %1").arg(QDir(m_folder->path()).dirName()));
     const auto layout = classWindowLayout();
     buildControls(this, layout,
                   {{roles::runs, m_table},
@@ -136,7 +137,8 @@ void ClassWindow::buildContextMenu()
         //: The title of the dialog that saves the class table.
         const QString title = tr("Save class results");
         //: The file dialog's filter for the class table.
-        saveThroughDialog(this, title, QStringLiteral("quindle-class.csv"), tr("CSV files (*.csv)"),
+        saveThroughDialog(this, m_preferences, title, QStringLiteral("quindle-class.csv"),
+                          tr("CSV files (*.csv)"),
                           [this](const QString &path) { return saveTable(path); });
     });
     //: The context menu: puts both pictures, side by side, on the clipboard.
@@ -149,7 +151,7 @@ void ClassWindow::buildContextMenu()
         //: The title of the dialog that saves the pictures.
         const QString title = tr("Save pictures");
         //: The file dialog's filter for PNG pictures.
-        saveThroughDialog(this, title, QStringLiteral("quindle-class.png"),
+        saveThroughDialog(this, m_preferences, title, QStringLiteral("quindle-class.png"),
                           tr("PNG images (*.png)"),
                           [this](const QString &path) { return this->savePictures(path); });
     });

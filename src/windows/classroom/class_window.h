@@ -25,6 +25,7 @@ class Announcer;
 class ClassFolder;
 class ClassTableModel;
 class DrawingSurface;
+class Preferences;
 class UnpooledModel;
 class ZoomControl;
 
@@ -33,7 +34,8 @@ class ClassWindow : public QWidget
     Q_OBJECT
 public:
     // Opens on the folder beside `beside` (the experiment window) where the screen has room.
-    explicit ClassWindow(const QString &folder, const QWidget *beside = nullptr);
+    // The preferences give the folder a save dialog opens in, and note each save.
+    ClassWindow(const QString &folder, Preferences &preferences, const QWidget *beside = nullptr);
 
     [[nodiscard]] const ClassFolder &folder() const { return *m_folder; }
     void setZoom(int zoom);
@@ -77,6 +79,7 @@ private:
     [[nodiscard]] QImage pictures();
 
     ClassFolder *m_folder;
+    Preferences &m_preferences;
     ClassTableModel *m_runs;
     UnpooledModel *m_unpooledFiles;
     QTableView *m_table;

@@ -14,6 +14,7 @@
 #include "windows/support/hand_in.h"
 #include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
+#include "windows/support/preferences.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
 
@@ -54,12 +55,14 @@ QTimer *makeTimer(QObject *parent)
 
 } // namespace
 
-ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &random, Clock &clock)
+ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &random, Clock &clock,
+                                   Preferences &preferences)
     : m_cuePlayer(new CuePlayer(this))
     , m_flipTimer(makeTimer(this))
     , m_trialTimer(makeTimer(this))
     , m_announcer(new Announcer(this))
     , m_record(record)
+    , m_preferences(preferences)
     , m_control(record, *this, random, clock, *m_cuePlayer)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -266,7 +269,9 @@ void ExperimentWindow::buildContextMenu()
     connect(save, &QAction::triggered, this, &ExperimentWindow::chooseFileAndSaveResults);
     //: Writes the run's results file straight into the class folder, under the pupil's name.
     m_handIn = new QAction(tr("Hand in"), this);
-    m_handIn->setEnabled(!SaveFolders::instance().classFolder().isEmpty());
+    m_handIn->setEnabled(!m_preferences.classFolder().isEmpty());
+    connect(&m_preferences, &Preferences::classFolderChanged, m_handIn,
+            [this](const QString &folder) { m_handIn->setEnabled(!folder.isEmpty()); });
     connect(m_handIn, &QAction::triggered, this, [this] { handIn(QDateTime::currentDateTime()); });
     //: The context menu's submenu of how fast a run goes.
     auto *paceMenu = new QMenu(tr("Pace"), this);
@@ -374,25 +379,24 @@ void ExperimentWindow::chooseFileAndSaveResults()
     // Into the class folder where a school set one up, so that Ctrl+S and Return hand a run
     // in; elsewhere, and where the class folder cannot be written, wherever the pupil saved
     // last. The name is the pupil's and the moment's, and not yet taken.
-    SaveFolders &folders = SaveFolders::instance();
-    QString folder = folders.classFolder();
-    if (!folder.isEmpty() && !folders.classFolderFailed()) {
-        if (const QString why = folderProblem(folder); !why.isEmpty()) {
-            QMessageBox::warning(
-                //: The title of the dialog that saves the results file, and of its messages.
-                this, tr("Save results"),
-                //: %1 is the class folder's path, %2 the system's reason.
-                tr("The class folder %1 cannot be used: %2\n\nThe run is still here: choose "
-                   "another folder to save it in.")
-                    .arg(folder, why));
-            folder = SaveFolders::documents();
-        }
-    } else {
-        folder = folders.classFolderFailed() ? SaveFolders::documents() : folders.dialogFolder();
+    QString folder = m_preferences.classFolder();
+    if (m_preferences.classFolderFailed()) {
+        folder = Preferences::documents();
+    } else if (folder.isEmpty()) {
+        folder = m_preferences.dialogFolder();
+    } else if (const QString why = folderProblem(folder); !why.isEmpty()) {
+        QMessageBox::warning(
+            //: The title of the dialog that saves the results file, and of its messages.
+            this, tr("Save results"),
+            //: %1 is the class folder's path, %2 the system's reason.
+            tr("The class folder %1 cannot be used: %2\n\nThe run is still here: choose "
+               "another folder to save it in.")
+                .arg(folder, why));
+        folder = Preferences::documents();
     }
     const QString name =
         unusedName(folder, resultsFileName(pupilName(), QDateTime::currentDateTime()));
-    saveThroughDialog(this, tr("Save results"), QDir(folder).filePath(name),
+    saveThroughDialog(this, m_preferences, tr("Save results"), QDir(folder).filePath(name),
                       //: The file dialog's filter for the results file.
                       tr("CSV files (*.csv)"),
                       [this](const QString &path) { return saveResults(path); });
@@ -400,8 +404,7 @@ void ExperimentWindow::chooseFileAndSaveResults()
 
 QString ExperimentWindow::handIn(const QDateTime &moment)
 {
-    SaveFolders &folders = SaveFolders::instance();
-    const QString folder = folders.classFolder();
+    const QString folder = m_preferences.classFolder();
     if (folder.isEmpty())
         return {};
     const QByteArray bytes = resultsFile();
@@ -409,7 +412,7 @@ QString ExperimentWindow::handIn(const QDateTime &moment)
         QDir(folder).filePath(resultsFileName(pupilName(), moment)),
         [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); },
         Replace::Never);
-    folders.noteWrite(folder, written.error.isEmpty());
+    m_preferences.noteWrite(folder, written.error.isEmpty());
     if (!written.error.isEmpty()) {
         // A missing folder says so, rather than the reason its first file could not be made.
         const QString problem = folderProblem(folder);
@@ -438,16 +441,14 @@ QString ExperimentWindow::handIn(const QDateTime &moment)
 void ExperimentWindow::openClassResults()
 {
     // The class folder where a school set one up, else the folder chosen last.
-    static QString chosen;
-    QString folder = SaveFolders::instance().classFolder();
+    QString folder = m_preferences.classFolder();
     if (folder.isEmpty()) {
         //: The title of the dialog that asks for the folder of a class's results files.
-        folder = QFileDialog::getExistingDirectory(
-            this, tr("Class results"),
-            chosen.isEmpty() ? SaveFolders::instance().dialogFolder() : chosen);
+        folder = QFileDialog::getExistingDirectory(this, tr("Class results"),
+                                                   m_preferences.classResultsDialogFolder());
         if (folder.isEmpty())
             return;
-        chosen = folder;
+        m_preferences.setClassResultsFolder(folder);
     }
     emit classResultsRequested(folder);
 }

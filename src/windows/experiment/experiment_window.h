@@ -33,6 +33,7 @@ class Announcer;
 class Clock;
 class CuePlayer;
 class Picture;
+class Preferences;
 class RandomSource;
 class ResultTable;
 class TransientMessage;
@@ -46,7 +47,9 @@ class ExperimentWindow : public QWidget, private ExperimentView
 {
     Q_OBJECT
 public:
-    ExperimentWindow(ExperimentRecord &record, RandomSource &random, Clock &clock);
+    // The preferences give the class folder and the folders saved into, and note each save.
+    ExperimentWindow(ExperimentRecord &record, RandomSource &random, Clock &clock,
+                     Preferences &preferences);
     ~ExperimentWindow() override;
 
     [[nodiscard]] const ExperimentControl &control() const { return m_control; }
@@ -140,6 +143,7 @@ private:
     QTimer *m_progress = nullptr; // during a run, the number of trials every few seconds
     QElapsedTimer m_lastFrame;
     const ExperimentRecord &m_record;
+    Preferences &m_preferences;
     ExperimentControl m_control;
 };
 

@@ -53,8 +53,9 @@ constexpr double kLegendHeight = 34;
 
 } // namespace
 
-GraphWindow::GraphWindow(const ExperimentRecord &record)
+GraphWindow::GraphWindow(const ExperimentRecord &record, Preferences &preferences)
     : m_record(record)
+    , m_preferences(preferences)
     , m_surface(new DrawingSurface(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, this))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -123,7 +124,7 @@ void GraphWindow::buildContextMenu()
         //: The title of the dialog that saves the graph as a PDF document.
         const QString title = tr("Save graph as PDF");
         //: The file dialog's filter for PDF documents.
-        saveThroughDialog(this, title, QStringLiteral("quindle-graph.pdf"),
+        saveThroughDialog(this, m_preferences, title, QStringLiteral("quindle-graph.pdf"),
                           tr("PDF documents (*.pdf)"),
                           [this](const QString &path) { return saveGraphAsPdf(path); });
     });
@@ -133,7 +134,7 @@ void GraphWindow::buildContextMenu()
         //: The title of the dialog that saves the graph as an SVG picture.
         const QString title = tr("Save graph as SVG");
         //: The file dialog's filter for SVG pictures.
-        saveThroughDialog(this, title, QStringLiteral("quindle-graph.svg"),
+        saveThroughDialog(this, m_preferences, title, QStringLiteral("quindle-graph.svg"),
                           tr("SVG images (*.svg)"),
                           [this](const QString &path) { return saveGraphAsSvg(path); });
     });
@@ -314,7 +315,7 @@ void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
     const QString title = tr("Save graph");
     //: The file dialog's filter for PNG pictures.
     saveThroughDialog(
-        this, title, QStringLiteral("quindle-graph.png"), tr("PNG images (*.png)"),
+        this, m_preferences, title, QStringLiteral("quindle-graph.png"), tr("PNG images (*.png)"),
         [this, doubleSize](const QString &path) { return saveGraph(path, doubleSize); });
 }
 

@@ -22,12 +22,14 @@ class DrawingSurface;
 class SurfaceOperations;
 class ZoomControl;
 class ExperimentRecord;
+class Preferences;
 
 class GraphWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit GraphWindow(const ExperimentRecord &record);
+    // The preferences give the folder a save dialog opens in, and note each save.
+    GraphWindow(const ExperimentRecord &record, Preferences &preferences);
 
     [[nodiscard]] DrawingSurface *surface() const { return m_surface; }
 
@@ -79,6 +81,7 @@ private:
     void describeResults();
 
     const ExperimentRecord &m_record;
+    Preferences &m_preferences;
     DrawingSurface *m_surface = nullptr;
     QAction *m_expectedRange = nullptr;
     ZoomControl *m_zoom = nullptr;

@@ -1,5 +1,7 @@
 #include "windows/support/saving.h"
 
+#include "windows/support/preferences.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdio>
@@ -262,67 +263,18 @@ QString folderProblem(const QString &folder)
     return {};
 }
 
-SaveFolders &SaveFolders::instance()
-{
-    static SaveFolders folders;
-    return folders;
-}
-
-void SaveFolders::setClassFolder(const QString &folder)
-{
-    m_classFolder = folder.isEmpty() ? QString() : QDir::cleanPath(QDir(folder).absolutePath());
-    m_classFolderFailed = false;
-}
-
-bool SaveFolders::isClassFolder(const QString &folder) const
-{
-    if (m_classFolder.isEmpty() || folder.isEmpty())
-        return false;
-    const QFileInfo one(folder), other(m_classFolder);
-    if (one.exists() && other.exists())
-        return one.canonicalFilePath() == other.canonicalFilePath();
-    return QDir::cleanPath(one.absoluteFilePath()) == QDir::cleanPath(other.absoluteFilePath());
-}
-
-void SaveFolders::setLastFolder(const QString &folder)
-{
-    m_lastFolder = folder;
-}
-
-QString SaveFolders::dialogFolder() const
-{
-    return !m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir() ? m_lastFolder : documents();
-}
-
-QString SaveFolders::documents()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
-void SaveFolders::noteWrite(const QString &folder, bool ok)
-{
-    if (isClassFolder(folder)) {
-        m_classFolderFailed = !ok;
-    } else if (ok) {
-        m_lastFolder = folder;
-        emit savedInto(folder);
-    }
-}
-
-QString saveThroughDialog(QWidget *window, const QString &title, const QString &suggested,
-                          const QString &filter,
+QString saveThroughDialog(QWidget *window, Preferences &preferences, const QString &title,
+                          const QString &suggested, const QString &filter,
                           const std::function<QString(const QString &)> &save)
 {
-    SaveFolders &folders = SaveFolders::instance();
     const QString start = QFileInfo(suggested).isAbsolute()
                               ? suggested
-                              : QDir(folders.dialogFolder()).filePath(suggested);
+                              : QDir(preferences.dialogFolder()).filePath(suggested);
     const QString path = QFileDialog::getSaveFileName(window, title, start, filter);
     if (path.isEmpty())
         return {};
     const QString why = save(path);
-    folders.noteWrite(QFileInfo(path).absolutePath(), why.isEmpty());
+    preferences.noteWrite(QFileInfo(path).absolutePath(), why.isEmpty());
     if (why.isEmpty())
         return path;
     QMessageBox::warning(

@@ -6,7 +6,6 @@
 // stick as well) never meets it half-written, and a failed write leaves nothing behind. A
 // failure names the file and the system's reason.
 
-#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -15,6 +14,8 @@ class QIODevice;
 class QWidget;
 
 namespace quindle {
+
+class Preferences;
 
 // Whether a file written may replace one of the same name.
 enum class Replace {
@@ -56,51 +57,12 @@ WrittenFile writeFile(const QString &path, const std::function<bool(QIODevice &)
 // "Permission denied", "Read-only file system"), or an empty string when it can be tried.
 [[nodiscard]] QString folderProblem(const QString &folder);
 
-// The folders files are saved into, for the program's lifetime: the class folder a school set
-// up (where runs are handed in), the folder saved into last, the user's Documents. The program
-// fills them in from its settings and keeps the last folder in them.
-class SaveFolders : public QObject
-{
-    Q_OBJECT
-public:
-    static SaveFolders &instance();
-
-    // The class folder; empty when none is set.
-    void setClassFolder(const QString &folder);
-    [[nodiscard]] const QString &classFolder() const { return m_classFolder; }
-    [[nodiscard]] bool isClassFolder(const QString &folder) const;
-    // True after the last write into the class folder failed, until one succeeds: Save
-    // results… then offers the Documents folder instead.
-    [[nodiscard]] bool classFolderFailed() const { return m_classFolderFailed; }
-
-    // The folder saved into last, as remembered from an earlier run of the program.
-    void setLastFolder(const QString &folder);
-    // Where a save dialog opens: the folder saved into last, while it is there, else Documents.
-    [[nodiscard]] QString dialogFolder() const;
-    // The user's Documents folder, or home where there is none.
-    [[nodiscard]] static QString documents();
-
-    // A file was written into folder, or could not be (ok false).
-    void noteWrite(const QString &folder, bool ok);
-
-signals:
-    // A file was saved into folder, which is not the class folder: the last folder to remember.
-    void savedInto(const QString &folder);
-
-private:
-    SaveFolders() = default;
-
-    QString m_classFolder;
-    bool m_classFolderFailed = false;
-    QString m_lastFolder;
-};
-
-// Asks for a file name, suggesting `suggested` (a bare name goes into SaveFolders'
+// Asks for a file name, suggesting `suggested` (a bare name goes into the preferences'
 // dialogFolder()), and hands it to save, which returns an empty string or why the file could
-// not be written; a failure is shown with the file's name. Returns the path saved to, or an
-// empty string.
-QString saveThroughDialog(QWidget *window, const QString &title, const QString &suggested,
-                          const QString &filter,
+// not be written; a failure is shown with the file's name, and the folder written into is noted
+// in the preferences. Returns the path saved to, or an empty string.
+QString saveThroughDialog(QWidget *window, Preferences &preferences, const QString &title,
+                          const QString &suggested, const QString &filter,
                           const std::function<QString(const QString &)> &save);
 
 } // namespace quindle
