@@ -35,6 +35,7 @@ class CuePlayer;
 class Picture;
 class RandomSource;
 class ResultTable;
+class RunTableModel;
 class TransientMessage;
 class ZoomControl;
 
@@ -49,14 +50,12 @@ public:
     ExperimentWindow(ExperimentRecord &record, RandomSource &random, Clock &clock);
     ~ExperimentWindow() override;
 
-    [[nodiscard]] const ExperimentControl &control() const { return m_control; }
-
     // The seed the draws follow, for the context menu; none: they follow the clock.
     void setSeed(std::optional<std::uint64_t> seed);
     void setPace(Pace pace);
     [[nodiscard]] Pace pace() const { return m_pace; }
-    // The table as the window shows it, and the results written to path as CSV; an empty
-    // string, or why the file could not be written.
+    // The table as the window shows it, in the pupil's language's form, and the results written to
+    // path as CSV; an empty string, or why the file could not be written.
     [[nodiscard]] TableTexts tableTexts() const;
     QString saveResults(const QString &path) const;
     // Hands the run in: writes its results file into the class folder under the pupil's name
@@ -115,7 +114,7 @@ private:
     {
         return m_buttons[static_cast<std::size_t>(which)];
     }
-    void setText(QLabel *cell, std::string_view text);
+    void show(QLabel *cell, const QString &text);
 
     CuePlayer *m_cuePlayer = nullptr;
     std::array<std::array<QLabel *, kOutcomes>, 2> m_cells{}; // [count, ratio][outcome - 1]
@@ -126,6 +125,7 @@ private:
     QTimer *m_trialTimer = nullptr;
     Announcer *m_announcer = nullptr;
     QTimer *m_nextFrame = nullptr;
+    RunTableModel *m_run = nullptr; // the table the cells show, the result table reads
     ResultTable *m_table = nullptr;
     QWidget *m_focusTarget = nullptr; // where the focus goes once the running handler is done
     QString m_report;                 // and what is said then
