@@ -44,6 +44,8 @@ namespace {
 namespace roles = experiment_roles;
 
 constexpr int kProgressMs = 5000;
+// The bit of the trial total among the labels not yet showing the run's table.
+constexpr unsigned kTotalCell = 2 * kOutcomes;
 
 // A timer that asks for ticks as fast as the platform gives them.
 QTimer *makeTimer(QObject *parent)
@@ -189,8 +191,12 @@ bool ExperimentWindow::event(QEvent *event)
         }
         m_lastFrame.restart();
     }
-    if (event->type() == QEvent::UpdateRequest)
-        m_run->announceChanges(); // once a frame, what the table read of the run
+    if (event->type() == QEvent::UpdateRequest) {
+        // Once a frame: the labels and the result table's readers catch up with the run.
+        m_frameAsked = false;
+        showRun();
+        m_run->announceChanges();
+    }
     return QWidget::event(event);
 }
 
@@ -202,24 +208,47 @@ void ExperimentWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void ExperimentWindow::show(QLabel *cell, const QString &text)
-{
-    cell->setText(text);
-    m_announcer->changed(cell);
-}
-
 void ExperimentWindow::setCellText(CellKind kind, int outcome, std::string_view text)
 {
-    // The run's table holds the number; the cell shows it as the pupil's language writes it.
     m_run->setCell(kind, outcome, text);
-    show(m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(outcome - 1)],
-         m_run->shownCell(kind, outcome));
+    showLater(1U << (static_cast<unsigned>(kind) * kOutcomes + static_cast<unsigned>(outcome - 1)));
 }
 
 void ExperimentWindow::setTrialTotalText(std::string_view text)
 {
     m_run->setTrialTotal(text);
-    show(m_trialTotal, m_run->shownTrialTotal());
+    showLater(1U << kTotalCell);
+}
+
+void ExperimentWindow::showLater(unsigned cells)
+{
+    m_unshown |= cells;
+    // A run writes the table a thousand times a second; a screen shows sixty. The numbers are
+    // written in the pupil's language's form only for the frames that show them.
+    if (!m_trialTimer->isActive()) {
+        showRun();
+    } else if (!std::exchange(m_frameAsked, true)) {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    }
+}
+
+void ExperimentWindow::showRun()
+{
+    const unsigned unshown = std::exchange(m_unshown, 0U);
+    const auto showCell = [this](QLabel *cell, const QString &text) {
+        cell->setText(text);
+        m_announcer->changed(cell);
+    };
+    for (CellKind kind : {CellKind::Count, CellKind::Ratio}) {
+        for (int n = 1; n <= kOutcomes; ++n) {
+            const auto row = static_cast<std::size_t>(kind);
+            const auto column = static_cast<std::size_t>(n - 1);
+            if (unshown & (1U << (row * kOutcomes + column)))
+                showCell(m_cells[row][column], m_run->shownCell(kind, n));
+        }
+    }
+    if (unshown & (1U << kTotalCell))
+        showCell(m_trialTotal, m_run->shownTrialTotal());
 }
 
 void ExperimentWindow::setFaceVisible(int coin, Face face, bool visible)
@@ -256,7 +285,8 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
     } else if (!enabled) {
         t->stop();
         m_progress->stop();
-        m_run->announceChanges(); // the run's final values reach a screen reader at once
+        showRun(); // the run's final values show, and reach a screen reader, at once
+        m_run->announceChanges();
         m_announcer->flush();
     }
 }

@@ -114,7 +114,10 @@ private:
     {
         return m_buttons[static_cast<std::size_t>(which)];
     }
-    void show(QLabel *cell, const QString &text);
+    // The labels show the run's table: each written at once between runs, and during a run
+    // once a frame, before it is painted.
+    void showLater(unsigned cells);
+    void showRun();
 
     CuePlayer *m_cuePlayer = nullptr;
     std::array<std::array<QLabel *, kOutcomes>, 2> m_cells{}; // [count, ratio][outcome - 1]
@@ -126,6 +129,9 @@ private:
     Announcer *m_announcer = nullptr;
     QTimer *m_nextFrame = nullptr;
     RunTableModel *m_run = nullptr; // the table the cells show, the result table reads
+    unsigned m_unshown = 0;         // the labels behind m_run: bit kind * kOutcomes + outcome - 1,
+                                    // and kTotalCell for the trial total
+    bool m_frameAsked = false;      // a frame will show them
     ResultTable *m_table = nullptr;
     QWidget *m_focusTarget = nullptr; // where the focus goes once the running handler is done
     QString m_report;                 // and what is said then
