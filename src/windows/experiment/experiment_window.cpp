@@ -8,6 +8,7 @@
 #include "windows/experiment/result_table.h"
 #include "windows/experiment/results_export.h"
 #include "windows/experiment/run_table_model.h"
+#include "windows/experiment/shown_cells.h"
 #include "windows/input/activation.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
@@ -35,8 +36,6 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include <charconv>
-
 namespace quindle {
 
 namespace {
@@ -44,8 +43,6 @@ namespace {
 namespace roles = experiment_roles;
 
 constexpr int kProgressMs = 5000;
-// The bit of the trial total among the labels not yet showing the run's table.
-constexpr unsigned kTotalCell = 2 * kOutcomes;
 
 // A timer that asks for ticks as fast as the platform gives them.
 QTimer *makeTimer(QObject *parent)
@@ -82,6 +79,7 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     // inherit: made under the value cells' font, they load no face the window never shows
     // (a fifth of the start-up's font work). The window's own font goes back to inheriting.
     setFont(m_cells[0][0]->font());
+    m_shown = std::make_unique<ShownCells>(this, *m_run, m_cells, m_trialTotal, *m_announcer);
     m_table = new ResultTable(m_run, m_cells, this);
     m_table->setFont(font());
     setFont(QFont());
@@ -193,8 +191,7 @@ bool ExperimentWindow::event(QEvent *event)
     }
     if (event->type() == QEvent::UpdateRequest) {
         // Once a frame: the labels and the result table's readers catch up with the run.
-        m_frameAsked = false;
-        showRun();
+        m_shown->show();
         m_run->announceChanges();
     }
     return QWidget::event(event);
@@ -211,44 +208,13 @@ void ExperimentWindow::closeEvent(QCloseEvent *event)
 void ExperimentWindow::setCellText(CellKind kind, int outcome, std::string_view text)
 {
     m_run->setCell(kind, outcome, text);
-    showLater(1U << (static_cast<unsigned>(kind) * kOutcomes + static_cast<unsigned>(outcome - 1)));
+    m_shown->cellWritten(kind, outcome, m_trialTimer->isActive());
 }
 
 void ExperimentWindow::setTrialTotalText(std::string_view text)
 {
     m_run->setTrialTotal(text);
-    showLater(1U << kTotalCell);
-}
-
-void ExperimentWindow::showLater(unsigned cells)
-{
-    m_unshown |= cells;
-    // A run writes the table a thousand times a second; a screen shows sixty. The numbers are
-    // written in the pupil's language's form only for the frames that show them.
-    if (!m_trialTimer->isActive()) {
-        showRun();
-    } else if (!std::exchange(m_frameAsked, true)) {
-        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
-    }
-}
-
-void ExperimentWindow::showRun()
-{
-    const unsigned unshown = std::exchange(m_unshown, 0U);
-    const auto showCell = [this](QLabel *cell, const QString &text) {
-        cell->setText(text);
-        m_announcer->changed(cell);
-    };
-    for (CellKind kind : {CellKind::Count, CellKind::Ratio}) {
-        for (int n = 1; n <= kOutcomes; ++n) {
-            const auto row = static_cast<std::size_t>(kind);
-            const auto column = static_cast<std::size_t>(n - 1);
-            if (unshown & (1U << (row * kOutcomes + column)))
-                showCell(m_cells[row][column], m_run->shownCell(kind, n));
-        }
-    }
-    if (unshown & (1U << kTotalCell))
-        showCell(m_trialTotal, m_run->shownTrialTotal());
+    m_shown->trialTotalWritten(m_trialTimer->isActive());
 }
 
 void ExperimentWindow::setFaceVisible(int coin, Face face, bool visible)
@@ -285,7 +251,7 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
     } else if (!enabled) {
         t->stop();
         m_progress->stop();
-        showRun(); // the run's final values show, and reach a screen reader, at once
+        m_shown->show(); // the run's final values show, and reach a screen reader, at once
         m_run->announceChanges();
         m_announcer->flush();
     }
@@ -516,11 +482,7 @@ void ExperimentWindow::report(Report what)
     // What the table shows: after the run limit, the counts before the final trial; nothing,
     // in a window that has shown no counts yet, or none since Init.
     const bool shown = !m_run->cell(CellKind::Count, 1).empty();
-    int trials = 0;
-    if (shown) {
-        const std::string &total = m_run->trialTotal();
-        std::from_chars(total.data(), total.data() + total.size(), trials);
-    }
+    const int trials = shown ? m_run->trials() : 0;
     QString sentence;
     if (what == Report::RunStopped)
         //: Said when Stop ends a run: %n is the number of trials.

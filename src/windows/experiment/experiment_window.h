@@ -17,6 +17,7 @@
 
 #include <array>
 #include <iterator>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -36,6 +37,7 @@ class Picture;
 class RandomSource;
 class ResultTable;
 class RunTableModel;
+class ShownCells;
 class TransientMessage;
 class ZoomControl;
 
@@ -114,10 +116,6 @@ private:
     {
         return m_buttons[static_cast<std::size_t>(which)];
     }
-    // The labels show the run's table: each written at once between runs, and during a run
-    // once a frame, before it is painted.
-    void showLater(unsigned cells);
-    void showRun();
 
     CuePlayer *m_cuePlayer = nullptr;
     std::array<std::array<QLabel *, kOutcomes>, 2> m_cells{}; // [count, ratio][outcome - 1]
@@ -128,10 +126,8 @@ private:
     QTimer *m_trialTimer = nullptr;
     Announcer *m_announcer = nullptr;
     QTimer *m_nextFrame = nullptr;
-    RunTableModel *m_run = nullptr; // the table the cells show, the result table reads
-    unsigned m_unshown = 0;         // the labels behind m_run: bit kind * kOutcomes + outcome - 1,
-                                    // and kTotalCell for the trial total
-    bool m_frameAsked = false;      // a frame will show them
+    RunTableModel *m_run = nullptr;      // the table the cells show, the result table reads
+    std::unique_ptr<ShownCells> m_shown; // the labels that show it
     ResultTable *m_table = nullptr;
     QWidget *m_focusTarget = nullptr; // where the focus goes once the running handler is done
     QString m_report;                 // and what is said then

@@ -4,6 +4,7 @@
 #include "windows/support/outcome_names.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace quindle {
 
@@ -59,6 +60,13 @@ bool RunTableModel::setTrialTotal(std::string_view plain)
         return false;
     m_trials = plain;
     return true;
+}
+
+int RunTableModel::trials() const
+{
+    int trials = 0;
+    std::from_chars(m_trials.data(), m_trials.data() + m_trials.size(), trials);
+    return trials;
 }
 
 QString RunTableModel::shownCell(CellKind kind, int outcome) const

@@ -38,6 +38,8 @@ public:
 
     [[nodiscard]] const std::string &cell(CellKind kind, int outcome) const;
     [[nodiscard]] const std::string &trialTotal() const { return m_trials; }
+    // The trial total as a number; 0 where none is written.
+    [[nodiscard]] int trials() const;
     // As the pupil's language writes them.
     [[nodiscard]] QString shownCell(CellKind kind, int outcome) const;
     [[nodiscard]] QString shownTrialTotal() const;
