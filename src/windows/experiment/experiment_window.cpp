@@ -7,12 +7,13 @@
 #include "windows/experiment/experiment_window_layout.h"
 #include "windows/experiment/result_table.h"
 #include "windows/experiment/results_export.h"
+#include "windows/experiment/run_table_model.h"
+#include "windows/experiment/shown_cells.h"
 #include "windows/input/activation.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
 #include "windows/input/zoom_control.h"
 #include "windows/support/hand_in.h"
-#include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/preferences.h"
 #include "windows/support/runtime_errors.h"
@@ -61,6 +62,7 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     , m_flipTimer(makeTimer(this))
     , m_trialTimer(makeTimer(this))
     , m_announcer(new Announcer(this))
+    , m_run(new RunTableModel(this))
     , m_record(record)
     , m_preferences(preferences)
     , m_control(record, *this, random, clock, *m_cuePlayer)
@@ -80,11 +82,11 @@ ExperimentWindow::ExperimentWindow(ExperimentRecord &record, RandomSource &rando
     // inherit: made under the value cells' font, they load no face the window never shows
     // (a fifth of the start-up's font work). The window's own font goes back to inheriting.
     setFont(m_cells[0][0]->font());
-    m_table = new ResultTable(m_cells, this);
+    m_shown = std::make_unique<ShownCells>(this, *m_run, m_cells, m_trialTotal, *m_announcer);
+    m_table = new ResultTable(m_run, m_cells, this);
     m_table->setFont(font());
     setFont(QFont());
     setTabOrder(button(Button::Help), m_table);
-    connect(m_announcer, &Announcer::announced, m_table, &ResultTable::refresh);
     connectButtons();
     connectTimers();
     buildContextMenu();
@@ -190,6 +192,11 @@ bool ExperimentWindow::event(QEvent *event)
         }
         m_lastFrame.restart();
     }
+    if (event->type() == QEvent::UpdateRequest) {
+        // Once a frame: the labels and the result table's readers catch up with the run.
+        m_shown->show();
+        m_run->announceChanges();
+    }
     return QWidget::event(event);
 }
 
@@ -201,21 +208,16 @@ void ExperimentWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void ExperimentWindow::setText(QLabel *cell, std::string_view text)
-{
-    // What the cell shows is also what is said and copied: the language's form of the number.
-    cell->setText(shownNumber(text));
-    m_announcer->changed(cell);
-}
-
 void ExperimentWindow::setCellText(CellKind kind, int outcome, std::string_view text)
 {
-    setText(m_cells[static_cast<std::size_t>(kind)][static_cast<std::size_t>(outcome - 1)], text);
+    m_run->setCell(kind, outcome, text);
+    m_shown->cellWritten(kind, outcome, m_trialTimer->isActive());
 }
 
 void ExperimentWindow::setTrialTotalText(std::string_view text)
 {
-    setText(m_trialTotal, text);
+    m_run->setTrialTotal(text);
+    m_shown->trialTotalWritten(m_trialTimer->isActive());
 }
 
 void ExperimentWindow::setFaceVisible(int coin, Face face, bool visible)
@@ -252,7 +254,9 @@ void ExperimentWindow::setTimerEnabled(Timer which, bool enabled)
     } else if (!enabled) {
         t->stop();
         m_progress->stop();
-        m_announcer->flush(); // the run's final values reach a screen reader at once
+        m_shown->show(); // the run's final values show, and reach a screen reader, at once
+        m_run->announceChanges();
+        m_announcer->flush();
     }
 }
 
@@ -345,13 +349,7 @@ void ExperimentWindow::setPace(Pace pace)
 
 TableTexts ExperimentWindow::tableTexts() const
 {
-    TableTexts table;
-    for (std::size_t n = 0; n < kOutcomes; ++n) {
-        table.counts[n] = m_cells[0][n]->text().toStdString();
-        table.ratios[n] = m_cells[1][n]->text().toStdString();
-    }
-    table.trials = m_trialTotal->text().toStdString();
-    return table;
+    return m_run->shownTable();
 }
 
 void ExperimentWindow::copyResults() const
@@ -476,16 +474,16 @@ QWidget *ExperimentWindow::nextFocusable(QWidget *from) const
 
 void ExperimentWindow::report(Report what)
 {
-    m_table->refresh();
+    m_run->announceChanges(); // the table is read as the sentence tells it
     if (what == Report::CountsCleared) {
         //: Said when Init has cleared the counts.
         m_report = tr("Counts cleared.");
         return;
     }
     // What the table shows: after the run limit, the counts before the final trial; nothing,
-    // in a window that has shown no trial yet.
-    const bool shown = !m_trialTotal->text().isEmpty();
-    const int trials = shown ? m_record.recordedTrials() : 0;
+    // in a window that has shown no counts yet, or none since Init.
+    const bool shown = !m_run->cell(CellKind::Count, 1).empty();
+    const int trials = shown ? m_run->trials() : 0;
     QString sentence;
     if (what == Report::RunStopped)
         //: Said when Stop ends a run: %n is the number of trials.
@@ -493,13 +491,13 @@ void ExperimentWindow::report(Report what)
     else
         //: Said when a run ends by itself, one outcome having come up more than 1000 times.
         sentence = tr("Run finished after %n trials.", nullptr, trials);
-    for (std::size_t n = 0; n < kOutcomes && shown; ++n)
+    for (int n = 1; n <= kOutcomes && shown; ++n)
         sentence +=
             //: Follows "Stopped after … trials." once per outcome: %1 the outcome ("Head Tail"),
             //: %2 its count, %3 its ratio.
             tr(" %1 %2, %3.")
-                .arg(outcomeWords(static_cast<int>(n) + 1), m_cells[0][n]->text(),
-                     m_cells[1][n]->text());
+                .arg(outcomeWords(n), m_run->shownCell(CellKind::Count, n),
+                     m_run->shownCell(CellKind::Ratio, n));
     m_report = sentence;
 }
 

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <iterator>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -36,6 +37,8 @@ class Picture;
 class Preferences;
 class RandomSource;
 class ResultTable;
+class RunTableModel;
+class ShownCells;
 class TransientMessage;
 class ZoomControl;
 
@@ -52,14 +55,12 @@ public:
                      Preferences &preferences);
     ~ExperimentWindow() override;
 
-    [[nodiscard]] const ExperimentControl &control() const { return m_control; }
-
     // The seed the draws follow, for the context menu; none: they follow the clock.
     void setSeed(std::optional<std::uint64_t> seed);
     void setPace(Pace pace);
     [[nodiscard]] Pace pace() const { return m_pace; }
-    // The table as the window shows it, and the results written to path as CSV; an empty
-    // string, or why the file could not be written.
+    // The table as the window shows it, in the pupil's language's form, and the results written to
+    // path as CSV; an empty string, or why the file could not be written.
     [[nodiscard]] TableTexts tableTexts() const;
     QString saveResults(const QString &path) const;
     // Hands the run in: writes its results file into the class folder under the pupil's name
@@ -118,7 +119,6 @@ private:
     {
         return m_buttons[static_cast<std::size_t>(which)];
     }
-    void setText(QLabel *cell, std::string_view text);
 
     CuePlayer *m_cuePlayer = nullptr;
     std::array<std::array<QLabel *, kOutcomes>, 2> m_cells{}; // [count, ratio][outcome - 1]
@@ -129,6 +129,8 @@ private:
     QTimer *m_trialTimer = nullptr;
     Announcer *m_announcer = nullptr;
     QTimer *m_nextFrame = nullptr;
+    RunTableModel *m_run = nullptr;      // the table the cells show, the result table reads
+    std::unique_ptr<ShownCells> m_shown; // the labels that show it
     ResultTable *m_table = nullptr;
     QWidget *m_focusTarget = nullptr; // where the focus goes once the running handler is done
     QString m_report;                 // and what is said then

@@ -1,13 +1,12 @@
 #include "windows/experiment/result_table.h"
 
 #include "windows/controls/focus_frame.h"
-#include "windows/support/outcome_names.h"
+#include "windows/experiment/run_table_model.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QStandardItemModel>
 #include <QStyledItemDelegate>
 
 namespace quindle {
@@ -29,30 +28,21 @@ public:
 
 } // namespace
 
-ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, QWidget *parent)
+ResultTable::ResultTable(RunTableModel *run, const std::array<std::array<QLabel *, 4>, 2> &values,
+                         QWidget *parent)
     : QTableView(parent)
     , m_values(values)
-    , m_model(new QStandardItemModel(2, 4, this))
 {
     setObjectName(QStringLiteral("ResultTable"));
-    m_model->setHorizontalHeaderLabels(
-        {outcomeWords(1), outcomeWords(2), outcomeWords(3), outcomeWords(4)});
     //: Read by a screen reader before each count of the result table ("frequency 567").
-    m_model->setVerticalHeaderLabels({tr("frequency"),
-                                      //: Read before each ratio of the result table.
-                                      tr("ratio")});
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            auto *item = new QStandardItem;
-            item->setEditable(false);
-            m_model->setItem(row, column, item);
-        }
-    }
+    run->setRowWords(tr("frequency"),
+                     //: Read before each ratio of the result table.
+                     tr("ratio"));
     // The headers stay hidden: hidden before the model comes, they measure no text, which
     // would load a bold font the window shows nowhere.
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    setModel(m_model);
+    setModel(run);
     setItemDelegate(new FocusFrameOnly(this));
     //: What a screen reader calls the table of counts and ratios.
     setAccessibleName(tr("Results"));
@@ -70,7 +60,7 @@ ResultTable::ResultTable(const std::array<std::array<QLabel *, 4>, 2> &values, Q
     setFocusPolicy(Qt::TabFocus);
 
     placeOverCells();
-    setCurrentIndex(m_model->index(0, 0));
+    setCurrentIndex(run->index(0, 0));
 }
 
 void ResultTable::placeOverCells()
@@ -92,26 +82,6 @@ void ResultTable::placeOverCells()
 QLabel *ResultTable::value(int row, int column) const
 {
     return m_values[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-}
-
-void ResultTable::refresh()
-{
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            // Read alone or in a row, each value says what it is.
-            const QString text = m_model->headerData(row, Qt::Vertical).toString() +
-                                 QLatin1Char(' ') + value(row, column)->text();
-            QStandardItem *item = m_model->item(row, column);
-            if (item->text() != text)
-                item->setText(text);
-        }
-    }
-}
-
-void ResultTable::focusInEvent(QFocusEvent *event)
-{
-    refresh();
-    QTableView::focusInEvent(event);
 }
 
 } // namespace quindle

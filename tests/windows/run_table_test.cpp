@@ -1,0 +1,129 @@
+// The experiment window keeps one table of the run: what its cells show is what the accessible
+// result table reads, what Copy puts on the clipboard and what the spoken sentence tells, after
+// every trial, at the run's limit and after Init.
+
+#include "windows/window_driver.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QSignalSpy>
+
+#include <algorithm>
+
+using namespace quindle;
+using namespace quindle::testing;
+
+class RunTableTest : public QObject, ProgramDriver
+{
+    Q_OBJECT
+
+private slots:
+    void init() { startProgram(7, 2026); }
+    void cleanup()
+    {
+        Announcer::announceWithoutScreenReader(false);
+        endProgram();
+    }
+
+    void theResultTableReadsEveryCellAsShownAfterEachTrialAndHearsWhichChanged()
+    {
+        auto *table = experiment()->findChild<QTableView *>();
+        QVERIFY(table);
+        QAccessibleTableInterface *grid =
+            QAccessible::queryAccessibleInterface(table)->tableInterface();
+        QSignalSpy changed(table->model(), &QAbstractItemModel::dataChanged);
+        const char *const rowWords[] = {"frequency ", "ratio "};
+        for (int trial = 0; trial < 3; ++trial) {
+            QStringList before;
+            for (CellKind kind : {CellKind::Count, CellKind::Ratio})
+                for (int n = 1; n <= kOutcomes; ++n)
+                    before << cell(kind, n)->text();
+            changed.clear();
+            trialsByHand(1);
+            QTRY_VERIFY(!changed.isEmpty()); // in the frame that shows the trial
+            for (int row = 0; row < 2; ++row) {
+                for (int column = 0; column < kOutcomes; ++column) {
+                    const QLabel *shown = cell(CellKind(row), column + 1);
+                    QCOMPARE(grid->cellAt(row, column)->text(QAccessible::Name),
+                             QLatin1String(rowWords[row]) + shown->text());
+                    if (shown->text() == before[row * kOutcomes + column])
+                        continue;
+                    // A changed cell lies inside a range the views were told of.
+                    const bool told = std::any_of(changed.begin(), changed.end(), [&](auto &a) {
+                        const auto first = a[0].toModelIndex(), last = a[1].toModelIndex();
+                        return first.row() <= row && row <= last.row() &&
+                               first.column() <= column && column <= last.column();
+                    });
+                    QVERIFY2(told, qPrintable(shown->objectName()));
+                }
+            }
+        }
+    }
+
+    void duringARunTheCellsCountFrameByFrameAndStopShowsTheWholeRun()
+    {
+        press(Button::Start);
+        QTRY_VERIFY_WITH_TIMEOUT(trialTotal()->text().toInt() >= 10, 10000);
+        QCOMPARE(state(), kRunning);
+        QVERIFY(trialTotal()->text().toInt() <= trials());
+        QVERIFY(!cell(CellKind::Ratio, 1)->text().isEmpty());
+        press(Button::Stop);
+        QCOMPARE(trialTotal()->text().toInt(), trials());
+        for (int n = 1; n <= kOutcomes; ++n)
+            QCOMPARE(cell(CellKind::Count, n)->text().toInt(), int(record().count(n)));
+    }
+
+    void copyGivesTheTableAsShownAfterInitAndAfterTheNextTrial()
+    {
+        const auto shownTable = [this] {
+            QString table = QStringLiteral("outcome\tcount\tratio\n");
+            const char *const outcomes[] = {"Head/Head", "Head/Tail", "Tail/Head", "Tail/Tail"};
+            for (int n = 1; n <= kOutcomes; ++n)
+                table += QStringLiteral("%1\t%2\t%3\n")
+                             .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
+                                  cell(CellKind::Ratio, n)->text());
+            return table + QStringLiteral("trials\t%1\t\n").arg(trialTotal()->text());
+        };
+        const auto copied = [this] {
+            type(experiment(), Qt::Key_C, Qt::ControlModifier);
+            return QGuiApplication::clipboard()->text();
+        };
+        trialsByHand(40);
+        const QString run = shownTable();
+        QVERIFY(run.contains(QStringLiteral("trials\t40\t")));
+        QCOMPARE(copied(), run);
+        press(Button::Init); // counts and ratios cleared; the total stays as the design has it
+        QCOMPARE(state(), kCleared);
+        const QString cleared = shownTable();
+        QVERIFY(cleared.contains(QStringLiteral("Head/Head\t\t\n")));
+        QCOMPARE(copied(), cleared);
+        trialsByHand(1);
+        QCOMPARE(trialTotal()->text(), QStringLiteral("1"));
+        QCOMPARE(copied(), shownTable());
+    }
+
+    void theSpokenEndOfARunTellsTheTableWithoutItsUnshownFinalTrial()
+    {
+        Announcer::announceWithoutScreenReader(true);
+        QString spoken;
+        connect(experiment()->findChild<Announcer *>(), &Announcer::said, this,
+                [&spoken](const QString &sentence) { spoken = sentence; });
+        for (int trial = 0; trial <= 4000 && state() != kFinished; ++trial)
+            trialsByHand(1);
+        QCOMPARE(state(), kFinished);
+        const int shown = trialTotal()->text().toInt();
+        QCOMPARE(trials(), shown + 1); // the final trial counts without showing
+        QString said = QStringLiteral("Run finished after %1 trials.").arg(shown);
+        const char *const outcomes[] = {"Head Head", "Head Tail", "Tail Head", "Tail Tail"};
+        for (int n = 1; n <= kOutcomes; ++n) {
+            QVERIFY(cell(CellKind::Count, n)->text().toInt() <= 1000);
+            said += QStringLiteral(" %1 %2, %3.")
+                        .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
+                             cell(CellKind::Ratio, n)->text());
+        }
+        QCOMPARE(spoken, said);
+    }
+};
+
+QUINDLE_WIDGET_TEST_MAIN(RunTableTest)
+#include "run_table_test.moc"
