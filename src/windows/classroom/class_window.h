@@ -68,12 +68,14 @@ private:
     // Why an entry was not pooled, in a few words.
     static QString reason(const UnpooledFile &file);
     static QString entryReason(EntryKind kind);
+    static QString inconsistencyReason(const ReadProblem &problem);
     void showPool();
     void showFolderState();
     void drawPictures();
     // The class curve, or in the gap view the class's gaps from a quarter.
     void drawCurve();
     void buildContextMenu();
+    [[nodiscard]] QAction *makeGapViewAction();
     void fitToSize();
     void placeColumns();
     [[nodiscard]] QImage pictures();

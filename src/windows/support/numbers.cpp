@@ -4,6 +4,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <limits>
+
 namespace quindle {
 
 QString shownNumber(std::string_view plain)
@@ -15,6 +18,11 @@ QString shownNumber(std::string_view plain)
 QString shownRatio(double ratio, int decimals)
 {
     return shownNumber(ratioText(ratio, decimals));
+}
+
+int countInWords(long long count)
+{
+    return static_cast<int>(std::min<long long>(count, std::numeric_limits<int>::max()));
 }
 
 } // namespace quindle

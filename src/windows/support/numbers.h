@@ -21,4 +21,8 @@ namespace quindle {
 // writes it.
 [[nodiscard]] QString shownRatio(double ratio, int decimals = 3);
 
+// A number that a text counts in words (tr's %n), which Qt takes as an int: the number, or the
+// largest int where it is larger.
+[[nodiscard]] int countInWords(long long count);
+
 } // namespace quindle
