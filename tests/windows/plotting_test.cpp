@@ -106,6 +106,8 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(axisNumber(12000), QStringLiteral("12000"));
         QCOMPARE(axisNumber(-20, Sign::Always), QStringLiteral("-20"));
+        QCOMPARE(axisNumber(1, Sign::Always), QStringLiteral("+1"));
+        QCOMPARE(axisNumber(0, Sign::Always), QStringLiteral("0"));
     }
 
     void powersOfTenAreNumberedShortThenAsPowers()
@@ -189,9 +191,12 @@ private slots:
         drawReferenceLine(dashed, {.y = 60, .from = 40, .to = 62, .dash = 4, .period = 8});
         QCOMPARE(dashed.lines,
                  (std::vector<QLineF>{{40, 60, 44, 60}, {48, 60, 52, 60}, {56, 60, 60, 60}}));
-        Drawn cut;
+        Drawn cut; // the last dash cut short; none begins at the end
         drawReferenceLine(cut, {.y = 60, .from = 40, .to = 58, .dash = 4, .period = 8});
         QCOMPARE(cut.lines.back(), QLineF(56, 60, 58, 60));
+        Drawn ending;
+        drawReferenceLine(ending, {.y = 60, .from = 40, .to = 56, .dash = 4, .period = 8});
+        QCOMPARE(ending.lines.back(), QLineF(48, 60, 52, 60));
     }
 
     void aTitleBreaksAtBlanksAndBetweenJapaneseCharactersWhereItIsTooWide()
