@@ -20,8 +20,6 @@
 
 namespace quindle {
 
-class SurfaceOperations;
-
 // `measure` tells how wide the surface draws a text (labels.h): a title wider than its picture
 // (large texts in a window the screen keeps small) is broken at its blanks into lines, and the
 // plot starts below them; without it, each title takes one line.

@@ -221,7 +221,9 @@ void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool ra
     const LinearScale trials{static_cast<double>(trialsEnd), at(kOriginX),
                              at(kOriginX) + kAxisLength};
     const LinearScale across{static_cast<double>(gapEnds.end), at(kAxisY), 10, true};
-    if (range) // at each plot unit, the band at that many trials
+    // At each plot unit across, the band at its trials: the axis's end times the units from the
+    // vertical axis, a thousandth of them.
+    if (range)
         drawBand(
             surface, trials, across, 0,
             [trialsEnd](float x) {
