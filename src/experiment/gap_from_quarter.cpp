@@ -21,26 +21,25 @@ std::vector<Gaps> gapsAlong(std::span<const LoggedTrial> log)
     return gaps;
 }
 
-GapScale gapScaleFor(long long trials, double widestGap)
+long long gapTrialsAxisEnd(long long trials)
 {
-    GapScale scale;
-    for (long long power = 10; scale.trials == 0; power *= 10)
+    for (long long power = 10;; power *= 10)
         for (const long long times : {1, 2, 3, 4, 5, 6, 8})
-            if (scale.trials == 0 && power * times >= trials)
-                scale.trials = power * times;
-    const double reach = std::max(widestGap, gapRangeHalfWidth(static_cast<double>(scale.trials)));
-    for (long long power = 1; scale.gap == 0; power *= 10) {
-        for (const long long times : {1, 2, 5}) {
-            const long long step = power * times;
+            if (power * times >= trials)
+                return power * times;
+}
+
+GapAxis gapAxisFor(double widestGap, double bandHalfWidth)
+{
+    const double reach = std::max(widestGap, bandHalfWidth);
+    for (long long power = 1;; power *= 10) {
+        for (const long long step : {power, 2 * power, 5 * power}) {
             const auto marks =
                 std::max(1LL, static_cast<long long>(std::ceil(reach / static_cast<double>(step))));
-            if (scale.gap == 0 && marks <= 5) {
-                scale.step = step;
-                scale.gap = marks * step;
-            }
+            if (marks <= 5)
+                return {marks * step, step};
         }
     }
-    return scale;
 }
 
 } // namespace quindle

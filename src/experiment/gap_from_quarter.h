@@ -20,19 +20,20 @@ using Gaps = std::array<double, kOutcomes>;
 [[nodiscard]] std::vector<Gaps> gapsAlong(std::span<const LoggedTrial> log);
 
 // Scales on which a picture of a run's gaps reads well, a short run filling it as a long one
-// does: the trials axis ends at `trials`, 1, 2, 3, 4, 5, 6 or 8 times a power of ten and at
-// least 10, so that a tenth or a fifth of it is a round number (a full run's 4000 trials take
-// all of it);
-// the gap axis runs from -`gap` to +`gap` in marks `step` apart, a step of 1, 2 or 5 times a
-// power of ten and at most five marks each side. Both hold the widest gap and the band of
-// gapRangeHalfWidth to the axis's end.
-struct GapScale
+// does. The trials axis depends on the trials alone: it ends at 1, 2, 3, 4, 5, 6 or 8 times a
+// power of ten, at least 10 and at least `trials`, so that a tenth or a fifth of it is a round
+// number (a full run's 4000 trials take all of it).
+[[nodiscard]] long long gapTrialsAxisEnd(long long trials);
+
+// The gap axis runs from -`end` to +`end` in marks `step` apart, a step of 1, 2 or 5 times a
+// power of ten and at most five marks each side, holding the widest gap and the band's
+// half-width (gapRangeHalfWidth at the trials axis's end) to the axis's end.
+struct GapAxis
 {
-    long long trials = 0;
-    long long gap = 0;
+    long long end = 0;
     long long step = 0;
-    bool operator==(const GapScale &) const = default;
+    bool operator==(const GapAxis &) const = default;
 };
-[[nodiscard]] GapScale gapScaleFor(long long trials, double widestGap);
+[[nodiscard]] GapAxis gapAxisFor(double widestGap, double bandHalfWidth);
 
 } // namespace quindle

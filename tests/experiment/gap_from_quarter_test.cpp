@@ -42,23 +42,38 @@ TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsWithinAWideningRa
     EXPECT_EQ(gapRangeHalfWidth(0), 0.0); // its band's width, as drawn, in the gap view's test
 }
 
-TEST(GapScale, HoldsEveryGapAndTheBandAndFillsThePictureForShortAndLongRuns)
+TEST(GapAxes, TheTrialsAxisEndsAtARoundNumberFromTheTrialsAlone)
 {
-    EXPECT_EQ(gapScaleFor(0, 0), (GapScale{10, 3, 1}));           // the band at 10 is 2.7
-    EXPECT_EQ(gapScaleFor(20, 3.5), (GapScale{20, 4, 1}));        // a short run fills the axis
-    EXPECT_EQ(gapScaleFor(4000, 70.5), (GapScale{4000, 80, 20})); // wider than the band's 54.8
-    EXPECT_EQ(gapScaleFor(51000, 150), (GapScale{60000, 250, 50}));
-    // Whatever the run: more than half the axis, two thirds of the height, five marks at most.
+    EXPECT_EQ(gapTrialsAxisEnd(0), 10);
+    EXPECT_EQ(gapTrialsAxisEnd(20), 20); // a short run fills the axis
+    EXPECT_EQ(gapTrialsAxisEnd(21), 30);
+    EXPECT_EQ(gapTrialsAxisEnd(700), 800);
+    EXPECT_EQ(gapTrialsAxisEnd(4000), 4000); // a full run
+    EXPECT_EQ(gapTrialsAxisEnd(51000), 60000);
+    for (long long trials = 11; trials <= 50'000'000; trials = trials * 3 / 2 + 7) {
+        const long long end = gapTrialsAxisEnd(trials);
+        EXPECT_TRUE(end >= trials && end < 2 * trials) << trials; // more than half the axis
+        EXPECT_EQ(end % 10, 0) << trials;                         // its tenths are whole
+    }
+}
+
+TEST(GapAxes, TheGapAxisHoldsTheWidestGapAndTheBandInAtMostFiveRoundMarks)
+{
+    const auto band = [](long long trials) { return gapRangeHalfWidth(double(trials)); };
+    EXPECT_EQ(gapAxisFor(0, band(10)), (GapAxis{3, 1}));        // the band at 10 is 2.7
+    EXPECT_EQ(gapAxisFor(3.5, band(20)), (GapAxis{4, 1}));      // the gap wider than the band
+    EXPECT_EQ(gapAxisFor(70.5, band(4000)), (GapAxis{80, 20})); // wider than the band's 54.8
+    EXPECT_EQ(gapAxisFor(0.75, band(4000)), (GapAxis{60, 20})); // the band's 54.8
+    EXPECT_EQ(gapAxisFor(150, band(60000)), (GapAxis{250, 50}));
+    // Whatever the run: two thirds of the height or more, five marks at most each side.
     for (long long trials = 11; trials <= 50'000'000; trials = trials * 3 / 2 + 7) {
         for (const double spread : {0.0, 1.0, 3.0}) {
-            const double widest = spread * gapRangeHalfWidth(static_cast<double>(trials));
-            const GapScale scale = gapScaleFor(trials, widest);
-            const double reach =
-                std::max(widest, gapRangeHalfWidth(static_cast<double>(scale.trials)));
-            EXPECT_TRUE(scale.trials >= trials && scale.trials < 2 * trials) << trials;
-            const auto gap = static_cast<double>(scale.gap);
-            EXPECT_TRUE(gap >= reach && gap <= 1.5 * reach) << trials << " " << widest;
-            EXPECT_TRUE(scale.gap % scale.step == 0 && scale.gap / scale.step <= 5) << trials;
+            const double widest = spread * band(trials);
+            const GapAxis axis = gapAxisFor(widest, band(gapTrialsAxisEnd(trials)));
+            const double reach = std::max(widest, band(gapTrialsAxisEnd(trials)));
+            const auto end = static_cast<double>(axis.end);
+            EXPECT_TRUE(end >= reach && end <= 1.5 * reach) << trials << " " << widest;
+            EXPECT_TRUE(axis.end % axis.step == 0 && axis.end / axis.step <= 5) << trials;
         }
     }
 }

@@ -23,7 +23,8 @@ struct Path
 };
 
 // Curves as a plot has them: steps of one unit or less across, flat stretches, a step back on
-// itself, a steep rise, a line of no length, and two paths of one colour that meet.
+// itself, a steep rise, a line of no length, two paths of one colour that meet, and an axis
+// by the edge (where a pen three pixels wide rounds its ends).
 std::vector<Path> curves()
 {
     Path wave{kBlue, {}};
@@ -33,6 +34,7 @@ std::vector<Path> curves()
             {kRed, {{20, 20}, {21, 20}, {21, 20}, {22, 60}, {22, 59}, {30, 59}, {29, 58}}},
             {kRed, {{29, 58}, {80, 5}, {81, 90}}},
             {kGrey, {{100, 10}, {100, 90}}},
+            {kRed, {{1, 12}, {1, 7}, {6, 7}}},
             {kBlue, {{100, 50}, {60, 50}, {60, 51}}}};
 }
 

@@ -3,6 +3,7 @@
 
 #include "windows/window_driver.h"
 
+#include "experiment/expected_range.h"
 #include "experiment/gap_from_quarter.h"
 #include "experiment/random_source.h"
 #include "windows/printed_text.h"
@@ -21,10 +22,9 @@ namespace {
 const QColor kCurve[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 
 // The pixel of trials and a gap: x 100 to 1100 units, y 10 (+gap) to 110 (-gap), as in the graph.
-QPoint place(const GapScale &scale, double trials, double gap)
+QPoint place(long long trialsEnd, long long gapEnd, double trials, double gap)
 {
-    const double x = 100 + 1000 * trials / double(scale.trials),
-                 y = 60 - 50 * gap / double(scale.gap);
+    const double x = 100 + 1000 * trials / double(trialsEnd), y = 60 - 50 * gap / double(gapEnd);
     return {int(std::lround(x * 8.5773 / 15)), int(std::lround(y * 39.625 / 15))};
 }
 
@@ -87,13 +87,14 @@ private slots:
             for (const Gaps &after : gaps)
                 for (const double gap : after)
                     widest = std::max(widest, std::abs(gap));
-            const GapScale scale = gapScaleFor(trials, widest);
-            QCOMPARE(scale.trials, trials);
+            QCOMPARE(gapTrialsAxisEnd(trials), trials);
+            const GapAxis axis = gapAxisFor(widest, gapRangeHalfWidth(trials));
             // Each trial's gap in its curve's colour or a later one's, within a pixel.
             const QImage image = plot();
             for (int t = 1; t <= trials; ++t)
                 for (int n = 1; n <= kOutcomes; ++n) {
-                    const QPoint at = place(scale, t, gaps[std::size_t(t - 1)][std::size_t(n - 1)]);
+                    const QPoint at =
+                        place(trials, axis.end, t, gaps[std::size_t(t - 1)][std::size_t(n - 1)]);
                     long near = 0;
                     for (int d = 0; d < 9; ++d)
                         near += std::count(kCurve + n - 1, std::end(kCurve),
@@ -101,7 +102,7 @@ private slots:
                     QVERIFY2(near > 0, qPrintable(QString::asprintf("trial %d of %d, outcome %d", t,
                                                                     trials, n)));
                 }
-            QCOMPARE(image.pixelColor(place(scale, 0, 0)), kCurve[3]); // all start at 0
+            QCOMPARE(image.pixelColor(place(trials, axis.end, 0, 0)), kCurve[3]); // all start at 0
         }
     }
 
@@ -114,17 +115,17 @@ private slots:
                               trial % 2 == 0 ? Face::Head : Face::Tail);
         gapKey();
         action("Show expected range")->trigger();
-        const GapScale scale{4000, 60, 20}; // the band reaches 54.8 at 4000
-        QCOMPARE(gapScaleFor(4000, 0.75), scale);
+        const GapAxis axis{60, 20}; // the band reaches 54.8 at 4000
+        QCOMPARE(gapAxisFor(0.75, gapRangeHalfWidth(4000)), axis);
         for (const int trials : {250, 1000, 3960}) {
-            const QPoint zero = place(scale, trials, 0);
+            const QPoint zero = place(4000, axis.end, trials, 0);
             int top = -1, bottom = -1;
             for (int y = 0; y < plot().height(); ++y)
                 if (plot().pixelColor(zero.x(), y) == QColor(220, 220, 220))
                     (top < 0 ? top : bottom) = y;
             // Two standard deviations of the count, 2 √(3n/16), either side of 0.
             const double half =
-                zero.y() - place(scale, trials, 2 * std::sqrt(3.0 * trials / 16)).y();
+                zero.y() - place(4000, axis.end, trials, 2 * std::sqrt(3.0 * trials / 16)).y();
             QVERIFY2(std::abs((bottom - top) / 2.0 - half) <= 1.5 &&
                          std::abs((top + bottom) / 2.0 - zero.y()) <= 1,
                      qPrintable(QStringLiteral("%1: %2 to %3").arg(trials).arg(top).arg(bottom)));

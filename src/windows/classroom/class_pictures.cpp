@@ -2,11 +2,14 @@
 
 #include "experiment/expected_range.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/plotting/axis.h"
+#include "windows/plotting/band.h"
+#include "windows/plotting/reference_line.h"
+#include "windows/plotting/scale.h"
 #include "windows/support/numbers.h"
 #include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -19,147 +22,112 @@ namespace quindle {
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
 constexpr double kTopRatio = 0.5; // ratios above it are drawn at the top edge
-
-// The plot's frame in a picture of a given size: trials 1 to `last` across on a logarithmic
-// scale, ratios 0 to kTopRatio up.
-struct Frame
-{
-    float left, top, right, bottom;
-    double last;
-
-    [[nodiscard]] float x(double trials) const
-    {
-        return left + static_cast<float>(std::log10(std::max(trials, 1.0)) / std::log10(last)) *
-                          (right - left);
-    }
-    [[nodiscard]] double trialsAt(float x) const
-    {
-        return std::pow(10.0, (x - left) / (right - left) * std::log10(last));
-    }
-    [[nodiscard]] float y(double ratio) const
-    {
-        return bottom -
-               static_cast<float>(std::clamp(ratio, 0.0, kTopRatio) / kTopRatio) * (bottom - top);
-    }
-};
-
-constexpr float kLeft = 40;      // the plot's left edge, right of the ratios' numbers
-constexpr float kTitleTop = 4;   // the title's first line
-constexpr float kTitleLine = 18; // each further line of the title, and the room under the last
-constexpr float kRight = 24;     // the room right of the plot, where the last number ends
+constexpr float kLeft = 40;       // the plot's left edge, right of the ratios' numbers
+constexpr float kTitleTop = 4;    // the title's first line
+constexpr float kTitleLine = 18;  // each further line of the title, and the room under the last
+constexpr float kRight = 24;      // the room right of the plot, where the last number ends
+constexpr float kNumbersLeft = 4; // where the ratios' numbers start
 // About the width of a character of the pictures' texts, in pixels: numbers are placed by
 // their length.
 constexpr float kCharacterWidth = 8.5F;
 
-// The title of a picture size wide, in lines that fit it where measure tells how wide they are:
-// broken at blanks, and between any two characters from U+3000 on (Chinese and Japanese are
-// written without blanks; a Korean word may break between its syllables too).
-std::vector<std::string> titleLines(const std::string &title, QSize size, const TextWidth &measure)
+// A picture's title over its plot, and the plot's edges below it.
+struct Page
 {
-    const float room = static_cast<float>(size.width()) - kLeft - 4 - 1;
-    std::vector<std::string> lines{std::string()};
-    std::string piece;
-    bool blank = false; // whether a blank comes before the piece
-    const auto flush = [&] {
-        if (piece.empty())
-            return;
-        std::string &line = lines.back();
-        const std::string longer = line.empty() ? piece : line + (blank ? " " : "") + piece;
-        if (!line.empty() && measure && measure(longer) > room)
-            lines.push_back(piece);
-        else
-            line = longer;
-        piece.clear();
-        blank = false;
-    };
-    for (std::size_t i = 0; i < title.size();) {
-        const auto lead = static_cast<unsigned char>(title[i]);
-        if (title[i] == ' ') {
-            flush();
-            blank = true;
-            ++i;
-        } else if (lead >= 0xE3 && lead < 0xF0) { // three bytes, U+3000 to U+FFFF
-            flush();
-            piece = title.substr(i, 3);
-            flush();
-            i += 3;
-        } else {
-            piece += title[i++];
-        }
-    }
-    flush();
-    return lines;
+    std::vector<std::string> title;
+    float left, top, right, bottom, width;
+};
+
+// The title in lines that fit a picture size wide, and the plot under it.
+Page pageFor(QSize size, const char *title, const TextWidth &measure)
+{
+    const std::string words =
+        QCoreApplication::translate("quindle::ClassPictures", title).toStdString();
+    const auto width = static_cast<float>(size.width());
+    Page page{linesWithin(words, width - kLeft - 4 - 1, measure),
+              kLeft,
+              0,
+              width - kRight,
+              static_cast<float>(size.height() - 26),
+              width};
+    page.top = kTitleTop + kTitleLine * static_cast<float>(page.title.size());
+    return page;
 }
 
-Frame frameFor(QSize size, long long trials, std::size_t titleLines)
+// The trials from 1 to the next power of ten above the class's trials, at least 1000, on a
+// logarithmic scale across the page; the ratios from 0 to kTopRatio up.
+struct RatioFrame
 {
-    // The scale ends at the next power of ten above the class's trials, at least 1000.
+    LogScale trials;
+    LinearScale ratios;
+};
+
+RatioFrame ratioFrame(const Page &page, long long trials)
+{
     const double last = std::pow(10.0, std::max(3.0, std::ceil(std::log10(double(trials) * 1.2))));
-    const float top = kTitleTop + kTitleLine * static_cast<float>(titleLines);
-    return {kLeft, top, static_cast<float>(size.width()) - kRight,
-            static_cast<float>(size.height() - 26), last};
+    return {{last, page.left, page.right}, {kTopRatio, page.bottom, page.top}};
 }
 
-void printTitle(SurfaceOperations &surface, const std::vector<std::string> &lines)
+// An axis along the page's left edge or its bottom, marks outside the plot, numbers beyond them.
+Axis leftAxis(const Page &page, std::vector<Tick> ticks)
 {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        surface.setCurrentX(kLeft + 4);
-        surface.setCurrentY(kTitleTop + kTitleLine * static_cast<float>(i));
-        surface.print(lines[i]);
-    }
+    return {.at = page.left,
+            .from = page.top,
+            .to = page.bottom,
+            .ticks = std::move(ticks),
+            .look = {.markFrom = -3,
+                     .numberAcross = -5,
+                     .numberAlong = -6,
+                     .align = 1,
+                     .characterWidth = kCharacterWidth,
+                     .leftmost = 0}};
 }
 
-void text(SurfaceOperations &surface, float x, float y, const std::string &words)
+Axis bottomAxis(const Page &page, std::vector<Tick> ticks, float numberAlong, float align)
 {
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print(words);
-}
-
-std::string translated(const char *words)
-{
-    return QCoreApplication::translate("quindle::ClassPictures", words).toStdString();
+    return {.at = page.bottom,
+            .from = page.left,
+            .to = page.right,
+            .ticks = std::move(ticks),
+            .look = {.markTo = 3,
+                     .numberAcross = 5,
+                     .numberAlong = numberAlong,
+                     .align = align,
+                     .characterWidth = kCharacterWidth,
+                     .rightmost = page.width}};
 }
 
 // A ratio on the vertical axis: "0", "0.25", "0.5", with the language's decimal sign.
-std::string axisLabel(double ratio)
+QString ratioNumber(double ratio)
 {
     char label[32];
     std::snprintf(label, sizeof label, "%g", ratio);
-    return shownNumber(label).toStdString();
+    return shownNumber(label);
 }
 
-// The band, the dashed line at the expected ratio, the axes with their marks, and the title.
-void drawFrame(SurfaceOperations &surface, const Frame &frame,
-               const std::vector<std::string> &title)
+// The band of the expected range, the dashed line at the expected ratio, the axes with their
+// marks and numbers (the ratios' at the picture's left edge), and the title.
+void drawRatioFrame(SurfaceOperations &surface, const Page &page, const RatioFrame &frame)
 {
-    for (float x = frame.left + 1; x <= frame.right; x += 1) {
-        const double half = expectedRangeHalfWidth(frame.trialsAt(x));
-        surface.line(x, frame.y(kExpectedRatio + half), x, frame.y(kExpectedRatio - half),
-                     kExpectedRangeColor);
-    }
-    for (float x = frame.left; x < frame.right; x += 8)
-        surface.line(x, frame.y(kExpectedRatio), std::min(x + 4, frame.right),
-                     frame.y(kExpectedRatio), kBlack);
-    surface.line(frame.left, frame.top, frame.left, frame.bottom, kBlack);
-    surface.line(frame.left, frame.bottom, frame.right, frame.bottom, kBlack);
-    for (const double ratio : {0.0, kExpectedRatio, kTopRatio}) {
-        surface.line(frame.left - 3, frame.y(ratio), frame.left, frame.y(ratio), kBlack);
-        text(surface, 4, frame.y(ratio) - 6, axisLabel(ratio));
-    }
-    for (double trials = 1; trials <= frame.last; trials *= 10) {
-        surface.line(frame.x(trials), frame.bottom, frame.x(trials), frame.bottom + 3, kBlack);
-        const auto digits = static_cast<int>(std::lround(std::log10(trials)));
-        const std::string number = digits < 4 ? std::to_string(static_cast<long long>(trials))
-                                              : "10^" + std::to_string(digits);
-        // The last number ends inside the picture, however wide.
-        const float width = kCharacterWidth * static_cast<float>(number.size());
-        text(surface, std::min(frame.x(trials) - 8, frame.right + kRight - width), frame.bottom + 5,
-             number);
-    }
-    printTitle(surface, title);
+    drawBand(
+        surface, frame.trials, frame.ratios, kExpectedRatio,
+        [&frame](float x) { return expectedRangeHalfWidth(frame.trials.valueAt(x)); },
+        kExpectedRangeColor);
+    drawReferenceLine(surface, {.y = frame.ratios.at(kExpectedRatio),
+                                .from = page.left,
+                                .to = page.right,
+                                .dash = 4,
+                                .period = 8});
+    std::vector<Tick> ratios;
+    for (const double ratio : {0.0, kExpectedRatio, kTopRatio})
+        ratios.push_back({frame.ratios.at(ratio), true, ratioNumber(ratio)});
+    Axis vertical = leftAxis(page, std::move(ratios));
+    vertical.look.numberAcross = kNumbersLeft - page.left;
+    vertical.look.align = 0;
+    // The numbers start a little left of their marks; the last ends inside the picture.
+    drawAxes(surface, vertical, bottomAxis(page, powersOfTen(frame.trials), -8, 0));
+    printLines(surface, kLeft + 4, kTitleTop, kTitleLine, page.title);
 }
 
 // A square mark of the given size around a point.
@@ -177,23 +145,24 @@ void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool,
                 const TextWidth &measure)
 {
     surface.clear();
-    const std::vector<std::string> title = titleLines(
-        //: The funnel picture's title: each run's ratios against its number of trials.
-        translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
-                                     "Each run's ratios against its trials; the class, larger")),
-        size, measure);
-    const Frame frame = frameFor(size, pool.trials, title.size());
-    drawFrame(surface, frame, title);
+    const Page page =
+        pageFor(size,
+                //: The funnel picture's title: each run's ratios against its number of trials.
+                QT_TRANSLATE_NOOP("quindle::ClassPictures",
+                                  "Each run's ratios against its trials; the class, larger"),
+                measure);
+    const RatioFrame frame = ratioFrame(page, pool.trials);
+    drawRatioFrame(surface, page, frame);
     // A class of a thousand runs of about the same length puts many marks on one spot: each
     // spot is drawn once an outcome.
     std::unordered_set<std::uint64_t> marked;
     for (const PooledRun &run : pool.runs) {
         if (run.run->trials == 0) // no ratio to show
             continue;
-        const float x = frame.x(run.run->trials);
+        const float x = frame.trials.at(run.run->trials);
         for (int n = 0; n < kOutcomes; ++n) {
             const auto outcome = static_cast<std::size_t>(n);
-            const float y = frame.y(double(run.run->counts[outcome]) / run.run->trials);
+            const float y = frame.ratios.at(double(run.run->counts[outcome]) / run.run->trials);
             const auto spot = (static_cast<std::uint64_t>(std::lround(x)) << 32U) |
                               (static_cast<std::uint64_t>(std::lround(y)) << 2U) | outcome;
             if (marked.insert(spot).second)
@@ -202,8 +171,8 @@ void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool,
     }
     if (pool.trials > 0) {
         for (int n = 0; n < kOutcomes; ++n)
-            mark(surface, frame.x(double(pool.trials)),
-                 frame.y(pool.ratios[static_cast<std::size_t>(n)]), 7, outcomeColor(n + 1));
+            mark(surface, frame.trials.at(double(pool.trials)),
+                 frame.ratios.at(pool.ratios[static_cast<std::size_t>(n)]), 7, outcomeColor(n + 1));
     }
 }
 
@@ -211,19 +180,19 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
                     const TextWidth &measure)
 {
     surface.clear();
-    const std::vector<std::string> title = titleLines(
-        //: The class curve's title: all runs' trials one after another.
-        translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
-                                     "All runs one after another: each share so far")),
-        size, measure);
-    const Frame frame = frameFor(size, pool.trials, title.size());
-    drawFrame(surface, frame, title);
+    const Page page = pageFor(size,
+                              //: The class curve's title: all runs' trials one after another.
+                              QT_TRANSLATE_NOOP("quindle::ClassPictures",
+                                                "All runs one after another: each share so far"),
+                              measure);
+    const RatioFrame frame = ratioFrame(page, pool.trials);
+    drawRatioFrame(surface, page, frame);
     if (pool.trials == 0)
         return;
     // One position a pixel column, from the first trial to the class's last.
     std::vector<long long> positions;
-    for (float x = frame.left; x <= frame.x(double(pool.trials)); x += 1) {
-        const auto n = std::min(pool.trials, std::llround(frame.trialsAt(x)));
+    for (float x = page.left; x <= frame.trials.at(double(pool.trials)); x += 1) {
+        const auto n = std::min(pool.trials, std::llround(frame.trials.valueAt(x)));
         if (positions.empty() || n > positions.back())
             positions.push_back(n);
     }
@@ -236,7 +205,7 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
                 drawing = false;
                 continue;
             }
-            const float x = frame.x(double(position)), y = frame.y(share);
+            const float x = frame.trials.at(double(position)), y = frame.ratios.at(share);
             if (drawing)
                 surface.lineTo(x, y, outcomeColor(n + 1));
             else
@@ -248,37 +217,35 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
 
 namespace {
 
-// The class's gap curve in the funnel's frame: trials 0 to scale.trials across, linearly, so
-// that the band's width grows as the square root of the trials; gaps -scale.gap to +scale.gap
-// up, 0 half-way.
-struct GapFrame
+// The class's gap curve's trials axis: a mark every fifth of the trials, each with its number
+// where the numbers fit between the marks (a class of a million trials and more has only its
+// ends numbered); the last number ends inside the picture.
+Axis fifthsAxis(const Page &page, const LinearScale &trials, long long end)
 {
-    float left, top, right, bottom;
-    GapScale scale;
+    Axis axis = bottomAxis(page, ticksEvery(trials, 0, end, end / 5, Sign::BelowZeroOnly), 0, 0.5F);
+    const float spacing = (page.right - page.left) / 5;
+    for (std::size_t fifth = 1; fifth + 1 < axis.ticks.size(); ++fifth) {
+        QString &number = axis.ticks[fifth].number;
+        if (kCharacterWidth * static_cast<float>(number.size()) > spacing - kCharacterWidth)
+            number.clear();
+    }
+    return axis;
+}
 
-    [[nodiscard]] float x(double trials) const
-    {
-        return left +
-               static_cast<float>(trials / static_cast<double>(scale.trials)) * (right - left);
-    }
-    [[nodiscard]] double trialsAt(float x) const
-    {
-        return static_cast<double>((x - left) / (right - left)) * static_cast<double>(scale.trials);
-    }
-    [[nodiscard]] float y(double gap) const
-    {
-        const double reach = std::clamp(gap / static_cast<double>(scale.gap), -1.0, 1.0);
-        return (top + bottom) / 2 - static_cast<float>(reach) * (bottom - top) / 2;
-    }
-};
-
-// A number on an axis in the language's form, not grouped; a gap above 0 with its sign.
-QString axisNumber(long long value, bool gap)
+// Each curve from 0 trials, where every count is a quarter of them, through the positions.
+void drawGapCurves(SurfaceOperations &surface, const std::vector<long long> &positions,
+                   const std::vector<Gaps> &curve, const LinearScale &trials,
+                   const LinearScale &gaps)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    const QString number = locale.toString(value);
-    return gap && value > 0 ? locale.positiveSign() + number : number;
+    for (int outcome = 1; outcome <= kOutcomes; ++outcome) {
+        const Rgb color = outcomeColor(outcome);
+        surface.point(trials.at(0), gaps.at(0), color);
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            const double gap = curve[i][static_cast<std::size_t>(outcome - 1)];
+            if (!std::isnan(gap))
+                surface.lineTo(trials.at(double(positions[i])), gaps.at(gap), color);
+        }
+    }
 }
 
 } // namespace
@@ -287,72 +254,44 @@ void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &
                        const TextWidth &measure)
 {
     surface.clear();
-    const std::vector<std::string> title = titleLines(
+    const Page page = pageFor(
+        size,
         //: The class's gap picture's title: all runs' trials one after another, each outcome's
         //: count less a quarter of the trials so far. Room for about 50 characters.
-        translated(QT_TRANSLATE_NOOP("quindle::ClassPictures",
-                                     "All runs one after another: count minus a quarter")),
-        size, measure);
-    const Frame edges = frameFor(size, pool.trials, title.size());
-    // One position a pixel column, from the first trial to the class's last, whose gaps also
-    // choose the scale.
-    GapFrame frame{edges.left, edges.top, edges.right, edges.bottom, gapScaleFor(pool.trials, 0)};
+        QT_TRANSLATE_NOOP("quindle::ClassPictures",
+                          "All runs one after another: count minus a quarter"),
+        measure);
+    // Trials from 0 across, linearly, so that the band's width grows as the square root of
+    // the trials; one position a pixel column, from the first trial to the class's last.
+    const long long trialsEnd = gapTrialsAxisEnd(pool.trials);
+    const LinearScale trials{static_cast<double>(trialsEnd), page.left, page.right};
     std::vector<long long> positions;
-    for (float x = frame.left + 1; x <= frame.x(double(pool.trials)) + 0.5F; x += 1) {
-        const auto n = std::clamp(std::llround(frame.trialsAt(x)), 1LL, pool.trials);
+    for (float x = page.left + 1; x <= trials.at(double(pool.trials)) + 0.5F; x += 1) {
+        const auto n = std::clamp(std::llround(trials.valueAt(x)), 1LL, pool.trials);
         if (positions.empty() || n > positions.back())
             positions.push_back(n);
     }
+    // Gaps from -end to +end up, 0 half-way, holding the curve's widest gap and the band.
     const std::vector<Gaps> curve = classGapCurve(pool, positions);
     double widest = 0;
     for (const Gaps &gaps : curve)
         for (const double gap : gaps)
             widest = std::isnan(gap) ? widest : std::max(widest, std::abs(gap));
-    frame.scale = gapScaleFor(pool.trials, widest);
+    const GapAxis gapEnds = gapAxisFor(widest, gapRangeHalfWidth(static_cast<double>(trialsEnd)));
+    const LinearScale gaps{static_cast<double>(gapEnds.end), page.bottom, page.top, true};
 
-    for (float x = frame.left + 1; x <= frame.right; x += 1) {
-        const double half = gapRangeHalfWidth(frame.trialsAt(x));
-        surface.line(x, frame.y(half), x, frame.y(-half), kExpectedRangeColor);
-    }
-    for (float x = frame.left; x < frame.right; x += 8)
-        surface.line(x, frame.y(0), std::min(x + 4, frame.right), frame.y(0), kBlack);
-    surface.line(frame.left, frame.top, frame.left, frame.bottom, kBlack);
-    surface.line(frame.left, frame.bottom, frame.right, frame.bottom, kBlack);
-    const GapScale &scale = frame.scale;
-    for (long long gap = -scale.gap; gap <= scale.gap; gap += scale.step) {
-        const float y = frame.y(static_cast<double>(gap));
-        surface.line(frame.left - 3, y, frame.left, y, kBlack);
-        const QString number = axisNumber(gap, true);
-        text(surface,
-             std::max(0.0F, frame.left - 5 - kCharacterWidth * static_cast<float>(number.size())),
-             y - 6, number.toStdString());
-    }
-    // A mark every fifth of the trials, each with its number where the numbers fit between
-    // the marks (a class of a million trials and more has only its ends numbered); the last
-    // number ends inside the picture.
-    const float spacing = (frame.right - frame.left) / 5;
-    for (int fifth = 0; fifth <= 5; ++fifth) {
-        const long long trials = scale.trials / 5 * fifth;
-        const float x = frame.x(static_cast<double>(trials));
-        surface.line(x, frame.bottom, x, frame.bottom + 3, kBlack);
-        const QString number = axisNumber(trials, false);
-        const float width = kCharacterWidth * static_cast<float>(number.size());
-        if (fifth > 0 && fifth < 5 && width > spacing - kCharacterWidth)
-            continue;
-        text(surface, std::min(x - width / 2, static_cast<float>(size.width()) - width),
-             frame.bottom + 5, number.toStdString());
-    }
-    printTitle(surface, title);
-    // Each curve from 0 trials, where every count is a quarter of them, through the positions.
-    for (int outcome = 1; outcome <= kOutcomes && pool.trials > 0; ++outcome) {
-        const Rgb color = outcomeColor(outcome);
-        surface.point(frame.x(0), frame.y(0), color);
-        for (std::size_t i = 0; i < positions.size(); ++i) {
-            const double gap = curve[i][static_cast<std::size_t>(outcome - 1)];
-            if (!std::isnan(gap))
-                surface.lineTo(frame.x(double(positions[i])), frame.y(gap), color);
-        }
-    }
+    drawBand(
+        surface, trials, gaps, 0,
+        [&trials](float x) { return gapRangeHalfWidth(trials.valueAt(x)); }, kExpectedRangeColor);
+    drawReferenceLine(
+        surface, {.y = gaps.at(0), .from = page.left, .to = page.right, .dash = 4, .period = 8});
+    drawAxes(
+        surface,
+        leftAxis(page, ticksEvery(gaps, -gapEnds.end, gapEnds.end, gapEnds.step, Sign::Always)),
+        fifthsAxis(page, trials, trialsEnd));
+    printLines(surface, kLeft + 4, kTitleTop, kTitleLine, page.title);
+    if (pool.trials > 0)
+        drawGapCurves(surface, positions, curve, trials, gaps);
 }
 
 } // namespace quindle

@@ -14,21 +14,15 @@
 //   which widens as the shares' band narrows.
 
 #include "classroom/class_pool.h"
+#include "windows/plotting/labels.h"
 
 #include <QSize>
 
-#include <functional>
-#include <string>
-
 namespace quindle {
 
-class SurfaceOperations;
-
-// How wide the surface draws a text, in its user units. A title wider than its picture (large
-// texts in a window the screen keeps small) is broken at its blanks into lines, and the plot
-// starts below them; without it, each title takes one line.
-using TextWidth = std::function<float(const std::string &)>;
-
+// `measure` tells how wide the surface draws a text (labels.h): a title wider than its picture
+// (large texts in a window the screen keeps small) is broken at its blanks into lines, and the
+// plot starts below them; without it, each title takes one line.
 void drawFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool,
                 const TextWidth &measure = {});
 void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool,

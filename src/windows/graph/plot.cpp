@@ -5,11 +5,13 @@
 #include "experiment/experiment_record.h"
 #include "experiment/int16.h"
 #include "windows/controls/surface_operations.h"
+#include "windows/plotting/axis.h"
+#include "windows/plotting/band.h"
+#include "windows/plotting/reference_line.h"
 #include "windows/support/numbers.h"
 #include "windows/support/outcome_colors.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -57,6 +59,12 @@ std::string translated(const char *text)
 {
     return QCoreApplication::translate("quindle::Plot", text).toStdString();
 }
+
+// The plot's ratios as a band takes them, between 0 and 1.
+struct RatioAxis
+{
+    [[nodiscard]] float at(double ratio) const { return y(std::clamp(ratio, 0.0, 1.0)); }
+};
 
 // y of history element i of an outcome: 110 - percent, in 16-bit arithmetic.
 float ratioY(const History &history, int index)
@@ -111,13 +119,15 @@ void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
 
 void drawExpectedRange(SurfaceOperations &surface)
 {
-    for (int count = 1; count <= kRunLimit; ++count) {
-        const double half = expectedRangeHalfWidth(static_cast<double>(expectedTrialsFor(count)));
-        const double low = std::max(0.0, kExpectedRatio - half);
-        const double high = std::min(1.0, kExpectedRatio + half);
-        surface.line(at(kOriginX + count), y(high), at(kOriginX + count), y(low),
-                     kExpectedRangeColor);
-    }
+    // A column a count across, for the about 4k trials in which an outcome came up k times.
+    const LinearScale counts{kRunLimit, at(kOriginX), at(kOriginX + kRunLimit)};
+    drawBand(
+        surface, counts, RatioAxis{}, kExpectedRatio,
+        [](float x) {
+            const int count = static_cast<int>(x) - kOriginX;
+            return expectedRangeHalfWidth(static_cast<double>(expectedTrialsFor(count)));
+        },
+        kExpectedRangeColor);
 }
 
 namespace {
@@ -126,120 +136,107 @@ namespace {
 // across to x = 1100; the gap's lower end on the horizontal axis at y = 110, 0 half-way up at
 // y = 60 and the upper end at y = 10, where the plot has its ratio 1.
 constexpr float kAxisLength = 1000;
-constexpr float kGapZeroY = 60;
-constexpr float kGapHalfHeight = 50;
 // About the width of one character of the plot's font in plot units across: a number is
 // placed by its length, centred under its mark or ending left of the vertical axis.
 constexpr float kCharacterWidth = 11;
 
-struct GapFrame
+// A mark and a number for each step of the gap, the axis's lower end with no mark; the numbers
+// end a little left of the marks, each a little above its mark as in the plot.
+Axis gapAxis(const LinearScale &gaps, const GapAxis &axis)
 {
-    GapScale scale;
-
-    [[nodiscard]] float x(double trials) const
-    {
-        return at(kOriginX) +
-               static_cast<float>(trials / static_cast<double>(scale.trials)) * kAxisLength;
-    }
-    [[nodiscard]] float y(double gap) const
-    {
-        const double reach = std::clamp(gap / static_cast<double>(scale.gap), -1.0, 1.0);
-        return kGapZeroY - static_cast<float>(reach) * kGapHalfHeight;
-    }
-};
-
-// A number on an axis in the language's form, not grouped ("3600"); a gap above 0 with its
-// sign ("+20").
-QString axisNumber(long long value, bool gap)
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    const QString number = locale.toString(value);
-    return gap && value > 0 ? locale.positiveSign() + number : number;
-}
-
-void printNumber(SurfaceOperations &surface, float x, float y, const QString &number)
-{
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print(number.toStdString());
-}
-
-void drawGapFrame(SurfaceOperations &surface, const GapFrame &frame)
-{
-    const float left = at(kOriginX), right = left + kAxisLength;
-    surface.line(left, 5, left, at(kAxisY), kBlack);
-    surface.line(left, at(kAxisY), right, at(kAxisY), kBlack);
-    // A mark and a number for each step of the gap, the axis's own end with no mark; the
-    // numbers end a little left of the marks, each a little above its mark as in the plot.
-    const GapScale &scale = frame.scale;
-    for (long long gap = -scale.gap; gap <= scale.gap; gap += scale.step) {
-        const float y = frame.y(static_cast<double>(gap));
-        if (gap > -scale.gap)
-            surface.line(95, y, 105, y, kBlack);
-        const QString number = axisNumber(gap, true);
-        printNumber(surface, 92 - kCharacterWidth * static_cast<float>(number.size()), y - 2,
-                    number);
-    }
-    // The dashed line at 0, where a count is exactly a quarter of the trials.
-    for (int x = 100; x <= 1080; x += 20)
-        surface.line(at(x), kGapZeroY, at(x + 10), kGapZeroY, kBlack);
-    // A mark every tenth of the trials, numbered between the axis's ends, as in the plot.
-    for (int tenth = 0; tenth <= 9; ++tenth) {
-        const float x = left + kAxisLength * static_cast<float>(tenth) / 10;
-        surface.line(x, 109, x, 111, kBlack);
-        if (tenth == 0)
-            continue;
-        const QString number = axisNumber(scale.trials / 10 * tenth, false);
-        printNumber(surface, x - kCharacterWidth / 2 * static_cast<float>(number.size()), 112,
-                    number);
-    }
-    //: The gap view's horizontal axis title, printed at the bottom left just above the axis,
-    //: where the curves are still close to 0: there is room for about 50 characters.
-    printAt(surface, 120, 100,
-            translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Horizontal axis : Number of trials)")));
+    Axis vertical{.at = at(kOriginX),
+                  .from = 5,
+                  .to = at(kAxisY),
+                  .ticks = ticksEvery(gaps, -axis.end, axis.end, axis.step, Sign::Always),
+                  .look = {.markFrom = -5,
+                           .markTo = 5,
+                           .numberAcross = -8,
+                           .numberAlong = -2,
+                           .align = 1,
+                           .characterWidth = kCharacterWidth}};
+    vertical.ticks.front().marked = false;
     //: The gap view's vertical axis title, printed at the top left of the graph: each outcome's
     //: count less a quarter of all trials. There is room for about 80 characters.
-    printAt(surface, 120, 10,
-            translated(QT_TRANSLATE_NOOP("quindle::Plot",
-                                         "(Vertical axis : Count minus a quarter of the trials)")));
+    vertical.title = translated(QT_TRANSLATE_NOOP(
+        "quindle::Plot", "(Vertical axis : Count minus a quarter of the trials)"));
+    vertical.titleX = 120;
+    vertical.titleY = 10;
+    return vertical;
+}
+
+// A mark every tenth of the trials, numbered between the axis's ends, as in the plot.
+Axis trialsAxis(const LinearScale &trials, long long end)
+{
+    Axis horizontal{.at = at(kAxisY),
+                    .from = trials.start,
+                    .to = trials.end,
+                    .ticks = ticksEvery(trials, 0, end / 10 * 9, end / 10, Sign::BelowZeroOnly),
+                    .look = {.markFrom = -1,
+                             .markTo = 1,
+                             .numberAcross = 2,
+                             .align = 0.5F,
+                             .characterWidth = kCharacterWidth}};
+    horizontal.ticks.front().number.clear();
+    //: The gap view's horizontal axis title, printed at the bottom left just above the axis,
+    //: where the curves are still close to 0: there is room for about 50 characters.
+    horizontal.title =
+        translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Horizontal axis : Number of trials)"));
+    horizontal.titleX = 120;
+    horizontal.titleY = 100;
+    return horizontal;
+}
+
+// Each curve starts at 0 trials, where every count is a quarter of them, and goes through
+// every trial of the log. A gap moves by +3/4 when its outcome comes up and by -1/4 when it
+// does not, so a straight stretch needs only its ends: a line is drawn where the step changes,
+// which keeps the same curve in about a third of the lines.
+void drawGapCurves(SurfaceOperations &surface, std::span<const Gaps> gaps,
+                   const LinearScale &trials, const LinearScale &across)
+{
+    const auto gapAt = [&gaps](std::size_t after, std::size_t n) {
+        return after == 0 ? 0.0 : gaps[after - 1][n];
+    };
+    for (std::size_t n = 0; n < kOutcomes; ++n) {
+        const Rgb color = kOutcomeColors[n];
+        surface.point(trials.at(0), across.at(0), color);
+        for (std::size_t after = 1; after <= gaps.size(); ++after) {
+            const double gap = gapAt(after, n);
+            if (after == gaps.size() || gapAt(after + 1, n) - gap != gap - gapAt(after - 1, n))
+                surface.lineTo(trials.at(static_cast<double>(after)), across.at(gap), color);
+        }
+    }
 }
 
 } // namespace
 
 void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool range)
 {
+    const long long trialsEnd = gapTrialsAxisEnd(static_cast<long long>(gaps.size()));
     double widest = 0;
     for (const Gaps &after : gaps)
         for (const double gap : after)
             widest = std::max(widest, std::abs(gap));
-    const GapFrame frame{gapScaleFor(static_cast<long long>(gaps.size()), widest)};
-    if (range) {
-        // One line a plot unit across, from the band's top to its bottom at that many trials.
-        for (int unit = 1; unit <= static_cast<int>(kAxisLength); ++unit) {
-            const double trials = static_cast<double>(frame.scale.trials) * unit / kAxisLength;
-            const double half = gapRangeHalfWidth(trials);
-            const float x = at(kOriginX + unit);
-            surface.line(x, frame.y(half), x, frame.y(-half), kExpectedRangeColor);
-        }
-    }
-    drawGapFrame(surface, frame);
-    // Each curve starts at 0 trials, where every count is a quarter of them, and goes through
-    // every trial of the log. A gap moves by +3/4 when its outcome comes up and by -1/4 when it
-    // does not, so a straight stretch needs only its ends: a line is drawn where the step
-    // changes, which keeps the same curve in about a third of the lines.
-    const auto gapAt = [&gaps](std::size_t trials, std::size_t n) {
-        return trials == 0 ? 0.0 : gaps[trials - 1][n];
-    };
-    for (std::size_t n = 0; n < kOutcomes; ++n) {
-        const Rgb color = kOutcomeColors[n];
-        surface.point(frame.x(0), frame.y(0), color);
-        for (std::size_t trials = 1; trials <= gaps.size(); ++trials) {
-            const double gap = gapAt(trials, n);
-            if (trials == gaps.size() || gapAt(trials + 1, n) - gap != gap - gapAt(trials - 1, n))
-                surface.lineTo(frame.x(static_cast<double>(trials)), frame.y(gap), color);
-        }
-    }
+    const double band = gapRangeHalfWidth(static_cast<double>(trialsEnd));
+    const GapAxis gapEnds = gapAxisFor(widest, band);
+    const LinearScale trials{static_cast<double>(trialsEnd), at(kOriginX),
+                             at(kOriginX) + kAxisLength};
+    const LinearScale across{static_cast<double>(gapEnds.end), at(kAxisY), 10, true};
+    // At each plot unit across, the band at its trials: the axis's end times the units from the
+    // vertical axis, a thousandth of them.
+    if (range)
+        drawBand(
+            surface, trials, across, 0,
+            [trialsEnd](float x) {
+                return gapRangeHalfWidth(static_cast<double>(trialsEnd) * (x - at(kOriginX)) /
+                                         kAxisLength);
+            },
+            kExpectedRangeColor);
+    // The dashed line at 0, where a count is exactly a quarter of the trials.
+    drawReferenceLine(
+        surface,
+        {.y = across.at(0), .from = trials.start, .to = trials.end, .dash = 10, .period = 20});
+    drawAxes(surface, gapAxis(across, gapEnds), trialsAxis(trials, trialsEnd));
+    drawGapCurves(surface, gaps, trials, across);
 }
 
 } // namespace quindle

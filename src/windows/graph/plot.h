@@ -27,8 +27,8 @@ void drawExpectedRange(SurfaceOperations &surface);
 // count less a quarter of the trials against the number of trials, from 0 through every trial
 // of `gaps` (element i after trial i + 1) in its curve's colour; a dashed line at 0 and the
 // axes with their marks, numbers and titles; with `range`, under the curves, the band in which
-// chance keeps a gap about 95 % of the time, which widens with the trials. The scales are
-// gapScaleFor's for the run.
+// chance keeps a gap about 95 % of the time, which widens with the trials. The axes are
+// gapTrialsAxisEnd's and gapAxisFor's for the run.
 void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool range);
 
 } // namespace quindle

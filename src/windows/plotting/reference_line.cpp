@@ -1,0 +1,18 @@
+#include "windows/plotting/reference_line.h"
+
+#include <algorithm>
+
+namespace quindle {
+
+void drawReferenceLine(SurfaceOperations &surface, const ReferenceLine &line)
+{
+    constexpr Rgb kBlack{0, 0, 0};
+    if (line.period <= 0) {
+        surface.line(line.from, line.y, line.to, line.y, kBlack);
+        return;
+    }
+    for (float x = line.from; x < line.to; x += line.period)
+        surface.line(x, line.y, std::min(x + line.dash, line.to), line.y, kBlack);
+}
+
+} // namespace quindle
