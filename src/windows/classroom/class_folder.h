@@ -74,6 +74,7 @@ signals:
 
 private:
     void look();
+    void heard(const QString &path);
     void done();
     void watch(const Reading &reading);
     void watchMore();
@@ -85,7 +86,9 @@ private:
     QThreadPool *m_threads; // the folder's own; abandoned, not deleted, while busy
     QFileSystemWatcher m_watcher;
     QSet<QString> m_watched, m_unwatchable;
-    QStringList m_toWatch; // taken up a few at a time
+    QSet<QString> m_lost;      // let go of by the watcher since the last look began
+    bool m_newWatches = false; // paths were taken up since the last look began
+    QStringList m_toWatch;     // taken up a few at a time
     QTimer m_watchLater;
     QTimer m_settle; // notifications come in bursts while a file is written: one look after
     QTimer m_poll;
