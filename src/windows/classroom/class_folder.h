@@ -87,7 +87,7 @@ private:
     QFileSystemWatcher m_watcher;
     QSet<QString> m_watched, m_unwatchable;
     QSet<QString> m_lost;      // let go of by the watcher since the last look began
-    bool m_newWatches = false; // paths were taken up since the last look began
+    bool m_newWatches = false; // paths were taken up since the look that followed the last ones
     QStringList m_toWatch;     // taken up a few at a time
     QTimer m_watchLater;
     QTimer m_settle; // notifications come in bursts while a file is written: one look after
