@@ -224,7 +224,8 @@ ClassFolder::Reading lookAt(const std::string &folder,
         keep(toRead[i], toReadStamps[i], std::move(results[i]));
     files->folders = std::move(listing.folders);
     changed = changed || known->folders != files->folders;
-    watchChanges(reading, folder, watchAll ? nullptr : known.get(), *files, lost);
+    if (!listing.networked)
+        watchChanges(reading, folder, watchAll ? nullptr : known.get(), *files, lost);
     reading.files = files;
     if (!changed)
         return reading;
@@ -328,7 +329,12 @@ void ClassFolder::done()
     m_networked = reading.networked;
     if (reading.files)
         m_files = std::move(reading.files);
-    if (m_folderError == 0)
+    // Nothing on a network file system is watched: no notification tells of another machine's
+    // changes, the folder is looked at every second anyway, and each watch asks the share from
+    // this thread, which would hang with a share that stopped answering.
+    if (m_folderError == 0 && m_networked)
+        unwatchAll();
+    else if (m_folderError == 0)
         watch(reading);
     if (reading.pool) {
         m_pool = std::move(reading.pool);

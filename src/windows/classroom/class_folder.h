@@ -3,15 +3,16 @@
 // A folder of pupils' results files, read and pooled off the user-interface thread and followed
 // as files come, change and go: through the file system's notifications (on the folder, its
 // subfolders and every file), and by looking every second only where none can be had (a network
-// file system, a name the watcher cannot take, the folder gone). Only entries that changed are
-// read again, except a file that could not be opened, which is tried again every time. The
-// folder is read as folder_reading.h says, and nothing in it is ever written, moved, renamed or
-// locked.
+// file system, on which nothing is watched; a name the watcher cannot take; the folder gone). A
+// look follows each batch of new watches, for what changed before they were taken. Only entries
+// that changed are read again, except a file that could not be opened, which is tried again every
+// time. The folder is read as folder_reading.h says, and nothing in it is ever written, moved,
+// renamed or locked.
 //
 // The reading runs on threads of the folder's own and hands its pool over whole, shared and
 // never copied. Nothing waits for it: closing abandons a reading (a read stuck on a share that
 // no longer answers stays stuck on its own thread), and the program's end waits for abandoned
-// readings a moment at most.
+// readings a tenth of a second at most.
 
 #include "classroom/class_pool.h"
 
