@@ -41,7 +41,8 @@ namespace {
 // At the program's end, abandoned readings get this long in all to finish. A reading told to stop
 // stops after the file it is reading, which takes a millisecond on a disk; one stuck on a share
 // that no longer answers is in the kernel until the share answers, and no wait would free it, so
-// the program does not wait for it: it has nothing to save, and the process's end stops it.
+// the program ends without it: it has nothing to save, and it ends with the process (which the
+// system keeps, windowless, until the share answers that one request).
 constexpr int kExitWaitMs = 100;
 constexpr int kSettleMs = 50;
 
@@ -171,6 +172,22 @@ void watchChanges(ClassFolder::Reading &reading, const std::string &folder,
     }
 }
 
+// Pools every file read: the oldest first, then by name, since of two files with the same run
+// the later is a copy.
+ClassPool poolFiles(const FolderFiles &files)
+{
+    std::vector<RunFile> runFiles;
+    runFiles.reserve(files.entries.size());
+    for (const auto &[name, entry] : files.entries)
+        runFiles.push_back({name, entry.result});
+    std::ranges::sort(runFiles, [&files](const RunFile &a, const RunFile &b) {
+        const std::int64_t timeA = files.entries.at(a.name).stamp.modifiedNs;
+        const std::int64_t timeB = files.entries.at(b.name).stamp.modifiedNs;
+        return timeA != timeB ? timeA < timeB : a.name < b.name;
+    });
+    return poolRuns(std::move(runFiles));
+}
+
 // One look at the folder, on a reading thread: lists it, reads what is new or changed since
 // `known`, and pools everything when anything changed. `watchAll`: the watcher has nothing yet;
 // `lost`: what it let go of since the last look.
@@ -227,20 +244,8 @@ ClassFolder::Reading lookAt(const std::string &folder,
     if (!listing.networked)
         watchChanges(reading, folder, watchAll ? nullptr : known.get(), *files, lost);
     reading.files = files;
-    if (!changed)
-        return reading;
-
-    // The oldest file first, then by name: of two files with the same run, the later is a copy.
-    std::vector<RunFile> runFiles;
-    runFiles.reserve(files->entries.size());
-    for (const auto &[name, entry] : files->entries)
-        runFiles.push_back({name, entry.result});
-    std::ranges::sort(runFiles, [&files](const RunFile &a, const RunFile &b) {
-        const std::int64_t timeA = files->entries.at(a.name).stamp.modifiedNs;
-        const std::int64_t timeB = files->entries.at(b.name).stamp.modifiedNs;
-        return timeA != timeB ? timeA < timeB : a.name < b.name;
-    });
-    reading.pool = std::make_shared<const ClassPool>(poolRuns(std::move(runFiles)));
+    if (changed)
+        reading.pool = std::make_shared<const ClassPool>(poolFiles(*files));
     return reading;
 }
 
