@@ -401,6 +401,36 @@ private slots:
         QCOMPARE(::rmdir(sub.c_str()), 0); // which QTemporaryDir cannot name
     }
 
+    void aFolderOnANetworkShareIsLookedAtEverySecondAndNothingOfItWatched()
+    {
+        QTemporaryDir parent; // nothing else changes beside the class's folder
+        const QString path = parent.filePath(QStringLiteral("class"));
+        QVERIFY(QDir().mkpath(path));
+        saveRun(pathIn(parent, "class/anna.csv"), 40, 1);
+        // Listed as lying on a network file system, whose changes another machine makes unheard.
+        auto looks = std::make_shared<std::atomic<int>>(0);
+        ClassFolder classFolder(path, nullptr, {},
+                                [looks](const std::string &folder, const std::atomic<bool> &stop) {
+                                    FolderListing listing = listFolder(folder, stop);
+                                    listing.networked = true;
+                                    ++*looks; // listed: a change from now on is for the next look
+                                    return listing;
+                                });
+        QVERIFY(pooled(classFolder, 1, 0, 5000));
+        QVERIFY(classFolder.polling());
+        // Written over in place just after a look listed the folder: the file's own watch would
+        // tell of it at once; the next look, a second after this one, finds it.
+        const int before = looks->load();
+        QVERIFY(QTest::qWaitFor([&] { return looks->load() > before; }, 2500));
+        writeInPlace(pathIn(parent, "class/anna.csv"), 55, 9);
+        QTest::qWait(300);
+        QCOMPARE(classFolder.pool().trials, 40);
+        QVERIFY(pooled(classFolder, 1, 0, 2500, 55));
+        // Looked at once a second, however long the folder has been open.
+        QTest::qWait(2200);
+        QVERIFY2(looks->load() - before >= 3, qPrintable(QString::number(looks->load() - before)));
+    }
+
     void aClassSavingAllAtOnceIsFollowedToTheLastRun()
     {
         // The end of a lesson: runs arrive while the folder is read; no reading's result is lost.

@@ -34,6 +34,7 @@ struct ReadingShared
 {
     std::atomic<bool> cancelled{false};
     ClassFolder::FileReader reader;
+    ClassFolder::FolderLister lister;
 };
 
 namespace {
@@ -197,7 +198,7 @@ ClassFolder::Reading lookAt(const std::string &folder,
                             QThreadPool &threads)
 {
     ClassFolder::Reading reading;
-    FolderListing listing = listFolder(folder, shared->cancelled);
+    FolderListing listing = shared->lister(folder, shared->cancelled);
     reading.networked = listing.networked;
     if (listing.error != 0) {
         reading.folderError = listing.error;
@@ -251,7 +252,7 @@ ClassFolder::Reading lookAt(const std::string &folder,
 
 } // namespace
 
-ClassFolder::ClassFolder(QString path, QObject *parent, FileReader reader)
+ClassFolder::ClassFolder(QString path, QObject *parent, FileReader reader, FolderLister lister)
     : QObject(parent)
     , m_path(QDir::cleanPath(QDir(path).absolutePath()))
     , m_shared(std::make_shared<ReadingShared>())
@@ -260,6 +261,7 @@ ClassFolder::ClassFolder(QString path, QObject *parent, FileReader reader)
 {
     deleteFinishedPools(QDeadlineTimer(0));
     m_shared->reader = reader ? std::move(reader) : FileReader(readResultsFile);
+    m_shared->lister = lister ? std::move(lister) : FolderLister(listFolder);
     m_threads->setMaxThreadCount(std::max(QThread::idealThreadCount(), 2));
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);

@@ -15,6 +15,7 @@
 // readings a tenth of a second at most.
 
 #include "classroom/class_pool.h"
+#include "windows/classroom/folder_reading.h"
 
 #include <QFileSystemWatcher>
 #include <QFutureWatcher>
@@ -42,9 +43,12 @@ public:
     static constexpr int kRescanMs = 1000;
     // Reads the file at a path (in the file system's bytes) as a results file.
     using FileReader = std::function<ReadResult(const std::string &path)>;
+    // Lists the folder at a path (in the file system's bytes), as listFolder does.
+    using FolderLister =
+        std::function<FolderListing(const std::string &path, const std::atomic<bool> &cancelled)>;
 
-    // Reads with readResultsFile unless given another reader (a test's).
-    ClassFolder(QString path, QObject *parent, FileReader reader = {});
+    // Reads with readResultsFile and lists with listFolder unless given others (a test's).
+    ClassFolder(QString path, QObject *parent, FileReader reader = {}, FolderLister lister = {});
     ~ClassFolder() override;
 
     [[nodiscard]] const QString &path() const { return m_path; }
