@@ -3,8 +3,8 @@
 
 #include "windows/window_driver.h"
 
+#include "classroom/folder_reading.h"
 #include "classroom/sample_run.h"
-#include "windows/classroom/folder_reading.h"
 
 #include <QDir>
 #include <QElapsedTimer>

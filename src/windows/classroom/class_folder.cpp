@@ -1,6 +1,6 @@
 #include "windows/classroom/class_folder.h"
 
-#include "windows/classroom/folder_reading.h"
+#include "classroom/folder_reading.h"
 #include "windows/support/preferences.h"
 
 #include <QCoreApplication>
