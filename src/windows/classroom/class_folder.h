@@ -15,7 +15,7 @@
 // readings a tenth of a second at most.
 
 #include "classroom/class_pool.h"
-#include "windows/classroom/folder_reading.h"
+#include "classroom/folder_reading.h"
 
 #include <QFileSystemWatcher>
 #include <QFutureWatcher>
