@@ -164,8 +164,6 @@ private slots:
         QVERIFY(QDir::setCurrent(working));
         QCOMPARE(m_warnings, QStringList());
         QCOMPARE(preferences.classFolder(), folder);
-        QCOMPARE(folderPath(folder + QStringLiteral("/")), folder);
-        QVERIFY(preferences.isClassFolder(folder + QStringLiteral("/.")));
     }
 
     void storedQtDataIsNeverUnpacked()

@@ -56,17 +56,13 @@ private slots:
         }
     }
 
-    void duringARunTheCellsCountFrameByFrameAndStopShowsTheWholeRun()
+    void duringARunTheCellsCountFrameByFrame() // what Stop shows: experiment_window_test
     {
         press(Button::Start);
         QTRY_VERIFY_WITH_TIMEOUT(trialTotal()->text().toInt() >= 10, 10000);
         QCOMPARE(state(), kRunning);
         QVERIFY(trialTotal()->text().toInt() <= trials());
         QVERIFY(!cell(CellKind::Ratio, 1)->text().isEmpty());
-        press(Button::Stop);
-        QCOMPARE(trialTotal()->text().toInt(), trials());
-        for (int n = 1; n <= kOutcomes; ++n)
-            QCOMPARE(cell(CellKind::Count, n)->text().toInt(), int(record().count(n)));
     }
 
     void copyGivesTheTableAsShownAfterInitAndAfterTheNextTrial()
