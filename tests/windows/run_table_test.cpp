@@ -32,45 +32,37 @@ private slots:
         QAccessibleTableInterface *grid =
             QAccessible::queryAccessibleInterface(table)->tableInterface();
         QSignalSpy changed(table->model(), &QAbstractItemModel::dataChanged);
-        const char *const rowWords[] = {"frequency ", "ratio "};
+        const auto told = [&changed](int row, int column) { // within a range the views were told of
+            return std::any_of(changed.begin(), changed.end(), [&](auto &range) {
+                const auto first = range[0].toModelIndex(), last = range[1].toModelIndex();
+                return first.row() <= row && row <= last.row() && first.column() <= column &&
+                       column <= last.column();
+            });
+        };
         for (int trial = 0; trial < 3; ++trial) {
             QStringList before;
-            for (CellKind kind : {CellKind::Count, CellKind::Ratio})
-                for (int n = 1; n <= kOutcomes; ++n)
-                    before << cell(kind, n)->text();
+            for (int i = 0; i < 2 * kOutcomes; ++i)
+                before << cell(CellKind(i / kOutcomes), i % kOutcomes + 1)->text();
             changed.clear();
             trialsByHand(1);
             QTRY_VERIFY(!changed.isEmpty()); // in the frame that shows the trial
-            for (int row = 0; row < 2; ++row) {
-                for (int column = 0; column < kOutcomes; ++column) {
-                    const QLabel *shown = cell(CellKind(row), column + 1);
-                    QCOMPARE(grid->cellAt(row, column)->text(QAccessible::Name),
-                             QLatin1String(rowWords[row]) + shown->text());
-                    if (shown->text() == before[row * kOutcomes + column])
-                        continue;
-                    // A changed cell lies inside a range the views were told of.
-                    const bool told = std::any_of(changed.begin(), changed.end(), [&](auto &a) {
-                        const auto first = a[0].toModelIndex(), last = a[1].toModelIndex();
-                        return first.row() <= row && row <= last.row() &&
-                               first.column() <= column && column <= last.column();
-                    });
-                    QVERIFY2(told, qPrintable(shown->objectName()));
-                }
+            for (int i = 0; i < 2 * kOutcomes; ++i) {
+                const int row = i / kOutcomes, column = i % kOutcomes;
+                const QString shown = cell(CellKind(row), column + 1)->text();
+                QCOMPARE(grid->cellAt(row, column)->text(QAccessible::Name),
+                         QLatin1String(row == 0 ? "frequency " : "ratio ") + shown);
+                QVERIFY2(shown == before[i] || told(row, column), qPrintable(QString::number(i)));
             }
         }
     }
 
-    void duringARunTheCellsCountFrameByFrameAndStopShowsTheWholeRun()
+    void duringARunTheCellsCountFrameByFrame() // what Stop shows: experiment_window_test
     {
         press(Button::Start);
         QTRY_VERIFY_WITH_TIMEOUT(trialTotal()->text().toInt() >= 10, 10000);
         QCOMPARE(state(), kRunning);
         QVERIFY(trialTotal()->text().toInt() <= trials());
         QVERIFY(!cell(CellKind::Ratio, 1)->text().isEmpty());
-        press(Button::Stop);
-        QCOMPARE(trialTotal()->text().toInt(), trials());
-        for (int n = 1; n <= kOutcomes; ++n)
-            QCOMPARE(cell(CellKind::Count, n)->text().toInt(), int(record().count(n)));
     }
 
     void copyGivesTheTableAsShownAfterInitAndAfterTheNextTrial()
