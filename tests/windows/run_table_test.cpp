@@ -45,7 +45,7 @@ private slots:
                 before << cell(CellKind(i / kOutcomes), i % kOutcomes + 1)->text();
             changed.clear();
             trialsByHand(1);
-            QTRY_VERIFY(!changed.isEmpty()); // in the frame that shows the trial
+            QVERIFY(QTest::qWaitFor([&changed] { return !changed.isEmpty(); })); // in its frame
             for (int i = 0; i < 2 * kOutcomes; ++i) {
                 const int row = i / kOutcomes, column = i % kOutcomes;
                 const QString shown = cell(CellKind(row), column + 1)->text();
@@ -59,7 +59,7 @@ private slots:
     void duringARunTheCellsCountFrameByFrame() // what Stop shows: experiment_window_test
     {
         press(Button::Start);
-        QTRY_VERIFY_WITH_TIMEOUT(trialTotal()->text().toInt() >= 10, 10000);
+        QVERIFY(QTest::qWaitFor([this] { return trialTotal()->text().toInt() >= 10; }, 10000));
         QCOMPARE(state(), kRunning);
         QVERIFY(trialTotal()->text().toInt() <= trials());
         QVERIFY(!cell(CellKind::Ratio, 1)->text().isEmpty());
