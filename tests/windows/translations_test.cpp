@@ -96,8 +96,7 @@ private slots:
     void theTableShowsTheLanguagesNumbers_data() { languageRows(); }
     void theTableShowsTheLanguagesNumbers()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        const QString language = startInTheRowsLanguage();
         QString shown;
         for (int n = 1; n <= kOutcomes; ++n)
             shown += QLatin1Char('|') + cell(CellKind::Ratio, n)->text();
@@ -107,8 +106,7 @@ private slots:
     void whatIsCopiedHasTheLanguagesNumbers_data() { languageRows(); }
     void whatIsCopiedHasTheLanguagesNumbers()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        const QString language = startInTheRowsLanguage();
         QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
         checkFound(QGuiApplication::clipboard()->text(),
                    QStringLiteral("\\t[0-9]+\\t%1\\n").arg(ratioIn(language)), kOutcomes);
@@ -117,8 +115,7 @@ private slots:
     void theResultsFileKeepsThePoint_data() { languageRows(); }
     void theResultsFileKeepsThePoint()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        startInTheRowsLanguage();
         QTemporaryDir folder;
         const QString run = folder.filePath(QStringLiteral("pupil-01.csv"));
         QCOMPARE(experiment()->saveResults(run), QString());
@@ -129,8 +126,7 @@ private slots:
     void theClassTableShowsTheLanguagesNumbers_data() { languageRows(); }
     void theClassTableShowsTheLanguagesNumbers()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        const QString language = startInTheRowsLanguage();
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
@@ -143,8 +139,7 @@ private slots:
     void theClassCsvKeepsThePoint_data() { languageRows(); }
     void theClassCsvKeepsThePoint()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        startInTheRowsLanguage();
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
@@ -158,8 +153,7 @@ private slots:
     void theLegendSaysTheLanguagesNumbers_data() { languageRows(); }
     void theLegendSaysTheLanguagesNumbers()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        const QString language = startInTheRowsLanguage();
         openGraph();
         QString said;
         for (int n = 1; n <= kOutcomes; ++n)
@@ -175,8 +169,7 @@ private slots:
     {
         // Their titles and numbers, in the language's number forms, on scales as wide as a run
         // or a large class makes them.
-        QFETCH(QString, language);
-        startIn(language);
+        startInTheRowsLanguage();
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
@@ -197,8 +190,7 @@ private slots:
     void theWindowsTextsAreTranslated()
     {
         // Most texts not the English ones (some words are shared).
-        QFETCH(QString, language);
-        startIn(language);
+        startInTheRowsLanguage();
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
@@ -212,8 +204,7 @@ private slots:
     void theWindowsTextsFitAtBothSizes_data() { languageRows(); }
     void theWindowsTextsFitAtBothSizes()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        startInTheRowsLanguage();
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
@@ -226,8 +217,7 @@ private slots:
     void theHelpIsTranslatedAndWithinItsSurface_data() { languageRows(); }
     void theHelpIsTranslatedAndWithinItsSurface()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        startInTheRowsLanguage();
         openHelp();
         const QStringList lines = helpLines();
         QVERIFY(lines.join(QLatin1Char('\n')) != m_englishHelp);
@@ -240,8 +230,7 @@ private slots:
     void theHelpNamesTheButtonsAsCaptioned_data() { languageRows(); }
     void theHelpNamesTheButtonsAsCaptioned()
     {
-        QFETCH(QString, language);
-        startIn(language);
+        startInTheRowsLanguage();
         openHelp();
         const QStringList lines = helpLines();
         click(helpClose());
@@ -304,6 +293,13 @@ private slots:
     }
 
 private:
+    // The program in the language of the test's row, with ten trials run; that language.
+    QString startInTheRowsLanguage()
+    {
+        QFETCH(QString, language);
+        startIn(language);
+        return language;
+    }
     // The program in language, with ten trials run.
     void startIn(const QString &language)
     {
