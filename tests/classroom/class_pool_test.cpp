@@ -105,6 +105,22 @@ TEST(ClassPool, CountsTheRatiosInsideTheExpectedRangeOfRunsWithTrials)
     EXPECT_EQ(counted.inside, 7); // of the eight ratios of runs with trials: the window's test
 }
 
+TEST(ClassPool, JudgesEachRunsRatiosByItsOwnNumberOfTrials)
+{
+    const auto run = [](std::array<int, kOutcomes> counts) {
+        return std::make_shared<const ReadResult>(
+            RunResults{.formatVersion = 0,
+                       .counts = counts,
+                       .trials = std::reduce(counts.begin(), counts.end())});
+    };
+    // At 16 trials the range is 0.25 ± 0.217: 0.375 and 0.125 lie inside it. Over the class's
+    // 1,616 trials it would be 0.25 ± 0.022, and they would lie outside.
+    const RatiosInRange counted = ratiosInRange(
+        poolRuns({{"short.csv", run({6, 2, 4, 4})}, {"long.csv", run({400, 400, 400, 400})}}));
+    EXPECT_EQ(counted.ratios, 8);
+    EXPECT_EQ(counted.inside, 8);
+}
+
 TEST(ClassCurve, SharesAndGapsFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd)
 {
     const RunResults first = sampleRun(30, 1, "1"), second = sampleRun(21, 2, "2");

@@ -3,13 +3,16 @@
 
 #include "windows/window_driver.h"
 
+#include "classroom/folder_reading.h"
 #include "classroom/sample_run.h"
-#include "windows/classroom/folder_reading.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -60,6 +63,47 @@ bool closedAtOnce(ClassFolder *folder)
     const auto start = std::chrono::steady_clock::now();
     delete folder;
     return std::chrono::steady_clock::now() - start < std::chrono::milliseconds(500);
+}
+
+// Where the test's own program, run again as a child, finds the folder it ends with.
+constexpr char kEndingWithAHangingRead[] = "QUINDLE_TEST_END_WITH_A_HANGING_READ";
+
+// The child: a class folder whose read hangs in a system call (opening a named pipe nobody
+// writes to) is closed, and the program ends as the real one does, by leaving main.
+int endWithAReadThatHangs(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString folder = qEnvironmentVariable(kEndingWithAHangingRead);
+    const std::string pipe = QFile::encodeName(folder).toStdString() + "/.pipe";
+    auto entered = std::make_shared<std::atomic<bool>>(false);
+    auto *classFolder = new ClassFolder(folder, nullptr, [entered, pipe](const std::string &) {
+        *entered = true;
+        const int fd = ::open(pipe.c_str(), O_RDONLY | O_CLOEXEC); // waits for a writer
+        ::close(fd);
+        return ReadResult(ReadProblem{.problem = Problem::CannotRead, .found = EIO});
+    });
+    if (!QTest::qWaitFor([&] { return entered->load(); }, 5000))
+        return 2;
+    QTest::qWait(50); // in the open
+    delete classFolder;
+    std::fputs("closed\n", stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
+// Moves the file at path out of its folder and back, the same file under the same name: the
+// watcher lets go of a file that leaves its place.
+void moveAwayAndBack(const std::string &path, const std::string &away)
+{
+    QCOMPARE(std::rename(path.c_str(), away.c_str()), 0);
+    QCOMPARE(std::rename(away.c_str(), path.c_str()), 0);
+}
+
+// Writes a run of so many trials over the file at path, in place (the same file).
+void writeInPlace(const std::string &path, int trials, std::uint32_t seed)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
+    QVERIFY(file << writeResults(sampleRun(trials, seed, "2026-12-07T10:00:00Z")));
 }
 
 } // namespace
@@ -238,6 +282,155 @@ private slots:
         QCOMPARE(::unlink(latin1.c_str()), 0); // which QTemporaryDir cannot name
     }
 
+    void theProgramEndsAtOnceWithAReadThatHangs()
+    {
+        QTemporaryDir folder;
+        saveRun(pathIn(folder, "anna.csv"), 40, 1);
+        QCOMPARE(::mkfifo(pathIn(folder, ".pipe").c_str(), 0600), 0);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kEndingWithAHangingRead), folder.path());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForStarted(5000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return child.canReadLine() || child.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(child.readLine(), "closed\n");
+        QElapsedTimer ending;
+        ending.start();
+        QVERIFY(child.waitForFinished(10000));
+        // Nothing to save in a reading that was abandoned: the end does not wait for it.
+        QVERIFY2(ending.elapsed() < 500, qPrintable(QString::number(ending.elapsed())));
+        QCOMPARE(child.exitCode(), 0);
+    }
+
+    void aRunSavedWhileTheFolderIsFirstReadIsPooled()
+    {
+        QTemporaryDir parent; // nothing else changes beside the class's folder
+        const QString path = parent.filePath(QStringLiteral("class"));
+        QVERIFY(QDir().mkpath(path));
+        saveRun(pathIn(parent, "class/anna.csv"), 40, 1);
+        // The first reading waits in Anna's file until the test lets it go on.
+        std::promise<void> go;
+        auto entered = std::make_shared<std::atomic<int>>(0);
+        ClassFolder classFolder(path, nullptr,
+                                [entered, gone = go.get_future().share()](const std::string &file) {
+                                    if (++*entered == 1)
+                                        gone.wait();
+                                    return readResultsFile(file);
+                                });
+        QVERIFY(QTest::qWaitFor([&] { return entered->load() == 1; }, 5000));
+        // Ben's file comes after the folder was listed and before anything was watched.
+        saveRun(pathIn(parent, "class/ben.csv"), 30, 2);
+        QTest::qWait(300);
+        go.set_value();
+        QVERIFY(pooled(classFolder, 2, 0, 2500));
+        QVERIFY(!classFolder.polling()); // found by a look once watched, not by a timer
+    }
+
+    void aLookAskedForDuringAReadingIsMadeWhenItEnds()
+    {
+        QTemporaryDir parent; // nothing else changes beside the class's folder
+        const QString path = parent.filePath(QStringLiteral("class"));
+        QVERIFY(QDir().mkpath(path));
+        const std::string anna = pathIn(parent, "class/anna.csv");
+        saveRun(anna, 40, 1);
+        // Anna's file read a second time waits until the test lets the reading go on.
+        std::promise<void> go;
+        auto reads = std::make_shared<std::atomic<int>>(0);
+        ClassFolder classFolder(path, nullptr,
+                                [reads, gone = go.get_future().share()](const std::string &file) {
+                                    if (file.ends_with("/anna.csv") && ++*reads == 2)
+                                        gone.wait();
+                                    return readResultsFile(file);
+                                });
+        QVERIFY(pooled(classFolder, 1, 0, 5000));
+        QTest::qWait(300);         // every watch taken, and the look after them made
+        writeInPlace(anna, 55, 9); // the same file: nothing new to watch once it is read
+        QVERIFY(QTest::qWaitFor([&] { return reads->load() == 2; }, 2500));
+        // Ben's file comes after the folder was listed: only a look after this reading finds it.
+        saveRun(pathIn(parent, "class/ben.csv"), 30, 2);
+        QTest::qWait(300); // the notification, and the look it asks for, while the reading is busy
+        go.set_value();
+        QVERIFY(pooled(classFolder, 2, 0, 2500, 85));
+        QVERIFY(!classFolder.polling()); // found by the look asked for, not by a timer
+    }
+
+    void aFileThatLeftAndCameBackIsWatchedAgain()
+    {
+        // In a folder of its own: nothing else changes beside the class's folder.
+        QTemporaryDir parent;
+        const QString path = parent.filePath(QStringLiteral("class"));
+        QVERIFY(QDir().mkpath(path));
+        const std::string anna = pathIn(parent, "class/anna.csv"), away = pathIn(parent, "away");
+        saveRun(anna, 40, 1);
+        saveRun(pathIn(parent, "class/ben.csv"), 30, 2);
+        ClassFolder classFolder(path, nullptr);
+        QVERIFY(pooled(classFolder, 2, 0, 5000, 70));
+        QTest::qWait(100); // every watch taken
+        // Moved away and back at once: the same file, whose watch the watcher let go of.
+        moveAwayAndBack(anna, away);
+        QTest::qWait(300);
+        // Written over in place: only the file's own watch hears of it.
+        writeInPlace(anna, 55, 9);
+        QVERIFY(pooled(classFolder, 2, 0, 2500, 85));
+        QVERIFY(!classFolder.polling());
+    }
+
+    void aSubfolderTheWatcherCannotTakeIsLookedAtEverySecond()
+    {
+        QTemporaryDir parent; // nothing else changes beside the class's folder
+        const QString path = parent.filePath(QStringLiteral("class"));
+        QVERIFY(QDir().mkpath(path));
+        // A zip made on another system: a subfolder's name in Latin-1, with a run in it.
+        const std::string sub = pathIn(parent, "class/klasse-\xE9");
+        QCOMPARE(::mkdir(sub.c_str(), 0700), 0);
+        saveRun(sub + "/anna.csv", 40, 1);
+        ClassFolder classFolder(path, nullptr);
+        QVERIFY(pooled(classFolder, 1, 0, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return classFolder.polling(); }, 1000));
+        // Each run saved there shows within two looks, however long the folder has been open.
+        for (int pupil = 2; pupil <= 4; ++pupil) {
+            QTest::qWait(1200);
+            saveRun(sub + "/pupil-" + std::to_string(pupil) + ".csv", 10, std::uint32_t(pupil));
+            QVERIFY(pooled(classFolder, std::size_t(pupil), 0, 2500));
+            QVERIFY(classFolder.polling());
+        }
+        for (const std::string name : {"/anna.csv", "/pupil-2.csv", "/pupil-3.csv", "/pupil-4.csv"})
+            QCOMPARE(::unlink((sub + name).c_str()), 0);
+        QCOMPARE(::rmdir(sub.c_str()), 0); // which QTemporaryDir cannot name
+    }
+
+    void aFolderOnANetworkShareIsLookedAtEverySecondAndNothingOfItWatched()
+    {
+        QTemporaryDir parent; // nothing else changes beside the class's folder
+        const QString path = parent.filePath(QStringLiteral("class"));
+        QVERIFY(QDir().mkpath(path));
+        saveRun(pathIn(parent, "class/anna.csv"), 40, 1);
+        // Listed as lying on a network file system, whose changes another machine makes unheard.
+        auto looks = std::make_shared<std::atomic<int>>(0);
+        ClassFolder classFolder(path, nullptr, {},
+                                [looks](const std::string &folder, const std::atomic<bool> &stop) {
+                                    FolderListing listing = listFolder(folder, stop);
+                                    listing.networked = true;
+                                    ++*looks; // listed: a change from now on is for the next look
+                                    return listing;
+                                });
+        QVERIFY(pooled(classFolder, 1, 0, 5000));
+        QVERIFY(classFolder.polling());
+        // Written over in place just after a look listed the folder: the file's own watch would
+        // tell of it at once; the next look, a second after this one, finds it.
+        const int before = looks->load();
+        QVERIFY(QTest::qWaitFor([&] { return looks->load() > before; }, 2500));
+        writeInPlace(pathIn(parent, "class/anna.csv"), 55, 9);
+        QTest::qWait(300);
+        QCOMPARE(classFolder.pool().trials, 40);
+        QVERIFY(pooled(classFolder, 1, 0, 2500, 55));
+        // Looked at once a second, however long the folder has been open.
+        QTest::qWait(2200);
+        QVERIFY2(looks->load() - before >= 3, qPrintable(QString::number(looks->load() - before)));
+    }
+
     void aClassSavingAllAtOnceIsFollowedToTheLastRun()
     {
         // The end of a lesson: runs arrive while the folder is read; no reading's result is lost.
@@ -252,5 +445,10 @@ private slots:
     }
 };
 
-QUINDLE_WIDGET_TEST_MAIN(ClassFolderTest)
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet(kEndingWithAHangingRead))
+        return endWithAReadThatHangs(argc, argv);
+    return runWidgetTests<ClassFolderTest>(argc, argv);
+}
 #include "class_folder_test.moc"

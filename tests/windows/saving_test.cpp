@@ -1,6 +1,7 @@
 // Files appear only complete, a hand-in never replaces a classmate's run, and the names fit
 // every file system a school uses.
 
+#include "shared/permissions.h"
 #include "windows/support/hand_in.h"
 #include "windows/support/saving.h"
 #include "windows/window_driver.h"
@@ -90,6 +91,25 @@ private slots:
                               unusedName(folder.path(), QFileInfo(path).fileName())}),
                  (QStringList{numbered.arg(2), numbered.arg(3), numbered.arg(4)}));
         QCOMPARE(entries(folder.path()).size(), 3); // and nothing hidden left over
+    }
+
+    void aFolderThatCannotBeWrittenIntoGivesItsOwnReasonBeforeTheFiles()
+    {
+        QTemporaryDir folder;
+        // Whatever the file said, a folder that is missing or read-only says so.
+        const QString fileReason = QStringLiteral("the file's own reason");
+        QCOMPARE(reasonInFolder(folder.filePath(QStringLiteral("gone")), fileReason),
+                 qt_error_string(ENOENT));
+        QCOMPARE(reasonInFolder(folder.path(), fileReason), fileReason);
+        QVERIFY(
+            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        {
+            const PermissionsHold hold;
+            QCOMPARE(reasonInFolder(folder.path(), fileReason), qt_error_string(EACCES));
+        }
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner |
+                                                         QFileDevice::WriteOwner |
+                                                         QFileDevice::ExeOwner));
     }
 
     void namesFitEveryFileSystem_data()

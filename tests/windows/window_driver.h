@@ -349,19 +349,26 @@ protected:
     std::unique_ptr<Program> m_program;
 };
 
+// Runs the tests of TestClass as every window test runs them: offscreen unless told otherwise,
+// under the program's identity, with the texts as written.
+template<class TestClass> int runWidgetTests(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    identifyProgram();
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    installTranslation(QLocale::c()); // the texts as written, plurals and all
+    installFontSubstitutions();
+    installAccessibility();
+    TestClass test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 } // namespace quindle::testing
 
 #define QUINDLE_WIDGET_TEST_MAIN(TestClass)                                                        \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        quindle::identifyProgram();                                                                \
-        QApplication app(argc, argv);                                                              \
-        QApplication::setQuitOnLastWindowClosed(false);                                            \
-        quindle::installTranslation(QLocale::c()); /* the texts as written, plurals and all */     \
-        quindle::installFontSubstitutions();                                                       \
-        quindle::installAccessibility();                                                           \
-        TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        return quindle::testing::runWidgetTests<TestClass>(argc, argv);                            \
     }

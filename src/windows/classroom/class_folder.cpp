@@ -1,6 +1,6 @@
 #include "windows/classroom/class_folder.h"
 
-#include "windows/classroom/folder_reading.h"
+#include "classroom/folder_reading.h"
 #include "windows/support/preferences.h"
 
 #include <QCoreApplication>
@@ -35,12 +35,17 @@ struct ReadingShared
 {
     std::atomic<bool> cancelled{false};
     ClassFolder::FileReader reader;
+    ClassFolder::FolderLister lister;
 };
 
 namespace {
 
-// At the program's end, abandoned readings get this long in all to finish.
-constexpr int kExitWaitMs = 2000;
+// At the program's end, abandoned readings get this long in all to finish. A reading told to stop
+// stops after the file it is reading, which takes a millisecond on a disk; one stuck on a share
+// that no longer answers is in the kernel until the share answers, and no wait would free it, so
+// the program ends without it: it has nothing to save, and it ends with the process (which the
+// system keeps, windowless, until the share answers that one request).
+constexpr int kExitWaitMs = 100;
 constexpr int kSettleMs = 50;
 
 // The pools of readings abandoned while they were still running. They are deleted once done;
@@ -130,20 +135,26 @@ std::vector<std::shared_ptr<const ReadResult>> readAll(const std::string &folder
 // What the watcher has to take up and let go of since `known` (everything when there was
 // nothing before): folders first, since they tell of files that come and go. A file under the
 // same name that is another file now (saved anew and renamed into place) is let go of and taken
-// up again, since a watch follows the file it was taken on.
+// up again, since a watch follows the file it was taken on; so is whatever the watcher let go of
+// itself (`lost`: moved away or deleted) and is there again.
 void watchChanges(ClassFolder::Reading &reading, const std::string &folder,
-                  const FolderFiles *known, const FolderFiles &files)
+                  const FolderFiles *known, const FolderFiles &files, const QSet<QString> &lost)
 {
     const auto isFile = [](const FolderFiles::Entry &entry) { return entry.stamp != FileStamp{}; };
+    const auto isLost = [&](const std::string &name) {
+        return !lost.isEmpty() && lost.contains(absolutePath(folder, name));
+    };
     for (const std::string &name : files.folders) {
-        if (!known || std::ranges::find(known->folders, name) == known->folders.end())
+        if (!known || std::ranges::find(known->folders, name) == known->folders.end() ||
+            isLost(name))
             reading.watchAdd << absolutePath(folder, name);
     }
     for (const auto &[name, entry] : files.entries) {
         if (!isFile(entry))
             continue;
         const auto was = known ? known->entries.find(name) : files.entries.end();
-        const bool watched = known && was != known->entries.end() && isFile(was->second);
+        const bool watched =
+            known && was != known->entries.end() && isFile(was->second) && !isLost(name);
         if (watched && was->second.stamp.inode == entry.stamp.inode &&
             was->second.stamp.device == entry.stamp.device)
             continue;
@@ -164,14 +175,32 @@ void watchChanges(ClassFolder::Reading &reading, const std::string &folder,
     }
 }
 
+// Pools every file read: the oldest first, then by name, since of two files with the same run
+// the later is a copy.
+ClassPool poolFiles(const FolderFiles &files)
+{
+    std::vector<RunFile> runFiles;
+    runFiles.reserve(files.entries.size());
+    for (const auto &[name, entry] : files.entries)
+        runFiles.push_back({name, entry.result});
+    std::ranges::sort(runFiles, [&files](const RunFile &a, const RunFile &b) {
+        const std::int64_t timeA = files.entries.at(a.name).stamp.modifiedNs;
+        const std::int64_t timeB = files.entries.at(b.name).stamp.modifiedNs;
+        return timeA != timeB ? timeA < timeB : a.name < b.name;
+    });
+    return poolRuns(std::move(runFiles));
+}
+
 // One look at the folder, on a reading thread: lists it, reads what is new or changed since
-// `known`, and pools everything when anything changed. `watchAll`: the watcher has nothing yet.
+// `known`, and pools everything when anything changed. `watchAll`: the watcher has nothing yet;
+// `lost`: what it let go of since the last look.
 ClassFolder::Reading lookAt(const std::string &folder,
                             const std::shared_ptr<const FolderFiles> &known, bool watchAll,
-                            const std::shared_ptr<ReadingShared> &shared, QThreadPool &threads)
+                            const QSet<QString> &lost, const std::shared_ptr<ReadingShared> &shared,
+                            QThreadPool &threads)
 {
     ClassFolder::Reading reading;
-    FolderListing listing = listFolder(folder, shared->cancelled);
+    FolderListing listing = shared->lister(folder, shared->cancelled);
     reading.networked = listing.networked;
     if (listing.error != 0) {
         reading.folderError = listing.error;
@@ -215,28 +244,17 @@ ClassFolder::Reading lookAt(const std::string &folder,
         keep(toRead[i], toReadStamps[i], std::move(results[i]));
     files->folders = std::move(listing.folders);
     changed = changed || known->folders != files->folders;
-    watchChanges(reading, folder, watchAll ? nullptr : known.get(), *files);
+    if (!listing.networked)
+        watchChanges(reading, folder, watchAll ? nullptr : known.get(), *files, lost);
     reading.files = files;
-    if (!changed)
-        return reading;
-
-    // The oldest file first, then by name: of two files with the same run, the later is a copy.
-    std::vector<RunFile> runFiles;
-    runFiles.reserve(files->entries.size());
-    for (const auto &[name, entry] : files->entries)
-        runFiles.push_back({name, entry.result});
-    std::ranges::sort(runFiles, [&files](const RunFile &a, const RunFile &b) {
-        const std::int64_t timeA = files->entries.at(a.name).stamp.modifiedNs;
-        const std::int64_t timeB = files->entries.at(b.name).stamp.modifiedNs;
-        return timeA != timeB ? timeA < timeB : a.name < b.name;
-    });
-    reading.pool = std::make_shared<const ClassPool>(poolRuns(std::move(runFiles)));
+    if (changed)
+        reading.pool = std::make_shared<const ClassPool>(poolFiles(*files));
     return reading;
 }
 
 } // namespace
 
-ClassFolder::ClassFolder(QString path, QObject *parent, FileReader reader)
+ClassFolder::ClassFolder(QString path, QObject *parent, FileReader reader, FolderLister lister)
     : QObject(parent)
     , m_path(folderPath(path))
     , m_shared(std::make_shared<ReadingShared>())
@@ -245,13 +263,13 @@ ClassFolder::ClassFolder(QString path, QObject *parent, FileReader reader)
 {
     deleteFinishedPools(QDeadlineTimer(0));
     m_shared->reader = reader ? std::move(reader) : FileReader(readResultsFile);
+    m_shared->lister = lister ? std::move(lister) : FolderLister(listFolder);
     m_threads->setMaxThreadCount(std::max(QThread::idealThreadCount(), 2));
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &ClassFolder::look);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
-            qOverload<>(&QTimer::start));
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &ClassFolder::heard);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &ClassFolder::heard);
     m_poll.setInterval(kRescanMs);
     connect(&m_poll, &QTimer::timeout, this, &ClassFolder::look);
     m_watchLater.setSingleShot(true);
@@ -281,15 +299,27 @@ void ClassFolder::look()
     promise->start();
     m_reading.setFuture(promise->future());
     m_threads->start([promise, folder = QFile::encodeName(m_path).toStdString(), known = m_files,
-                      watchAll = m_watched.isEmpty() && m_toWatch.isEmpty(), shared = m_shared,
-                      threads = m_threads] {
+                      watchAll = m_watched.isEmpty() && m_toWatch.isEmpty(),
+                      lost = std::exchange(m_lost, {}), shared = m_shared, threads = m_threads] {
         try {
-            promise->addResult(lookAt(folder, known, watchAll, shared, *threads));
+            promise->addResult(lookAt(folder, known, watchAll, lost, shared, *threads));
         } catch (...) { // out of memory: the folder is as unreadable as can be
             promise->addResult(Reading{.folderError = ENOMEM});
         }
         promise->finish();
     });
+}
+
+void ClassFolder::heard(const QString &path)
+{
+    // The watcher lets go of a file or folder moved away or deleted by itself: should the same one
+    // be back under its name by the next look, the look has to know to take it up again.
+    if (m_watched.contains(path) && !m_watcher.files().contains(path) &&
+        !m_watcher.directories().contains(path)) {
+        m_watched.remove(path);
+        m_lost.insert(path);
+    }
+    m_settle.start();
 }
 
 void ClassFolder::done()
@@ -308,7 +338,12 @@ void ClassFolder::done()
     m_networked = reading.networked;
     if (reading.files)
         m_files = std::move(reading.files);
-    if (m_folderError == 0)
+    // Nothing on a network file system is watched: no notification tells of another machine's
+    // changes, the folder is looked at every second anyway, and each watch asks the share from
+    // this thread, which would hang with a share that stopped answering.
+    if (m_folderError == 0 && m_networked)
+        unwatchAll();
+    else if (m_folderError == 0)
         watch(reading);
     if (reading.pool) {
         m_pool = std::move(reading.pool);
@@ -333,12 +368,13 @@ void ClassFolder::watch(const Reading &reading)
             m_watcher.removePaths(watched);
         m_toWatch.removeIf([&gone](const QString &path) { return gone.contains(path); });
     }
-    if (reading.watchAdd.isEmpty())
-        return;
     // The folder that holds the class's: a folder moved away or renamed tells only its parent.
     if (const QString parent = QFileInfo(m_path).absolutePath();
-        parent != m_path && !m_watched.contains(parent))
+        parent != m_path && !m_watched.contains(parent) && !m_unwatchable.contains(parent) &&
+        !m_toWatch.contains(parent))
         m_toWatch << parent;
+    if (m_toWatch.isEmpty() && reading.watchAdd.isEmpty())
+        return;
     m_toWatch += reading.watchAdd;
     watchMore();
 }
@@ -359,9 +395,14 @@ void ClassFolder::watchMore()
             else
                 m_watched.insert(path);
         }
+        m_newWatches = m_newWatches || failed.size() < now.size();
     }
     if (!m_toWatch.isEmpty())
         m_watchLater.start();
+    // What changed between the look that listed a path and its watch told nobody: one more look
+    // once the new watches are all taken (it finds nothing new to watch unless something came).
+    else if (std::exchange(m_newWatches, false))
+        m_settle.start();
     updatePolling();
 }
 
@@ -381,6 +422,8 @@ void ClassFolder::unwatchAll()
     m_watched.clear();
     m_unwatchable.clear();
     m_toWatch.clear();
+    m_lost.clear();
+    m_newWatches = false;
 }
 
 } // namespace quindle

@@ -3,17 +3,19 @@
 // A folder of pupils' results files, read and pooled off the user-interface thread and followed
 // as files come, change and go: through the file system's notifications (on the folder, its
 // subfolders and every file), and by looking every second only where none can be had (a network
-// file system, a name the watcher cannot take, the folder gone). Only entries that changed are
-// read again, except a file that could not be opened, which is tried again every time. The
-// folder is read as folder_reading.h says, and nothing in it is ever written, moved, renamed or
-// locked.
+// file system, on which nothing is watched; a name the watcher cannot take; the folder gone). A
+// look follows each batch of new watches, for what changed before they were taken. Only entries
+// that changed are read again, except a file that could not be opened, which is tried again every
+// time. The folder is read as folder_reading.h says, and nothing in it is ever written, moved,
+// renamed or locked.
 //
 // The reading runs on threads of the folder's own and hands its pool over whole, shared and
 // never copied. Nothing waits for it: closing abandons a reading (a read stuck on a share that
 // no longer answers stays stuck on its own thread), and the program's end waits for abandoned
-// readings a moment at most.
+// readings a tenth of a second at most.
 
 #include "classroom/class_pool.h"
+#include "classroom/folder_reading.h"
 
 #include <QFileSystemWatcher>
 #include <QFutureWatcher>
@@ -41,9 +43,12 @@ public:
     static constexpr int kRescanMs = 1000;
     // Reads the file at a path (in the file system's bytes) as a results file.
     using FileReader = std::function<ReadResult(const std::string &path)>;
+    // Lists the folder at a path (in the file system's bytes), as listFolder does.
+    using FolderLister =
+        std::function<FolderListing(const std::string &path, const std::atomic<bool> &cancelled)>;
 
-    // Reads with readResultsFile unless given another reader (a test's).
-    ClassFolder(QString path, QObject *parent, FileReader reader = {});
+    // Reads with readResultsFile and lists with listFolder unless given others (a test's).
+    ClassFolder(QString path, QObject *parent, FileReader reader = {}, FolderLister lister = {});
     ~ClassFolder() override;
 
     [[nodiscard]] const QString &path() const { return m_path; }
@@ -74,6 +79,7 @@ signals:
 
 private:
     void look();
+    void heard(const QString &path);
     void done();
     void watch(const Reading &reading);
     void watchMore();
@@ -85,7 +91,9 @@ private:
     QThreadPool *m_threads; // the folder's own; abandoned, not deleted, while busy
     QFileSystemWatcher m_watcher;
     QSet<QString> m_watched, m_unwatchable;
-    QStringList m_toWatch; // taken up a few at a time
+    QSet<QString> m_lost;      // let go of by the watcher since the last look began
+    bool m_newWatches = false; // paths were taken up since the look that followed the last ones
+    QStringList m_toWatch;     // taken up a few at a time
     QTimer m_watchLater;
     QTimer m_settle; // notifications come in bursts while a file is written: one look after
     QTimer m_poll;

@@ -412,14 +412,12 @@ QString ExperimentWindow::handIn(const QDateTime &moment)
         Replace::Never);
     m_preferences.noteWrite(folder, written.error.isEmpty());
     if (!written.error.isEmpty()) {
-        // A missing folder says so, rather than the reason its first file could not be made.
-        const QString problem = folderProblem(folder);
         QMessageBox::warning(
             this, tr("Hand in"),
             //: %1 is the class folder's path, %2 the system's reason.
             tr("The run could not be handed in to the class folder %1: %2\n\nIt is still here: "
                "Save results… saves it in another folder.")
-                .arg(folder, problem.isEmpty() ? written.error : problem));
+                .arg(folder, reasonInFolder(folder, written.error)));
         return {};
     }
     //: %1 is the name of the results file in the class folder.

@@ -1,5 +1,7 @@
 #include "windows/support/saving.h"
 
+#include "files/atomic_write.h"
+#include "files/file_names.h"
 #include "windows/support/preferences.h"
 
 #include <QCoreApplication>
@@ -8,155 +10,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QRandomGenerator>
-
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quindle {
 
 namespace {
 
-constexpr int kMaxNumbered = 9999;
-
 QString systemReason(int error)
 {
     return qt_error_string(error);
-}
-
-// A descriptor that closes itself.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd = -1)
-        : m_fd(fd)
-    {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    [[nodiscard]] int get() const { return m_fd; }
-    // Closes now; false (with errno) when the system reports that the data did not make it.
-    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
-
-private:
-    int m_fd;
-};
-
-// The file being written, under a hidden name in the folder it is going to; removed again
-// unless it took its final name.
-class HiddenFile
-{
-public:
-    explicit HiddenFile(int folder)
-        : m_folder(folder)
-    {
-        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            QByteArray name = ".quindle-";
-            for (int i = 0; i < 8; ++i)
-                name += kLetters[QRandomGenerator::global()->bounded(int{sizeof kLetters} - 1)];
-            name += ".part";
-            const int fd = ::openat(folder, name.constData(),
-                                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-            if (fd >= 0) {
-                m_fd = fd;
-                m_name = name;
-                return;
-            }
-            if (errno != EEXIST)
-                return;
-        }
-    }
-    ~HiddenFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_name.isEmpty())
-            ::unlinkat(m_folder, m_name.constData(), 0);
-    }
-    HiddenFile(const HiddenFile &) = delete;
-    HiddenFile &operator=(const HiddenFile &) = delete;
-
-    [[nodiscard]] bool isOpen() const { return m_fd >= 0; }
-    [[nodiscard]] int fd() const { return m_fd; }
-    [[nodiscard]] const char *name() const { return m_name.constData(); }
-    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
-    // It has its final name (or a hard link has it): nothing to remove under the hidden one.
-    void taken() { m_name.clear(); }
-
-private:
-    int m_folder;
-    int m_fd = -1;
-    QByteArray m_name;
-};
-
-bool notSupported(int error)
-{
-    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == ENOTSUP;
-}
-
-bool noHardLinks(int error)
-{
-    // FAT answers EPERM; SMB and FUSE mounts without hard links one of the others.
-    return error == EPERM || error == EACCES || error == EMLINK || notSupported(error);
-}
-
-// Gives the hidden file one of the numbered forms of name that nothing has yet; returns the
-// name it took, or an empty string with errno set.
-QByteArray takeUnusedName(int folder, HiddenFile &hidden, const QString &name, NoReplace method)
-{
-    for (int n = 1; n <= kMaxNumbered; ++n) {
-        const QByteArray candidate = QFile::encodeName(numberedName(name, n));
-        if (method == NoReplace::Rename) {
-            if (::renameat2(folder, hidden.name(), folder, candidate.constData(),
-                            RENAME_NOREPLACE) == 0) {
-                hidden.taken();
-                return candidate;
-            }
-            if (errno == EEXIST)
-                continue;
-            if (!notSupported(errno))
-                return {};
-            method = NoReplace::Link;
-        }
-        if (method == NoReplace::Link) {
-            if (::linkat(folder, hidden.name(), folder, candidate.constData(), 0) == 0)
-                return candidate; // the hidden name goes when `hidden` does
-            if (errno == EEXIST)
-                continue;
-            if (!noHardLinks(errno))
-                return {};
-            method = NoReplace::Exclusive;
-        }
-        // Claims the name with an empty file, then puts the written one over it. A reader may
-        // meet the empty file for a moment, never a half-written one.
-        const int placeholder =
-            ::openat(folder, candidate.constData(),
-                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (placeholder < 0) {
-            if (errno == EEXIST)
-                continue;
-            return {};
-        }
-        ::close(placeholder);
-        if (::renameat(folder, hidden.name(), folder, candidate.constData()) == 0) {
-            hidden.taken();
-            return candidate;
-        }
-        const int error = errno;
-        ::unlinkat(folder, candidate.constData(), 0);
-        errno = error;
-        return {};
-    }
-    errno = EEXIST;
-    return {};
 }
 
 QString cannotWrite()
@@ -176,44 +37,30 @@ WrittenFile writeFile(const QString &path, const std::function<bool(QIODevice &)
         if (const QString pointed = target.symLinkTarget(); !pointed.isEmpty())
             target = QFileInfo(pointed);
     }
-    const QString name = target.fileName();
-    const Descriptor folder(::open(QFile::encodeName(target.absolutePath()).constData(),
-                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0 || name.isEmpty())
-        return {{}, folder.get() < 0 ? systemReason(errno) : cannotWrite()};
-    HiddenFile hidden(folder.get());
-    if (!hidden.isOpen())
-        return {{}, systemReason(errno)};
-
-    QFile file;
-    if (!file.open(hidden.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-        return {{}, file.errorString()};
-    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError)
-        return {{}, file.error() != QFileDevice::NoError ? file.errorString() : cannotWrite()};
-    file.close();
-    struct stat existing = {};
-    const QByteArray finalName = QFile::encodeName(name);
-    if (replace == Replace::Allowed &&
-        ::fstatat(folder.get(), finalName.constData(), &existing, 0) == 0 &&
-        S_ISREG(existing.st_mode))
-        ::fchmod(hidden.fd(), existing.st_mode & 07777);
-    // fsync: on the disk before it has its name, so that a power cut leaves the old file or
-    // the new one, never an empty one. Some file systems cannot (EINVAL): then as it comes.
-    if ((::fsync(hidden.fd()) != 0 && errno != EINVAL) || !hidden.close())
-        return {{}, systemReason(errno)};
-
-    QByteArray taken = finalName;
-    if (replace == Replace::Allowed) {
-        if (::renameat(folder.get(), hidden.name(), folder.get(), finalName.constData()) != 0)
-            return {{}, systemReason(errno)};
-        hidden.taken();
-    } else {
-        taken = takeUnusedName(folder.get(), hidden, name, method);
-        if (taken.isEmpty())
-            return {{}, systemReason(errno)};
-    }
-    ::fsync(folder.get()); // the new name on the disk too, where the folder can be synced
-    return {QDir(target.absolutePath()).filePath(QFile::decodeName(taken)), {}};
+    QString failed; // why write could not fill the file, in Qt's words
+    const auto fill = [&write, &failed](int fd) {
+        QFile file;
+        if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+            failed = file.errorString();
+            return false;
+        }
+        if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
+            failed = file.error() != QFileDevice::NoError ? file.errorString() : cannotWrite();
+            return false;
+        }
+        return true;
+    };
+    const files::AtomicWrite written = files::writeAtomically(
+        QFile::encodeName(target.absolutePath()).toStdString(),
+        QFile::encodeName(target.fileName()).toStdString(), fill, replace, method);
+    if (written.name.empty())
+        return {{},
+                written.error != 0 ? systemReason(written.error)
+                : failed.isEmpty() ? cannotWrite()
+                                   : failed};
+    return {QDir(target.absolutePath())
+                .filePath(QFile::decodeName(QByteArray::fromStdString(written.name))),
+            {}};
 }
 
 QString writeFileSafely(const QString &path, const std::function<bool(QIODevice &)> &write)
@@ -230,37 +77,26 @@ QString writeTextSafely(const QString &path, const QString &text)
 
 QString numberedName(const QString &name, int n)
 {
-    if (n <= 1)
-        return name;
-    qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot <= 0)
-        dot = name.size();
-    return name.left(dot) + QStringLiteral(" (%1)").arg(n) + name.mid(dot);
+    return QString::fromStdString(files::numberedName(name.toStdString(), n));
 }
 
 QString unusedName(const QString &folder, const QString &name)
 {
-    const QDir dir(folder);
-    for (int n = 1; n < kMaxNumbered; ++n) {
-        const QString candidate = numberedName(name, n);
-        if (!QFileInfo::exists(dir.filePath(candidate)) &&
-            !QFileInfo(dir.filePath(candidate)).isSymLink())
-            return candidate;
-    }
-    return name;
+    return QFile::decodeName(QByteArray::fromStdString(files::unusedName(
+        QFile::encodeName(folder).toStdString(), QFile::encodeName(name).toStdString())));
 }
 
 QString folderProblem(const QString &folder)
 {
-    struct stat status = {};
-    const QByteArray path = QFile::encodeName(folder);
-    if (folder.isEmpty() || ::stat(path.constData(), &status) != 0)
-        return systemReason(folder.isEmpty() ? ENOENT : errno);
-    if (!S_ISDIR(status.st_mode))
-        return systemReason(ENOTDIR);
-    if (::faccessat(AT_FDCWD, path.constData(), W_OK | X_OK, AT_EACCESS) != 0)
-        return systemReason(errno);
-    return {};
+    const int error = files::folderProblem(QFile::encodeName(folder).toStdString());
+    return error != 0 ? systemReason(error) : QString();
+}
+
+QString reasonInFolder(const QString &folder, const QString &fileReason)
+{
+    // A missing folder says so, rather than the reason its first file could not be made.
+    const QString problem = folderProblem(folder);
+    return problem.isEmpty() ? fileReason : problem;
 }
 
 QString saveThroughDialog(QWidget *window, Preferences &preferences, const QString &title,

@@ -6,6 +6,8 @@
 // stick as well) never meets it half-written, and a failed write leaves nothing behind. A
 // failure names the file and the system's reason.
 
+#include "files/atomic_write.h"
+
 #include <QString>
 
 #include <functional>
@@ -16,18 +18,6 @@ class QWidget;
 namespace quindle {
 
 class Preferences;
-
-// Whether a file written may replace one of the same name.
-enum class Replace {
-    Allowed, // the user chose the name and was asked before replacing
-    Never,   // " (2)", " (3)", ... is added where the name is taken when the file takes it
-};
-
-// How a new file takes a name without replacing another: Linux's rename that refuses to
-// replace, a hard link, or the name created exclusively first and then renamed over. The first
-// of them the folder's file system supports is used (FAT and some SMB mounts have neither of
-// the first two); tests may start further down the list.
-enum class NoReplace { Rename, Link, Exclusive };
 
 struct WrittenFile
 {
@@ -56,6 +46,9 @@ WrittenFile writeFile(const QString &path, const std::function<bool(QIODevice &)
 // Why nothing can be written into folder, in the system's words ("No such file or directory",
 // "Permission denied", "Read-only file system"), or an empty string when it can be tried.
 [[nodiscard]] QString folderProblem(const QString &folder);
+// Why a file could not be written into folder: the folder's own problem where it has one, else
+// fileReason, the reason the file gave.
+[[nodiscard]] QString reasonInFolder(const QString &folder, const QString &fileReason);
 
 // Asks for a file name, suggesting `suggested` (a bare name goes into the preferences'
 // dialogFolder()), and hands it to save, which returns an empty string or why the file could

@@ -1,4 +1,4 @@
-#include "windows/classroom/folder_reading.h"
+#include "classroom/folder_reading.h"
 
 #include <dirent.h>
 #include <fcntl.h>
