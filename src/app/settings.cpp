@@ -165,11 +165,21 @@ void Settings::readFile(const QString &path, bool isUsers)
         return;
     }
     const QSettings file(path, QSettings::NativeFormat);
+    if (!checkFormat(file, path, isUsers))
+        return;
+    takeFolder(file, path, QLatin1String(kClassFolder), m_read.classFolder);
+    takeFolder(file, path, QLatin1String(kLastFolder), m_read.lastFolder);
+    takeZoom(file, path);
+    takeLanguage(file, path);
+}
+
+bool Settings::checkFormat(const QSettings &file, const QString &path, bool isUsers)
+{
     if (file.status() == QSettings::AccessError) {
         warn(QStringLiteral("%1: cannot be read; its settings are not used%2")
                  .arg(path, isUsers ? QStringLiteral(" and nothing is remembered") : QString()));
         m_remembers = m_remembers && !isUsers;
-        return;
+        return false;
     }
     if (file.status() == QSettings::FormatError) {
         // Writing it back would lose what could not be read.
@@ -177,49 +187,63 @@ void Settings::readFile(const QString &path, bool isUsers)
                  .arg(path, isUsers ? QStringLiteral(", and nothing is remembered") : QString()));
         m_remembers = m_remembers && !isUsers;
     }
+    return true;
+}
 
-    // Each key's text, or none where it is absent, empty or no single text (named).
-    const auto text = [this, &file, &path](QLatin1String key) -> std::optional<QString> {
-        if (!file.contains(key))
-            return std::nullopt;
-        const QVariant value = file.value(key);
-        if (value.typeId() == QMetaType::QString) {
-            if (value.toString().isEmpty())
-                return std::nullopt;
-            return value.toString();
-        }
-        warn(QStringLiteral("%1: %2: %3; ignored")
-                 .arg(path, shownKey(key),
-                      value.typeId() == QMetaType::QStringList
-                          ? QStringLiteral("holds a list (a comma outside double quotes)")
-                          : QStringLiteral("is not a text")));
+std::optional<QString> Settings::textOf(const QSettings &file, const QString &path,
+                                        QLatin1String key) const
+{
+    if (!file.contains(key))
         return std::nullopt;
-    };
-    const auto bad = [this, &path](QLatin1String key, const QString &why) {
-        warn(QStringLiteral("%1: %2: %3; ignored").arg(path, shownKey(key), why));
-    };
-    // A value from an earlier file stays; a later file's is checked all the same.
-    const auto folder = [&text, &bad](QLatin1String key, QString &into) {
-        if (const auto value = text(key)) {
-            if (!QDir::isAbsolutePath(*value))
-                bad(key, QStringLiteral("'%1' is not an absolute path").arg(*value));
-            else if (into.isEmpty())
-                into = *value;
-        }
-    };
-    folder(QLatin1String(kClassFolder), m_read.classFolder);
-    folder(QLatin1String(kLastFolder), m_read.lastFolder);
-    if (const auto value = text(QLatin1String(kZoom))) {
+    const QVariant value = file.value(key);
+    if (value.typeId() == QMetaType::QString) {
+        if (value.toString().isEmpty())
+            return std::nullopt;
+        return value.toString();
+    }
+    warn(QStringLiteral("%1: %2: %3; ignored")
+             .arg(path, shownKey(key),
+                  value.typeId() == QMetaType::QStringList
+                      ? QStringLiteral("holds a list (a comma outside double quotes)")
+                      : QStringLiteral("is not a text")));
+    return std::nullopt;
+}
+
+void Settings::ignore(const QString &path, QLatin1String key, const QString &why) const
+{
+    warn(QStringLiteral("%1: %2: %3; ignored").arg(path, shownKey(key), why));
+}
+
+// A value from an earlier file stays; a later file's is checked all the same.
+void Settings::takeFolder(const QSettings &file, const QString &path, QLatin1String key,
+                          QString &into) const
+{
+    if (const auto value = textOf(file, path, key)) {
+        if (!QDir::isAbsolutePath(*value))
+            ignore(path, key, QStringLiteral("'%1' is not an absolute path").arg(*value));
+        else if (into.isEmpty())
+            into = *value;
+    }
+}
+
+void Settings::takeZoom(const QSettings &file, const QString &path)
+{
+    if (const auto value = textOf(file, path, QLatin1String(kZoom))) {
         if (const auto zoom = zoomValue(*value); !zoom)
-            bad(QLatin1String(kZoom),
-                QStringLiteral("'%1' is not one of %2").arg(*value, zoomStepsText()));
+            ignore(path, QLatin1String(kZoom),
+                   QStringLiteral("'%1' is not one of %2").arg(*value, zoomStepsText()));
         else if (!m_read.zoom)
             m_read.zoom = zoom;
     }
-    if (const auto value = text(QLatin1String(kLanguage))) {
+}
+
+void Settings::takeLanguage(const QSettings &file, const QString &path)
+{
+    if (const auto value = textOf(file, path, QLatin1String(kLanguage))) {
         if (const auto code = languageValue(*value); !code)
-            bad(QLatin1String(kLanguage), QStringLiteral("no translation for '%1' (there are %2)")
-                                              .arg(*value, languagesText()));
+            ignore(path, QLatin1String(kLanguage),
+                   QStringLiteral("no translation for '%1' (there are %2)")
+                       .arg(*value, languagesText()));
         else if (m_language.isEmpty())
             m_language = *code;
     }

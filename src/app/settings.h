@@ -25,6 +25,7 @@
 #include <optional>
 
 class QCommandLineParser;
+class QSettings;
 
 namespace quindle {
 
@@ -64,7 +65,20 @@ private:
     // Whether path can be read without waiting: a regular file of a settings file's size. An
     // absent file is fine and read as empty. A file that cannot is named in a warning.
     bool checkReadable(const QString &path);
+    // Reads one file: its values over those of the files read after it (the user's first).
     void readFile(const QString &path, bool isUsers);
+    // Whether QSettings could read the file; one it read only in part is named, and used.
+    bool checkFormat(const QSettings &file, const QString &path, bool isUsers);
+    // The key's text, or none where it is absent, empty or no single text (named).
+    [[nodiscard]] std::optional<QString> textOf(const QSettings &file, const QString &path,
+                                                QLatin1String key) const;
+    // Names a value that is not used, and why.
+    void ignore(const QString &path, QLatin1String key, const QString &why) const;
+    // Each takes its key's value if it is valid and no file read before gave one.
+    void takeFolder(const QSettings &file, const QString &path, QLatin1String key,
+                    QString &into) const;
+    void takeZoom(const QSettings &file, const QString &path);
+    void takeLanguage(const QSettings &file, const QString &path);
     void remember(QLatin1String key, const QString &value);
     void warn(const QString &line) const;
 

@@ -1,8 +1,8 @@
 // The command line over the user's settings file over the system's; remembering in the user's
 // only; every bad file and value named once and left out.
 
+#include "app/command_line.h"
 #include "app/settings.h"
-#include "app/startup.h"
 #include "shared/permissions.h"
 #include "windows/support/preferences.h"
 

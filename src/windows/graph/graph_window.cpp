@@ -88,6 +88,18 @@ GraphWindow::GraphWindow(const ExperimentRecord &record, Preferences &preference
 void GraphWindow::buildContextMenu()
 {
     useActionsAsContextMenu(this);
+    const QList<QAction *> pictures = pictureActions();
+    buildViewActions();
+    const QList<QAction *> documents = documentActions();
+    QAction *results = readResultsAction();
+    m_zoom = new ZoomControl(this);
+    connect(m_zoom, &ZoomControl::zoomChosen, this, &GraphWindow::zoomChosen);
+    addActions(pictures + documents +
+               QList<QAction *>{m_expectedRange, m_gapView, results, m_zoom->menuAction()});
+}
+
+QList<QAction *> GraphWindow::pictureActions()
+{
     //: The graph window's context menu: puts the plot on the clipboard as a picture.
     auto *copy = new QAction(tr("Copy graph"), this);
     copy->setShortcut(QKeySequence::Copy);
@@ -100,6 +112,11 @@ void GraphWindow::buildContextMenu()
     //: The context menu: the plot drawn afresh at twice the pixels, as a PNG picture.
     auto *saveDouble = new QAction(tr("Save graph at double resolution…"), this);
     connect(saveDouble, &QAction::triggered, this, [this] { chooseFileAndSaveGraph(true); });
+    return {copy, save, saveDouble};
+}
+
+void GraphWindow::buildViewActions()
+{
     //: The context menu, a check box: shades the band where chance keeps each ratio about 95 %
     //: of the time.
     m_expectedRange = new QAction(tr("Show expected range"), this);
@@ -118,6 +135,10 @@ void GraphWindow::buildContextMenu()
         setGapViewShown(shown);
         emit gapViewToggled(shown);
     });
+}
+
+QList<QAction *> GraphWindow::documentActions()
+{
     //: The context menu: the graph on an A4 page as a PDF document.
     auto *pdf = new QAction(tr("Save graph as PDF…"), this);
     connect(pdf, &QAction::triggered, this, [this] {
@@ -144,6 +165,11 @@ void GraphWindow::buildContextMenu()
     connect(print, &QAction::triggered, this, [this] {
         printThroughDialog(this, [this](QPaintDevice &printer) { printGraph(printer); });
     });
+    return {pdf, svg, print};
+}
+
+QAction *GraphWindow::readResultsAction()
+{
     // Ctrl+R brings a screen reader to the results: the first legend label, which tells its
     // outcome's ratio and count (Tab goes on to the others).
     //: The context menu: brings a screen reader to the legend, which tells each outcome's result.
@@ -153,10 +179,7 @@ void GraphWindow::buildContextMenu()
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(1))
             ->setFocus(Qt::ShortcutFocusReason);
     });
-    m_zoom = new ZoomControl(this);
-    connect(m_zoom, &ZoomControl::zoomChosen, this, &GraphWindow::zoomChosen);
-    addActions({copy, save, saveDouble, pdf, svg, print, m_expectedRange, m_gapView, results,
-                m_zoom->menuAction()});
+    return results;
 }
 
 void GraphWindow::setExpectedRangeShown(bool shown)

@@ -72,6 +72,14 @@ private:
     [[nodiscard]] QSizeF pageContent() const;
     void drawOnPage(QPainter &painter, const QRectF &page) const;
     void buildContextMenu();
+    // The context menu's entries that copy the plot or save it as a picture.
+    [[nodiscard]] QList<QAction *> pictureActions();
+    // The check marks that show the expected range and the gap view.
+    void buildViewActions();
+    // The entries that save the graph as a document or print it.
+    [[nodiscard]] QList<QAction *> documentActions();
+    // The entry that brings a screen reader to the results.
+    [[nodiscard]] QAction *readResultsAction();
     void draw();
     // The plot or the gap view, as chosen, with the expected range if it is shown.
     void drawPicture(SurfaceOperations &surface) const;

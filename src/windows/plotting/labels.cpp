@@ -1,5 +1,7 @@
 #include "windows/plotting/labels.h"
 
+#include "windows/line_breaking/line_breaking.h"
+
 namespace quindle {
 
 void printAt(SurfaceOperations &surface, float x, float y, const std::string &text)
@@ -11,37 +13,14 @@ void printAt(SurfaceOperations &surface, float x, float y, const std::string &te
 
 std::vector<std::string> linesWithin(const std::string &text, float room, const TextWidth &measure)
 {
-    std::vector<std::string> lines{std::string()};
-    std::string piece;
-    bool blank = false; // whether a blank comes before the piece
-    const auto flush = [&] {
-        if (piece.empty())
-            return;
-        std::string &line = lines.back();
-        const std::string longer = line.empty() ? piece : line + (blank ? " " : "") + piece;
-        if (!line.empty() && measure && measure(longer) > room)
-            lines.push_back(piece);
-        else
-            line = longer;
-        piece.clear();
-        blank = false;
+    if (!measure)
+        return {text};
+    const auto width = [&measure](QStringView line) {
+        return double(measure(line.toString().toStdString()));
     };
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (text[i] == ' ') {
-            flush();
-            blank = true;
-            ++i;
-        } else if (lead >= 0xE3 && lead < 0xF0) { // three bytes, U+3000 to U+FFFF
-            flush();
-            piece = text.substr(i, 3);
-            flush();
-            i += 3;
-        } else {
-            piece += text[i++];
-        }
-    }
-    flush();
+    std::vector<std::string> lines;
+    for (const QString &line : brokenIntoLines(QString::fromStdString(text), double(room), width))
+        lines.push_back(line.toStdString());
     return lines;
 }
 

@@ -17,10 +17,9 @@ void printAt(SurfaceOperations &surface, float x, float y, const std::string &te
 // How wide the surface draws a text, in its user units.
 using TextWidth = std::function<float(const std::string &)>;
 
-// The text in lines that measure finds no wider than room: broken at blanks, and between any
-// two characters from U+3000 on (Chinese and Japanese are written without blanks; a Korean word
-// may break between its syllables too). A word wider than room has a line of its own. Without
-// measure, one line.
+// The text in lines that measure finds no wider than room, broken where the program's languages
+// break a line (line_breaking.h): at blanks, and between the letters of Chinese and Japanese.
+// A word wider than room has a line of its own. Without measure, one line.
 [[nodiscard]] std::vector<std::string> linesWithin(const std::string &text, float room,
                                                    const TextWidth &measure);
 
