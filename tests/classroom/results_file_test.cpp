@@ -144,14 +144,13 @@ TEST(ResultsFile, ABadFileGetsItsProblemAndTheCheckItFails)
     }
 }
 
-TEST(ResultsFile, ABadFileSaysWhereItsProblemLiesAndWhatWasFoundThere)
+// Bad files made from run, each with where its problem lies and what was found there.
+std::vector<std::pair<std::string, ReadProblem>> badFilesAndWhere(const RunResults &run)
 {
     using enum Problem;
     using enum Inconsistency;
     using enum Section;
-    const RunResults run = sampleRun(40);
     const std::string text = writeResults(run);
-    // Where a problem lies and what was found there.
     // The first trial that is not Head/Head, made one: the log then counts one Head/Head more.
     const auto other = std::to_string(std::ranges::find_if(run.log, [](int o) { return o != 1; }) -
                                       run.log.begin() + 1) +
@@ -197,7 +196,13 @@ TEST(ResultsFile, ABadFileSaysWhereItsProblemLiesAndWhatWasFoundThere)
                          {Inconsistent, HistoryAgainstLog, TrialLog, lineOf(text, kHistory, first),
                           n, wrong, was}});
     }
-    for (const auto &[bytes, expected] : where) {
+    return where;
+}
+
+TEST(ResultsFile, ABadFileSaysWhereItsProblemLiesAndWhatWasFoundThere)
+{
+    const RunResults run = sampleRun(40);
+    for (const auto &[bytes, expected] : badFilesAndWhere(run)) {
         const ReadResult read = readResults(bytes);
         ASSERT_FALSE(read.ok()) << bytes;
         EXPECT_EQ(*read.problem(), expected) << bytes;

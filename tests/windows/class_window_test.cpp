@@ -87,6 +87,60 @@ bool opened(ClassWindow &window, std::size_t runs, std::size_t unpooled = 0)
     return QTest::qWaitForWindowActive(&window) && pooled(window.folder(), runs, unpooled, 5000);
 }
 
+// A folder of three runs and nine files that cannot be pooled, each for a reason of its own.
+struct MixedFolder
+{
+    Saved one, two, three; // the runs pooled
+    int historyLine = 0;   // the line of history.csv whose value was changed
+};
+void fillMixedFolder(const QString &folder, MixedFolder &made)
+{
+    const auto at = [&folder](const char *name) {
+        return QDir(folder).filePath(QString::fromUtf8(name));
+    };
+    made.one = saveRun(at("ann.csv"), 1, 120);
+    made.two = saveRun(at("ben.csv"), 2, 200);
+    made.three = saveRun(at("cat.csv"), 3, 160);
+    // A run re-saved by a spreadsheet: a byte-order mark, semicolons, decimal commas, CRLF.
+    QByteArray resaved = fileBytes(at("cat.csv")).replace(',', ';').replace('.', ',');
+    write(at("cat.csv"), "\xEF\xBB\xBF" + resaved.replace("\n", "\r\n"));
+    QVERIFY(QFile::copy(at("ann.csv"), at("ann - Copy.csv")));
+    // Saved twice (Ctrl+S, Ctrl+S): only the saved time differs.
+    const QByteArray ben = fileBytes(at("ben.csv"));
+    const qsizetype savedAt = ben.indexOf("saved,") + 6;
+    write(at("ben again.csv"),
+          QByteArray(ben).replace(savedAt, ben.indexOf('\n', savedAt) - savedAt,
+                                  "2099-01-01T00:00:00Z"));
+    write(at("photo.jpg"), QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12));
+    write(at("empty.csv"), {});
+    write(at("half.csv"), ben.left(ben.size() / 2));
+    write(at("edited.csv"), fileBytes(at("ann.csv"))
+                                .replace("trials," + QByteArray::number(made.one[0]),
+                                         "trials," + QByteArray::number(made.one[0] + 5)));
+    // Head/Head's history at count 2 changed: the history no longer follows from the log.
+    QByteArray history = fileBytes(at("cat.csv"));
+    const QByteArray second = "Head/Head;2;";
+    const qsizetype value = history.indexOf("\n" + second) + 1 + second.size();
+    const qsizetype end = history.indexOf('\r', value);
+    const int percent = history.mid(value, end - value).toInt();
+    history.replace(value, end - value, QByteArray::number(percent == 0 ? 1 : percent - 1));
+    write(at("history.csv"), history);
+    made.historyLine = int(history.left(value).count('\n')) + 1;
+    write(at("latin.csv"), "Kopf/Zahl,1,0,25\nM\xFC"
+                           "nze,2\n");
+    write(at("wide.csv"), QByteArray("\xFF\xFEo\0u\0t\0c\0o\0m\0e\0", 16));
+}
+
+// The y of each pixel of image's column x in colour.
+QList<int> rowsIn(const QImage &image, int x, const QColor &colour)
+{
+    QList<int> found;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(x, y) == colour)
+            found << y;
+    return found;
+}
+
 // The graph's four curve colours, outcome by outcome.
 const QColor kCurveColours[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 
@@ -98,50 +152,52 @@ class ClassWindowTest : public QObject, ProgramDriver
 
     Preferences m_preferences; // the windows made here without a program
 
+    // Runs saved under names from elsewhere, at minutes in their order; one before a trial.
+    const QStringList kNamesFromElsewhere{u"Smith, Anna.csv"_s, u"say \"hi\".csv"_s,
+                                          u"two\nlines.csv"_s, u"=HYPERLINK(1).csv"_s,
+                                          u"pupil.csv"_s};
+    const QStringList kTrialsFromElsewhere{u"200"_s, u"0"_s,  u"100"_s,
+                                           u"33"_s,  u"40"_s, u"373"_s}; // and the class's
+    void writeRunsFromElsewhere(const QTemporaryDir &folder) const
+    {
+        for (int i = 0; i < kNamesFromElsewhere.size(); ++i)
+            writeSample(folder.filePath(kNamesFromElsewhere[i]), kTrialsFromElsewhere[i].toInt(),
+                        std::uint32_t(i + 1), i);
+    }
+    // The class window, shown, on four pupils' runs of 800 trials; null if it never pools them.
+    [[nodiscard]] std::unique_ptr<ClassWindow> openClassOfFour(const QTemporaryDir &folder)
+    {
+        for (std::uint64_t pupil = 1; pupil <= 4; ++pupil)
+            saveRun(folder.filePath(u"p%1.csv"_s.arg(pupil)), 30 + pupil, 800);
+        auto window = std::make_unique<ClassWindow>(folder.path(), m_preferences);
+        return opened(*window, 4) ? std::move(window) : nullptr;
+    }
+    [[nodiscard]] static DrawingSurface *classCurve(ClassWindow &window)
+    {
+        return findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::curve);
+    }
+
 private slots:
-    void poolsTheRunsNamesWhatItCannotPoolAndCountsARunOnce()
+    void poolsTheRunsAndCountsARunOnce()
     {
         QTemporaryDir folder;
-        const auto at = [&folder](const char *name) {
-            return folder.filePath(QString::fromUtf8(name));
-        };
-        const Saved one = saveRun(at("ann.csv"), 1, 120), two = saveRun(at("ben.csv"), 2, 200),
-                    three = saveRun(at("cat.csv"), 3, 160);
-        // A run re-saved by a spreadsheet: a byte-order mark, semicolons, decimal commas, CRLF.
-        QByteArray resaved = fileBytes(at("cat.csv")).replace(',', ';').replace('.', ',');
-        write(at("cat.csv"), "\xEF\xBB\xBF" + resaved.replace("\n", "\r\n"));
-        QVERIFY(QFile::copy(at("ann.csv"), at("ann - Copy.csv")));
-        // Saved twice (Ctrl+S, Ctrl+S): only the saved time differs.
-        const QByteArray ben = fileBytes(at("ben.csv"));
-        const qsizetype savedAt = ben.indexOf("saved,") + 6;
-        write(at("ben again.csv"),
-              QByteArray(ben).replace(savedAt, ben.indexOf('\n', savedAt) - savedAt,
-                                      "2099-01-01T00:00:00Z"));
-        write(at("photo.jpg"), QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12));
-        write(at("empty.csv"), {});
-        write(at("half.csv"), ben.left(ben.size() / 2));
-        write(at("edited.csv"), fileBytes(at("ann.csv"))
-                                    .replace("trials," + QByteArray::number(one[0]),
-                                             "trials," + QByteArray::number(one[0] + 5)));
-        // Head/Head's history at count 2 changed: the history no longer follows from the log.
-        QByteArray history = fileBytes(at("cat.csv"));
-        const QByteArray second = "Head/Head;2;";
-        const qsizetype value = history.indexOf("\n" + second) + 1 + second.size();
-        const qsizetype end = history.indexOf('\r', value);
-        const int percent = history.mid(value, end - value).toInt();
-        history.replace(value, end - value, QByteArray::number(percent == 0 ? 1 : percent - 1));
-        write(at("history.csv"), history);
-        write(at("latin.csv"), "Kopf/Zahl,1,0,25\nM\xFC"
-                               "nze,2\n");
-        write(at("wide.csv"), QByteArray("\xFF\xFEo\0u\0t\0c\0o\0m\0e\0", 16));
-        const QByteArray before = fingerprint(folder.path());
-
+        MixedFolder mixed;
+        fillMixedFolder(folder.path(), mixed);
         ClassWindow window(folder.path(), m_preferences);
         QVERIFY(opened(window, 3, 9));
         QStringList sums{u"class"_s};
         for (std::size_t n = 0; n <= kOutcomes; ++n)
-            sums << QString::number(one[n] + two[n] + three[n]);
+            sums << QString::number(mixed.one[n] + mixed.two[n] + mixed.three[n]);
         QCOMPARE(classRow(window).mid(0, sums.size()), sums);
+    }
+
+    void namesWhatItCannotPoolWithTheReason()
+    {
+        QTemporaryDir folder;
+        MixedFolder mixed;
+        fillMixedFolder(folder.path(), mixed);
+        ClassWindow window(folder.path(), m_preferences);
+        QVERIFY(opened(window, 3, 9));
         QStringList listed = firstColumn(window.findChild<QAbstractItemView *>(u"NotPooled"_s));
         QCOMPARE(listed.size(), 9);
         listed[4].truncate(u"half.csv: cut short after trial"_s.size()); // and how far it got
@@ -153,9 +209,19 @@ half.csv: cut short after trial
 history.csv: inconsistent: the history disagrees with the trial log (line %3)
 latin.csv: text saved as Latin-1 (Windows-1252); results files are read as UTF-8
 photo.jpg: not a text file
-wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
-                                                     .arg(one[0] + 5)
-                                                     .arg(history.left(value).count('\n') + 1));
+wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.one[0])
+                                                     .arg(mixed.one[0] + 5)
+                                                     .arg(mixed.historyLine));
+    }
+
+    void readingTheFolderChangesNothingInIt()
+    {
+        QTemporaryDir folder;
+        MixedFolder mixed;
+        fillMixedFolder(folder.path(), mixed);
+        const QByteArray before = fingerprint(folder.path());
+        ClassWindow window(folder.path(), m_preferences);
+        QVERIFY(opened(window, 3, 9));
         QCOMPARE(fingerprint(folder.path()), before);
     }
 
@@ -203,15 +269,10 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
         QVERIFY(QTest::qWaitFor([state] { return !state->isVisible(); }, 2500));
     }
 
-    void theTableReachesASpreadsheetIntactAndKeepsTheKeyboardsPlace()
+    void theSummaryCountsTheRunsTrialsAndRatiosInsideTheRange()
     {
         QTemporaryDir folder;
-        // Names from elsewhere, saved at minutes in their order; one run saved before a trial.
-        const QStringList names{u"Smith, Anna.csv"_s, u"say \"hi\".csv"_s, u"two\nlines.csv"_s,
-                                u"=HYPERLINK(1).csv"_s, u"pupil.csv"_s};
-        const QStringList trials{u"200"_s, u"0"_s, u"100"_s, u"33"_s, u"40"_s, u"373"_s};
-        for (int i = 0; i < names.size(); ++i)
-            writeSample(folder.filePath(names[i]), trials[i].toInt(), std::uint32_t(i + 1), i);
+        writeRunsFromElsewhere(folder);
         ClassWindow window(folder.path(), m_preferences);
         QVERIFY(opened(window, 5));
         QVERIFY2(window.summary().startsWith(u"5 runs, 373 trials in all. Head Head 0."_s),
@@ -221,12 +282,20 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
             window.summary().endsWith(QStringLiteral(
                 " of 16 ratios lie inside the expected range, where about 95 % are expected.")),
             qPrintable(window.summary()));
+    }
+
+    void theTableReachesASpreadsheetIntact()
+    {
+        QTemporaryDir folder;
+        writeRunsFromElsewhere(folder);
+        ClassWindow window(folder.path(), m_preferences);
+        QVERIFY(opened(window, 5));
         QTemporaryDir elsewhere;
         const QString saved = elsewhere.filePath(u"class.csv"_s);
         QCOMPARE(window.saveTable(saved), QString());
         type(&window, Qt::Key_C, Qt::ControlModifier);
         const QByteArray copied = QGuiApplication::clipboard()->text().toUtf8();
-        QStringList shown = names; // the formula made harmless, the class last
+        QStringList shown = kNamesFromElsewhere; // the formula made harmless, the class last
         shown[3].prepend(QLatin1Char('\''));
         shown << u"class"_s;
         for (const auto &[text, separator] :
@@ -238,16 +307,23 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
                 runTrials << QString::fromStdString(row[1]);
             }
             QCOMPARE(files.mid(1), shown); // below the header
-            QCOMPARE(runTrials.mid(1), trials);
+            QCOMPARE(runTrials.mid(1), kTrialsFromElsewhere);
         }
+    }
 
-        // Files go, one saved earlier arrives, one is saved over: the keyboard stays on its run.
+    void theKeyboardStaysOnItsRunAsFilesGoArriveAndAreSavedOver()
+    {
+        QTemporaryDir folder;
+        writeRunsFromElsewhere(folder);
+        const QStringList &names = kNamesFromElsewhere;
+        ClassWindow window(folder.path(), m_preferences);
+        QVERIFY(opened(window, 5));
         QTableView *table = window.findChild<QTableView *>();
         table->setFocus();
         table->setCurrentIndex(table->model()->index(2, 3));
         QVERIFY(QFile::remove(folder.filePath(names[0])) &&
                 QFile::remove(folder.filePath(names[1])));
-        writeSample(folder.filePath(u"early.csv"_s), 33, 77, 1);
+        writeSample(folder.filePath(u"early.csv"_s), 33, 77, 1); // saved earlier
         writeSample(folder.filePath(names[3]), 55, 78, 59);
         const QStringList reordered{u"early.csv"_s, names[2], names[4], names[3]};
         (void)QTest::qWaitFor([&] { return firstColumn(table).mid(0, 4) == reordered; }, 2500);
@@ -339,64 +415,89 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(one[0])
         endProgram();
     }
 
-    void ctrlDTurnsTheClassCurveIntoTheClassGapsFromAQuarter()
+    void ctrlDTurnsTheClassCurveIntoTheGapsAndLeavesTheTableAsItWas()
     {
         QTemporaryDir folder;
-        for (std::uint64_t pupil = 1; pupil <= 4; ++pupil)
-            saveRun(folder.filePath(u"p%1.csv"_s.arg(pupil)), 30 + pupil, 800);
-        ClassWindow window(folder.path(), m_preferences);
-        QVERIFY(opened(window, 4));
-        auto *curve = findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::curve);
-        QTableView *table = window.findChild<QTableView *>();
-        const QImage shares = curve->image().copy();
-        const QStringList sharesSaid{window.summary(), curve->accessibleDescription()};
+        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        QVERIFY(window);
+        QTableView *table = window->findChild<QTableView *>();
+        const QImage shares = classCurve(*window)->image().copy();
         table->setCurrentIndex(table->model()->index(2, 3));
-        type(&window, Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(table->currentIndex(), table->model()->index(2, 3)); // the table stays as it was
+        type(window.get(), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(table->currentIndex(), table->model()->index(2, 3));
+        QVERIFY(classCurve(*window)->image() != shares);
+    }
 
-        // Each gap told as the class row has it, drawn at the last trial above or below 0, in a
-        // band twice as wide at the end as at a quarter of the trials.
-        const QStringList row = classRow(window);
-        const QImage image = curve->image();
-        const auto rows = [&image](int x, const QColor &colour) {
-            QList<int> found;
-            for (int y = 0; y < image.height(); ++y)
-                if (image.pixelColor(x, y) == colour)
-                    found << y;
-            return found;
-        };
-        const QColor grey(220, 220, 220);
-        int axis = 0, last = 0, end = 0; // the columns of the axis, the curves' and band's ends
-        for (int x = image.width() - 1; x > 0; --x) {
-            axis = rows(x, Qt::black).size() > image.height() / 2 ? x : axis;
-            last = last == 0 && !rows(x, kCurveColours[3]).isEmpty() ? x : last;
-            end = end == 0 && !rows(x, grey).isEmpty() ? x : end;
-        }
-        const QList<int> band = rows(end, grey), early = rows(axis + (end - axis) / 4, grey);
-        QVERIFY(std::abs((band.last() - band.first()) - 2.0 * (early.last() - early.first())) <= 3);
+    void theClassGapsAreToldAsTheClassRowHasThem()
+    {
+        QTemporaryDir folder;
+        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        QVERIFY(window);
+        type(window.get(), Qt::Key_D, Qt::ControlModifier);
+        const QStringList row = classRow(*window);
         for (int n = 1; n <= kOutcomes; ++n) {
             const double gap = row[1 + n].toDouble() - row[1].toDouble() / 4;
             const QString told = gap == 0 ? u"exactly a quarter"_s
                                           : u"%1 %2 a quarter"_s.arg(std::abs(gap))
                                                 .arg(QLatin1String(gap > 0 ? "above" : "below"));
             QVERIFY2(
-                window.summary().contains(u" %1 %2, %3."_s.arg(outcomeWords(n), row[5 + n], told)),
-                qPrintable(window.summary() + QLatin1String(" / ") + told));
-            const QList<int> drawn = rows(last, kCurveColours[n - 1]);
+                window->summary().contains(u" %1 %2, %3."_s.arg(outcomeWords(n), row[5 + n], told)),
+                qPrintable(window->summary() + QLatin1String(" / ") + told));
+        }
+    }
+
+    void theClassGapsAreDrawnAboveOrBelowZeroInABandThatWidens()
+    {
+        // At the last trial, in a band twice as wide at the end as at a quarter of the trials.
+        QTemporaryDir folder;
+        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        QVERIFY(window);
+        type(window.get(), Qt::Key_D, Qt::ControlModifier);
+        const QStringList row = classRow(*window);
+        const QImage image = classCurve(*window)->image();
+        const QColor grey(220, 220, 220);
+        int axis = 0, last = 0, end = 0; // the columns of the axis, the curves' and band's ends
+        for (int x = image.width() - 1; x > 0; --x) {
+            axis = rowsIn(image, x, Qt::black).size() > image.height() / 2 ? x : axis;
+            last = last == 0 && !rowsIn(image, x, kCurveColours[3]).isEmpty() ? x : last;
+            end = end == 0 && !rowsIn(image, x, grey).isEmpty() ? x : end;
+        }
+        const QList<int> band = rowsIn(image, end, grey),
+                         early = rowsIn(image, axis + (end - axis) / 4, grey);
+        QVERIFY(std::abs((band.last() - band.first()) - 2.0 * (early.last() - early.first())) <= 3);
+        for (int n = 1; n <= kOutcomes; ++n) {
+            const double gap = row[1 + n].toDouble() - row[1].toDouble() / 4;
+            const QList<int> drawn = rowsIn(image, last, kCurveColours[n - 1]);
             if (std::abs(gap) >= 3 && !drawn.isEmpty()) // not hidden by a curve drawn later
                 QCOMPARE(drawn.first() < (band.first() + band.last()) / 2, gap > 0);
         }
-        // On paper: the gaps, not the shares.
+    }
+
+    void theClassGapsGoOnPaperNotTheShares()
+    {
+        QTemporaryDir folder;
+        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        QVERIFY(window);
+        type(window.get(), Qt::Key_D, Qt::ControlModifier);
         const QString printed =
-            printedText([&window](QPrinter &printer) { window.printPictures(printer); });
+            printedText([&window](QPrinter &printer) { window->printPictures(printer); });
         QVERIFY2(printed.contains(QLatin1String("count minus a quarter")) &&
                      !printed.contains(QLatin1String("each share so far")),
                  qPrintable(printed));
+    }
 
-        // Ctrl+D again: the shares and their words, exactly as before.
-        type(&window, Qt::Key_D, Qt::ControlModifier);
+    void ctrlDTwiceGivesTheSharesAndTheirWordsBack()
+    {
+        QTemporaryDir folder;
+        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        QVERIFY(window);
+        DrawingSurface *curve = classCurve(*window);
+        const QImage shares = curve->image().copy();
+        const QStringList sharesSaid{window->summary(), curve->accessibleDescription()};
+        type(window.get(), Qt::Key_D, Qt::ControlModifier);
+        type(window.get(), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(curve->image(), shares);
-        QCOMPARE((QStringList{window.summary(), curve->accessibleDescription()}), sharesSaid);
+        QCOMPARE((QStringList{window->summary(), curve->accessibleDescription()}), sharesSaid);
     }
 };
 

@@ -58,15 +58,36 @@ class ExperimentWindowTest : public QObject, ProgramDriver
 {
     Q_OBJECT
 
+    QString m_spoken; // the last sentence announced
+
+    void key(Qt::Key k) { type(experiment(), k); }
+    // Announces without a screen reader (till cleanup()), each sentence into the text returned.
+    const QString &listen()
+    {
+        Announcer::announceWithoutScreenReader(true);
+        connect(experiment()->findChild<Announcer *>(), &Announcer::said, this,
+                [this](const QString &sentence) { m_spoken = sentence; });
+        return m_spoken;
+    }
+
 private slots:
     void init() { startProgram(7); }
-    void cleanup() { endProgram(); }
+    void cleanup()
+    {
+        Announcer::announceWithoutScreenReader(false);
+        m_spoken.clear();
+        endProgram();
+    }
 
-    void opensWhereDesignedWithItsControlsWhereThePupilFindsThem()
+    void opensWhereDesignedWithItsCaptionAndIcon()
     {
         checkFrame(experiment(), QRect(263, 177, 434, 374),
                    QStringLiteral(" Quindle ") + makersNotice());
         QVERIFY(!experiment()->windowIcon().isNull());
+    }
+
+    void eachControlIsWhereThePupilFindsIt()
+    {
         for (const QString &place : QString::fromUtf8(kPlaces).split(QLatin1Char('|'))) {
             const QStringList f = place.split(QLatin1Char(' '));
             checkPlace(experiment(), f[0],
@@ -80,11 +101,17 @@ private slots:
                            QRect(16 + 80 * c, 160 + 24 * r, 81, 25),
                            cells[c].section(QLatin1Char(':'), 1));
         }
-        // Hidden parts take no click and no focus.
+    }
+
+    void hiddenPartsTakeNoClickAndNoFocus()
+    {
         auto *trialButton = experiment()->findChild<QWidget *>(QStringLiteral("Command2"));
         QVERIFY(!trialButton->isVisible() && trialButton->focusPolicy() == Qt::NoFocus);
         QCOMPARE(nameAt(experiment(), QPoint(40, 100)), QString());
-        // Ready, cells empty, the focus on Start, the timers asking for ticks as fast as they come.
+    }
+
+    void opensReadyWithEmptyCellsTheFocusOnStartAndTimersAsFastAsTicksCome()
+    {
         QCOMPARE(state(), kReady);
         for (int n = 1; n <= kOutcomes; ++n)
             QCOMPARE(cell(CellKind::Count, n)->text() + cell(CellKind::Ratio, n)->text(),
@@ -95,7 +122,7 @@ private slots:
             QCOMPARE(experiment()->timer(which)->interval(), 1);
     }
 
-    void theTableIsOneGridOfBlackLinesAroundWhiteCellsAndTheTextsInTheDesignsFaces()
+    void theTableIsOneGridOfBlackLinesAroundWhiteCellsInTheDesignsColours()
     {
         // Cells 81 px wide and 25 high, 80 and 24 apart, share the line where they meet; the
         // pink title with its border; the rule under the top row; coin 1's head (a yellow disc)
@@ -118,12 +145,20 @@ private slots:
             QCOMPARE(image.pixelColor(x, y), colour);
         QCOMPARE(image.pixelColor(104 + 7, 48 + 32), QColor(255, 255, 0));
         QCOMPARE(image.pixelColor(256 + 7, 48 + 32), QColor(255, 128, 64));
+    }
+
+    void headIsWrittenInBlueAndTailInRed()
+    {
         for (QLabel *face : experiment()->findChildren<QLabel *>()) // Head in blue, Tail in red
             if (face->text() == QLatin1String("Head") || face->text() == QLatin1String("Tail"))
                 QCOMPARE(face->palette().color(QPalette::WindowText),
                          face->text() == QLatin1String("Head") ? QColor(0, 0, 255)
                                                                : QColor(255, 0, 0));
-        // Every text's face and size: row names small, the top row's buttons not bold.
+    }
+
+    void everyTextIsInTheDesignsFaceAndSize()
+    {
+        // Row names small, the top row's buttons not bold.
         const auto expected = [](const QString &text) {
             const auto in = [&text](const char *texts) {
                 return QString::fromUtf8(texts).split(u'|').contains(text);
@@ -289,13 +324,8 @@ private slots:
         QCOMPARE(savedPace(), "pace,one trial");
     }
 
-    void keyboardAloneRunsTheExperimentAndHearsItsResults()
+    void spaceStartsMovingTheFocusOnceAndF1IsGreyedDuringTheRun()
     {
-        Announcer::announceWithoutScreenReader(true);
-        QString spoken;
-        connect(experiment()->findChild<Announcer *>(), &Announcer::said, this,
-                [&spoken](const QString &sentence) { spoken = sentence; });
-        const auto key = [this](Qt::Key k) { type(experiment(), k); };
         int moves = 0; // each a screen reader's utterance: the focus lands once, on Stop
         const auto counter = connect(qApp, &QApplication::focusChanged, this,
                                      [&moves](QWidget *, QWidget *now) { moves += now ? 1 : 0; });
@@ -307,6 +337,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), button(Button::Stop));
         key(Qt::Key_Return); // Stop
         QCOMPARE(state(), kReady);
+    }
+
+    void stoppedByKeyItSaysTheResults()
+    {
+        const QString &spoken = listen();
+        key(Qt::Key_Space);
+        QVERIFY(waitForTrials(0, 10));
+        key(Qt::Key_Return);
         QString said = QStringLiteral("Stopped after %1 trials.").arg(trials());
         const char *const outcomes[] = {"Head Head", "Head Tail", "Tail Head", "Tail Tail"};
         for (int n = 1; n <= kOutcomes; ++n)
@@ -314,8 +352,12 @@ private slots:
                         .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
                              cell(CellKind::Ratio, n)->text());
         QCOMPARE(spoken, said);
+    }
 
-        QStringList order; // the tab order, whose Tab key skips the greyed Stop
+    void theTabOrderSkipsTheGreyedStop()
+    {
+        runTrials(10);
+        QStringList order;
         for (QWidget *w = button(Button::Start); order.size() < 6; w = w->nextInFocusChain())
             if (w->focusPolicy() != Qt::NoFocus && w->isVisible())
                 order << w->objectName();
@@ -324,6 +366,12 @@ private slots:
         button(Button::Start)->setFocus();
         key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), button(Button::Exit));
+    }
+
+    void tabReachesTheResultsTableWhoseArrowsNameEachCell()
+    {
+        runTrials(10);
+        button(Button::Exit)->setFocus();
         for (int i = 0; i < 4; ++i) // past Init, Graph display and Help: the results' table
             key(Qt::Key_Tab);
         QAccessibleInterface *table =
@@ -342,12 +390,20 @@ private slots:
         QCOMPARE(value->tableCellInterface()->columnIndex() * 10 +
                      value->tableCellInterface()->rowIndex(),
                  11);
+    }
 
+    void enterOnInitClearsAndSaysSo()
+    {
+        const QString &spoken = listen();
+        runTrials(10);
         button(Button::Init)->setFocus();
         key(Qt::Key_Enter);
         QCOMPARE(state(), kCleared);
         QCOMPARE(spoken, QStringLiteral("Counts cleared."));
-        Announcer::announceWithoutScreenReader(false);
+    }
+
+    void keysOpenHelpAndTheGraphAndEscapeClosesThem()
+    {
         key(Qt::Key_F1);
         QVERIFY(help());
         type(help(), Qt::Key_Escape); // closes help as its Close button does

@@ -63,6 +63,14 @@ class GapViewTest : public QObject, ProgramDriver
                              [text](QAction *a) { return a->text() == QLatin1String(text); });
     }
     void gapKey() { QTest::keyClick(graph(), Qt::Key_D, Qt::ControlModifier); }
+    // What the plot and the legend say.
+    [[nodiscard]] QStringList words() const
+    {
+        QStringList all{graph()->surface()->accessibleDescription()};
+        for (int n = 1; n <= kOutcomes; ++n)
+            all << said(legend(n));
+        return all;
+    }
     void runAndOpenGraph(std::uint64_t seed, int trials)
     {
         startProgram(seed, seed);
@@ -132,30 +140,33 @@ private slots:
         }
     }
 
-    void ctrlDTwiceGivesTheRatioPlotBackAndPaperAndFilesShowTheGapView()
+    void theGapViewIsACheckableCtrlDEntryBesideTheRange()
     {
-        runAndOpenGraph(42, 201); // not a multiple of four: every gap has a fraction
+        runAndOpenGraph(42, 201);
         QAction *gapView = action("Show gap from a quarter");
         QVERIFY(gapView && gapView->isCheckable() && !gapView->isChecked());
         QCOMPARE(gapView->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
         const QList<QAction *> menu = graph()->actions(); // beside "Show expected range"
         QCOMPARE(menu.indexOf(gapView), menu.indexOf(action("Show expected range")) + 1);
-        const auto words = [this] {
-            QStringList all{graph()->surface()->accessibleDescription()};
-            for (int n = 1; n <= kOutcomes; ++n)
-                all << said(legend(n));
-            return all;
-        };
+    }
+
+    void ctrlDShowsTheGapViewInPictureAndWords()
+    {
+        runAndOpenGraph(42, 201);
         const QImage ratio = plot().copy();
         const QStringList ratioWords = words();
         gapKey();
-        const QImage gap = plot().copy();
         const QStringList gapWordsSaid = words();
         for (int i = 0; i < ratioWords.size(); ++i)
-            QVERIFY(gap != ratio && gapWordsSaid[i] != ratioWords[i]);
-        // Each legend label tells the table's gap, with the range whether it is inside; Ctrl+R.
+            QVERIFY(plot() != ratio && gapWordsSaid[i] != ratioWords[i]);
+    }
+
+    void eachLegendLabelTellsTheTablesGapAndTheRangeWhetherInside()
+    {
+        runAndOpenGraph(42, 201); // not a multiple of four: every gap has a fraction
+        gapKey();
         QCOMPARE(trialTotal()->text(), QStringLiteral("201"));
-        for (const bool range : {false, true}) {
+        for (const bool range : {false, true}) { // without the range, then with it (Ctrl+R)
             for (int n = 1; n <= kOutcomes; ++n) {
                 const QString told = said(legend(n));
                 const double counted = cell(CellKind::Count, n)->text().toInt() - 201 / 4.0;
@@ -170,12 +181,22 @@ private slots:
             QCOMPARE(graph()->focusWidget(), legend(1));
             action("Show expected range")->trigger();
         }
+    }
+
+    void aGapIsToldInTheLanguagesNumberForm()
+    {
         QCOMPARE(gapWords(0), QStringLiteral("exactly a quarter"));
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the language's form
         QCOMPARE(gapWords(-40.75), QStringLiteral("40,75 below a quarter"));
         QLocale::setDefault(QLocale::c());
+    }
 
+    void paperAndFilesShowTheGapView()
+    {
         // Printed, as SVG and as a PNG drawn afresh at twice the pixels: the gap view.
+        runAndOpenGraph(42, 201);
+        gapKey();
+        const QImage gap = plot().copy();
         const QString text =
             printedText([this](QPrinter &printer) { graph()->printGraph(printer); });
         QVERIFY2(
@@ -197,16 +218,38 @@ private slots:
                 (doubled.pixel(p) == gap.pixel(p) ? same : off) += 1;
         QVERIFY2(same > 2 * off,
                  qPrintable(QStringLiteral("%1 in place, %2 not").arg(same).arg(off)));
+    }
+
+    void zoomedAndBackTheGapViewIsTheSame()
+    {
+        runAndOpenGraph(42, 201);
+        gapKey();
+        const QImage gap = plot().copy();
         for (int step = 0; step < 4; ++step) // 200 %, then Ctrl+0: the same picture
             QTest::keyClick(graph(), Qt::Key_Plus, Qt::ControlModifier);
         QTest::keyClick(graph(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(plot(), gap);
+    }
 
+    void ctrlDTwiceGivesTheRatioPlotBack()
+    {
+        runAndOpenGraph(42, 201);
+        const QImage ratio = plot().copy();
+        const QStringList ratioWords = words();
+        gapKey();
         gapKey();
         QCOMPARE(plot(), ratio);
         QCOMPARE(words(), ratioWords);
-        // Held while the program runs, as the expected range is; a new start has the ratio.
+    }
+
+    void theGapViewIsHeldWhileTheProgramRunsAndANewStartHasTheRatio()
+    {
+        // As the expected range is.
+        runAndOpenGraph(42, 201);
+        const QImage ratio = plot().copy();
         gapKey();
+        const QImage gap = plot().copy();
+        const QStringList gapWordsSaid = words();
         closeGraph();
         focus(experiment());
         openGraph();

@@ -42,18 +42,48 @@ class GraphWindowTest : public QObject, ProgramDriver
         return findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n));
     }
 
+    const QColor kBand{220, 220, 220}; // the expected range's shade
+
+    void openGraphOfThreeResults()
+    {
+        fill(record(), 1, 30, 70);
+        fill(record(), 2, 400, 24);
+        fill(record(), 4, 1, 3);
+        openGraph();
+    }
+    // How many of the plot's pixels are in the expected range's shade.
+    [[nodiscard]] int shaded() const
+    {
+        const QImage image = plot();
+        int pixels = 0;
+        for (int i = 0; i < image.width() * image.height(); ++i)
+            pixels += image.pixelColor(i % image.width(), i / image.width()) == kBand;
+        return pixels;
+    }
+    void toggleRange() const
+    {
+        for (QAction *action : graph()->actions())
+            if (action->text() == QLatin1String("Show expected range"))
+                action->trigger();
+    }
+
 private slots:
     void init() { startProgram(11); }
     void cleanup() { endProgram(); }
 
-    void layoutAndTheAxesMarksTextsAndDashedLineOfAnEmptyRecord()
+    void theWindowAndItsControlsStandAsLaidOut()
     {
         openGraph();
         checkFrame(graph(), QRect(211, 113, 674, 415), QStringLiteral(" Graph  ") + makersNotice());
         QVERIFY(!graph()->parentWidget());
         QCOMPARE(graph()->surface()->geometry(), QRect(16, 40, 641, 321));
         QCOMPARE(graphClose()->geometry(), QRect(592, 0, 65, 25));
-        // The legend, pairs 144 px apart: each outcome's caption, its ink and its line's colour.
+    }
+
+    void theLegendShowsEachOutcomesCaptionInkAndLineColour()
+    {
+        // Pairs 144 px apart.
+        openGraph();
         QStringList shown;
         for (int n = 1; n <= kOutcomes; ++n) {
             auto *label = legend(n);
@@ -70,7 +100,11 @@ private slots:
         QCOMPARE(shown.join(QLatin1Char(' ')),
                  QString::fromUtf8("Fr・Fr #0000ff #0000ff Fr・Ba #008000 #00c000 "
                                    "Ba・Fr #008080 #008080 Ba・Ba #ff0000 #ff0000"));
-        // An empty record's plot: axes, marks, texts and the dashed line.
+    }
+
+    void anEmptyRecordsPlotHasTheAxesTheirMarksAndTheDashedLine()
+    {
+        openGraph();
         const QImage image = plot();
         const QColor black(Qt::black), white(Qt::white), red(255, 0, 0);
         // The vertical axis from y = 5 units down to the horizontal one at 110, which ends at
@@ -90,7 +124,13 @@ private slots:
             QCOMPARE(at(x, 111), black);
         for (int y = 0; y < image.height(); ++y) // nothing reaches the right edge
             QCOMPARE(image.pixelColor(image.width() - 1, y), white);
-        // Each text stands in its place: printed alone, its ink is in the plot.
+    }
+
+    void eachTextOfAnEmptyRecordsPlotStandsInItsPlace()
+    {
+        // Printed alone, its ink is in the plot.
+        openGraph();
+        const QImage image = plot();
         std::vector<std::tuple<std::string, int, int>> texts{
             {"0.00", 60, 110},
             {"0.25", 60, 83},
@@ -140,13 +180,10 @@ private slots:
             QCOMPARE(at(x, y), colour);
     }
 
-    void legendWordsTheExpectedRangeAndTheGraphAsAPictureAndAFile()
+    void tabFromCloseReachesTheLegendLabelsTellingTheResults()
     {
-        fill(record(), 1, 30, 70);
-        fill(record(), 2, 400, 24);
-        fill(record(), 4, 1, 3);
-        openGraph();
-        // After Close, Tab reaches the legend labels: each tells its outcome's result.
+        openGraphOfThreeResults();
+        graphClose()->setFocus();
         graphClose()->setFocus();
         for (const char *said :
              {"Head Head: ratio 0.070 after 30 times", "Head Tail: ratio 0.928 after 400 times",
@@ -156,37 +193,39 @@ private slots:
                          ->text(QAccessible::Name),
                      QString::fromLatin1(said));
         }
-        const QImage plain = plot().copy();
-        const QColor band(220, 220, 220);
-        const auto shaded = [this, band] {
-            const QImage image = plot();
-            int pixels = 0;
-            for (int i = 0; i < image.width() * image.height(); ++i)
-                pixels += image.pixelColor(i % image.width(), i / image.width()) == band;
-            return pixels;
-        };
+    }
+
+    void theExpectedRangeShadesChancesReachBeneathTheCurves()
+    {
+        openGraphOfThreeResults();
         QCOMPARE(shaded(), 0);
-        const auto range = [this] {
-            for (QAction *action : graph()->actions())
-                if (action->text() == QLatin1String("Show expected range"))
-                    action->trigger();
-        };
-        range();
+        toggleRange();
         QVERIFY(shaded() > 1000);
-        QCOMPARE(at(110, 95), band);              // after 10 times 0.15 is within chance's reach,
+        QCOMPARE(at(110, 95), kBand);             // after 10 times 0.15 is within chance's reach,
         QCOMPARE(at(110, 60), QColor(Qt::white)); // 0.50 is not
         QCOMPARE(at(100 + 200, 110 - (24 + 200 % 7)), QColor(0, 128, 0)); // the curve on top
         QVERIFY(legend(2)->accessibleName().endsWith(
             QStringLiteral("after 400 times, outside the expected range")));
+    }
+
+    void theExpectedRangeIsRememberedAndOffGivesThePlotAsItWas()
+    {
+        openGraphOfThreeResults();
+        const QImage plain = plot().copy();
+        toggleRange();
         closeGraph();
         focus(experiment());
         openGraph(); // remembered for the program's lifetime
         QVERIFY(shaded() > 1000);
-        range();
-        QCOMPARE(plot(), plain); // off: the plot as it always was
+        toggleRange();
+        QCOMPARE(plot(), plain);
+    }
 
-        // The graph as a picture and in files; shortcuts and the clipboard need a seat (not
-        // weston).
+    void theGraphIsCopiedAndSavedAsThePictureShown()
+    {
+        // Shortcuts and the clipboard need a seat (not weston).
+        openGraphOfThreeResults();
+        const QImage plain = plot().copy();
         if (!onPlatform("wayland")) {
             type(graph(), Qt::Key_C, Qt::ControlModifier);
             QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(plain.format()), plain);
@@ -203,10 +242,14 @@ private slots:
         QCOMPARE(doubled.scaled(doubled.size() / 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                      .pixelColor(px(100 + 200, 110 - (24 + 200 % 7))),
                  QColor(0, 128, 0));
+    }
 
+    void ctrlRGoesToTheResultsWords()
+    {
         if (onPlatform("wayland"))
-            return;
-        type(graph(), Qt::Key_R, Qt::ControlModifier); // to the results' words
+            QSKIP("shortcuts need a seat");
+        openGraphOfThreeResults();
+        type(graph(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(graph()->focusWidget(), legend(1));
     }
 

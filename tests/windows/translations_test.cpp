@@ -39,13 +39,53 @@ QStringList textsOf(QWidget *window)
     return texts;
 }
 
+// A ratio of a hundred written with language's decimal sign ("0,257" in German), as a pattern.
+QString ratioIn(const QString &language)
+{
+    const QString point = QRegularExpression::escape(QLocale(language).decimalPoint());
+    return QStringLiteral("[01]%1[0-9]{3}").arg(point);
+}
+
+// text holds pattern so many times; times < 0: at least once.
+void checkFound(const QString &text, const QString &pattern, int times = 1)
+{
+    const auto found = text.count(QRegularExpression(pattern));
+    QVERIFY2(times < 0 ? found > 0 : found == times, qPrintable(text));
+}
+
+// One row for each language the program has.
+void languageRows()
+{
+    QTest::addColumn<QString>("language");
+    const QStringList languages = translatedLanguages();
+    QVERIFY(languages.size() >= 7);
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
 } // namespace
 
 class TranslationsTest : public QObject, ProgramDriver
 {
     Q_OBJECT
 
+    QStringList m_englishTexts; // what the windows show in English
+    QString m_englishHelp;      // and the help text
+
 private slots:
+    void initTestCase()
+    {
+        installTranslation(QLocale::c());
+        m_englishHelp = helpLines().join(QLatin1Char('\n'));
+        QTemporaryDir classFolder;
+        startProgram(3);
+        m_englishTexts =
+            textsOf(experiment()) + textsOf(m_program->openClassWindow(classFolder.path()));
+        openGraph();
+        openHelp();
+        m_englishTexts += textsOf(graph()) + textsOf(help());
+        endProgram();
+    }
     void cleanupTestCase()
     {
         installTranslation(QLocale::c());
@@ -53,77 +93,87 @@ private slots:
     }
     void cleanup() { endProgram(); }
 
-    void everyWindowInEveryLanguage_data()
+    void theTableShowsTheLanguagesNumbers_data() { languageRows(); }
+    void theTableShowsTheLanguagesNumbers()
     {
-        QTest::addColumn<QString>("language");
-        const QStringList languages = translatedLanguages();
-        QVERIFY(languages.size() >= 7);
-        for (const QString &language : languages)
-            QTest::newRow(qPrintable(language)) << language;
-    }
-    void everyWindowInEveryLanguage()
-    {
-        QFETCH(QString, language);
-        // What the windows show in English, then in the language.
-        installTranslation(QLocale::c());
-        const QString english = helpLines().join(QLatin1Char('\n'));
-        QTemporaryDir classFolder;
-        startProgram(3);
-        QStringList englishTexts =
-            textsOf(experiment()) + textsOf(m_program->openClassWindow(classFolder.path()));
-        QCOMPARE(coinPicturesShowingTheirOwn(), 8); // 表 and 裏 in English
-        openGraph();
-        openHelp();
-        englishTexts += textsOf(graph()) + textsOf(help());
-        endProgram();
-        QVERIFY(installTranslation(QLocale(language)));
-        installFontSubstitutions(QLocale(language));
-        startProgram(3);
-        runTrials(10);
-        // Numbers as the language writes them ("0,257" in German) in the table and in what is
-        // copied and said; the results file and the class's CSV keep the point.
-        const QString point = QRegularExpression::escape(QLocale(language).decimalPoint());
-        const QString ratio = QStringLiteral("[01]%1[0-9]{3}").arg(point);
-        const auto check = [](const QString &text, const QString &pattern, int times = 1) {
-            const auto found = text.count(QRegularExpression(pattern));
-            QVERIFY2(times < 0 ? found > 0 : found == times, qPrintable(text));
-        };
-        QString shown, said;
+        const QString language = startInTheRowsLanguage();
+        QString shown;
         for (int n = 1; n <= kOutcomes; ++n)
             shown += QLatin1Char('|') + cell(CellKind::Ratio, n)->text();
-        check(shown, QStringLiteral("^(\\|%1){4}$").arg(ratio));
+        checkFound(shown, QStringLiteral("^(\\|%1){4}$").arg(ratioIn(language)));
+    }
+
+    void whatIsCopiedHasTheLanguagesNumbers_data() { languageRows(); }
+    void whatIsCopiedHasTheLanguagesNumbers()
+    {
+        const QString language = startInTheRowsLanguage();
         QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
-        check(QGuiApplication::clipboard()->text(), QStringLiteral("\\t[0-9]+\\t%1\\n").arg(ratio),
-              kOutcomes);
-        // A class's folder with a run, a copy of it and a note: every row and reason shows.
-        const QString run = classFolder.filePath(QStringLiteral("pupil-01.csv"));
+        checkFound(QGuiApplication::clipboard()->text(),
+                   QStringLiteral("\\t[0-9]+\\t%1\\n").arg(ratioIn(language)), kOutcomes);
+    }
+
+    void theResultsFileKeepsThePoint_data() { languageRows(); }
+    void theResultsFileKeepsThePoint()
+    {
+        startInTheRowsLanguage();
+        QTemporaryDir folder;
+        const QString run = folder.filePath(QStringLiteral("pupil-01.csv"));
         QCOMPARE(experiment()->saveResults(run), QString());
-        check(QString::fromUtf8(fileBytes(run)),
-              QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
-        QVERIFY(QFile::copy(run, classFolder.filePath(QStringLiteral("pupil-01 - Copy.csv"))));
-        QFile note(classFolder.filePath(QStringLiteral("notes.txt")));
-        QVERIFY(note.open(QIODevice::WriteOnly) && note.write("coins\n") == 6 && note.flush());
-        ClassWindow *classWindow = m_program->openClassWindow(classFolder.path());
-        QVERIFY(QTest::qWaitFor(
-            [classWindow] { return classWindow->folder().pool().unpooled.size() == 2; }, 5000));
-        check(classWindow->tableText(QLatin1Char('\t'), ClassWindow::NumberForm::Shown),
-              QStringLiteral("\\npupil-01\\.csv\\t%1(\\t[0-9]+){4}(\\t%2){4}\\n")
-                  .arg(trials())
-                  .arg(ratio));
+        checkFound(QString::fromUtf8(fileBytes(run)),
+                   QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
+    }
+
+    void theClassTableShowsTheLanguagesNumbers_data() { languageRows(); }
+    void theClassTableShowsTheLanguagesNumbers()
+    {
+        const QString language = startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
+        checkFound(classWindow->tableText(QLatin1Char('\t'), ClassWindow::NumberForm::Shown),
+                   QStringLiteral("\\npupil-01\\.csv\\t%1(\\t[0-9]+){4}(\\t%2){4}\\n")
+                       .arg(trials())
+                       .arg(ratioIn(language)));
+    }
+
+    void theClassCsvKeepsThePoint_data() { languageRows(); }
+    void theClassCsvKeepsThePoint()
+    {
+        startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
         const QString csv = classFolder.filePath(QStringLiteral("class.csv"));
         QCOMPARE(classWindow->saveTable(csv), QString());
-        check(QString::fromUtf8(fileBytes(csv)),
-              QStringLiteral("\\npupil-01\\.csv,%1(,[0-9]+){4}(,[01]\\.[0-9]{3}){4}\\n")
-                  .arg(trials()));
+        checkFound(QString::fromUtf8(fileBytes(csv)),
+                   QStringLiteral("\\npupil-01\\.csv,%1(,[0-9]+){4}(,[01]\\.[0-9]{3}){4}\\n")
+                       .arg(trials()));
+    }
+
+    void theLegendSaysTheLanguagesNumbers_data() { languageRows(); }
+    void theLegendSaysTheLanguagesNumbers()
+    {
+        const QString language = startInTheRowsLanguage();
         openGraph();
+        QString said;
         for (int n = 1; n <= kOutcomes; ++n)
             said += findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
                         ->accessibleName();
-        check(said, QStringLiteral(" %1\\b").arg(ratio), -1);
-        if (point != QLatin1String("\\."))
-            check(said, QStringLiteral("[0-9]\\.[0-9]"), 0);
-        // The gap views' titles and numbers, in the language's number forms, on scales as wide
-        // as a run or a large class makes them.
+        checkFound(said, QStringLiteral(" %1\\b").arg(ratioIn(language)), -1);
+        if (QLocale(language).decimalPoint() != QLatin1String("."))
+            checkFound(said, QStringLiteral("[0-9]\\.[0-9]"), 0);
+    }
+
+    void theGapViewsTextsFitAtBothSizes_data() { languageRows(); }
+    void theGapViewsTextsFitAtBothSizes()
+    {
+        // Their titles and numbers, in the language's number forms, on scales as wide as a run
+        // or a large class makes them.
+        startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
+        openGraph();
         drawGapPlot(*graph()->surface(),
                     std::vector<Gaps>(kMaxShownTrials, Gaps{-99.75, 33.25, 33.25, 33.25}), true);
         auto *curve =
@@ -133,32 +183,56 @@ private slots:
         drawClassGapCurve(*curve, curve->designInnerSize(), large);
         QVERIFY(graph()->surface()->printedTexts().size() > 20 &&
                 curve->printedTexts().size() > 8); // titles and numbers
-        // Most texts not the English ones (some words are shared); all whole at 100 % and 200 %.
-        const auto checkAtBothSizes = [this, &englishTexts](const QList<QWidget *> &windows) {
-            for (QWidget *window : windows) {
-                const QStringList texts = textsOf(window);
-                const auto same = std::ranges::count_if(
-                    texts, [&](const QString &text) { return englishTexts.contains(text); });
-                QVERIFY2(same * 2 < texts.size(), qPrintable(texts.join(QLatin1Char('|'))));
-            }
-            for (const int zoom : {100, 200}) {
-                m_program->preferences().setZoom(zoom);
-                for (QWidget *window : windows)
-                    checkTextsFit(window);
-            }
-            m_program->preferences().setZoom(100);
-        };
-        checkAtBothSizes({experiment(), classWindow, graph()});
-        openHelp();
-        checkAtBothSizes({help()});
+        checkFitAtBothSizes({classWindow, graph()});
+    }
 
-        // The help text translated, each line within its surface, naming buttons as captioned.
+    void theWindowsTextsAreTranslated_data() { languageRows(); }
+    void theWindowsTextsAreTranslated()
+    {
+        // Most texts not the English ones (some words are shared).
+        startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
+        openGraph();
+        for (QWidget *window : QList<QWidget *>{experiment(), classWindow, graph()})
+            checkMostlyTranslated(window);
+        openHelp(); // in the experiment window's place
+        checkMostlyTranslated(help());
+    }
+
+    void theWindowsTextsFitAtBothSizes_data() { languageRows(); }
+    void theWindowsTextsFitAtBothSizes()
+    {
+        startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
+        openGraph();
+        checkFitAtBothSizes({experiment(), classWindow, graph()});
+        openHelp();
+        checkFitAtBothSizes({help()});
+    }
+
+    void theHelpIsTranslatedAndWithinItsSurface_data() { languageRows(); }
+    void theHelpIsTranslatedAndWithinItsSurface()
+    {
+        startInTheRowsLanguage();
+        openHelp();
         const QStringList lines = helpLines();
-        QVERIFY(lines.join(QLatin1Char('\n')) != english);
+        QVERIFY(lines.join(QLatin1Char('\n')) != m_englishHelp);
         const int width = help()->surface()->innerSize().width();
         const QFontMetrics metrics(help()->surface()->textFont());
         for (const QString &line : lines)
             QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
+    }
+
+    void theHelpNamesTheButtonsAsCaptioned_data() { languageRows(); }
+    void theHelpNamesTheButtonsAsCaptioned()
+    {
+        startInTheRowsLanguage();
+        openHelp();
+        const QStringList lines = helpLines();
         click(helpClose());
         QVERIFY(QTest::qWaitFor([this] { return experiment() != nullptr; }));
         QStringList captions;
@@ -171,7 +245,18 @@ private slots:
             QVERIFY2(captions.contains(match.next().captured(1)),
                      qPrintable(captions.join(QLatin1Char('|'))));
         QCOMPARE(buttons, 4);
-        // Japanese shows the coins' own 表 and 裏; every other language its own marks.
+    }
+
+    void theCoinsShowTheLanguagesMarks_data() { languageRows(); }
+    void theCoinsShowTheLanguagesMarks()
+    {
+        // Japanese shows the coins' own 表 and 裏, as English does; every other language its own.
+        QFETCH(QString, language);
+        installTranslation(QLocale::c());
+        startProgram(3);
+        QCOMPARE(coinPicturesShowingTheirOwn(), 8);
+        endProgram();
+        startIn(language);
         QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
     }
 
@@ -208,6 +293,53 @@ private slots:
     }
 
 private:
+    // The program in the language of the test's row, with ten trials run; that language.
+    QString startInTheRowsLanguage()
+    {
+        QFETCH(QString, language);
+        startIn(language);
+        return language;
+    }
+    // The program in language, with ten trials run.
+    void startIn(const QString &language)
+    {
+        QVERIFY(installTranslation(QLocale(language)));
+        installFontSubstitutions(QLocale(language));
+        startProgram(3);
+        runTrials(10);
+    }
+    // The class window on a class's folder with the run, a copy of it and a note, once it has left
+    // out the copy and the note (so that every row and reason shows); null if it cannot.
+    [[nodiscard]] ClassWindow *openClassWithTheRun(const QTemporaryDir &classFolder) const
+    {
+        const QString run = classFolder.filePath(QStringLiteral("pupil-01.csv"));
+        QFile note(classFolder.filePath(QStringLiteral("notes.txt")));
+        if (!experiment()->saveResults(run).isEmpty() ||
+            !QFile::copy(run, classFolder.filePath(QStringLiteral("pupil-01 - Copy.csv"))) ||
+            !note.open(QIODevice::WriteOnly) || note.write("coins\n") != 6 || !note.flush())
+            return nullptr;
+        ClassWindow *classWindow = m_program->openClassWindow(classFolder.path());
+        const bool sorted = QTest::qWaitFor(
+            [classWindow] { return classWindow->folder().pool().unpooled.size() == 2; }, 5000);
+        return sorted ? classWindow : nullptr;
+    }
+    void checkMostlyTranslated(QWidget *window) const
+    {
+        const QStringList texts = textsOf(window);
+        const auto same = std::ranges::count_if(
+            texts, [this](const QString &text) { return m_englishTexts.contains(text); });
+        QVERIFY2(same * 2 < texts.size(), qPrintable(texts.join(QLatin1Char('|'))));
+    }
+    // Every text of windows whole at 100 % and 200 %.
+    void checkFitAtBothSizes(const QList<QWidget *> &windows)
+    {
+        for (const int zoom : {100, 200}) {
+            m_program->preferences().setZoom(zoom);
+            for (QWidget *window : windows)
+                checkTextsFit(window);
+        }
+        m_program->preferences().setZoom(100);
+    }
     // Of the coins' four pictures at 100 % and 200 %, how many show their bitmaps' own 表 or 裏
     // and no mark of the language's; it leaves them shown and enlarged, so it comes last.
     [[nodiscard]] int coinPicturesShowingTheirOwn() const
