@@ -44,8 +44,7 @@ private slots:
     }
     void cleanup()
     {
-        // The sounds go as they would in the program's event loop, with their audio streams,
-        // and not with the application at exit.
+        // The sounds go with their audio streams as in the program's event loop, not at exit.
         m_window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -85,8 +84,7 @@ private slots:
             const auto status = sound()->status();
             return status == QSoundEffect::Ready || (!m_audio && status == QSoundEffect::Error);
         };
-        // A teacher's own cue in the program's folder gives way to one in the folder the
-        // program was started from.
+        // A cue beside the program gives way to one in the folder the program was started from.
         const QString own = QDir::current().filePath(QStringLiteral("pinpon.wav"));
         const QString besideProgram =
             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pinpon.wav"));
