@@ -1,5 +1,5 @@
-// An outcome's faces and place among the four, its share and percentage, the range tests at
-// their edges, and the walk along a trial log.
+// An outcome's place among the four, its share and percentage, and the range tests at their
+// edges.
 
 #include "experiment/expected_range.h"
 #include "experiment/outcome.h"
@@ -11,18 +11,6 @@
 
 namespace quindle::testing {
 namespace {
-
-constexpr Face H = Face::Head, T = Face::Tail;
-
-TEST(Outcome, TwoFacesMakeTheirOutcomeAndALoggedTrialGivesThemBack)
-{
-    const std::tuple<Face, Face, int> cases[] = {{H, H, 1}, {H, T, 2}, {T, H, 3}, {T, T, 4}};
-    for (const auto &[coin1, coin2, outcome] : cases) {
-        EXPECT_EQ(outcomeOf(coin1, coin2), outcome);
-        const auto &[first, second] = LoggedTrial(static_cast<std::uint8_t>(outcome));
-        EXPECT_EQ(std::pair(first, second), std::pair(coin1, coin2)) << outcome;
-    }
-}
 
 TEST(Outcome, EachOutcomeHasItsOwnPlaceAndANumberThatNamesNoneIsASubscriptError)
 {
@@ -68,22 +56,6 @@ TEST(Outcome, ARatioAndAGapAreInsideTheirRangeUpToItsEdgeAndNeverForNoTrials)
         {-6.0 - above, 48, false}, {0.0, 0, false},  {0.75, 1, true}};
     for (const auto &[gap, trials, inside] : gaps)
         EXPECT_EQ(insideGapBand(gap, trials), inside) << gap << " after " << trials;
-}
-
-TEST(CountAlong, GivesEachTrialWithTheCountsUpToAndIncludingItGoingOnFromTheTally)
-{
-    const LoggedTrials log{{H, H}, {T, H}, {T, T}, {T, H}, {H, T}};
-    Tally tally, expected;
-    tally.add(2);
-    expected.add(2);
-    std::size_t visited = 0;
-    countAlong(log, tally, [&](LoggedTrial trial, const Tally &counted) {
-        EXPECT_EQ(trial, log.at(visited));
-        expected.add(log.at(visited++));
-        EXPECT_EQ(counted, expected) << "after trial " << visited;
-    });
-    EXPECT_EQ(visited, log.size());
-    EXPECT_EQ(tally, expected);
 }
 
 } // namespace
