@@ -90,35 +90,22 @@ TEST(ClassPool, CopiesAndFilesWithAProblemAreListedByNameAndNotPooled)
                                   {"old copy.csv", Problem::Duplicate, "old.csv"}}));
 }
 
-TEST(ClassPool, CountsTheRatiosInsideTheExpectedRangeOfRunsWithTrials)
+TEST(ClassPool, JudgesEachRunsRatiosByItsOwnNumberOfTrialsAndARunWithoutTrialsNotAtAll)
 {
-    // At 100 trials the range is 0.25 ± 0.087: 0.40 lies outside it, 0.20 inside.
     const auto run = [](std::array<int, kOutcomes> counts) {
         return std::make_shared<const ReadResult>(
             RunResults{.formatVersion = 0,
                        .counts = counts,
                        .trials = std::reduce(counts.begin(), counts.end())});
     };
-    const RatiosInRange counted = ratiosInRange(poolRuns({{"even.csv", run({25, 25, 25, 25})},
+    // At 16 trials 0.375 and 0.125 lie inside 0.25 ± 0.217, not inside the class's 1,716 trials'
+    // 0.25 ± 0.021; at 100 trials 0.40 lies outside 0.25 ± 0.087, 0.20 inside.
+    const RatiosInRange counted = ratiosInRange(poolRuns({{"short.csv", run({6, 2, 4, 4})},
+                                                          {"long.csv", run({400, 400, 400, 400})},
                                                           {"one out.csv", run({40, 20, 20, 20})},
                                                           {"none.csv", run({0, 0, 0, 0})}}));
-    EXPECT_EQ(counted.inside, 7); // of the eight ratios of runs with trials: the window's test
-}
-
-TEST(ClassPool, JudgesEachRunsRatiosByItsOwnNumberOfTrials)
-{
-    const auto run = [](std::array<int, kOutcomes> counts) {
-        return std::make_shared<const ReadResult>(
-            RunResults{.formatVersion = 0,
-                       .counts = counts,
-                       .trials = std::reduce(counts.begin(), counts.end())});
-    };
-    // At 16 trials the range is 0.25 ± 0.217: 0.375 and 0.125 lie inside it. Over the class's
-    // 1,616 trials it would be 0.25 ± 0.022, and they would lie outside.
-    const RatiosInRange counted = ratiosInRange(
-        poolRuns({{"short.csv", run({6, 2, 4, 4})}, {"long.csv", run({400, 400, 400, 400})}}));
-    EXPECT_EQ(counted.ratios, 8);
-    EXPECT_EQ(counted.inside, 8);
+    EXPECT_EQ(counted.ratios, 12);
+    EXPECT_EQ(counted.inside, 11);
 }
 
 TEST(ClassCurve, SharesAndGapsFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd)
@@ -149,14 +136,6 @@ TEST(ClassCurve, SharesAndGapsFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd
             EXPECT_EQ(gaps[i][n], count - k / 4) << positions[i];
         }
     }
-    // An old run first: nothing is known before its end.
-    const ClassPool old = poolRuns({fileOf("old.csv", versionZero(sampleRun(10)))});
-    const std::vector<long long> inOld{1, 9, 10};
-    const std::vector<Shares> oldCurve = classCurve(old, inOld);
-    ASSERT_EQ(oldCurve.size(), 3U);
-    EXPECT_TRUE(allNan(oldCurve[0]) && allNan(oldCurve[1]));
-    EXPECT_EQ(oldCurve[2], old.ratios);
-    EXPECT_TRUE(allNan(classGapCurve(old, inOld)[1]));
 }
 
 TEST(ClassCurve, ThePoolKeepsItFinerThanAnyPictureShowsIt)
@@ -182,7 +161,8 @@ TEST(ClassCurve, ThePoolKeepsItFinerThanAnyPictureShowsIt)
     }
     EXPECT_LT(worst, 0.001);
     EXPECT_EQ(pool.curve.at(36000), pool.ratios);
-    EXPECT_TRUE(allNan(pool.curve.at(0)));
+    const std::vector<long long> none{0}; // before any trial nothing is known
+    EXPECT_TRUE(allNan(classCurve(pool, none).at(0)) && allNan(classGapCurve(pool, none).at(0)));
 }
 
 } // namespace

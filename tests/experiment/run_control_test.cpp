@@ -38,6 +38,9 @@ TEST(RunControl, ButtonsAndTimersFollowTheStateTable)
             [](H &h, C &c) { finish(h); c.clearCounts(); c.activate(); }, kFinished},
         {"restartedWithoutInitEndsAfterOneTrial",
             [](H &h, C &c) { finish(h); c.showGraph(); c.start(); h.trials({1}); }, kFinished},
+        {"restartedAfterInitCountsAfresh",
+            [](H &h, C &c) { finish(h); c.clearCounts(); c.showGraph(); c.start(); h.trials({3}); },
+            kRunning},
         // clang-format on
     };
     for (const auto &[name, events, expected] : rows) {
