@@ -1,9 +1,6 @@
 #pragma once
 
-// A fresh folder for one test, removed with everything in it at the end, and the few file
-// operations the tests of the files library look at it with.
-
-#include <sys/stat.h>
+// A fresh folder for one test, removed with everything in it at the end.
 
 #include <algorithm>
 #include <cstdlib>
@@ -59,13 +56,6 @@ public:
     {
         std::ifstream file(*this / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
-    [[nodiscard]] mode_t mode(const std::string &name) const
-    {
-        struct stat status = {};
-        ::stat((*this / name).c_str(), &status);
-        return status.st_mode & 07777;
     }
 
 private:
