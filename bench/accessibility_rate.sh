@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Quindle developers
+# SPDX-License-Identifier: MIT
+
 # Trials per second on screen with a screen reader's accessibility bus attached, next to the
 # same run without it: the run must keep its speed (target: within 10 %).
 #   bench/accessibility_rate.sh [BUILD_DIR] [SECONDS]

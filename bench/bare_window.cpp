@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // What start-up is measured against: a bare Qt Widgets program that shows one window of the
 // experiment window's size and place with LABELS labels, and links nothing but Qt Widgets.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // A school's results read and drawn: a folder of full runs (3,500 trials or so), opened in the
 // class window as a teacher opens it from the experiment window. For each size, in a process of
 // its own so that its peak memory is its own:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Preloaded into a program by startup_bench (LD_PRELOAD), so that the program itself stays as
 // it is: once the program's first window has been painted, prints "drawn RSS_KB CPU_US" (the
 // peak resident memory so far, and the processor time spent so far, user and system) on

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // What a pupil waits for when handing a run in, and what every start spends on the settings.
 //
 //   hand_in_bench [FOLDER [HAND-INS]]   hands a full run in HAND-INS times (default 20) to

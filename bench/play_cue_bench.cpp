@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Time from calling playCue to its return, on the real sound device (target: median under
 // 1 ms, so Init and Help stay instant). Run it with or without an audio server.
 

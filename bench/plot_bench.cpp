@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Time to draw the whole graph with four 1000-point curves onto the graph window's surface, in
 // CPU time and as a fraction of one 60 Hz frame (target: at most 0.10); the same for the gap
 // view of a full run.

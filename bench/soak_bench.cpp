@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // A soak: full runs one after another in one process (each to the trial that lifts a count
 // past 1000), Init between them, the graph window opened and closed after each, the help
 // handover after every tenth, the first included. Prints resident memory after the first run

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Start-up and footprint of the program against a bare Qt Widgets program with as many labels.
 //
 //   startup_bench [RUNS [PROGRAM]]   starts PROGRAM (default: the quindle built beside this

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // How fast a run goes on screen: trials per second of the experiment window against the ticks
 // per second of a bare 1 ms precise timer in the same process, and the CPU time per trial.
 // Prints key=value lines.

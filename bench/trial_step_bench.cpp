@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The cost of one trial step in the experiment core, without any window.
 
 #include "experiment/clock.h"

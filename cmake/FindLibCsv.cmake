@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quindle developers
+# SPDX-License-Identifier: MIT
+
 # libcsv, the CSV reader and writer the results files are read with (Debian: libcsv-dev).
 # Defines LibCsv::LibCsv.
 find_path(LIBCSV_INCLUDE_DIR NAMES csv.h)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Fuzz target for the results reader: any bytes must be read without a crash, and a run that is
 // read must be written back to a file that reads as the same run.
 

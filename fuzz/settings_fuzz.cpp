@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Fuzz target for the settings files: any bytes, as the user's file and the system's (split at
 // the first NUL byte), must be read without a crash or a wait, hand on only valid values, and,
 // where the user's file was read whole, take what is remembered so that the next start reads

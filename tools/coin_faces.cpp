@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Draws the two coin faces, 32 x 32 pixels, and writes them as uncompressed 24-bit Windows
 // bitmaps (3126 bytes each, through Qt's BMP writer): light grey around a 30 px disc with a
 // one-pixel black outline, yellow with 表 for Head and orange with 裏 for Tail, the character in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Writes the two built-in sound cues as 16-bit PCM mono wave files at 44.1 kHz:
 //   pinpon.wav     a two-tone chime, high then low (E6, C6)
 //   endpinpon.wav  the same shape lower and falling further (G5, C5)

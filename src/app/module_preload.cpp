@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "app/module_preload.h"
 
 #include "sound/sound_output.h"

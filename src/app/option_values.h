@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // What a valid zoom and a valid language are, for the command line and the settings files

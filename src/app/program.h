@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The program: owns the experiment record and the preferences for the program's whole life, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The settings: what a school sets up once for all its machines, and what the program

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The steps of starting the program, in the order main() takes them: its identity, the command

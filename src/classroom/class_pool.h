@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // A class's results: the runs of many pupils' files pooled, in the order they were saved,

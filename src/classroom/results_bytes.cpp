@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // readResults: a file's bytes sorted out before any row is read (empty, too large, not text,
 // text in another encoding), then its text driven through libcsv line by line into the reader.
 

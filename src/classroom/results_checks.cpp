@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The reader's checks of one section against another: the table's counts, trials and ratios
 // against each other, the trial log against the table, the history against the log.
 

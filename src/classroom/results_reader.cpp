@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The reader's way through a file's sections, row by row: the first row's version, the header, the
 // table, each outcome's history and the trial log, each row checked as it comes.
 

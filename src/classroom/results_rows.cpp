@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "classroom/results_reader.h"
 
 #include "classroom/results_fields.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "experiment/gap_from_quarter.h"
 
 #include "experiment/expected_range.h"

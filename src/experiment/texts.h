@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Texts of the experiment that the pupil reads are marked with Qt's QT_TRANSLATE_NOOP, so that

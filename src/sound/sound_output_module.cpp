@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The module quindle_sound_output: the sound output on Qt Multimedia (sound_output.h).
 
 #include "sound/sound_output.h"

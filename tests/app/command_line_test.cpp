@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The command line's own pieces: --help text broken for a terminal where Chinese, Japanese and
 // Korean take two columns a letter, and the --seed option's number.
 

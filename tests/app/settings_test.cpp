@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The command line over the user's settings file over the system's; remembering in the user's
 // only; every bad file and value named once and left out.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // What the program sets up around its first windows: the graph window's context menu in its
 // order, and the modules loaded once a window is painted (here, where none can be found, each
 // named on standard error).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "classroom/class_pool.h"
 #include "classroom/sample_run.h"
 

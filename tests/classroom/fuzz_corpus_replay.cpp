@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Feeds every corpus file to the fuzz target, so each input it ever failed on stays a test.
 
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Memory that runs out while a results file is read: the file is not blamed for it. A program of
 // its own, since it replaces the allocator with one that can be told to fail.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "classroom/results_words.h"
 #include "classroom/sample_run.h"
 #include "shared/csv_rows.h"

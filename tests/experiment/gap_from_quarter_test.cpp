@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // A ratio's 95 % range; an outcome's gap from a quarter along a run, its band, and its scales.
 
 #include "experiment/expected_range.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // An outcome's place among the four, its share and percentage, and the range tests at their
 // edges.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // A file appears only whole, a failed write leaves nothing behind, and a file that may not
 // replace another takes a numbered name whichever way its file system can give it one.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The numbered names a file takes where its own is in use, and what a folder that cannot be
 // written into says.
 

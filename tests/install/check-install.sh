@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Quindle developers
+# SPDX-License-Identifier: MIT
+
 # Installs the build into a fresh temporary prefix, checks that exactly the expected files
 # arrive, that the program finds its modules there, and checks what a distribution reads in
 # them: the desktop entry and the AppStream metainfo valid, its screenshots among the project's

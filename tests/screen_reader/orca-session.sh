@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quindle developers
+# SPDX-License-Identifier: MIT
+
 # A blind pupil's keyboard session with the real Orca screen reader, judged by what Orca hands
 # to speech. It starts a private desktop: Xvfb, a D-Bus session, the AT-SPI bus, openbox (without
 # a window manager the focus is lost when a window closes), speech-dispatcher with its dummy

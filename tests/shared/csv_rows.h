@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // A CSV text's rows and fields as a spreadsheet would read them: libcsv, strict about quotes

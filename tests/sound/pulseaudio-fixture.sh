@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Quindle developers
+# SPDX-License-Identifier: MIT
+
 # start: makes sure a PulseAudio server with a null sink runs for XDG_RUNTIME_DIR (private,
 # mode 700), so cues have somewhere to play on a machine without sound hardware.
 # stop: ends the server that start began, if it began one.

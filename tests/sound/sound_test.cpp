@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The device cues play on, run by CTest with a PulseAudio server on a null sink, where cues must
 // really play (QUINDLE_EXPECT_AUDIO=1), and with none, where every cue must still return normally.
 

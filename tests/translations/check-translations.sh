@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Quindle developers
+# SPDX-License-Identifier: MIT
+
 # Every text of the program is in every translation, translated, and no translation holds a text
 # the program no longer has: lupdate, run over the sources with the options the
 # update_translations target gives it, must leave every .ts file as it is, with nothing

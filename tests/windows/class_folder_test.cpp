@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // A class's folder as a real class leaves it, with what never blocks the program (a named pipe,
 // a device, links to nowhere, a read that hangs) and what a learning platform's download holds.
 

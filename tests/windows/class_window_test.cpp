@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The class window on a folder of pupils' results files, as a teacher uses it during a lesson: the
 // folder is only ever read, and whatever lies there is named with its reason.
 

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Quindle developers
+# SPDX-License-Identifier: MIT
+
 # The program's answers before any window opens: --help and --version without a display, Qt's
 # own options accepted beside ours, the settings files under the command line, and one clear line
 # with exit code 1 for a display that is not set or cannot be opened (where Qt itself would abort

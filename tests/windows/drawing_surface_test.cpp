@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The drawing surface's pixels must be those of every line drawn alone, at every zoom and pixel
 // ratio; a batch is left out only when it repeats the one before exactly.
 

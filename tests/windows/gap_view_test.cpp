@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The graph window's gap view (Ctrl+D): count minus a quarter of the trials, its widening band,
 // the legend's words, the ratio plot given back, and the view on paper, in files and zoomed.
 

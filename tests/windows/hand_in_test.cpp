@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // A class hands in its runs into a class folder set up in the system's settings, and saves them
 // elsewhere when there is none or it cannot be written.
 

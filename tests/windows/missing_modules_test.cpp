@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Built without its modules (sound output, printing and SVG files), as an installation that lost
 // them: everything else works, a cue is silent, and what needs a module names it and why.
 

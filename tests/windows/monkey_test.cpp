@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Random clicks, focus moves and timer spans, the program's invariants checked after each.
 //   QUINDLE_MONKEY_EVENTS (default 20000); QUINDLE_MONKEY_SEED (default: the clock; printed)
 // The seed fixes the events; how many trials a timer span holds depends on the machine.

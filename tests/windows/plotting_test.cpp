@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The plotting kit: where its scales put values, the marks and numbers its axes draw and where,
 // the band's columns and width, the reference line's dashes, and titles broken into lines.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The program's preferences: each change told once, with who made it; a class folder's writes
 // kept apart from the last folder (the dialogs' folders are checked in hand_in_test).
 

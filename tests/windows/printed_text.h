@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // What a window prints says, read by pdftotext from a PDF as "Print to file" makes it; simplified.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The experiment window keeps one table of the run: what its cells show is what the accessible
 // result table reads, what Copy puts on the clipboard and what the spoken sentence tells, after
 // every trial, at the run's limit and after Init.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // A failed write loses nothing, a hand-in never replaces a classmate's run, and the names fit
 // every file system a school uses.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Every window in every language the program has: its texts translated and whole, the help text
 // within its surface and naming the buttons as captioned (lupdate and lrelease check the rest).
 

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Quindle developers
+# SPDX-License-Identifier: MIT
+
 # start: starts a weston compositor on its headless backend (no screen, no seat, so no window
 # ever gets the keyboard focus) at WAYLAND_DISPLAY in XDG_RUNTIME_DIR (private, mode 700).
 # stop: ends it.

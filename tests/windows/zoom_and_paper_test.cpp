@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Zooming every window together, live, and the graph on paper: as a printed PDF page whose
 // texts pdftotext reads, and as an SVG picture with its four curves.
 

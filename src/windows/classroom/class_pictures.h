@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The class window's two pictures, drawn in pixels (one user unit a pixel at 100 %) on a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "windows/classroom/class_table_model.h"
 
 #include "windows/support/numbers.h"

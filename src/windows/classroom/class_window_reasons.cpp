@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // Why a file or an entry of the class's folder is not pooled, in the words the class window
 // shows after its name.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The class table as text: tab-separated for the clipboard in the pupil's number form, and the
 // class's CSV file in the plain form results files keep.
 

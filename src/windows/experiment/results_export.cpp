@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "windows/experiment/results_export.h"
 
 #include "classroom/results_words.h"

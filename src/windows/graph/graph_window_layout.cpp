@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "windows/graph/graph_window_layout.h"
 
 #include "windows/support/outcome_colors.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 // The module quindle_paper_output: the print dialog and SVG pictures, on Qt Print Support and
 // Qt SVG (paper.h).
 

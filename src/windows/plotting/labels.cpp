@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "windows/plotting/labels.h"
 
 #include "windows/line_breaking/line_breaking.h"

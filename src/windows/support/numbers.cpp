@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
 #include "windows/support/numbers.h"
 
 #include "experiment/experiment_control.h"
