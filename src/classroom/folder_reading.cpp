@@ -3,6 +3,8 @@
 
 #include "classroom/folder_reading.h"
 
+#include "files/descriptor.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,26 +19,7 @@ namespace quindle {
 
 namespace {
 
-// Closes a descriptor however the function that opened it ends.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-
-    [[nodiscard]] int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
+using files::Descriptor;
 
 // The bytes of the last file read on this thread, its room kept for the next file.
 std::string &readBuffer()

@@ -3,6 +3,8 @@
 
 #include "files/atomic_write.h"
 
+#include "files/descriptor.h"
+
 #include "files/file_names.h"
 
 #include <cerrno>
@@ -16,26 +18,6 @@
 namespace quindle::files {
 
 namespace {
-
-// A descriptor that closes itself.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd = -1)
-        : m_fd(fd)
-    {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    [[nodiscard]] int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // Eight letters or digits, different in every process and on every call.
 std::string hiddenName()
