@@ -7,47 +7,42 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-
-#include <dlfcn.h>
+#include <QPluginLoader>
 
 namespace quindle {
 
 namespace {
 
-using ModuleEntry = void *(*)();
-
 struct Loaded
 {
-    void *object = nullptr;
+    QObject *object = nullptr;
     QString error;
 };
 
-Loaded load(const char *module, const char *entry)
+QStringList &addedDirectories()
+{
+    static QStringList directories;
+    return directories;
+}
+
+Loaded load(const char *module)
 {
     const QString file = QStringLiteral("lib%1.so").arg(QLatin1String(module));
-    // The first of the module folders that has it; failing that, where the dynamic linker
-    // looks for the program's own libraries: a test or a benchmark built with the modules has
-    // their folder on its run path.
-    QString path = file;
-    for (const QString &directory : moduleDirectories()) {
-        if (QFileInfo(QDir(directory).filePath(file)).isFile()) {
-            path = QDir(directory).filePath(file);
-            break;
-        }
+    const QStringList directories = moduleDirectories();
+    for (const QString &directory : directories) {
+        const QString path = QDir(directory).filePath(file);
+        if (!QFileInfo(path).isFile())
+            continue;
+        // Never unloaded: its objects live as long as the program. Every symbol is resolved
+        // now, so that a missing library is reported here and not at some later call.
+        QPluginLoader loader(path);
+        loader.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        if (QObject *instance = loader.instance())
+            return {instance, {}};
+        return {nullptr, loader.errorString()};
     }
-    // Never unloaded: its objects live as long as the program.
-    void *library = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        QString why = QString::fromLocal8Bit(dlerror());
-        if (path == file)
-            why +=
-                QStringLiteral(" (nor in %1)").arg(moduleDirectories().join(QLatin1String(", ")));
-        return {nullptr, why};
-    }
-    auto *function = reinterpret_cast<ModuleEntry>(dlsym(library, entry));
-    if (!function)
-        return {nullptr, QString::fromLocal8Bit(dlerror())};
-    return {function(), {}};
+    return {nullptr, QStringLiteral("%1: cannot open shared object file: it is in none of %2")
+                         .arg(file, directories.join(QLatin1String(", ")))};
 }
 
 } // namespace
@@ -55,19 +50,31 @@ Loaded load(const char *module, const char *entry)
 QStringList moduleDirectories()
 {
     const QDir program(QCoreApplication::applicationDirPath());
-    return {QDir::cleanPath(program.filePath(QStringLiteral(QUINDLE_MODULE_DIR))), program.path()};
+    return QStringList{QDir::cleanPath(program.filePath(QStringLiteral(QUINDLE_MODULE_DIR))),
+                       program.path()} +
+           addedDirectories();
 }
 
-void *moduleObject(const char *module, const char *entry, QString *error)
+void addModuleDirectory(const QString &directory)
 {
-    static QHash<QByteArray, Loaded> loaded; // by module and entry: each is loaded once
-    const QByteArray key = QByteArray(module) + '/' + entry;
-    auto found = loaded.find(key);
+    addedDirectories().append(directory);
+}
+
+QObject *moduleInstance(const char *module, QString *error)
+{
+    static QHash<QByteArray, Loaded> loaded; // by module: each is loaded once
+    auto found = loaded.find(module);
     if (found == loaded.end())
-        found = loaded.insert(key, load(module, entry));
+        found = loaded.insert(module, load(module));
     if (error)
         *error = found->error;
     return found->object;
+}
+
+QString notTheModuleWanted(const char *module, const char *interfaceId)
+{
+    return QStringLiteral("lib%1.so is not the module wanted: it does not implement %2")
+        .arg(QLatin1String(module), QLatin1String(interfaceId));
 }
 
 } // namespace quindle

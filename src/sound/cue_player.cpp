@@ -12,7 +12,7 @@ namespace quindle {
 
 SoundOutput *soundOutput(QString *error)
 {
-    return loadModule<SoundOutput>("quindle_sound_output", "quindle_sound_output", error);
+    return loadModule<SoundOutput>("quindle_sound_output", error);
 }
 
 CuePlayer::CuePlayer(QObject *parent)

@@ -7,7 +7,8 @@
 // quindle_sound_output (sound_output_module.cpp), loaded when the first cue is opened or once
 // the first window is on the screen, so that the program starts without Qt Multimedia.
 
-class QObject;
+#include <QObject>
+
 class QString;
 class QUrl;
 
@@ -39,6 +40,13 @@ public:
 protected:
     ~SoundOutput() = default;
 };
+
+} // namespace quindle
+
+#define QUINDLE_SOUND_OUTPUT_IID "io.github.quindle.SoundOutput/1"
+Q_DECLARE_INTERFACE(quindle::SoundOutput, QUINDLE_SOUND_OUTPUT_IID)
+
+namespace quindle {
 
 // The sound output module's, loaded on the first call; null, with why in error, when the
 // module cannot be loaded.

@@ -66,8 +66,12 @@ private:
     QSoundEffect *m_effect;
 };
 
-class EffectOutput final : public SoundOutput
+class EffectOutput final : public QObject, public SoundOutput
 {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QUINDLE_SOUND_OUTPUT_IID)
+    Q_INTERFACES(quindle::SoundOutput)
+
 public:
     CueSound *open(const QUrl &url, QObject *owner, void (*failed)()) override
     {
@@ -79,8 +83,4 @@ public:
 
 } // namespace quindle
 
-extern "C" Q_DECL_EXPORT void *quindle_sound_output()
-{
-    static quindle::EffectOutput output;
-    return static_cast<quindle::SoundOutput *>(&output);
-}
+#include "sound_output_module.moc"

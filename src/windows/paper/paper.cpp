@@ -48,7 +48,7 @@ void paintPage(QPainter &painter, const QRectF &page, QSizeF content, QFont font
 
 PaperOutput *paperOutput(QString *error)
 {
-    return loadModule<PaperOutput>("quindle_paper_output", "quindle_paper_output", error);
+    return loadModule<PaperOutput>("quindle_paper_output", error);
 }
 
 void printThroughDialog(QWidget *parent, const std::function<void(QPaintDevice &)> &print)

@@ -13,6 +13,7 @@
 // (modules/program_modules.h). A page's layout needs neither and is always at hand.
 
 #include <QFont>
+#include <QObject>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -52,6 +53,13 @@ public:
 protected:
     ~PaperOutput() = default;
 };
+
+} // namespace quindle
+
+#define QUINDLE_PAPER_OUTPUT_IID "io.github.quindle.PaperOutput/1"
+Q_DECLARE_INTERFACE(quindle::PaperOutput, QUINDLE_PAPER_OUTPUT_IID)
+
+namespace quindle {
 
 // The paper module's, loaded on the first call; null, with why in error, when the module cannot
 // be loaded.

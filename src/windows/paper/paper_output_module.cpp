@@ -15,8 +15,12 @@ namespace quindle {
 
 namespace {
 
-class Paper final : public PaperOutput
+class Paper final : public QObject, public PaperOutput
 {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QUINDLE_PAPER_OUTPUT_IID)
+    Q_INTERFACES(quindle::PaperOutput)
+
 public:
     void printThroughDialog(QWidget *parent,
                             const std::function<void(QPaintDevice &)> &print) override
@@ -45,8 +49,4 @@ public:
 
 } // namespace quindle
 
-extern "C" Q_DECL_EXPORT void *quindle_paper_output()
-{
-    static quindle::Paper paper;
-    return static_cast<quindle::PaperOutput *>(&paper);
-}
+#include "paper_output_module.moc"
