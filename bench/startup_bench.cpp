@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quindle developers
 // SPDX-License-Identifier: MIT
 
-// Start-up and footprint of the program against a bare Qt Widgets program with as many labels.
+// Start-up and footprint of the program against a bare Qt Widgets program with as many labels
+// (and against the same bare program with its labels in the window's four faces).
 //
 //   startup_bench [RUNS [PROGRAM]]   starts PROGRAM (default: the quindle built beside this
 //                                    benchmark) and bare_window RUNS times each (default 10),
@@ -87,9 +88,13 @@ int main(int argc, char *argv[])
     const QString labels = QString::number(quindle::experimentWindowLayout().size());
 
     std::vector<double> programMs, bareMs, programRss, bareRss, programCpu, bareCpu;
+    std::vector<double> facesMs, facesCpu; // the bare program in the window's four faces
     for (int i = 0; i < runs; ++i) {
         const Sample p = run(program, {});
         const Sample b = run(bare, {labels});
+        const Sample f = run(bare, {labels, QStringLiteral("faces")});
+        facesMs.push_back(f.milliseconds);
+        facesCpu.push_back(number(f.answer, 1) / 1000.0);
         programMs.push_back(p.milliseconds);
         programRss.push_back(number(p.answer) / 1024.0);
         bareMs.push_back(b.milliseconds);
@@ -111,6 +116,12 @@ int main(int argc, char *argv[])
     const double pCpu = median(programCpu), bCpu = median(bareCpu);
     std::printf("startup_cpu_ms=%.1f\nbare_startup_cpu_ms=%.1f\n", pCpu, bCpu);
     std::printf("startup_cpu_ratio=%.2f\n", pCpu / bCpu);
+    // Against the bare program showing its labels in the same four faces as the window: how
+    // much of the difference is the toolkit's own for those faces.
+    const double fMs = median(facesMs), fCpu = median(facesCpu);
+    std::printf("same_faces_startup_ms=%.1f\nsame_faces_startup_ratio=%.2f\n", fMs, pMs / fMs);
+    std::printf("same_faces_startup_cpu_ms=%.1f\nsame_faces_startup_cpu_ratio=%.2f\n", fCpu,
+                pCpu / fCpu);
     std::printf("peak_rss_mb=%.1f\nbare_peak_rss_mb=%.1f\n", pRss, bRss);
     std::printf("peak_rss_ratio=%.2f\n", pRss / bRss);      // target <= 1.2
     std::printf("idle_wakeups_per_second=%.1f\n", wakeups); // target 0
