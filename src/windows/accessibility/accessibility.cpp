@@ -104,7 +104,7 @@ Announcer::Announcer(QWidget *window)
 
 void Announcer::changed(QWidget *widget)
 {
-    if (!QAccessible::isActive() && !s_withoutScreenReader)
+    if (!screenReaderListens())
         return;
     if (!m_pending.contains(widget))
         m_pending.append(widget);
@@ -115,6 +115,11 @@ void Announcer::changed(QWidget *widget)
 void Announcer::announceWithoutScreenReader(bool on)
 {
     s_withoutScreenReader = on;
+}
+
+bool Announcer::screenReaderListens()
+{
+    return QAccessible::isActive() || s_withoutScreenReader;
 }
 
 void Announcer::flush()
@@ -139,7 +144,7 @@ void Announcer::flush()
 
 void Announcer::say(const QString &sentence, Speech kind)
 {
-    if (!QAccessible::isActive() && !s_withoutScreenReader)
+    if (!screenReaderListens())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     Q_UNUSED(kind);

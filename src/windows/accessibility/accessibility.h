@@ -42,6 +42,8 @@ public:
     // listens, unless tests asked to see the announcements anyway.
     void changed(QWidget *widget);
     static void announceWithoutScreenReader(bool on);
+    // Whether a screen reader listens (or tests asked to see the announcements anyway).
+    [[nodiscard]] static bool screenReaderListens();
     // Tells every pending change now.
     void flush();
 

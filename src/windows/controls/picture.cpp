@@ -93,6 +93,7 @@ void Picture::setMark(const QString &mark)
 {
     m_mark = mark;
     m_pixmap = markedCoin(m_original, mark, font());
+    m_stretched = QPixmap();
     if (m_largeRead)
         m_large = markedCoin(readPicture(m_largePath), mark, font());
     update();
@@ -126,8 +127,17 @@ void Picture::paintEvent(QPaintEvent *)
     if (large && !m_large.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_large);
-    } else {
+    } else if (m_pixmap.isNull() || m_pixmap.hasAlphaChannel() || devicePixelRatioF() != 1) {
         painter.drawPixmap(rect(), m_pixmap);
+    } else {
+        // A coin is drawn stretched to its place about sixty times a second during a run: it
+        // is stretched once, by the same drawing into a picture of its own size, and copied.
+        if (m_stretched.size() != size()) {
+            m_stretched = QPixmap(size());
+            QPainter stretch(&m_stretched);
+            stretch.drawPixmap(m_stretched.rect(), m_pixmap);
+        }
+        painter.drawPixmap(0, 0, m_stretched);
     }
 }
 

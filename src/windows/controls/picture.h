@@ -40,7 +40,8 @@ protected:
 
 private:
     QPixmap m_original;
-    QPixmap m_pixmap; // the original, or with the mark
+    QPixmap m_pixmap;    // the original, or with the mark
+    QPixmap m_stretched; // m_pixmap drawn at the picture's size, for an opaque picture at 100 %
     QString m_largePath;
     QPixmap m_large; // read when first drawn: at 100 % on an ordinary screen it never is
     bool m_largeRead = false;

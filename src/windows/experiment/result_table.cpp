@@ -3,9 +3,11 @@
 
 #include "windows/experiment/result_table.h"
 
+#include "windows/accessibility/accessibility.h"
 #include "windows/controls/focus_frame.h"
 #include "windows/experiment/run_table_model.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -80,6 +82,23 @@ void ResultTable::placeOverCells()
                                           : last.width());
     for (int row = 0; row < 2; ++row)
         setRowHeight(row, row == 0 ? value(1, 0)->y() - value(0, 0)->y() : last.height());
+}
+
+void ResultTable::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                              const QList<int> & /*roles*/)
+{
+    // The table draws nothing that a value changes (the labels below show the values), so a new
+    // value asks no repaint: a repaint of the table, which lies over all the value labels and is
+    // transparent, would draw the window and every label under it again, once a frame during
+    // a run. A screen reader is told, as the view itself would tell it.
+    if (!Announcer::screenReaderListens())
+        return;
+    QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+    event.setFirstRow(topLeft.row());
+    event.setFirstColumn(topLeft.column());
+    event.setLastRow(bottomRight.row());
+    event.setLastColumn(bottomRight.column());
+    QAccessible::updateAccessibility(&event);
 }
 
 QLabel *ResultTable::value(int row, int column) const

@@ -31,6 +31,10 @@ public:
     // Lies over the value cells where they are now, each cell of the table on its label.
     void placeOverCells();
 
+protected:
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles) override;
+
 private:
     [[nodiscard]] QLabel *value(int row, int column) const;
 
