@@ -359,11 +359,10 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
         const QRect room = window.screen()->availableGeometry();
         QVERIFY(room.contains(window.frameGeometry()));
         auto *funnel = window.findChild<DrawingSurface *>(u"Funnel"_s);
-        const QSize tableAt100 = window.findChild<QTableView *>()->size(),
-                    funnelAt100 = funnel->size();
+        const auto *table = window.findChild<QTableView *>();
+        const QSize tableAt100 = table->size(), funnelAt100 = funnel->size();
         QCOMPARE(window.minimumSize(), QSize(760, 600));
         window.resize(QSize(960, 700));
-        const auto *table = window.findChild<QTableView *>();
         (void)QTest::qWaitFor([&] { return table->size() == tableAt100 + QSize(200, 45); });
         QCOMPARE(table->size(), tableAt100 + QSize(200, 45));
         QCOMPARE(funnel->size(), funnelAt100 + QSize(100, 45));
@@ -378,8 +377,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
         window.move(20, 10);
         const QRect kept = window.geometry();
         window.setZoom(125);
-        QCOMPARE(window.findChild<QTableView *>()->font().pointSizeF(),
-                 QApplication::font().pointSizeF() * 125 / 100);
+        QCOMPARE(table->font().pointSizeF(), QApplication::font().pointSizeF() * 125 / 100);
         QCOMPARE(window.geometry(), QRect(kept.topLeft(), kept.size() * 125 / 100));
         QVERIFY(room.contains(window.frameGeometry()));
         checkTextsFit(&window);
@@ -425,8 +423,8 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
         window->close();
         m_program->preferences().setZoom(150);
         QCOMPARE(experiment()->geometry().topLeft(), put);
-        m_program->preferences().setZoom(
-            300); // taller than the screen: moved only as far up as it must
+        // Taller than the screen at 300 %: moved only as far up as it must.
+        m_program->preferences().setZoom(300);
         QCOMPARE(experiment()->geometry().left(), put.x());
         QCOMPARE(experiment()->frameGeometry().top(), room.top());
         m_program->preferences().setZoom(100);
