@@ -50,6 +50,33 @@ std::string pathIn(const QTemporaryDir &folder, const std::string &name)
     return QFile::encodeName(folder.path()).toStdString() + '/' + name;
 }
 
+// A class's folder of its own in a folder where nothing else changes.
+struct ClassDir
+{
+    QTemporaryDir parent;
+    QString path = parent.filePath(QStringLiteral("class"));
+    ClassDir() { QVERIFY(QDir().mkpath(path)); }
+    [[nodiscard]] std::string at(const std::string &name) const
+    {
+        return pathIn(parent, "class/" + name);
+    }
+};
+
+// A reader whose nth read of a file that ends with `end` waits until the test lets it go on.
+struct HeldReading
+{
+    std::promise<void> go;
+    std::shared_ptr<std::atomic<int>> reads = std::make_shared<std::atomic<int>>(0);
+    [[nodiscard]] ClassFolder::FileReader reader(std::string end, int nth)
+    {
+        return [reads = reads, gone = go.get_future().share(), end, nth](const std::string &file) {
+            if (file.ends_with(end) && ++*reads == nth)
+                gone.wait();
+            return readResultsFile(file);
+        };
+    }
+};
+
 // Each entry not pooled, by name: its problem and what was found (for a non-file, its kind).
 using Listed = std::map<std::string, std::pair<Problem, long long>>;
 Listed unpooled(const ClassFolder &folder)
@@ -92,14 +119,6 @@ int endWithAReadThatHangs(int argc, char *argv[])
     std::fputs("closed\n", stdout);
     std::fflush(stdout);
     return 0;
-}
-
-// Moves the file at path out of its folder and back, the same file under the same name: the
-// watcher lets go of a file that leaves its place.
-void moveAwayAndBack(const std::string &path, const std::string &away)
-{
-    QCOMPARE(std::rename(path.c_str(), away.c_str()), 0);
-    QCOMPARE(std::rename(away.c_str(), path.c_str()), 0);
 }
 
 // Writes a run of so many trials over the file at path, in place (the same file).
@@ -203,18 +222,11 @@ private slots:
         QTemporaryDir folder;
         saveRun(pathIn(folder, "anna.csv"), 40, 1);
         // A read on a share that no longer answers: it returns when the test lets it.
-        std::promise<void> open;
-        auto entered = std::make_shared<std::atomic<bool>>(false);
-        auto *classFolder =
-            new ClassFolder(folder.path(), nullptr,
-                            [entered, opened = open.get_future().share()](const std::string &path) {
-                                *entered = true;
-                                opened.wait();
-                                return readResultsFile(path);
-                            });
-        QVERIFY(QTest::qWaitFor([&] { return entered->load(); }, 5000));
+        HeldReading held;
+        auto *classFolder = new ClassFolder(folder.path(), nullptr, held.reader("", 1));
+        QVERIFY(QTest::qWaitFor([&] { return held.reads->load() == 1; }, 5000));
         QVERIFY(closedAtOnce(classFolder));
-        open.set_value();
+        held.go.set_value();
     }
 
     void aFileThatCannotBeOpenedIsReadOnceItCan()
@@ -239,11 +251,10 @@ private slots:
 
     void aVanishedFolderIsSaidAndFollowedAgainWhenItComesBack()
     {
-        QTemporaryDir parent;
-        const QString path = parent.filePath(QStringLiteral("class")),
-                      away = parent.filePath(QStringLiteral("away"));
-        QVERIFY(QDir().mkpath(path));
-        saveRun(pathIn(parent, "class/anna.csv"), 40, 1);
+        const ClassDir dir;
+        const QString &path = dir.path;
+        const QString away = dir.parent.filePath(QStringLiteral("away"));
+        saveRun(dir.at("anna.csv"), 40, 1);
         ClassFolder classFolder(path, nullptr);
         QSignalSpy errorChanged(&classFolder, &ClassFolder::folderErrorChanged);
         QVERIFY(pooled(classFolder, 1, 0, 5000));
@@ -257,7 +268,7 @@ private slots:
         QCOMPARE(errorChanged.count(), 2);
         // Followed through notifications again, not by looking.
         QVERIFY(QTest::qWaitFor([&] { return !classFolder.polling(); }, 2500));
-        saveRun(pathIn(parent, "class/ben.csv"), 30, 2);
+        saveRun(dir.at("ben.csv"), 30, 2);
         QVERIFY(pooled(classFolder, 2, 0, 1500));
     }
 
@@ -334,52 +345,35 @@ private slots:
 
     void aRunSavedWhileTheFolderIsFirstReadIsPooled()
     {
-        QTemporaryDir parent; // nothing else changes beside the class's folder
-        const QString path = parent.filePath(QStringLiteral("class"));
-        QVERIFY(QDir().mkpath(path));
-        saveRun(pathIn(parent, "class/anna.csv"), 40, 1);
+        const ClassDir dir;
+        saveRun(dir.at("anna.csv"), 40, 1);
         // The first reading waits in Anna's file until the test lets it go on.
-        std::promise<void> go;
-        auto entered = std::make_shared<std::atomic<int>>(0);
-        ClassFolder classFolder(path, nullptr,
-                                [entered, gone = go.get_future().share()](const std::string &file) {
-                                    if (++*entered == 1)
-                                        gone.wait();
-                                    return readResultsFile(file);
-                                });
-        QVERIFY(QTest::qWaitFor([&] { return entered->load() == 1; }, 5000));
+        HeldReading held;
+        ClassFolder classFolder(dir.path, nullptr, held.reader("", 1));
+        QVERIFY(QTest::qWaitFor([&] { return held.reads->load() == 1; }, 5000));
         // Ben's file comes after the folder was listed and before anything was watched.
-        saveRun(pathIn(parent, "class/ben.csv"), 30, 2);
+        saveRun(dir.at("ben.csv"), 30, 2);
         QTest::qWait(300);
-        go.set_value();
+        held.go.set_value();
         QVERIFY(pooled(classFolder, 2, 0, 2500));
         QVERIFY(!classFolder.polling()); // found by a look once watched, not by a timer
     }
 
     void aLookAskedForDuringAReadingIsMadeWhenItEnds()
     {
-        QTemporaryDir parent; // nothing else changes beside the class's folder
-        const QString path = parent.filePath(QStringLiteral("class"));
-        QVERIFY(QDir().mkpath(path));
-        const std::string anna = pathIn(parent, "class/anna.csv");
-        saveRun(anna, 40, 1);
+        const ClassDir dir;
+        saveRun(dir.at("anna.csv"), 40, 1);
         // Anna's file read a second time waits until the test lets the reading go on.
-        std::promise<void> go;
-        auto reads = std::make_shared<std::atomic<int>>(0);
-        ClassFolder classFolder(path, nullptr,
-                                [reads, gone = go.get_future().share()](const std::string &file) {
-                                    if (file.ends_with("/anna.csv") && ++*reads == 2)
-                                        gone.wait();
-                                    return readResultsFile(file);
-                                });
+        HeldReading held;
+        ClassFolder classFolder(dir.path, nullptr, held.reader("/anna.csv", 2));
         QVERIFY(pooled(classFolder, 1, 0, 5000));
-        QTest::qWait(300);         // every watch taken, and the look after them made
-        writeInPlace(anna, 55, 9); // the same file: nothing new to watch once it is read
-        QVERIFY(QTest::qWaitFor([&] { return reads->load() == 2; }, 2500));
+        QTest::qWait(300);                       // every watch taken, and the look after them made
+        writeInPlace(dir.at("anna.csv"), 55, 9); // the same file: nothing new to watch once read
+        QVERIFY(QTest::qWaitFor([&] { return held.reads->load() == 2; }, 2500));
         // Ben's file comes after the folder was listed: only a look after this reading finds it.
-        saveRun(pathIn(parent, "class/ben.csv"), 30, 2);
+        saveRun(dir.at("ben.csv"), 30, 2);
         QTest::qWait(300); // the notification, and the look it asks for, while the reading is busy
-        go.set_value();
+        held.go.set_value();
         QVERIFY(pooled(classFolder, 2, 0, 2500, 85));
         QVERIFY(!classFolder.polling()); // found by the look asked for, not by a timer
     }
@@ -390,18 +384,17 @@ private slots:
         // Two of Qt's own pooled threads moving its queue under a lock it cannot see.
         QSKIP("ThreadSanitizer reads Qt's thread pool, which is not instrumented, as racing");
 #endif
-        // In a folder of its own: nothing else changes beside the class's folder.
-        QTemporaryDir parent;
-        const QString path = parent.filePath(QStringLiteral("class"));
-        QVERIFY(QDir().mkpath(path));
-        const std::string anna = pathIn(parent, "class/anna.csv"), away = pathIn(parent, "away");
+        const ClassDir dir;
+        const std::string anna = dir.at("anna.csv");
         saveRun(anna, 40, 1);
-        saveRun(pathIn(parent, "class/ben.csv"), 30, 2);
-        ClassFolder classFolder(path, nullptr);
+        saveRun(dir.at("ben.csv"), 30, 2);
+        ClassFolder classFolder(dir.path, nullptr);
         QVERIFY(pooled(classFolder, 2, 0, 5000, 70));
         QTest::qWait(100); // every watch taken
         // Moved away and back at once: the same file, whose watch the watcher let go of.
-        moveAwayAndBack(anna, away);
+        const std::string away = pathIn(dir.parent, "away");
+        QCOMPARE(std::rename(anna.c_str(), away.c_str()), 0);
+        QCOMPARE(std::rename(away.c_str(), anna.c_str()), 0);
         QTest::qWait(300);
         // Written over in place: only the file's own watch hears of it.
         writeInPlace(anna, 55, 9);
@@ -411,14 +404,12 @@ private slots:
 
     void aSubfolderTheWatcherCannotTakeIsLookedAtEverySecond()
     {
-        QTemporaryDir parent; // nothing else changes beside the class's folder
-        const QString path = parent.filePath(QStringLiteral("class"));
-        QVERIFY(QDir().mkpath(path));
+        const ClassDir dir;
         // A zip made on another system: a subfolder's name in Latin-1, with a run in it.
-        const std::string sub = pathIn(parent, "class/klasse-\xE9");
+        const std::string sub = dir.at("klasse-\xE9");
         QCOMPARE(::mkdir(sub.c_str(), 0700), 0);
         saveRun(sub + "/anna.csv", 40, 1);
-        ClassFolder classFolder(path, nullptr);
+        ClassFolder classFolder(dir.path, nullptr);
         QVERIFY(pooled(classFolder, 1, 0, 5000));
         QVERIFY(QTest::qWaitFor([&] { return classFolder.polling(); }, 1000));
         // Each run saved there shows within two looks, however long the folder has been open.
@@ -435,13 +426,11 @@ private slots:
 
     void aFolderOnANetworkShareIsLookedAtEverySecondAndNothingOfItWatched()
     {
-        QTemporaryDir parent; // nothing else changes beside the class's folder
-        const QString path = parent.filePath(QStringLiteral("class"));
-        QVERIFY(QDir().mkpath(path));
-        saveRun(pathIn(parent, "class/anna.csv"), 40, 1);
+        const ClassDir dir;
+        saveRun(dir.at("anna.csv"), 40, 1);
         // Listed as lying on a network file system, whose changes another machine makes unheard.
         auto looks = std::make_shared<std::atomic<int>>(0);
-        ClassFolder classFolder(path, nullptr, {},
+        ClassFolder classFolder(dir.path, nullptr, {},
                                 [looks](const std::string &folder, const std::atomic<bool> &stop) {
                                     FolderListing listing = listFolder(folder, stop);
                                     listing.networked = true;
@@ -454,7 +443,7 @@ private slots:
         // tell of it at once; the next look, a second after this one, finds it.
         const int before = looks->load();
         QVERIFY(QTest::qWaitFor([&] { return looks->load() > before; }, 2500));
-        writeInPlace(pathIn(parent, "class/anna.csv"), 55, 9);
+        writeInPlace(dir.at("anna.csv"), 55, 9);
         QTest::qWait(300);
         QCOMPARE(classFolder.pool().trials, 40);
         QVERIFY(pooled(classFolder, 1, 0, 2500, 55));

@@ -167,13 +167,34 @@ class ClassWindowTest : public QObject, ProgramDriver
             writeSample(folder.filePath(kNamesFromElsewhere[i]), kTrialsFromElsewhere[i].toInt(),
                         std::uint32_t(i + 1), i);
     }
-    // The class window, shown, on four pupils' runs of 800 trials; null if it never pools them.
-    [[nodiscard]] std::unique_ptr<ClassWindow> openClassOfFour(const QTemporaryDir &folder)
+    // Folders that tests only read, each filled once, and a window on it.
+    struct ReadOnlyFolder
     {
-        for (std::uint64_t pupil = 1; pupil <= 4; ++pupil)
-            saveRun(folder.filePath(u"p%1.csv"_s.arg(pupil)), 30 + pupil, 800);
-        auto window = std::make_unique<ClassWindow>(folder.path(), m_preferences);
-        return opened(*window, 4) ? std::move(window) : nullptr;
+        QTemporaryDir folder;
+        std::unique_ptr<ClassWindow> window;
+    };
+    ReadOnlyFolder m_mixed, m_fromElsewhere, m_classOfFour;
+    MixedFolder m_made;
+    QByteArray m_mixedBefore;   // the mixed folder's fingerprint before any window read it
+    bool m_showingGaps = false; // the class of four's curve
+
+    // The window on shared, shown and active once it has pooled so many; null if it never does.
+    [[nodiscard]] ClassWindow *shownOn(ReadOnlyFolder &shared, std::size_t runs,
+                                       std::size_t unpooled = 0)
+    {
+        if (!shared.window)
+            shared.window = std::make_unique<ClassWindow>(shared.folder.path(), m_preferences);
+        return opened(*shared.window, runs, unpooled) ? shared.window.get() : nullptr;
+    }
+    // The window on four pupils' runs of 800 trials, its class curve the gaps or the shares.
+    [[nodiscard]] ClassWindow *classOfFour(bool gaps)
+    {
+        ClassWindow *window = shownOn(m_classOfFour, 4);
+        if (window && m_showingGaps != gaps) {
+            type(window, Qt::Key_D, Qt::ControlModifier);
+            m_showingGaps = gaps;
+        }
+        return window;
     }
     [[nodiscard]] static DrawingSurface *classCurve(ClassWindow &window)
     {
@@ -181,27 +202,30 @@ class ClassWindowTest : public QObject, ProgramDriver
     }
 
 private slots:
+    void initTestCase()
+    {
+        fillMixedFolder(m_mixed.folder.path(), m_made);
+        m_mixedBefore = fingerprint(m_mixed.folder.path());
+        writeRunsFromElsewhere(m_fromElsewhere.folder);
+        for (std::uint64_t pupil = 1; pupil <= 4; ++pupil)
+            saveRun(m_classOfFour.folder.filePath(u"p%1.csv"_s.arg(pupil)), 30 + pupil, 800);
+    }
+
     void poolsTheRunsAndCountsARunOnce()
     {
-        QTemporaryDir folder;
-        MixedFolder mixed;
-        fillMixedFolder(folder.path(), mixed);
-        ClassWindow window(folder.path(), m_preferences);
-        QVERIFY(opened(window, 3, 9));
+        ClassWindow *window = shownOn(m_mixed, 3, 9);
+        QVERIFY(window);
         QStringList sums{u"class"_s};
         for (std::size_t n = 0; n <= kOutcomes; ++n)
-            sums << QString::number(mixed.one[n] + mixed.two[n] + mixed.three[n]);
-        QCOMPARE(classRow(window).mid(0, sums.size()), sums);
+            sums << QString::number(m_made.one[n] + m_made.two[n] + m_made.three[n]);
+        QCOMPARE(classRow(*window).mid(0, sums.size()), sums);
     }
 
     void namesWhatItCannotPoolWithTheReason()
     {
-        QTemporaryDir folder;
-        MixedFolder mixed;
-        fillMixedFolder(folder.path(), mixed);
-        ClassWindow window(folder.path(), m_preferences);
-        QVERIFY(opened(window, 3, 9));
-        QStringList listed = firstColumn(window.findChild<QAbstractItemView *>(u"NotPooled"_s));
+        ClassWindow *window = shownOn(m_mixed, 3, 9);
+        QVERIFY(window);
+        QStringList listed = firstColumn(window->findChild<QAbstractItemView *>(u"NotPooled"_s));
         QCOMPARE(listed.size(), 9);
         listed[4].truncate(u"half.csv: cut short after trial"_s.size()); // and how far it got
         QCOMPARE(listed.join(QLatin1Char('\n')), uR"(ann - Copy.csv: a copy of ann.csv
@@ -212,20 +236,15 @@ half.csv: cut short after trial
 history.csv: inconsistent: the history disagrees with the trial log (line %3)
 latin.csv: text saved as Latin-1 (Windows-1252); results files are read as UTF-8
 photo.jpg: not a text file
-wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.one[0])
-                                                     .arg(mixed.one[0] + 5)
-                                                     .arg(mixed.historyLine));
+wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.one[0])
+                                                     .arg(m_made.one[0] + 5)
+                                                     .arg(m_made.historyLine));
     }
 
     void readingTheFolderChangesNothingInIt()
     {
-        QTemporaryDir folder;
-        MixedFolder mixed;
-        fillMixedFolder(folder.path(), mixed);
-        const QByteArray before = fingerprint(folder.path());
-        ClassWindow window(folder.path(), m_preferences);
-        QVERIFY(opened(window, 3, 9));
-        QCOMPARE(fingerprint(folder.path()), before);
+        QVERIFY(shownOn(m_mixed, 3, 9));
+        QCOMPARE(fingerprint(m_mixed.folder.path()), m_mixedBefore);
     }
 
     void followsFilesAsTheyComeChangeAndGoAndChangesNothing()
@@ -274,29 +293,26 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.on
 
     void theSummaryCountsTheRunsTrialsAndRatiosInsideTheRange()
     {
-        QTemporaryDir folder;
-        writeRunsFromElsewhere(folder);
-        ClassWindow window(folder.path(), m_preferences);
-        QVERIFY(opened(window, 5));
-        QVERIFY2(window.summary().startsWith(u"5 runs, 373 trials in all. Head Head 0."_s),
-                 qPrintable(window.summary()));
+        ClassWindow *window = shownOn(m_fromElsewhere, 5);
+        QVERIFY(window);
+        const QString summary = window->summary();
+        QVERIFY2(summary.startsWith(u"5 runs, 373 trials in all. Head Head 0."_s),
+                 qPrintable(summary));
         // Four ratios for each run with trials; the run without any has none.
         QVERIFY2(
-            window.summary().endsWith(QStringLiteral(
+            summary.endsWith(QStringLiteral(
                 " of 16 ratios lie inside the expected range, where about 95 % are expected.")),
-            qPrintable(window.summary()));
+            qPrintable(summary));
     }
 
     void theTableReachesASpreadsheetIntact()
     {
-        QTemporaryDir folder;
-        writeRunsFromElsewhere(folder);
-        ClassWindow window(folder.path(), m_preferences);
-        QVERIFY(opened(window, 5));
+        ClassWindow *window = shownOn(m_fromElsewhere, 5);
+        QVERIFY(window);
         QTemporaryDir elsewhere;
         const QString saved = elsewhere.filePath(u"class.csv"_s);
-        QCOMPARE(window.saveTable(saved), QString());
-        type(&window, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(window->saveTable(saved), QString());
+        type(window, Qt::Key_C, Qt::ControlModifier);
         const QByteArray copied = QGuiApplication::clipboard()->text().toUtf8();
         QStringList shown = kNamesFromElsewhere; // the formula made harmless, the class last
         shown[3].prepend(QLatin1Char('\''));
@@ -343,11 +359,10 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.on
         const QRect room = window.screen()->availableGeometry();
         QVERIFY(room.contains(window.frameGeometry()));
         auto *funnel = window.findChild<DrawingSurface *>(u"Funnel"_s);
-        const QSize tableAt100 = window.findChild<QTableView *>()->size(),
-                    funnelAt100 = funnel->size();
+        const auto *table = window.findChild<QTableView *>();
+        const QSize tableAt100 = table->size(), funnelAt100 = funnel->size();
         QCOMPARE(window.minimumSize(), QSize(760, 600));
         window.resize(QSize(960, 700));
-        const auto *table = window.findChild<QTableView *>();
         (void)QTest::qWaitFor([&] { return table->size() == tableAt100 + QSize(200, 45); });
         QCOMPARE(table->size(), tableAt100 + QSize(200, 45));
         QCOMPARE(funnel->size(), funnelAt100 + QSize(100, 45));
@@ -362,8 +377,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.on
         window.move(20, 10);
         const QRect kept = window.geometry();
         window.setZoom(125);
-        QCOMPARE(window.findChild<QTableView *>()->font().pointSizeF(),
-                 QApplication::font().pointSizeF() * 125 / 100);
+        QCOMPARE(table->font().pointSizeF(), QApplication::font().pointSizeF() * 125 / 100);
         QCOMPARE(window.geometry(), QRect(kept.topLeft(), kept.size() * 125 / 100));
         QVERIFY(room.contains(window.frameGeometry()));
         checkTextsFit(&window);
@@ -409,8 +423,8 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.on
         window->close();
         m_program->preferences().setZoom(150);
         QCOMPARE(experiment()->geometry().topLeft(), put);
-        m_program->preferences().setZoom(
-            300); // taller than the screen: moved only as far up as it must
+        // Taller than the screen at 300 %: moved only as far up as it must.
+        m_program->preferences().setZoom(300);
         QCOMPARE(experiment()->geometry().left(), put.x());
         QCOMPARE(experiment()->frameGeometry().top(), room.top());
         m_program->preferences().setZoom(100);
@@ -418,25 +432,27 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.on
         endProgram();
     }
 
-    void ctrlDTurnsTheClassCurveIntoTheGapsAndLeavesTheTableAsItWas()
+    void ctrlDTurnsTheClassCurveIntoTheGapsAndBackAndLeavesTheTableAsItWas()
     {
-        QTemporaryDir folder;
-        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        ClassWindow *window = classOfFour(false);
         QVERIFY(window);
         QTableView *table = window->findChild<QTableView *>();
-        const QImage shares = classCurve(*window)->image().copy();
+        DrawingSurface *curve = classCurve(*window);
+        const QImage shares = curve->image().copy();
+        const QStringList sharesSaid{window->summary(), curve->accessibleDescription()};
         table->setCurrentIndex(table->model()->index(2, 3));
-        type(window.get(), Qt::Key_D, Qt::ControlModifier);
+        type(window, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(table->currentIndex(), table->model()->index(2, 3));
-        QVERIFY(classCurve(*window)->image() != shares);
+        QVERIFY(curve->image() != shares);
+        type(window, Qt::Key_D, Qt::ControlModifier); // twice: the shares and their words back
+        QCOMPARE(curve->image(), shares);
+        QCOMPARE((QStringList{window->summary(), curve->accessibleDescription()}), sharesSaid);
     }
 
     void theClassGapsAreToldAsTheClassRowHasThem()
     {
-        QTemporaryDir folder;
-        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        ClassWindow *window = classOfFour(true);
         QVERIFY(window);
-        type(window.get(), Qt::Key_D, Qt::ControlModifier);
         const QStringList row = classRow(*window);
         for (int n = 1; n <= kOutcomes; ++n) {
             const double gap = row[1 + n].toDouble() - row[1].toDouble() / 4;
@@ -452,10 +468,8 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.on
     void theClassGapsAreDrawnAboveOrBelowZeroInABandThatWidens()
     {
         // At the last trial, in a band twice as wide at the end as at a quarter of the trials.
-        QTemporaryDir folder;
-        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        ClassWindow *window = classOfFour(true);
         QVERIFY(window);
-        type(window.get(), Qt::Key_D, Qt::ControlModifier);
         const QStringList row = classRow(*window);
         const QImage image = classCurve(*window)->image();
         const QColor grey(220, 220, 220);
@@ -478,29 +492,13 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(mixed.on
 
     void theClassGapsGoOnPaperNotTheShares()
     {
-        QTemporaryDir folder;
-        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
+        ClassWindow *window = classOfFour(true);
         QVERIFY(window);
-        type(window.get(), Qt::Key_D, Qt::ControlModifier);
         const QString printed =
-            printedText([&window](QPrinter &printer) { window->printPictures(printer); });
+            printedText([window](QPrinter &printer) { window->printPictures(printer); });
         QVERIFY2(printed.contains(QLatin1String("count minus a quarter")) &&
                      !printed.contains(QLatin1String("each share so far")),
                  qPrintable(printed));
-    }
-
-    void ctrlDTwiceGivesTheSharesAndTheirWordsBack()
-    {
-        QTemporaryDir folder;
-        std::unique_ptr<ClassWindow> window = openClassOfFour(folder);
-        QVERIFY(window);
-        DrawingSurface *curve = classCurve(*window);
-        const QImage shares = curve->image().copy();
-        const QStringList sharesSaid{window->summary(), curve->accessibleDescription()};
-        type(window.get(), Qt::Key_D, Qt::ControlModifier);
-        type(window.get(), Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(curve->image(), shares);
-        QCOMPARE((QStringList{window->summary(), curve->accessibleDescription()}), sharesSaid);
     }
 };
 
