@@ -216,17 +216,6 @@ private slots:
                  qPrintable(QStringLiteral("%1 in place, %2 not").arg(same).arg(off)));
     }
 
-    void zoomedAndBackTheGapViewIsTheSame()
-    {
-        runAndOpenGraph(42, 201);
-        gapKey();
-        const QImage gap = plot().copy();
-        for (int step = 0; step < 4; ++step) // 200 %, then Ctrl+0: the same picture
-            QTest::keyClick(graph(), Qt::Key_Plus, Qt::ControlModifier);
-        QTest::keyClick(graph(), Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(plot(), gap);
-    }
-
     void theGapViewIsHeldWhileTheProgramRunsAndANewStartHasTheRatio()
     {
         // As the expected range is.
