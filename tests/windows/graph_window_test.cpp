@@ -233,17 +233,12 @@ private slots:
         QCOMPARE(QImage(fine).size(), plain.size() / plain.devicePixelRatio() * 2);
     }
 
-    void activationsDrawTheSamePictureAndCloseActivatesTheExperimentAndDestroysIt()
+    void graphDisplayAgainShowsTheOneGraphAndCloseActivatesTheExperimentAndDestroysIt()
     {
         fill(record(), 3, 400, 70);
-        openGraph();
-        const QImage first = plot().copy();
-        focus(experiment());
-        focus(graph());
-        QCOMPARE(plot(), first);
+        openGraph(); // activated, drawn again over itself: zoom_and_paper_test
         focus(experiment());
         openGraph(); // Graph display again: the same window, in front
-        QCOMPARE(plot(), first);
         int graphs = 0;
         for (QWidget *window : QApplication::topLevelWidgets())
             graphs += qobject_cast<GraphWindow *>(window) && window->isVisible() ? 1 : 0;
