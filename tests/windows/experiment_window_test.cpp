@@ -9,8 +9,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
-#include <QClipboard>
-#include <QDir>
 #include <QTemporaryDir>
 
 using namespace quindle;
@@ -232,48 +230,30 @@ private slots:
         QCOMPARE(state(), kRunning); // still stoppable
     }
 
-    void resultsGoOutAsTextAndAsAFileThatSayWhatTheTableShowed()
+    void resultsGoOutAsAFileThatSaysWhatTheTableShowed()
     {
         // The trial that lifts a count past the limit ends the run, counted but never shown: the
-        // copied text and the file leave it out as the table does.
+        // file leaves it out as the table does (the copied text: run_table_test).
         startProgram(1, 2026);
         for (int trial = 0; trial <= 4000 && state() != kFinished; ++trial)
             trialsByHand(1);
         QCOMPARE(state(), kFinished);
         const int shown = trialTotal()->text().toInt();
         QCOMPARE(trials(), shown + 1);
-        QString table = QStringLiteral("outcome,count,ratio\n");
-        const char *const outcomes[] = {"Head/Head", "Head/Tail", "Tail/Head", "Tail/Tail"};
-        for (int n = 1; n <= kOutcomes; ++n)
-            table += QStringLiteral("%1,%2,%3\n")
-                         .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
-                              cell(CellKind::Ratio, n)->text());
-        table += QStringLiteral("trials,%1,\n").arg(shown);
-        type(experiment(), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY2(QGuiApplication::clipboard()->text().startsWith(
-                     QString(table).replace(QLatin1Char(','), QLatin1Char('\t'))),
-                 qPrintable(QGuiApplication::clipboard()->text()));
-
+        const QString table = QStringLiteral("outcome,count,ratio\n") +
+                              shownRows("%1,%2,%3\n", '/') +
+                              QStringLiteral("trials,%1,\n").arg(shown);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("run.csv"));
         QCOMPARE(experiment()->saveResults(path), QString());
         const QByteArray bytes = fileBytes(path);
         QVERIFY2(bytes.contains("\n" + table.toUtf8()), qPrintable(table));
-        // Read back as a class window reads it (which checks each count and history against the
-        // log): the trials shown, in order.
+        // Read back as a class window reads it, which checks each count and history against the
+        // log: the trials shown.
         const ReadResult read =
             readResults(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         QVERIFY(read.ok());
         QCOMPARE(read.run()->trials, shown);
-        LoggedTrials log;
-        for (const auto &[coin1, coin2] : record().trialLog())
-            log.emplace_back(coin1, coin2);
-        log.erase(log.begin() + std::min(std::ptrdiff_t(shown), std::ssize(log)), log.end());
-        QCOMPARE(read.run()->log, log);
-        // A failed save says why and leaves what is there alone.
-        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("taken/inside")));
-        QVERIFY(!experiment()->saveResults(folder.filePath(QStringLiteral("taken"))).isEmpty());
-        QVERIFY(QDir(folder.filePath(QStringLiteral("taken/inside"))).exists());
         QVERIFY(
             !experiment()->saveResults(folder.filePath(QStringLiteral("no/such.csv"))).isEmpty());
     }
@@ -348,13 +328,8 @@ private slots:
         key(Qt::Key_Space);
         QVERIFY(waitForTrials(0, 10));
         key(Qt::Key_Return);
-        QString said = QStringLiteral("Stopped after %1 trials.").arg(trials());
-        const char *const outcomes[] = {"Head Head", "Head Tail", "Tail Head", "Tail Tail"};
-        for (int n = 1; n <= kOutcomes; ++n)
-            said += QStringLiteral(" %1 %2, %3.")
-                        .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
-                             cell(CellKind::Ratio, n)->text());
-        QCOMPARE(spoken, said);
+        QCOMPARE(spoken, QStringLiteral("Stopped after %1 trials.").arg(trials()) +
+                             shownRows(" %1 %2, %3.", ' '));
     }
 
     void theTabOrderSkipsTheGreyedStop()

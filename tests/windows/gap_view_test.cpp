@@ -143,17 +143,7 @@ private slots:
         }
     }
 
-    void theGapViewIsACheckableCtrlDEntryBesideTheRange()
-    {
-        runAndOpenGraph(42, 201);
-        QAction *gapView = action("Show gap from a quarter");
-        QVERIFY(gapView && gapView->isCheckable() && !gapView->isChecked());
-        QCOMPARE(gapView->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
-        const QList<QAction *> menu = graph()->actions(); // beside "Show expected range"
-        QCOMPARE(menu.indexOf(gapView), menu.indexOf(action("Show expected range")) + 1);
-    }
-
-    void ctrlDShowsTheGapViewInPictureAndWords()
+    void ctrlDShowsTheGapViewInPictureAndWordsAndAgainGivesTheRatioPlotBack()
     {
         runAndOpenGraph(42, 201);
         const QImage ratio = plot().copy();
@@ -162,6 +152,9 @@ private slots:
         const QStringList gapWordsSaid = words();
         for (int i = 0; i < ratioWords.size(); ++i)
             QVERIFY(plot() != ratio && gapWordsSaid[i] != ratioWords[i]);
+        gapKey();
+        QCOMPARE(plot(), ratio);
+        QCOMPARE(words(), ratioWords);
     }
 
     void eachLegendLabelTellsTheTablesGapAndTheRangeWhetherInside()
@@ -221,28 +214,6 @@ private slots:
                 (doubled.pixel(p) == gap.pixel(p) ? same : off) += 1;
         QVERIFY2(same > 2 * off,
                  qPrintable(QStringLiteral("%1 in place, %2 not").arg(same).arg(off)));
-    }
-
-    void zoomedAndBackTheGapViewIsTheSame()
-    {
-        runAndOpenGraph(42, 201);
-        gapKey();
-        const QImage gap = plot().copy();
-        for (int step = 0; step < 4; ++step) // 200 %, then Ctrl+0: the same picture
-            QTest::keyClick(graph(), Qt::Key_Plus, Qt::ControlModifier);
-        QTest::keyClick(graph(), Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(plot(), gap);
-    }
-
-    void ctrlDTwiceGivesTheRatioPlotBack()
-    {
-        runAndOpenGraph(42, 201);
-        const QImage ratio = plot().copy();
-        const QStringList ratioWords = words();
-        gapKey();
-        gapKey();
-        QCOMPARE(plot(), ratio);
-        QCOMPARE(words(), ratioWords);
     }
 
     void theGapViewIsHeldWhileTheProgramRunsAndANewStartHasTheRatio()

@@ -71,13 +71,8 @@ private slots:
     void copyGivesTheTableAsShownAfterInitAndAfterTheNextTrial()
     {
         const auto shownTable = [this] {
-            QString table = QStringLiteral("outcome\tcount\tratio\n");
-            const char *const outcomes[] = {"Head/Head", "Head/Tail", "Tail/Head", "Tail/Tail"};
-            for (int n = 1; n <= kOutcomes; ++n)
-                table += QStringLiteral("%1\t%2\t%3\n")
-                             .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
-                                  cell(CellKind::Ratio, n)->text());
-            return table + QStringLiteral("trials\t%1\t\n").arg(trialTotal()->text());
+            return QStringLiteral("outcome\tcount\tratio\n") + shownRows("%1\t%2\t%3\n", '/') +
+                   QStringLiteral("trials\t%1\t\n").arg(trialTotal()->text());
         };
         const auto copied = [this] {
             type(experiment(), Qt::Key_C, Qt::ControlModifier);
@@ -108,14 +103,10 @@ private slots:
         QCOMPARE(state(), kFinished);
         const int shown = trialTotal()->text().toInt();
         QCOMPARE(trials(), shown + 1); // the final trial counts without showing
-        QString said = QStringLiteral("Run finished after %1 trials.").arg(shown);
-        const char *const outcomes[] = {"Head Head", "Head Tail", "Tail Head", "Tail Tail"};
-        for (int n = 1; n <= kOutcomes; ++n) {
+        for (int n = 1; n <= kOutcomes; ++n)
             QVERIFY(cell(CellKind::Count, n)->text().toInt() <= 1000);
-            said += QStringLiteral(" %1 %2, %3.")
-                        .arg(QLatin1String(outcomes[n - 1]), cell(CellKind::Count, n)->text(),
-                             cell(CellKind::Ratio, n)->text());
-        }
+        const QString said = QStringLiteral("Run finished after %1 trials.").arg(shown) +
+                             shownRows(" %1 %2, %3.", ' ');
         QCOMPARE(spoken, said);
     }
 };

@@ -287,6 +287,18 @@ protected:
         return part<QLabel>(experiment_roles::cell(kind, n));
     }
     [[nodiscard]] QLabel *trialTotal() const { return part<QLabel>(experiment_roles::trialTotal); }
+    // Each outcome's row as the cells show it: in format, %1 the outcome's faces with between
+    // them ("Head/Tail"), %2 its count, %3 its ratio.
+    [[nodiscard]] QString shownRows(const char *format, char between) const
+    {
+        QString rows;
+        for (int n = 1; n <= kOutcomes; ++n)
+            rows += QString::fromLatin1(format).arg(
+                QLatin1String(n <= 2 ? "Head" : "Tail") + QLatin1Char(between) +
+                    QLatin1String(n % 2 == 1 ? "Head" : "Tail"),
+                cell(CellKind::Count, n)->text(), cell(CellKind::Ratio, n)->text());
+        return rows;
+    }
     [[nodiscard]] Picture *face(int coin, Face face) const
     {
         return part<Picture>(experiment_roles::face(coin, face));
