@@ -144,19 +144,22 @@ private slots:
                        .arg(trials()));
     }
 
-    void theWindowsTextsAreTranslated_data() { languageRows(); }
-    void theWindowsTextsAreTranslated()
+    void theWindowsTextsAreTranslatedAndWhole_data() { languageRows(); }
+    void theWindowsTextsAreTranslatedAndWhole()
     {
-        // Most texts not the English ones (some words are shared).
+        // Most texts not the English ones (some words are shared), and each whole at both sizes.
         startInTheRowsLanguage();
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
         openGraph();
-        for (QWidget *window : QList<QWidget *>{experiment(), classWindow, graph()})
+        const QList<QWidget *> windows{experiment(), classWindow, graph()};
+        for (QWidget *window : windows)
             checkMostlyTranslated(window);
+        checkFitAtBothSizes(windows);
         openHelp(); // in the experiment window's place
         checkMostlyTranslated(help());
+        checkFitAtBothSizes({help()});
     }
 
     void theGapViewsTextsFitAtBothSizes_data() { languageRows(); }
@@ -181,21 +184,8 @@ private slots:
         checkFitAtBothSizes({classWindow, graph()});
     }
 
-    void theWindowsTextsFitAtBothSizes_data() { languageRows(); }
-    void theWindowsTextsFitAtBothSizes()
-    {
-        startInTheRowsLanguage();
-        QTemporaryDir classFolder;
-        ClassWindow *classWindow = openClassWithTheRun(classFolder);
-        QVERIFY(classWindow);
-        openGraph();
-        checkFitAtBothSizes({experiment(), classWindow, graph()});
-        openHelp();
-        checkFitAtBothSizes({help()});
-    }
-
-    void theHelpIsTranslatedAndWithinItsSurface_data() { languageRows(); }
-    void theHelpIsTranslatedAndWithinItsSurface()
+    void theHelpIsTranslatedWithinItsSurfaceAndNamesTheButtonsAsCaptioned_data() { languageRows(); }
+    void theHelpIsTranslatedWithinItsSurfaceAndNamesTheButtonsAsCaptioned()
     {
         startInTheRowsLanguage();
         openHelp();
@@ -205,14 +195,7 @@ private slots:
         const QFontMetrics metrics(help()->surface()->textFont());
         for (const QString &line : lines)
             QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
-    }
-
-    void theHelpNamesTheButtonsAsCaptioned_data() { languageRows(); }
-    void theHelpNamesTheButtonsAsCaptioned()
-    {
-        startInTheRowsLanguage();
-        openHelp();
-        const QStringList lines = helpLines();
+        // Each button it names in brackets as the button is captioned.
         click(helpClose());
         QVERIFY(QTest::qWaitFor([this] { return experiment() != nullptr; }));
         QStringList captions;
