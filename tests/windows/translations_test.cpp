@@ -96,10 +96,11 @@ private slots:
     }
     void cleanup() { endProgram(); }
 
-    void theWindowsShowTheLanguagesNumbers_data() { languageRows(); }
-    void theWindowsShowTheLanguagesNumbers()
+    void theNumbersAreInTheLanguagesFormWhereShownAndWithAPointWhereSaved_data() { languageRows(); }
+    void theNumbersAreInTheLanguagesFormWhereShownAndWithAPointWhereSaved()
     {
-        // The run's table, what Copy gives, the class table and what the legend says.
+        // The run's table, what Copy gives, the class table and what the legend says; the run's
+        // results file and the class's table saved as CSV keep the point.
         const QString language = startInTheRowsLanguage();
         const QString ratio = ratioIn(language);
         QString shown;
@@ -116,24 +117,6 @@ private slots:
                    QStringLiteral("\\npupil-01\\.csv\\t%1(\\t[0-9]+){4}(\\t%2){4}\\n")
                        .arg(trials())
                        .arg(ratio));
-        openGraph();
-        QString said;
-        for (int n = 1; n <= kOutcomes; ++n)
-            said += findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
-                        ->accessibleName();
-        checkFound(said, QStringLiteral(" %1\\b").arg(ratio), -1);
-        if (QLocale(language).decimalPoint() != QLatin1String("."))
-            checkFound(said, QStringLiteral("[0-9]\\.[0-9]"), 0);
-    }
-
-    void theFilesKeepThePoint_data() { languageRows(); }
-    void theFilesKeepThePoint()
-    {
-        // The run's results file and the class's table saved as CSV.
-        startInTheRowsLanguage();
-        QTemporaryDir classFolder;
-        ClassWindow *classWindow = openClassWithTheRun(classFolder);
-        QVERIFY(classWindow);
         checkFound(
             QString::fromUtf8(fileBytes(classFolder.filePath(QStringLiteral("pupil-01.csv")))),
             QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
@@ -142,6 +125,14 @@ private slots:
         checkFound(QString::fromUtf8(fileBytes(csv)),
                    QStringLiteral("\\npupil-01\\.csv,%1(,[0-9]+){4}(,[01]\\.[0-9]{3}){4}\\n")
                        .arg(trials()));
+        openGraph();
+        QString said;
+        for (int n = 1; n <= kOutcomes; ++n)
+            said += findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
+                        ->accessibleName();
+        checkFound(said, QStringLiteral(" %1\\b").arg(ratio), -1);
+        if (QLocale(language).decimalPoint() != QLatin1String("."))
+            checkFound(said, QStringLiteral("[0-9]\\.[0-9]"), 0);
     }
 
     void theWindowsTextsAreTranslatedAndWhole_data() { languageRows(); }
