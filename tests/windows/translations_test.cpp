@@ -84,6 +84,7 @@ private slots:
         startProgram(3);
         m_englishTexts =
             textsOf(experiment()) + textsOf(m_program->openClassWindow(classFolder.path()));
+        QCOMPARE(coinPicturesShowingTheirOwn(), 8); // the coins' own marks, in English
         openGraph();
         openHelp();
         m_englishTexts += textsOf(graph()) + textsOf(help());
@@ -205,12 +206,7 @@ private slots:
     void theCoinsShowTheLanguagesMarks()
     {
         // Japanese shows the coins' own 表 and 裏, as English does; every other language its own.
-        QFETCH(QString, language);
-        installTranslation(QLocale::c());
-        startProgram(3);
-        QCOMPARE(coinPicturesShowingTheirOwn(), 8);
-        endProgram();
-        startIn(language);
+        const QString language = startInTheRowsLanguage();
         QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
     }
 
