@@ -97,11 +97,10 @@ private slots:
     }
     void cleanup() { endProgram(); }
 
-    void theNumbersAreInTheLanguagesFormWhereShownAndWithAPointWhereSaved_data() { languageRows(); }
-    void theNumbersAreInTheLanguagesFormWhereShownAndWithAPointWhereSaved()
+    void theWindowsShowTheLanguagesNumbers_data() { languageRows(); }
+    void theWindowsShowTheLanguagesNumbers()
     {
-        // The run's table, what Copy gives, the class table and what the legend says; the run's
-        // results file and the class's table saved as CSV keep the point.
+        // The run's table, what Copy gives, the class table and what the legend says.
         const QString language = startInTheRowsLanguage();
         const QString ratio = ratioIn(language);
         QString shown;
@@ -118,14 +117,6 @@ private slots:
                    QStringLiteral("\\npupil-01\\.csv\\t%1(\\t[0-9]+){4}(\\t%2){4}\\n")
                        .arg(trials())
                        .arg(ratio));
-        checkFound(
-            QString::fromUtf8(fileBytes(classFolder.filePath(QStringLiteral("pupil-01.csv")))),
-            QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
-        const QString csv = classFolder.filePath(QStringLiteral("class.csv"));
-        QCOMPARE(classWindow->saveTable(csv), QString());
-        checkFound(QString::fromUtf8(fileBytes(csv)),
-                   QStringLiteral("\\npupil-01\\.csv,%1(,[0-9]+){4}(,[01]\\.[0-9]{3}){4}\\n")
-                       .arg(trials()));
         openGraph();
         QString said;
         for (int n = 1; n <= kOutcomes; ++n)
@@ -134,6 +125,24 @@ private slots:
         checkFound(said, QStringLiteral(" %1\\b").arg(ratio), -1);
         if (QLocale(language).decimalPoint() != QLatin1String("."))
             checkFound(said, QStringLiteral("[0-9]\\.[0-9]"), 0);
+    }
+
+    void theFilesKeepThePoint_data() { languageRows(); }
+    void theFilesKeepThePoint()
+    {
+        // The run's results file and the class's table saved as CSV.
+        startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
+        checkFound(
+            QString::fromUtf8(fileBytes(classFolder.filePath(QStringLiteral("pupil-01.csv")))),
+            QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
+        const QString csv = classFolder.filePath(QStringLiteral("class.csv"));
+        QCOMPARE(classWindow->saveTable(csv), QString());
+        checkFound(QString::fromUtf8(fileBytes(csv)),
+                   QStringLiteral("\\npupil-01\\.csv,%1(,[0-9]+){4}(,[01]\\.[0-9]{3}){4}\\n")
+                       .arg(trials()));
     }
 
     void theWindowsTextsAreTranslatedAndWhole_data() { languageRows(); }
