@@ -145,22 +145,19 @@ private slots:
                        .arg(trials()));
     }
 
-    void theWindowsTextsAreTranslatedAndWhole_data() { languageRows(); }
-    void theWindowsTextsAreTranslatedAndWhole()
+    void theWindowsTextsAreTranslated_data() { languageRows(); }
+    void theWindowsTextsAreTranslated()
     {
-        // Most texts not the English ones (some words are shared), and each whole at both sizes.
+        // Most texts not the English ones (some words are shared).
         startInTheRowsLanguage();
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
         openGraph();
-        const QList<QWidget *> windows{experiment(), classWindow, graph()};
-        for (QWidget *window : windows)
+        for (QWidget *window : QList<QWidget *>{experiment(), classWindow, graph()})
             checkMostlyTranslated(window);
-        checkFitAtBothSizes(windows);
         openHelp(); // in the experiment window's place
         checkMostlyTranslated(help());
-        checkFitAtBothSizes({help()});
     }
 
     void theGapViewsTextsFitAtBothSizes_data() { languageRows(); }
@@ -185,8 +182,21 @@ private slots:
         checkFitAtBothSizes({classWindow, graph()});
     }
 
-    void theHelpIsTranslatedWithinItsSurfaceAndNamesTheButtonsAsCaptioned_data() { languageRows(); }
-    void theHelpIsTranslatedWithinItsSurfaceAndNamesTheButtonsAsCaptioned()
+    void theWindowsTextsFitAtBothSizes_data() { languageRows(); }
+    void theWindowsTextsFitAtBothSizes()
+    {
+        startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
+        openGraph();
+        checkFitAtBothSizes({experiment(), classWindow, graph()});
+        openHelp();
+        checkFitAtBothSizes({help()});
+    }
+
+    void theHelpIsTranslatedAndWithinItsSurface_data() { languageRows(); }
+    void theHelpIsTranslatedAndWithinItsSurface()
     {
         startInTheRowsLanguage();
         openHelp();
@@ -196,7 +206,14 @@ private slots:
         const QFontMetrics metrics(help()->surface()->textFont());
         for (const QString &line : lines)
             QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
-        // Each button it names in brackets as the button is captioned.
+    }
+
+    void theHelpNamesTheButtonsAsCaptioned_data() { languageRows(); }
+    void theHelpNamesTheButtonsAsCaptioned()
+    {
+        startInTheRowsLanguage();
+        openHelp();
+        const QStringList lines = helpLines();
         click(helpClose());
         QVERIFY(QTest::qWaitFor([this] { return experiment() != nullptr; }));
         QStringList captions;
