@@ -30,42 +30,31 @@ class CommandLineTest : public QObject
     }
 
 private slots:
-    void aTextWithoutWideLettersIsLeftToTheParser()
+    void aLineIsBrokenWhereATerminalWouldCutIt_data()
     {
-        const QString text = QStringLiteral("Throws two coins again and again");
-        QCOMPARE(wrappedForTerminal(text, 8), text);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("broken");
+        const auto row = [](const char *name, const char *text, int columns, const char *broken) {
+            QTest::newRow(name) << QString::fromUtf8(text) << columns << QString::fromUtf8(broken);
+        };
+        row("no wide letters: left to the parser", "Throws two coins again and again", 8,
+            "Throws two coins again and again");
+        row("each wide letter takes two columns", "あいうえお", 6, "あいう\nえお");
+        row("wide and narrow letters that fit", "あいう abc", 10, "あいう abc");
+        row("at the last blank", "時計は abcdef", 10, "時計は\nabcdef");
+        row("between two letters", "時計 <N>（整数）で決まる", 12, "時計 <N>（整\n数）で決まる");
+        row("never before a full stop", "あいうえ。かき", 8, "あいう\nえ。かき");
+        row("never after an opening bracket", "あいう（えお）", 8, "あいう\n（えお）");
+        row("never before a closing bracket", "あいうえ）か", 8, "あいう\nえ）か");
+        row("Korean at blanks only", "한국어 문장입니다", 10, "한국어\n문장입니다");
     }
-
-    void eachWideLetterTakesTwoColumns()
+    void aLineIsBrokenWhereATerminalWouldCutIt()
     {
-        QCOMPARE(wrappedForTerminal(QStringLiteral("あいうえお"), 6),
-                 QStringLiteral("あいう\nえお"));
-        QCOMPARE(wrappedForTerminal(QStringLiteral("あいう abc"), 10),
-                 QStringLiteral("あいう abc"));
-    }
-
-    void aLineBreaksAtItsLastBlankOrBetweenTwoLetters()
-    {
-        QCOMPARE(wrappedForTerminal(QStringLiteral("時計は abcdef"), 10),
-                 QStringLiteral("時計は\nabcdef"));
-        QCOMPARE(wrappedForTerminal(QStringLiteral("時計 <N>（整数）で決まる"), 12),
-                 QStringLiteral("時計 <N>（整\n数）で決まる"));
-    }
-
-    void aLineNeverStartsWithAPunctuationMarkNorEndsWithAnOpeningBracket()
-    {
-        QCOMPARE(wrappedForTerminal(QStringLiteral("あいうえ。かき"), 8),
-                 QStringLiteral("あいう\nえ。かき"));
-        QCOMPARE(wrappedForTerminal(QStringLiteral("あいう（えお）"), 8),
-                 QStringLiteral("あいう\n（えお）"));
-        QCOMPARE(wrappedForTerminal(QStringLiteral("あいうえ）か"), 8),
-                 QStringLiteral("あいう\nえ）か"));
-    }
-
-    void koreanBreaksAtBlanksOnly()
-    {
-        QCOMPARE(wrappedForTerminal(QStringLiteral("한국어 문장입니다"), 10),
-                 QStringLiteral("한국어\n문장입니다"));
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QFETCH(QString, broken);
+        QCOMPARE(wrappedForTerminal(text, columns), broken);
     }
 
     void theSeedIsTheWholeNumberGiven()

@@ -90,9 +90,8 @@ private slots:
         QCOMPARE(m_warnings, QStringList());
 
         QTemporaryDir classFolder;
-        QCOMPARE(held(read({QStringLiteral("--zoom"), QStringLiteral("200"),
-                            QStringLiteral("--language=de"), QStringLiteral("--class"),
-                            classFolder.path()})),
+        const QString options = QStringLiteral("--zoom 200 --language=de --class");
+        QCOMPARE(held(read(options.split(QLatin1Char(' ')) << classFolder.path())),
                  QStringLiteral("200|de|%1|1|/home/ann|1").arg(classFolder.path()));
         QCOMPARE(m_warnings, QStringList());
     }
@@ -179,8 +178,7 @@ private slots:
         const Settings settings = read();
         QCOMPARE(m_warnings.size(), 2);
         for (const char *folder : {"system1", "system2"})
-            QVERIFY(m_warnings.filter(file(folder) + QStringLiteral(": holds a value")).size() ==
-                    1);
+            QCOMPARE(m_warnings.filter(file(folder) + QStringLiteral(": holds a value")).size(), 1);
         QCOMPARE(held(settings), QStringLiteral("175|||0||1"));
     }
 

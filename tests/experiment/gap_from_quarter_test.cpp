@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quindle developers
 // SPDX-License-Identifier: MIT
 
-// A ratio's 95 % range; an outcome's gap from a quarter along a run, its band, and its scales.
+// An outcome's gap from a quarter along a run, its band, and its scales.
 
 #include "experiment/expected_range.h"
 #include "experiment/gap_from_quarter.h"
@@ -14,14 +14,6 @@ namespace quindle::testing {
 namespace {
 
 constexpr Face H = Face::Head, T = Face::Tail;
-
-TEST(ExpectedRange, IsTwoStandardErrorsEitherSideOfAQuarterAroundFourTrialsATime)
-{
-    // One standard error is sqrt(0.1875 / trials); the edges are in the outcome's test. An
-    // outcome counted k times took about 4k trials; after 100 times, 0.25 ± 0.0433.
-    EXPECT_EQ(expectedTrialsFor(1000), 4000);
-    EXPECT_NEAR(expectedRangeHalfWidth(double(expectedTrialsFor(100))), 0.0433, 0.0001);
-}
 
 TEST(GapFromQuarter, FollowsEachCountAgainstAQuarterOfTheTrialsWithinAWideningRange)
 {

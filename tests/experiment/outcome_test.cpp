@@ -59,6 +59,8 @@ TEST(Outcome, ARatioAndAGapAreInsideTheirRangeUpToItsEdgeAndNeverForNoTrials)
         {-6.0 - above, 48, false}, {0.0, 0, false},  {0.75, 1, true}};
     for (const auto &[gap, trials, inside] : gaps)
         EXPECT_EQ(insideGapBand(gap, trials), inside) << gap << " after " << trials;
+    // An outcome counted k times took about 4k trials: its ratio's range is the one over those.
+    EXPECT_EQ(expectedTrialsFor(1000), 4000);
 }
 
 } // namespace

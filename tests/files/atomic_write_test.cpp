@@ -78,6 +78,15 @@ protected:
         linksTried = 0;
         linkError = EPERM;
     }
+    // A write that gave no file, for the reason given, and the folder as it was: empty, or
+    // holding only the first run.csv.
+    void checkNothingWritten(const files::AtomicWrite &written, int error, bool first = true) const
+    {
+        EXPECT_EQ(written.error, error);
+        EXPECT_EQ(written.name, "");
+        EXPECT_EQ(folder.entries(), first ? Names{"run.csv"} : Names{});
+        EXPECT_EQ(folder.bytes("run.csv"), first ? "first\n" : "");
+    }
     ScratchFolder folder;
 };
 
@@ -103,14 +112,9 @@ TEST_F(AtomicWrite, AFailedWriteLeavesNothingAndTheOldFileAsItWas)
 {
     folder.put("run.csv", "first\n");
     for (const Replace replace : {Replace::Allowed, Replace::Never}) {
-        for (const char *name : {"run.csv", "fresh.csv"}) {
-            const auto written = files::writeAtomically(folder.path(), name, failing, replace);
-            EXPECT_EQ(written.name, "");
-            EXPECT_EQ(written.error, 0); // the writer's own failure, for it to say
-        }
+        for (const char *name : {"run.csv", "fresh.csv"}) // the writer's own failure: no error
+            checkNothingWritten(files::writeAtomically(folder.path(), name, failing, replace), 0);
     }
-    EXPECT_EQ(folder.entries(), Names{"run.csv"});
-    EXPECT_EQ(folder.bytes("run.csv"), "first\n");
 }
 
 TEST_F(AtomicWrite, AReplacedFileKeepsItsPermissions)
@@ -129,18 +133,13 @@ TEST_F(AtomicWrite, AFolderThatCannotBeWrittenIntoSaysWhyAndGetsNothing)
     EXPECT_EQ(files::writeAtomically(folder / "gone", "run.csv", writing("x")).error, ENOENT);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
     const PermissionsHold hold;
-    const auto written = files::writeAtomically(folder.path(), "run.csv", writing("x"));
-    EXPECT_EQ(written.error, EACCES);
-    EXPECT_EQ(written.name, "");
-    EXPECT_TRUE(folder.entries().empty());
+    checkNothingWritten(files::writeAtomically(folder.path(), "run.csv", writing("x")), EACCES,
+                        false);
 }
 
 TEST_F(AtomicWrite, NoNameGetsNoFile)
 {
-    const auto written = files::writeAtomically(folder.path(), "", writing("x"));
-    EXPECT_EQ(written.error, 0);
-    EXPECT_EQ(written.name, "");
-    EXPECT_TRUE(folder.entries().empty());
+    checkNothingWritten(files::writeAtomically(folder.path(), "", writing("x")), 0, false);
 }
 
 TEST_F(AtomicWrite, EachWayToTakeANameNeverReplacesAndNumbersInTurn)
@@ -162,10 +161,7 @@ TEST_F(AtomicWrite, ALinkThatFailsForAnotherReasonSaysItAndLeavesNothing)
 {
     folder.put("run.csv", "first\n");
     linkError = EIO;
-    const auto written = files::writeAtomically(folder.path(), "run.csv", writing("second\n"),
-                                                Replace::Never, NoReplace::Link, kLikeFat);
-    EXPECT_EQ(written.error, EIO);
-    EXPECT_EQ(written.name, "");
-    EXPECT_EQ(folder.entries(), Names{"run.csv"});
-    EXPECT_EQ(folder.bytes("run.csv"), "first\n");
+    checkNothingWritten(files::writeAtomically(folder.path(), "run.csv", writing("second\n"),
+                                               Replace::Never, NoReplace::Link, kLikeFat),
+                        EIO);
 }

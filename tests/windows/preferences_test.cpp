@@ -21,14 +21,13 @@ private slots:
     void eachChangeIsToldOnceAndOnlyWhenTheValueDiffers()
     {
         Preferences preferences;
-        const QList<QSignalSpy *> spies = {
-            new QSignalSpy(&preferences, &Preferences::zoomChanged),
-            new QSignalSpy(&preferences, &Preferences::paceChanged),
-            new QSignalSpy(&preferences, &Preferences::expectedRangeShownChanged),
-            new QSignalSpy(&preferences, &Preferences::gapViewShownChanged),
-            new QSignalSpy(&preferences, &Preferences::classFolderChanged),
-            new QSignalSpy(&preferences, &Preferences::lastFolderChanged),
-            new QSignalSpy(&preferences, &Preferences::classResultsFolderChanged)};
+        const QSignalSpy spies[] = {{&preferences, &Preferences::zoomChanged},
+                                    {&preferences, &Preferences::paceChanged},
+                                    {&preferences, &Preferences::expectedRangeShownChanged},
+                                    {&preferences, &Preferences::gapViewShownChanged},
+                                    {&preferences, &Preferences::classFolderChanged},
+                                    {&preferences, &Preferences::lastFolderChanged},
+                                    {&preferences, &Preferences::classResultsFolderChanged}};
         for (int twice = 0; twice < 2; ++twice) {
             preferences.setZoom(150);
             preferences.setPace(Pace::Classroom);
@@ -39,9 +38,8 @@ private slots:
             preferences.setClassResultsFolder(QStringLiteral("/srv/5b"));
         }
         preferences.setClassFolder(QStringLiteral("/srv/5a/")); // the same folder
-        for (QSignalSpy *spy : spies)
-            QCOMPARE(spy->size(), 1);
-        qDeleteAll(spies);
+        for (const QSignalSpy &spy : spies)
+            QCOMPARE(spy.size(), 1);
     }
 
     void whoSetAValueComesWithItsChange()

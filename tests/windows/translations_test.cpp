@@ -84,6 +84,7 @@ private slots:
         startProgram(3);
         m_englishTexts =
             textsOf(experiment()) + textsOf(m_program->openClassWindow(classFolder.path()));
+        QCOMPARE(coinPicturesShowingTheirOwn(), 8); // the coins' own marks, in English
         openGraph();
         openHelp();
         m_englishTexts += textsOf(graph()) + textsOf(help());
@@ -96,56 +97,47 @@ private slots:
     }
     void cleanup() { endProgram(); }
 
-    void theTableShowsTheLanguagesNumbers_data() { languageRows(); }
-    void theTableShowsTheLanguagesNumbers()
+    void theWindowsShowTheLanguagesNumbers_data() { languageRows(); }
+    void theWindowsShowTheLanguagesNumbers()
     {
+        // The run's table, what Copy gives, the class table and what the legend says.
         const QString language = startInTheRowsLanguage();
+        const QString ratio = ratioIn(language);
         QString shown;
         for (int n = 1; n <= kOutcomes; ++n)
             shown += QLatin1Char('|') + cell(CellKind::Ratio, n)->text();
-        checkFound(shown, QStringLiteral("^(\\|%1){4}$").arg(ratioIn(language)));
-    }
-
-    void whatIsCopiedHasTheLanguagesNumbers_data() { languageRows(); }
-    void whatIsCopiedHasTheLanguagesNumbers()
-    {
-        const QString language = startInTheRowsLanguage();
+        checkFound(shown, QStringLiteral("^(\\|%1){4}$").arg(ratio));
         QTest::keyClick(experiment(), Qt::Key_C, Qt::ControlModifier);
         checkFound(QGuiApplication::clipboard()->text(),
-                   QStringLiteral("\\t[0-9]+\\t%1\\n").arg(ratioIn(language)), kOutcomes);
-    }
-
-    void theResultsFileKeepsThePoint_data() { languageRows(); }
-    void theResultsFileKeepsThePoint()
-    {
-        startInTheRowsLanguage();
-        QTemporaryDir folder;
-        const QString run = folder.filePath(QStringLiteral("pupil-01.csv"));
-        QCOMPARE(experiment()->saveResults(run), QString());
-        checkFound(QString::fromUtf8(fileBytes(run)),
-                   QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
-    }
-
-    void theClassTableShowsTheLanguagesNumbers_data() { languageRows(); }
-    void theClassTableShowsTheLanguagesNumbers()
-    {
-        const QString language = startInTheRowsLanguage();
+                   QStringLiteral("\\t[0-9]+\\t%1\\n").arg(ratio), kOutcomes);
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
         checkFound(classWindow->tableText(QLatin1Char('\t'), ClassWindow::NumberForm::Shown),
                    QStringLiteral("\\npupil-01\\.csv\\t%1(\\t[0-9]+){4}(\\t%2){4}\\n")
                        .arg(trials())
-                       .arg(ratioIn(language)));
+                       .arg(ratio));
+        openGraph();
+        QString said;
+        for (int n = 1; n <= kOutcomes; ++n)
+            said += findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
+                        ->accessibleName();
+        checkFound(said, QStringLiteral(" %1\\b").arg(ratio), -1);
+        if (QLocale(language).decimalPoint() != QLatin1String("."))
+            checkFound(said, QStringLiteral("[0-9]\\.[0-9]"), 0);
     }
 
-    void theClassCsvKeepsThePoint_data() { languageRows(); }
-    void theClassCsvKeepsThePoint()
+    void theFilesKeepThePoint_data() { languageRows(); }
+    void theFilesKeepThePoint()
     {
+        // The run's results file and the class's table saved as CSV.
         startInTheRowsLanguage();
         QTemporaryDir classFolder;
         ClassWindow *classWindow = openClassWithTheRun(classFolder);
         QVERIFY(classWindow);
+        checkFound(
+            QString::fromUtf8(fileBytes(classFolder.filePath(QStringLiteral("pupil-01.csv")))),
+            QStringLiteral("\\n[A-Za-z/]+,[0-9]+,[01]\\.[0-9]{3}\\n"), kOutcomes);
         const QString csv = classFolder.filePath(QStringLiteral("class.csv"));
         QCOMPARE(classWindow->saveTable(csv), QString());
         checkFound(QString::fromUtf8(fileBytes(csv)),
@@ -153,18 +145,19 @@ private slots:
                        .arg(trials()));
     }
 
-    void theLegendSaysTheLanguagesNumbers_data() { languageRows(); }
-    void theLegendSaysTheLanguagesNumbers()
+    void theWindowsTextsAreTranslated_data() { languageRows(); }
+    void theWindowsTextsAreTranslated()
     {
-        const QString language = startInTheRowsLanguage();
+        // Most texts not the English ones (some words are shared).
+        startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
         openGraph();
-        QString said;
-        for (int n = 1; n <= kOutcomes; ++n)
-            said += findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(n))
-                        ->accessibleName();
-        checkFound(said, QStringLiteral(" %1\\b").arg(ratioIn(language)), -1);
-        if (QLocale(language).decimalPoint() != QLatin1String("."))
-            checkFound(said, QStringLiteral("[0-9]\\.[0-9]"), 0);
+        for (QWidget *window : QList<QWidget *>{experiment(), classWindow, graph()})
+            checkMostlyTranslated(window);
+        openHelp(); // in the experiment window's place
+        checkMostlyTranslated(help());
     }
 
     void theGapViewsTextsFitAtBothSizes_data() { languageRows(); }
@@ -187,21 +180,6 @@ private slots:
         QVERIFY(graph()->surface()->printedTexts().size() > 20 &&
                 curve->printedTexts().size() > 8); // titles and numbers
         checkFitAtBothSizes({classWindow, graph()});
-    }
-
-    void theWindowsTextsAreTranslated_data() { languageRows(); }
-    void theWindowsTextsAreTranslated()
-    {
-        // Most texts not the English ones (some words are shared).
-        startInTheRowsLanguage();
-        QTemporaryDir classFolder;
-        ClassWindow *classWindow = openClassWithTheRun(classFolder);
-        QVERIFY(classWindow);
-        openGraph();
-        for (QWidget *window : QList<QWidget *>{experiment(), classWindow, graph()})
-            checkMostlyTranslated(window);
-        openHelp(); // in the experiment window's place
-        checkMostlyTranslated(help());
     }
 
     void theWindowsTextsFitAtBothSizes_data() { languageRows(); }
@@ -254,12 +232,7 @@ private slots:
     void theCoinsShowTheLanguagesMarks()
     {
         // Japanese shows the coins' own 表 and 裏, as English does; every other language its own.
-        QFETCH(QString, language);
-        installTranslation(QLocale::c());
-        startProgram(3);
-        QCOMPARE(coinPicturesShowingTheirOwn(), 8);
-        endProgram();
-        startIn(language);
+        const QString language = startInTheRowsLanguage();
         QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
     }
 
