@@ -63,12 +63,6 @@ class GraphWindowTest : public QObject, ProgramDriver
             pixels += image.pixelColor(i % image.width(), i / image.width()) == kBand;
         return pixels;
     }
-    void toggleRange() const
-    {
-        for (QAction *action : graph()->actions())
-            if (action->text() == QLatin1String("Show expected range"))
-                action->trigger();
-    }
 
 private slots:
     void init() { startProgram(11); }
@@ -160,7 +154,9 @@ private slots:
     {
         openGraphOfThreeResults();
         QCOMPARE(shaded(), 0);
-        toggleRange();
+        for (QAction *action : graph()->actions())
+            if (action->text() == QLatin1String("Show expected range"))
+                action->trigger();
         QVERIFY(shaded() > 1000);
         QCOMPARE(at(110, 95), kBand);             // after 10 times 0.15 is within chance's reach,
         QCOMPARE(at(110, 60), QColor(Qt::white)); // 0.50 is not

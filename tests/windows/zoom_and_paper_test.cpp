@@ -128,6 +128,11 @@ private slots:
         focus(experiment()); // an activation draws the same plot over itself
         focus(graph());
         QCOMPARE(svg(), once);
+        // A plot of more trials is drawn over the old one, on the screen and on paper.
+        focus(experiment());
+        trialsByHand(100);
+        focus(graph());
+        QVERIFY(svg().size() > once.size() * 3 / 2);
     }
 };
 
