@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // The graph window's gap view (Ctrl+D): count minus a quarter of the trials, its widening band,
-// the legend's words, the ratio plot given back, and the view on paper, in files and zoomed.
+// the legend's words and the ratio plot given back.
 
 #include "windows/window_driver.h"
 
 #include "experiment/expected_range.h"
 #include "experiment/gap_from_quarter.h"
 #include "experiment/random_source.h"
-#include "windows/printed_text.h"
 #include "windows/support/gap_words.h"
 #include "windows/support/outcome_names.h"
 
@@ -185,52 +184,6 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the language's form
         QCOMPARE(gapWords(-40.75), QStringLiteral("40,75 below a quarter"));
         QLocale::setDefault(QLocale::c());
-    }
-
-    void paperAndFilesShowTheGapView()
-    {
-        // Printed, as SVG and as a PNG drawn afresh at twice the pixels: the gap view.
-        runAndOpenGraph(42, 201);
-        gapKey();
-        const QImage gap = plot().copy();
-        const QString text =
-            printedText([this](QPrinter &printer) { graph()->printGraph(printer); });
-        QVERIFY2(
-            text.contains(QLatin1String("(Vertical axis : Count minus a quarter of the trials)")) &&
-                text.contains(QLatin1String("(Horizontal axis : Number of trials)")) &&
-                !text.contains(QLatin1String("Ratio")),
-            qPrintable(text));
-        QTemporaryDir folder;
-        const QString svg = folder.filePath(QStringLiteral("g.svg")),
-                      png = folder.filePath(QStringLiteral("g.png"));
-        QVERIFY(graph()->saveGraphAsSvg(svg).isEmpty() && graph()->saveGraph(png, true).isEmpty());
-        QVERIFY(fileBytes(svg).contains("Count minus a quarter"));
-        const QImage doubled =
-            QImage(png).scaled(gap.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        int off = 0, same = 0; // of the picture's ink as shown, what the PNG has in place
-        for (int i = 0; i < gap.width() * gap.height(); ++i)
-            if (const QPoint p(i % gap.width(), i / gap.width());
-                gap.pixel(p) != qRgb(255, 255, 255))
-                (doubled.pixel(p) == gap.pixel(p) ? same : off) += 1;
-        QVERIFY2(same > 2 * off,
-                 qPrintable(QStringLiteral("%1 in place, %2 not").arg(same).arg(off)));
-    }
-
-    void theGapViewIsHeldWhileTheProgramRunsAndANewStartHasTheRatio()
-    {
-        // As the expected range is.
-        runAndOpenGraph(42, 201);
-        const QImage ratio = plot().copy();
-        gapKey();
-        const QImage gap = plot().copy();
-        const QStringList gapWordsSaid = words();
-        closeGraph();
-        focus(experiment());
-        openGraph();
-        QCOMPARE(plot(), gap);
-        QCOMPARE(words(), gapWordsSaid);
-        runAndOpenGraph(42, 201);
-        QCOMPARE(plot(), ratio);
     }
 };
 

@@ -77,22 +77,8 @@ private slots:
         QCOMPARE(trialTotal()->text().toInt(), trials());
     }
 
-    void enlargedTheCoinsAreSmoothAndCtrlZeroGivesBackTheWindowsAsTheyWereExactly()
+    void ctrlZeroGivesBackTheWindowsAsTheyWereExactly()
     {
-        // Enlarged, the bitmap's few flat colours would show as blocks; the larger picture shades.
-        const auto colours = [](const QPixmap &picture) {
-            const QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
-            const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
-            return QSet<QRgb>(pixels, pixels + image.width() * image.height()).size();
-        };
-        const qsizetype small = colours(readPicture(QStringLiteral(":/coin_head.bmp")));
-        QVERIFY(small > 1 && small < 20);
-        QCOMPARE(colours(face(1, Face::Head)->grab()), small);
-        zoomKey(experiment(), Qt::Key_Plus, 4); // 200
-        QVERIFY(colours(face(1, Face::Head)->grab()) > 4 * small);
-        zoomKey(experiment(), Qt::Key_0);
-        QCOMPARE(colours(face(1, Face::Head)->grab()), small);
-
         runTrials(10);
         openGraph();
         const QImage graphAt100 = graph()->grab().toImage();
@@ -103,13 +89,6 @@ private slots:
         zoomKey(experiment(), Qt::Key_0);
         QCOMPARE(experiment()->grab().toImage(), experimentAt100);
         QCOMPARE(graph()->grab().toImage(), graphAt100);
-
-        openHelp();
-        const QImage helpAt100 = help()->grab().toImage();
-        zoomKey(help(), Qt::Key_Plus, 2);
-        QCOMPARE(help()->surface()->zoom(), 150);
-        zoomKey(help(), Qt::Key_Minus, 2);
-        QCOMPARE(help()->grab().toImage(), helpAt100);
     }
 
     void thePrintedGraphHasItsTitlesLegendAndCaptionAsText()
@@ -153,11 +132,7 @@ private slots:
         focus(experiment());
         trialsByHand(100);
         focus(graph());
-        const QByteArray both = svg();
-        QVERIFY(both.size() > once.size() * 3 / 2);
-        focus(experiment());
-        focus(graph());
-        QCOMPARE(svg(), both);
+        QVERIFY(svg().size() > once.size() * 3 / 2);
     }
 };
 
