@@ -34,9 +34,7 @@ TEST(GapAxes, TheTrialsAxisEndsAtARoundNumberFromTheTrialsAlone)
     EXPECT_EQ(gapTrialsAxisEnd(0), 10);
     EXPECT_EQ(gapTrialsAxisEnd(20), 20); // a short run fills the axis
     EXPECT_EQ(gapTrialsAxisEnd(21), 30);
-    EXPECT_EQ(gapTrialsAxisEnd(700), 800);
     EXPECT_EQ(gapTrialsAxisEnd(4000), 4000); // a full run
-    EXPECT_EQ(gapTrialsAxisEnd(51000), 60000);
     for (long long trials = 11; trials <= 50'000'000; trials = trials * 3 / 2 + 7) {
         const long long end = gapTrialsAxisEnd(trials);
         EXPECT_TRUE(end >= trials && end < 2 * trials) << trials; // more than half the axis
@@ -51,7 +49,6 @@ TEST(GapAxes, TheGapAxisHoldsTheWidestGapAndTheBandInAtMostFiveRoundMarks)
     EXPECT_EQ(gapAxisFor(3.5, band(20)), (GapAxis{4, 1}));      // the gap wider than the band
     EXPECT_EQ(gapAxisFor(70.5, band(4000)), (GapAxis{80, 20})); // wider than the band's 54.8
     EXPECT_EQ(gapAxisFor(0.75, band(4000)), (GapAxis{60, 20})); // the band's 54.8
-    EXPECT_EQ(gapAxisFor(150, band(60000)), (GapAxis{250, 50}));
     // Whatever the run: two thirds of the height or more, five marks at most each side.
     for (long long trials = 11; trials <= 50'000'000; trials = trials * 3 / 2 + 7) {
         for (const double spread : {0.0, 1.0, 3.0}) {

@@ -114,7 +114,7 @@ TEST_F(Trial, ErrorsAreRaisedBeforeAnythingIsStored)
     EXPECT_THROW((void)roundToInt16(std::numeric_limits<double>::quiet_NaN()), OverflowError);
 }
 
-TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopAndActivationNotInit)
+TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopButNotInit)
 {
     control.start();
     control.flipTick(); // phase 0: the rest pose, which is on show already
@@ -123,9 +123,6 @@ TEST_F(Trial, FlipTicksAlternateFromTheRestPoseAndPhaseSurvivesStopAndActivation
     EXPECT_EQ(view.faces, (decltype(view.faces){{{false, true}, {true, false}}}));
     control.flipTick();
     trials({4}); // both Tail
-    view.log.clear();
-    control.activate();
-    EXPECT_TRUE(view.log.empty()) << "activation during a run touches nothing";
     control.stop();
     view.log.clear();
     control.activate(); // the rest pose, coin 1 first; phase stays 1

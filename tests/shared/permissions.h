@@ -3,10 +3,9 @@
 
 #pragma once
 
-// The tests run as root on CI, and root reads and writes every file whatever its permissions say.
-// A test of an unreadable file or a read-only folder holds a PermissionsHold while it works: the
-// process gives up the capabilities that override file permissions (from its effective set only)
-// and takes them back at the end. For an ordinary account it does nothing.
+// Root (as on CI) reads and writes every file whatever its permissions say: a test of an unreadable
+// file or a read-only folder holds a PermissionsHold, which drops the capabilities that override
+// file permissions from the process's effective set until it goes. For others it does nothing.
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
