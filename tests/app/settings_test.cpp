@@ -96,13 +96,25 @@ private slots:
         QCOMPARE(m_warnings, QStringList());
     }
 
+    void aZoomForOneRunIsNeverRemembered_data()
+    {
+        QTest::addColumn<bool>("persistFirst"); // the settings listen before they load, or after
+        QTest::newRow("loaded, then persisted") << false;
+        QTest::newRow("persisted, then loaded") << true;
+    }
+
     void aZoomForOneRunIsNeverRemembered()
     {
+        QFETCH(bool, persistFirst);
         write("user", "[display]\nzoom=150\n");
         const QByteArray before = contents(file("user"));
         Settings settings = read({QStringLiteral("--zoom=200")});
         Preferences preferences;
-        start(settings, preferences);
+        if (persistFirst)
+            settings.persist(preferences);
+        settings.load(preferences);
+        if (!persistFirst)
+            settings.persist(preferences);
         QCOMPARE(preferences.zoom(), 200);
         QCOMPARE(contents(file("user")), before);
         // The pupil saves into another folder: that is remembered, the run's zoom is not.
@@ -128,7 +140,9 @@ private slots:
         QTest::addColumn<QString>("inFile");      // in the school's file
         QTest::addColumn<QString>("commandLine"); // or --class, from the root as working folder
         QTest::newRow("a trailing slash") << QStringLiteral("%1/class/") << QString();
+        QTest::newRow("dots") << QStringLiteral("%1/./other/../class") << QString();
         QTest::newRow("--class relative") << QString() << QStringLiteral("class");
+        QTest::newRow("--class relative, slash") << QString() << QStringLiteral("./class/");
         QTest::newRow("--class, a trailing slash") << QString() << QStringLiteral("%1/class/");
     }
 

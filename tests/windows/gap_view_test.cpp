@@ -185,6 +185,23 @@ private slots:
         QCOMPARE(gapWords(-40.75), QStringLiteral("40,75 below a quarter"));
         QLocale::setDefault(QLocale::c());
     }
+
+    void theGapViewIsHeldWhileTheProgramRunsAndANewStartHasTheRatio()
+    {
+        // As the expected range is.
+        runAndOpenGraph(42, 201);
+        const QImage ratio = plot().copy();
+        gapKey();
+        const QImage gap = plot().copy();
+        const QStringList gapWordsSaid = words();
+        closeGraph();
+        focus(experiment());
+        openGraph();
+        QCOMPARE(plot(), gap);
+        QCOMPARE(words(), gapWordsSaid);
+        runAndOpenGraph(42, 201);
+        QCOMPARE(plot(), ratio);
+    }
 };
 
 QUINDLE_WIDGET_TEST_MAIN(GapViewTest)

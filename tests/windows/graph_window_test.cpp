@@ -64,6 +64,13 @@ class GraphWindowTest : public QObject, ProgramDriver
         return pixels;
     }
 
+    void toggleRange() const
+    {
+        for (QAction *action : graph()->actions())
+            if (action->text() == QLatin1String("Show expected range"))
+                action->trigger();
+    }
+
 private slots:
     void init() { startProgram(11); }
     void cleanup() { endProgram(); }
@@ -207,6 +214,28 @@ private slots:
         focus(experiment());
         openGraph(); // a blank surface: the old curve is gone
         QCOMPARE(at(100 + 300, 110 - (70 + 300 % 7)), QColor(Qt::white));
+    }
+
+    void theWindowAndItsControlsStandAsLaidOut()
+    {
+        openGraph();
+        checkFrame(graph(), QRect(211, 113, 674, 415), QStringLiteral(" Graph  ") + makersNotice());
+        QVERIFY(!graph()->parentWidget());
+        QCOMPARE(graph()->surface()->geometry(), QRect(16, 40, 641, 321));
+        QCOMPARE(graphClose()->geometry(), QRect(592, 0, 65, 25));
+    }
+
+    void theExpectedRangeIsRememberedAndOffGivesThePlotAsItWas()
+    {
+        openGraphOfThreeResults();
+        const QImage plain = plot().copy();
+        toggleRange();
+        closeGraph();
+        focus(experiment());
+        openGraph(); // remembered for the program's lifetime
+        QVERIFY(shaded() > 1000);
+        toggleRange();
+        QCOMPARE(plot(), plain);
     }
 };
 

@@ -9,6 +9,8 @@
 #include "modules/program_modules.h"
 #include "sound/cue_player.h"
 
+#include <QAction>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 using namespace quindle;
@@ -30,10 +32,12 @@ private slots:
         QVERIFY(!player->sound());
         QCOMPARE(state(), kCleared);
         runTrials(1);
-        QCOMPARE(trials(), 1);
+        openHelp(); // its chime, and the handover
+        click(helpClose());
+        QVERIFY(QTest::qWaitFor([this] { return experiment() && experiment()->isVisible(); }));
     }
 
-    void anSvgFileSaysWhy()
+    void anSvgFileAndPrintingSayWhy()
     {
         runTrials(5);
         openGraph();
@@ -50,6 +54,13 @@ private slots:
         // What needs no module still works.
         QCOMPARE(graph()->saveGraphAsPdf(folder.filePath(QStringLiteral("graph.pdf"))), QString());
         QCOMPARE(graph()->saveGraph(folder.filePath(QStringLiteral("graph.png"))), QString());
+        // Printing, asking for the module again, says why instead of showing its dialog.
+        QString said;
+        answerMessage(said);
+        for (QAction *action : graph()->actions())
+            if (action->text() == QStringLiteral("Print…"))
+                action->trigger();
+        QCOMPARE(said, QLatin1String("Cannot print: ") + why);
     }
 };
 

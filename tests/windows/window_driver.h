@@ -90,6 +90,42 @@ inline QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Every title the display server was given for window: on Wayland, the set_title requests in the
+// protocol log in QUINDLE_PROTOCOL_LOG; on X11, _NET_WM_NAME and WM_NAME; else its title.
+inline QStringList titlesGiven(QWidget *window)
+{
+    QString text;
+    QRegularExpression title(QStringLiteral(R"re(^\w+\(\w+\) = "(.*)"$)re"),
+                             QRegularExpression::MultilineOption);
+    if (onPlatform("wayland")) {
+        text = QString::fromUtf8(fileBytes(qEnvironmentVariable("QUINDLE_PROTOCOL_LOG")));
+        title.setPattern(QStringLiteral(R"re(set_title\("(.*)"\)$)re"));
+    } else if (onPlatform("xcb")) {
+        QProcess xprop;
+        xprop.startCommand(QStringLiteral("env LC_ALL=C.UTF-8 xprop -id %1 _NET_WM_NAME WM_NAME")
+                               .arg(window->winId()));
+        xprop.waitForFinished();
+        text = QString::fromUtf8(xprop.readAllStandardOutput());
+    } else {
+        return {window->windowTitle()};
+    }
+    QStringList titles;
+    for (auto match = title.globalMatch(text); match.hasNext();)
+        titles << match.next().captured(1);
+    return titles;
+}
+
+// A top-level window's caption, size and (where a program may place windows: not Wayland) place.
+inline void checkFrame(QWidget *window, const QRect &designed, const QString &caption)
+{
+    const QStringList titles = titlesGiven(window);
+    QVERIFY2(onPlatform("wayland") ? titles.contains(caption)
+                                   : titles == QStringList(onPlatform("xcb") ? 2 : 1, caption),
+             qPrintable(titles.join(QLatin1Char('|'))));
+    QCOMPARE(onPlatform("wayland") ? QRect(designed.topLeft(), window->size()) : window->geometry(),
+             designed);
+}
+
 // The rectangle of the dark pixels of image within area.
 inline QRect darkPixels(const QImage &image, const QRect &area)
 {
