@@ -228,17 +228,16 @@ private slots:
     void aVanishedFolderIsSaidAndFollowedAgainWhenItComesBack()
     {
         const ClassDir dir;
-        const QString &path = dir.path;
         const QString away = dir.parent.filePath(QStringLiteral("away"));
         saveRun(dir.at("anna.csv"), 40, 1);
-        ClassFolder classFolder(path, nullptr);
+        ClassFolder classFolder(dir.path, nullptr);
         QVERIFY(pooled(classFolder, 1, 0, 5000));
         QVERIFY(!classFolder.polling());
         // A USB stick pulled, a share gone: the class as it was last read, and looked for.
-        QVERIFY(QDir().rename(path, away));
+        QVERIFY(QDir().rename(dir.path, away));
         QVERIFY(QTest::qWaitFor([&] { return classFolder.folderError() == ENOENT; }, 2500));
         QVERIFY(pooled(classFolder, 1, 0, 0) && classFolder.polling());
-        QVERIFY(QDir().rename(away, path));
+        QVERIFY(QDir().rename(away, dir.path));
         QVERIFY(QTest::qWaitFor([&] { return classFolder.folderError() == 0; }, 2500));
         // Followed through notifications again, not by looking.
         QVERIFY(QTest::qWaitFor([&] { return !classFolder.polling(); }, 2500));
