@@ -31,14 +31,13 @@ TEST(ResultsFile, AWrittenRunReadsBackEqual)
     clockRun.seed.reset();
     clockRun.pace = "one trial";
     const RunResults oddTexts{.saved = " 6 Dec, \"late\" ", .pace = "classroom;\nfast"};
-    // Runs to their end, of 3,700 to 4,000 trials and about 160 KB, and the longest a run can
-    // show: every outcome 1000 times, 4000 trials.
+    // A run to its end, of over 3,600 trials and about 160 KB, and the longest a run can show:
+    // every outcome 1000 times, 4000 trials.
     RunResults longest{.saved = "2026-12-06T21:30:05Z", .pace = "classroom"};
     for (int trial = 0; trial < kMaxShownTrials; ++trial)
         addTrial(longest, static_cast<Face>(trial / 2 % 2), static_cast<Face>(trial % 2));
     for (const RunResults &run :
-         {sampleRun(40), clockRun, oddTexts, RunResults{}, longest, sampleRun(4001, 1),
-          sampleRun(4001, 2), sampleRun(4001, 3), sampleRun(4001, 4)}) {
+         {sampleRun(40), clockRun, oddTexts, RunResults{}, longest, sampleRun(4001, 1)}) {
         const ReadResult read = readResults(writeResults(run));
         ASSERT_TRUE(read.ok()) << run.trials << " trials: " << writeResults(run).substr(0, 999);
         EXPECT_EQ(*read.run(), run);
@@ -61,15 +60,12 @@ TEST(ResultsFile, WhatASpreadsheetWritesBackReadsAsTheOriginal)
         return line;
     };
     const std::string variants[] = {
-        "\xEF\xBB\xBF" + text,
         replaced(text, "\n", "\r\n"),
         replaced(text, "\n", "\r"),
-        replaced(replaced(text, ",", ";"), ".", ","),
         spreadsheetResave(text),
         eachLine(text, quoted),
         "\n \n" + replaced(text, "\n", "\n\n"),
         eachLine(text, [](std::string line) { return line.empty() ? line : line + ",note,"; }),
-        eachLine(text, [](std::string line) { return line + ",,,"; }),
         eachLine(text, shortRatio),
     };
     for (const std::string &variant : variants) {
@@ -77,14 +73,6 @@ TEST(ResultsFile, WhatASpreadsheetWritesBackReadsAsTheOriginal)
         ASSERT_TRUE(read.ok()) << variant;
         EXPECT_EQ(*read.run(), run) << variant;
     }
-    // A version-0 file, without header or trial log, reads as far as it goes.
-    const std::string old = text.substr(text.find("outcome,count,ratio"),
-                                        text.find("\ntrial,") - text.find("outcome,count,ratio"));
-    const RunResults expected{
-        .formatVersion = 0, .counts = run.counts, .trials = run.trials, .history = run.history};
-    ASSERT_TRUE(readResults(old).ok()) << old;
-    EXPECT_EQ(*readResults(old).run(), expected);
-    EXPECT_EQ(writeResults(expected), old) << "written back as it was";
 }
 
 // The 1-based line of the file on which the first line that starts with `start` in `block` is.
@@ -106,14 +94,10 @@ std::vector<std::tuple<std::string, Problem, Inconsistency>> badFiles(const RunR
         {text + std::string(kMaxFileBytes, ' '), TooLarge, None},
         {"\x89PNG\r\n\x1A\n", Binary, None},
         {std::string("o\0u\0t\0c\0o\0m\0e\0", 14), Utf16, None},
-        {std::string("\0o\0u\0t\0c\0o\0m\0e", 14), Utf16, None},
-        {std::string("\xFE\xFF\0o\0u\0t", 8), Utf16, None},
         {"\xED\xA0\x80,surrogate\n", OneByte, None},
         {"name;mark\nAnna;2\n", NotResults, None},
         {withLine(text, kTable, "Tail/Tail,", "Tail/Tail,1001,"), Inconsistent, CountOutOfRange},
         {withLine(text, kTable, "trials,", "trials,4001,"), Inconsistent, TrialsOutOfRange},
-        {withLine(text, kTable, "Head/Head," + count(1) + ",", "Head/Head," + count(1) + ",0.9,"),
-         Inconsistent, RatioMismatch},
         {withLine(text, kTable, "Head/Head," + count(1) + ",", "Head/Head," + count(1) + ",,"),
          Inconsistent, RatioMismatch},
         {withLine(text, kTable, "Head/Tail,", "Heads,"), Inconsistent, UnreadableRow},
@@ -176,14 +160,10 @@ std::vector<std::pair<std::string, ReadProblem>> badFilesAndWhere(const RunResul
           written}},
         {replaced(text, "Quindle results,1", "Quindle results,2"),
          {NewerVersion, None, Header, 1, 0, 2, 1}},
-        {replaced(text, "Quindle results,1", "Quindle results,123456789012345678901234567890"),
-         {NewerVersion, None, Header, 1, 0, 0, 1}},
         // Cut short: how far it got of what its section needs.
         {upTo("Head/Tail,"), {CutShort, None, Table, lines(upTo("Head/Tail,")), 0, 1, 5}},
         {upTo("outcome,count at"),
          {CutShort, None, History, lines(upTo("outcome,count at")), 0, 0, 40}},
-        {upTo("\ntrial,"), {CutShort, None, TrialLog, lines(upTo("\ntrial,")), 0, 0, 40}},
-        {upTo("\n8,"), {CutShort, None, TrialLog, lines(upTo("\n8,")), 0, 7, 40}},
         {cut, {CutShort, None, TrialLog, lines(cut), 0, 7, 40}},
     };
     // Each outcome's first history element too, which no element before it checks.
@@ -211,9 +191,8 @@ TEST(ResultsFile, ABadFileSaysWhereItsProblemLiesAndWhatWasFoundThere)
 TEST(CsvText, NamesFromElsewhereReadBackAsTheyAreAndNeverAsFormulas)
 {
     const std::vector<std::string> names{
-        "Smith, Anna.csv", "Ben; Carl.csv", "say \"hi\".csv",    "two\nlines.csv", "cr\rhere.csv",
-        " blank .csv",     "plain.csv",     "=HYPERLINK(1).csv", "+1.csv",         "-x.csv",
-        "@a.csv",          "\tlead.csv",    "\rlead.csv"};
+        "Smith, Anna.csv",   "Ben; Carl.csv", "say \"hi\".csv", "two\nlines.csv", "plain.csv",
+        "=HYPERLINK(1).csv", "+1.csv",        "-x.csv",         "@a.csv",         "\tlead.csv"};
     for (const char separator : {',', '\t', ';'}) {
         std::string text;
         CsvRows expected;

@@ -121,7 +121,6 @@ private slots:
                      .contains(QFileInfo(offered).fileName()),
                  qPrintable(offered));
         QCOMPARE(QFileInfo(offered).absolutePath(), home("class"));
-        QCOMPARE(m_program->preferences().lastFolder(), QString()); // not the last folder
         const QDateTime moment = QDateTime::currentDateTime();
         const QString first = experiment()->handIn(moment);
         const int firstTrials = trials();
@@ -134,24 +133,14 @@ private slots:
                  (QList<qsizetype>{4, firstTrials, firstTrials, trials()}));
         const QString told = QStringLiteral("Handed in as %1.").arg(QFileInfo(second).fileName());
         QCOMPARE(spoken.last().value(0).toString(), told);
-        // On screen for a moment, beside the buttons, covering none of them; a click takes it.
-        QLabel *shown = nullptr;
-        for (QLabel *label : experiment()->findChildren<QLabel *>())
-            shown = label->isVisible() && label->text() == told ? label : shown;
-        QVERIFY(shown && experiment()->rect().contains(shown->geometry()));
-        for (Button which : kButtons)
-            QVERIFY(!shown->geometry().intersects(button(which)->geometry()));
-        QTest::mouseClick(shown, Qt::LeftButton);
-        QVERIFY(!shown->isVisible());
     }
 
     void aClassFolderThatCannotBeWrittenLosesNothing_data()
     {
-        QTest::addColumn<int>("error");   // missing, read-only, a file in its place
+        QTest::addColumn<int>("error");   // missing, read-only
         QTest::addColumn<bool>("handIn"); // or Save results…
         QTest::newRow("missing, handed in") << ENOENT << true;
         QTest::newRow("read-only, handed in") << EACCES << true;
-        QTest::newRow("a file in its place, handed in") << ENOTDIR << true;
         QTest::newRow("missing, saved") << ENOENT << false;
     }
 
@@ -162,8 +151,6 @@ private slots:
         const QString folder = error == EACCES ? home("class") : home("gone");
         if (error == EACCES)
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        if (error == ENOTDIR)
-            QVERIFY(writeTextSafely(folder, QStringLiteral("not a folder")).isEmpty());
         start(folder);
         runTrials(5);
         const int done = trials();
@@ -197,47 +184,6 @@ private slots:
         QCOMPARE(window->folder().path(), home("class"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Class results: class"));
         window->close();
-    }
-
-    void theFolderChosenForClassResultsLastsAsLongAsTheProgram()
-    {
-        start(); // no class folder: a dialog, in the last folder chosen
-        QSignalSpy chosen(experiment(), &ExperimentWindow::classResultsRequested);
-        classResults();
-        QCOMPARE(chosen.size(), 1);
-        openHelp(); // the experiment window closes, and a new one opens after the help
-        click(helpClose());
-        QVERIFY(waitShown(experiment()));
-        classResults();
-        start(); // another program: the Documents folder again
-        classResults();
-        QCOMPARE(m_dialogs, QStringList({home("Documents"), home("class"), home("Documents")}));
-    }
-
-    void eachFolderSavedIntoIsTheLastFolderNowAndNextTime()
-    {
-        start(); // Documents, the first time
-        for (const char *folder : {"A", "B"})
-            QVERIFY(QDir().mkpath(home(folder)));
-        QCOMPARE(QFileInfo(saveWithCtrlS(home("A/one.csv"))).absolutePath(), home("Documents"));
-        QCOMPARE(QFileInfo(saveWithCtrlS(home("B/two.csv"))).absolutePath(), home("A"));
-        QCOMPARE(QDir(home("B")).entryList(QDir::Files | QDir::Hidden),
-                 QStringList(QStringLiteral("two.csv")));
-        start(); // the second folder saved into, not the first
-        QCOMPARE(QFileInfo(saveWithCtrlS()).absolutePath(), home("B"));
-    }
-
-    void handInIsOfferedWhileThereIsAClassFolder()
-    {
-        // Whenever the class folder is set: before the window opens, or after.
-        start();
-        QVERIFY(!action("Hand in")->isEnabled());
-        m_program->preferences().setClassFolder(home("class"));
-        QVERIFY(action("Hand in")->isEnabled());
-        m_program->preferences().setClassFolder({});
-        QVERIFY(!action("Hand in")->isEnabled());
-        start(home("class"));
-        QVERIFY(action("Hand in")->isEnabled());
     }
 };
 
