@@ -191,8 +191,9 @@ TEST(ResultsFile, ABadFileSaysWhereItsProblemLiesAndWhatWasFoundThere)
 TEST(CsvText, NamesFromElsewhereReadBackAsTheyAreAndNeverAsFormulas)
 {
     const std::vector<std::string> names{
-        "Smith, Anna.csv",   "Ben; Carl.csv", "say \"hi\".csv", "two\nlines.csv", "plain.csv",
-        "=HYPERLINK(1).csv", "+1.csv",        "-x.csv",         "@a.csv",         "\tlead.csv"};
+        "Smith, Anna.csv", "Ben; Carl.csv", "say \"hi\".csv",    "two\nlines.csv", "cr\rhere.csv",
+        " blank .csv",     "plain.csv",     "=HYPERLINK(1).csv", "+1.csv",         "-x.csv",
+        "@a.csv",          "\tlead.csv",    "\rlead.csv"};
     for (const char separator : {',', '\t', ';'}) {
         std::string text;
         CsvRows expected;
