@@ -192,8 +192,57 @@ private slots:
         QVERIFY2(QString::fromUtf8(fileBytes(path)).contains(date), qPrintable(date));
     }
 
+    void theHelpNamesTheButtonsAsCaptioned_data() { languageRows(); }
+    void theHelpNamesTheButtonsAsCaptioned()
+    {
+        startInTheRowsLanguage();
+        openHelp();
+        const QStringList lines = helpLines();
+        click(helpClose());
+        QVERIFY(QTest::qWaitFor([this] { return experiment() != nullptr; }));
+        QStringList captions;
+        for (Button which : kButtons)
+            captions << button(which)->text();
+        static const QRegularExpression named(QStringLiteral("[[［]([^]］]+)[]］]"));
+        int buttons = 0;
+        for (auto match = named.globalMatch(lines.join(QLatin1Char(' '))); match.hasNext();
+             ++buttons)
+            QVERIFY2(captions.contains(match.next().captured(1)),
+                     qPrintable(captions.join(QLatin1Char('|'))));
+        QCOMPARE(buttons, 4);
+    }
+
+    void theCoinsShowTheLanguagesMarks_data() { languageRows(); }
+    void theCoinsShowTheLanguagesMarks()
+    {
+        // Japanese shows the coins' own 表 and 裏, as English does; every other language its own.
+        const QString language = startInTheRowsLanguage();
+        QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
+    }
+
 private:
     // The program in the language of the test's row, with ten trials run; that language.
+    // Of the coins' four pictures at 100 % and 200 %, how many show their bitmaps' own 表 or 裏
+    // and no mark of the language's; it leaves them shown and enlarged, so it comes last.
+    [[nodiscard]] int coinPicturesShowingTheirOwn() const
+    {
+        int same = 0;
+        for (const auto &[side, path] :
+             {std::pair{Face::Head, ":/coin_head.bmp"}, std::pair{Face::Tail, ":/coin_tail.bmp"}})
+            for (const int coin : {1, 2})
+                for (const bool enlarged : {false, true}) {
+                    Picture *shown = face(coin, side);
+                    Picture made(QString::fromLatin1(path), nullptr);
+                    made.resize(shown->size());
+                    made.setEnlarged(enlarged);
+                    shown->setShown(true);
+                    shown->setEnlarged(enlarged);
+                    same += made.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                            shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                }
+        return same;
+    }
+
     QString startInTheRowsLanguage()
     {
         QFETCH(QString, language);
