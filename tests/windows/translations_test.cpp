@@ -14,6 +14,8 @@
 #include <QDate>
 #include <QTemporaryDir>
 
+#include <functional>
+
 using namespace quindle;
 using namespace quindle::testing;
 
@@ -122,30 +124,11 @@ private slots:
     void theWindowsTextsAreTranslated()
     {
         // Most texts not the English ones (some words are shared).
-        startInTheRowsLanguage();
-        QTemporaryDir classFolder;
-        ClassWindow *classWindow = openClassWithTheRun(classFolder);
-        QVERIFY(classWindow);
-        openGraph();
-        for (QWidget *window : QList<QWidget *>{experiment(), classWindow, graph()})
-            checkMostlyTranslated(window);
-        openHelp(); // in the experiment window's place
-        checkMostlyTranslated(help());
+        checkEveryWindow([this](QWidget *window) { checkMostlyTranslated(window); });
     }
 
     void theWindowsTextsFit_data() { languageRows(); }
-    void theWindowsTextsFit()
-    {
-        startInTheRowsLanguage();
-        QTemporaryDir classFolder;
-        ClassWindow *classWindow = openClassWithTheRun(classFolder);
-        QVERIFY(classWindow);
-        openGraph();
-        for (QWidget *window : QList<QWidget *>{experiment(), classWindow, graph()})
-            checkTextsFit(window);
-        openHelp();
-        checkTextsFit(help());
-    }
+    void theWindowsTextsFit() { checkEveryWindow(checkTextsFit); }
 
     void theHelpIsTranslatedAndWithinItsSurface_data() { languageRows(); }
     void theHelpIsTranslatedAndWithinItsSurface()
@@ -243,6 +226,20 @@ private:
         return same;
     }
 
+    // Starts in the row's language with a class window on its run and checks every window: the
+    // experiment, class and graph windows, then the help in the experiment window's place.
+    void checkEveryWindow(const std::function<void(QWidget *)> &check)
+    {
+        startInTheRowsLanguage();
+        QTemporaryDir classFolder;
+        ClassWindow *classWindow = openClassWithTheRun(classFolder);
+        QVERIFY(classWindow);
+        openGraph();
+        for (QWidget *window : QList<QWidget *>{experiment(), classWindow, graph()})
+            check(window);
+        openHelp();
+        check(help());
+    }
     QString startInTheRowsLanguage()
     {
         QFETCH(QString, language);
