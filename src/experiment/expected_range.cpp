@@ -16,9 +16,14 @@ constexpr double kStandardErrors = 2.0;
 
 } // namespace
 
+double shareRangeHalfWidth(double probability, double trials)
+{
+    return kStandardErrors * std::sqrt(probability * (1.0 - probability) / trials);
+}
+
 double expectedRangeHalfWidth(double trials)
 {
-    return kStandardErrors * std::sqrt(kTrialVariance / trials);
+    return shareRangeHalfWidth(kExpectedRatio, trials);
 }
 
 double gapRangeHalfWidth(double trials)

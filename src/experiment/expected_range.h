@@ -15,6 +15,10 @@ namespace quindle {
 // Each outcome's probability: one of four equally likely outcomes.
 inline constexpr double kExpectedRatio = 1.0 / kOutcomes;
 
+// Half the width of the range around `probability` in which a share over this many trials lies
+// about 95 % of the time: two standard errors, 2 × √(p (1 − p) / trials).
+[[nodiscard]] double shareRangeHalfWidth(double probability, double trials);
+
 // Half the width of the range around kExpectedRatio in which a share over this many trials
 // lies about 95 % of the time: two standard errors, 2 × √(p (1 − p) / trials).
 [[nodiscard]] double expectedRangeHalfWidth(double trials);

@@ -3,6 +3,8 @@
 
 #include "windows/graph/plot.h"
 
+#include "windows/graph/trials_axis.h"
+
 #include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
 #include "experiment/experiment_record.h"
@@ -58,11 +60,6 @@ std::string axisLabel(double ratio)
     return shownRatio(ratio, 2).toStdString();
 }
 
-std::string translated(const char *text)
-{
-    return QCoreApplication::translate("quindle::Plot", text).toStdString();
-}
-
 // The plot's ratios as a band takes them, between 0 and 1.
 struct RatioAxis
 {
@@ -76,6 +73,33 @@ float ratioY(const History &history, int index)
 }
 
 } // namespace
+
+// A mark every tenth of the trials, numbered between the axis's ends, as in the plot.
+Axis trialsAxis(const LinearScale &trials, long long end)
+{
+    Axis horizontal{.at = kTrialsAxisY,
+                    .from = trials.start,
+                    .to = trials.end,
+                    .ticks = ticksEvery(trials, 0, end / 10 * 9, end / 10, Sign::BelowZeroOnly),
+                    .look = {.markFrom = -1,
+                             .markTo = 1,
+                             .numberAcross = 2,
+                             .align = 0.5F,
+                             .characterWidth = kCharacterWidth}};
+    horizontal.ticks.front().number.clear();
+    //: The gap view's horizontal axis title, printed at the bottom left just above the axis,
+    //: where the curves are still close to 0: there is room for about 50 characters.
+    horizontal.title =
+        translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Horizontal axis : Number of trials)"));
+    horizontal.titleX = 120;
+    horizontal.titleY = 100;
+    return horizontal;
+}
+
+std::string translated(const char *text)
+{
+    return QCoreApplication::translate("quindle::Plot", text).toStdString();
+}
 
 void drawPlot(SurfaceOperations &surface, const ExperimentRecord &record)
 {
@@ -135,14 +159,9 @@ void drawExpectedRange(SurfaceOperations &surface)
 
 namespace {
 
-// The gap view's frame in plot units: the vertical axis at x = 100 as in the plot, the trials
-// across to x = 1100; the gap's lower end on the horizontal axis at y = 110, 0 half-way up at
-// y = 60 and the upper end at y = 10, where the plot has its ratio 1.
-constexpr float kAxisLength = 1000;
-// About the width of one character of the plot's font in plot units across: a number is
-// placed by its length, centred under its mark or ending left of the vertical axis.
-constexpr float kCharacterWidth = 11;
-
+// The gap view's frame in plot units: the trials across from x = 100 to 1100 (trialsAxis); the
+// gap's lower end on the horizontal axis at y = 110, 0 half-way up at y = 60 and the upper end
+// at y = 10, where the plot has its ratio 1.
 // A mark and a number for each step of the gap, the axis's lower end with no mark; the numbers
 // end a little left of the marks, each a little above its mark as in the plot.
 Axis gapAxis(const LinearScale &gaps, const GapAxis &axis)
@@ -165,28 +184,6 @@ Axis gapAxis(const LinearScale &gaps, const GapAxis &axis)
     vertical.titleX = 120;
     vertical.titleY = 10;
     return vertical;
-}
-
-// A mark every tenth of the trials, numbered between the axis's ends, as in the plot.
-Axis trialsAxis(const LinearScale &trials, long long end)
-{
-    Axis horizontal{.at = at(kAxisY),
-                    .from = trials.start,
-                    .to = trials.end,
-                    .ticks = ticksEvery(trials, 0, end / 10 * 9, end / 10, Sign::BelowZeroOnly),
-                    .look = {.markFrom = -1,
-                             .markTo = 1,
-                             .numberAcross = 2,
-                             .align = 0.5F,
-                             .characterWidth = kCharacterWidth}};
-    horizontal.ticks.front().number.clear();
-    //: The gap view's horizontal axis title, printed at the bottom left just above the axis,
-    //: where the curves are still close to 0: there is room for about 50 characters.
-    horizontal.title =
-        translated(QT_TRANSLATE_NOOP("quindle::Plot", "(Horizontal axis : Number of trials)"));
-    horizontal.titleX = 120;
-    horizontal.titleY = 100;
-    return horizontal;
 }
 
 // Each curve starts at 0 trials, where every count is a quarter of them, and goes through
@@ -221,8 +218,7 @@ void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool ra
             widest = std::max(widest, std::abs(gap));
     const double band = gapRangeHalfWidth(static_cast<double>(trialsEnd));
     const GapAxis gapEnds = gapAxisFor(widest, band);
-    const LinearScale trials{static_cast<double>(trialsEnd), at(kOriginX),
-                             at(kOriginX) + kAxisLength};
+    const LinearScale trials = trialsScale(trialsEnd);
     const LinearScale across{static_cast<double>(gapEnds.end), at(kAxisY), 10, true};
     // At each plot unit across, the band at its trials: the axis's end times the units from the
     // vertical axis, a thousandth of them.
@@ -230,8 +226,8 @@ void drawGapPlot(SurfaceOperations &surface, std::span<const Gaps> gaps, bool ra
         drawBand(
             surface, trials, across, 0,
             [trialsEnd](float x) {
-                return gapRangeHalfWidth(static_cast<double>(trialsEnd) * (x - at(kOriginX)) /
-                                         kAxisLength);
+                return gapRangeHalfWidth(static_cast<double>(trialsEnd) * (x - kTrialsFrom) /
+                                         (kTrialsTo - kTrialsFrom));
             },
             kExpectedRangeColor);
     // The dashed line at 0, where a count is exactly a quarter of the trials.

@@ -9,13 +9,12 @@ namespace quindle {
 
 void drawReferenceLine(SurfaceOperations &surface, const ReferenceLine &line)
 {
-    constexpr Rgb kBlack{0, 0, 0};
     if (line.period <= 0) {
-        surface.line(line.from, line.y, line.to, line.y, kBlack);
+        surface.line(line.from, line.y, line.to, line.y, line.color);
         return;
     }
     for (float x = line.from; x < line.to; x += line.period)
-        surface.line(x, line.y, std::min(x + line.dash, line.to), line.y, kBlack);
+        surface.line(x, line.y, std::min(x + line.dash, line.to), line.y, line.color);
 }
 
 } // namespace quindle

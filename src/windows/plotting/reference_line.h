@@ -16,9 +16,9 @@ struct ReferenceLine
     // Dashes `dash` long, one every `period` from `from`, the last cut at `to`; solid when
     // period is 0.
     float dash = 0, period = 0;
+    Rgb color{0, 0, 0};
 };
 
-// In black.
 void drawReferenceLine(SurfaceOperations &surface, const ReferenceLine &line);
 
 } // namespace quindle
