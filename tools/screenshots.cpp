@@ -189,9 +189,17 @@ int main(int argc, char *argv[])
     // The same run the other way round: each count's gap from a quarter, in the band chance
     // keeps it in.
     program.graphWindow()->setExpectedRangeShown(true);
-    program.graphWindow()->setGapViewShown(true);
+    program.graphWindow()->setView(quindle::GraphView::GapsFromQuarter);
     spin(200);
     ok = save(program.graphWindow(), dir, "graph-gap", suffix) && ok;
+    // And the number of heads: one head settles at a half, not a third; on paper as well.
+    program.graphWindow()->setView(quindle::GraphView::NumberOfHeads);
+    spin(200);
+    ok = save(program.graphWindow(), dir, "graph-heads", suffix) &&
+         program.graphWindow()
+             ->saveGraphAsPdf(dir.filePath(QStringLiteral("graph-heads.pdf")))
+             .isEmpty() &&
+         ok;
 
     program.graphWindow()->close();
     spin(200);

@@ -72,12 +72,11 @@ void Program::showGraphWindow()
     if (!m_graph || m_graph->isHidden()) {
         m_graph = new GraphWindow(m_record, m_preferences);
         m_graph->setExpectedRangeShown(m_preferences.expectedRangeShown());
-        m_graph->setGapViewShown(m_preferences.gapViewShown());
+        m_graph->setView(m_preferences.graphView());
         m_graph->setSeed(m_seed);
         connect(m_graph, &GraphWindow::expectedRangeToggled, &m_preferences,
                 &Preferences::setExpectedRangeShown);
-        connect(m_graph, &GraphWindow::gapViewToggled, &m_preferences,
-                &Preferences::setGapViewShown);
+        connect(m_graph, &GraphWindow::viewChosen, &m_preferences, &Preferences::setGraphView);
         followZoom(m_graph.data());
         connect(m_graph, &GraphWindow::closed, this, [this] {
             // Once the window system has taken the closed window away.

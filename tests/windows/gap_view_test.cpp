@@ -18,6 +18,7 @@
 
 using namespace quindle;
 using namespace quindle::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -186,19 +187,29 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void theGapViewIsHeldWhileTheProgramRunsAndANewStartHasTheRatio()
+    void theViewIsHeldWhileTheProgramRunsAndANewStartHasTheRatio_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("gap from a quarter") << int(Qt::Key_D) << u"Show gap from a quarter"_s;
+        QTest::newRow("number of heads") << int(Qt::Key_H) << u"Show number of heads"_s;
+    }
+    void theViewIsHeldWhileTheProgramRunsAndANewStartHasTheRatio()
     {
         // As the expected range is.
+        QFETCH(int, key);
+        QFETCH(QString, entry);
         runAndOpenGraph(42, 201);
         const QImage ratio = plot().copy();
-        gapKey();
-        const QImage gap = plot().copy();
-        const QStringList gapWordsSaid = words();
+        QTest::keyClick(graph(), Qt::Key(key), Qt::ControlModifier);
+        const QImage view = plot().copy();
+        const QStringList viewWords = words();
         closeGraph();
         focus(experiment());
         openGraph();
-        QCOMPARE(plot(), gap);
-        QCOMPARE(words(), gapWordsSaid);
+        QCOMPARE(plot(), view);
+        QCOMPARE(words(), viewWords);
+        QVERIFY(action(qPrintable(entry))->isChecked());
         runAndOpenGraph(42, 201);
         QCOMPARE(plot(), ratio);
     }

@@ -24,7 +24,7 @@ private slots:
         const QSignalSpy spies[] = {{&preferences, &Preferences::zoomChanged},
                                     {&preferences, &Preferences::paceChanged},
                                     {&preferences, &Preferences::expectedRangeShownChanged},
-                                    {&preferences, &Preferences::gapViewShownChanged},
+                                    {&preferences, &Preferences::graphViewChanged},
                                     {&preferences, &Preferences::classFolderChanged},
                                     {&preferences, &Preferences::lastFolderChanged},
                                     {&preferences, &Preferences::classResultsFolderChanged}};
@@ -32,7 +32,7 @@ private slots:
             preferences.setZoom(150);
             preferences.setPace(Pace::Classroom);
             preferences.setExpectedRangeShown(true);
-            preferences.setGapViewShown(true);
+            preferences.setGraphView(GraphView::NumberOfHeads);
             preferences.setClassFolder(QStringLiteral("/srv/5a"));
             preferences.setLastFolder(QStringLiteral("/home/ann"));
             preferences.setClassResultsFolder(QStringLiteral("/srv/5b"));

@@ -6,6 +6,8 @@
 #include "experiment/expected_range.h"
 #include "experiment/experiment_control.h"
 #include "experiment/gap_from_quarter.h"
+#include "experiment/number_of_heads.h"
+#include "windows/accessibility/accessibility.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/controls/line.h"
 #include "windows/graph/graph_window_layout.h"
@@ -16,12 +18,14 @@
 #include "windows/input/zoom_control.h"
 #include "windows/paper/paper.h"
 #include "windows/support/gap_words.h"
+#include "windows/support/heads_words.h"
 #include "windows/support/numbers.h"
 #include "windows/support/outcome_names.h"
 #include "windows/support/runtime_errors.h"
 #include "windows/support/saving.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -51,8 +55,15 @@ QFont plotFont()
     return font;
 }
 
-// On paper, the legend's row under the plot, in the plot's pixels.
-constexpr double kLegendHeight = 34;
+// Follows a legend label's result while the expected range is shown.
+QString rangeWords(bool inside)
+{
+    if (inside)
+        //: Follows a legend label's result while the expected range is shown.
+        return GraphWindow::tr(", inside the expected range");
+    //: Follows a legend label's result while the expected range is shown.
+    return GraphWindow::tr(", outside the expected range");
+}
 
 } // namespace
 
@@ -60,6 +71,7 @@ GraphWindow::GraphWindow(const ExperimentRecord &record, Preferences &preference
     : m_record(record)
     , m_preferences(preferences)
     , m_surface(new DrawingSurface(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, this))
+    , m_announcer(new Announcer(this))
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -74,14 +86,18 @@ GraphWindow::GraphWindow(const ExperimentRecord &record, Preferences &preference
     auto *close = findControl<QPushButton>(this, layout, graph_roles::closeButton);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     addKeyFor(this, QKeySequence(Qt::Key_Escape), close);
-    // The legend labels can be reached with Tab after Close: each tells its outcome's result.
+    // The legend labels can be reached with Tab after Close: each tells its outcome's result,
+    // or in the number-of-heads view its number of heads'.
     QWidget *previous = close;
-    for (int n = 1; n <= kOutcomes; ++n) {
-        auto *label = findControl<QLabel>(this, layout, graph_roles::legendLabel(n));
+    const auto reachable = [this, &previous](QWidget *label) {
         label->setFocusPolicy(Qt::TabFocus);
         setTabOrder(previous, label);
         previous = label;
-    }
+    };
+    for (int n = 1; n <= kOutcomes; ++n)
+        reachable(findControl(this, layout, graph_roles::legendLabel(n)));
+    for (const Heads heads : {Heads::Two, Heads::One, Heads::None})
+        reachable(findControl(this, layout, graph_roles::headsLabel(heads)));
     m_plotDescription = m_surface->accessibleDescription();
     buildContextMenu();
     describeResults();
@@ -97,8 +113,9 @@ void GraphWindow::buildContextMenu()
     QAction *results = readResultsAction();
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &GraphWindow::zoomChosen);
-    addActions(pictures + documents +
-               QList<QAction *>{m_expectedRange, m_gapView, results, m_zoom->menuAction()});
+    addActions(
+        pictures + documents +
+        QList<QAction *>{m_expectedRange, m_gapView, m_headsView, results, m_zoom->menuAction()});
 }
 
 QList<QAction *> GraphWindow::pictureActions()
@@ -134,10 +151,24 @@ void GraphWindow::buildViewActions()
     m_gapView = new QAction(tr("Show gap from a quarter"), this);
     m_gapView->setCheckable(true);
     m_gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(m_gapView, &QAction::triggered, this, [this](bool shown) {
-        setGapViewShown(shown);
-        emit gapViewToggled(shown);
-    });
+    // Two, one and no heads: one head comes up half the time, not a third.
+    //: The graph window's context menu: a check mark turns the graph into the shares of trials
+    //: with two heads, with one head and with none.
+    m_headsView = new QAction(tr("Show number of heads"), this);
+    m_headsView->setCheckable(true);
+    m_headsView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    // One view at a time; turning the one on off gives the plot back.
+    auto *views = new QActionGroup(this);
+    views->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const auto &[action, view] : {std::pair{m_gapView, GraphView::GapsFromQuarter},
+                                       std::pair{m_headsView, GraphView::NumberOfHeads}}) {
+        views->addAction(action);
+        connect(action, &QAction::triggered, this, [this, view](bool shown) {
+            const GraphView chosen = shown ? view : GraphView::Ratios;
+            setView(chosen);
+            emit viewChosen(chosen);
+        });
+    }
 }
 
 QList<QAction *> GraphWindow::documentActions()
@@ -179,8 +210,13 @@ QAction *GraphWindow::readResultsAction()
     auto *results = new QAction(tr("Read results"), this);
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(results, &QAction::triggered, this, [this] {
-        findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(1))
+        const bool heads = m_view == GraphView::NumberOfHeads;
+        findControl(this, graphWindowLayout(),
+                    heads ? graph_roles::headsLabel(Heads::Two) : graph_roles::legendLabel(1))
             ->setFocus(Qt::ShortcutFocusReason);
+        // The three rows at once, and what many expect instead.
+        if (heads)
+            m_announcer->say(headsSummary(), Speech::Outcome);
     });
     return results;
 }
@@ -195,19 +231,43 @@ void GraphWindow::setExpectedRangeShown(bool shown)
     draw();
 }
 
-void GraphWindow::setGapViewShown(bool shown)
+void GraphWindow::setView(GraphView view)
 {
-    if (m_gapView->isChecked() == shown && shown == m_gapDrawn)
+    m_gapView->setChecked(view == GraphView::GapsFromQuarter);
+    m_headsView->setChecked(view == GraphView::NumberOfHeads);
+    if (view == m_view)
         return;
-    m_gapView->setChecked(shown);
-    m_gapDrawn = shown;
-    //: What a screen reader says the plot shows in the gap view.
-    const QString gaps =
-        tr("Each outcome's count minus a quarter of all trials (vertical) against the number of "
-           "trials (horizontal), one curve per outcome, with a dashed line at 0");
-    m_surface->setAccessibleDescription(shown ? gaps : m_plotDescription);
+    m_view = view;
+    QString description = m_plotDescription;
+    if (view == GraphView::GapsFromQuarter)
+        //: What a screen reader says the plot shows in the gap view.
+        description = tr("Each outcome's count minus a quarter of all trials (vertical) against "
+                         "the number of trials (horizontal), one curve per outcome, with a dashed "
+                         "line at 0");
+    else if (view == GraphView::NumberOfHeads)
+        //: What a screen reader says the plot shows in the number-of-heads view.
+        description = tr("The share of the trials with two heads, with one head and with no heads "
+                         "(vertical, 0 to 1) against the number of trials (horizontal), with "
+                         "dashed lines at a quarter and a half, what chance gives, and a dotted "
+                         "line at a third");
+    m_surface->setAccessibleDescription(description);
+    showLegend();
     m_surface->clear();
     draw();
+}
+
+void GraphWindow::showLegend()
+{
+    const bool heads = m_view == GraphView::NumberOfHeads;
+    const auto layout = graphWindowLayout();
+    for (int n = 1; n <= kOutcomes; ++n) {
+        findControl(this, layout, graph_roles::legendLabel(n))->setVisible(!heads);
+        findControl(this, layout, graph_roles::legendLine(n))->setVisible(!heads);
+    }
+    for (const Heads kind : {Heads::Two, Heads::One, Heads::None}) {
+        findControl(this, layout, graph_roles::headsLabel(kind))->setVisible(heads);
+        findControl(this, layout, graph_roles::headsLine(kind))->setVisible(heads);
+    }
 }
 
 void GraphWindow::setZoom(int zoom)
@@ -219,8 +279,9 @@ void GraphWindow::setZoom(int zoom)
 
 void GraphWindow::draw()
 {
-    // The gap view's scales follow the run: it is drawn afresh, never over an earlier drawing.
-    if (m_gapDrawn)
+    // The other views' scales follow the run: each is drawn afresh, never over an earlier
+    // drawing.
+    if (m_view != GraphView::Ratios)
         m_surface->clear();
     m_surface->beginBatch();
     drawPicture(*m_surface);
@@ -230,9 +291,15 @@ void GraphWindow::draw()
 
 void GraphWindow::drawPicture(SurfaceOperations &surface) const
 {
-    if (m_gapDrawn) {
+    switch (m_view) {
+    case GraphView::GapsFromQuarter:
         drawGapPlot(surface, gapsAlong(m_record.trialLog()), m_rangeDrawn);
         return;
+    case GraphView::NumberOfHeads:
+        drawHeadsPlot(surface, headsSharesAlong(m_record.trialLog()), m_rangeDrawn);
+        return;
+    case GraphView::Ratios:
+        break;
     }
     if (m_rangeDrawn)
         drawExpectedRange(surface);
@@ -251,88 +318,6 @@ QString GraphWindow::saveGraph(const QString &path, bool doubleSize)
         image = fine.image();
     }
     return writeFileSafely(path, [&image](QIODevice &file) { return image.save(&file, "PNG"); });
-}
-
-QString GraphWindow::caption() const
-{
-    //: The line above the printed graph: %1 the date, %n the number of trials.
-    QString text = tr("Quindle, %1: %n trials", nullptr, m_record.recordedTrials())
-                       .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
-    if (m_seed)
-        //: Follows the printed graph's caption when the run followed a seed.
-        text += tr(", seed %1").arg(*m_seed);
-    return text;
-}
-
-QSizeF GraphWindow::pageContent() const
-{
-    // The plot, and the legend in a row under it.
-    const QSizeF plot = m_surface->designInnerSize();
-    return {plot.width(), plot.height() + kLegendHeight};
-}
-
-void GraphWindow::drawOnPage(QPainter &painter, const QRectF &page) const
-{
-    // Laid out in the plot's pixels at 100 %: the plot in a thin frame, the legend under it; all
-    // of it lines and text.
-    QFont font = m_surface->textFont();
-    font.setStyleStrategy(QFont::PreferAntialias);
-    paintPage(painter, page, pageContent(), font, caption(), [this, font](QPainter &p) mutable {
-        const QSizeF plot = m_surface->designInnerSize();
-        p.setPen(QPen(Qt::gray, 0.5));
-        p.drawRect(QRectF(QPointF(0, 0), plot));
-        m_surface->renderVectors(p);
-        // The legend: each outcome's line in its colour, its label's caption and its words.
-        font.setPixelSize(12);
-        p.setFont(font);
-        const double column = plot.width() / kOutcomes, y = plot.height() + kLegendHeight / 2;
-        for (int n = 1; n <= kOutcomes; ++n) {
-            const auto *label =
-                findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n));
-            const auto *line =
-                findControl<Line>(this, graphWindowLayout(), graph_roles::legendLine(n));
-            const double x = column * (n - 1) + 8;
-            p.setPen(QPen(line->color(), 2));
-            p.drawLine(QPointF(x, y), QPointF(x + 30, y));
-            p.setPen(label->palette().color(label->foregroundRole()));
-            p.drawText(QRectF(x + 36, y - 10, column - 44, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                       QStringLiteral("%1 (%2)").arg(label->text(), outcomeWords(n)));
-        }
-    });
-}
-
-void GraphWindow::printGraph(QPaintDevice &printer)
-{
-    QPainter painter(&printer);
-    drawOnPage(painter, painter.viewport());
-}
-
-QString GraphWindow::saveGraphAsPdf(const QString &path) const
-{
-    return writeFileSafely(path, [this](QIODevice &file) {
-        QPdfWriter pdf(&file);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        pdf.setResolution(300);
-        pdf.setTitle(caption());
-        QPainter painter(&pdf);
-        drawOnPage(painter, QRectF(0, 0, pdf.width(), pdf.height()));
-        return painter.end();
-    });
-}
-
-QString GraphWindow::saveGraphAsSvg(const QString &path) const
-{
-    QString why;
-    PaperOutput *paper = paperOutput(&why);
-    if (!paper)
-        return why;
-    return writeFileSafely(path, [this, paper](QIODevice &file) {
-        const QSize size = pageSize(pageContent()).toSize();
-        return paper->writeSvg(file, size, caption(), [this, size](QPainter &painter) {
-            drawOnPage(painter, QRectF(QPointF(0, 0), size));
-        });
-    });
 }
 
 void GraphWindow::chooseFileAndSaveGraph(bool doubleSize)
@@ -363,8 +348,12 @@ void GraphWindow::describeResults()
     // showed, which after the trial that ends a run is one less than the count of its outcome.
     // The gap view's curves end at the last trial of the run's log, which is that same trial.
     const int total = m_record.recordedTrials();
+    if (m_view == GraphView::NumberOfHeads) {
+        describeHeads();
+        return;
+    }
     const std::vector<Gaps> gaps =
-        m_gapDrawn ? gapsAlong(m_record.trialLog()) : std::vector<Gaps>();
+        m_view == GraphView::GapsFromQuarter ? gapsAlong(m_record.trialLog()) : std::vector<Gaps>();
     for (int n = 1; n <= kOutcomes; ++n) {
         const int count = m_record.lastRecorded(n);
         const double ratio = ratioOf(count, total);
@@ -382,22 +371,51 @@ void GraphWindow::describeResults()
         // The band along the outcome's count: the range for the trials that count takes.
         bool inside = insideExpectedRange(ratio, expectedTrialsFor(count));
         bool judged = count > 0; // an outcome that has not come up has no range of its own yet
-        if (m_gapDrawn && !gaps.empty()) {
+        if (!gaps.empty()) {
             const double gap = gaps.back()[outcomeIndex(n)];
             result = gapWords(gap);
             inside = insideGapBand(gap, static_cast<long long>(gaps.size()));
             judged = true;
         }
-        if (m_rangeDrawn && total > 0 && judged && inside)
-            //: Follows a legend label's result while the expected range is shown.
-            result += tr(", inside the expected range");
-        else if (m_rangeDrawn && total > 0 && judged)
-            //: Follows a legend label's result while the expected range is shown.
-            result += tr(", outside the expected range");
+        if (m_rangeDrawn && total > 0 && judged)
+            result += rangeWords(inside);
         findControl<QLabel>(this, graphWindowLayout(), graph_roles::legendLabel(n))
             //: A legend label as a screen reader reads it: %1 the outcome, %2 its result.
             ->setAccessibleName(tr("%1: %2").arg(outcomeWords(n), result));
     }
+}
+
+void GraphWindow::describeHeads()
+{
+    // The curves end at the last trial of the run's log, and so do these words.
+    Tally tally;
+    for (const LoggedTrial trial : m_record.trialLog())
+        tally.add(trial);
+    const HeadsCounts counts = headsCounts(tally.counts);
+    const HeadsShares shares = headsShares(counts);
+    for (const Heads heads : {Heads::Two, Heads::One, Heads::None}) {
+        auto *label =
+            findControl<QLabel>(this, graphWindowLayout(), graph_roles::headsLabel(heads));
+        const QString words = headsWords(heads, counts);
+        label->setText(words);
+        const std::size_t kind = headsIndex(heads);
+        const double p = kHeadsProbability[kind];
+        const bool inside =
+            std::abs(shares[kind] - p) <= shareRangeHalfWidth(p, static_cast<double>(tally.trials));
+        label->setAccessibleName(m_rangeDrawn && tally.trials > 0 ? words + rangeWords(inside)
+                                                                  : words);
+    }
+}
+
+QString GraphWindow::headsSummary() const
+{
+    QStringList rows;
+    for (const Heads heads : {Heads::Two, Heads::One, Heads::None})
+        rows << findControl<QLabel>(this, graphWindowLayout(), graph_roles::headsLabel(heads))
+                    ->accessibleName();
+    //: Read results in the number-of-heads view: %1, %2 and %3 the legend's rows (two heads,
+    //: one head, no heads), %4 the sentence on the three being equally likely.
+    return tr("%1. %2. %3. %4").arg(rows[0], rows[1], rows[2], equallyLikelyWords());
 }
 
 } // namespace quindle

@@ -5,7 +5,11 @@
 
 // The graph window: the plot on a drawing surface, a colour legend and a Close button. It
 // draws the whole plot from the record each time it becomes the program's active window, over
-// whatever the surface already shows. Closing it destroys it with its drawing.
+// whatever the surface already shows. Closing it destroys it with its drawing. Its context menu
+// turns the plot into one of two other views of the same run (GraphView): each count's gap from
+// a quarter of the trials, or the shares of two, one and no heads, with a legend of their own.
+
+#include "windows/support/preferences.h"
 
 #include <QWidget>
 
@@ -21,6 +25,7 @@ class QSizeF;
 
 namespace quindle {
 
+class Announcer;
 class DrawingSurface;
 class SurfaceOperations;
 class ZoomControl;
@@ -40,10 +45,10 @@ public:
     void setZoom(int zoom);
     // Whether the plot shades the band chance keeps each ratio in; redraws when it changes.
     void setExpectedRangeShown(bool shown);
-    // Whether the surface shows the gap view (how far each count strays from a quarter of the
-    // trials, plot.h) instead of the plot, and the legend tells each outcome's gap; redraws
-    // when it changes.
-    void setGapViewShown(bool shown);
+    // What the surface shows (plot.h): the plot, the gap view, whose legend tells each outcome's
+    // gap, or the number of heads, whose legend is a row for each; redraws when it changes.
+    void setView(GraphView view);
+    [[nodiscard]] GraphView view() const { return m_view; }
     // The plot written to path as PNG at the screen's pixel ratio, or drawn afresh at twice the
     // resolution; an empty string, or why it could not be written.
     QString saveGraph(const QString &path, bool doubleSize = false);
@@ -59,7 +64,8 @@ public:
 
 signals:
     void expectedRangeToggled(bool shown);
-    void gapViewToggled(bool shown);
+    // The pupil chose a view (the plot when they turned the other view off).
+    void viewChosen(quindle::GraphView view);
     // The pupil asked for all windows at this zoom.
     void zoomChosen(int zoom);
     // The window has closed, by its Close button, Escape or its frame.
@@ -77,19 +83,28 @@ private:
     void buildContextMenu();
     // The context menu's entries that copy the plot or save it as a picture.
     [[nodiscard]] QList<QAction *> pictureActions();
-    // The check marks that show the expected range and the gap view.
+    // The check marks that show the expected range and the two other views.
     void buildViewActions();
+    // Shows the legend of the view and lets Tab reach it.
+    void showLegend();
     // The entries that save the graph as a document or print it.
     [[nodiscard]] QList<QAction *> documentActions();
     // The entry that brings a screen reader to the results.
     [[nodiscard]] QAction *readResultsAction();
     void draw();
-    // The plot or the gap view, as chosen, with the expected range if it is shown.
+    // The view chosen, with the expected range if it is shown.
     void drawPicture(SurfaceOperations &surface) const;
     void chooseFileAndSaveGraph(bool doubleSize);
     // Each legend label's accessible name: its outcome's final ratio and count, or in the gap
-    // view its final gap from a quarter.
+    // view its final gap from a quarter; in the number-of-heads view, each row's share, count
+    // and what chance gives, shown and read.
     void describeResults();
+    void describeHeads();
+    // Read results in the number-of-heads view: the three rows and what the shares would be if
+    // the three were equally likely.
+    [[nodiscard]] QString headsSummary() const;
+    // The legend under a page's plot: each outcome's line and label, or each number of heads'.
+    void drawLegendOnPage(QPainter &painter, const QSizeF &plot) const;
 
     const ExperimentRecord &m_record;
     Preferences &m_preferences;
@@ -98,7 +113,9 @@ private:
     ZoomControl *m_zoom = nullptr;
     bool m_rangeDrawn = false;
     QAction *m_gapView = nullptr;
-    bool m_gapDrawn = false;
+    QAction *m_headsView = nullptr;
+    GraphView m_view = GraphView::Ratios;
+    Announcer *m_announcer = nullptr;
     QString m_plotDescription; // the surface's accessible description while it shows the plot
     std::optional<std::uint64_t> m_seed;
 };

@@ -51,6 +51,39 @@ constexpr ControlSpec legendLine(int outcome, const char *name, int left, Rgb co
             .lineWidth = 2};
 }
 
+// The number-of-heads view's legend: three rows under the plot, hidden in the other views, each
+// a line in its curve's colour and a label in that colour that tells its share, its count and
+// what chance gives, across the plot's width.
+constexpr FontSpec kHeadsLegendFont{9, false};
+
+constexpr ControlSpec headsLabel(Heads heads, const char *name, int top)
+{
+    return {.role = roles::headsLabel(heads),
+            .name = name,
+            .kind = Kind::Label,
+            .left = 1440,
+            .top = top,
+            .width = 8415,
+            .height = 225,
+            .font = kHeadsLegendFont,
+            .foreground = kHeadsColors[headsIndex(heads)],
+            .visible = false};
+}
+
+constexpr ControlSpec headsLine(Heads heads, const char *name, int top)
+{
+    return {.role = roles::headsLine(heads),
+            .name = name,
+            .kind = Kind::Line,
+            .left = 840,
+            .top = top + 112,
+            .endX = 1290,
+            .endY = top + 112,
+            .foreground = kHeadsColors[headsIndex(heads)],
+            .lineWidth = 2,
+            .visible = false};
+}
+
 constexpr ControlSpec kLayout[] = {
     {.role = roles::closeButton,
      .name = "Command1",
@@ -102,6 +135,12 @@ constexpr ControlSpec kLayout[] = {
     legendLabel(1, "Label1", QT_TRANSLATE_NOOP("quindle::GraphWindow", "Fr・Fr"), 840,
                 //: The curve is a bright blue.
                 QT_TRANSLATE_NOOP("quindle::GraphWindow", "the blue curve")),
+    headsLine(Heads::Two, "twoHeadsLine", 5520),
+    headsLabel(Heads::Two, "twoHeadsLabel", 5520),
+    headsLine(Heads::One, "oneHeadLine", 5745),
+    headsLabel(Heads::One, "oneHeadLabel", 5745),
+    headsLine(Heads::None, "noHeadsLine", 5970),
+    headsLabel(Heads::None, "noHeadsLabel", 5970),
 };
 
 } // namespace

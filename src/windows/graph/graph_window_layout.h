@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "experiment/number_of_heads.h"
 #include "windows/layout/layout.h"
 #include "windows/layout/window_place.h"
 
@@ -22,7 +23,7 @@ inline constexpr double kPlotTwipsPerUnitY = 39.625;
 [[nodiscard]] QString graphWindowCaption();
 
 namespace graph_roles {
-enum Kind : int { kClose = 1, kSurface, kLegendLabel, kLegendLine };
+enum Kind : int { kClose = 1, kSurface, kLegendLabel, kLegendLine, kHeadsLabel, kHeadsLine };
 inline constexpr Role closeButton{kClose, 0};
 inline constexpr Role surface{kSurface, 0};
 [[nodiscard]] constexpr Role legendLabel(int outcome)
@@ -32,6 +33,15 @@ inline constexpr Role surface{kSurface, 0};
 [[nodiscard]] constexpr Role legendLine(int outcome)
 {
     return {kLegendLine, outcome};
+}
+// The number-of-heads view's legend, in place of the outcomes': a row for each number of heads.
+[[nodiscard]] constexpr Role headsLabel(Heads heads)
+{
+    return {kHeadsLabel, static_cast<int>(heads)};
+}
+[[nodiscard]] constexpr Role headsLine(Heads heads)
+{
+    return {kHeadsLine, static_cast<int>(heads)};
 }
 } // namespace graph_roles
 

@@ -38,11 +38,11 @@ void Preferences::setExpectedRangeShown(bool shown)
     }
 }
 
-void Preferences::setGapViewShown(bool shown)
+void Preferences::setGraphView(GraphView view)
 {
-    if (shown != m_gapView) {
-        m_gapView = shown;
-        emit gapViewShownChanged(shown);
+    if (view != m_graphView) {
+        m_graphView = view;
+        emit graphViewChanged(view);
     }
 }
 

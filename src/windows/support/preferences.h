@@ -21,6 +21,10 @@ namespace quindle {
 // remember) or the pupil while the program runs.
 enum class SetBy { Start, Pupil };
 
+// What the graph window's picture shows: each outcome's ratio (the plot), each count's gap from a
+// quarter of the trials, or the shares of two, one and no heads. One at a time.
+enum class GraphView { Ratios, GapsFromQuarter, NumberOfHeads };
+
 // A folder's path as the program holds it: absolute (a relative one from the working folder),
 // without "." or ".." parts or a trailing slash. An empty path stays empty.
 [[nodiscard]] QString folderPath(const QString &folder);
@@ -37,11 +41,11 @@ public:
     // How fast a run goes, as chosen last.
     [[nodiscard]] Pace pace() const { return m_pace; }
     void setPace(Pace pace);
-    // The graph window's views that are on: the expected range, the gap view.
+    // The graph window's choices: whether it shows the expected range, and which view.
     [[nodiscard]] bool expectedRangeShown() const { return m_expectedRange; }
     void setExpectedRangeShown(bool shown);
-    [[nodiscard]] bool gapViewShown() const { return m_gapView; }
-    void setGapViewShown(bool shown);
+    [[nodiscard]] GraphView graphView() const { return m_graphView; }
+    void setGraphView(GraphView view);
 
     // The class folder a school set up (or --class named): where runs are handed in and what
     // Class results… opens. Empty when there is none. Setting it clears classFolderFailed().
@@ -74,7 +78,7 @@ signals:
     void zoomChanged(int zoom, quindle::SetBy by);
     void paceChanged(quindle::Pace pace);
     void expectedRangeShownChanged(bool shown);
-    void gapViewShownChanged(bool shown);
+    void graphViewChanged(quindle::GraphView view);
     void classFolderChanged(const QString &folder);
     void lastFolderChanged(const QString &folder, quindle::SetBy by);
     void classResultsFolderChanged(const QString &folder);
@@ -83,7 +87,7 @@ private:
     int m_zoom = kDesignZoom;
     Pace m_pace = Pace::AsDesigned;
     bool m_expectedRange = false;
-    bool m_gapView = false;
+    GraphView m_graphView = GraphView::Ratios;
     QString m_classFolder;
     bool m_classFolderFailed = false;
     QString m_lastFolder;

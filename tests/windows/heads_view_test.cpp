@@ -1,0 +1,246 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
+// The graph window's number-of-heads view (Ctrl+H): the shares of two, one and no heads drawn
+// trial by trial, what chance gives and what many expect, the legend's words against the table,
+// one view at a time, and the view on paper.
+
+#include "windows/window_driver.h"
+
+#include "windows/accessibility/accessibility.h"
+#include "windows/printed_text.h"
+
+#include <QSignalSpy>
+
+#include <cmath>
+
+using namespace quindle;
+using namespace quindle::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor kTwo{0, 0, 255}, kOne{128, 0, 128}, kNone{255, 0, 0};
+const QColor kBand{220, 220, 220}, kThird{128, 128, 128};
+
+// The pixel of a number of trials and a share: x 100 to 1100 units over the trials axis, y 110
+// (share 0) to 10 (share 1), as in the graph.
+QPointF place(long long trialsEnd, double trials, double share)
+{
+    return {(100 + 1000 * trials / double(trialsEnd)) * 8.5773 / 15,
+            (110 - 100 * share) * 39.625 / 15};
+}
+
+QPoint pixel(QPointF at)
+{
+    return {int(std::lround(at.x())), int(std::lround(at.y()))};
+}
+
+} // namespace
+
+class HeadsViewTest : public QObject, ProgramDriver
+{
+    Q_OBJECT
+
+    [[nodiscard]] QImage plot() const { return graph()->surface()->image(); }
+    [[nodiscard]] QLabel *row(Heads heads) const
+    {
+        return findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::headsLabel(heads));
+    }
+    [[nodiscard]] QAction *action(const QString &text) const
+    {
+        for (QAction *each : graph()->actions())
+            if (each->text() == text)
+                return each;
+        return nullptr;
+    }
+    void key(Qt::Key which) { QTest::keyClick(graph(), which, Qt::ControlModifier); }
+    // A run that follows its expectation exactly every four trials: each outcome in turn.
+    void evenRun(int trials)
+    {
+        startProgram(3, 3);
+        openGraph();
+        for (int trial = 0; trial < trials; ++trial)
+            record().logTrial(trial % 4 < 2 ? Face::Head : Face::Tail,
+                              trial % 2 == 0 ? Face::Head : Face::Tail);
+    }
+    // The first and last row of grey within 30 pixels of a share in a column: the band's top
+    // and bottom, whatever curve lies over its middle.
+    [[nodiscard]] std::pair<int, int> bandAround(int x, double share) const
+    {
+        const QImage image = plot();
+        const int centre = pixel(place(10, 0, share)).y();
+        int top = -1, bottom = -1;
+        for (int y = centre - 30; y <= centre + 30; ++y)
+            if (image.pixelColor(x, y) == kBand)
+                (top < 0 ? top : bottom) = y;
+        return {top, bottom};
+    }
+
+private slots:
+    void init() { Announcer::announceWithoutScreenReader(true); }
+    void cleanup()
+    {
+        endProgram();
+        Announcer::announceWithoutScreenReader(false);
+    }
+
+    void eachShareIsDrawnAtItsHeightTrialByTrial()
+    {
+        startProgram(42, 42);
+        trialsByHand(180);
+        openGraph();
+        key(Qt::Key_H);
+        // Counted here from the log's faces: one head is Head/Tail or Tail/Head.
+        long long two = 0, one = 0, none = 0, trials = 0;
+        const QImage image = plot();
+        for (const LoggedTrial trial : record().trialLog()) {
+            const auto [coin1, coin2] = trial;
+            const int heads = (coin1 == Face::Head) + (coin2 == Face::Head);
+            ++(heads == 2 ? two : heads == 1 ? one : none);
+            ++trials;
+            for (const auto &[count, colour] : {std::pair{two, kTwo}, {one, kOne}, {none, kNone}}) {
+                const QPoint at = pixel(place(200, double(trials), double(count) / double(trials)));
+                int near = 0; // its colour, or a curve drawn over it, within a pixel
+                for (int d = 0; d < 9; ++d) {
+                    const QColor seen = image.pixelColor(at + QPoint(d % 3 - 1, d / 3 - 1));
+                    near += seen == colour || (colour != kNone && seen == kNone) ||
+                            (colour == kTwo && seen == kOne);
+                }
+                QVERIFY2(near > 0, qPrintable(u"trial %1, %2"_s.arg(trials).arg(colour.name())));
+            }
+        }
+    }
+
+    void chanceAndTheEquallyLikelyThirdAreMarkedAtTheirHeights_data()
+    {
+        QTest::addColumn<double>("share");
+        QTest::addColumn<int>("x"); // a plot unit across inside a dash
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("a quarter") << 0.25 << 905 << QColor(Qt::black);
+        QTest::newRow("a half") << 0.5 << 905 << QColor(Qt::black);
+        QTest::newRow("a third") << 1.0 / 3 << 901 << kThird;
+    }
+    void chanceAndTheEquallyLikelyThirdAreMarkedAtTheirHeights()
+    {
+        QFETCH(double, share);
+        QFETCH(int, x);
+        QFETCH(QColor, colour);
+        evenRun(0); // no curves over the lines
+        key(Qt::Key_H);
+        const QPoint at(int(std::lround(x * 8.5773 / 15)), pixel(place(10, 0, share)).y());
+        QCOMPARE(plot().pixelColor(at), colour);
+        // Nothing of the line a pixel above or below.
+        QVERIFY(plot().pixelColor(at + QPoint(0, -2)) != colour);
+        QVERIFY(plot().pixelColor(at + QPoint(0, 2)) != colour);
+    }
+
+    void theBandNarrowsAsTwoStandardErrorsOfEachShare()
+    {
+        evenRun(kMaxShownTrials);
+        key(Qt::Key_H);
+        action(u"Show expected range"_s)->trigger();
+        for (const int trials : {500, 1500, 3900}) {
+            const int x = pixel(place(4000, trials, 0)).x();
+            for (const double p : {0.25, 0.5}) {
+                const auto [top, bottom] = bandAround(x, p);
+                const double half = place(4000, trials, 0).y() -
+                                    place(4000, trials, 2 * std::sqrt(p * (1 - p) / trials)).y();
+                QVERIFY2(
+                    std::abs((bottom - top) / 2.0 - half) <= 1.5,
+                    qPrintable(u"%1 at %2: %3 to %4"_s.arg(p).arg(trials).arg(top).arg(bottom)));
+            }
+        }
+    }
+
+    void theLegendTellsTheTablesCountsAndShares()
+    {
+        startProgram(7, 7);
+        trialsByHand(203);
+        openGraph();
+        key(Qt::Key_H);
+        const auto count = [this](int n) { return cell(CellKind::Count, n)->text().toLongLong(); };
+        const long long total = trialTotal()->text().toLongLong();
+        QCOMPARE(total, 203);
+        const std::pair<Heads, long long> rows[] = {
+            {Heads::Two, count(1)}, {Heads::One, count(2) + count(3)}, {Heads::None, count(4)}};
+        static const QRegularExpression told(
+            u"^[A-Za-z ]+: (0\\.[0-9]{3}) \\(([0-9]+) of ([0-9]+) trials\\), a (quarter|half) expected$"_s);
+        for (const auto &[heads, counted] : rows) {
+            const QRegularExpressionMatch match = told.match(row(heads)->text());
+            QVERIFY2(match.hasMatch(), qPrintable(row(heads)->text()));
+            QCOMPARE(match.captured(2).toLongLong(), counted);
+            QCOMPARE(match.captured(3).toLongLong(), total);
+            QCOMPARE(match.captured(1), QString::number(double(counted) / double(total), 'f', 3));
+            QCOMPARE(match.captured(4), heads == Heads::One ? u"half"_s : u"quarter"_s);
+            QVERIFY(row(heads)->isVisible() && row(heads)->accessibleName() == row(heads)->text());
+        }
+    }
+
+    void readResultsSaysTheThreeAndWhatEquallyLikelyWouldGive()
+    {
+        startProgram(7, 7);
+        trialsByHand(40);
+        openGraph();
+        key(Qt::Key_H);
+        auto *announcer = graph()->findChild<Announcer *>();
+        QSignalSpy said(announcer, &Announcer::said);
+        key(Qt::Key_R);
+        QCOMPARE(graph()->focusWidget(), row(Heads::Two));
+        QCOMPARE(said.size(), 1);
+        QCOMPARE(said[0][0].toString(),
+                 row(Heads::Two)->text() + ". "_L1 + row(Heads::One)->text() + ". "_L1 +
+                     row(Heads::None)->text() +
+                     u". If the three were equally likely, each would be 0.333."_s);
+    }
+
+    void oneViewAtATimeAndTurningItOffGivesThePlotBack()
+    {
+        startProgram(42, 42);
+        trialsByHand(201);
+        openGraph();
+        const QImage ratio = plot().copy();
+        auto *legend =
+            findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::legendLabel(1));
+        key(Qt::Key_D);
+        key(Qt::Key_H); // from the gap view straight to the heads
+        QVERIFY(action(u"Show number of heads"_s)->isChecked());
+        QVERIFY(!action(u"Show gap from a quarter"_s)->isChecked());
+        QCOMPARE(graph()->view(), GraphView::NumberOfHeads);
+        QVERIFY(row(Heads::One)->isVisible() && !legend->isVisible());
+        key(Qt::Key_H);
+        QCOMPARE(graph()->view(), GraphView::Ratios);
+        QCOMPARE(plot(), ratio);
+        QVERIFY(!row(Heads::One)->isVisible() && legend->isVisible());
+        key(Qt::Key_H);
+        key(Qt::Key_D); // and from the heads to the gap view
+        QCOMPARE(graph()->view(), GraphView::GapsFromQuarter);
+        QVERIFY(!action(u"Show number of heads"_s)->isChecked() && legend->isVisible());
+    }
+
+    void thePrintedPageShowsTheViewThatIsOn_data()
+    {
+        QTest::addColumn<int>("key"); // 0: none
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("notShown");
+        QTest::newRow("ratios") << 0 << u"(Vertical axis : Ratio)"_s << u"One head"_s;
+        QTest::newRow("gaps") << int(Qt::Key_D) << u"Count minus a quarter"_s << u"One head"_s;
+        QTest::newRow("heads") << int(Qt::Key_H) << u"No heads: 0."_s << u"Fr・Fr"_s;
+    }
+    void thePrintedPageShowsTheViewThatIsOn()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, shown);
+        QFETCH(QString, notShown);
+        startProgram(1, 42);
+        trialsByHand(100);
+        openGraph();
+        if (key != 0)
+            this->key(Qt::Key(key));
+        const QString text = printedText([this](QPrinter &p) { graph()->printGraph(p); });
+        QVERIFY2(text.contains(shown) && !text.contains(notShown), qPrintable(text));
+    }
+};
+
+QUINDLE_WIDGET_TEST_MAIN(HeadsViewTest)
+#include "heads_view_test.moc"
