@@ -3,7 +3,7 @@
 
 // Time to draw the whole graph with four 1000-point curves onto the graph window's surface, in
 // CPU time and as a fraction of one 60 Hz frame (target: at most 0.10); the same for the gap
-// view of a full run.
+// view and the number of heads of a full run.
 //
 //   fullPlot     the plot drawn on a blank surface, as a graph window opened on a full run draws
 //                it, to the last pixel of its picture
@@ -11,9 +11,12 @@
 //                draws it
 //   fullGapView  the gap view of a full run (four curves through 4000 trials over the band of
 //                the expected range), drawn afresh as the window draws it on each activation
+//   fullHeadsView  the number of heads of a full run (three shares through 4000 trials over the
+//                bands around a quarter and a half), drawn afresh as the window draws it
 
 #include "experiment/experiment_record.h"
 #include "experiment/gap_from_quarter.h"
+#include "experiment/number_of_heads.h"
 #include "experiment/random_source.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/graph/graph_window_layout.h"
@@ -114,6 +117,15 @@ void fullGapView(benchmark::State &state)
     });
 }
 BENCHMARK(fullGapView)->Unit(benchmark::kMillisecond);
+
+void fullHeadsView(benchmark::State &state)
+{
+    const ExperimentRecord record = fullRecord();
+    timeDrawing(state, true, [&record](DrawingSurface &surface) {
+        drawHeadsPlot(surface, headsSharesAlong(record.trialLog()), true);
+    });
+}
+BENCHMARK(fullHeadsView)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
