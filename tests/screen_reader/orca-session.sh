@@ -122,6 +122,13 @@ said "Graph" 10
 next
 key Tab Tab
 said "Head Head: ratio 0\.[0-9]{3} after [0-9]+ times" 5
+# The number of heads: Read results says the three rows and the third many expect.
+next
+key ctrl+h ctrl+r
+said "Two heads: 0\.[0-9]{3} \([0-9,]+ of [0-9,]+ trials\), a quarter expected" 5
+said "One head: 0\.[0-9]{3} \([0-9,]+ of [0-9,]+ trials\), a half expected" 5
+said "If the three were equally likely, each would be 0\.333\." 5
+key ctrl+h
 next
 key Escape
 # openbox does not always give the focus back when a window closes; a pupil would then bring

@@ -7,7 +7,6 @@
 #include "experiment/experiment_control.h"
 #include "experiment/gap_from_quarter.h"
 #include "experiment/number_of_heads.h"
-#include "windows/accessibility/accessibility.h"
 #include "windows/controls/drawing_surface.h"
 #include "windows/controls/line.h"
 #include "windows/graph/graph_window_layout.h"
@@ -71,7 +70,6 @@ GraphWindow::GraphWindow(const ExperimentRecord &record, Preferences &preference
     : m_record(record)
     , m_preferences(preferences)
     , m_surface(new DrawingSurface(kPlotTwipsPerUnitX, kPlotTwipsPerUnitY, this))
-    , m_announcer(new Announcer(this))
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -214,9 +212,6 @@ QAction *GraphWindow::readResultsAction()
         findControl(this, graphWindowLayout(),
                     heads ? graph_roles::headsLabel(Heads::Two) : graph_roles::legendLabel(1))
             ->setFocus(Qt::ShortcutFocusReason);
-        // The three rows at once, and what many expect instead.
-        if (heads)
-            m_announcer->say(headsSummary(), Speech::Outcome);
     });
     return results;
 }
@@ -393,6 +388,7 @@ void GraphWindow::describeHeads()
         tally.add(trial);
     const HeadsCounts counts = headsCounts(tally.counts);
     const HeadsShares shares = headsShares(counts);
+    QStringList said;
     for (const Heads heads : {Heads::Two, Heads::One, Heads::None}) {
         auto *label =
             findControl<QLabel>(this, graphWindowLayout(), graph_roles::headsLabel(heads));
@@ -404,18 +400,16 @@ void GraphWindow::describeHeads()
             std::abs(shares[kind] - p) <= shareRangeHalfWidth(p, static_cast<double>(tally.trials));
         label->setAccessibleName(m_rangeDrawn && tally.trials > 0 ? words + rangeWords(inside)
                                                                   : words);
+        said << label->accessibleName();
     }
-}
-
-QString GraphWindow::headsSummary() const
-{
-    QStringList rows;
-    for (const Heads heads : {Heads::Two, Heads::One, Heads::None})
-        rows << findControl<QLabel>(this, graphWindowLayout(), graph_roles::headsLabel(heads))
-                    ->accessibleName();
-    //: Read results in the number-of-heads view: %1, %2 and %3 the legend's rows (two heads,
-    //: one head, no heads), %4 the sentence on the three being equally likely.
-    return tr("%1. %2. %3. %4").arg(rows[0], rows[1], rows[2], equallyLikelyWords());
+    // Read results brings the focus to the first row, which then tells all three and what many
+    // expect instead (a screen reader reads no description of a label).
+    findControl(this, graphWindowLayout(), graph_roles::headsLabel(Heads::Two))
+        //: What a screen reader says of the first row of the number-of-heads legend: %1, %2 and
+        //: %3 the rows (two heads, one head, no heads), %4 the sentence on the three being
+        //: equally likely.
+        ->setAccessibleName(
+            tr("%1. %2. %3. %4").arg(said[0], said[1], said[2], equallyLikelyWords()));
 }
 
 } // namespace quindle

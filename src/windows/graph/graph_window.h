@@ -25,7 +25,6 @@ class QSizeF;
 
 namespace quindle {
 
-class Announcer;
 class DrawingSurface;
 class SurfaceOperations;
 class ZoomControl;
@@ -99,10 +98,9 @@ private:
     // view its final gap from a quarter; in the number-of-heads view, each row's share, count
     // and what chance gives, shown and read.
     void describeResults();
+    // The rows' words; for Read results, the first row tells a screen reader all three and what
+    // the shares would be if the three were equally likely.
     void describeHeads();
-    // Read results in the number-of-heads view: the three rows and what the shares would be if
-    // the three were equally likely.
-    [[nodiscard]] QString headsSummary() const;
     // The legend under a page's plot: each outcome's line and label, or each number of heads'.
     void drawLegendOnPage(QPainter &painter, const QSizeF &plot) const;
 
@@ -115,7 +113,6 @@ private:
     QAction *m_gapView = nullptr;
     QAction *m_headsView = nullptr;
     GraphView m_view = GraphView::Ratios;
-    Announcer *m_announcer = nullptr;
     QString m_plotDescription; // the surface's accessible description while it shows the plot
     std::optional<std::uint64_t> m_seed;
 };
