@@ -47,7 +47,7 @@
     <message>
         <source>All runs one after another: count minus a quarter</source>
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>Nacheinander: Häufigkeit minus ein Viertel</translation>
+        <translation>Nacheinander: Häufigkeit minus ein Viertel der Würfe</translation>
     </message>
 </context>
 <context>
@@ -298,12 +298,12 @@ Anteil</translation>
     <message>
         <source>inconsistent: a count larger than a run can have (line %1)</source>
         <extracomment>A count above the 1000 at which a run ends: %1 the line of the file.</extracomment>
-        <translation>widersprüchlich: eine Häufigkeit, größer als ein Durchgang haben kann (Zeile %1)</translation>
+        <translation>widersprüchlich: eine größere Häufigkeit, als ein Durchgang haben kann (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative number of trials (line %1)</source>
         <extracomment>A file whose number of trials is below zero: %1 the line of the file.</extracomment>
-        <translation>widersprüchlich: eine negative Zahl von Würfen (Zeile %1)</translation>
+        <translation>widersprüchlich: eine negative Anzahl der Würfe (Zeile %1)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have (line %1)</source>
@@ -707,17 +707,17 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
     <message>
         <source>%1 above a quarter</source>
         <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>%1 mehr als ein Viertel</translation>
+        <translation>Häufigkeit %1 über einem Viertel der Würfe</translation>
     </message>
     <message>
         <source>%1 below a quarter</source>
         <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>%1 weniger als ein Viertel</translation>
+        <translation>Häufigkeit %1 unter einem Viertel der Würfe</translation>
     </message>
     <message>
         <source>exactly a quarter</source>
         <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>genau ein Viertel</translation>
+        <translation>Häufigkeit genau ein Viertel der Würfe</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>Frecuencias de cada experimento; la clase, mayor</translation>
+        <translation>Frec. relativa de cada experimento; la clase, mayor</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
@@ -47,7 +47,7 @@
     <message>
         <source>All runs one after another: count minus a quarter</source>
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>Uno tras otro: frecuencia menos un cuarto</translation>
+        <translation>Todos seguidos: frecuencia menos 1/4 de los lanzamientos</translation>
     </message>
 </context>
 <context>
@@ -349,8 +349,8 @@ frec. rel.</translation>
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
         <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
         <translation>
-            <numerusform> %1 de %n frecuencia relativa queda dentro del intervalo esperado, donde se espera cerca del 95 %.</numerusform>
-            <numerusform> %1 de las %n frecuencias relativas quedan dentro del intervalo esperado, donde se espera cerca del 95 %.</numerusform>
+            <numerusform> Dentro del intervalo esperado: %1 de %n frecuencia relativa (se espera alrededor del 95 %).</numerusform>
+            <numerusform> Dentro del intervalo esperado: %1 de las %n frecuencias relativas (se espera alrededor del 95 %).</numerusform>
         </translation>
     </message>
     <message>
@@ -638,7 +638,7 @@ frec. rel.</translation>
     <message>
         <source>One trial (%1)</source>
         <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
-        <translation>Un lanzamiento (%1)</translation>
+        <translation>De uno en uno (%1)</translation>
     </message>
     <message>
         <source>Hand in</source>
@@ -708,17 +708,17 @@ Sigue aquí: con «Guardar resultados…» puedes guardarlo en otra carpeta.</tr
     <message>
         <source>%1 above a quarter</source>
         <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>%1 por encima de un cuarto</translation>
+        <translation>la frecuencia queda %1 por encima de un cuarto de los lanzamientos</translation>
     </message>
     <message>
         <source>%1 below a quarter</source>
         <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>%1 por debajo de un cuarto</translation>
+        <translation>la frecuencia queda %1 por debajo de un cuarto de los lanzamientos</translation>
     </message>
     <message>
         <source>exactly a quarter</source>
         <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>exactamente un cuarto</translation>
+        <translation>la frecuencia es exactamente un cuarto de los lanzamientos</translation>
     </message>
 </context>
 <context>

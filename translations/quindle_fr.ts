@@ -47,7 +47,7 @@
     <message>
         <source>All runs one after another: count minus a quarter</source>
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>Expériences à la suite&#xa0;: effectif moins le quart</translation>
+        <translation>Expériences à la suite&#xa0;: effectif moins le quart des lancers</translation>
     </message>
 </context>
 <context>
@@ -242,17 +242,17 @@ fréquence</translation>
     <message>
         <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
         <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
-        <translation>Impossible de lire le dossier : %1. La classe est affichée telle qu&apos;elle a été lue la dernière fois.</translation>
+        <translation>Impossible de lire le dossier&#xa0;: %1. La classe est affichée telle qu&apos;elle a été lue la dernière fois.</translation>
     </message>
     <message>
         <source>text saved as UTF-16; results files are read as UTF-8</source>
         <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
-        <translation>texte enregistré en UTF-16 ; les fichiers de résultats sont lus en UTF-8</translation>
+        <translation>texte enregistré en UTF-16&#x202f;; les fichiers de résultats sont lus en UTF-8</translation>
     </message>
     <message>
         <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
         <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
-        <translation>texte enregistré en Latin-1 (Windows-1252) ; les fichiers de résultats sont lus en UTF-8</translation>
+        <translation>texte enregistré en Latin-1 (Windows-1252)&#x202f;; les fichiers de résultats sont lus en UTF-8</translation>
     </message>
     <message>
         <source>saved by a newer Quindle</source>
@@ -262,12 +262,12 @@ fréquence</translation>
     <message>
         <source>cannot be opened: %1</source>
         <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>impossible à ouvrir : %1</translation>
+        <translation>impossible à ouvrir&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
         <extracomment>%1 is the system&apos;s reason, such as &quot;Input/output error&quot;.</extracomment>
-        <translation>impossible à lire : %1</translation>
+        <translation>impossible à lire&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>a folder more than %n level(s) down, not read</source>
@@ -281,34 +281,34 @@ fréquence</translation>
         <source>inconsistent: the counts add up to %1, not %n trials</source>
         <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
         <translation>
-            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancer</numerusform>
-            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancers</numerusform>
+            <numerusform>incohérent&#xa0;: la somme des effectifs est %1 au lieu de %n lancer</numerusform>
+            <numerusform>incohérent&#xa0;: la somme des effectifs est %1 au lieu de %n lancers</numerusform>
         </translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the trial log (line %1)</source>
         <extracomment>The history (each outcome&apos;s share after each of its occurrences) does not follow from the list of trials; %1 is the line of the file.</extracomment>
-        <translation>incohérent : l&apos;historique ne concorde pas avec le journal des lancers (ligne %1)</translation>
+        <translation>incohérent&#xa0;: l&apos;historique ne concorde pas avec le journal des lancers (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative count (line %1)</source>
         <extracomment>A file with a count below zero: %1 the line of the file.</extracomment>
-        <translation>incohérent : un effectif négatif (ligne %1)</translation>
+        <translation>incohérent&#xa0;: un effectif négatif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a count larger than a run can have (line %1)</source>
         <extracomment>A count above the 1000 at which a run ends: %1 the line of the file.</extracomment>
-        <translation>incohérent : un effectif plus grand qu&apos;une expérience ne peut en compter (ligne %1)</translation>
+        <translation>incohérent&#xa0;: un effectif plus grand qu&apos;une expérience ne peut en compter (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative number of trials (line %1)</source>
         <extracomment>A file whose number of trials is below zero: %1 the line of the file.</extracomment>
-        <translation>incohérent : un nombre de lancers négatif (ligne %1)</translation>
+        <translation>incohérent&#xa0;: un nombre de lancers négatif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have (line %1)</source>
         <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more. %1 is the line of the file.</extracomment>
-        <translation>incohérent : plus de lancers qu&apos;une expérience ne peut en compter (ligne %1)</translation>
+        <translation>incohérent&#xa0;: plus de lancers qu&apos;une expérience ne peut en compter (ligne %1)</translation>
     </message>
     <message>
         <source>a named pipe, not a file</source>
@@ -349,8 +349,8 @@ fréquence</translation>
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
         <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
         <translation>
-            <numerusform> %1 fréquence sur %n est dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
-            <numerusform> %1 fréquences sur %n sont dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
+            <numerusform> Dans la zone attendue&#xa0;: %1 fréquence sur %n (on en attend environ 95&#x202f;%).</numerusform>
+            <numerusform> Dans la zone attendue&#xa0;: %1 des %n fréquences (on en attend environ 95&#x202f;%).</numerusform>
         </translation>
     </message>
     <message>
@@ -707,17 +707,17 @@ Elle est toujours là&#xa0;: «&#xa0;Enregistrer les résultats…&#xa0;» l&apo
     <message>
         <source>%1 above a quarter</source>
         <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>%1 au-dessus du quart</translation>
+        <translation>effectif supérieur de %1 au quart des lancers</translation>
     </message>
     <message>
         <source>%1 below a quarter</source>
         <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>%1 en dessous du quart</translation>
+        <translation>effectif inférieur de %1 au quart des lancers</translation>
     </message>
     <message>
         <source>exactly a quarter</source>
         <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>exactement le quart</translation>
+        <translation>effectif égal au quart des lancers</translation>
     </message>
 </context>
 <context>

@@ -47,7 +47,7 @@
     <message>
         <source>All runs one after another: count minus a quarter</source>
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>実験を順につなげた度数と4分の1の差</translation>
+        <translation>全実験を順につないだ度数と試行回数の4分の1の差</translation>
     </message>
 </context>
 <context>
@@ -347,7 +347,7 @@ ratio</source>
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
         <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
         <translation>
-            <numerusform> %n 個の割合のうち %1 個が予想される範囲内です（およそ 95 % が範囲内になると予想されます）。</numerusform>
+            <numerusform> %n 個の相対度数のうち %1 個が予想される範囲内です（およそ 95 % が範囲内になると予想されます）。</numerusform>
         </translation>
     </message>
     <message>
@@ -363,7 +363,7 @@ ratio</source>
     <message>
         <source> %1 %2, %3.</source>
         <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
-        <translation> %1の割合 %2、%3。</translation>
+        <translation> %1の相対度数 %2、%3。</translation>
     </message>
     <message numerus="yes">
         <source>%n runs</source>
@@ -699,17 +699,17 @@ It is still here: Save results… saves it in another folder.</source>
     <message>
         <source>%1 above a quarter</source>
         <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>4分の1より %1 多い</translation>
+        <translation>度数が試行回数の4分の1より %1 多い</translation>
     </message>
     <message>
         <source>%1 below a quarter</source>
         <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>4分の1より %1 少ない</translation>
+        <translation>度数が試行回数の4分の1より %1 少ない</translation>
     </message>
     <message>
         <source>exactly a quarter</source>
         <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>ちょうど4分の1</translation>
+        <translation>度数が試行回数のちょうど4分の1</translation>
     </message>
 </context>
 <context>

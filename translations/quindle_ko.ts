@@ -47,7 +47,7 @@
     <message>
         <source>All runs one after another: count minus a quarter</source>
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>차례로 이어 본 도수와 4분의 1의 차이</translation>
+        <translation>차례로 이어 본 도수와 시행 횟수의 4분의 1의 차이</translation>
     </message>
 </context>
 <context>
@@ -257,7 +257,7 @@ ratio</source>
     <message>
         <source>saved by a newer Quindle</source>
         <extracomment>A results file in a format newer than this program reads.</extracomment>
-        <translation>더 새 버전의 Quindle로 저장됨</translation>
+        <translation>더 최신 버전의 Quindle로 저장됨</translation>
     </message>
     <message>
         <source>cannot be opened: %1</source>
@@ -699,17 +699,17 @@ It is still here: Save results… saves it in another folder.</source>
     <message>
         <source>%1 above a quarter</source>
         <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>4분의 1보다 %1 많음</translation>
+        <translation>도수가 시행 횟수의 4분의 1보다 %1 많음</translation>
     </message>
     <message>
         <source>%1 below a quarter</source>
         <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>4분의 1보다 %1 적음</translation>
+        <translation>도수가 시행 횟수의 4분의 1보다 %1 적음</translation>
     </message>
     <message>
         <source>exactly a quarter</source>
         <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>정확히 4분의 1</translation>
+        <translation>도수가 시행 횟수의 4분의 1과 같음</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>Frequências por experimento; turma maior</translation>
+        <translation>Freq. relativas por experimento; turma em destaque</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
@@ -47,7 +47,7 @@
     <message>
         <source>All runs one after another: count minus a quarter</source>
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>Em sequência: frequência menos um quarto</translation>
+        <translation>Em sequência: frequência menos 1/4 dos lançamentos</translation>
     </message>
 </context>
 <context>
@@ -349,8 +349,8 @@ freq. rel.</translation>
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
         <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
         <translation>
-            <numerusform> %1 de %n frequência relativa fica dentro da faixa esperada, onde se esperam cerca de 95 %.</numerusform>
-            <numerusform> %1 de %n frequências relativas ficam dentro da faixa esperada, onde se esperam cerca de 95 %.</numerusform>
+            <numerusform> Dentro da faixa esperada: %1 de %n frequência relativa (espera-se cerca de 95%).</numerusform>
+            <numerusform> Dentro da faixa esperada: %1 de %n frequências relativas (espera-se cerca de 95%).</numerusform>
         </translation>
     </message>
     <message>
@@ -638,7 +638,7 @@ freq. rel.</translation>
     <message>
         <source>One trial (%1)</source>
         <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
-        <translation>Um lançamento (%1)</translation>
+        <translation>Um por vez (%1)</translation>
     </message>
     <message>
         <source>Hand in</source>
@@ -708,17 +708,17 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
     <message>
         <source>%1 above a quarter</source>
         <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>%1 acima de um quarto</translation>
+        <translation>a frequência fica %1 acima de um quarto dos lançamentos</translation>
     </message>
     <message>
         <source>%1 below a quarter</source>
         <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>%1 abaixo de um quarto</translation>
+        <translation>a frequência fica %1 abaixo de um quarto dos lançamentos</translation>
     </message>
     <message>
         <source>exactly a quarter</source>
         <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>exatamente um quarto</translation>
+        <translation>a frequência é exatamente um quarto dos lançamentos</translation>
     </message>
 </context>
 <context>

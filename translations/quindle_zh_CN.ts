@@ -47,7 +47,7 @@
     <message>
         <source>All runs one after another: count minus a quarter</source>
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>各轮试验依次相连：频数减去四分之一</translation>
+        <translation>各轮试验依次相连：频数减去试验次数的四分之一</translation>
     </message>
 </context>
 <context>
@@ -326,7 +326,7 @@ ratio</source>
     <message>
         <source>a link to a folder, not followed</source>
         <extracomment>A symbolic link to a folder, which is not followed, after its name.</extracomment>
-        <translation>指向文件夹的链接，不跟随</translation>
+        <translation>指向文件夹的链接，未读取</translation>
     </message>
     <message>
         <source>a link to something that is not there</source>
@@ -699,17 +699,17 @@ It is still here: Save results… saves it in another folder.</source>
     <message>
         <source>%1 above a quarter</source>
         <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>比四分之一多 %1</translation>
+        <translation>频数比试验次数的四分之一多 %1</translation>
     </message>
     <message>
         <source>%1 below a quarter</source>
         <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>比四分之一少 %1</translation>
+        <translation>频数比试验次数的四分之一少 %1</translation>
     </message>
     <message>
         <source>exactly a quarter</source>
         <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>恰好是四分之一</translation>
+        <translation>频数恰好是试验次数的四分之一</translation>
     </message>
 </context>
 <context>
