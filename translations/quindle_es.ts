@@ -45,8 +45,8 @@
         <translation>Todos seguidos: frecuencia relativa acumulada</translation>
     </message>
     <message>
-        <source>All runs one after another: count minus a quarter</source>
-        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
+        <source>All runs one after another: each count minus a quarter of the trials</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
         <translation>Todos seguidos: frecuencia menos 1/4 de los lanzamientos</translation>
     </message>
 </context>
@@ -365,7 +365,7 @@ frec. rel.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
-        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;its count 312.5 above a quarter of the trials&quot;).</extracomment>
         <translation> %1: %2, %3.</translation>
     </message>
     <message numerus="yes">
@@ -706,18 +706,18 @@ Sigue aquí: con «Guardar resultados…» puedes guardarlo en otra carpeta.</tr
 <context>
     <name>quindle::Gap</name>
     <message>
-        <source>%1 above a quarter</source>
-        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
+        <source>its count %1 above a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of all trials: %1 is the amount (&quot;12.5&quot;). Read by a screen reader after the outcome (&quot;Head Tail: its count 12.5 above a quarter of the trials&quot;) and after its ratio in the class summary (&quot;Head Head 0.2482, its count 312.5 above a quarter of the trials.&quot;): say that it is the count that differs, and from a quarter of the trials, not the ratio from 1/4.</extracomment>
         <translation>la frecuencia queda %1 por encima de un cuarto de los lanzamientos</translation>
     </message>
     <message>
-        <source>%1 below a quarter</source>
-        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
+        <source>its count %1 below a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of all trials (&quot;3.25&quot;); read as the text above is.</extracomment>
         <translation>la frecuencia queda %1 por debajo de un cuarto de los lanzamientos</translation>
     </message>
     <message>
-        <source>exactly a quarter</source>
-        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
+        <source>its count exactly a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of all trials; read as the texts above are.</extracomment>
         <translation>la frecuencia es exactamente un cuarto de los lanzamientos</translation>
     </message>
 </context>

@@ -45,8 +45,8 @@
         <translation>各轮试验依次相连：每种结果到目前为止的频率</translation>
     </message>
     <message>
-        <source>All runs one after another: count minus a quarter</source>
-        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
+        <source>All runs one after another: each count minus a quarter of the trials</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
         <translation>各轮试验依次相连：频数减去试验次数的四分之一</translation>
     </message>
 </context>
@@ -362,7 +362,7 @@ ratio</source>
     </message>
     <message>
         <source> %1 %2, %3.</source>
-        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;its count 312.5 above a quarter of the trials&quot;).</extracomment>
         <translation> %1的频率为 %2，%3。</translation>
     </message>
     <message numerus="yes">
@@ -697,18 +697,18 @@ It is still here: Save results… saves it in another folder.</source>
 <context>
     <name>quindle::Gap</name>
     <message>
-        <source>%1 above a quarter</source>
-        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
+        <source>its count %1 above a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of all trials: %1 is the amount (&quot;12.5&quot;). Read by a screen reader after the outcome (&quot;Head Tail: its count 12.5 above a quarter of the trials&quot;) and after its ratio in the class summary (&quot;Head Head 0.2482, its count 312.5 above a quarter of the trials.&quot;): say that it is the count that differs, and from a quarter of the trials, not the ratio from 1/4.</extracomment>
         <translation>频数比试验次数的四分之一多 %1</translation>
     </message>
     <message>
-        <source>%1 below a quarter</source>
-        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
+        <source>its count %1 below a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of all trials (&quot;3.25&quot;); read as the text above is.</extracomment>
         <translation>频数比试验次数的四分之一少 %1</translation>
     </message>
     <message>
-        <source>exactly a quarter</source>
-        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
+        <source>its count exactly a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of all trials; read as the texts above are.</extracomment>
         <translation>频数恰好是试验次数的四分之一</translation>
     </message>
 </context>

@@ -361,7 +361,7 @@ QString ClassWindow::summary() const
         if (m_gapShown) {
             //: Follows the runs and trials once per outcome in the gap view: %1 the outcome,
             //: %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the
-            //: trials ("312.5 above a quarter").
+            //: trials ("its count 312.5 above a quarter of the trials").
             said += tr(" %1 %2, %3.")
                         .arg(outcomeWords(n), shownRatio(pool.ratios[slot], 4),
                              gapWords(gapFromQuarter(pool.counts[slot], pool.trials)));
