@@ -347,7 +347,7 @@ Anteil</translation>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
             <numerusform> %1 von %n relativen Häufigkeit liegt im Erwartungsbereich; zu erwarten sind etwa 95 %.</numerusform>
             <numerusform> %1 von %n relativen Häufigkeiten liegen im Erwartungsbereich; zu erwarten sind etwa 95 %.</numerusform>

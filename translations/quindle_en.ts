@@ -86,7 +86,7 @@
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
             <numerusform> %1 of %n ratio lies inside the expected range, where about 95 % are expected.</numerusform>
             <numerusform> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</numerusform>

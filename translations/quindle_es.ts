@@ -347,7 +347,7 @@ frec. rel.</translation>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
             <numerusform> Dentro del intervalo esperado: %1 de %n frecuencia relativa (se espera alrededor del 95 %).</numerusform>
             <numerusform> Dentro del intervalo esperado: %1 de las %n frecuencias relativas (se espera alrededor del 95 %).</numerusform>

@@ -347,7 +347,7 @@ fréquence</translation>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
             <numerusform> Dans la zone attendue&#xa0;: %1 fréquence sur %n (on en attend environ 95&#x202f;%).</numerusform>
             <numerusform> Dans la zone attendue&#xa0;: %1 des %n fréquences (on en attend environ 95&#x202f;%).</numerusform>

@@ -345,7 +345,7 @@ ratio</source>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
             <numerusform> %n 個の相対度数のうち %1 個が予想される範囲内です（およそ 95 % が範囲内になると予想されます）。</numerusform>
         </translation>

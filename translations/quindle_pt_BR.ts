@@ -347,7 +347,7 @@ freq. rel.</translation>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
             <numerusform> Dentro da faixa esperada: %1 de %n frequência relativa (espera-se cerca de 95%).</numerusform>
             <numerusform> Dentro da faixa esperada: %1 de %n frequências relativas (espera-se cerca de 95%).</numerusform>
