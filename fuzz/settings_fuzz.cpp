@@ -75,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto ignore = [](const QString &) {};
     Settings settings(ignore);
+    settings.tellWarnings(); // each line put into words
     // A relative folder let through would be taken from the working folder: this input's own.
     const QString working = QDir::currentPath();
     QDir::setCurrent(folder);

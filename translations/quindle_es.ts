@@ -37,7 +37,7 @@
     <message>
         <source>Each run&apos;s ratios against its trials; the class, larger</source>
         <extracomment>The funnel picture&apos;s title: each run&apos;s ratios against its number of trials.</extracomment>
-        <translation>Frecuencias de cada experimento; la clase, mayor</translation>
+        <translation>Frec. relativa de cada experimento; la clase, mayor</translation>
     </message>
     <message>
         <source>All runs one after another: each share so far</source>
@@ -45,9 +45,9 @@
         <translation>Todos seguidos: frecuencia relativa acumulada</translation>
     </message>
     <message>
-        <source>All runs one after another: count minus a quarter</source>
-        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>Uno tras otro: frecuencia menos un cuarto</translation>
+        <source>All runs one after another: each count minus a quarter of the trials</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
+        <translation>Todos seguidos: frecuencia menos 1/4 de los lanzamientos</translation>
     </message>
 </context>
 <context>
@@ -347,10 +347,10 @@ frec. rel.</translation>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
-            <numerusform> %1 de %n frecuencia relativa queda dentro del intervalo esperado, donde se espera cerca del 95 %.</numerusform>
-            <numerusform> %1 de las %n frecuencias relativas quedan dentro del intervalo esperado, donde se espera cerca del 95 %.</numerusform>
+            <numerusform> Dentro del intervalo esperado: %1 de %n frecuencia relativa (se espera alrededor del 95 %).</numerusform>
+            <numerusform> Dentro del intervalo esperado: %1 de las %n frecuencias relativas (se espera alrededor del 95 %).</numerusform>
         </translation>
     </message>
     <message>
@@ -365,7 +365,7 @@ frec. rel.</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
-        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;its count 312.5 above a quarter of the trials&quot;).</extracomment>
         <translation> %1: %2, %3.</translation>
     </message>
     <message numerus="yes">
@@ -638,7 +638,7 @@ frec. rel.</translation>
     <message>
         <source>One trial (%1)</source>
         <extracomment>One trial each time a key is pressed: %1 is the key (&quot;Ctrl+T&quot;).</extracomment>
-        <translation>Un lanzamiento (%1)</translation>
+        <translation>De uno en uno (%1)</translation>
     </message>
     <message>
         <source>Hand in</source>
@@ -706,19 +706,19 @@ Sigue aquí: con «Guardar resultados…» puedes guardarlo en otra carpeta.</tr
 <context>
     <name>quindle::Gap</name>
     <message>
-        <source>%1 above a quarter</source>
-        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>%1 por encima de un cuarto</translation>
+        <source>its count %1 above a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of all trials: %1 is the amount (&quot;12.5&quot;). Read by a screen reader after the outcome (&quot;Head Tail: its count 12.5 above a quarter of the trials&quot;) and after its ratio in the class summary (&quot;Head Head 0.2482, its count 312.5 above a quarter of the trials.&quot;): say that it is the count that differs, and from a quarter of the trials, not the ratio from 1/4.</extracomment>
+        <translation>la frecuencia queda %1 por encima de un cuarto de los lanzamientos</translation>
     </message>
     <message>
-        <source>%1 below a quarter</source>
-        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>%1 por debajo de un cuarto</translation>
+        <source>its count %1 below a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of all trials (&quot;3.25&quot;); read as the text above is.</extracomment>
+        <translation>la frecuencia queda %1 por debajo de un cuarto de los lanzamientos</translation>
     </message>
     <message>
-        <source>exactly a quarter</source>
-        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>exactamente un cuarto</translation>
+        <source>its count exactly a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of all trials; read as the texts above are.</extracomment>
+        <translation>la frecuencia es exactamente un cuarto de los lanzamientos</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1094,112 @@ Sigue aquí: con «Guardar resultados…» puedes guardarlo en otra carpeta.</tr
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>No se pudo guardar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Settings</name>
+    <message>
+        <source>cannot be read (%1)</source>
+        <extracomment>Why a settings file is not used: %1 is the system&apos;s reason, such as &quot;Permission denied&quot;. Follows the file&apos;s path and a colon.</extracomment>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <extracomment>Why a settings file is not used: a folder, a pipe or a device is in its place.</extracomment>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message numerus="yes">
+        <source>is too large for a settings file (%1 bytes)</source>
+        <extracomment>Why a settings file is not used: %1 is its size in bytes, always more than 65536 (the form follows it).</extracomment>
+        <translation>
+            <numerusform>es demasiado grande para un archivo de configuración (%1 byte)</numerusform>
+            <numerusform>es demasiado grande para un archivo de configuración (%1 bytes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>holds a value starting with &apos;@Variant(&apos; or &apos;\&apos;, which Qt would read as stored data and no Quindle setting has</source>
+        <extracomment>Why a settings file is not used; keep &apos;@Variant(&apos; and the backslash as they are.</extracomment>
+        <translation>contiene un valor que empieza por &apos;@Variant(&apos; o &apos;\&apos;, que Qt leería como datos almacenados y que ningún ajuste de Quindle tiene</translation>
+    </message>
+    <message>
+        <source>%1: %2; its settings are not used and nothing is remembered</source>
+        <extracomment>A settings file that is not used: %1 is its path, %2 why (&quot;is not a regular file&quot;). It is the pupil&apos;s own file, so no zoom or folder chosen is remembered.</extracomment>
+        <translation>%1: %2; no se usa su configuración y no se guarda nada</translation>
+    </message>
+    <message>
+        <source>%1: %2; its settings are not used</source>
+        <extracomment>A school&apos;s settings file that is not used: %1 is its path, %2 why (&quot;is not a regular file&quot;).</extracomment>
+        <translation>%1: %2; no se usa su configuración</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; its settings are not used and nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, which Qt could not read.</extracomment>
+        <translation>%1: no se puede leer; no se usa su configuración y no se guarda nada</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; its settings are not used</source>
+        <extracomment>%1 is the path of a school&apos;s settings file, which Qt could not read.</extracomment>
+        <translation>%1: no se puede leer; no se usa su configuración</translation>
+    </message>
+    <message>
+        <source>%1: not all of it is in the settings format; the rest is used, and nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, of which only some lines are settings (&quot;key=value&quot; under &quot;[section]&quot;): those are used, but nothing chosen is written back into it.</extracomment>
+        <translation>%1: no todo está en el formato de configuración; se usa el resto y no se guarda nada</translation>
+    </message>
+    <message>
+        <source>%1: not all of it is in the settings format; the rest is used</source>
+        <extracomment>%1 is the path of a school&apos;s settings file, of which only some lines are settings (&quot;key=value&quot; under &quot;[section]&quot;): those are used.</extracomment>
+        <translation>%1: no todo está en el formato de configuración; se usa el resto</translation>
+    </message>
+    <message>
+        <source>%1: %2: holds a list (a comma outside double quotes); ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key as the file has it (&quot;[display] zoom&quot;), whose value holds a comma, which makes it a list of values.</extracomment>
+        <translation>%1: %2: contiene una lista (una coma fuera de comillas dobles); se ignora</translation>
+    </message>
+    <message>
+        <source>%1: %2: is not a text; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key as the file has it (&quot;[display] zoom&quot;), whose value is stored data (&quot;@Rect(0 0 1 1)&quot;) rather than a text.</extracomment>
+        <translation>%1: %2: no es un texto; se ignora</translation>
+    </message>
+    <message>
+        <source>%1: %2: &apos;%3&apos; is not an absolute path; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[class] folder&quot;), %3 its value, which does not start at the root (&quot;/&quot;).</extracomment>
+        <translation>%1: %2: &apos;%3&apos; no es una ruta absoluta; se ignora</translation>
+    </message>
+    <message>
+        <source>%1: %2: &apos;%3&apos; is not one of %4; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[display] zoom&quot;), %3 its value, %4 the zoom steps there are (&quot;100, 125, 150, 175, 200, 250, 300&quot;).</extracomment>
+        <translation>%1: %2: &apos;%3&apos; no es ninguno de los valores %4; se ignora</translation>
+    </message>
+    <message>
+        <source>%1: %2: no translation for &apos;%3&apos; (there are %4); ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[display] language&quot;), %3 its value, %4 the language codes there are (&quot;en, de, es, ...&quot;).</extracomment>
+        <translation>%1: %2: no hay traducción para &apos;%3&apos; (la hay para %4); se ignora</translation>
+    </message>
+    <message>
+        <source>--language: no translation for &apos;%1&apos; (there are %2); ignored</source>
+        <extracomment>%1 is the value given to the command line&apos;s --language, %2 the language codes there are (&quot;en, de, es, ...&quot;); keep --language as it is.</extracomment>
+        <translation>--language: no hay traducción para &apos;%1&apos; (la hay para %2); se ignora</translation>
+    </message>
+    <message>
+        <source>--zoom: &apos;%1&apos; is not one of %2; ignored</source>
+        <extracomment>%1 is the value given to the command line&apos;s --zoom, %2 the zoom steps there are (&quot;100, 125, 150, 175, 200, 250, 300&quot;); keep --zoom as it is.</extracomment>
+        <translation>--zoom: &apos;%1&apos; no es ninguno de los valores %2; se ignora</translation>
+    </message>
+    <message>
+        <source>--class: &apos;%1&apos; is not a folder; the class window stays closed</source>
+        <extracomment>%1 is the value given to the command line&apos;s --class, which names no folder; keep --class as it is.</extracomment>
+        <translation>--class: &apos;%1&apos; no es una carpeta; la ventana de la clase no se abre</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read whole; nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, which could not be read whole when the program came to remember a zoom or a folder in it.</extracomment>
+        <translation>%1: no se puede leer entero; no se guarda nada</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2); nothing more is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>%1: no se puede escribir (%2); ya no se guarda nada</translation>
     </message>
 </context>
 <context>

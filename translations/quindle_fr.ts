@@ -45,9 +45,9 @@
         <translation>Expériences à la suite&#xa0;: fréquences cumulées</translation>
     </message>
     <message>
-        <source>All runs one after another: count minus a quarter</source>
-        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>Expériences à la suite&#xa0;: effectif moins le quart</translation>
+        <source>All runs one after another: each count minus a quarter of the trials</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
+        <translation>Expériences à la suite&#xa0;: effectif moins le quart des lancers</translation>
     </message>
 </context>
 <context>
@@ -242,17 +242,17 @@ fréquence</translation>
     <message>
         <source>The folder cannot be read: %1. The class is shown as it was last read.</source>
         <extracomment>Under the folder&apos;s path while the folder cannot be read; %1 is the system&apos;s reason, such as &quot;No such file or directory&quot;.</extracomment>
-        <translation>Impossible de lire le dossier : %1. La classe est affichée telle qu&apos;elle a été lue la dernière fois.</translation>
+        <translation>Impossible de lire le dossier&#xa0;: %1. La classe est affichée telle qu&apos;elle a été lue la dernière fois.</translation>
     </message>
     <message>
         <source>text saved as UTF-16; results files are read as UTF-8</source>
         <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
-        <translation>texte enregistré en UTF-16 ; les fichiers de résultats sont lus en UTF-8</translation>
+        <translation>texte enregistré en UTF-16&#x202f;; les fichiers de résultats sont lus en UTF-8</translation>
     </message>
     <message>
         <source>text saved as Latin-1 (Windows-1252); results files are read as UTF-8</source>
         <extracomment>A text file saved in another encoding than results files are read in.</extracomment>
-        <translation>texte enregistré en Latin-1 (Windows-1252) ; les fichiers de résultats sont lus en UTF-8</translation>
+        <translation>texte enregistré en Latin-1 (Windows-1252)&#x202f;; les fichiers de résultats sont lus en UTF-8</translation>
     </message>
     <message>
         <source>saved by a newer Quindle</source>
@@ -262,12 +262,12 @@ fréquence</translation>
     <message>
         <source>cannot be opened: %1</source>
         <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
-        <translation>impossible à ouvrir : %1</translation>
+        <translation>impossible à ouvrir&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
         <extracomment>%1 is the system&apos;s reason, such as &quot;Input/output error&quot;.</extracomment>
-        <translation>impossible à lire : %1</translation>
+        <translation>impossible à lire&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>a folder more than %n level(s) down, not read</source>
@@ -281,34 +281,34 @@ fréquence</translation>
         <source>inconsistent: the counts add up to %1, not %n trials</source>
         <extracomment>%1 is the counts&apos; sum, %n the number of trials the file states.</extracomment>
         <translation>
-            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancer</numerusform>
-            <numerusform>incohérent : la somme des effectifs est %1 au lieu de %n lancers</numerusform>
+            <numerusform>incohérent&#xa0;: la somme des effectifs est %1 au lieu de %n lancer</numerusform>
+            <numerusform>incohérent&#xa0;: la somme des effectifs est %1 au lieu de %n lancers</numerusform>
         </translation>
     </message>
     <message>
         <source>inconsistent: the history disagrees with the trial log (line %1)</source>
         <extracomment>The history (each outcome&apos;s share after each of its occurrences) does not follow from the list of trials; %1 is the line of the file.</extracomment>
-        <translation>incohérent : l&apos;historique ne concorde pas avec le journal des lancers (ligne %1)</translation>
+        <translation>incohérent&#xa0;: l&apos;historique ne concorde pas avec le journal des lancers (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative count (line %1)</source>
         <extracomment>A file with a count below zero: %1 the line of the file.</extracomment>
-        <translation>incohérent : un effectif négatif (ligne %1)</translation>
+        <translation>incohérent&#xa0;: un effectif négatif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a count larger than a run can have (line %1)</source>
         <extracomment>A count above the 1000 at which a run ends: %1 the line of the file.</extracomment>
-        <translation>incohérent : un effectif plus grand qu&apos;une expérience ne peut en compter (ligne %1)</translation>
+        <translation>incohérent&#xa0;: un effectif plus grand qu&apos;une expérience ne peut en compter (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: a negative number of trials (line %1)</source>
         <extracomment>A file whose number of trials is below zero: %1 the line of the file.</extracomment>
-        <translation>incohérent : un nombre de lancers négatif (ligne %1)</translation>
+        <translation>incohérent&#xa0;: un nombre de lancers négatif (ligne %1)</translation>
     </message>
     <message>
         <source>inconsistent: more trials than a run can have (line %1)</source>
         <extracomment>A run ends once an outcome has come up more than 1000 times: this file has more. %1 is the line of the file.</extracomment>
-        <translation>incohérent : plus de lancers qu&apos;une expérience ne peut en compter (ligne %1)</translation>
+        <translation>incohérent&#xa0;: plus de lancers qu&apos;une expérience ne peut en compter (ligne %1)</translation>
     </message>
     <message>
         <source>a named pipe, not a file</source>
@@ -347,10 +347,10 @@ fréquence</translation>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
-            <numerusform> %1 fréquence sur %n est dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
-            <numerusform> %1 fréquences sur %n sont dans la zone attendue, où l&apos;on en attend environ 95 %.</numerusform>
+            <numerusform> Dans la zone attendue&#xa0;: %1 fréquence sur %n (on en attend environ 95&#x202f;%).</numerusform>
+            <numerusform> Dans la zone attendue&#xa0;: %1 des %n fréquences (on en attend environ 95&#x202f;%).</numerusform>
         </translation>
     </message>
     <message>
@@ -365,7 +365,7 @@ fréquence</translation>
     </message>
     <message>
         <source> %1 %2, %3.</source>
-        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;its count 312.5 above a quarter of the trials&quot;).</extracomment>
         <translation> %1&#xa0;: fréquence %2, %3.</translation>
     </message>
     <message numerus="yes">
@@ -705,19 +705,19 @@ Elle est toujours là&#xa0;: «&#xa0;Enregistrer les résultats…&#xa0;» l&apo
 <context>
     <name>quindle::Gap</name>
     <message>
-        <source>%1 above a quarter</source>
-        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>%1 au-dessus du quart</translation>
+        <source>its count %1 above a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of all trials: %1 is the amount (&quot;12.5&quot;). Read by a screen reader after the outcome (&quot;Head Tail: its count 12.5 above a quarter of the trials&quot;) and after its ratio in the class summary (&quot;Head Head 0.2482, its count 312.5 above a quarter of the trials.&quot;): say that it is the count that differs, and from a quarter of the trials, not the ratio from 1/4.</extracomment>
+        <translation>effectif supérieur de %1 au quart des lancers</translation>
     </message>
     <message>
-        <source>%1 below a quarter</source>
-        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>%1 en dessous du quart</translation>
+        <source>its count %1 below a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of all trials (&quot;3.25&quot;); read as the text above is.</extracomment>
+        <translation>effectif inférieur de %1 au quart des lancers</translation>
     </message>
     <message>
-        <source>exactly a quarter</source>
-        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>exactement le quart</translation>
+        <source>its count exactly a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of all trials; read as the texts above are.</extracomment>
+        <translation>effectif égal au quart des lancers</translation>
     </message>
 </context>
 <context>
@@ -1093,6 +1093,112 @@ Elle est toujours là&#xa0;: «&#xa0;Enregistrer les résultats…&#xa0;» l&apo
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>%1 n&apos;a pas pu être enregistré&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Settings</name>
+    <message>
+        <source>cannot be read (%1)</source>
+        <extracomment>Why a settings file is not used: %1 is the system&apos;s reason, such as &quot;Permission denied&quot;. Follows the file&apos;s path and a colon.</extracomment>
+        <translation>impossible à lire (%1)</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <extracomment>Why a settings file is not used: a folder, a pipe or a device is in its place.</extracomment>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>is too large for a settings file (%1 bytes)</source>
+        <extracomment>Why a settings file is not used: %1 is its size in bytes, always more than 65536 (the form follows it).</extracomment>
+        <translation>
+            <numerusform>est trop volumineux pour un fichier de paramètres (%1 octet)</numerusform>
+            <numerusform>est trop volumineux pour un fichier de paramètres (%1 octets)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>holds a value starting with &apos;@Variant(&apos; or &apos;\&apos;, which Qt would read as stored data and no Quindle setting has</source>
+        <extracomment>Why a settings file is not used; keep &apos;@Variant(&apos; and the backslash as they are.</extracomment>
+        <translation>contient une valeur commençant par &apos;@Variant(&apos; ou &apos;\&apos;, que Qt lirait comme des données enregistrées et qu&apos;aucun paramètre de Quindle n&apos;utilise</translation>
+    </message>
+    <message>
+        <source>%1: %2; its settings are not used and nothing is remembered</source>
+        <extracomment>A settings file that is not used: %1 is its path, %2 why (&quot;is not a regular file&quot;). It is the pupil&apos;s own file, so no zoom or folder chosen is remembered.</extracomment>
+        <translation>%1&#xa0;: %2&#x202f;; ses paramètres ne sont pas utilisés et rien n&apos;est mémorisé</translation>
+    </message>
+    <message>
+        <source>%1: %2; its settings are not used</source>
+        <extracomment>A school&apos;s settings file that is not used: %1 is its path, %2 why (&quot;is not a regular file&quot;).</extracomment>
+        <translation>%1&#xa0;: %2&#x202f;; ses paramètres ne sont pas utilisés</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; its settings are not used and nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, which Qt could not read.</extracomment>
+        <translation>%1&#xa0;: impossible à lire&#x202f;; ses paramètres ne sont pas utilisés et rien n&apos;est mémorisé</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; its settings are not used</source>
+        <extracomment>%1 is the path of a school&apos;s settings file, which Qt could not read.</extracomment>
+        <translation>%1&#xa0;: impossible à lire&#x202f;; ses paramètres ne sont pas utilisés</translation>
+    </message>
+    <message>
+        <source>%1: not all of it is in the settings format; the rest is used, and nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, of which only some lines are settings (&quot;key=value&quot; under &quot;[section]&quot;): those are used, but nothing chosen is written back into it.</extracomment>
+        <translation>%1&#xa0;: tout n&apos;y est pas au format des paramètres&#x202f;; le reste est utilisé, et rien n&apos;est mémorisé</translation>
+    </message>
+    <message>
+        <source>%1: not all of it is in the settings format; the rest is used</source>
+        <extracomment>%1 is the path of a school&apos;s settings file, of which only some lines are settings (&quot;key=value&quot; under &quot;[section]&quot;): those are used.</extracomment>
+        <translation>%1&#xa0;: tout n&apos;y est pas au format des paramètres&#x202f;; le reste est utilisé</translation>
+    </message>
+    <message>
+        <source>%1: %2: holds a list (a comma outside double quotes); ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key as the file has it (&quot;[display] zoom&quot;), whose value holds a comma, which makes it a list of values.</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;: contient une liste (une virgule hors des guillemets doubles)&#x202f;; valeur ignorée</translation>
+    </message>
+    <message>
+        <source>%1: %2: is not a text; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key as the file has it (&quot;[display] zoom&quot;), whose value is stored data (&quot;@Rect(0 0 1 1)&quot;) rather than a text.</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;: n&apos;est pas un texte&#x202f;; valeur ignorée</translation>
+    </message>
+    <message>
+        <source>%1: %2: &apos;%3&apos; is not an absolute path; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[class] folder&quot;), %3 its value, which does not start at the root (&quot;/&quot;).</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;: &apos;%3&apos; n&apos;est pas un chemin absolu&#x202f;; valeur ignorée</translation>
+    </message>
+    <message>
+        <source>%1: %2: &apos;%3&apos; is not one of %4; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[display] zoom&quot;), %3 its value, %4 the zoom steps there are (&quot;100, 125, 150, 175, 200, 250, 300&quot;).</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;: &apos;%3&apos; n&apos;est pas l&apos;une des valeurs %4&#x202f;; valeur ignorée</translation>
+    </message>
+    <message>
+        <source>%1: %2: no translation for &apos;%3&apos; (there are %4); ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[display] language&quot;), %3 its value, %4 the language codes there are (&quot;en, de, es, ...&quot;).</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;: pas de traduction pour &apos;%3&apos; (il y en a pour %4)&#x202f;; valeur ignorée</translation>
+    </message>
+    <message>
+        <source>--language: no translation for &apos;%1&apos; (there are %2); ignored</source>
+        <extracomment>%1 is the value given to the command line&apos;s --language, %2 the language codes there are (&quot;en, de, es, ...&quot;); keep --language as it is.</extracomment>
+        <translation>--language&#xa0;: pas de traduction pour &apos;%1&apos; (il y en a pour %2)&#x202f;; valeur ignorée</translation>
+    </message>
+    <message>
+        <source>--zoom: &apos;%1&apos; is not one of %2; ignored</source>
+        <extracomment>%1 is the value given to the command line&apos;s --zoom, %2 the zoom steps there are (&quot;100, 125, 150, 175, 200, 250, 300&quot;); keep --zoom as it is.</extracomment>
+        <translation>--zoom&#xa0;: &apos;%1&apos; n&apos;est pas l&apos;une des valeurs %2&#x202f;; valeur ignorée</translation>
+    </message>
+    <message>
+        <source>--class: &apos;%1&apos; is not a folder; the class window stays closed</source>
+        <extracomment>%1 is the value given to the command line&apos;s --class, which names no folder; keep --class as it is.</extracomment>
+        <translation>--class&#xa0;: &apos;%1&apos; n&apos;est pas un dossier&#x202f;; la fenêtre de la classe reste fermée</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read whole; nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, which could not be read whole when the program came to remember a zoom or a folder in it.</extracomment>
+        <translation>%1&#xa0;: impossible à lire en entier&#x202f;; rien n&apos;est mémorisé</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2); nothing more is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>%1&#xa0;: impossible à écrire (%2)&#x202f;; plus rien n&apos;est mémorisé</translation>
     </message>
 </context>
 <context>

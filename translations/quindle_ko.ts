@@ -45,9 +45,9 @@
         <translation>모든 실험을 차례로 이어 본 지금까지의 상대도수</translation>
     </message>
     <message>
-        <source>All runs one after another: count minus a quarter</source>
-        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>차례로 이어 본 도수와 4분의 1의 차이</translation>
+        <source>All runs one after another: each count minus a quarter of the trials</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
+        <translation>차례로 이어 본 도수와 시행 횟수의 4분의 1의 차이</translation>
     </message>
 </context>
 <context>
@@ -257,7 +257,7 @@ ratio</source>
     <message>
         <source>saved by a newer Quindle</source>
         <extracomment>A results file in a format newer than this program reads.</extracomment>
-        <translation>더 새 버전의 Quindle로 저장됨</translation>
+        <translation>더 최신 버전의 Quindle로 저장됨</translation>
     </message>
     <message>
         <source>cannot be opened: %1</source>
@@ -345,7 +345,7 @@ ratio</source>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
             <numerusform> 상대도수 %n개 중 %1개가 예상 범위 안에 있습니다 (약 95 %가 예상됨).</numerusform>
         </translation>
@@ -362,7 +362,7 @@ ratio</source>
     </message>
     <message>
         <source> %1 %2, %3.</source>
-        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;its count 312.5 above a quarter of the trials&quot;).</extracomment>
         <translation> %1 상대도수 %2, %3.</translation>
     </message>
     <message numerus="yes">
@@ -697,19 +697,19 @@ It is still here: Save results… saves it in another folder.</source>
 <context>
     <name>quindle::Gap</name>
     <message>
-        <source>%1 above a quarter</source>
-        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>4분의 1보다 %1 많음</translation>
+        <source>its count %1 above a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of all trials: %1 is the amount (&quot;12.5&quot;). Read by a screen reader after the outcome (&quot;Head Tail: its count 12.5 above a quarter of the trials&quot;) and after its ratio in the class summary (&quot;Head Head 0.2482, its count 312.5 above a quarter of the trials.&quot;): say that it is the count that differs, and from a quarter of the trials, not the ratio from 1/4.</extracomment>
+        <translation>도수가 시행 횟수의 4분의 1보다 %1 많음</translation>
     </message>
     <message>
-        <source>%1 below a quarter</source>
-        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>4분의 1보다 %1 적음</translation>
+        <source>its count %1 below a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of all trials (&quot;3.25&quot;); read as the text above is.</extracomment>
+        <translation>도수가 시행 횟수의 4분의 1보다 %1 적음</translation>
     </message>
     <message>
-        <source>exactly a quarter</source>
-        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>정확히 4분의 1</translation>
+        <source>its count exactly a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of all trials; read as the texts above are.</extracomment>
+        <translation>도수가 시행 횟수의 4분의 1과 같음</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1083,111 @@ It is still here: Save results… saves it in another folder.</source>
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>%1 파일을 저장하지 못했습니다: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Settings</name>
+    <message>
+        <source>cannot be read (%1)</source>
+        <extracomment>Why a settings file is not used: %1 is the system&apos;s reason, such as &quot;Permission denied&quot;. Follows the file&apos;s path and a colon.</extracomment>
+        <translation>읽을 수 없음 (%1)</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <extracomment>Why a settings file is not used: a folder, a pipe or a device is in its place.</extracomment>
+        <translation>일반 파일이 아님</translation>
+    </message>
+    <message numerus="yes">
+        <source>is too large for a settings file (%1 bytes)</source>
+        <extracomment>Why a settings file is not used: %1 is its size in bytes, always more than 65536 (the form follows it).</extracomment>
+        <translation>
+            <numerusform>설정 파일로는 너무 큼 (%1바이트)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>holds a value starting with &apos;@Variant(&apos; or &apos;\&apos;, which Qt would read as stored data and no Quindle setting has</source>
+        <extracomment>Why a settings file is not used; keep &apos;@Variant(&apos; and the backslash as they are.</extracomment>
+        <translation>&apos;@Variant(&apos; 또는 &apos;\&apos;(으)로 시작하는 값이 있음 (Qt가 저장된 데이터로 읽는 값이며 Quindle 설정에는 없는 값)</translation>
+    </message>
+    <message>
+        <source>%1: %2; its settings are not used and nothing is remembered</source>
+        <extracomment>A settings file that is not used: %1 is its path, %2 why (&quot;is not a regular file&quot;). It is the pupil&apos;s own file, so no zoom or folder chosen is remembered.</extracomment>
+        <translation>%1: %2. 이 파일의 설정은 사용하지 않으며 아무것도 저장하지 않음</translation>
+    </message>
+    <message>
+        <source>%1: %2; its settings are not used</source>
+        <extracomment>A school&apos;s settings file that is not used: %1 is its path, %2 why (&quot;is not a regular file&quot;).</extracomment>
+        <translation>%1: %2. 이 파일의 설정은 사용하지 않음</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; its settings are not used and nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, which Qt could not read.</extracomment>
+        <translation>%1: 읽을 수 없음. 이 파일의 설정은 사용하지 않으며 아무것도 저장하지 않음</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; its settings are not used</source>
+        <extracomment>%1 is the path of a school&apos;s settings file, which Qt could not read.</extracomment>
+        <translation>%1: 읽을 수 없음. 이 파일의 설정은 사용하지 않음</translation>
+    </message>
+    <message>
+        <source>%1: not all of it is in the settings format; the rest is used, and nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, of which only some lines are settings (&quot;key=value&quot; under &quot;[section]&quot;): those are used, but nothing chosen is written back into it.</extracomment>
+        <translation>%1: 일부가 설정 파일 형식이 아님. 나머지는 사용하지만 아무것도 저장하지 않음</translation>
+    </message>
+    <message>
+        <source>%1: not all of it is in the settings format; the rest is used</source>
+        <extracomment>%1 is the path of a school&apos;s settings file, of which only some lines are settings (&quot;key=value&quot; under &quot;[section]&quot;): those are used.</extracomment>
+        <translation>%1: 일부가 설정 파일 형식이 아님. 나머지는 사용함</translation>
+    </message>
+    <message>
+        <source>%1: %2: holds a list (a comma outside double quotes); ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key as the file has it (&quot;[display] zoom&quot;), whose value holds a comma, which makes it a list of values.</extracomment>
+        <translation>%1: %2: 목록임 (큰따옴표 밖에 쉼표가 있음). 무시함</translation>
+    </message>
+    <message>
+        <source>%1: %2: is not a text; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key as the file has it (&quot;[display] zoom&quot;), whose value is stored data (&quot;@Rect(0 0 1 1)&quot;) rather than a text.</extracomment>
+        <translation>%1: %2: 텍스트가 아님. 무시함</translation>
+    </message>
+    <message>
+        <source>%1: %2: &apos;%3&apos; is not an absolute path; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[class] folder&quot;), %3 its value, which does not start at the root (&quot;/&quot;).</extracomment>
+        <translation>%1: %2: &apos;%3&apos;은(는) 절대 경로가 아님. 무시함</translation>
+    </message>
+    <message>
+        <source>%1: %2: &apos;%3&apos; is not one of %4; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[display] zoom&quot;), %3 its value, %4 the zoom steps there are (&quot;100, 125, 150, 175, 200, 250, 300&quot;).</extracomment>
+        <translation>%1: %2: &apos;%3&apos;은(는) %4 중 하나가 아님. 무시함</translation>
+    </message>
+    <message>
+        <source>%1: %2: no translation for &apos;%3&apos; (there are %4); ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[display] language&quot;), %3 its value, %4 the language codes there are (&quot;en, de, es, ...&quot;).</extracomment>
+        <translation>%1: %2: &apos;%3&apos;에 대한 번역이 없음 (있는 언어: %4). 무시함</translation>
+    </message>
+    <message>
+        <source>--language: no translation for &apos;%1&apos; (there are %2); ignored</source>
+        <extracomment>%1 is the value given to the command line&apos;s --language, %2 the language codes there are (&quot;en, de, es, ...&quot;); keep --language as it is.</extracomment>
+        <translation>--language: &apos;%1&apos;에 대한 번역이 없음 (있는 언어: %2). 무시함</translation>
+    </message>
+    <message>
+        <source>--zoom: &apos;%1&apos; is not one of %2; ignored</source>
+        <extracomment>%1 is the value given to the command line&apos;s --zoom, %2 the zoom steps there are (&quot;100, 125, 150, 175, 200, 250, 300&quot;); keep --zoom as it is.</extracomment>
+        <translation>--zoom: &apos;%1&apos;은(는) %2 중 하나가 아님. 무시함</translation>
+    </message>
+    <message>
+        <source>--class: &apos;%1&apos; is not a folder; the class window stays closed</source>
+        <extracomment>%1 is the value given to the command line&apos;s --class, which names no folder; keep --class as it is.</extracomment>
+        <translation>--class: &apos;%1&apos;은(는) 폴더가 아님. 학급 결과 창을 열지 않음</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read whole; nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, which could not be read whole when the program came to remember a zoom or a folder in it.</extracomment>
+        <translation>%1: 전체를 읽을 수 없음. 아무것도 저장하지 않음</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2); nothing more is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>%1: 쓸 수 없음 (%2). 이제부터 아무것도 저장하지 않음</translation>
     </message>
 </context>
 <context>

@@ -45,9 +45,9 @@
         <translation>各轮试验依次相连：每种结果到目前为止的频率</translation>
     </message>
     <message>
-        <source>All runs one after another: count minus a quarter</source>
-        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far. Room for about 50 characters.</extracomment>
-        <translation>各轮试验依次相连：频数减去四分之一</translation>
+        <source>All runs one after another: each count minus a quarter of the trials</source>
+        <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
+        <translation>各轮试验依次相连：频数减去试验次数的四分之一</translation>
     </message>
 </context>
 <context>
@@ -326,7 +326,7 @@ ratio</source>
     <message>
         <source>a link to a folder, not followed</source>
         <extracomment>A symbolic link to a folder, which is not followed, after its name.</extracomment>
-        <translation>指向文件夹的链接，不跟随</translation>
+        <translation>指向文件夹的链接，未读取</translation>
     </message>
     <message>
         <source>a link to something that is not there</source>
@@ -345,7 +345,7 @@ ratio</source>
     </message>
     <message numerus="yes">
         <source> %1 of %n ratios lie inside the expected range, where about 95 % are expected.</source>
-        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there.</extracomment>
+        <extracomment>Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected range; chance keeps about 95 % of them there. Never said with no ratios.</extracomment>
         <translation>
             <numerusform> %n 个频率中有 %1 个在预期范围内（预计约 95 % 在范围内）。</numerusform>
         </translation>
@@ -362,7 +362,7 @@ ratio</source>
     </message>
     <message>
         <source> %1 %2, %3.</source>
-        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;312.5 above a quarter&quot;).</extracomment>
+        <extracomment>Follows the runs and trials once per outcome in the gap view: %1 the outcome, %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the trials (&quot;its count 312.5 above a quarter of the trials&quot;).</extracomment>
         <translation> %1的频率为 %2，%3。</translation>
     </message>
     <message numerus="yes">
@@ -697,19 +697,19 @@ It is still here: Save results… saves it in another folder.</source>
 <context>
     <name>quindle::Gap</name>
     <message>
-        <source>%1 above a quarter</source>
-        <extracomment>An outcome&apos;s count is this much more than a quarter of the trials: %1 is the amount (&quot;12.5&quot;), read by a screen reader after the outcome (&quot;Head Tail: 12.5 above a quarter&quot;).</extracomment>
-        <translation>比四分之一多 %1</translation>
+        <source>its count %1 above a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much more than a quarter of all trials: %1 is the amount (&quot;12.5&quot;). Read by a screen reader after the outcome (&quot;Head Tail: its count 12.5 above a quarter of the trials&quot;) and after its ratio in the class summary (&quot;Head Head 0.2482, its count 312.5 above a quarter of the trials.&quot;): say that it is the count that differs, and from a quarter of the trials, not the ratio from 1/4.</extracomment>
+        <translation>频数比试验次数的四分之一多 %1</translation>
     </message>
     <message>
-        <source>%1 below a quarter</source>
-        <extracomment>An outcome&apos;s count is this much less than a quarter of the trials (&quot;3.25&quot;).</extracomment>
-        <translation>比四分之一少 %1</translation>
+        <source>its count %1 below a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is this much less than a quarter of all trials (&quot;3.25&quot;); read as the text above is.</extracomment>
+        <translation>频数比试验次数的四分之一少 %1</translation>
     </message>
     <message>
-        <source>exactly a quarter</source>
-        <extracomment>An outcome&apos;s count is exactly a quarter of the trials.</extracomment>
-        <translation>恰好是四分之一</translation>
+        <source>its count exactly a quarter of the trials</source>
+        <extracomment>An outcome&apos;s count is exactly a quarter of all trials; read as the texts above are.</extracomment>
+        <translation>频数恰好是试验次数的四分之一</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1083,111 @@ It is still here: Save results… saves it in another folder.</source>
         <source>%1 could not be saved: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be written.</extracomment>
         <translation>无法保存 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Settings</name>
+    <message>
+        <source>cannot be read (%1)</source>
+        <extracomment>Why a settings file is not used: %1 is the system&apos;s reason, such as &quot;Permission denied&quot;. Follows the file&apos;s path and a colon.</extracomment>
+        <translation>无法读取（%1）</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <extracomment>Why a settings file is not used: a folder, a pipe or a device is in its place.</extracomment>
+        <translation>不是普通文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>is too large for a settings file (%1 bytes)</source>
+        <extracomment>Why a settings file is not used: %1 is its size in bytes, always more than 65536 (the form follows it).</extracomment>
+        <translation>
+            <numerusform>作为设置文件过大（%1 字节）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>holds a value starting with &apos;@Variant(&apos; or &apos;\&apos;, which Qt would read as stored data and no Quindle setting has</source>
+        <extracomment>Why a settings file is not used; keep &apos;@Variant(&apos; and the backslash as they are.</extracomment>
+        <translation>含有以 &apos;@Variant(&apos; 或 &apos;\&apos; 开头的值（Qt 会将其当作存储的数据读取，而 Quindle 的设置中没有这样的值）</translation>
+    </message>
+    <message>
+        <source>%1: %2; its settings are not used and nothing is remembered</source>
+        <extracomment>A settings file that is not used: %1 is its path, %2 why (&quot;is not a regular file&quot;). It is the pupil&apos;s own file, so no zoom or folder chosen is remembered.</extracomment>
+        <translation>%1：%2；不使用其中的设置，也不保存任何设置</translation>
+    </message>
+    <message>
+        <source>%1: %2; its settings are not used</source>
+        <extracomment>A school&apos;s settings file that is not used: %1 is its path, %2 why (&quot;is not a regular file&quot;).</extracomment>
+        <translation>%1：%2；不使用其中的设置</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; its settings are not used and nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, which Qt could not read.</extracomment>
+        <translation>%1：无法读取；不使用其中的设置，也不保存任何设置</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; its settings are not used</source>
+        <extracomment>%1 is the path of a school&apos;s settings file, which Qt could not read.</extracomment>
+        <translation>%1：无法读取；不使用其中的设置</translation>
+    </message>
+    <message>
+        <source>%1: not all of it is in the settings format; the rest is used, and nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, of which only some lines are settings (&quot;key=value&quot; under &quot;[section]&quot;): those are used, but nothing chosen is written back into it.</extracomment>
+        <translation>%1：部分内容不是设置文件的格式；其余部分照常使用，但不保存任何设置</translation>
+    </message>
+    <message>
+        <source>%1: not all of it is in the settings format; the rest is used</source>
+        <extracomment>%1 is the path of a school&apos;s settings file, of which only some lines are settings (&quot;key=value&quot; under &quot;[section]&quot;): those are used.</extracomment>
+        <translation>%1：部分内容不是设置文件的格式；其余部分照常使用</translation>
+    </message>
+    <message>
+        <source>%1: %2: holds a list (a comma outside double quotes); ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key as the file has it (&quot;[display] zoom&quot;), whose value holds a comma, which makes it a list of values.</extracomment>
+        <translation>%1：%2：是一个列表（双引号外有逗号）；已忽略</translation>
+    </message>
+    <message>
+        <source>%1: %2: is not a text; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key as the file has it (&quot;[display] zoom&quot;), whose value is stored data (&quot;@Rect(0 0 1 1)&quot;) rather than a text.</extracomment>
+        <translation>%1：%2：不是文本；已忽略</translation>
+    </message>
+    <message>
+        <source>%1: %2: &apos;%3&apos; is not an absolute path; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[class] folder&quot;), %3 its value, which does not start at the root (&quot;/&quot;).</extracomment>
+        <translation>%1：%2：&apos;%3&apos; 不是绝对路径；已忽略</translation>
+    </message>
+    <message>
+        <source>%1: %2: &apos;%3&apos; is not one of %4; ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[display] zoom&quot;), %3 its value, %4 the zoom steps there are (&quot;100, 125, 150, 175, 200, 250, 300&quot;).</extracomment>
+        <translation>%1：%2：&apos;%3&apos; 不是 %4 中的任何一个；已忽略</translation>
+    </message>
+    <message>
+        <source>%1: %2: no translation for &apos;%3&apos; (there are %4); ignored</source>
+        <extracomment>%1 is a settings file&apos;s path, %2 the key (&quot;[display] language&quot;), %3 its value, %4 the language codes there are (&quot;en, de, es, ...&quot;).</extracomment>
+        <translation>%1：%2：没有 &apos;%3&apos; 的翻译（现有 %4）；已忽略</translation>
+    </message>
+    <message>
+        <source>--language: no translation for &apos;%1&apos; (there are %2); ignored</source>
+        <extracomment>%1 is the value given to the command line&apos;s --language, %2 the language codes there are (&quot;en, de, es, ...&quot;); keep --language as it is.</extracomment>
+        <translation>--language：没有 &apos;%1&apos; 的翻译（现有 %2）；已忽略</translation>
+    </message>
+    <message>
+        <source>--zoom: &apos;%1&apos; is not one of %2; ignored</source>
+        <extracomment>%1 is the value given to the command line&apos;s --zoom, %2 the zoom steps there are (&quot;100, 125, 150, 175, 200, 250, 300&quot;); keep --zoom as it is.</extracomment>
+        <translation>--zoom：&apos;%1&apos; 不是 %2 中的任何一个；已忽略</translation>
+    </message>
+    <message>
+        <source>--class: &apos;%1&apos; is not a folder; the class window stays closed</source>
+        <extracomment>%1 is the value given to the command line&apos;s --class, which names no folder; keep --class as it is.</extracomment>
+        <translation>--class：&apos;%1&apos; 不是文件夹；不打开全班结果窗口</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read whole; nothing is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, which could not be read whole when the program came to remember a zoom or a folder in it.</extracomment>
+        <translation>%1：无法完整读取；不保存任何设置</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2); nothing more is remembered</source>
+        <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>%1：无法写入（%2）；此后不再保存任何设置</translation>
     </message>
 </context>
 <context>

@@ -21,9 +21,10 @@ int main(int argc, char *argv[])
 {
     quindle::identifyProgram();
     // The settings files, then the command line over them; what is wrong with either is named
-    // on standard error once, before anything else.
+    // on standard error once, in the language they chose, before anything else.
     quindle::Settings settings;
     quindle::takeCommandLine(settings, argc, argv);
+    quindle::tellSettingsWarnings(settings, argc, argv);
     quindle::answerInformationOptions(argc, argv, settings.language());
 
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&

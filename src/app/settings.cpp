@@ -14,13 +14,16 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quindle {
 
@@ -92,7 +95,22 @@ QStringList Settings::systemFiles()
     return files;
 }
 
-void Settings::warn(const QString &line) const
+void Settings::warn(Line line)
+{
+    if (m_holding)
+        m_held.push_back(std::move(line));
+    else
+        tell(line());
+}
+
+void Settings::tellWarnings()
+{
+    m_holding = false;
+    for (const Line &line : std::exchange(m_held, {}))
+        tell(line());
+}
+
+void Settings::tell(const QString &line) const
 {
     if (m_warn)
         m_warn(line);
@@ -127,7 +145,43 @@ bool holdsStoredValue(int fd)
     return false;
 }
 
+// Why a settings file cannot be read, with the system's reason (errno's, taken at once).
+std::function<QString()> unreadable(int error)
+{
+    return [reason = qt_error_string(error)] {
+        //: Why a settings file is not used: %1 is the system's reason, such as "Permission
+        //: denied". Follows the file's path and a colon.
+        return QCoreApplication::translate("quindle::Settings", "cannot be read (%1)").arg(reason);
+    };
+}
+
 } // namespace
+
+Settings::Line Settings::whyNotSettings(int fd)
+{
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0)
+        return unreadable(errno);
+    if (!S_ISREG(status.st_mode))
+        //: Why a settings file is not used: a folder, a pipe or a device is in its place.
+        return [] { return tr("is not a regular file"); };
+    if (status.st_size > kMaxFileBytes)
+        return [bytes = static_cast<long long>(status.st_size)] {
+            //: Why a settings file is not used: %1 is its size in bytes, always more than
+            //: 65536 (the form follows it).
+            return tr("is too large for a settings file (%1 bytes)", nullptr,
+                      static_cast<int>(std::min<long long>(bytes, INT_MAX)))
+                .arg(bytes);
+        };
+    if (holdsStoredValue(fd))
+        //: Why a settings file is not used; keep '@Variant(' and the backslash
+        //: as they are.
+        return [] {
+            return tr("holds a value starting with '@Variant(' or '\\', which Qt would read as "
+                      "stored data and no Quindle setting has");
+        };
+    return {};
+}
 
 bool Settings::checkReadable(const QString &path)
 {
@@ -136,28 +190,22 @@ bool Settings::checkReadable(const QString &path)
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT)
         return true;
-    QString why;
-    if (fd < 0) {
-        why = QStringLiteral("cannot be read (%1)").arg(qt_error_string(errno));
-    } else {
-        struct stat status = {};
-        if (::fstat(fd, &status) != 0)
-            why = QStringLiteral("cannot be read (%1)").arg(qt_error_string(errno));
-        else if (!S_ISREG(status.st_mode))
-            why = QStringLiteral("is not a regular file");
-        else if (status.st_size > kMaxFileBytes)
-            why = QStringLiteral("is too large for a settings file (%1 bytes)")
-                      .arg(static_cast<long long>(status.st_size));
-        else if (holdsStoredValue(fd))
-            why = QStringLiteral("holds a value starting with '@Variant(' or '\\', which Qt "
-                                 "would read as stored data and no Quindle setting has");
+    const Line why = fd < 0 ? unreadable(errno) : whyNotSettings(fd);
+    if (fd >= 0)
         ::close(fd);
-    }
-    if (why.isEmpty())
+    if (!why)
         return true;
-    const bool isUsers = path == userFile();
-    warn(QStringLiteral("%1: %2; its settings are not used%3")
-             .arg(path, why, isUsers ? QStringLiteral(" and nothing is remembered") : QString()));
+    warn([path, why, isUsers = path == userFile()] {
+        if (isUsers) {
+            //: A settings file that is not used: %1 is its path, %2 why ("is not a regular
+            //: file"). It is the pupil's own file, so no zoom or folder chosen is remembered.
+            return tr("%1: %2; its settings are not used and nothing is remembered")
+                .arg(path, why());
+        }
+        //: A school's settings file that is not used: %1 is its path, %2 why ("is not a
+        //: regular file").
+        return tr("%1: %2; its settings are not used").arg(path, why());
+    });
     return false;
 }
 
@@ -179,22 +227,41 @@ void Settings::readFile(const QString &path, bool isUsers)
 bool Settings::checkFormat(const QSettings &file, const QString &path, bool isUsers)
 {
     if (file.status() == QSettings::AccessError) {
-        warn(QStringLiteral("%1: cannot be read; its settings are not used%2")
-                 .arg(path, isUsers ? QStringLiteral(" and nothing is remembered") : QString()));
+        warn([path, isUsers] {
+            if (isUsers) {
+                //: %1 is the path of the pupil's own settings file, which Qt could not read.
+                return tr("%1: cannot be read; its settings are not used and nothing is "
+                          "remembered")
+                    .arg(path);
+            }
+            //: %1 is the path of a school's settings file, which Qt could not read.
+            return tr("%1: cannot be read; its settings are not used").arg(path);
+        });
         m_remembers = m_remembers && !isUsers;
         return false;
     }
     if (file.status() == QSettings::FormatError) {
         // Writing it back would lose what could not be read.
-        warn(QStringLiteral("%1: not all of it is in the settings format; the rest is used%2")
-                 .arg(path, isUsers ? QStringLiteral(", and nothing is remembered") : QString()));
+        warn([path, isUsers] {
+            if (isUsers) {
+                //: %1 is the path of the pupil's own settings file, of which only some lines
+                //: are settings ("key=value" under "[section]"): those are used, but nothing
+                //: chosen is written back into it.
+                return tr("%1: not all of it is in the settings format; the rest is used, and "
+                          "nothing is remembered")
+                    .arg(path);
+            }
+            //: %1 is the path of a school's settings file, of which only some lines are
+            //: settings ("key=value" under "[section]"): those are used.
+            return tr("%1: not all of it is in the settings format; the rest is used").arg(path);
+        });
         m_remembers = m_remembers && !isUsers;
     }
     return true;
 }
 
 std::optional<QString> Settings::textOf(const QSettings &file, const QString &path,
-                                        QLatin1String key) const
+                                        QLatin1String key)
 {
     if (!file.contains(key))
         return std::nullopt;
@@ -204,26 +271,31 @@ std::optional<QString> Settings::textOf(const QSettings &file, const QString &pa
             return std::nullopt;
         return value.toString();
     }
-    warn(QStringLiteral("%1: %2: %3; ignored")
-             .arg(path, shownKey(key),
-                  value.typeId() == QMetaType::QStringList
-                      ? QStringLiteral("holds a list (a comma outside double quotes)")
-                      : QStringLiteral("is not a text")));
+    warn([path, key = shownKey(key), isList = value.typeId() == QMetaType::QStringList] {
+        if (isList) {
+            //: %1 is a settings file's path, %2 the key as the file has it ("[display] zoom"),
+            //: whose value holds a comma, which makes it a list of values.
+            return tr("%1: %2: holds a list (a comma outside double quotes); ignored")
+                .arg(path, key);
+        }
+        //: %1 is a settings file's path, %2 the key as the file has it ("[display] zoom"),
+        //: whose value is stored data ("@Rect(0 0 1 1)") rather than a text.
+        return tr("%1: %2: is not a text; ignored").arg(path, key);
+    });
     return std::nullopt;
-}
-
-void Settings::ignore(const QString &path, QLatin1String key, const QString &why) const
-{
-    warn(QStringLiteral("%1: %2: %3; ignored").arg(path, shownKey(key), why));
 }
 
 // A value from an earlier file stays; a later file's is checked all the same.
 void Settings::takeFolder(const QSettings &file, const QString &path, QLatin1String key,
-                          QString &into) const
+                          QString &into)
 {
     if (const auto value = textOf(file, path, key)) {
         if (!QDir::isAbsolutePath(*value))
-            ignore(path, key, QStringLiteral("'%1' is not an absolute path").arg(*value));
+            warn([path, key = shownKey(key), value = *value] {
+                //: %1 is a settings file's path, %2 the key ("[class] folder"), %3 its value,
+                //: which does not start at the root ("/").
+                return tr("%1: %2: '%3' is not an absolute path; ignored").arg(path, key, value);
+            });
         else if (into.isEmpty())
             into = *value;
     }
@@ -233,8 +305,12 @@ void Settings::takeZoom(const QSettings &file, const QString &path)
 {
     if (const auto value = textOf(file, path, QLatin1String(kZoom))) {
         if (const auto zoom = zoomValue(*value); !zoom)
-            ignore(path, QLatin1String(kZoom),
-                   QStringLiteral("'%1' is not one of %2").arg(*value, zoomStepsText()));
+            warn([path, value = *value] {
+                //: %1 is a settings file's path, %2 the key ("[display] zoom"), %3 its value,
+                //: %4 the zoom steps there are ("100, 125, 150, 175, 200, 250, 300").
+                return tr("%1: %2: '%3' is not one of %4; ignored")
+                    .arg(path, shownKey(QLatin1String(kZoom)), value, zoomStepsText());
+            });
         else if (!m_read.zoom)
             m_read.zoom = zoom;
     }
@@ -244,9 +320,12 @@ void Settings::takeLanguage(const QSettings &file, const QString &path)
 {
     if (const auto value = textOf(file, path, QLatin1String(kLanguage))) {
         if (const auto code = languageValue(*value); !code)
-            ignore(path, QLatin1String(kLanguage),
-                   QStringLiteral("no translation for '%1' (there are %2)")
-                       .arg(*value, languagesText()));
+            warn([path, value = *value] {
+                //: %1 is a settings file's path, %2 the key ("[display] language"), %3 its
+                //: value, %4 the language codes there are ("en, de, es, ...").
+                return tr("%1: %2: no translation for '%3' (there are %4); ignored")
+                    .arg(path, shownKey(QLatin1String(kLanguage)), value, languagesText());
+            });
         else if (m_language.isEmpty())
             m_language = *code;
     }
@@ -259,16 +338,23 @@ void Settings::takeCommandLine(const QCommandLineParser &parser)
         if (const auto language = languageValue(code))
             m_language = *language;
         else
-            warn(QStringLiteral("--language: no translation for '%1' (there are %2); ignored")
-                     .arg(code, languagesText()));
+            warn([code] {
+                //: %1 is the value given to the command line's --language, %2 the language
+                //: codes there are ("en, de, es, ..."); keep --language as it is.
+                return tr("--language: no translation for '%1' (there are %2); ignored")
+                    .arg(code, languagesText());
+            });
     }
     if (parser.isSet(QStringLiteral("zoom"))) {
         const QString text = parser.value(QStringLiteral("zoom"));
         if (const auto zoom = zoomValue(text))
             m_read.zoom = zoom;
         else
-            warn(QStringLiteral("--zoom: '%1' is not one of %2; ignored")
-                     .arg(text, zoomStepsText()));
+            warn([text] {
+                //: %1 is the value given to the command line's --zoom, %2 the zoom steps there
+                //: are ("100, 125, 150, 175, 200, 250, 300"); keep --zoom as it is.
+                return tr("--zoom: '%1' is not one of %2; ignored").arg(text, zoomStepsText());
+            });
     }
     if (parser.isSet(QStringLiteral("class"))) {
         const QString folder = parser.value(QStringLiteral("class"));
@@ -276,8 +362,12 @@ void Settings::takeCommandLine(const QCommandLineParser &parser)
             m_read.classFolder = folder;
             m_classFolderGiven = true;
         } else {
-            warn(QStringLiteral("--class: '%1' is not a folder; the class window stays closed")
-                     .arg(folder));
+            warn([folder] {
+                //: %1 is the value given to the command line's --class, which names no folder;
+                //: keep --class as it is.
+                return tr("--class: '%1' is not a folder; the class window stays closed")
+                    .arg(folder);
+            });
         }
     }
 }
@@ -317,7 +407,11 @@ void Settings::remember(QLatin1String key, const QString &value)
     }
     QSettings file(path, QSettings::NativeFormat);
     if (file.status() != QSettings::NoError) {
-        warn(QStringLiteral("%1: cannot be read whole; nothing is remembered").arg(path));
+        warn([path] {
+            //: %1 is the path of the pupil's own settings file, which could not be read whole
+            //: when the program came to remember a zoom or a folder in it.
+            return tr("%1: cannot be read whole; nothing is remembered").arg(path);
+        });
         m_remembers = false;
         return;
     }
@@ -326,8 +420,11 @@ void Settings::remember(QLatin1String key, const QString &value)
     file.setValue(key, value);
     file.sync();
     if (file.status() != QSettings::NoError) {
-        warn(QStringLiteral("%1: cannot be written (%2); nothing more is remembered")
-                 .arg(path, whyNotWritable(path)));
+        warn([path, reason = whyNotWritable(path)] {
+            //: %1 is the path of the pupil's own settings file, %2 the system's reason, such as
+            //: "Permission denied".
+            return tr("%1: cannot be written (%2); nothing more is remembered").arg(path, reason);
+        });
         m_remembers = false;
     }
 }

@@ -51,6 +51,7 @@ class SettingsTest : public QObject
         describeCommandLine(parser);
         (void)parser.parse(QStringList(QStringLiteral("quindle")) + arguments);
         settings.takeCommandLine(parser);
+        settings.tellWarnings();
         return settings;
     }
     // Zoom, language, class folder (and whether given), last folder, whether it remembers: the

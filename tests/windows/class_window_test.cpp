@@ -281,6 +281,18 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
             qPrintable(summary));
     }
 
+    void aClassWithoutRatiosSaysNothingOfThem()
+    {
+        // Neither an empty folder nor a run without a trial has a ratio to count.
+        QTemporaryDir folder;
+        ClassWindow window(folder.path(), m_preferences);
+        QVERIFY(opened(window, 0));
+        QCOMPARE(window.summary(), u"0 runs, 0 trials in all."_s);
+        writeSample(folder.filePath(u"pupil.csv"_s), 0, 1, 0);
+        QVERIFY(pooled(window.folder(), 1, 0));
+        QCOMPARE(window.summary(), u"1 run, 0 trials in all."_s);
+    }
+
     void theTableReachesASpreadsheetIntact()
     {
         ClassWindow *window = shownOn(m_fromElsewhere, 5);
@@ -325,9 +337,10 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
         const QStringList row = classRow(*window);
         for (int n = 1; n <= kOutcomes; ++n) {
             const double gap = row[1 + n].toDouble() - row[1].toDouble() / 4;
-            const QString told = gap == 0 ? u"exactly a quarter"_s
-                                          : u"%1 %2 a quarter"_s.arg(std::abs(gap))
-                                                .arg(QLatin1String(gap > 0 ? "above" : "below"));
+            const QString told =
+                gap == 0 ? u"its count exactly a quarter of the trials"_s
+                         : u"its count %1 %2 a quarter of the trials"_s.arg(std::abs(gap))
+                               .arg(QLatin1String(gap > 0 ? "above" : "below"));
             QVERIFY2(
                 window->summary().contains(u" %1 %2, %3."_s.arg(outcomeWords(n), row[5 + n], told)),
                 qPrintable(window->summary() + QLatin1String(" / ") + told));

@@ -103,16 +103,20 @@ else
     echo "ok: --zoom 200 for one run is not remembered"
 fi
 # The system's settings file chooses the language, even of --help; the command line wins over it.
-# A bad value in it is named in one line, and a FIFO in the user's file's place holds nothing up.
+# A bad value in it is named in one line, in that language, and a FIFO in the user's file's place
+# holds nothing up.
 mkdir -p "$runtime/system/Quindle" "$runtime/user/Quindle"
 printf '[display]\nlanguage=de\nzoom=90\n' >"$runtime/system/Quindle/Quindle.conf"
 mkfifo "$runtime/user/Quindle/Quindle.conf"
 expect 0 'Zeigt die Texte' 0 -- "$quindle" --help
 expect 0 'Shows the texts in <CODE>' 0 -- "$quindle" --language en --help
-expect 0 '^quindle: .*/user/Quindle/Quindle.conf: is not a regular file; ' 3 -- \
+expect 0 '^quindle: .*/user/Quindle/Quindle.conf: ist keine gewöhnliche Datei; ' 3 -- \
     timeout 5 "$quindle" --version
-expect 0 "^quindle: .*/system/Quindle/Quindle.conf: \\[display\\] zoom: '90' is not one of 100, " 3 -- \
+expect 0 "^quindle: .*/system/Quindle/Quindle.conf: \\[display\\] zoom: '90' ist keiner der Werte 100, " 3 -- \
     timeout 5 "$quindle" --version
+# The command line's language names the files' bad values and its own.
+expect 0 "^quindle: --zoom: '33' no es ninguno de los valores 100, " 4 -- \
+    timeout 5 "$quindle" --language es --zoom 33 --version
 rm -r "$runtime/system" "$runtime/user"
 expect 1 '^quindle: needs a graphical display' 1 -- "$quindle"
 expect 1 "^quindle: cannot open the X display :$display\$" 1 -- DISPLAY=:$display "$quindle"

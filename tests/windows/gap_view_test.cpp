@@ -36,11 +36,13 @@ QString said(QWidget *widget)
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-// The gap a legend label tells ("Head Tail: 12.5 above a quarter"); NaN for other words.
+// The gap a legend label tells ("Head Tail: its count 12.5 above a quarter of the trials"); NaN
+// for other words.
 double toldGap(const QString &words)
 {
     static const QRegularExpression told(
-        QStringLiteral("^[A-Za-z ]+: (?:exactly a quarter|([0-9.]+) (above|below) a quarter)"));
+        QStringLiteral("^[A-Za-z ]+: its count (?:exactly a quarter|([0-9.]+) (above|below) a "
+                       "quarter) of the trials"));
     const QRegularExpressionMatch match = told.match(words);
     const double amount = match.captured(1).toDouble();
     return !match.hasMatch()                             ? std::nan("")
@@ -169,7 +171,7 @@ private slots:
                 QVERIFY2(told.startsWith(outcomeWords(n)) && toldGap(told) == counted,
                          qPrintable(told));
                 const bool inside = std::abs(counted) <= 2 * std::sqrt(3.0 * 201 / 16);
-                QVERIFY(told.endsWith(QLatin1String(!range   ? "quarter"
+                QVERIFY(told.endsWith(QLatin1String(!range   ? "quarter of the trials"
                                                     : inside ? ", inside the expected range"
                                                              : ", outside the expected range")));
             }
@@ -181,9 +183,9 @@ private slots:
 
     void aGapIsToldInTheLanguagesNumberForm()
     {
-        QCOMPARE(gapWords(0), QStringLiteral("exactly a quarter"));
+        QCOMPARE(gapWords(0), QStringLiteral("its count exactly a quarter of the trials"));
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the language's form
-        QCOMPARE(gapWords(-40.75), QStringLiteral("40,75 below a quarter"));
+        QCOMPARE(gapWords(-40.75), QStringLiteral("its count 40,75 below a quarter of the trials"));
         QLocale::setDefault(QLocale::c());
     }
 

@@ -260,9 +260,10 @@ void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &
     const Page page = pageFor(
         size,
         //: The class's gap picture's title: all runs' trials one after another, each outcome's
-        //: count less a quarter of the trials so far. Room for about 50 characters.
+        //: count less a quarter of the trials so far (not the count less 1/4). Room for about
+        //: 50 characters a line; a longer title is broken into lines at its blanks.
         QT_TRANSLATE_NOOP("quindle::ClassPictures",
-                          "All runs one after another: count minus a quarter"),
+                          "All runs one after another: each count minus a quarter of the trials"),
         measure);
     // Trials from 0 across, linearly, so that the band's width grows as the square root of
     // the trials; one position a pixel column, from the first trial to the class's last.

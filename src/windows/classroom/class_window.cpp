@@ -361,7 +361,7 @@ QString ClassWindow::summary() const
         if (m_gapShown) {
             //: Follows the runs and trials once per outcome in the gap view: %1 the outcome,
             //: %2 its pooled ratio, %3 how far its pooled count lies from a quarter of the
-            //: trials ("312.5 above a quarter").
+            //: trials ("its count 312.5 above a quarter of the trials").
             said += tr(" %1 %2, %3.")
                         .arg(outcomeWords(n), shownRatio(pool.ratios[slot], 4),
                              gapWords(gapFromQuarter(pool.counts[slot], pool.trials)));
@@ -370,12 +370,14 @@ QString ClassWindow::summary() const
         //: Follows the runs and trials once per outcome: %1 the outcome, %2 its pooled ratio.
         said += tr(" %1 %2.").arg(outcomeWords(n), shownRatio(pool.ratios[slot], 4));
     }
-    const RatiosInRange counted = ratiosInRange(pool);
-    //: Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the expected
-    //: range; chance keeps about 95 % of them there.
-    said += tr(" %1 of %n ratios lie inside the expected range, where about 95 % are expected.",
-               nullptr, countInWords(counted.ratios))
-                .arg(counted.inside);
+    // A class without a trial (no runs, or only runs without one) has no ratios to tell of.
+    if (const RatiosInRange counted = ratiosInRange(pool); counted.ratios > 0)
+        //: Ends the summary: %1 of the %n ratios of the runs (four each) lie inside the
+        //: expected range; chance keeps about 95 % of them there. Never said with no ratios.
+        said += tr(" %1 of %n ratios lie inside the expected range, where about 95 % are "
+                   "expected.",
+                   nullptr, countInWords(counted.ratios))
+                    .arg(counted.inside);
     if (m_folder->folderError() != 0)
         said += QLatin1Char(' ') + m_folderState->text();
     return said;
