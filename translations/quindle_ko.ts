@@ -898,6 +898,65 @@ It is still here: Save results… saves it in another folder.</source>
         <extracomment>The curve is teal, a dark blue-green (RGB 0, 128, 128).</extracomment>
         <translation>청록색 곡선</translation>
     </message>
+    <message>
+        <source>Show number of heads</source>
+        <extracomment>The graph window&apos;s context menu: a check mark turns the graph into the shares of trials with two heads, with one head and with none.</extracomment>
+        <translation>앞면의 개수 표시</translation>
+    </message>
+    <message>
+        <source>The share of the trials with two heads, with one head and with no heads (vertical, 0 to 1) against the number of trials (horizontal), with dashed lines at a quarter and a half, what chance gives, and a dotted line at a third</source>
+        <extracomment>What a screen reader says the plot shows in the number-of-heads view.</extracomment>
+        <translation>앞면이 2개, 1개, 0개인 시행의 상대도수(세로축, 0부터 1까지)를 시행 횟수(가로축)에 따라 나타낸 그래프. 확률인 4분의 1과 2분의 1에 파선, 3분의 1에 점선</translation>
+    </message>
+    <message>
+        <source>%1. %2. %3. %4</source>
+        <extracomment>What a screen reader says of the first row of the number-of-heads legend: %1, %2 and %3 the rows (two heads, one head, no heads), %4 the sentence on the three being equally likely.</extracomment>
+        <translation>%1. %2. %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Heads</name>
+    <message>
+        <source>Two heads: no trials yet, a quarter expected</source>
+        <extracomment>The graph&apos;s legend in the number-of-heads view before the first trial.</extracomment>
+        <translation>앞면 2개: 아직 시행 없음, 예상은 4분의 1</translation>
+    </message>
+    <message>
+        <source>One head: no trials yet, a half expected</source>
+        <extracomment>As for two heads, before the first trial: exactly one of the two coins a head.</extracomment>
+        <translation>앞면 1개: 아직 시행 없음, 예상은 2분의 1</translation>
+    </message>
+    <message>
+        <source>No heads: no trials yet, a quarter expected</source>
+        <extracomment>As for two heads, before the first trial: both coins a tail.</extracomment>
+        <translation>앞면 0개: 아직 시행 없음, 예상은 4분의 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Two heads: %1 (%2 of %Ln trials), a quarter expected</source>
+        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %Ln all the trials. A quarter is what chance gives.</extracomment>
+        <translation>
+            <numerusform>앞면 2개: %1 (%Ln회 중 %2회), 예상은 4분의 1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One head: %1 (%2 of %Ln trials), a half expected</source>
+        <extracomment>As for two heads: exactly one of the two coins showed a head. A half is expected.</extracomment>
+        <translation>
+            <numerusform>앞면 1개: %1 (%Ln회 중 %2회), 예상은 2분의 1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No heads: %1 (%2 of %Ln trials), a quarter expected</source>
+        <extracomment>As for two heads: both coins showed a tail.</extracomment>
+        <translation>
+            <numerusform>앞면 0개: %1 (%Ln회 중 %2회), 예상은 4분의 1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>If the three were equally likely, each would be %1.</source>
+        <extracomment>Said after the shares of two heads, one head and no heads: %1 is a third, &quot;0.333&quot;.</extracomment>
+        <translation>세 가지가 일어날 가능성이 같다면 각각 %1일 것입니다.</translation>
+    </message>
 </context>
 <context>
     <name>quindle::HelpText</name>
@@ -1052,6 +1111,16 @@ It is still here: Save results… saves it in another folder.</source>
         <source>(Vertical axis : Count minus a quarter of the trials)</source>
         <extracomment>The gap view&apos;s vertical axis title, printed at the top left of the graph: each outcome&apos;s count less a quarter of all trials. There is room for about 80 characters.</extracomment>
         <translation>(세로축: 도수에서 시행 횟수의 4분의 1을 뺀 값)</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Share of the trials)</source>
+        <extracomment>The number-of-heads view&apos;s vertical axis title, printed at the top left of the graph: the share of all trials with two heads, with one, with none. Room for about 50 characters.</extracomment>
+        <translation>(세로축: 상대도수)</translation>
+    </message>
+    <message>
+        <source>if the three were equally likely</source>
+        <extracomment>Marks the dotted line at 1/3 in the number-of-heads view: what the shares of two heads, one head and no head would be if the three were equally likely. Printed above the line&apos;s right half: room for about 45 characters.</extracomment>
+        <translation>세 가지의 가능성이 같다면</translation>
     </message>
 </context>
 <context>

@@ -20,11 +20,13 @@ QString beforeAnyTrial(Heads heads)
         return QCoreApplication::translate("quindle::Heads",
                                            "Two heads: no trials yet, a quarter expected");
     case Heads::One:
+        //: As for two heads, before the first trial: exactly one of the two coins a head.
         return QCoreApplication::translate("quindle::Heads",
                                            "One head: no trials yet, a half expected");
     case Heads::None:
         break;
     }
+    //: As for two heads, before the first trial: both coins a tail.
     return QCoreApplication::translate("quindle::Heads",
                                        "No heads: no trials yet, a quarter expected");
 }
