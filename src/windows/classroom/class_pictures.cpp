@@ -342,9 +342,14 @@ void drawEquallyLikelyLine(SurfaceOperations &surface, const Page &page, const R
                                 .dash = 1,
                                 .period = 4,
                                 .color = kEquallyLikelyColor});
-    // The graph's words for the same line.
+    // The graph's words for the same line, one text for the translators.
     const std::string words =
-        QCoreApplication::translate("quindle::Plot", "if the three were equally likely")
+        QCoreApplication::translate(
+            "quindle::Plot",
+            //: Marks the dotted line at 1/3 in the number-of-heads view: what the shares of two
+            //: heads, one head and no head would be if the three were equally likely. Printed
+            //: above the line's right half: room for about 45 characters.
+            QT_TRANSLATE_NOOP("quindle::Plot", "if the three were equally likely"))
             .toStdString();
     const auto widthOf = [&measure](const std::string &text) {
         return measure ? measure(text) : kCharacterWidth * static_cast<float>(text.size());
