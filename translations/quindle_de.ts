@@ -426,7 +426,7 @@ Anteil</translation>
     </message>
     <message>
         <source> %1.</source>
-        <extracomment>Follows the runs and trials in the number-of-heads view, once each for two heads, one head and no heads: %1 is such as &quot;One head: 0.497 (1,889 of 3,801 trials), a half expected&quot;.</extracomment>
+        <extracomment>Follows the runs and trials in the number-of-heads view, once each for two heads, one head and no heads: %1 is such as &quot;One head: 0.497 (1889 of 3801 trials), a half expected&quot;.</extracomment>
         <translation> %1.</translation>
     </message>
     <message numerus="yes">
@@ -980,27 +980,27 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
         <translation>Keinmal Kopf: noch keine Würfe, ein Viertel erwartet</translation>
     </message>
     <message numerus="yes">
-        <source>Two heads: %1 (%2 of %Ln trials), a quarter expected</source>
-        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %Ln all the trials. A quarter is what chance gives.</extracomment>
+        <source>Two heads: %1 (%2 of %n trials), a quarter expected</source>
+        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %n all the trials. A quarter is what chance gives.</extracomment>
         <translation>
-            <numerusform>Zweimal Kopf: %1 (%2 von %Ln Wurf), ein Viertel erwartet</numerusform>
-            <numerusform>Zweimal Kopf: %1 (%2 von %Ln Würfen), ein Viertel erwartet</numerusform>
+            <numerusform>Zweimal Kopf: %1 (%2 von %n Wurf), ein Viertel erwartet</numerusform>
+            <numerusform>Zweimal Kopf: %1 (%2 von %n Würfen), ein Viertel erwartet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>One head: %1 (%2 of %Ln trials), a half expected</source>
+        <source>One head: %1 (%2 of %n trials), a half expected</source>
         <extracomment>As for two heads: exactly one of the two coins showed a head. A half is expected.</extracomment>
         <translation>
-            <numerusform>Einmal Kopf: %1 (%2 von %Ln Wurf), die Hälfte erwartet</numerusform>
-            <numerusform>Einmal Kopf: %1 (%2 von %Ln Würfen), die Hälfte erwartet</numerusform>
+            <numerusform>Einmal Kopf: %1 (%2 von %n Wurf), die Hälfte erwartet</numerusform>
+            <numerusform>Einmal Kopf: %1 (%2 von %n Würfen), die Hälfte erwartet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>No heads: %1 (%2 of %Ln trials), a quarter expected</source>
+        <source>No heads: %1 (%2 of %n trials), a quarter expected</source>
         <extracomment>As for two heads: both coins showed a tail.</extracomment>
         <translation>
-            <numerusform>Keinmal Kopf: %1 (%2 von %Ln Wurf), ein Viertel erwartet</numerusform>
-            <numerusform>Keinmal Kopf: %1 (%2 von %Ln Würfen), ein Viertel erwartet</numerusform>
+            <numerusform>Keinmal Kopf: %1 (%2 von %n Wurf), ein Viertel erwartet</numerusform>
+            <numerusform>Keinmal Kopf: %1 (%2 von %n Würfen), ein Viertel erwartet</numerusform>
         </translation>
     </message>
     <message>

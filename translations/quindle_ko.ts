@@ -421,7 +421,7 @@ ratio</source>
     </message>
     <message>
         <source> %1.</source>
-        <extracomment>Follows the runs and trials in the number-of-heads view, once each for two heads, one head and no heads: %1 is such as &quot;One head: 0.497 (1,889 of 3,801 trials), a half expected&quot;.</extracomment>
+        <extracomment>Follows the runs and trials in the number-of-heads view, once each for two heads, one head and no heads: %1 is such as &quot;One head: 0.497 (1889 of 3801 trials), a half expected&quot;.</extracomment>
         <translation> %1.</translation>
     </message>
     <message numerus="yes">
@@ -969,24 +969,24 @@ It is still here: Save results… saves it in another folder.</source>
         <translation>앞면 0개: 아직 시행 없음, 예상은 4분의 1</translation>
     </message>
     <message numerus="yes">
-        <source>Two heads: %1 (%2 of %Ln trials), a quarter expected</source>
-        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %Ln all the trials. A quarter is what chance gives.</extracomment>
+        <source>Two heads: %1 (%2 of %n trials), a quarter expected</source>
+        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %n all the trials. A quarter is what chance gives.</extracomment>
         <translation>
-            <numerusform>앞면 2개: %1 (%Ln회 중 %2회), 예상은 4분의 1</numerusform>
+            <numerusform>앞면 2개: %1 (%n회 중 %2회), 예상은 4분의 1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>One head: %1 (%2 of %Ln trials), a half expected</source>
+        <source>One head: %1 (%2 of %n trials), a half expected</source>
         <extracomment>As for two heads: exactly one of the two coins showed a head. A half is expected.</extracomment>
         <translation>
-            <numerusform>앞면 1개: %1 (%Ln회 중 %2회), 예상은 2분의 1</numerusform>
+            <numerusform>앞면 1개: %1 (%n회 중 %2회), 예상은 2분의 1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>No heads: %1 (%2 of %Ln trials), a quarter expected</source>
+        <source>No heads: %1 (%2 of %n trials), a quarter expected</source>
         <extracomment>As for two heads: both coins showed a tail.</extracomment>
         <translation>
-            <numerusform>앞면 0개: %1 (%Ln회 중 %2회), 예상은 4분의 1</numerusform>
+            <numerusform>앞면 0개: %1 (%n회 중 %2회), 예상은 4분의 1</numerusform>
         </translation>
     </message>
     <message>
