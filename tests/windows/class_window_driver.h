@@ -79,9 +79,5 @@ inline DrawingSurface *classCurve(ClassWindow &window)
 {
     return findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::curve);
 }
-inline DrawingSurface *funnel(ClassWindow &window)
-{
-    return findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::funnel);
-}
 
 } // namespace quindle::testing
