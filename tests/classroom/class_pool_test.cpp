@@ -29,6 +29,13 @@ RunResults versionZero(const RunResults &run)
     return {.formatVersion = 0, .counts = run.counts, .trials = run.trials, .history = run.history};
 }
 
+// An old file's run of these counts, read.
+std::shared_ptr<const ReadResult> run(std::array<int, kOutcomes> counts)
+{
+    return std::make_shared<const ReadResult>(RunResults{
+        .formatVersion = 0, .counts = counts, .trials = std::reduce(counts.begin(), counts.end())});
+}
+
 std::vector<std::string> pooledNames(const ClassPool &pool)
 {
     const auto names = pool.runs | std::views::transform(&PooledRun::name);
@@ -45,10 +52,9 @@ TEST(ClassPool, AddsUpRunsInTheOrderSavedThenAsGivenOldFilesLast)
     EXPECT_EQ(pooledNames(pool),
               (std::vector<std::string>{"c.csv", "b.csv", "a.csv", "z-old.csv", "y-old.csv"}));
     std::array<long long, kOutcomes> counts{};
-    for (const PooledRun &pooled : pool.runs) {
+    for (const PooledRun &pooled : pool.runs)
         for (std::size_t n = 0; n < kOutcomes; ++n)
             counts[n] += pooled.run->counts[n];
-    }
     EXPECT_EQ(pool.trials, 150);
     EXPECT_EQ(pool.counts, counts);
     for (std::size_t n = 0; n < kOutcomes; ++n)
@@ -84,12 +90,6 @@ TEST(ClassPool, CopiesAndFilesWithAProblemAreListedByNameAndNotPooled)
 
 TEST(ClassPool, JudgesEachRunsRatiosByItsOwnNumberOfTrialsAndARunWithoutTrialsNotAtAll)
 {
-    const auto run = [](std::array<int, kOutcomes> counts) {
-        return std::make_shared<const ReadResult>(
-            RunResults{.formatVersion = 0,
-                       .counts = counts,
-                       .trials = std::reduce(counts.begin(), counts.end())});
-    };
     // At 16 trials 0.375 and 0.125 lie inside 0.25 ± 0.217, not inside the class's 1,716 trials'
     // 0.25 ± 0.021; at 100 trials 0.40 lies outside 0.25 ± 0.087, 0.20 inside.
     const RatiosInRange counted = ratiosInRange(poolRuns({{"short.csv", run({6, 2, 4, 4})},
@@ -102,12 +102,6 @@ TEST(ClassPool, JudgesEachRunsRatiosByItsOwnNumberOfTrialsAndARunWithoutTrialsNo
 
 TEST(ClassPool, JudgesEachRunsShareOfOneHeadBothMixedOutcomesByItsOwnTrials)
 {
-    const auto run = [](std::array<int, kOutcomes> counts) {
-        return std::make_shared<const ReadResult>(
-            RunResults{.formatVersion = 0,
-                       .counts = counts,
-                       .trials = std::reduce(counts.begin(), counts.end())});
-    };
     // At 100 trials 0.58 lies inside 0.5 ± 0.1 (Head/Tail's 0.29 alone would not), 0.70
     // outside; at 16 trials 0.6875 inside 0.5 ± 0.25, not inside the class's 216 trials' range.
     const OneHeadSharesInRange counted =
@@ -126,12 +120,11 @@ TEST(ClassCurve, SharesAndGapsFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd
                                      fileOf("second.csv", second), fileOf("first.csv", first)});
     // The counts after each trial of the two logs, one after the other: 51 trials.
     std::vector<std::array<long long, kOutcomes>> byTrial(1);
-    for (const RunResults *run : {&first, &second}) {
-        for (const int outcome : run->log) {
+    for (const RunResults *each : {&first, &second})
+        for (const int outcome : each->log) {
             byTrial.push_back(byTrial.back());
             ++byTrial.back()[static_cast<std::size_t>(outcome - 1)];
         }
-    }
     const std::vector<long long> positions{1, 2, 30, 31, 51, 52, 75, 76, 1000};
     const std::vector<Shares> curve = classCurve(pool, positions);
     const std::vector<Gaps> gaps = classGapCurve(pool, positions);

@@ -3,9 +3,8 @@
 
 #pragma once
 
-// What the class window's tests share: pupils' runs saved as a pupil saves them, the class
-// window opened on them and turned into a view by its shortcuts, its table's rows and its
-// pictures' pixels.
+// What the class window's tests share: pupils' runs saved as a pupil saves them, the window on
+// them turned into a view by its shortcuts, its table's rows and its pictures' pixels.
 
 #include "windows/window_driver.h"
 
@@ -16,8 +15,7 @@
 
 namespace quindle::testing {
 
-// A pupil's run of so many trials with its own seed, saved into path as the pupil saves it: its
-// trials, then each outcome's count.
+// A pupil's run saved into path as the pupil saves it: its trials, then each outcome's count.
 using Saved = std::array<int, 1 + kOutcomes>;
 inline Saved saveRun(const QString &path, std::uint64_t seed, int trials)
 {
@@ -68,8 +66,7 @@ inline QAction *actionFor(const QWidget &window, Qt::Key key)
     return nullptr;
 }
 
-// Turns the window into the view asked for by its shortcuts: the gaps (Ctrl+D), the number of
-// heads (Ctrl+H) or neither.
+// Turns the window into the view asked for by its shortcuts Ctrl+D (gaps) and Ctrl+H (heads).
 inline void showView(ClassWindow &window, View view)
 {
     for (const auto &[key, on] :
@@ -81,10 +78,6 @@ inline void showView(ClassWindow &window, View view)
 inline DrawingSurface *classCurve(ClassWindow &window)
 {
     return findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::curve);
-}
-inline DrawingSurface *funnel(ClassWindow &window)
-{
-    return findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::funnel);
 }
 
 } // namespace quindle::testing
