@@ -77,20 +77,6 @@ private slots:
         QCOMPARE(trialTotal()->text().toInt(), trials());
     }
 
-    void ctrlZeroGivesBackTheWindowsAsTheyWereExactly()
-    {
-        runTrials(10);
-        openGraph();
-        const QImage graphAt100 = graph()->grab().toImage();
-        focus(experiment());
-        const QImage experimentAt100 = experiment()->grab().toImage();
-        zoomKey(experiment(), Qt::Key_Plus, 6); // as far as it goes: 300
-        QCOMPARE(experiment()->width(), experimentAt100.width() * 3);
-        zoomKey(experiment(), Qt::Key_0);
-        QCOMPARE(experiment()->grab().toImage(), experimentAt100);
-        QCOMPARE(graph()->grab().toImage(), graphAt100);
-    }
-
     void thePrintedGraphHasItsTitlesLegendAndCaptionAsText()
     {
         startProgram(1, 42);
