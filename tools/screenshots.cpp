@@ -5,8 +5,9 @@
 // what the pupil sees as PNG files.
 //
 //   screenshots OUTPUT_DIR class [LANGUAGE [ZOOM]] (a class of thirty runs and its window, as
-//       class-window.png and in the gap view as class-gap.png, or class-gap-LANGUAGE.png, ...;
-//       its context menu as class-menu.png, ...)
+//       class-window.png, in the gap view as class-gap.png, or class-gap-LANGUAGE.png, ...,
+//       and in the number-of-heads view as class-heads.png, ...; its context menu as
+//       class-menu.png, ...)
 //   screenshots OUTPUT_DIR [LANGUAGE [ZOOM]]   (run it under Xvfb, or offscreen; with a
 //       language, in that language, as experiment-window-LANGUAGE.png, ...; "" for English;
 //       ZOOM: every window at that percentage; each window's context menu as
@@ -68,7 +69,8 @@ bool saveMenu(QWidget *window, const QDir &dir, const char *name, const QString 
 }
 
 // A class's folder: thirty runs of different lengths, each saved as a pupil saves it, then the
-// class window on it, as class-window.png, its context menu, and the window in the gap view.
+// class window on it, as class-window.png, its context menu, and the window in the gap view and
+// in the number-of-heads view.
 bool classScreenshot(const QDir &dir, const QString &suffix, int zoom)
 {
     const QString folder = dir.filePath(QStringLiteral("class-folder"));
@@ -119,7 +121,14 @@ bool classScreenshot(const QDir &dir, const QString &suffix, int zoom)
         if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_D))
             action->trigger();
     spin(300);
-    return save(window, dir, "class-gap", suffix);
+    if (!save(window, dir, "class-gap", suffix))
+        return false;
+    // Both pictures turned into the number of heads (Ctrl+H), which turns the gap view off.
+    for (QAction *action : window->actions())
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_H))
+            action->trigger();
+    spin(300);
+    return save(window, dir, "class-heads", suffix);
 }
 
 } // namespace

@@ -214,4 +214,23 @@ RatiosInRange ratiosInRange(const ClassPool &pool)
     return counted;
 }
 
+OneHeadSharesInRange oneHeadSharesInRange(const ClassPool &pool)
+{
+    constexpr double kHalf = kHeadsProbability[headsIndex(Heads::One)];
+    OneHeadSharesInRange counted;
+    for (const PooledRun &pooled : pool.runs) {
+        const RunResults &run = *pooled.run;
+        if (run.trials == 0)
+            continue;
+        std::array<long long, kOutcomes> counts{};
+        std::ranges::copy(run.counts, counts.begin());
+        const long long oneHead = headsCounts(counts)[headsIndex(Heads::One)];
+        ++counted.runs;
+        if (std::abs(ratioOf(oneHead, run.trials) - kHalf) <=
+            shareRangeHalfWidth(kHalf, static_cast<double>(run.trials)))
+            ++counted.inside;
+    }
+    return counted;
+}
+
 } // namespace quindle

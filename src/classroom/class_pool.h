@@ -8,6 +8,7 @@
 
 #include "classroom/results_file.h"
 #include "experiment/gap_from_quarter.h"
+#include "experiment/number_of_heads.h"
 
 #include <memory>
 #include <span>
@@ -111,5 +112,15 @@ struct RatiosInRange
     long long ratios = 0;
 };
 [[nodiscard]] RatiosInRange ratiosInRange(const ClassPool &pool);
+
+// How many of the pooled runs with trials have a share of one head ((Head/Tail + Tail/Head) /
+// trials) inside the range chance keeps it in about 95 % of the time: a half ± 2 √(¼ / trials),
+// the edges included, by the run's own number of trials.
+struct OneHeadSharesInRange
+{
+    long long inside = 0;
+    long long runs = 0;
+};
+[[nodiscard]] OneHeadSharesInRange oneHeadSharesInRange(const ClassPool &pool);
 
 } // namespace quindle

@@ -100,6 +100,25 @@ TEST(ClassPool, JudgesEachRunsRatiosByItsOwnNumberOfTrialsAndARunWithoutTrialsNo
     EXPECT_EQ(counted.inside, 11);
 }
 
+TEST(ClassPool, JudgesEachRunsShareOfOneHeadBothMixedOutcomesByItsOwnTrials)
+{
+    const auto run = [](std::array<int, kOutcomes> counts) {
+        return std::make_shared<const ReadResult>(
+            RunResults{.formatVersion = 0,
+                       .counts = counts,
+                       .trials = std::reduce(counts.begin(), counts.end())});
+    };
+    // At 100 trials 0.58 lies inside 0.5 ± 0.1 (Head/Tail's 0.29 alone would not), 0.70
+    // outside; at 16 trials 0.6875 inside 0.5 ± 0.25, not inside the class's 216 trials' range.
+    const OneHeadSharesInRange counted =
+        oneHeadSharesInRange(poolRuns({{"inside.csv", run({20, 29, 29, 22})},
+                                       {"outside.csv", run({10, 35, 35, 20})},
+                                       {"short.csv", run({3, 5, 6, 2})},
+                                       {"none.csv", run({0, 0, 0, 0})}}));
+    EXPECT_EQ(counted.runs, 3);
+    EXPECT_EQ(counted.inside, 2);
+}
+
 TEST(ClassCurve, SharesAndGapsFollowTheTrialsInPoolOrderAndAnOldRunStepsAtItsEnd)
 {
     const RunResults first = sampleRun(30, 1, "1"), second = sampleRun(21, 2, "2");

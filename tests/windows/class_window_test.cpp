@@ -4,12 +4,10 @@
 // The class window on a folder of pupils' results files, as a teacher uses it during a lesson: the
 // folder is only ever read, and whatever lies there is named with its reason.
 
-#include "windows/window_driver.h"
+#include "windows/class_window_driver.h"
 
 #include "classroom/sample_run.h"
 #include "shared/csv_rows.h"
-#include "windows/classroom/class_window.h"
-#include "windows/classroom/class_window_layout.h"
 #include "windows/support/outcome_names.h"
 
 #include <QCryptographicHash>
@@ -23,22 +21,6 @@ using namespace quindle::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A pupil's run of so many trials with its own seed, saved into path as the pupil saves it: its
-// trials, then each outcome's count.
-using Saved = std::array<int, 1 + kOutcomes>;
-Saved saveRun(const QString &path, std::uint64_t seed, int trials)
-{
-    Program run{seed, seed};
-    ExperimentWindow *window = run.openNewExperimentWindow();
-    for (int trial = 0; trial < trials; ++trial)
-        findControl<QPushButton>(window, experimentWindowLayout(), experiment_roles::trialButton)
-            ->click();
-    Saved saved{run.record().trials()};
-    for (int n = 1; n <= kOutcomes; ++n)
-        saved[std::size_t(n)] = run.record().count(n);
-    return window->saveResults(path).isEmpty() ? saved : Saved{};
-}
 
 void write(const QString &path, const QByteArray &bytes)
 {
@@ -70,21 +52,6 @@ QStringList firstColumn(const QAbstractItemView *view)
     for (int row = 0; row < view->model()->rowCount(); ++row)
         texts << view->model()->index(row, 0).data().toString();
     return texts;
-}
-
-// The class's row of the table, in the plain form files keep.
-QStringList classRow(const ClassWindow &window)
-{
-    const QString table = window.tableText(QLatin1Char(','), ClassWindow::NumberForm::Plain);
-    return table.trimmed().section(QLatin1Char('\n'), -1).split(QLatin1Char(','));
-}
-
-// Shows window, active (shortcuts reach the active window only), once it has pooled so many.
-bool opened(ClassWindow &window, std::size_t runs, std::size_t unpooled = 0)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window) && pooled(window.folder(), runs, unpooled, 5000);
 }
 
 // A folder of three runs and eight files that cannot be pooled, each for a reason of its own.
@@ -130,16 +97,6 @@ void fillMixedFolder(const QString &folder, MixedFolder &made)
     write(at("wide.csv"), QByteArray("\xFF\xFEo\0u\0t\0c\0o\0m\0e\0", 16));
 }
 
-// The y of each pixel of image's column x in colour.
-QList<int> rowsIn(const QImage &image, int x, const QColor &colour)
-{
-    QList<int> found;
-    for (int y = 0; y < image.height(); ++y)
-        if (image.pixelColor(x, y) == colour)
-            found << y;
-    return found;
-}
-
 // The graph's four curve colours, outcome by outcome.
 const QColor kCurveColours[] = {{0, 0, 255}, {0, 128, 0}, {0, 128, 128}, {255, 0, 0}};
 
@@ -165,8 +122,7 @@ class ClassWindowTest : public QObject
     };
     ReadOnlyFolder m_mixed, m_fromElsewhere, m_classOfFour;
     MixedFolder m_made;
-    QByteArray m_mixedBefore;   // the mixed folder's fingerprint before any window read it
-    bool m_showingGaps = false; // the class of four's curve
+    QByteArray m_mixedBefore; // the mixed folder's fingerprint before any window read it
 
     // The window on shared, shown and active once it has pooled so many; null if it never does.
     [[nodiscard]] ClassWindow *shownOn(ReadOnlyFolder &shared, std::size_t runs,
@@ -176,19 +132,13 @@ class ClassWindowTest : public QObject
             shared.window = std::make_unique<ClassWindow>(shared.folder.path(), m_preferences);
         return opened(*shared.window, runs, unpooled) ? shared.window.get() : nullptr;
     }
-    // The window on four pupils' runs of 800 trials, its class curve the gaps or the shares.
-    [[nodiscard]] ClassWindow *classOfFour(bool gaps)
+    // The window on four pupils' runs of 800 trials in the view asked for.
+    [[nodiscard]] ClassWindow *classOfFour(View view)
     {
         ClassWindow *window = shownOn(m_classOfFour, 4);
-        if (window && m_showingGaps != gaps) {
-            type(window, Qt::Key_D, Qt::ControlModifier);
-            m_showingGaps = gaps;
-        }
+        if (window)
+            showView(*window, view);
         return window;
-    }
-    [[nodiscard]] static DrawingSurface *classCurve(ClassWindow &window)
-    {
-        return findControl<DrawingSurface>(&window, classWindowLayout(), class_roles::curve);
     }
 
 private slots:
@@ -315,7 +265,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
 
     void ctrlDTurnsTheClassCurveIntoTheGapsAndBackAndLeavesTheTableAsItWas()
     {
-        ClassWindow *window = classOfFour(false);
+        ClassWindow *window = classOfFour(View::Shares);
         QVERIFY(window);
         QTableView *table = window->findChild<QTableView *>();
         DrawingSurface *curve = classCurve(*window);
@@ -332,7 +282,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
 
     void theClassGapsAreToldAsTheClassRowHasThem()
     {
-        ClassWindow *window = classOfFour(true);
+        ClassWindow *window = classOfFour(View::Gaps);
         QVERIFY(window);
         const QStringList row = classRow(*window);
         for (int n = 1; n <= kOutcomes; ++n) {
@@ -350,7 +300,7 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
     void theClassGapsAreDrawnAboveOrBelowZeroInABandThatWidens()
     {
         // At the last trial, in a band twice as wide at the end as at a quarter of the trials.
-        ClassWindow *window = classOfFour(true);
+        ClassWindow *window = classOfFour(View::Gaps);
         QVERIFY(window);
         const QStringList row = classRow(*window);
         const QImage image = classCurve(*window)->image();

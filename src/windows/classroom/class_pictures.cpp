@@ -15,8 +15,11 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <span>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -66,10 +69,45 @@ struct RatioFrame
     LinearScale ratios;
 };
 
-RatioFrame ratioFrame(const Page &page, long long trials)
+RatioFrame ratioFrame(const Page &page, long long trials, double top = kTopRatio)
 {
     const double last = std::pow(10.0, std::max(3.0, std::ceil(std::log10(double(trials) * 1.2))));
-    return {{last, page.left, page.right}, {kTopRatio, page.bottom, page.top}};
+    return {{last, page.left, page.right}, {top, page.bottom, page.top}};
+}
+
+// The trials the class curve is drawn at: one position a pixel column, from the first trial to
+// the class's last.
+std::vector<long long> curvePositions(const Page &page, const RatioFrame &frame, long long trials)
+{
+    std::vector<long long> positions;
+    for (float x = page.left; x <= frame.trials.at(double(trials)); x += 1) {
+        const auto n = std::min(trials, std::llround(frame.trials.valueAt(x)));
+        if (positions.empty() || n > positions.back())
+            positions.push_back(n);
+    }
+    return positions;
+}
+
+// One curve through the positions, shareAt(the pool's shares there) up; a gap where it is NaN.
+template<class ShareAt>
+void drawCurveThrough(SurfaceOperations &surface, const RatioFrame &frame, const ClassPool &pool,
+                      const std::vector<long long> &positions, ShareAt shareAt, Rgb color)
+{
+    bool drawing = false;
+    for (const long long position : positions) {
+        // The pool keeps the curve finer than a pixel column.
+        const double share = shareAt(pool.curve.at(position));
+        if (std::isnan(share)) {
+            drawing = false;
+            continue;
+        }
+        const float x = frame.trials.at(double(position)), y = frame.ratios.at(share);
+        if (drawing)
+            surface.lineTo(x, y, color);
+        else
+            surface.point(x, y, color);
+        drawing = true;
+    }
 }
 
 // An axis along the page's left edge or its bottom, marks outside the plot, numbers beyond them.
@@ -192,30 +230,12 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
     drawRatioFrame(surface, page, frame);
     if (pool.trials == 0)
         return;
-    // One position a pixel column, from the first trial to the class's last.
-    std::vector<long long> positions;
-    for (float x = page.left; x <= frame.trials.at(double(pool.trials)); x += 1) {
-        const auto n = std::min(pool.trials, std::llround(frame.trials.valueAt(x)));
-        if (positions.empty() || n > positions.back())
-            positions.push_back(n);
-    }
-    for (int n = 0; n < kOutcomes; ++n) {
-        bool drawing = false;
-        for (const long long position : positions) {
-            // The pool keeps the curve finer than a pixel column.
-            const double share = pool.curve.at(position)[static_cast<std::size_t>(n)];
-            if (std::isnan(share)) {
-                drawing = false;
-                continue;
-            }
-            const float x = frame.trials.at(double(position)), y = frame.ratios.at(share);
-            if (drawing)
-                surface.lineTo(x, y, outcomeColor(n + 1));
-            else
-                surface.point(x, y, outcomeColor(n + 1));
-            drawing = true;
-        }
-    }
+    const std::vector<long long> positions = curvePositions(page, frame, pool.trials);
+    for (int n = 1; n <= kOutcomes; ++n)
+        drawCurveThrough(
+            surface, frame, pool, positions,
+            [slot = outcomeIndex(n)](const Shares &shares) { return shares[slot]; },
+            outcomeColor(n));
 }
 
 namespace {
@@ -296,6 +316,145 @@ void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &
     printLines(surface, kLeft + 4, kTitleTop, kTitleLine, page.title);
     if (pool.trials > 0)
         drawGapCurves(surface, positions, curve, trials, gaps);
+}
+
+namespace {
+
+// The number-of-heads pictures' shares run higher than the ratios: one head's half lies well
+// inside.
+constexpr double kTopHeadsShare = 0.75;
+constexpr Rgb kEquallyLikelyColor{128, 128, 128};
+
+// The share of one head, Head/Tail and Tail/Head together, of a run's or the class's trials.
+double oneHeadShare(std::span<const long long, kOutcomes> counts, long long trials)
+{
+    return ratioOf(headsCounts(counts)[headsIndex(Heads::One)], trials);
+}
+
+// The dotted line at a third, what the shares would be if the three were equally likely, with
+// those words above its right end, in as many lines as the plot's width needs.
+void drawEquallyLikelyLine(SurfaceOperations &surface, const Page &page, const RatioFrame &frame,
+                           const TextWidth &measure)
+{
+    const float y = frame.ratios.at(kEquallyLikelyShare);
+    drawReferenceLine(surface, {.y = y,
+                                .from = page.left,
+                                .to = page.right,
+                                .dash = 1,
+                                .period = 4,
+                                .color = kEquallyLikelyColor});
+    // The graph's words for the same line, one text for the translators.
+    const std::string words =
+        QCoreApplication::translate(
+            "quindle::Plot",
+            //: Marks the dotted line at 1/3 in the number-of-heads view: what the shares of two
+            //: heads, one head and no head would be if the three were equally likely. Printed
+            //: above the line's right half: room for about 45 characters.
+            QT_TRANSLATE_NOOP("quindle::Plot", "if the three were equally likely"))
+            .toStdString();
+    const auto widthOf = [&measure](const std::string &text) {
+        return measure ? measure(text) : kCharacterWidth * static_cast<float>(text.size());
+    };
+    const float room = page.right - page.left - 8;
+    const std::vector<std::string> lines = linesWithin(words, room, measure);
+    float widest = 0;
+    for (const std::string &line : lines)
+        widest = std::max(widest, widthOf(line));
+    const float top = y - 2 - kTitleLine * static_cast<float>(lines.size());
+    printLines(surface, std::max(page.left + 4, page.right - 4 - widest), top, kTitleLine, lines);
+}
+
+// The bands of the ranges around `centres` with a dashed line at each, the dotted third, the
+// axes (the shares numbered at each quarter) and the title.
+void drawHeadsFrame(SurfaceOperations &surface, const Page &page, const RatioFrame &frame,
+                    std::span<const double> centres, const TextWidth &measure)
+{
+    for (const double centre : centres)
+        drawBand(
+            surface, frame.trials, frame.ratios, centre,
+            [&frame, centre](float x) {
+                return shareRangeHalfWidth(centre, frame.trials.valueAt(x));
+            },
+            kExpectedRangeColor);
+    for (const double centre : centres)
+        drawReferenceLine(surface, {.y = frame.ratios.at(centre),
+                                    .from = page.left,
+                                    .to = page.right,
+                                    .dash = 4,
+                                    .period = 8});
+    drawEquallyLikelyLine(surface, page, frame, measure);
+    std::vector<Tick> shares;
+    for (const double share : {0.0, 0.25, 0.5, kTopHeadsShare})
+        shares.push_back({frame.ratios.at(share), true, ratioNumber(share)});
+    Axis vertical = leftAxis(page, std::move(shares));
+    vertical.look.numberAcross = kNumbersLeft - page.left;
+    vertical.look.align = 0;
+    drawAxes(surface, vertical, bottomAxis(page, powersOfTen(frame.trials), -8, 0));
+    printLines(surface, kLeft + 4, kTitleTop, kTitleLine, page.title);
+}
+
+} // namespace
+
+void drawHeadsFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                     const TextWidth &measure)
+{
+    surface.clear();
+    const Page page = pageFor(
+        size,
+        //: The funnel's title in the number-of-heads view: each run's share of one head (Head/Tail
+        //: or Tail/Head) against its number of trials. Room for about 50 characters.
+        QT_TRANSLATE_NOOP("quindle::ClassPictures",
+                          "Each run's share of one head; the class, larger"),
+        measure);
+    const RatioFrame frame = ratioFrame(page, pool.trials, kTopHeadsShare);
+    const double half = kHeadsProbability[headsIndex(Heads::One)];
+    drawHeadsFrame(surface, page, frame, std::span(&half, 1), measure);
+    const Rgb color = kHeadsColors[headsIndex(Heads::One)];
+    // Many runs of about the same length put their marks on one spot: each spot is drawn once.
+    std::unordered_set<std::uint64_t> marked;
+    for (const PooledRun &run : pool.runs) {
+        if (run.run->trials == 0) // no share to show
+            continue;
+        std::array<long long, kOutcomes> counts{};
+        std::ranges::copy(run.run->counts, counts.begin());
+        const float x = frame.trials.at(run.run->trials);
+        const float y = frame.ratios.at(oneHeadShare(counts, run.run->trials));
+        const auto spot = (static_cast<std::uint64_t>(std::lround(x)) << 32U) |
+                          static_cast<std::uint64_t>(std::lround(y));
+        if (marked.insert(spot).second)
+            mark(surface, x, y, 3, color);
+    }
+    if (pool.trials > 0)
+        mark(surface, frame.trials.at(double(pool.trials)),
+             frame.ratios.at(oneHeadShare(pool.counts, pool.trials)), 7, color);
+}
+
+void drawClassHeadsCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                         const TextWidth &measure)
+{
+    surface.clear();
+    const Page page =
+        pageFor(size,
+                //: The class curve's title in the number-of-heads view: all runs' trials one after
+                //: another, the shares of two heads, one head and no heads so far. Room for about
+                //: 50 characters.
+                QT_TRANSLATE_NOOP("quindle::ClassPictures",
+                                  "All runs one after another: two, one and no heads"),
+                measure);
+    const RatioFrame frame = ratioFrame(page, pool.trials, kTopHeadsShare);
+    const std::array<double, 2> centres{kHeadsProbability[headsIndex(Heads::Two)],
+                                        kHeadsProbability[headsIndex(Heads::One)]};
+    drawHeadsFrame(surface, page, frame, centres, measure);
+    if (pool.trials == 0)
+        return;
+    const std::vector<long long> positions = curvePositions(page, frame, pool.trials);
+    // Two heads is Head/Head, one head Head/Tail and Tail/Head, no heads Tail/Tail.
+    const std::array<std::function<double(const Shares &)>, kHeadCounts> shareOf{
+        [](const Shares &s) { return s[outcomeIndex(1)]; },
+        [](const Shares &s) { return s[outcomeIndex(2)] + s[outcomeIndex(3)]; },
+        [](const Shares &s) { return s[outcomeIndex(4)]; }};
+    for (std::size_t kind = 0; kind < kHeadCounts; ++kind)
+        drawCurveThrough(surface, frame, pool, positions, shareOf[kind], kHeadsColors[kind]);
 }
 
 } // namespace quindle

@@ -15,6 +15,12 @@
 //   The class's gap curve: the same trials, each outcome's count so far less a quarter of the
 //   trials so far, on a linear scale of trials, with the band of the gap's expected range,
 //   which widens as the shares' band narrows.
+// In the number-of-heads view, on shares from 0 to 0.75 with a dotted line at a third (what
+// many expect of two, one and no heads) marked in words:
+//   The heads funnel: every pooled run's share of one head against its trials, in a band
+//   around a half, and the class's pooled share, larger, at the class's total.
+//   The class's heads curve: the class curve's trials, the shares of two, one and no heads so
+//   far, in bands around a quarter and a half.
 
 #include "classroom/class_pool.h"
 #include "windows/plotting/labels.h"
@@ -32,5 +38,9 @@ void drawClassCurve(SurfaceOperations &surface, QSize size, const ClassPool &poo
                     const TextWidth &measure = {});
 void drawClassGapCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool,
                        const TextWidth &measure = {});
+void drawHeadsFunnel(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                     const TextWidth &measure = {});
+void drawClassHeadsCurve(SurfaceOperations &surface, QSize size, const ClassPool &pool,
+                         const TextWidth &measure = {});
 
 } // namespace quindle

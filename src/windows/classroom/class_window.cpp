@@ -25,6 +25,7 @@
 #include "windows/support/saving.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDate>
@@ -110,6 +111,7 @@ ClassWindow::ClassWindow(const QString &folder, Preferences &preferences, const 
     auto *close = findControl<QPushButton>(this, layout, roles::closeButton);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     addKeyFor(this, QKeySequence(Qt::Key_Escape), close);
+    m_sharesDescriptions = {m_funnel->accessibleDescription(), m_curve->accessibleDescription()};
     buildContextMenu();
     connect(m_folder, &ClassFolder::pooled, this, [this] { guarded([this] { showPool(); }); });
     connect(m_folder, &ClassFolder::folderErrorChanged, this,
@@ -164,10 +166,16 @@ void ClassWindow::buildContextMenu()
     connect(read, &QAction::triggered, this,
             [this] { m_announcer->say(summary(), Speech::Outcome); });
     QAction *gapView = makeGapViewAction();
+    QAction *headsView = makeHeadsViewAction();
+    // One view at a time, or neither: turning one on turns the other off.
+    auto *views = new QActionGroup(this);
+    views->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    views->addAction(gapView);
+    views->addAction(headsView);
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ClassWindow::zoomChosen);
-    addActions(
-        {copy, save, copyPictures, savePictures, print, read, gapView, m_zoom->menuAction()});
+    addActions({copy, save, copyPictures, savePictures, print, read, gapView, headsView,
+                m_zoom->menuAction()});
 }
 
 // The class curve turned into the class's gaps from a quarter, as in the graph window.
@@ -178,16 +186,26 @@ QAction *ClassWindow::makeGapViewAction()
     auto *gapView = new QAction(tr("Show gap from a quarter"), this);
     gapView->setCheckable(true);
     gapView->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(gapView, &QAction::triggered, this,
-            [this, shares = m_curve->accessibleDescription()](bool shown) {
-                m_gapShown = shown;
-                //: What a screen reader says the class curve shows in the gap view.
-                const QString gaps = tr("Each outcome's count minus a quarter of all the "
-                                        "class's trials so far, run after run");
-                m_curve->setAccessibleDescription(shown ? gaps : shares);
-                drawCurve();
-            });
+    // Toggled, not triggered: the other view turned on turns this one off without a trigger.
+    connect(gapView, &QAction::toggled, this, [this](bool shown) {
+        m_gapShown = shown;
+        showView();
+    });
     return gapView;
+}
+
+// The pictures' words for a screen reader and the pictures themselves, in the view that is on.
+void ClassWindow::showView()
+{
+    //: What a screen reader says the class curve shows in the gap view.
+    const QString gaps = tr("Each outcome's count minus a quarter of all the "
+                            "class's trials so far, run after run");
+    m_curve->setAccessibleDescription(m_gapShown     ? gaps
+                                      : m_headsShown ? headsCurveDescription()
+                                                     : m_sharesDescriptions.curve);
+    m_funnel->setAccessibleDescription(m_headsShown ? headsFunnelDescription()
+                                                    : m_sharesDescriptions.funnel);
+    drawPictures();
 }
 
 void ClassWindow::setZoom(int zoom)
@@ -305,14 +323,12 @@ TextWidth textWidth(const DrawingSurface &surface)
 
 void ClassWindow::drawPictures()
 {
-    drawFunnel(*m_funnel, m_funnel->designInnerSize(), m_runs->pool(), textWidth(*m_funnel));
-    drawCurve();
-}
-
-void ClassWindow::drawCurve()
-{
-    (m_gapShown ? drawClassGapCurve : drawClassCurve)(*m_curve, m_curve->designInnerSize(),
-                                                      m_runs->pool(), textWidth(*m_curve));
+    (m_headsShown ? drawHeadsFunnel : drawFunnel)(*m_funnel, m_funnel->designInnerSize(),
+                                                  m_runs->pool(), textWidth(*m_funnel));
+    const auto curve = m_gapShown     ? drawClassGapCurve
+                       : m_headsShown ? drawClassHeadsCurve
+                                      : drawClassCurve;
+    curve(*m_curve, m_curve->designInnerSize(), m_runs->pool(), textWidth(*m_curve));
 }
 
 QImage ClassWindow::pictures()
@@ -356,6 +372,8 @@ QString ClassWindow::summary() const
     const ClassPool &pool = m_folder->pool();
     //: Said on demand: %1 the runs pooled ("30 runs"), %2 their trials ("64020 trials").
     QString said = tr("%1, %2 in all.").arg(runsText(pool), trialsText(pool));
+    if (m_headsShown) // the number of heads instead of the four outcomes
+        return said + headsSummary(pool);
     for (int n = 1; n <= kOutcomes && pool.trials > 0; ++n) {
         const std::size_t slot = outcomeIndex(n);
         if (m_gapShown) {

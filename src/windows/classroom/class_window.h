@@ -56,7 +56,9 @@ public:
     void printPictures(QPaintDevice &printer) const;
     // What a screen reader says on demand: the runs, the trials, each outcome's pooled ratio
     // (in the gap view with its pooled gap from a quarter), how many of the runs' ratios lie
-    // inside the expected range, and whether the folder can be read.
+    // inside the expected range, and whether the folder can be read. In the number-of-heads
+    // view, the pooled shares of two, one and no heads instead, and how many runs' shares of
+    // one head lie inside their range.
     [[nodiscard]] QString summary() const;
 
 signals:
@@ -75,10 +77,14 @@ private:
     void showPool();
     void showFolderState();
     void drawPictures();
-    // The class curve, or in the gap view the class's gaps from a quarter.
-    void drawCurve();
     void buildContextMenu();
     [[nodiscard]] QAction *makeGapViewAction();
+    // The number of heads instead of the four outcomes (class_window_heads.cpp).
+    [[nodiscard]] QAction *makeHeadsViewAction();
+    [[nodiscard]] static QString headsCurveDescription();
+    [[nodiscard]] static QString headsFunnelDescription();
+    [[nodiscard]] QString headsSummary(const ClassPool &pool) const;
+    void showView();
     void fitToSize();
     void placeColumns();
     [[nodiscard]] QImage pictures();
@@ -97,6 +103,11 @@ private:
     int m_zoomPercent = 100;
     std::optional<QSize> m_fitted; // the room beyond the design size the controls fill
     bool m_gapShown = false;       // the class curve shows the class's gaps from a quarter (Ctrl+D)
+    bool m_headsShown = false;     // both pictures show the number of heads (Ctrl+H)
+    struct
+    {
+        QString funnel, curve;
+    } m_sharesDescriptions; // the pictures' descriptions for a screen reader outside both views
 };
 
 } // namespace quindle
