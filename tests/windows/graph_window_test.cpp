@@ -63,13 +63,6 @@ class GraphWindowTest : public QObject, ProgramDriver
         return pixels;
     }
 
-    void toggleRange() const
-    {
-        for (QAction *action : graph()->actions())
-            if (action->text() == QLatin1String("Show expected range"))
-                action->trigger();
-    }
-
 private slots:
     void init() { startProgram(11); }
     void cleanup() { endProgram(); }
@@ -194,19 +187,6 @@ private slots:
         focus(experiment());
         openGraph(); // a blank surface: the old curve is gone
         QCOMPARE(at(100 + 300, 110 - (70 + 300 % 7)), QColor(Qt::white));
-    }
-
-    void theExpectedRangeIsRememberedAndOffGivesThePlotAsItWas()
-    {
-        openGraphOfThreeResults();
-        const QImage plain = plot().copy();
-        toggleRange();
-        closeGraph();
-        focus(experiment());
-        openGraph(); // remembered for the program's lifetime
-        QVERIFY(shaded() > 1000);
-        toggleRange();
-        QCOMPARE(plot(), plain);
     }
 };
 
