@@ -49,6 +49,16 @@
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
         <translation>All runs one after another: each count minus a quarter of the trials</translation>
     </message>
+    <message>
+        <source>Each run&apos;s share of one head; the class, larger</source>
+        <extracomment>The funnel&apos;s title in the number-of-heads view: each run&apos;s share of one head (Head/Tail or Tail/Head) against its number of trials. Room for about 50 characters.</extracomment>
+        <translation>Each run&apos;s share of one head; the class, larger</translation>
+    </message>
+    <message>
+        <source>All runs one after another: two, one and no heads</source>
+        <extracomment>The class curve&apos;s title in the number-of-heads view: all runs&apos; trials one after another, the shares of two heads, one head and no heads so far. Room for about 50 characters.</extracomment>
+        <translation>All runs one after another: two, one and no heads</translation>
+    </message>
 </context>
 <context>
     <name>quindle::ClassWindow</name>
@@ -398,6 +408,34 @@ ratio</translation>
         <source>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</source>
         <extracomment>What a screen reader says the class curve shows.</extracomment>
         <translation>Each outcome&apos;s share of all the class&apos;s trials so far, run after run</translation>
+    </message>
+    <message>
+        <source>Show number of heads</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns both pictures into the shares of two heads, one head and no heads.</extracomment>
+        <translation>Show number of heads</translation>
+    </message>
+    <message>
+        <source>The shares of two heads, one head and no heads of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the number-of-heads view.</extracomment>
+        <translation>The shares of two heads, one head and no heads of all the class&apos;s trials so far, run after run</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s share of one head against its number of trials, and the class&apos;s pooled share</source>
+        <extracomment>What a screen reader says the funnel picture shows in the number-of-heads view.</extracomment>
+        <translation>Each run&apos;s share of one head against its number of trials, and the class&apos;s pooled share</translation>
+    </message>
+    <message>
+        <source> %1.</source>
+        <extracomment>Follows the runs and trials in the number-of-heads view, once each for two heads, one head and no heads: %1 is such as &quot;One head: 0.497 (1889 of 3801 trials), a half expected&quot;.</extracomment>
+        <translation> %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source> In %1 of %n runs the share of one head lies inside the range where chance keeps it about 95 % of the time.</source>
+        <extracomment>Ends the summary in the number-of-heads view: in %1 of the %n runs with trials, the share of one head (Head/Tail or Tail/Head) lies inside the range chance keeps it in about 95 % of the time.</extracomment>
+        <translation>
+            <numerusform> In %1 of %n run the share of one head lies inside the range where chance keeps it about 95 % of the time.</numerusform>
+            <numerusform> In %1 of %n runs the share of one head lies inside the range where chance keeps it about 95 % of the time.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -942,27 +980,27 @@ It is still here: Save results… saves it in another folder.</translation>
         <translation>No heads: no trials yet, a quarter expected</translation>
     </message>
     <message numerus="yes">
-        <source>Two heads: %1 (%2 of %Ln trials), a quarter expected</source>
-        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %Ln all the trials. A quarter is what chance gives.</extracomment>
+        <source>Two heads: %1 (%2 of %n trials), a quarter expected</source>
+        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %n all the trials. A quarter is what chance gives.</extracomment>
         <translation>
-            <numerusform>Two heads: %1 (%2 of %Ln trial), a quarter expected</numerusform>
-            <numerusform>Two heads: %1 (%2 of %Ln trials), a quarter expected</numerusform>
+            <numerusform>Two heads: %1 (%2 of %n trial), a quarter expected</numerusform>
+            <numerusform>Two heads: %1 (%2 of %n trials), a quarter expected</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>One head: %1 (%2 of %Ln trials), a half expected</source>
+        <source>One head: %1 (%2 of %n trials), a half expected</source>
         <extracomment>As for two heads: exactly one of the two coins showed a head. A half is expected.</extracomment>
         <translation>
-            <numerusform>One head: %1 (%2 of %Ln trial), a half expected</numerusform>
-            <numerusform>One head: %1 (%2 of %Ln trials), a half expected</numerusform>
+            <numerusform>One head: %1 (%2 of %n trial), a half expected</numerusform>
+            <numerusform>One head: %1 (%2 of %n trials), a half expected</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>No heads: %1 (%2 of %Ln trials), a quarter expected</source>
+        <source>No heads: %1 (%2 of %n trials), a quarter expected</source>
         <extracomment>As for two heads: both coins showed a tail.</extracomment>
         <translation>
-            <numerusform>No heads: %1 (%2 of %Ln trial), a quarter expected</numerusform>
-            <numerusform>No heads: %1 (%2 of %Ln trials), a quarter expected</numerusform>
+            <numerusform>No heads: %1 (%2 of %n trial), a quarter expected</numerusform>
+            <numerusform>No heads: %1 (%2 of %n trials), a quarter expected</numerusform>
         </translation>
     </message>
     <message>

@@ -49,6 +49,16 @@
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
         <translation>차례로 이어 본 도수와 시행 횟수의 4분의 1의 차이</translation>
     </message>
+    <message>
+        <source>Each run&apos;s share of one head; the class, larger</source>
+        <extracomment>The funnel&apos;s title in the number-of-heads view: each run&apos;s share of one head (Head/Tail or Tail/Head) against its number of trials. Room for about 50 characters.</extracomment>
+        <translation>실험별 앞면 1개의 상대도수 (학급 전체는 크게 표시)</translation>
+    </message>
+    <message>
+        <source>All runs one after another: two, one and no heads</source>
+        <extracomment>The class curve&apos;s title in the number-of-heads view: all runs&apos; trials one after another, the shares of two heads, one head and no heads so far. Room for about 50 characters.</extracomment>
+        <translation>모든 실험을 차례로 이어 본 앞면 2개·1개·0개</translation>
+    </message>
 </context>
 <context>
     <name>quindle::ClassWindow</name>
@@ -393,6 +403,33 @@ ratio</source>
         <source>%1 %2</source>
         <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Show number of heads</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns both pictures into the shares of two heads, one head and no heads.</extracomment>
+        <translation>앞면의 개수 표시</translation>
+    </message>
+    <message>
+        <source>The shares of two heads, one head and no heads of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the number-of-heads view.</extracomment>
+        <translation>실험을 하나씩 더해 가며 나타낸, 지금까지의 학급 전체 시행에서 앞면 2개·1개·0개의 상대도수</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s share of one head against its number of trials, and the class&apos;s pooled share</source>
+        <extracomment>What a screen reader says the funnel picture shows in the number-of-heads view.</extracomment>
+        <translation>각 실험의 앞면 1개의 상대도수를 시행 횟수에 따라 나타낸 것과 학급 전체의 상대도수</translation>
+    </message>
+    <message>
+        <source> %1.</source>
+        <extracomment>Follows the runs and trials in the number-of-heads view, once each for two heads, one head and no heads: %1 is such as &quot;One head: 0.497 (1889 of 3801 trials), a half expected&quot;.</extracomment>
+        <translation> %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source> In %1 of %n runs the share of one head lies inside the range where chance keeps it about 95 % of the time.</source>
+        <extracomment>Ends the summary in the number-of-heads view: in %1 of the %n runs with trials, the share of one head (Head/Tail or Tail/Head) lies inside the range chance keeps it in about 95 % of the time.</extracomment>
+        <translation>
+            <numerusform> 실험 %n개 중 %1개에서 앞면 1개의 상대도수가 우연히 약 95 %의 확률로 들어가는 범위 안에 있습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -932,24 +969,24 @@ It is still here: Save results… saves it in another folder.</source>
         <translation>앞면 0개: 아직 시행 없음, 예상은 4분의 1</translation>
     </message>
     <message numerus="yes">
-        <source>Two heads: %1 (%2 of %Ln trials), a quarter expected</source>
-        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %Ln all the trials. A quarter is what chance gives.</extracomment>
+        <source>Two heads: %1 (%2 of %n trials), a quarter expected</source>
+        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %n all the trials. A quarter is what chance gives.</extracomment>
         <translation>
-            <numerusform>앞면 2개: %1 (%Ln회 중 %2회), 예상은 4분의 1</numerusform>
+            <numerusform>앞면 2개: %1 (%n회 중 %2회), 예상은 4분의 1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>One head: %1 (%2 of %Ln trials), a half expected</source>
+        <source>One head: %1 (%2 of %n trials), a half expected</source>
         <extracomment>As for two heads: exactly one of the two coins showed a head. A half is expected.</extracomment>
         <translation>
-            <numerusform>앞면 1개: %1 (%Ln회 중 %2회), 예상은 2분의 1</numerusform>
+            <numerusform>앞면 1개: %1 (%n회 중 %2회), 예상은 2분의 1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>No heads: %1 (%2 of %Ln trials), a quarter expected</source>
+        <source>No heads: %1 (%2 of %n trials), a quarter expected</source>
         <extracomment>As for two heads: both coins showed a tail.</extracomment>
         <translation>
-            <numerusform>앞면 0개: %1 (%Ln회 중 %2회), 예상은 4분의 1</numerusform>
+            <numerusform>앞면 0개: %1 (%n회 중 %2회), 예상은 4분의 1</numerusform>
         </translation>
     </message>
     <message>

@@ -49,6 +49,16 @@
         <extracomment>The class&apos;s gap picture&apos;s title: all runs&apos; trials one after another, each outcome&apos;s count less a quarter of the trials so far (not the count less 1/4). Room for about 50 characters a line; a longer title is broken into lines at its blanks.</extracomment>
         <translation>Em sequência: frequência menos 1/4 dos lançamentos</translation>
     </message>
+    <message>
+        <source>Each run&apos;s share of one head; the class, larger</source>
+        <extracomment>The funnel&apos;s title in the number-of-heads view: each run&apos;s share of one head (Head/Tail or Tail/Head) against its number of trials. Room for about 50 characters.</extracomment>
+        <translation>Proporção de uma cara por experimento; turma em destaque</translation>
+    </message>
+    <message>
+        <source>All runs one after another: two, one and no heads</source>
+        <extracomment>The class curve&apos;s title in the number-of-heads view: all runs&apos; trials one after another, the shares of two heads, one head and no heads so far. Room for about 50 characters.</extracomment>
+        <translation>Em sequência: duas, uma e nenhuma cara</translation>
+    </message>
 </context>
 <context>
     <name>quindle::ClassWindow</name>
@@ -399,6 +409,34 @@ freq. rel.</translation>
         <extracomment>A column header of the class table over each run&apos;s count of an outcome: %1 is coin 1&apos;s face, %2 coin 2&apos;s (&quot;Head Tail&quot;). The ten columns share 740 pixels: where two faces side by side make the columns too wide, put a line break between them.</extracomment>
         <translation>%1
 %2</translation>
+    </message>
+    <message>
+        <source>Show number of heads</source>
+        <extracomment>The class window&apos;s context menu: a check mark turns both pictures into the shares of two heads, one head and no heads.</extracomment>
+        <translation>Mostrar número de caras</translation>
+    </message>
+    <message>
+        <source>The shares of two heads, one head and no heads of all the class&apos;s trials so far, run after run</source>
+        <extracomment>What a screen reader says the class curve shows in the number-of-heads view.</extracomment>
+        <translation>A proporção de duas caras, uma cara e nenhuma cara em todos os lançamentos da turma até o momento, experimento após experimento</translation>
+    </message>
+    <message>
+        <source>Each run&apos;s share of one head against its number of trials, and the class&apos;s pooled share</source>
+        <extracomment>What a screen reader says the funnel picture shows in the number-of-heads view.</extracomment>
+        <translation>A proporção de uma cara de cada experimento em função do seu número de lançamentos, e a proporção da turma toda</translation>
+    </message>
+    <message>
+        <source> %1.</source>
+        <extracomment>Follows the runs and trials in the number-of-heads view, once each for two heads, one head and no heads: %1 is such as &quot;One head: 0.497 (1889 of 3801 trials), a half expected&quot;.</extracomment>
+        <translation> %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source> In %1 of %n runs the share of one head lies inside the range where chance keeps it about 95 % of the time.</source>
+        <extracomment>Ends the summary in the number-of-heads view: in %1 of the %n runs with trials, the share of one head (Head/Tail or Tail/Head) lies inside the range chance keeps it in about 95 % of the time.</extracomment>
+        <translation>
+            <numerusform> Proporção de uma cara dentro da faixa esperada: em %1 de %n experimento (o acaso a deixa ali em cerca de 95% das vezes).</numerusform>
+            <numerusform> Proporção de uma cara dentro da faixa esperada: em %1 de %n experimentos (o acaso a deixa ali em cerca de 95% das vezes).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -943,27 +981,27 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
         <translation>Nenhuma cara: nenhum lançamento ainda, espera-se um quarto</translation>
     </message>
     <message numerus="yes">
-        <source>Two heads: %1 (%2 of %Ln trials), a quarter expected</source>
-        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %Ln all the trials. A quarter is what chance gives.</extracomment>
+        <source>Two heads: %1 (%2 of %n trials), a quarter expected</source>
+        <extracomment>The graph&apos;s legend in the number-of-heads view, and the class&apos;s summary: %1 the share of the trials with two heads (&quot;0.252&quot;), %2 how many trials had two heads, %n all the trials. A quarter is what chance gives.</extracomment>
         <translation>
-            <numerusform>Duas caras: %1 (%2 de %Ln lançamento), espera-se um quarto</numerusform>
-            <numerusform>Duas caras: %1 (%2 de %Ln lançamentos), espera-se um quarto</numerusform>
+            <numerusform>Duas caras: %1 (%2 de %n lançamento), espera-se um quarto</numerusform>
+            <numerusform>Duas caras: %1 (%2 de %n lançamentos), espera-se um quarto</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>One head: %1 (%2 of %Ln trials), a half expected</source>
+        <source>One head: %1 (%2 of %n trials), a half expected</source>
         <extracomment>As for two heads: exactly one of the two coins showed a head. A half is expected.</extracomment>
         <translation>
-            <numerusform>Uma cara: %1 (%2 de %Ln lançamento), espera-se a metade</numerusform>
-            <numerusform>Uma cara: %1 (%2 de %Ln lançamentos), espera-se a metade</numerusform>
+            <numerusform>Uma cara: %1 (%2 de %n lançamento), espera-se a metade</numerusform>
+            <numerusform>Uma cara: %1 (%2 de %n lançamentos), espera-se a metade</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>No heads: %1 (%2 of %Ln trials), a quarter expected</source>
+        <source>No heads: %1 (%2 of %n trials), a quarter expected</source>
         <extracomment>As for two heads: both coins showed a tail.</extracomment>
         <translation>
-            <numerusform>Nenhuma cara: %1 (%2 de %Ln lançamento), espera-se um quarto</numerusform>
-            <numerusform>Nenhuma cara: %1 (%2 de %Ln lançamentos), espera-se um quarto</numerusform>
+            <numerusform>Nenhuma cara: %1 (%2 de %n lançamento), espera-se um quarto</numerusform>
+            <numerusform>Nenhuma cara: %1 (%2 de %n lançamentos), espera-se um quarto</numerusform>
         </translation>
     </message>
     <message>

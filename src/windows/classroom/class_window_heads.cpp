@@ -50,7 +50,7 @@ QString ClassWindow::headsSummary(const ClassPool &pool) const
         const HeadsCounts counts = headsCounts(pool.counts);
         for (const Heads heads : {Heads::Two, Heads::One, Heads::None})
             //: Follows the runs and trials in the number-of-heads view, once each for two heads,
-            //: one head and no heads: %1 is such as "One head: 0.497 (1,889 of 3,801 trials), a
+            //: one head and no heads: %1 is such as "One head: 0.497 (1889 of 3801 trials), a
             //: half expected".
             said += tr(" %1.").arg(headsWords(heads, counts));
     }

@@ -6,7 +6,6 @@
 #include "windows/support/numbers.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace quindle {
 
@@ -44,23 +43,23 @@ QString headsWords(Heads heads, const HeadsCounts &counts)
     switch (heads) {
     case Heads::Two:
         //: The graph's legend in the number-of-heads view, and the class's summary: %1 the share
-        //: of the trials with two heads ("0.252"), %2 how many trials had two heads, %Ln all
+        //: of the trials with two heads ("0.252"), %2 how many trials had two heads, %n all
         //: the trials. A quarter is what chance gives.
         text = QCoreApplication::translate(
-            "quindle::Heads", "Two heads: %1 (%2 of %Ln trials), a quarter expected", nullptr, n);
+            "quindle::Heads", "Two heads: %1 (%2 of %n trials), a quarter expected", nullptr, n);
         break;
     case Heads::One:
         //: As for two heads: exactly one of the two coins showed a head. A half is expected.
         text = QCoreApplication::translate(
-            "quindle::Heads", "One head: %1 (%2 of %Ln trials), a half expected", nullptr, n);
+            "quindle::Heads", "One head: %1 (%2 of %n trials), a half expected", nullptr, n);
         break;
     case Heads::None:
         //: As for two heads: both coins showed a tail.
         text = QCoreApplication::translate(
-            "quindle::Heads", "No heads: %1 (%2 of %Ln trials), a quarter expected", nullptr, n);
+            "quindle::Heads", "No heads: %1 (%2 of %n trials), a quarter expected", nullptr, n);
         break;
     }
-    return text.arg(shownRatio(ratioOf(count, trials)), QLocale().toString(count));
+    return text.arg(shownRatio(ratioOf(count, trials)), QString::number(count));
 }
 
 QString equallyLikelyWords()

@@ -4,8 +4,9 @@
 #pragma once
 
 // The number of heads in words, as the graph's legend shows them and the class's summary says
-// them: "One head: 0.497 (1,889 of 3,801 trials), a half expected", the numbers in the
-// language's own form; and what the shares would be if the three were equally likely.
+// them: "One head: 0.497 (1889 of 3801 trials), a half expected", its share in the
+// language's own form, its counts plain as the table shows them; and what the shares would be
+// if the three were equally likely.
 
 #include "experiment/number_of_heads.h"
 
