@@ -38,14 +38,10 @@ private slots:
         const auto row = [](const char *name, const char *text, int columns, const char *broken) {
             QTest::newRow(name) << QString::fromUtf8(text) << columns << QString::fromUtf8(broken);
         };
-        row("no wide letters: left to the parser", "Throws two coins again and again", 8,
-            "Throws two coins again and again");
         row("each wide letter takes two columns", "あいうえお", 6, "あいう\nえお");
         row("at the last blank", "時計は abcdef", 10, "時計は\nabcdef");
         row("between two letters", "時計 <N>（整数）で決まる", 12, "時計 <N>（整\n数）で決まる");
         row("never before a full stop", "あいうえ。かき", 8, "あいう\nえ。かき");
-        row("never after an opening bracket", "あいう（えお）", 8, "あいう\n（えお）");
-        row("Korean at blanks only", "한국어 문장입니다", 10, "한국어\n문장입니다");
     }
     void aLineIsBrokenWhereATerminalWouldCutIt()
     {

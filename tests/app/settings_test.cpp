@@ -97,25 +97,13 @@ private slots:
         QCOMPARE(m_warnings, QStringList());
     }
 
-    void aZoomForOneRunIsNeverRemembered_data()
-    {
-        QTest::addColumn<bool>("persistFirst"); // the settings listen before they load, or after
-        QTest::newRow("loaded, then persisted") << false;
-        QTest::newRow("persisted, then loaded") << true;
-    }
-
     void aZoomForOneRunIsNeverRemembered()
     {
-        QFETCH(bool, persistFirst);
         write("user", "[display]\nzoom=150\n");
         const QByteArray before = contents(file("user"));
         Settings settings = read({QStringLiteral("--zoom=200")});
         Preferences preferences;
-        if (persistFirst)
-            settings.persist(preferences);
-        settings.load(preferences);
-        if (!persistFirst)
-            settings.persist(preferences);
+        start(settings, preferences);
         QCOMPARE(preferences.zoom(), 200);
         QCOMPARE(contents(file("user")), before);
         // The pupil saves into another folder: that is remembered, the run's zoom is not.

@@ -392,22 +392,6 @@ private slots:
         QTest::qWait(2200);
         QVERIFY2(looks->load() - before >= 3, qPrintable(QString::number(looks->load() - before)));
     }
-
-    void aRunSavedWhileTheFolderIsFirstReadIsPooled()
-    {
-        const ClassDir dir;
-        saveRun(dir.at("anna.csv"), 40, 1);
-        // The first reading waits in Anna's file until the test lets it go on.
-        HeldReading held;
-        ClassFolder classFolder(dir.path, nullptr, held.reader("", 1));
-        QVERIFY(QTest::qWaitFor([&] { return held.reads->load() == 1; }, 5000));
-        // Ben's file comes after the folder was listed and before anything was watched.
-        saveRun(dir.at("ben.csv"), 30, 2);
-        QTest::qWait(300);
-        held.go.set_value();
-        QVERIFY(pooled(classFolder, 2, 0, 2500));
-        QVERIFY(!classFolder.polling()); // found by a look once watched, not by a timer
-    }
 };
 
 int main(int argc, char *argv[])

@@ -21,38 +21,6 @@ QString accessibleName(QObject *object)
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
 }
 
-QString nameAt(QWidget *window, QPoint point)
-{
-    QWidget *found = window->childAt(point);
-    return found ? found->objectName() : QString();
-}
-
-// What the pupil finds where: object name, rectangle (x y width height) and text.
-const char kPlaces[] = "Command4 0 0 57 25 Exit|Label15 120 0 193 25 Quindle|Command7 320 0 57 25 "
-                       "Help|Command5 376 0 57 25 Init|coin1 104 48 81 65 |coin2 256 48 81 65 |"
-                       "Label1 104 120 81 25 Coin1|Label2 256 120 81 25 Coin2|Label16 8 272 165 17 "
-                       "Number of experiment|Label17 32 296 113 25 |Command3 192 296 105 33 "
-                       "Stop|Command1 312 296 105 33 Start|Command6 24 336 129 25 Graph display";
-// The table's rows of five 81 x 25 px cells, 80 px apart across, 24 down from (16, 160): name:text.
-const char *const kTable[] = {"Label3:Coin1 Label5:Head Label7:Head Label10:Tail Label11:Tail",
-                              "Label4:Coin2 Label6:Head Label9:Tail Label8:Head Label12:Tail",
-                              "Label13:Frequency dosuu1: dosuu2: dosuu3: dosuu4:",
-                              "Label14:Probability kaku1: kaku2: kaku3: kaku4:"};
-
-// The control a click finds just inside every corner (past a neighbour's shared border line) and
-// in the middle of rect is called name and shows text; one pixel outside each corner it is not.
-void checkPlace(QWidget *window, const QString &name, const QRect &rect, const QString &text)
-{
-    const QRect inside = rect.adjusted(1, 1, -1, -1), outside = rect.adjusted(-1, -1, 1, 1);
-    for (const QPoint &p : {inside.topLeft(), inside.topRight(), inside.bottomLeft(),
-                            inside.bottomRight(), rect.center()})
-        QVERIFY2(nameAt(window, p) == name, qPrintable(name + QLatin1String(" inside")));
-    for (const QPoint &p :
-         {outside.topLeft(), outside.topRight(), outside.bottomLeft(), outside.bottomRight()})
-        QVERIFY2(nameAt(window, p) != name, qPrintable(name + QLatin1String(" outside")));
-    QCOMPARE(window->childAt(rect.center())->property("text").toString(), text);
-}
-
 } // namespace
 
 class ExperimentWindowTest : public QObject, ProgramDriver
@@ -80,13 +48,6 @@ private slots:
         endProgram();
     }
 
-    void hiddenPartsTakeNoClickAndNoFocus()
-    {
-        auto *trialButton = experiment()->findChild<QWidget *>(QStringLiteral("Command2"));
-        QVERIFY(!trialButton->isVisible() && trialButton->focusPolicy() == Qt::NoFocus);
-        QCOMPARE(nameAt(experiment(), QPoint(40, 100)), QString());
-    }
-
     void opensReadyWithEmptyCellsTheFocusOnStartAndTimersAsFastAsTicksCome()
     {
         QCOMPARE(state(), kReady);
@@ -97,15 +58,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), button(Button::Start));
         for (Timer which : {Timer::Flip, Timer::Trial})
             QCOMPARE(experiment()->timer(which)->interval(), 1);
-    }
-
-    void headIsWrittenInBlueAndTailInRed()
-    {
-        for (QLabel *face : experiment()->findChildren<QLabel *>()) // Head in blue, Tail in red
-            if (face->text() == QLatin1String("Head") || face->text() == QLatin1String("Tail"))
-                QCOMPARE(face->palette().color(QPalette::WindowText),
-                         face->text() == QLatin1String("Head") ? QColor(0, 0, 255)
-                                                               : QColor(255, 0, 0));
     }
 
     void runThenStopShowsAConsistentTableAndStartContinues()
@@ -305,88 +257,6 @@ private slots:
         checkFrame(experiment(), QRect(263, 177, 434, 374),
                    QStringLiteral(" Quindle ") + makersNotice());
         QVERIFY(!experiment()->windowIcon().isNull());
-    }
-
-    void eachControlIsWhereThePupilFindsIt()
-    {
-        for (const QString &place : QString::fromUtf8(kPlaces).split(QLatin1Char('|'))) {
-            const QStringList f = place.split(QLatin1Char(' '));
-            checkPlace(experiment(), f[0],
-                       QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt()),
-                       f.mid(5).join(QLatin1Char(' ')));
-        }
-        for (int r = 0; r < 4; ++r) {
-            const QStringList cells = QString::fromUtf8(kTable[r]).split(QLatin1Char(' '));
-            for (int c = 0; c < 5; ++c)
-                checkPlace(experiment(), cells[c].section(QLatin1Char(':'), 0, 0),
-                           QRect(16 + 80 * c, 160 + 24 * r, 81, 25),
-                           cells[c].section(QLatin1Char(':'), 1));
-        }
-    }
-
-    void theTableIsOneGridOfBlackLinesAroundWhiteCellsInTheDesignsColours()
-    {
-        // Cells 81 px wide and 25 high, 80 and 24 apart, share the line where they meet; the
-        // pink title with its border; the rule under the top row; coin 1's head (a yellow disc)
-        // and coin 2's tail (an orange one) showing through the hidden face stacked on each.
-        const QImage image = experiment()->grab().toImage();
-        const QColor pink(255, 192, 192), black(Qt::black), white(Qt::white);
-        for (int x = 16; x <= 416; x += 80) {
-            for (int y = 160; y <= 256; y += 24) {
-                QCOMPARE(image.pixelColor(x, y + (y < 256 ? 12 : 0)), black);
-                QCOMPARE(image.pixelColor(x + (x < 416 ? 40 : 0), y), black);
-                if (x < 416 && y < 256)
-                    QCOMPARE(image.pixelColor(x + 2, y + 2), white);
-            }
-        }
-        QCOMPARE(image.pixelColor(417, 200), image.pixelColor(430, 200)); // nothing beyond
-        const std::tuple<int, int, QColor> pixels[] = {
-            {124, 3, pink},   {120, 3, black},  {312, 3, black}, {10, 274, white},
-            {34, 298, white}, {100, 24, black}, {316, 24, black}};
-        for (const auto &[x, y, colour] : pixels)
-            QCOMPARE(image.pixelColor(x, y), colour);
-        QCOMPARE(image.pixelColor(104 + 7, 48 + 32), QColor(255, 255, 0));
-        QCOMPARE(image.pixelColor(256 + 7, 48 + 32), QColor(255, 128, 64));
-    }
-
-    void everyTextIsInTheDesignsFaceAndSize()
-    {
-        // Row names small, the top row's buttons not bold.
-        const auto expected = [](const QString &text) {
-            const auto in = [&text](const char *texts) {
-                return QString::fromUtf8(texts).split(u'|').contains(text);
-            };
-            return in("Frequency|Probability|Number of experiment") ? std::pair(9.75, true)
-                   : in("Exit|Help|Init")                           ? std::pair(11.25, false)
-                   : in("Start|Stop|Graph display|コインが止まる")  ? std::pair(12.0, true)
-                                                                    : std::pair(15.75, true);
-        };
-        int checked = 0;
-        for (QWidget *control : experiment()->findChildren<QWidget *>()) {
-            const QVariant text = control->property("text");
-            if (!text.isValid() || control->objectName().isEmpty()) // Qt's own parts
-                continue;
-            const auto [points, bold] = expected(text.toString());
-            QVERIFY2(control->font().pointSizeF() == points && control->font().bold() == bold,
-                     qPrintable(control->objectName()));
-            QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("IPAPGothic"));
-            ++checked;
-        }
-        QCOMPARE(checked, 32); // 20 cells, 5 more labels, 7 buttons (the hidden one too)
-    }
-
-    void theTabOrderSkipsTheGreyedStop()
-    {
-        runTrials(10);
-        QStringList order;
-        for (QWidget *w = button(Button::Start); order.size() < 6; w = w->nextInFocusChain())
-            if (w->focusPolicy() != Qt::NoFocus && w->isVisible())
-                order << w->objectName();
-        QCOMPARE(order.join(QLatin1Char(' ')),
-                 QStringLiteral("Command1 Command3 Command4 Command5 Command6 Command7"));
-        button(Button::Start)->setFocus();
-        key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), button(Button::Exit));
     }
 };
 

@@ -145,20 +145,6 @@ private slots:
         }
     }
 
-    void ctrlDShowsTheGapViewInPictureAndWordsAndAgainGivesTheRatioPlotBack()
-    {
-        runAndOpenGraph(42, 201);
-        const QImage ratio = plot().copy();
-        const QStringList ratioWords = words();
-        gapKey();
-        const QStringList gapWordsSaid = words();
-        for (int i = 0; i < ratioWords.size(); ++i)
-            QVERIFY(plot() != ratio && gapWordsSaid[i] != ratioWords[i]);
-        gapKey();
-        QCOMPARE(plot(), ratio);
-        QCOMPARE(words(), ratioWords);
-    }
-
     void eachLegendLabelTellsTheTablesGapAndTheRangeWhetherInside()
     {
         runAndOpenGraph(42, 201); // not a multiple of four: every gap has a fraction

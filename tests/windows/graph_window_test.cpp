@@ -4,7 +4,6 @@
 #include "windows/window_driver.h"
 
 #include "windows/controls/drawing_surface.h"
-#include "windows/controls/line.h"
 #include "windows/graph/plot.h"
 
 #include <QAccessible>
@@ -64,35 +63,9 @@ class GraphWindowTest : public QObject, ProgramDriver
         return pixels;
     }
 
-    void toggleRange() const
-    {
-        for (QAction *action : graph()->actions())
-            if (action->text() == QLatin1String("Show expected range"))
-                action->trigger();
-    }
-
 private slots:
     void init() { startProgram(11); }
     void cleanup() { endProgram(); }
-
-    void theLegendShowsEachOutcomesCaptionInkAndLineColour()
-    {
-        openGraph();
-        QStringList shown;
-        for (int n = 1; n <= kOutcomes; ++n) {
-            auto *label = legend(n);
-            auto *line =
-                findControl<Line>(graph(), graphWindowLayout(), graph_roles::legendLine(n));
-            QVERIFY(label->font().pointSizeF() == 12.0 && label->font().bold() &&
-                    label->grab().toImage().pixelColor(2, 2) ==
-                        label->palette().color(QPalette::Base));
-            shown << label->text() << label->palette().color(label->foregroundRole()).name()
-                  << line->color().name();
-        }
-        QCOMPARE(shown.join(QLatin1Char(' ')),
-                 QString::fromUtf8("Fr・Fr #0000ff #0000ff Fr・Ba #008000 #00c000 "
-                                   "Ba・Fr #008080 #008080 Ba・Ba #ff0000 #ff0000"));
-    }
 
     void anEmptyRecordsPlotHasTheAxesTheirMarksAndTheDashedLine()
     {
@@ -214,28 +187,6 @@ private slots:
         focus(experiment());
         openGraph(); // a blank surface: the old curve is gone
         QCOMPARE(at(100 + 300, 110 - (70 + 300 % 7)), QColor(Qt::white));
-    }
-
-    void theWindowAndItsControlsStandAsLaidOut()
-    {
-        openGraph();
-        checkFrame(graph(), QRect(211, 113, 674, 415), QStringLiteral(" Graph  ") + makersNotice());
-        QVERIFY(!graph()->parentWidget());
-        QCOMPARE(graph()->surface()->geometry(), QRect(16, 40, 641, 321));
-        QCOMPARE(graphClose()->geometry(), QRect(592, 0, 65, 25));
-    }
-
-    void theExpectedRangeIsRememberedAndOffGivesThePlotAsItWas()
-    {
-        openGraphOfThreeResults();
-        const QImage plain = plot().copy();
-        toggleRange();
-        closeGraph();
-        focus(experiment());
-        openGraph(); // remembered for the program's lifetime
-        QVERIFY(shaded() > 1000);
-        toggleRange();
-        QCOMPARE(plot(), plain);
     }
 };
 

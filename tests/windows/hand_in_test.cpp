@@ -78,17 +78,6 @@ class HandInTest : public QObject, ProgramDriver
         type(experiment(), Qt::Key_S, Qt::ControlModifier);
         return offered;
     }
-    // Class results…, choosing the class folder if a folder dialog asks; where each started.
-    QStringList m_dialogs;
-    void classResults()
-    {
-        whenDialogShows<QFileDialog>([this](QFileDialog *dialog) {
-            m_dialogs << dialog->directory().absolutePath();
-            dialog->setDirectory(home("class"));
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        action("Class results…")->trigger();
-    }
 
 private slots:
     void init()
@@ -104,7 +93,6 @@ private slots:
     {
         qDeleteAll(s_waiting.children());
         endProgram();
-        m_dialogs.clear();
     }
 
     void handInsGoToTheClassFolderUnderThePupilsNameNeverOverAnotherAndSaySo()
@@ -170,20 +158,6 @@ private slots:
         QCOMPARE(trialsIn(offered), done);
         QVERIFY(!QFileInfo(folder).isDir() ||
                 QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    }
-
-    void classResultsOpensTheClassFolderAtOnceHoweverItIsWritten()
-    {
-        start(home("class") + QStringLiteral("/"));
-        QSignalSpy asked(experiment(), &ExperimentWindow::classResultsRequested);
-        classResults();
-        QCOMPARE(m_dialogs, QStringList());
-        QCOMPARE(QList<QVariantList>(asked), QList<QVariantList>{{home("class")}});
-        // The class window's folder too.
-        ClassWindow *window = m_program->openClassWindow(home("class") + QStringLiteral("/./"));
-        QCOMPARE(window->folder().path(), home("class"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Class results: class"));
-        window->close();
     }
 };
 

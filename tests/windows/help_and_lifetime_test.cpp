@@ -108,16 +108,6 @@ private slots:
         QVERIFY(!experiment());
         QCOMPARE(runProgram([this] { graph()->close(); }), 0);
     }
-
-    void helpOpensWhereDesignedWithItsCaptionAndTheFocusOnClose()
-    {
-        openHelp();
-        focus(help());
-        checkFrame(help(), QRect(232, 149, 619, 418),
-                   QStringLiteral(" Quindle\uFF3FHelp\uFF08Question and operation method\uFF09 ") +
-                       makersNotice());
-        QCOMPARE(help()->focusWidget(), helpClose());
-    }
 };
 
 QUINDLE_WIDGET_TEST_MAIN(HelpAndLifetimeTest)

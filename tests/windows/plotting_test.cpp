@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 // The plotting kit: where its scales put values, the marks and numbers its axes draw and where,
-// the band's columns and width, the reference line's dashes, and titles broken into lines.
+// the band's columns and width and the reference line's dashes.
 
 #include "windows/plotting/axis.h"
 #include "windows/plotting/band.h"
-#include "windows/plotting/labels.h"
 #include "windows/plotting/reference_line.h"
 #include "windows/plotting/scale.h"
 
@@ -138,23 +137,6 @@ private slots:
         QCOMPARE(cut.lines.back(), QLineF(56, 60, 58, 60));
         drawReferenceLine(ending, {.y = 60, .from = 40, .to = 56, .dash = 4, .period = 8});
         QCOMPARE(ending.lines.back(), QLineF(48, 60, 52, 60)); // none begins at the end
-    }
-
-    void aTitleBreaksAtBlanksAndBetweenJapaneseCharactersWhereItIsTooWide()
-    {
-        const TextWidth measure = [](const std::string &text) {
-            return 10.0F * float(text.size());
-        };
-        QCOMPARE(linesWithin("All runs one after another", 120, measure),
-                 (std::vector<std::string>{"All runs one", "after", "another"}));
-        QCOMPARE(linesWithin("All runs one after another", 120, {}),
-                 (std::vector<std::string>{"All runs one after another"}));
-        // Three bytes a character: three of them in 90.
-        QCOMPARE(linesWithin("実験を順につなげた", 90, measure),
-                 (std::vector<std::string>{"実験を", "順につ", "なげた"}));
-        Drawn drawn;
-        printLines(drawn, 44, 4, 18, {"one", "two"});
-        QCOMPARE(drawn.texts, (std::vector<std::string>{"one at 44,4", "two at 44,22"}));
     }
 };
 

@@ -1,15 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Quindle developers
 // SPDX-License-Identifier: MIT
 
-// Every window in every language the program has: its texts translated and whole, the help text
-// within its surface (lupdate and lrelease check the rest).
+// Every window in every language the program has: its texts translated and whole (lupdate and
+// lrelease check the rest).
 
 #include "windows/window_driver.h"
 
 #include "app/option_values.h"
 #include "windows/classroom/class_folder.h"
 #include "windows/classroom/class_window.h"
-#include "windows/help/help_text.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -69,13 +68,11 @@ class TranslationsTest : public QObject, ProgramDriver
     Q_OBJECT
 
     QStringList m_englishTexts; // what the windows show in English
-    QString m_englishHelp;      // and the help text
 
 private slots:
     void initTestCase()
     {
         installTranslation(QLocale::c());
-        m_englishHelp = helpLines().join(QLatin1Char('\n'));
         QTemporaryDir classFolder;
         startProgram(3);
         m_englishTexts =
@@ -130,19 +127,6 @@ private slots:
     void theWindowsTextsFit_data() { languageRows(); }
     void theWindowsTextsFit() { checkEveryWindow(checkTextsFit); }
 
-    void theHelpIsTranslatedAndWithinItsSurface_data() { languageRows(); }
-    void theHelpIsTranslatedAndWithinItsSurface()
-    {
-        startInTheRowsLanguage();
-        openHelp();
-        const QStringList lines = helpLines();
-        QVERIFY(lines.join(QLatin1Char('\n')) != m_englishHelp);
-        const int width = help()->surface()->innerSize().width();
-        const QFontMetrics metrics(help()->surface()->textFont());
-        for (const QString &line : lines)
-            QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
-    }
-
     void aCodeWithARegionChoosesItsLanguageNumbersAndDates_data()
     {
         QTest::addColumn<QString>("code");
@@ -175,57 +159,7 @@ private slots:
         QVERIFY2(QString::fromUtf8(fileBytes(path)).contains(date), qPrintable(date));
     }
 
-    void theHelpNamesTheButtonsAsCaptioned_data() { languageRows(); }
-    void theHelpNamesTheButtonsAsCaptioned()
-    {
-        startInTheRowsLanguage();
-        openHelp();
-        const QStringList lines = helpLines();
-        click(helpClose());
-        QVERIFY(QTest::qWaitFor([this] { return experiment() != nullptr; }));
-        QStringList captions;
-        for (Button which : kButtons)
-            captions << button(which)->text();
-        static const QRegularExpression named(QStringLiteral("[[［]([^]］]+)[]］]"));
-        int buttons = 0;
-        for (auto match = named.globalMatch(lines.join(QLatin1Char(' '))); match.hasNext();
-             ++buttons)
-            QVERIFY2(captions.contains(match.next().captured(1)),
-                     qPrintable(captions.join(QLatin1Char('|'))));
-        QCOMPARE(buttons, 4);
-    }
-
-    void theCoinsShowTheLanguagesMarks_data() { languageRows(); }
-    void theCoinsShowTheLanguagesMarks()
-    {
-        // Japanese shows the coins' own 表 and 裏, as English does; every other language its own.
-        const QString language = startInTheRowsLanguage();
-        QCOMPARE(coinPicturesShowingTheirOwn(), language == QLatin1String("ja") ? 8 : 0);
-    }
-
 private:
-    // The program in the language of the test's row, with ten trials run; that language.
-    // Of the coins' four pictures at 100 % and 200 %, how many show their bitmaps' own 表 or 裏
-    // and no mark of the language's; it leaves them shown and enlarged, so it comes last.
-    [[nodiscard]] int coinPicturesShowingTheirOwn() const
-    {
-        int same = 0;
-        for (const auto &[side, path] :
-             {std::pair{Face::Head, ":/coin_head.bmp"}, std::pair{Face::Tail, ":/coin_tail.bmp"}})
-            for (const int coin : {1, 2})
-                for (const bool enlarged : {false, true}) {
-                    Picture *shown = face(coin, side);
-                    Picture made(QString::fromLatin1(path), nullptr);
-                    made.resize(shown->size());
-                    made.setEnlarged(enlarged);
-                    shown->setShown(true);
-                    shown->setEnlarged(enlarged);
-                    same += made.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
-                            shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
-                }
-        return same;
-    }
-
     // Starts in the row's language with a class window on its run and checks every window: the
     // experiment, class and graph windows, then the help in the experiment window's place.
     void checkEveryWindow(const std::function<void(QWidget *)> &check)
