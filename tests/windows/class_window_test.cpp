@@ -195,6 +195,18 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
         QVERIFY(QTest::qWaitFor([state] { return !state->isVisible(); }, 2500));
     }
 
+    void aClassWithoutRatiosSaysNothingOfThem()
+    {
+        // Neither an empty folder nor a run without a trial has a ratio to count.
+        QTemporaryDir folder;
+        ClassWindow window(folder.path(), m_preferences);
+        QVERIFY(opened(window, 0));
+        QCOMPARE(window.summary(), u"0 runs, 0 trials in all."_s);
+        writeSample(folder.filePath(u"pupil.csv"_s), 0, 1, 0);
+        QVERIFY(pooled(window.folder(), 1, 0));
+        QCOMPARE(window.summary(), u"1 run, 0 trials in all."_s);
+    }
+
     void theTableReachesASpreadsheetIntact()
     {
         ClassWindow *window = shownOn(m_fromElsewhere, 5);

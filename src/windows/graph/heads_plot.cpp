@@ -25,15 +25,7 @@ constexpr Rgb kEquallyLikelyColor{128, 128, 128};
 // ending left of its mark and a little above it.
 Axis sharesAxis()
 {
-    Axis vertical{.at = kTrialsFrom,
-                  .from = 5,
-                  .to = kTrialsAxisY,
-                  .look = {.markFrom = -5,
-                           .markTo = 5,
-                           .numberAcross = -8,
-                           .numberAlong = -2,
-                           .align = 1,
-                           .characterWidth = kCharacterWidth}};
+    Axis vertical{.at = kTrialsFrom, .from = 5, .to = kTrialsAxisY, .look = kVerticalAxisLook};
     for (const double share : {0.0, 0.25, 0.5, 0.75, 1.0})
         vertical.ticks.push_back({kShares.at(share), share > 0, shownRatio(share, 2)});
     //: The number-of-heads view's vertical axis title, printed at the top left of the graph:

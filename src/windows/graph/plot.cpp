@@ -170,12 +170,7 @@ Axis gapAxis(const LinearScale &gaps, const GapAxis &axis)
                   .from = 5,
                   .to = at(kAxisY),
                   .ticks = ticksEvery(gaps, -axis.end, axis.end, axis.step, Sign::Always),
-                  .look = {.markFrom = -5,
-                           .markTo = 5,
-                           .numberAcross = -8,
-                           .numberAlong = -2,
-                           .align = 1,
-                           .characterWidth = kCharacterWidth}};
+                  .look = kVerticalAxisLook};
     vertical.ticks.front().marked = false;
     //: The gap view's vertical axis title, printed at the top left of the graph: each outcome's
     //: count less a quarter of all trials. There is room for about 80 characters.

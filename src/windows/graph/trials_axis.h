@@ -19,6 +19,14 @@ inline constexpr float kTrialsFrom = 100, kTrialsTo = 1100, kTrialsAxisY = 110;
 // by its length, centred under its mark or ending left of the vertical axis.
 inline constexpr float kCharacterWidth = 11;
 
+// The vertical axis's marks across it and its numbers ending left of them, a little above.
+inline constexpr TickLook kVerticalAxisLook{.markFrom = -5,
+                                            .markTo = 5,
+                                            .numberAcross = -8,
+                                            .numberAlong = -2,
+                                            .align = 1,
+                                            .characterWidth = kCharacterWidth};
+
 // From 0 trials at the vertical axis to `end` at the axis's end.
 [[nodiscard]] inline LinearScale trialsScale(long long end)
 {
