@@ -63,9 +63,7 @@ class GapViewTest : public QObject, ProgramDriver
     }
     [[nodiscard]] QAction *action(const char *text) const
     {
-        const QList<QAction *> all = graph()->actions();
-        return *std::find_if(all.cbegin(), all.cend(),
-                             [text](QAction *a) { return a->text() == QLatin1String(text); });
+        return menuEntry(graph(), QString::fromUtf8(text));
     }
     void gapKey() { QTest::keyClick(graph(), Qt::Key_D, Qt::ControlModifier); }
     // What the plot and the legend say.

@@ -134,9 +134,7 @@ private slots:
     {
         openGraphOfThreeResults();
         QCOMPARE(shaded(), 0);
-        for (QAction *action : graph()->actions())
-            if (action->text() == QLatin1String("Show expected range"))
-                action->trigger();
+        menuEntry(graph(), QStringLiteral("Show expected range"))->trigger();
         QVERIFY(shaded() > 1000);
         QCOMPARE(at(110, 95), kBand);             // after 10 times 0.15 is within chance's reach,
         QCOMPARE(at(110, 60), QColor(Qt::white)); // 0.50 is not

@@ -57,9 +57,7 @@ class HandInTest : public QObject, ProgramDriver
     }
     [[nodiscard]] QAction *action(const char *text) const
     {
-        const QList<QAction *> all = experiment()->actions();
-        const auto found = std::ranges::find(all, QString::fromUtf8(text), &QAction::text);
-        return found == all.end() ? nullptr : *found;
+        return menuEntry(experiment(), QString::fromUtf8(text));
     }
     // Ctrl+S; in the file dialog the pupil types path, if any, and presses Return. The folder and
     // name the dialog offered.

@@ -42,13 +42,7 @@ class HeadsViewTest : public QObject, ProgramDriver
     {
         return findControl<QLabel>(graph(), graphWindowLayout(), graph_roles::headsLabel(heads));
     }
-    [[nodiscard]] QAction *action(const QString &text) const
-    {
-        for (QAction *each : graph()->actions())
-            if (each->text() == text)
-                return each;
-        return nullptr;
-    }
+    [[nodiscard]] QAction *action(const QString &text) const { return menuEntry(graph(), text); }
     void key(Qt::Key which) { QTest::keyClick(graph(), which, Qt::ControlModifier); }
     // A run of so many trials by hand, its graph in the number-of-heads view.
     void headsAfter(std::uint64_t seed, int trials)

@@ -18,6 +18,7 @@
 #include "windows/help/help_window_layout.h"
 #include "windows/support/translation.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
@@ -40,6 +41,15 @@
 #include <memory>
 
 namespace quindle::testing {
+
+// The window's context menu entry with this caption; null where there is none.
+inline QAction *menuEntry(const QWidget *window, const QString &caption)
+{
+    for (QAction *action : window->actions())
+        if (action->text() == caption)
+            return action;
+    return nullptr;
+}
 
 inline void click(QAbstractButton *button)
 {
