@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Quindle developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// Streaks in a run: the same result several times in a row. Real sequences of chance have longer
+// streaks than people expect, and after a streak the next trial is no different from any other:
+// nothing is ever "due". What a run shows is measured here against what chance gives, computed
+// exactly (no simulation): the longest streak's distribution by a recurrence over the trials,
+// counts of repeats and switches by the binomial distribution.
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+namespace quindle {
+
+// A result, as a small number: an outcome (1..4) or a coin's face (0, 1).
+using Result = int;
+
+// The longest run of equal results in a sequence: 0 for none, and of `only` results when it is
+// given (>= 0), else of any result.
+[[nodiscard]] int longestStreak(std::span<const Result> results, Result only = -1);
+
+// Where chance puts a count: the median and the range that holds it about 95 % of the time (the
+// 2.5 % and 97.5 % quantiles), each the smallest value whose cumulative chance reaches its share.
+struct Spread
+{
+    long long low = 0, median = 0, high = 0;
+    bool operator==(const Spread &) const = default;
+};
+
+// The chance that a sequence of `trials` independent results has no streak of `length` or more
+// of a result that comes up with chance p; with `anyResult`, of any result, every result then
+// coming up with chance p (two faces of a fair coin: p = 1/2). 1 for length 0 is never asked:
+// length is at least 1.
+[[nodiscard]] double chanceNoStreakOf(int length, long long trials, double p, bool anyResult);
+
+// The longest streak's spread in so many trials (see chanceNoStreakOf for p and anyResult).
+[[nodiscard]] Spread longestStreakSpread(long long trials, double p, bool anyResult);
+
+// The spread of a binomial count: successes in `cases` independent tries of chance p.
+[[nodiscard]] Spread binomialSpread(long long cases, double p);
+
+// After k equal results in a row, what the next result was: `cases` counts every result that
+// follows k equal results (overlapping: in a streak of five, the results after its third,
+// fourth and fifth each follow three in a row), `repeats` those that were the same again. With
+// `only`, just the streaks of that result. The last result follows nothing.
+struct AfterStreak
+{
+    long long cases = 0, repeats = 0;
+    bool operator==(const AfterStreak &) const = default;
+};
+[[nodiscard]] AfterStreak afterStreak(std::span<const Result> results, int k, Result only = -1);
+
+// How often a result differs from the one before it.
+[[nodiscard]] long long switches(std::span<const Result> results);
+
+} // namespace quindle
