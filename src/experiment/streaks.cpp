@@ -8,37 +8,6 @@
 
 namespace quindle {
 
-namespace {
-
-constexpr double kLowShare = 0.025, kHighShare = 0.975;
-
-// The smallest value whose cumulative chance reaches each share, from cumulative(v) for v =
-// first, first + 1, ... up to last, which holds all of it (nothing lies below first).
-template<class Cumulative>
-Spread spreadOf(Cumulative cumulative, long long last, long long first = 0)
-{
-    Spread spread{last, last, last};
-    bool low = false, median = false;
-    for (long long value = first; value <= last; ++value) {
-        const double below = cumulative(value);
-        if (!low && below >= kLowShare) {
-            spread.low = value;
-            low = true;
-        }
-        if (!median && below >= 0.5) {
-            spread.median = value;
-            median = true;
-        }
-        if (below >= kHighShare) {
-            spread.high = value;
-            break;
-        }
-    }
-    return spread;
-}
-
-} // namespace
-
 int longestStreak(std::span<const Result> results, Result only)
 {
     int longest = 0, current = 0;
@@ -50,32 +19,38 @@ int longestStreak(std::span<const Result> results, Result only)
     return longest;
 }
 
-double chanceNoStreakOf(int length, long long trials, double p, bool anyResult)
+std::vector<double> chancesNoStreakUpTo(int length, long long trials, double p, bool anyResult)
 {
-    if (trials <= 0)
-        return 1.0;
+    std::vector<double> none(static_cast<std::size_t>(std::max(trials, 0LL)) + 1, 0.0);
+    none[0] = 1.0;
     if (anyResult && length <= 1) // the first result is a streak of one
-        return 0.0;
+        return none;
     // run[j]: the chance that the trials so far have no streak of `length` and end in a streak of
     // exactly j (of the result watched; 0 when they end in another). A trial goes on the streak
     // with chance p; otherwise a watched streak ends (0), or another result starts one of 1.
     const auto size = static_cast<std::size_t>(length);
     std::vector<double> run(size, 0.0), next(size);
-    run[anyResult ? 1 : 0] = 1.0;
     const std::size_t restart = anyResult ? 1 : 0;
-    for (long long trial = anyResult ? 1 : 0; trial < trials; ++trial) {
-        std::fill(next.begin(), next.end(), 0.0);
-        for (std::size_t j = 0; j < size; ++j) {
-            if (j + 1 < size)
-                next[j + 1] += run[j] * p;
-            next[restart] += run[j] * (1.0 - p);
+    run[restart] = 1.0;
+    for (std::size_t trial = 1; trial < none.size(); ++trial) {
+        if (!anyResult || trial > 1) {
+            std::fill(next.begin(), next.end(), 0.0);
+            for (std::size_t j = 0; j < size; ++j) {
+                if (j + 1 < size)
+                    next[j + 1] += run[j] * p;
+                next[restart] += run[j] * (1.0 - p);
+            }
+            run.swap(next);
         }
-        run.swap(next);
+        for (const double chance : run)
+            none[trial] += chance;
     }
-    double none = 0;
-    for (const double chance : run)
-        none += chance;
     return none;
+}
+
+double chanceNoStreakOf(int length, long long trials, double p, bool anyResult)
+{
+    return chancesNoStreakUpTo(length, trials, p, anyResult).back();
 }
 
 Spread longestStreakSpread(long long trials, double p, bool anyResult)

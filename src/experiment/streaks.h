@@ -30,11 +30,39 @@ struct Spread
     bool operator==(const Spread &) const = default;
 };
 
+// The smallest value whose cumulative chance reaches each share, from cumulative(v) for v =
+// first, first + 1, ... up to last, which holds all of it (nothing lies below first).
+template<class Cumulative>
+[[nodiscard]] Spread spreadOf(Cumulative cumulative, long long last, long long first = 0)
+{
+    constexpr double kLowShare = 0.025, kHighShare = 0.975;
+    Spread spread{last, last, last};
+    bool low = false, median = false;
+    for (long long value = first; value <= last; ++value) {
+        const double below = cumulative(value);
+        if (!low && below >= kLowShare) {
+            spread.low = value;
+            low = true;
+        }
+        if (!median && below >= 0.5) {
+            spread.median = value;
+            median = true;
+        }
+        if (below >= kHighShare) {
+            spread.high = value;
+            break;
+        }
+    }
+    return spread;
+}
+
 // The chance that a sequence of `trials` independent results has no streak of `length` or more
 // of a result that comes up with chance p; with `anyResult`, of any result, every result then
-// coming up with chance p (two faces of a fair coin: p = 1/2). 1 for length 0 is never asked:
-// length is at least 1.
+// coming up with chance p (two faces of a fair coin: p = 1/2). Length is at least 1.
 [[nodiscard]] double chanceNoStreakOf(int length, long long trials, double p, bool anyResult);
+// The same for every number of trials from 0 to `trials`: element n for n trials.
+[[nodiscard]] std::vector<double> chancesNoStreakUpTo(int length, long long trials, double p,
+                                                      bool anyResult);
 
 // The longest streak's spread in so many trials (see chanceNoStreakOf for p and anyResult).
 [[nodiscard]] Spread longestStreakSpread(long long trials, double p, bool anyResult);
