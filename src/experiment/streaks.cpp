@@ -109,4 +109,14 @@ long long switches(std::span<const Result> results)
     return count;
 }
 
+SequenceCheck checkSequence(std::span<const Result> faces)
+{
+    const auto length = std::ssize(faces);
+    return {.length = length,
+            .longest = longestStreak(faces),
+            .longestChance = longestStreakSpread(length, 0.5, true),
+            .switches = switches(faces),
+            .switchChance = binomialSpread(std::max(length - 1, 0L), 0.5)};
+}
+
 } // namespace quindle

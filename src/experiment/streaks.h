@@ -84,4 +84,17 @@ struct AfterStreak
 // How often a result differs from the one before it.
 [[nodiscard]] long long switches(std::span<const Result> results);
 
+// A sequence of one coin's faces against real ones of its length: its longest streak and its
+// switches, each with the spread that chance gives a fair coin's sequence of that length (a
+// switch is a fair chance at each of the length - 1 places after the first face).
+struct SequenceCheck
+{
+    long long length = 0;
+    int longest = 0;
+    Spread longestChance;
+    long long switches = 0;
+    Spread switchChance;
+};
+[[nodiscard]] SequenceCheck checkSequence(std::span<const Result> faces);
+
 } // namespace quindle

@@ -92,5 +92,19 @@ TEST(Streaks, ABinomialSpreadIsItsExactQuantiles)
     EXPECT_NEAR(double(many.high), 25000 + 1.96 * std::sqrt(18750.0), 2);
 }
 
+TEST(Streaks, ASequenceIsMeasuredAgainstRealOnesOfItsOwnLength)
+{
+    // Eleven faces that switch at every chance: ten switches in ten chances (real sequences
+    // switch 2 to 8 times), a longest streak of 1: measured for eleven faces, not ten.
+    const Results invented{0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0};
+    const SequenceCheck check = checkSequence(invented);
+    EXPECT_EQ(check.length, 11);
+    EXPECT_EQ(check.switches, 10);
+    EXPECT_EQ(check.switchChance, binomialSpread(10, 0.5));
+    EXPECT_EQ(check.longest, 1);
+    EXPECT_EQ(check.longestChance, longestStreakSpread(11, 0.5, true));
+    EXPECT_EQ(checkSequence(Results{}).switchChance, (Spread{}));
+}
+
 } // namespace
 } // namespace quindle::testing
