@@ -323,7 +323,6 @@ namespace {
 // The number-of-heads pictures' shares run higher than the ratios: one head's half lies well
 // inside.
 constexpr double kTopHeadsShare = 0.75;
-constexpr Rgb kEquallyLikelyColor{128, 128, 128};
 
 // The share of one head, Head/Tail and Tail/Head together, of a run's or the class's trials.
 double oneHeadShare(std::span<const long long, kOutcomes> counts, long long trials)

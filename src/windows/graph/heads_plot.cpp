@@ -19,7 +19,6 @@ namespace {
 // The shares up the plot as the ratio plot has them: 0 on the horizontal axis at y = 110, 1 at
 // y = 10, one unit a percent.
 constexpr LinearScale kShares{1.0, kTrialsAxisY, 10};
-constexpr Rgb kEquallyLikelyColor{128, 128, 128};
 
 // A mark at each quarter, numbered as the ratio plot numbers its ratios ("0.25"), each number
 // ending left of its mark and a little above it.

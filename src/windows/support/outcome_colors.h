@@ -29,6 +29,10 @@ inline constexpr std::array<Rgb, kOutcomes> kOutcomeColors{Rgb{0, 0, 255}, Rgb{0
 inline constexpr std::array<Rgb, kHeadCounts> kHeadsColors{outcomeColor(1), Rgb{128, 0, 128},
                                                            outcomeColor(4)};
 
+// The grey of the dotted line at a third, where the shares of two, one and no heads would lie if
+// the three were equally likely.
+inline constexpr Rgb kEquallyLikelyColor{128, 128, 128};
+
 // The light grey band of the expected range, under the curves.
 inline constexpr Rgb kExpectedRangeColor{220, 220, 220};
 
