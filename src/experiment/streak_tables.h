@@ -21,6 +21,16 @@ namespace quindle {
 // Streaks of k in a row are followed up to this k.
 inline constexpr int kLongestFollowed = 6;
 
+// After k equal results in a row, what the next result was: `cases` counts every result that
+// follows k equal results (overlapping: in a streak of five, the results after its third,
+// fourth and fifth each follow three in a row), `repeats` those that were the same again. The
+// last result of a run follows nothing.
+struct AfterStreak
+{
+    long long cases = 0, repeats = 0;
+    bool operator==(const AfterStreak &) const = default;
+};
+
 struct LongestStreakRow
 {
     int longest = 0;

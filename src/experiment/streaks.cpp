@@ -8,13 +8,12 @@
 
 namespace quindle {
 
-int longestStreak(std::span<const Result> results, Result only)
+int longestStreak(std::span<const Result> results)
 {
     int longest = 0, current = 0;
     for (std::size_t i = 0; i < results.size(); ++i) {
         current = i > 0 && results[i] == results[i - 1] ? current + 1 : 1;
-        if (only < 0 || results[i] == only)
-            longest = std::max(longest, current);
+        longest = std::max(longest, current);
     }
     return longest;
 }
@@ -85,20 +84,6 @@ Spread binomialSpread(long long cases, double p)
         },
         cases, first);
     return spread;
-}
-
-AfterStreak afterStreak(std::span<const Result> results, int k, Result only)
-{
-    AfterStreak after;
-    int current = 0; // the streak the result before i ends
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        if (current >= k && (only < 0 || results[i - 1] == only)) {
-            ++after.cases;
-            after.repeats += results[i] == results[i - 1];
-        }
-        current = i > 0 && results[i] == results[i - 1] ? current + 1 : 1;
-    }
-    return after;
 }
 
 long long switches(std::span<const Result> results)

@@ -18,9 +18,8 @@ namespace quindle {
 // A result, as a small number: an outcome (1..4) or a coin's face (0, 1).
 using Result = int;
 
-// The longest run of equal results in a sequence: 0 for none, and of `only` results when it is
-// given (>= 0), else of any result.
-[[nodiscard]] int longestStreak(std::span<const Result> results, Result only = -1);
+// The longest run of equal results in a sequence: 0 for none.
+[[nodiscard]] int longestStreak(std::span<const Result> results);
 
 // Where chance puts a count: the median and the range that holds it about 95 % of the time (the
 // 2.5 % and 97.5 % quantiles), each the smallest value whose cumulative chance reaches its share.
@@ -69,17 +68,6 @@ template<class Cumulative>
 
 // The spread of a binomial count: successes in `cases` independent tries of chance p.
 [[nodiscard]] Spread binomialSpread(long long cases, double p);
-
-// After k equal results in a row, what the next result was: `cases` counts every result that
-// follows k equal results (overlapping: in a streak of five, the results after its third,
-// fourth and fifth each follow three in a row), `repeats` those that were the same again. With
-// `only`, just the streaks of that result. The last result follows nothing.
-struct AfterStreak
-{
-    long long cases = 0, repeats = 0;
-    bool operator==(const AfterStreak &) const = default;
-};
-[[nodiscard]] AfterStreak afterStreak(std::span<const Result> results, int k, Result only = -1);
 
 // How often a result differs from the one before it.
 [[nodiscard]] long long switches(std::span<const Result> results);

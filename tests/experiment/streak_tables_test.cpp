@@ -31,6 +31,19 @@ TEST(StreakTables, NoStreakRunsFromOneRunIntoTheNext)
     EXPECT_EQ(tables.afterOutcome[2].counted, (AfterStreak{0, 0}));
 }
 
+TEST(StreakTables, EveryResultAfterKInARowCountsOverlappingAndTheLastFollowsNothing)
+{
+    // Head/Tail five times, then Head/Head: a streak of five, then another outcome.
+    const LoggedTrials five{{H, T}, {H, T}, {H, T}, {H, T}, {H, T}, {H, H}};
+    const StreakTables tables = tablesOf({five});
+    ASSERT_EQ(tables.afterOutcome.size(), 5U);
+    EXPECT_EQ(tables.afterOutcome[2].counted, (AfterStreak{3, 2})); // after its 3rd, 4th, 5th
+    EXPECT_EQ(tables.afterOutcome[0].counted, (AfterStreak{5, 4}));
+    EXPECT_EQ(tables.afterOutcome[4].counted, (AfterStreak{1, 0}));
+    // Nothing follows the end of the log.
+    EXPECT_EQ(tablesOf({{{T, T}, {T, T}, {T, T}}}).afterOutcome[2].counted, (AfterStreak{}));
+}
+
 TEST(StreakTables, TheClasssLongestHasTheChanceOfEveryRunsStayingBelowIt)
 {
     // Two runs of ten tosses: every run's longest is at most 2 in (178/1024)², at most 4 in
