@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
@@ -66,6 +67,27 @@ bool saveMenu(QWidget *window, const QDir &dir, const char *name, const QString 
     menu.addActions(window->actions());
     menu.adjustSize();
     return save(&menu, dir, name, suffix);
+}
+
+// Opens the streaks window from a window's context menu (Ctrl+K) and types an invented sequence
+// into it, one that switches too often, as invented ones do.
+bool showStreaks(QWidget *window)
+{
+    for (QAction *action : window->actions()) {
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_K))
+            action->trigger();
+    }
+    spin(300);
+    QLineEdit *typed = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("StreaksWindow") && top->isVisible())
+            typed = top->findChild<QLineEdit *>(QStringLiteral("typedSequence"));
+    }
+    if (!typed)
+        return false;
+    typed->setText(QStringLiteral("HTHHTHTTHTHTHHTHTTHT HTHHTTHTHTHTTHTHHTHT"));
+    spin(200);
+    return true;
 }
 
 // A class's folder: thirty runs of different lengths, each saved as a pupil saves it, then the
@@ -128,7 +150,16 @@ bool classScreenshot(const QDir &dir, const QString &suffix, int zoom)
         if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_H))
             action->trigger();
     spin(300);
-    return save(window, dir, "class-heads", suffix);
+    if (!save(window, dir, "class-heads", suffix))
+        return false;
+    // The class's streaks, each run on its own (Ctrl+K in the class window).
+    if (!showStreaks(window))
+        return false;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("StreaksWindow") && top->isVisible())
+            return save(top, dir, "class-streaks", suffix);
+    }
+    return false;
 }
 
 } // namespace
@@ -209,6 +240,13 @@ int main(int argc, char *argv[])
              ->saveGraphAsPdf(dir.filePath(QStringLiteral("graph-heads.pdf")))
              .isEmpty() &&
          ok;
+
+    // The run's streaks, opened from the graph window (Ctrl+K), with a sequence a pupil invented.
+    ok = showStreaks(program.graphWindow()) &&
+         save(program.streaksWindow(quindle::StreaksWindow::Scope::Run), dir, "streaks-window",
+              suffix) &&
+         ok;
+    program.streaksWindow(quindle::StreaksWindow::Scope::Run)->close();
 
     program.graphWindow()->close();
     spin(200);

@@ -3,6 +3,8 @@
 
 #include "app/program.h"
 
+#include "windows/classroom/class_folder.h"
+
 #include <QApplication>
 #include <QEventLoopLocker>
 #include <QTimer>
@@ -46,6 +48,8 @@ Program::~Program()
     delete m_graph;
     delete m_help;
     delete m_class;
+    delete m_runStreaks;
+    delete m_classStreaks;
 }
 
 ExperimentWindow *Program::openNewExperimentWindow()
@@ -59,6 +63,8 @@ ExperimentWindow *Program::openNewExperimentWindow()
     connect(m_experiment, &ExperimentWindow::exitRequested, this, &Program::exitProgram);
     connect(m_experiment, &ExperimentWindow::classResultsRequested, this,
             &Program::openClassWindow);
+    connect(m_experiment, &ExperimentWindow::streaksRequested, this,
+            [this] { showStreaksWindow(StreaksWindow::Scope::Run, m_experiment); });
     followZoom(m_experiment.data());
     showActive(m_experiment);
     return m_experiment;
@@ -77,6 +83,8 @@ void Program::showGraphWindow()
         connect(m_graph, &GraphWindow::expectedRangeToggled, &m_preferences,
                 &Preferences::setExpectedRangeShown);
         connect(m_graph, &GraphWindow::viewChosen, &m_preferences, &Preferences::setGraphView);
+        connect(m_graph, &GraphWindow::streaksRequested, this,
+                [this] { showStreaksWindow(StreaksWindow::Scope::Run, m_graph); });
         followZoom(m_graph.data());
         connect(m_graph, &GraphWindow::closed, this, [this] {
             // Once the window system has taken the closed window away.
@@ -127,8 +135,48 @@ ClassWindow *Program::openClassWindow(const QString &folder)
         m_class->close();
     m_class = new ClassWindow(folder, m_preferences, m_experiment);
     followZoom(m_class.data());
+    connect(m_class, &ClassWindow::streaksRequested, this,
+            [this] { showStreaksWindow(StreaksWindow::Scope::Class, m_class); });
     showActive(m_class);
     return m_class;
+}
+
+// The runs of the class window's pool, as long as it is open: their logs, and how many runs were
+// saved without one (their files keep only the counts).
+namespace {
+
+StreaksWindow::Runs classRuns(const ClassWindow *window)
+{
+    StreaksWindow::Runs runs;
+    if (!window)
+        return runs;
+    for (const PooledRun &run : window->folder().pool().runs) {
+        if (run.run->log.empty() && run.run->trials > 0)
+            ++runs.withoutOrder;
+        else
+            runs.logs.emplace_back(run.run->log);
+    }
+    return runs;
+}
+
+} // namespace
+
+void Program::showStreaksWindow(StreaksWindow::Scope scope, const QWidget *beside)
+{
+    const bool run = scope == StreaksWindow::Scope::Run;
+    QPointer<StreaksWindow> &window = run ? m_runStreaks : m_classStreaks;
+    if (!window || window->isHidden()) {
+        StreaksWindow::Source source;
+        if (run)
+            source = [this] { return StreaksWindow::Runs{{m_record.trialLog()}, 0}; };
+        else
+            source = [from = QPointer<ClassWindow>(m_class)] { return classRuns(from); };
+        window = new StreaksWindow(scope, std::move(source), beside);
+        if (!run)
+            connect(m_class, &QObject::destroyed, window, &QWidget::close);
+        followZoom(window.data());
+    }
+    showActive(window);
 }
 
 void Program::applyZoom(int zoom)
@@ -142,6 +190,8 @@ void Program::applyZoom(int zoom)
     apply(m_graph.data());
     apply(m_help.data());
     apply(m_class.data());
+    apply(m_runStreaks.data());
+    apply(m_classStreaks.data());
 }
 
 void Program::exitProgram()

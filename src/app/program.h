@@ -15,6 +15,7 @@
 #include "windows/experiment/experiment_window.h"
 #include "windows/graph/graph_window.h"
 #include "windows/help/help_window.h"
+#include "windows/streaks/streaks_window.h"
 #include "windows/support/preferences.h"
 
 #include <QObject>
@@ -49,6 +50,10 @@ public:
     [[nodiscard]] ExperimentWindow *experimentWindow() const { return m_experiment; }
     [[nodiscard]] GraphWindow *graphWindow() const { return m_graph; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
+    [[nodiscard]] StreaksWindow *streaksWindow(StreaksWindow::Scope scope) const
+    {
+        return scope == StreaksWindow::Scope::Run ? m_runStreaks : m_classStreaks;
+    }
 
 private:
     // A window opened: it follows the preferences' zoom, and its zoom keys zoom every window.
@@ -56,6 +61,9 @@ private:
     // Every open window at zoom percent of its design size.
     void applyZoom(int zoom);
     void showGraphWindow();
+    // The streaks window on the run or on the class window's class, beside the window that
+    // asked for it; the class's closes with the class window.
+    void showStreaksWindow(StreaksWindow::Scope scope, const QWidget *beside);
     // Once the graph window has closed, the experiment window (or, during the help handover,
     // the help window) becomes active again, if the window manager has not made it so.
     void activateAfterGraph();
@@ -72,6 +80,8 @@ private:
     QPointer<GraphWindow> m_graph;
     QPointer<HelpWindow> m_help;
     QPointer<ClassWindow> m_class;
+    QPointer<StreaksWindow> m_runStreaks;
+    QPointer<StreaksWindow> m_classStreaks;
 };
 
 // Large blocks (a window's drawing, a decoded cue) go straight back to the system when freed.

@@ -172,9 +172,11 @@ void ClassWindow::buildContextMenu()
     views->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     views->addAction(gapView);
     views->addAction(headsView);
+    QAction *streaks = makeStreaksAction(this);
+    connect(streaks, &QAction::triggered, this, &ClassWindow::streaksRequested);
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ClassWindow::zoomChosen);
-    addActions({copy, save, copyPictures, savePictures, print, read, gapView, headsView,
+    addActions({copy, save, copyPictures, savePictures, print, read, gapView, headsView, streaks,
                 m_zoom->menuAction()});
 }
 

@@ -64,6 +64,8 @@ public:
 signals:
     // The pupil asked for all windows at this zoom.
     void zoomChosen(int zoom);
+    // The teacher asked for the streaks window on the class.
+    void streaksRequested();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -309,14 +309,16 @@ void ExperimentWindow::buildContextMenu()
     //: The context menu: opens the class window on a folder of the class's results files.
     auto *classResults = new QAction(tr("Class results…"), this);
     connect(classResults, &QAction::triggered, this, &ExperimentWindow::openClassResults);
+    QAction *streaks = makeStreaksAction(this);
+    connect(streaks, &QAction::triggered, this, &ExperimentWindow::streaksRequested);
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ExperimentWindow::zoomChosen);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     m_seedShown = new QAction(this);
     m_seedShown->setEnabled(false);
-    addActions({copy, save, m_handIn, classResults, paceMenu->menuAction(), m_zoom->menuAction(),
-                separator, m_seedShown});
+    addActions({copy, save, m_handIn, streaks, classResults, paceMenu->menuAction(),
+                m_zoom->menuAction(), separator, m_seedShown});
     setSeed({});
     setPace(Pace::AsDesigned);
 }

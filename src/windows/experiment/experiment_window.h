@@ -76,6 +76,8 @@ public:
 
 signals:
     void graphRequested();
+    // The pupil asked for the streaks window on the run.
+    void streaksRequested();
     // The program closes this window and shows the help window in its place.
     void helpRequested();
     void exitRequested();

@@ -109,11 +109,13 @@ void GraphWindow::buildContextMenu()
     buildViewActions();
     const QList<QAction *> documents = documentActions();
     QAction *results = readResultsAction();
+    QAction *streaks = makeStreaksAction(this);
+    connect(streaks, &QAction::triggered, this, &GraphWindow::streaksRequested);
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &GraphWindow::zoomChosen);
-    addActions(
-        pictures + documents +
-        QList<QAction *>{m_expectedRange, m_gapView, m_headsView, results, m_zoom->menuAction()});
+    addActions(pictures + documents +
+               QList<QAction *>{m_expectedRange, m_gapView, m_headsView, results, streaks,
+                                m_zoom->menuAction()});
 }
 
 QList<QAction *> GraphWindow::pictureActions()

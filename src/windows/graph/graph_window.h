@@ -67,6 +67,8 @@ signals:
     void viewChosen(quindle::GraphView view);
     // The pupil asked for all windows at this zoom.
     void zoomChosen(int zoom);
+    // The pupil asked for the streaks window on the run.
+    void streaksRequested();
     // The window has closed, by its Close button, Escape or its frame.
     void closed();
 

@@ -3,6 +3,7 @@
 
 #include "windows/input/context_menu.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QShortcut>
@@ -20,6 +21,15 @@ void useActionsAsContextMenu(QWidget *window)
                                 at->mapToGlobal(at->rect().center()));
         QCoreApplication::sendEvent(window, &event);
     });
+}
+
+QAction *makeStreaksAction(QWidget *window)
+{
+    //: A window's context menu: opens the streaks window, on the run or on the class.
+    auto *streaks =
+        new QAction(QCoreApplication::translate("quindle::ContextMenu", "Streaks…"), window);
+    streaks->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    return streaks;
 }
 
 } // namespace quindle

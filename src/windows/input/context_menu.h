@@ -5,6 +5,7 @@
 
 // What the windows' context menus share.
 
+class QAction;
 class QWidget;
 
 namespace quindle {
@@ -12,5 +13,9 @@ namespace quindle {
 // The window's actions become its context menu, reached with a right click, the Menu key or
 // Shift+F10 (at the focused control); the window shows no new control.
 void useActionsAsContextMenu(QWidget *window);
+
+// The entry "Streaks…" (Ctrl+K) that opens the streaks window on what the window shows, the same
+// in every window's context menu.
+[[nodiscard]] QAction *makeStreaksAction(QWidget *window);
 
 } // namespace quindle
