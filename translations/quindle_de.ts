@@ -467,6 +467,14 @@ Anteil</translation>
     </message>
 </context>
 <context>
+    <name>quindle::ContextMenu</name>
+    <message>
+        <source>Streaks…</source>
+        <extracomment>A window&apos;s context menu: opens the streaks window, on the run or on the class.</extracomment>
+        <translation>Serien…</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Errors</name>
     <message>
         <source>Run-time error &apos;%1&apos;:
@@ -1309,6 +1317,317 @@ Er ist noch da: Mit „Ergebnisse speichern…“ kannst du ihn in einem anderen
         <source>%1: cannot be written (%2); nothing more is remembered</source>
         <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
         <translation>%1: lässt sich nicht schreiben (%2); es wird nichts mehr gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Streaks</name>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of counts chance gives about 95 % of the time, in a table cell: &quot;3 to 7&quot;.
+----------
+A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.219 to 0.281&quot;.</extracomment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same face of Coin1 in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same face of Coin1 in a row (&quot;3 of the same face of Coin1 in a row&quot;).</extracomment>
+        <translation>
+            <numerusform>%n Seite von Münze 1</numerusform>
+            <numerusform>%n gleiche Seiten von Münze 1 hintereinander</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same outcome in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same outcome in a row.</extracomment>
+        <translation>
+            <numerusform>%n Ergebnis</numerusform>
+            <numerusform>%n gleiche Ergebnisse hintereinander</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>The one letter that stands for Head when a pupil types a coin&apos;s faces (H in English). H and T are understood as well, unless your letters give them another meaning.</extracomment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <extracomment>The one letter that stands for Tail when a pupil types a coin&apos;s faces (T in English).</extracomment>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>“%1” (character %2) is not a face: type %3 for Head and %4 for Tail. Blanks and commas are left out.</source>
+        <extracomment>Under the field for an invented sequence: %1 is what the pupil typed that is no face, %2 where it stands (1 for the first character), %3 and %4 the letters for Head and Tail.</extracomment>
+        <translation>„%1“ (Zeichen %2) ist keine Münzseite: Tippe %3 für Kopf und %4 für Zahl. Leerzeichen und Kommas werden nicht beachtet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Invented sequences usually switch too often.</source>
+        <extracomment>%n switches of the typed sequence (a face different from the one before) in %1 chances; real sequences of its length switch %2 to %3 times 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>Deine Folge wechselt %n-mal bei %1 Möglichkeiten; echte Folgen wechseln %2- bis %3-mal. Ausgedachte Folgen wechseln meist zu oft.</numerusform>
+            <numerusform>Deine Folge wechselt %n-mal bei %1 Möglichkeiten; echte Folgen wechseln %2- bis %3-mal. Ausgedachte Folgen wechseln meist zu oft.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Yours switches less often than real ones do.</source>
+        <extracomment>The same when the typed sequence switches less often than real ones do.</extracomment>
+        <translation>
+            <numerusform>Deine Folge wechselt %n-mal bei %1 Möglichkeiten; echte Folgen wechseln %2- bis %3-mal. Deine wechselt seltener als echte.</numerusform>
+            <numerusform>Deine Folge wechselt %n-mal bei %1 Möglichkeiten; echte Folgen wechseln %2- bis %3-mal. Deine wechselt seltener als echte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Invented sequences usually have streaks too short.</source>
+        <extracomment>The typed sequence&apos;s longest streak is %n in a row; real sequences of %1 faces have a longest streak of %2 to %3 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>Deine längste Serie ist %n Wurf lang; echte Folgen aus %1 Würfen haben %2 bis %3. Ausgedachte Folgen haben meist zu kurze Serien.</numerusform>
+            <numerusform>Deine längste Serie ist %n Würfe lang; echte Folgen aus %1 Würfen haben %2 bis %3. Ausgedachte Folgen haben meist zu kurze Serien.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Yours is longer than real ones usually are.</source>
+        <extracomment>The same when the typed sequence&apos;s longest streak is longer than real ones&apos;.</extracomment>
+        <translation>
+            <numerusform>Deine längste Serie ist %n Wurf lang; echte Folgen aus %1 Würfen haben %2 bis %3. Deine ist länger als bei echten Folgen üblich.</numerusform>
+            <numerusform>Deine längste Serie ist %n Würfe lang; echte Folgen aus %1 Würfen haben %2 bis %3. Deine ist länger als bei echten Folgen üblich.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak (%1) and your switches (%2) lie where real sequences of %n faces usually have theirs: by these two measures yours could be real.</source>
+        <extracomment>Both measures of the typed sequence of %n faces lie inside the ranges of real ones; %1 is its longest streak, %2 its switches.</extracomment>
+        <translation>
+            <numerusform>Deine längste Serie (%1) und deine Wechsel (%2) liegen dort, wo sie bei echten Folgen aus %n Wurf meist liegen: Nach diesen beiden Maßen könnte deine Folge echt sein.</numerusform>
+            <numerusform>Deine längste Serie (%1) und deine Wechsel (%2) liegen dort, wo sie bei echten Folgen aus %n Würfen meist liegen: Nach diesen beiden Maßen könnte deine Folge echt sein.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No trials yet: there are no streaks.</source>
+        <extracomment>Read streaks, before any trial.</extracomment>
+        <translation>Noch keine Würfe: Es gibt keine Serien.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times in a row</source>
+        <extracomment>Part of Read streaks: &quot;5 times in a row&quot;, how long the longest streak was.</extracomment>
+        <translation>
+            <numerusform>%n-mal hintereinander</numerusform>
+            <numerusform>%n-mal hintereinander</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln runs.</source>
+        <extracomment>Read streaks on a class: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n runs, each on its own.</extracomment>
+        <translation>
+            <numerusform>Längste Serie: %1 %2, erwartet %3 bis %4 bei %Ln Durchgang.</numerusform>
+            <numerusform>Längste Serie: %1 %2, erwartet %3 bis %4 bei %Ln Durchgängen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln trials.</source>
+        <extracomment>Read streaks: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n trials.</extracomment>
+        <translation>
+            <numerusform>Längste Serie: %1 %2, erwartet %3 bis %4 bei %Ln Wurf.</numerusform>
+            <numerusform>Längste Serie: %1 %2, erwartet %3 bis %4 bei %Ln Würfen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n of the same outcome in a row, the next trial repeated it %1 of the time, a quarter expected.</source>
+        <extracomment>Read streaks, its second sentence: after k of the same outcome in a row, the share of those trials in which the next trial was the same outcome again.</extracomment>
+        <translation>
+            <numerusform>Nach %n Ergebnis wiederholte der nächste Wurf es mit einem Anteil von %1, ein Viertel erwartet.</numerusform>
+            <numerusform>Nach %n gleichen Ergebnissen hintereinander wiederholte der nächste Wurf es mit einem Anteil von %1, ein Viertel erwartet.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::StreaksWindow</name>
+    <message>
+        <source>Streaks in the run</source>
+        <extracomment>The streaks window&apos;s title, on the pupil&apos;s run.</extracomment>
+        <translation>Serien im Durchgang</translation>
+    </message>
+    <message>
+        <source>Streaks in the class</source>
+        <extracomment>The streaks window&apos;s title, on a class&apos;s runs.</extracomment>
+        <translation>Serien in der Klasse</translation>
+    </message>
+    <message>
+        <source>Longest streaks</source>
+        <extracomment>The heading of the streaks window&apos;s first table.</extracomment>
+        <translation>Längste Serien</translation>
+    </message>
+    <message>
+        <source>A streak is the same result several times in a row. Real sequences of chance have longer streaks than most people expect.</source>
+        <extracomment>Above the table of longest streaks.</extracomment>
+        <translation>Eine Serie ist dasselbe Ergebnis mehrmals hintereinander. Echte Zufallsfolgen haben längere Serien, als die meisten Leute erwarten.</translation>
+    </message>
+    <message>
+        <source>After a streak</source>
+        <extracomment>The heading of the table of what came after a streak.</extracomment>
+        <translation>Nach einer Serie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The streaks window&apos;s button that closes it.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Real or invented?</source>
+        <extracomment>The heading of the part where a pupil types an invented sequence.</extracomment>
+        <translation>Echt oder ausgedacht?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Invent a coin&apos;s faces as you think a real coin falls, and type them here: %1 for Head, %2 for Tail, at least %n faces.</source>
+        <extracomment>Above the field for an invented sequence: %1 and %2 the letters for Head and Tail, %n the fewest faces it needs.</extracomment>
+        <translation>
+            <numerusform>Denk dir aus, wie eine echte Münze fallen würde, und tippe die Seiten hier ein: %1 für Kopf, %2 für Zahl, mindestens %n Wurf.</numerusform>
+            <numerusform>Denk dir aus, wie eine echte Münze fallen würde, und tippe die Seiten hier ein: %1 für Kopf, %2 für Zahl, mindestens %n Würfe.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your sequence against real ones</source>
+        <extracomment>The heading of the table that measures an invented sequence.</extracomment>
+        <translation>Deine Folge im Vergleich mit echten</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>The streaks window&apos;s context menu: puts its tables on the clipboard.</extracomment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The context menu: prints the tables, by the print dialog.</extracomment>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Read streaks</source>
+        <extracomment>The context menu: a screen reader says the main findings in a sentence.</extracomment>
+        <translation>Serien vorlesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in this run: %Ln trials.</source>
+        <extracomment>Above the streaks window&apos;s tables, on the pupil&apos;s run.</extracomment>
+        <translation>
+            <numerusform>Serien in diesem Durchgang: %Ln Wurf.</numerusform>
+            <numerusform>Serien in diesem Durchgang: %Ln Würfe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in the class: %n runs with %1 trials, each run on its own (no streak runs from one run into the next).</source>
+        <extracomment>Above the streaks window&apos;s tables, on a class: %n runs, %1 trials in all.</extracomment>
+        <translation>
+            <numerusform>Serien in der Klasse: %n Durchgang mit %1 Würfen, jeder Durchgang für sich (keine Serie reicht von einem Durchgang in den nächsten).</numerusform>
+            <numerusform>Serien in der Klasse: %n Durchgänge mit %1 Würfen, jeder Durchgang für sich (keine Serie reicht von einem Durchgang in den nächsten).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs are left out: their files do not keep the order of the trials.</source>
+        <extracomment>After the class&apos;s runs: runs whose files keep only their counts are left out.</extracomment>
+        <translation>
+            <numerusform>%n Durchgang wird ausgelassen: Seine Datei speichert die Reihenfolge der Würfe nicht.</numerusform>
+            <numerusform>%n Durchgänge werden ausgelassen: Ihre Dateien speichern die Reihenfolge der Würfe nicht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>The first column of the longest streaks&apos; table: an outcome, or Coin1.</extracomment>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <extracomment>A column: the longest streak of the result in the trials.
+----------
+A column: the longest streak of the same face.</extracomment>
+        <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>Usual (median)</source>
+        <extracomment>A column: the longest streak that chance gives as often above as below.</extracomment>
+        <translation>Üblich (Median)</translation>
+    </message>
+    <message>
+        <source>95 % of the time</source>
+        <extracomment>A column: the range that chance keeps the longest streak in, 95 % of the time.
+----------
+A column: the range chance keeps that share in, 95 % of the time, for so many times.</extracomment>
+        <translation>In 95 % der Fälle</translation>
+    </message>
+    <message>
+        <source>Coin1, either face</source>
+        <extracomment>A row of the longest streaks&apos; table: Coin1 alone, a streak of either face.</extracomment>
+        <translation>Münze 1, Kopf oder Zahl</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <extracomment>The first column of the after-a-streak table.</extracomment>
+        <translation>Nach</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <extracomment>A column: how many trials followed k of the same in a row.</extracomment>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Next the same</source>
+        <extracomment>A column: how many of those trials were the same again.</extracomment>
+        <translation>Danach gleich</translation>
+    </message>
+    <message>
+        <source>Share the same</source>
+        <extracomment>A column: the share of those trials that were the same again.</extracomment>
+        <translation>Anteil gleich</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>A column: the share that chance gives: a quarter for an outcome, a half for a face.</extracomment>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <extracomment>The first column of the table that measures a typed sequence.</extracomment>
+        <translation>Folge</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <extracomment>A column: how often a face differs from the one before it.</extracomment>
+        <translation>Wechsel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yours: %n faces</source>
+        <extracomment>A row: the typed sequence&apos;s measures, of %n faces.</extracomment>
+        <translation>
+            <numerusform>Deine: %n Wurf</numerusform>
+            <numerusform>Deine: %n Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in this run</source>
+        <extracomment>A row: the same measures of Coin1&apos;s first %n faces in the run.</extracomment>
+        <translation>
+            <numerusform>Der erste %n Wurf von Münze 1 in diesem Durchgang</numerusform>
+            <numerusform>Die ersten %n Würfe von Münze 1 in diesem Durchgang</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in a run</source>
+        <extracomment>A row: the same of Coin1&apos;s first %n faces in the class&apos;s first run with as many trials.</extracomment>
+        <translation>
+            <numerusform>Der erste %n Wurf von Münze 1 in einem Durchgang</numerusform>
+            <numerusform>Die ersten %n Würfe von Münze 1 in einem Durchgang</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Real ones, 95 % of the time</source>
+        <extracomment>A row: the range real sequences of that length keep each measure in, 95 % of the time.</extracomment>
+        <translation>Echte, in 95 % der Fälle</translation>
+    </message>
+    <message>
+        <source>After k of the same in a row, how often was the next trial the same again? Streaks overlap: in a streak of 5, the trials after its 3rd, 4th and 5th result each follow 3 in a row. Nothing follows the last trial of a run.</source>
+        <extracomment>Above the table of what came after a streak.</extracomment>
+        <translation>Wie oft war nach k gleichen Ergebnissen hintereinander der nächste Wurf wieder gleich? Serien überlappen sich: In einer Serie von 5 kommen die Würfe nach ihrem 3., 4. und 5. Ergebnis jeweils nach 3 gleichen hintereinander. Nach dem letzten Wurf eines Durchgangs kommt nichts mehr.</translation>
+    </message>
+    <message>
+        <source>Any outcome</source>
+        <extracomment>A row of the longest streaks&apos; table: the longest streak of whichever outcome, against what chance gives the longest of any of the four.</extracomment>
+        <translation>Beliebiges Ergebnis</translation>
     </message>
 </context>
 <context>

@@ -467,6 +467,14 @@ fréquence</translation>
     </message>
 </context>
 <context>
+    <name>quindle::ContextMenu</name>
+    <message>
+        <source>Streaks…</source>
+        <extracomment>A window&apos;s context menu: opens the streaks window, on the run or on the class.</extracomment>
+        <translation>Séries…</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Errors</name>
     <message>
         <source>Run-time error &apos;%1&apos;:
@@ -1309,6 +1317,317 @@ Elle est toujours là&#xa0;: «&#xa0;Enregistrer les résultats…&#xa0;» l&apo
         <source>%1: cannot be written (%2); nothing more is remembered</source>
         <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
         <translation>%1&#xa0;: impossible à écrire (%2)&#x202f;; plus rien n&apos;est mémorisé</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Streaks</name>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of counts chance gives about 95 % of the time, in a table cell: &quot;3 to 7&quot;.
+----------
+A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.219 to 0.281&quot;.</extracomment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same face of Coin1 in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same face of Coin1 in a row (&quot;3 of the same face of Coin1 in a row&quot;).</extracomment>
+        <translation>
+            <numerusform>%n côté de Pièce 1</numerusform>
+            <numerusform>%n fois de suite le même côté de Pièce 1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same outcome in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same outcome in a row.</extracomment>
+        <translation>
+            <numerusform>%n issue</numerusform>
+            <numerusform>%n fois de suite la même issue</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>The one letter that stands for Head when a pupil types a coin&apos;s faces (H in English). H and T are understood as well, unless your letters give them another meaning.</extracomment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <extracomment>The one letter that stands for Tail when a pupil types a coin&apos;s faces (T in English).</extracomment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>“%1” (character %2) is not a face: type %3 for Head and %4 for Tail. Blanks and commas are left out.</source>
+        <extracomment>Under the field for an invented sequence: %1 is what the pupil typed that is no face, %2 where it stands (1 for the first character), %3 and %4 the letters for Head and Tail.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» (caractère %2) n&apos;est pas un côté de la pièce&#xa0;: tapez %3 pour Face et %4 pour Pile. Les espaces et les virgules ne comptent pas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Invented sequences usually switch too often.</source>
+        <extracomment>%n switches of the typed sequence (a face different from the one before) in %1 chances; real sequences of its length switch %2 to %3 times 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>Votre suite change de côté %n fois sur %1 occasions&#x202f;; les vraies changent de côté %2 à %3 fois. Les suites inventées changent en général trop souvent de côté.</numerusform>
+            <numerusform>Votre suite change de côté %n fois sur %1 occasions&#x202f;; les vraies changent de côté %2 à %3 fois. Les suites inventées changent en général trop souvent de côté.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Yours switches less often than real ones do.</source>
+        <extracomment>The same when the typed sequence switches less often than real ones do.</extracomment>
+        <translation>
+            <numerusform>Votre suite change de côté %n fois sur %1 occasions&#x202f;; les vraies changent de côté %2 à %3 fois. La vôtre change moins souvent de côté que les vraies.</numerusform>
+            <numerusform>Votre suite change de côté %n fois sur %1 occasions&#x202f;; les vraies changent de côté %2 à %3 fois. La vôtre change moins souvent de côté que les vraies.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Invented sequences usually have streaks too short.</source>
+        <extracomment>The typed sequence&apos;s longest streak is %n in a row; real sequences of %1 faces have a longest streak of %2 to %3 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>Votre plus longue série est de %n lancer&#x202f;; dans les vraies suites de %1 lancers, elle va de %2 à %3. Les suites inventées ont en général des séries trop courtes.</numerusform>
+            <numerusform>Votre plus longue série est de %n lancers&#x202f;; dans les vraies suites de %1 lancers, elle va de %2 à %3. Les suites inventées ont en général des séries trop courtes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Yours is longer than real ones usually are.</source>
+        <extracomment>The same when the typed sequence&apos;s longest streak is longer than real ones&apos;.</extracomment>
+        <translation>
+            <numerusform>Votre plus longue série est de %n lancer&#x202f;; dans les vraies suites de %1 lancers, elle va de %2 à %3. La vôtre est plus longue que dans les vraies suites, en général.</numerusform>
+            <numerusform>Votre plus longue série est de %n lancers&#x202f;; dans les vraies suites de %1 lancers, elle va de %2 à %3. La vôtre est plus longue que dans les vraies suites, en général.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak (%1) and your switches (%2) lie where real sequences of %n faces usually have theirs: by these two measures yours could be real.</source>
+        <extracomment>Both measures of the typed sequence of %n faces lie inside the ranges of real ones; %1 is its longest streak, %2 its switches.</extracomment>
+        <translation>
+            <numerusform>Votre plus longue série (%1) et vos changements (%2) sont là où les ont en général les vraies suites de %n lancer&#xa0;: selon ces deux mesures, la vôtre pourrait être vraie.</numerusform>
+            <numerusform>Votre plus longue série (%1) et vos changements (%2) sont là où les ont en général les vraies suites de %n lancers&#xa0;: selon ces deux mesures, la vôtre pourrait être vraie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No trials yet: there are no streaks.</source>
+        <extracomment>Read streaks, before any trial.</extracomment>
+        <translation>Aucun lancer pour l&apos;instant&#xa0;: il n&apos;y a pas de série.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times in a row</source>
+        <extracomment>Part of Read streaks: &quot;5 times in a row&quot;, how long the longest streak was.</extracomment>
+        <translation>
+            <numerusform>%n fois de suite</numerusform>
+            <numerusform>%n fois de suite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln runs.</source>
+        <extracomment>Read streaks on a class: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n runs, each on its own.</extracomment>
+        <translation>
+            <numerusform>Plus longue série&#xa0;: %1 %2, on attend de %3 à %4 sur %Ln expérience.</numerusform>
+            <numerusform>Plus longue série&#xa0;: %1 %2, on attend de %3 à %4 sur %Ln expériences.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln trials.</source>
+        <extracomment>Read streaks: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n trials.</extracomment>
+        <translation>
+            <numerusform>Plus longue série&#xa0;: %1 %2, on attend de %3 à %4 sur %Ln lancer.</numerusform>
+            <numerusform>Plus longue série&#xa0;: %1 %2, on attend de %3 à %4 sur %Ln lancers.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n of the same outcome in a row, the next trial repeated it %1 of the time, a quarter expected.</source>
+        <extracomment>Read streaks, its second sentence: after k of the same outcome in a row, the share of those trials in which the next trial was the same outcome again.</extracomment>
+        <translation>
+            <numerusform>Après %n issue, le lancer suivant l&apos;a répétée avec une fréquence de %1, un quart attendu.</numerusform>
+            <numerusform>Après %n fois de suite la même issue, le lancer suivant l&apos;a répétée avec une fréquence de %1, un quart attendu.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::StreaksWindow</name>
+    <message>
+        <source>Streaks in the run</source>
+        <extracomment>The streaks window&apos;s title, on the pupil&apos;s run.</extracomment>
+        <translation>Séries de l&apos;expérience</translation>
+    </message>
+    <message>
+        <source>Streaks in the class</source>
+        <extracomment>The streaks window&apos;s title, on a class&apos;s runs.</extracomment>
+        <translation>Séries de la classe</translation>
+    </message>
+    <message>
+        <source>Longest streaks</source>
+        <extracomment>The heading of the streaks window&apos;s first table.</extracomment>
+        <translation>Plus longues séries</translation>
+    </message>
+    <message>
+        <source>A streak is the same result several times in a row. Real sequences of chance have longer streaks than most people expect.</source>
+        <extracomment>Above the table of longest streaks.</extracomment>
+        <translation>Une série, c&apos;est le même résultat plusieurs fois de suite. Les vraies suites dues au hasard ont des séries plus longues que ce que la plupart des gens imaginent.</translation>
+    </message>
+    <message>
+        <source>After a streak</source>
+        <extracomment>The heading of the table of what came after a streak.</extracomment>
+        <translation>Après une série</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The streaks window&apos;s button that closes it.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Real or invented?</source>
+        <extracomment>The heading of the part where a pupil types an invented sequence.</extracomment>
+        <translation>Vraie ou inventée&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Invent a coin&apos;s faces as you think a real coin falls, and type them here: %1 for Head, %2 for Tail, at least %n faces.</source>
+        <extracomment>Above the field for an invented sequence: %1 and %2 the letters for Head and Tail, %n the fewest faces it needs.</extracomment>
+        <translation>
+            <numerusform>Inventez les côtés d&apos;une pièce comme vous pensez qu&apos;une vraie pièce tombe, et tapez-les ici&#xa0;: %1 pour Face, %2 pour Pile, au moins %n lancer.</numerusform>
+            <numerusform>Inventez les côtés d&apos;une pièce comme vous pensez qu&apos;une vraie pièce tombe, et tapez-les ici&#xa0;: %1 pour Face, %2 pour Pile, au moins %n lancers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your sequence against real ones</source>
+        <extracomment>The heading of the table that measures an invented sequence.</extracomment>
+        <translation>Votre suite comparée aux vraies</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>The streaks window&apos;s context menu: puts its tables on the clipboard.</extracomment>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The context menu: prints the tables, by the print dialog.</extracomment>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Read streaks</source>
+        <extracomment>The context menu: a screen reader says the main findings in a sentence.</extracomment>
+        <translation>Lire les séries</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in this run: %Ln trials.</source>
+        <extracomment>Above the streaks window&apos;s tables, on the pupil&apos;s run.</extracomment>
+        <translation>
+            <numerusform>Séries de cette expérience&#xa0;: %Ln lancer.</numerusform>
+            <numerusform>Séries de cette expérience&#xa0;: %Ln lancers.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in the class: %n runs with %1 trials, each run on its own (no streak runs from one run into the next).</source>
+        <extracomment>Above the streaks window&apos;s tables, on a class: %n runs, %1 trials in all.</extracomment>
+        <translation>
+            <numerusform>Séries de la classe&#xa0;: %n expérience avec %1 lancers, chaque expérience à part (aucune série ne passe d&apos;une expérience à la suivante).</numerusform>
+            <numerusform>Séries de la classe&#xa0;: %n expériences avec %1 lancers, chaque expérience à part (aucune série ne passe d&apos;une expérience à la suivante).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs are left out: their files do not keep the order of the trials.</source>
+        <extracomment>After the class&apos;s runs: runs whose files keep only their counts are left out.</extracomment>
+        <translation>
+            <numerusform>%n expérience n&apos;est pas prise en compte&#xa0;: son fichier ne garde pas l&apos;ordre des lancers.</numerusform>
+            <numerusform>%n expériences ne sont pas prises en compte&#xa0;: leurs fichiers ne gardent pas l&apos;ordre des lancers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>The first column of the longest streaks&apos; table: an outcome, or Coin1.</extracomment>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <extracomment>A column: the longest streak of the result in the trials.
+----------
+A column: the longest streak of the same face.</extracomment>
+        <translation>Plus longue série</translation>
+    </message>
+    <message>
+        <source>Usual (median)</source>
+        <extracomment>A column: the longest streak that chance gives as often above as below.</extracomment>
+        <translation>Typique (médiane)</translation>
+    </message>
+    <message>
+        <source>95 % of the time</source>
+        <extracomment>A column: the range that chance keeps the longest streak in, 95 % of the time.
+----------
+A column: the range chance keeps that share in, 95 % of the time, for so many times.</extracomment>
+        <translation>95&#x202f;% du temps</translation>
+    </message>
+    <message>
+        <source>Coin1, either face</source>
+        <extracomment>A row of the longest streaks&apos; table: Coin1 alone, a streak of either face.</extracomment>
+        <translation>Pièce 1, face ou pile</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <extracomment>The first column of the after-a-streak table.</extracomment>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <extracomment>A column: how many trials followed k of the same in a row.</extracomment>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Next the same</source>
+        <extracomment>A column: how many of those trials were the same again.</extracomment>
+        <translation>Suivant pareil</translation>
+    </message>
+    <message>
+        <source>Share the same</source>
+        <extracomment>A column: the share of those trials that were the same again.</extracomment>
+        <translation>Part des pareils</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>A column: the share that chance gives: a quarter for an outcome, a half for a face.</extracomment>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <extracomment>The first column of the table that measures a typed sequence.</extracomment>
+        <translation>Suite</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <extracomment>A column: how often a face differs from the one before it.</extracomment>
+        <translation>Changements</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yours: %n faces</source>
+        <extracomment>A row: the typed sequence&apos;s measures, of %n faces.</extracomment>
+        <translation>
+            <numerusform>La vôtre&#xa0;: %n lancer</numerusform>
+            <numerusform>La vôtre&#xa0;: %n lancers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in this run</source>
+        <extracomment>A row: the same measures of Coin1&apos;s first %n faces in the run.</extracomment>
+        <translation>
+            <numerusform>Le premier lancer (%n) de Pièce 1 dans cette expérience</numerusform>
+            <numerusform>Les %n premiers lancers de Pièce 1 dans cette expérience</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in a run</source>
+        <extracomment>A row: the same of Coin1&apos;s first %n faces in the class&apos;s first run with as many trials.</extracomment>
+        <translation>
+            <numerusform>Le premier lancer (%n) de Pièce 1 dans une expérience</numerusform>
+            <numerusform>Les %n premiers lancers de Pièce 1 dans une expérience</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Real ones, 95 % of the time</source>
+        <extracomment>A row: the range real sequences of that length keep each measure in, 95 % of the time.</extracomment>
+        <translation>Vraies, 95&#x202f;% du temps</translation>
+    </message>
+    <message>
+        <source>After k of the same in a row, how often was the next trial the same again? Streaks overlap: in a streak of 5, the trials after its 3rd, 4th and 5th result each follow 3 in a row. Nothing follows the last trial of a run.</source>
+        <extracomment>Above the table of what came after a streak.</extracomment>
+        <translation>Après k fois de suite la même chose, combien de fois le lancer suivant a-t-il encore été pareil&#xa0;? Les séries se chevauchent&#xa0;: dans une série de 5, les lancers qui suivent ses 3e, 4e et 5e résultats viennent chacun après 3 pareils de suite. Rien ne vient après le dernier lancer d&apos;une expérience.</translation>
+    </message>
+    <message>
+        <source>Any outcome</source>
+        <extracomment>A row of the longest streaks&apos; table: the longest streak of whichever outcome, against what chance gives the longest of any of the four.</extracomment>
+        <translation>Une issue quelconque</translation>
     </message>
 </context>
 <context>

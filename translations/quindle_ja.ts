@@ -461,6 +461,14 @@ ratio</source>
     </message>
 </context>
 <context>
+    <name>quindle::ContextMenu</name>
+    <message>
+        <source>Streaks…</source>
+        <extracomment>A window&apos;s context menu: opens the streaks window, on the run or on the class.</extracomment>
+        <translation>連…</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Errors</name>
     <message>
         <source>Run-time error &apos;%1&apos;:
@@ -1294,6 +1302,299 @@ It is still here: Save results… saves it in another folder.</source>
         <source>%1: cannot be written (%2); nothing more is remembered</source>
         <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
         <translation>%1: 書き込めない（%2）ため、これ以降は何も保存しません</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Streaks</name>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of counts chance gives about 95 % of the time, in a table cell: &quot;3 to 7&quot;.
+----------
+A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.219 to 0.281&quot;.</extracomment>
+        <translation>%1～%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same face of Coin1 in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same face of Coin1 in a row (&quot;3 of the same face of Coin1 in a row&quot;).</extracomment>
+        <translation>
+            <numerusform>コイン1の同じ面が %n 回連続</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same outcome in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same outcome in a row.</extracomment>
+        <translation>
+            <numerusform>同じ結果が %n 回連続</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>The one letter that stands for Head when a pupil types a coin&apos;s faces (H in English). H and T are understood as well, unless your letters give them another meaning.</extracomment>
+        <translation>表</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <extracomment>The one letter that stands for Tail when a pupil types a coin&apos;s faces (T in English).</extracomment>
+        <translation>裏</translation>
+    </message>
+    <message>
+        <source>“%1” (character %2) is not a face: type %3 for Head and %4 for Tail. Blanks and commas are left out.</source>
+        <extracomment>Under the field for an invented sequence: %1 is what the pupil typed that is no face, %2 where it stands (1 for the first character), %3 and %4 the letters for Head and Tail.</extracomment>
+        <translation>「%1」（%2 文字目）は面ではありません。表は %3、裏は %4 と入力してください。空白とコンマは無視されます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Invented sequences usually switch too often.</source>
+        <extracomment>%n switches of the typed sequence (a face different from the one before) in %1 chances; real sequences of its length switch %2 to %3 times 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>あなたの並びは、%1 回の機会のうち %n 回入れ替わります。本物の並びでは %2～%3 回です。作った並びは、ふつう入れ替わりが多すぎます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Yours switches less often than real ones do.</source>
+        <extracomment>The same when the typed sequence switches less often than real ones do.</extracomment>
+        <translation>
+            <numerusform>あなたの並びは、%1 回の機会のうち %n 回入れ替わります。本物の並びでは %2～%3 回です。あなたの並びは、本物より入れ替わりが少ないです。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Invented sequences usually have streaks too short.</source>
+        <extracomment>The typed sequence&apos;s longest streak is %n in a row; real sequences of %1 faces have a longest streak of %2 to %3 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>あなたの並びの最長の連は %n 回です。本物の %1 回分の並びでは %2～%3 回です。作った並びは、ふつう連が短すぎます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Yours is longer than real ones usually are.</source>
+        <extracomment>The same when the typed sequence&apos;s longest streak is longer than real ones&apos;.</extracomment>
+        <translation>
+            <numerusform>あなたの並びの最長の連は %n 回です。本物の %1 回分の並びでは %2～%3 回です。あなたの連は、本物のふつうの長さより長いです。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak (%1) and your switches (%2) lie where real sequences of %n faces usually have theirs: by these two measures yours could be real.</source>
+        <extracomment>Both measures of the typed sequence of %n faces lie inside the ranges of real ones; %1 is its longest streak, %2 its switches.</extracomment>
+        <translation>
+            <numerusform>あなたの並びの最長の連（%1）と入れ替わり（%2）は、本物の %n 回分の並びでふつう見られるところにあります。この2つで見るかぎり、本物かもしれません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No trials yet: there are no streaks.</source>
+        <extracomment>Read streaks, before any trial.</extracomment>
+        <translation>まだ試行がないので、連はありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times in a row</source>
+        <extracomment>Part of Read streaks: &quot;5 times in a row&quot;, how long the longest streak was.</extracomment>
+        <translation>
+            <numerusform>%n 回連続</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln runs.</source>
+        <extracomment>Read streaks on a class: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n runs, each on its own.</extracomment>
+        <translation>
+            <numerusform>最長の連：%1 が %2（実験 %Ln 回では %3～%4 回と予想）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln trials.</source>
+        <extracomment>Read streaks: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n trials.</extracomment>
+        <translation>
+            <numerusform>最長の連：%1 が %2（試行 %Ln 回では %3～%4 回と予想）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n of the same outcome in a row, the next trial repeated it %1 of the time, a quarter expected.</source>
+        <extracomment>Read streaks, its second sentence: after k of the same outcome in a row, the share of those trials in which the next trial was the same outcome again.</extracomment>
+        <translation>
+            <numerusform>同じ結果が %n 回続いたあと、次の試行でもその結果が出た相対度数は %1 でした（予想は4分の1）。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::StreaksWindow</name>
+    <message>
+        <source>Streaks in the run</source>
+        <extracomment>The streaks window&apos;s title, on the pupil&apos;s run.</extracomment>
+        <translation>実験の連</translation>
+    </message>
+    <message>
+        <source>Streaks in the class</source>
+        <extracomment>The streaks window&apos;s title, on a class&apos;s runs.</extracomment>
+        <translation>クラス全体の連</translation>
+    </message>
+    <message>
+        <source>Longest streaks</source>
+        <extracomment>The heading of the streaks window&apos;s first table.</extracomment>
+        <translation>最長の連</translation>
+    </message>
+    <message>
+        <source>A streak is the same result several times in a row. Real sequences of chance have longer streaks than most people expect.</source>
+        <extracomment>Above the table of longest streaks.</extracomment>
+        <translation>連とは、同じ結果が何回か続けて出ることです。本物の偶然の並びには、多くの人が思うより長い連があります。</translation>
+    </message>
+    <message>
+        <source>After a streak</source>
+        <extracomment>The heading of the table of what came after a streak.</extracomment>
+        <translation>連のあと</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The streaks window&apos;s button that closes it.</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Real or invented?</source>
+        <extracomment>The heading of the part where a pupil types an invented sequence.</extracomment>
+        <translation>本物か、作り物か？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Invent a coin&apos;s faces as you think a real coin falls, and type them here: %1 for Head, %2 for Tail, at least %n faces.</source>
+        <extracomment>Above the field for an invented sequence: %1 and %2 the letters for Head and Tail, %n the fewest faces it needs.</extracomment>
+        <translation>
+            <numerusform>本物のコインならこう出ると思うように表と裏を考えて、ここに入力してください。表は %1、裏は %2 で、少なくとも %n 回分です。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your sequence against real ones</source>
+        <extracomment>The heading of the table that measures an invented sequence.</extracomment>
+        <translation>あなたの並びと本物の比較</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>The streaks window&apos;s context menu: puts its tables on the clipboard.</extracomment>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The context menu: prints the tables, by the print dialog.</extracomment>
+        <translation>印刷…</translation>
+    </message>
+    <message>
+        <source>Read streaks</source>
+        <extracomment>The context menu: a screen reader says the main findings in a sentence.</extracomment>
+        <translation>連を読み上げ</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in this run: %Ln trials.</source>
+        <extracomment>Above the streaks window&apos;s tables, on the pupil&apos;s run.</extracomment>
+        <translation>
+            <numerusform>この実験の連：試行 %Ln 回。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in the class: %n runs with %1 trials, each run on its own (no streak runs from one run into the next).</source>
+        <extracomment>Above the streaks window&apos;s tables, on a class: %n runs, %1 trials in all.</extracomment>
+        <translation>
+            <numerusform>クラス全体の連：実験 %n 回、試行 %1 回。実験ごとに別々に数えます（連が次の実験にまたがることはありません）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs are left out: their files do not keep the order of the trials.</source>
+        <extracomment>After the class&apos;s runs: runs whose files keep only their counts are left out.</extracomment>
+        <translation>
+            <numerusform>実験 %n 回分は除いています。そのファイルには試行の順番が残っていません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>The first column of the longest streaks&apos; table: an outcome, or Coin1.</extracomment>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <extracomment>A column: the longest streak of the result in the trials.
+----------
+A column: the longest streak of the same face.</extracomment>
+        <translation>最長の連</translation>
+    </message>
+    <message>
+        <source>Usual (median)</source>
+        <extracomment>A column: the longest streak that chance gives as often above as below.</extracomment>
+        <translation>ふつう（中央値）</translation>
+    </message>
+    <message>
+        <source>95 % of the time</source>
+        <extracomment>A column: the range that chance keeps the longest streak in, 95 % of the time.
+----------
+A column: the range chance keeps that share in, 95 % of the time, for so many times.</extracomment>
+        <translation>95 % の範囲</translation>
+    </message>
+    <message>
+        <source>Coin1, either face</source>
+        <extracomment>A row of the longest streaks&apos; table: Coin1 alone, a streak of either face.</extracomment>
+        <translation>コイン1、表か裏</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <extracomment>The first column of the after-a-streak table.</extracomment>
+        <translation>直前</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <extracomment>A column: how many trials followed k of the same in a row.</extracomment>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>Next the same</source>
+        <extracomment>A column: how many of those trials were the same again.</extracomment>
+        <translation>次も同じ</translation>
+    </message>
+    <message>
+        <source>Share the same</source>
+        <extracomment>A column: the share of those trials that were the same again.</extracomment>
+        <translation>同じだった相対度数</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>A column: the share that chance gives: a quarter for an outcome, a half for a face.</extracomment>
+        <translation>予想</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <extracomment>The first column of the table that measures a typed sequence.</extracomment>
+        <translation>並び</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <extracomment>A column: how often a face differs from the one before it.</extracomment>
+        <translation>入れ替わり</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yours: %n faces</source>
+        <extracomment>A row: the typed sequence&apos;s measures, of %n faces.</extracomment>
+        <translation>
+            <numerusform>あなたの並び：%n 回</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in this run</source>
+        <extracomment>A row: the same measures of Coin1&apos;s first %n faces in the run.</extracomment>
+        <translation>
+            <numerusform>この実験でのコイン1の最初の %n 回</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in a run</source>
+        <extracomment>A row: the same of Coin1&apos;s first %n faces in the class&apos;s first run with as many trials.</extracomment>
+        <translation>
+            <numerusform>ある実験でのコイン1の最初の %n 回</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Real ones, 95 % of the time</source>
+        <extracomment>A row: the range real sequences of that length keep each measure in, 95 % of the time.</extracomment>
+        <translation>本物（95 % の範囲）</translation>
+    </message>
+    <message>
+        <source>After k of the same in a row, how often was the next trial the same again? Streaks overlap: in a streak of 5, the trials after its 3rd, 4th and 5th result each follow 3 in a row. Nothing follows the last trial of a run.</source>
+        <extracomment>Above the table of what came after a streak.</extracomment>
+        <translation>k 回続けて同じになったあと、次の試行もまた同じだったのはどのくらいでしょうか。連は重なります。5 回の連では、3 回目・4 回目・5 回目の結果のあとの試行が、それぞれ「3 回連続」のあとに数えられます。実験の最後の試行のあとには何もありません。</translation>
+    </message>
+    <message>
+        <source>Any outcome</source>
+        <extracomment>A row of the longest streaks&apos; table: the longest streak of whichever outcome, against what chance gives the longest of any of the four.</extracomment>
+        <translation>どの結果でも</translation>
     </message>
 </context>
 <context>

@@ -461,6 +461,14 @@ ratio</source>
     </message>
 </context>
 <context>
+    <name>quindle::ContextMenu</name>
+    <message>
+        <source>Streaks…</source>
+        <extracomment>A window&apos;s context menu: opens the streaks window, on the run or on the class.</extracomment>
+        <translation>연속…</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Errors</name>
     <message>
         <source>Run-time error &apos;%1&apos;:
@@ -1294,6 +1302,299 @@ It is still here: Save results… saves it in another folder.</source>
         <source>%1: cannot be written (%2); nothing more is remembered</source>
         <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
         <translation>%1: 쓸 수 없음 (%2). 이제부터 아무것도 저장하지 않음</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Streaks</name>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of counts chance gives about 95 % of the time, in a table cell: &quot;3 to 7&quot;.
+----------
+A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.219 to 0.281&quot;.</extracomment>
+        <translation>%1~%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same face of Coin1 in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same face of Coin1 in a row (&quot;3 of the same face of Coin1 in a row&quot;).</extracomment>
+        <translation>
+            <numerusform>동전1의 같은 면이 %n번 연속</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same outcome in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same outcome in a row.</extracomment>
+        <translation>
+            <numerusform>같은 결과가 %n번 연속</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>The one letter that stands for Head when a pupil types a coin&apos;s faces (H in English). H and T are understood as well, unless your letters give them another meaning.</extracomment>
+        <translation>앞</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <extracomment>The one letter that stands for Tail when a pupil types a coin&apos;s faces (T in English).</extracomment>
+        <translation>뒤</translation>
+    </message>
+    <message>
+        <source>“%1” (character %2) is not a face: type %3 for Head and %4 for Tail. Blanks and commas are left out.</source>
+        <extracomment>Under the field for an invented sequence: %1 is what the pupil typed that is no face, %2 where it stands (1 for the first character), %3 and %4 the letters for Head and Tail.</extracomment>
+        <translation>“%1”(%2번째 글자)은(는) 면이 아닙니다. 앞면은 %3, 뒷면은 %4로 입력하세요. 빈칸과 쉼표는 무시됩니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Invented sequences usually switch too often.</source>
+        <extracomment>%n switches of the typed sequence (a face different from the one before) in %1 chances; real sequences of its length switch %2 to %3 times 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>내 나열은 %1번의 기회 중 %n번 바뀝니다. 실제 나열은 %2~%3번 바뀝니다. 지어낸 나열은 보통 너무 자주 바뀝니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Yours switches less often than real ones do.</source>
+        <extracomment>The same when the typed sequence switches less often than real ones do.</extracomment>
+        <translation>
+            <numerusform>내 나열은 %1번의 기회 중 %n번 바뀝니다. 실제 나열은 %2~%3번 바뀝니다. 내 나열은 실제 나열보다 덜 자주 바뀝니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Invented sequences usually have streaks too short.</source>
+        <extracomment>The typed sequence&apos;s longest streak is %n in a row; real sequences of %1 faces have a longest streak of %2 to %3 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>내 나열의 가장 긴 연속은 %n번입니다. %1번짜리 실제 나열은 %2~%3번입니다. 지어낸 나열은 보통 연속이 너무 짧습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Yours is longer than real ones usually are.</source>
+        <extracomment>The same when the typed sequence&apos;s longest streak is longer than real ones&apos;.</extracomment>
+        <translation>
+            <numerusform>내 나열의 가장 긴 연속은 %n번입니다. %1번짜리 실제 나열은 %2~%3번입니다. 내 연속은 실제 나열에서 보통 나오는 것보다 깁니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak (%1) and your switches (%2) lie where real sequences of %n faces usually have theirs: by these two measures yours could be real.</source>
+        <extracomment>Both measures of the typed sequence of %n faces lie inside the ranges of real ones; %1 is its longest streak, %2 its switches.</extracomment>
+        <translation>
+            <numerusform>내 나열의 가장 긴 연속(%1)과 바뀜(%2)은 %n번짜리 실제 나열에서 보통 나오는 범위 안에 있습니다. 이 두 가지로 보면 실제 나열일 수도 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No trials yet: there are no streaks.</source>
+        <extracomment>Read streaks, before any trial.</extracomment>
+        <translation>아직 시행이 없어 연속이 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times in a row</source>
+        <extracomment>Part of Read streaks: &quot;5 times in a row&quot;, how long the longest streak was.</extracomment>
+        <translation>
+            <numerusform>%n번 연속</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln runs.</source>
+        <extracomment>Read streaks on a class: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n runs, each on its own.</extracomment>
+        <translation>
+            <numerusform>가장 긴 연속: %1 %2, 실험 %Ln회에서 예상은 %3~%4번.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln trials.</source>
+        <extracomment>Read streaks: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n trials.</extracomment>
+        <translation>
+            <numerusform>가장 긴 연속: %1 %2, 시행 %Ln회에서 예상은 %3~%4번.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n of the same outcome in a row, the next trial repeated it %1 of the time, a quarter expected.</source>
+        <extracomment>Read streaks, its second sentence: after k of the same outcome in a row, the share of those trials in which the next trial was the same outcome again.</extracomment>
+        <translation>
+            <numerusform>같은 결과가 %n번 연속된 뒤 다음 시행에서 또 그 결과가 나온 상대도수: %1, 예상은 4분의 1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::StreaksWindow</name>
+    <message>
+        <source>Streaks in the run</source>
+        <extracomment>The streaks window&apos;s title, on the pupil&apos;s run.</extracomment>
+        <translation>실험의 연속</translation>
+    </message>
+    <message>
+        <source>Streaks in the class</source>
+        <extracomment>The streaks window&apos;s title, on a class&apos;s runs.</extracomment>
+        <translation>학급 전체의 연속</translation>
+    </message>
+    <message>
+        <source>Longest streaks</source>
+        <extracomment>The heading of the streaks window&apos;s first table.</extracomment>
+        <translation>가장 긴 연속</translation>
+    </message>
+    <message>
+        <source>A streak is the same result several times in a row. Real sequences of chance have longer streaks than most people expect.</source>
+        <extracomment>Above the table of longest streaks.</extracomment>
+        <translation>연속이란 같은 결과가 여러 번 잇달아 나오는 것입니다. 실제 우연의 나열에는 대부분의 사람이 생각하는 것보다 긴 연속이 있습니다.</translation>
+    </message>
+    <message>
+        <source>After a streak</source>
+        <extracomment>The heading of the table of what came after a streak.</extracomment>
+        <translation>연속 다음</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The streaks window&apos;s button that closes it.</extracomment>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Real or invented?</source>
+        <extracomment>The heading of the part where a pupil types an invented sequence.</extracomment>
+        <translation>진짜일까, 지어낸 것일까?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Invent a coin&apos;s faces as you think a real coin falls, and type them here: %1 for Head, %2 for Tail, at least %n faces.</source>
+        <extracomment>Above the field for an invented sequence: %1 and %2 the letters for Head and Tail, %n the fewest faces it needs.</extracomment>
+        <translation>
+            <numerusform>실제 동전이 이렇게 나올 것 같다고 생각하는 대로 앞면과 뒷면을 지어내어 여기에 입력하세요. 앞면은 %1, 뒷면은 %2, 적어도 %n번입니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your sequence against real ones</source>
+        <extracomment>The heading of the table that measures an invented sequence.</extracomment>
+        <translation>내 나열과 실제 나열 비교</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>The streaks window&apos;s context menu: puts its tables on the clipboard.</extracomment>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The context menu: prints the tables, by the print dialog.</extracomment>
+        <translation>인쇄…</translation>
+    </message>
+    <message>
+        <source>Read streaks</source>
+        <extracomment>The context menu: a screen reader says the main findings in a sentence.</extracomment>
+        <translation>연속 읽기</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in this run: %Ln trials.</source>
+        <extracomment>Above the streaks window&apos;s tables, on the pupil&apos;s run.</extracomment>
+        <translation>
+            <numerusform>이번 실험의 연속: 시행 %Ln회.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in the class: %n runs with %1 trials, each run on its own (no streak runs from one run into the next).</source>
+        <extracomment>Above the streaks window&apos;s tables, on a class: %n runs, %1 trials in all.</extracomment>
+        <translation>
+            <numerusform>학급 전체의 연속: 실험 %n회, 시행 %1회. 실험마다 따로 셉니다(연속이 다음 실험으로 이어지지 않습니다).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs are left out: their files do not keep the order of the trials.</source>
+        <extracomment>After the class&apos;s runs: runs whose files keep only their counts are left out.</extracomment>
+        <translation>
+            <numerusform>실험 %n회는 제외했습니다. 그 파일에는 시행 순서가 남아 있지 않습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>The first column of the longest streaks&apos; table: an outcome, or Coin1.</extracomment>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <extracomment>A column: the longest streak of the result in the trials.
+----------
+A column: the longest streak of the same face.</extracomment>
+        <translation>가장 긴 연속</translation>
+    </message>
+    <message>
+        <source>Usual (median)</source>
+        <extracomment>A column: the longest streak that chance gives as often above as below.</extracomment>
+        <translation>보통(중앙값)</translation>
+    </message>
+    <message>
+        <source>95 % of the time</source>
+        <extracomment>A column: the range that chance keeps the longest streak in, 95 % of the time.
+----------
+A column: the range chance keeps that share in, 95 % of the time, for so many times.</extracomment>
+        <translation>95 % 범위</translation>
+    </message>
+    <message>
+        <source>Coin1, either face</source>
+        <extracomment>A row of the longest streaks&apos; table: Coin1 alone, a streak of either face.</extracomment>
+        <translation>동전1, 앞면 또는 뒷면</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <extracomment>The first column of the after-a-streak table.</extracomment>
+        <translation>직전</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <extracomment>A column: how many trials followed k of the same in a row.</extracomment>
+        <translation>횟수</translation>
+    </message>
+    <message>
+        <source>Next the same</source>
+        <extracomment>A column: how many of those trials were the same again.</extracomment>
+        <translation>다음도 같음</translation>
+    </message>
+    <message>
+        <source>Share the same</source>
+        <extracomment>A column: the share of those trials that were the same again.</extracomment>
+        <translation>같았던 상대도수</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>A column: the share that chance gives: a quarter for an outcome, a half for a face.</extracomment>
+        <translation>예상</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <extracomment>The first column of the table that measures a typed sequence.</extracomment>
+        <translation>나열</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <extracomment>A column: how often a face differs from the one before it.</extracomment>
+        <translation>바뀜</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yours: %n faces</source>
+        <extracomment>A row: the typed sequence&apos;s measures, of %n faces.</extracomment>
+        <translation>
+            <numerusform>내 나열: %n번</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in this run</source>
+        <extracomment>A row: the same measures of Coin1&apos;s first %n faces in the run.</extracomment>
+        <translation>
+            <numerusform>이번 실험에서 동전1의 처음 %n번</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in a run</source>
+        <extracomment>A row: the same of Coin1&apos;s first %n faces in the class&apos;s first run with as many trials.</extracomment>
+        <translation>
+            <numerusform>한 실험에서 동전1의 처음 %n번</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Real ones, 95 % of the time</source>
+        <extracomment>A row: the range real sequences of that length keep each measure in, 95 % of the time.</extracomment>
+        <translation>실제 나열 (95 % 범위)</translation>
+    </message>
+    <message>
+        <source>After k of the same in a row, how often was the next trial the same again? Streaks overlap: in a streak of 5, the trials after its 3rd, 4th and 5th result each follow 3 in a row. Nothing follows the last trial of a run.</source>
+        <extracomment>Above the table of what came after a streak.</extracomment>
+        <translation>k번 연속 같은 결과가 나온 뒤, 다음 시행도 또 같았던 것은 얼마나 될까요? 연속은 겹칩니다. 5번 연속에서는 3번째, 4번째, 5번째 결과 다음의 시행이 각각 ‘3번 연속’ 뒤에 온 것으로 셉니다. 실험의 마지막 시행 뒤에는 아무것도 없습니다.</translation>
+    </message>
+    <message>
+        <source>Any outcome</source>
+        <extracomment>A row of the longest streaks&apos; table: the longest streak of whichever outcome, against what chance gives the longest of any of the four.</extracomment>
+        <translation>어느 결과든</translation>
     </message>
 </context>
 <context>

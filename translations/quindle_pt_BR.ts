@@ -468,6 +468,14 @@ freq. rel.</translation>
     </message>
 </context>
 <context>
+    <name>quindle::ContextMenu</name>
+    <message>
+        <source>Streaks…</source>
+        <extracomment>A window&apos;s context menu: opens the streaks window, on the run or on the class.</extracomment>
+        <translation>Séries…</translation>
+    </message>
+</context>
+<context>
     <name>quindle::Errors</name>
     <message>
         <source>Run-time error &apos;%1&apos;:
@@ -1310,6 +1318,317 @@ Ele continua aqui: com “Salvar resultados…” você pode salvá-lo em outra 
         <source>%1: cannot be written (%2); nothing more is remembered</source>
         <extracomment>%1 is the path of the pupil&apos;s own settings file, %2 the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
         <translation>%1: não pode ser gravado (%2); nada mais é salvo</translation>
+    </message>
+</context>
+<context>
+    <name>quindle::Streaks</name>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of counts chance gives about 95 % of the time, in a table cell: &quot;3 to 7&quot;.
+----------
+A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.219 to 0.281&quot;.</extracomment>
+        <translation>%1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same face of Coin1 in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same face of Coin1 in a row (&quot;3 of the same face of Coin1 in a row&quot;).</extracomment>
+        <translation>
+            <numerusform>%n lado de Moeda 1</numerusform>
+            <numerusform>%n vezes seguidas o mesmo lado de Moeda 1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the same outcome in a row</source>
+        <extracomment>A row of the after-a-streak table: what came after k of the same outcome in a row.</extracomment>
+        <translation>
+            <numerusform>%n resultado</numerusform>
+            <numerusform>%n vezes seguidas o mesmo resultado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>The one letter that stands for Head when a pupil types a coin&apos;s faces (H in English). H and T are understood as well, unless your letters give them another meaning.</extracomment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <extracomment>The one letter that stands for Tail when a pupil types a coin&apos;s faces (T in English).</extracomment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>“%1” (character %2) is not a face: type %3 for Head and %4 for Tail. Blanks and commas are left out.</source>
+        <extracomment>Under the field for an invented sequence: %1 is what the pupil typed that is no face, %2 where it stands (1 for the first character), %3 and %4 the letters for Head and Tail.</extracomment>
+        <translation>“%1” (caractere %2) não é um lado da moeda: digite %3 para Cara e %4 para Coroa. Espaços e vírgulas não contam.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Invented sequences usually switch too often.</source>
+        <extracomment>%n switches of the typed sequence (a face different from the one before) in %1 chances; real sequences of its length switch %2 to %3 times 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>Sua sequência troca de lado %n vez em %1 chances; as reais trocam de %2 a %3 vezes. Sequências inventadas costumam trocar demais.</numerusform>
+            <numerusform>Sua sequência troca de lado %n vezes em %1 chances; as reais trocam de %2 a %3 vezes. Sequências inventadas costumam trocar demais.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your sequence switches %n times in %1 chances; real ones switch %2 to %3 times. Yours switches less often than real ones do.</source>
+        <extracomment>The same when the typed sequence switches less often than real ones do.</extracomment>
+        <translation>
+            <numerusform>Sua sequência troca de lado %n vez em %1 chances; as reais trocam de %2 a %3 vezes. A sua troca menos vezes que as reais.</numerusform>
+            <numerusform>Sua sequência troca de lado %n vezes em %1 chances; as reais trocam de %2 a %3 vezes. A sua troca menos vezes que as reais.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Invented sequences usually have streaks too short.</source>
+        <extracomment>The typed sequence&apos;s longest streak is %n in a row; real sequences of %1 faces have a longest streak of %2 to %3 95 % of the time.</extracomment>
+        <translation>
+            <numerusform>Sua série mais longa é de %n lançamento; sequências reais de %1 lançamentos têm de %2 a %3. Sequências inventadas costumam ter séries curtas demais.</numerusform>
+            <numerusform>Sua série mais longa é de %n lançamentos; sequências reais de %1 lançamentos têm de %2 a %3. Sequências inventadas costumam ter séries curtas demais.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak is %n in a row; real sequences of %1 faces have %2 to %3. Yours is longer than real ones usually are.</source>
+        <extracomment>The same when the typed sequence&apos;s longest streak is longer than real ones&apos;.</extracomment>
+        <translation>
+            <numerusform>Sua série mais longa é de %n lançamento; sequências reais de %1 lançamentos têm de %2 a %3. A sua é mais longa do que costuma ser nas reais.</numerusform>
+            <numerusform>Sua série mais longa é de %n lançamentos; sequências reais de %1 lançamentos têm de %2 a %3. A sua é mais longa do que costuma ser nas reais.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your longest streak (%1) and your switches (%2) lie where real sequences of %n faces usually have theirs: by these two measures yours could be real.</source>
+        <extracomment>Both measures of the typed sequence of %n faces lie inside the ranges of real ones; %1 is its longest streak, %2 its switches.</extracomment>
+        <translation>
+            <numerusform>Sua série mais longa (%1) e suas trocas (%2) estão onde costumam estar as das sequências reais de %n lançamento: por essas duas medidas, a sua poderia ser real.</numerusform>
+            <numerusform>Sua série mais longa (%1) e suas trocas (%2) estão onde costumam estar as das sequências reais de %n lançamentos: por essas duas medidas, a sua poderia ser real.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No trials yet: there are no streaks.</source>
+        <extracomment>Read streaks, before any trial.</extracomment>
+        <translation>Nenhum lançamento ainda: não há séries.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times in a row</source>
+        <extracomment>Part of Read streaks: &quot;5 times in a row&quot;, how long the longest streak was.</extracomment>
+        <translation>
+            <numerusform>%n vez seguida</numerusform>
+            <numerusform>%n vezes seguidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln runs.</source>
+        <extracomment>Read streaks on a class: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n runs, each on its own.</extracomment>
+        <translation>
+            <numerusform>Série mais longa: %1 %2, esperado de %3 a %4 em %Ln experimento.</numerusform>
+            <numerusform>Série mais longa: %1 %2, esperado de %3 a %4 em %Ln experimentos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest streak: %1 %2, %3 to %4 expected in %Ln trials.</source>
+        <extracomment>Read streaks: %1 the outcome, %2 &quot;5 times in a row&quot;, %3 to %4 the range chance gives the longest streak of an outcome about 95 % of the time in %n trials.</extracomment>
+        <translation>
+            <numerusform>Série mais longa: %1 %2, esperado de %3 a %4 em %Ln lançamento.</numerusform>
+            <numerusform>Série mais longa: %1 %2, esperado de %3 a %4 em %Ln lançamentos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n of the same outcome in a row, the next trial repeated it %1 of the time, a quarter expected.</source>
+        <extracomment>Read streaks, its second sentence: after k of the same outcome in a row, the share of those trials in which the next trial was the same outcome again.</extracomment>
+        <translation>
+            <numerusform>Depois de %n resultado, o lançamento seguinte o repetiu em uma proporção de %1, espera-se um quarto.</numerusform>
+            <numerusform>Depois de %n vezes seguidas o mesmo resultado, o lançamento seguinte o repetiu em uma proporção de %1, espera-se um quarto.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>quindle::StreaksWindow</name>
+    <message>
+        <source>Streaks in the run</source>
+        <extracomment>The streaks window&apos;s title, on the pupil&apos;s run.</extracomment>
+        <translation>Séries no experimento</translation>
+    </message>
+    <message>
+        <source>Streaks in the class</source>
+        <extracomment>The streaks window&apos;s title, on a class&apos;s runs.</extracomment>
+        <translation>Séries da turma</translation>
+    </message>
+    <message>
+        <source>Longest streaks</source>
+        <extracomment>The heading of the streaks window&apos;s first table.</extracomment>
+        <translation>Séries mais longas</translation>
+    </message>
+    <message>
+        <source>A streak is the same result several times in a row. Real sequences of chance have longer streaks than most people expect.</source>
+        <extracomment>Above the table of longest streaks.</extracomment>
+        <translation>Uma série é o mesmo resultado várias vezes seguidas. Sequências reais do acaso têm séries mais longas do que a maioria das pessoas espera.</translation>
+    </message>
+    <message>
+        <source>After a streak</source>
+        <extracomment>The heading of the table of what came after a streak.</extracomment>
+        <translation>Depois de uma série</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The streaks window&apos;s button that closes it.</extracomment>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Real or invented?</source>
+        <extracomment>The heading of the part where a pupil types an invented sequence.</extracomment>
+        <translation>Real ou inventada?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Invent a coin&apos;s faces as you think a real coin falls, and type them here: %1 for Head, %2 for Tail, at least %n faces.</source>
+        <extracomment>Above the field for an invented sequence: %1 and %2 the letters for Head and Tail, %n the fewest faces it needs.</extracomment>
+        <translation>
+            <numerusform>Invente os lados de uma moeda como você acha que uma moeda de verdade cai e digite aqui: %1 para Cara, %2 para Coroa, pelo menos %n lançamento.</numerusform>
+            <numerusform>Invente os lados de uma moeda como você acha que uma moeda de verdade cai e digite aqui: %1 para Cara, %2 para Coroa, pelo menos %n lançamentos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your sequence against real ones</source>
+        <extracomment>The heading of the table that measures an invented sequence.</extracomment>
+        <translation>Sua sequência comparada às reais</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>The streaks window&apos;s context menu: puts its tables on the clipboard.</extracomment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The context menu: prints the tables, by the print dialog.</extracomment>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Read streaks</source>
+        <extracomment>The context menu: a screen reader says the main findings in a sentence.</extracomment>
+        <translation>Ler séries</translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in this run: %Ln trials.</source>
+        <extracomment>Above the streaks window&apos;s tables, on the pupil&apos;s run.</extracomment>
+        <translation>
+            <numerusform>Séries neste experimento: %Ln lançamento.</numerusform>
+            <numerusform>Séries neste experimento: %Ln lançamentos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streaks in the class: %n runs with %1 trials, each run on its own (no streak runs from one run into the next).</source>
+        <extracomment>Above the streaks window&apos;s tables, on a class: %n runs, %1 trials in all.</extracomment>
+        <translation>
+            <numerusform>Séries da turma: %n experimento com %1 lançamentos, cada experimento separado (nenhuma série passa de um experimento para o seguinte).</numerusform>
+            <numerusform>Séries da turma: %n experimentos com %1 lançamentos, cada experimento separado (nenhuma série passa de um experimento para o seguinte).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs are left out: their files do not keep the order of the trials.</source>
+        <extracomment>After the class&apos;s runs: runs whose files keep only their counts are left out.</extracomment>
+        <translation>
+            <numerusform>%n experimento fica de fora: seu arquivo não guarda a ordem dos lançamentos.</numerusform>
+            <numerusform>%n experimentos ficam de fora: seus arquivos não guardam a ordem dos lançamentos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>The first column of the longest streaks&apos; table: an outcome, or Coin1.</extracomment>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <extracomment>A column: the longest streak of the result in the trials.
+----------
+A column: the longest streak of the same face.</extracomment>
+        <translation>Série mais longa</translation>
+    </message>
+    <message>
+        <source>Usual (median)</source>
+        <extracomment>A column: the longest streak that chance gives as often above as below.</extracomment>
+        <translation>Comum (mediana)</translation>
+    </message>
+    <message>
+        <source>95 % of the time</source>
+        <extracomment>A column: the range that chance keeps the longest streak in, 95 % of the time.
+----------
+A column: the range chance keeps that share in, 95 % of the time, for so many times.</extracomment>
+        <translation>95% das vezes</translation>
+    </message>
+    <message>
+        <source>Coin1, either face</source>
+        <extracomment>A row of the longest streaks&apos; table: Coin1 alone, a streak of either face.</extracomment>
+        <translation>Moeda 1, cara ou coroa</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <extracomment>The first column of the after-a-streak table.</extracomment>
+        <translation>Depois de</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <extracomment>A column: how many trials followed k of the same in a row.</extracomment>
+        <translation>Vezes</translation>
+    </message>
+    <message>
+        <source>Next the same</source>
+        <extracomment>A column: how many of those trials were the same again.</extracomment>
+        <translation>Seguinte igual</translation>
+    </message>
+    <message>
+        <source>Share the same</source>
+        <extracomment>A column: the share of those trials that were the same again.</extracomment>
+        <translation>Proporção igual</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>A column: the share that chance gives: a quarter for an outcome, a half for a face.</extracomment>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <extracomment>The first column of the table that measures a typed sequence.</extracomment>
+        <translation>Sequência</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <extracomment>A column: how often a face differs from the one before it.</extracomment>
+        <translation>Trocas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Yours: %n faces</source>
+        <extracomment>A row: the typed sequence&apos;s measures, of %n faces.</extracomment>
+        <translation>
+            <numerusform>A sua: %n lançamento</numerusform>
+            <numerusform>A sua: %n lançamentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in this run</source>
+        <extracomment>A row: the same measures of Coin1&apos;s first %n faces in the run.</extracomment>
+        <translation>
+            <numerusform>O primeiro %n lançamento de Moeda 1 neste experimento</numerusform>
+            <numerusform>Os primeiros %n lançamentos de Moeda 1 neste experimento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Coin1&apos;s first %n faces in a run</source>
+        <extracomment>A row: the same of Coin1&apos;s first %n faces in the class&apos;s first run with as many trials.</extracomment>
+        <translation>
+            <numerusform>O primeiro %n lançamento de Moeda 1 em um experimento</numerusform>
+            <numerusform>Os primeiros %n lançamentos de Moeda 1 em um experimento</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Real ones, 95 % of the time</source>
+        <extracomment>A row: the range real sequences of that length keep each measure in, 95 % of the time.</extracomment>
+        <translation>Reais, 95% das vezes</translation>
+    </message>
+    <message>
+        <source>After k of the same in a row, how often was the next trial the same again? Streaks overlap: in a streak of 5, the trials after its 3rd, 4th and 5th result each follow 3 in a row. Nothing follows the last trial of a run.</source>
+        <extracomment>Above the table of what came after a streak.</extracomment>
+        <translation>Depois de k vezes seguidas a mesma coisa, quantas vezes o lançamento seguinte foi igual de novo? As séries se sobrepõem: numa série de 5, os lançamentos depois do 3º, 4º e 5º resultado vêm cada um depois de 3 iguais seguidos. Depois do último lançamento de um experimento não vem nada.</translation>
+    </message>
+    <message>
+        <source>Any outcome</source>
+        <extracomment>A row of the longest streaks&apos; table: the longest streak of whichever outcome, against what chance gives the longest of any of the four.</extracomment>
+        <translation>Qualquer resultado</translation>
     </message>
 </context>
 <context>

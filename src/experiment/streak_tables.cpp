@@ -92,6 +92,7 @@ StreakTables streakTables(std::span<const std::span<const LoggedTrial>> runs)
     }
     for (int n = 1; n <= kOutcomes; ++n)
         tables.outcomes[outcomeIndex(n)] = longestRow(outcomes, n - 1, kOutcomeChance);
+    tables.anyOutcome = longestRow(outcomes, -1, kOutcomeChance);
     tables.coin1 = longestRow(faces, -1, kFaceChance);
     tables.afterOutcome = afterRows(outcomes, kOutcomeChance);
     tables.afterCoin1 = afterRows(faces, kFaceChance);

@@ -52,7 +52,8 @@ struct StreakTables
 {
     long long trials = 0;
     std::array<LongestStreakRow, kOutcomes> outcomes; // outcome n at element n - 1
-    LongestStreakRow coin1;                           // either face of Coin1
+    LongestStreakRow anyOutcome; // the longest of the four, against the longest of any outcome
+    LongestStreakRow coin1;      // either face of Coin1
     // k = 1 and up, while some run has a streak of k (at most kLongestFollowed).
     std::vector<AfterStreakRow> afterOutcome, afterCoin1;
 };

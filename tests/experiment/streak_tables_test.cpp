@@ -54,6 +54,10 @@ TEST(StreakTables, TheClasssLongestHasTheChanceOfEveryRunsStayingBelowIt)
     EXPECT_EQ(tablesOf({ten, ten}).coin1.chance, (Spread{2, 4, 8}));
     EXPECT_EQ(tablesOf({ten}).coin1.chance, longestStreakSpread(10, 0.5, true));
     EXPECT_EQ(tablesOf({ten}).outcomes[2].chance, longestStreakSpread(10, 0.25, false));
+    // The longest of the four outcomes, against the longest of any of them.
+    const StreakTables any = tablesOf({{{T, T}, {H, H}, {H, H}, {T, H}}});
+    EXPECT_EQ(any.anyOutcome.longest, 2);
+    EXPECT_EQ(any.anyOutcome.chance, longestStreakSpread(4, 0.25, true));
 }
 
 TEST(StreakTables, ARepeatIsExpectedAQuarterOfTheTimeForAnOutcomeAndHalfForAFace)

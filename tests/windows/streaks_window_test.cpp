@@ -98,7 +98,7 @@ private slots:
         const auto trials = std::ssize(log);
         StreaksWindow &window = windowOn({log});
         const QString outcome = shownRow(window, "longestStreaks", 0);
-        const QString coinRow = shownRow(window, "longestStreaks", kOutcomes);
+        const QString coinRow = shownRow(window, "longestStreaks", kOutcomes + 1);
         QCOMPARE(outcome.section(u'|', 0, 1), headHead);
         QCOMPARE(coinRow.section(u'|', 0, 1), coin1);
         // Chance in as many trials: for one outcome at a quarter, for either face at a half.
@@ -112,17 +112,17 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::newRow("a streak, then another")
             << logOf({1, 1, 1, 1, 2})
-            << QStringList{u"1 of the same outcome in a row|4|3|0.750|0.25"_s,
+            << QStringList{u"1 outcome|4|3|0.750|0.25"_s,
                            u"2 of the same outcome in a row|3|2|0.667|0.25"_s,
                            u"3 of the same outcome in a row|2|1|0.500|0.25"_s,
                            u"4 of the same outcome in a row|1|0|0.000|0.25"_s,
-                           u"1 of the same face of Coin1 in a row|4|4|1.000|0.5"_s};
+                           u"1 face of Coin1|4|4|1.000|0.5"_s};
         // The last trial follows nothing.
         QTest::newRow("a streak at the end")
             << logOf({3, 1, 1})
-            << QStringList{u"1 of the same outcome in a row|2|1|0.500|0.25"_s,
+            << QStringList{u"1 outcome|2|1|0.500|0.25"_s,
                            u"2 of the same outcome in a row|0|0|–|0.25"_s,
-                           u"1 of the same face of Coin1 in a row|2|1|0.500|0.5"_s};
+                           u"1 face of Coin1|2|1|0.500|0.5"_s};
     }
     void afterAStreak()
     {
@@ -218,7 +218,7 @@ private slots:
                 [&said](const QString &sentence) { said << sentence; });
         type(&window, Qt::Key_R, Qt::ControlModifier);
         Announcer::announceWithoutScreenReader(false);
-        const Spread chance = longestStreakSpread(8, 0.25, false);
+        const Spread chance = longestStreakSpread(8, 0.25, true);
         QCOMPARE(said, QStringList{u"Longest streak: Head Head 4 times in a row, %1 to %2 expected "
                                    "in 8 trials. After 3 of the same outcome in a row, the next "
                                    "trial repeated it 0.500 of the time, a quarter expected."_s

@@ -175,8 +175,8 @@ void StreaksWindow::buildControls()
     //: Above the table of what came after a streak.
     below->addWidget(paragraph(tr("After k of the same in a row, how often was the next trial "
                                   "the same again? Streaks overlap: in a streak of 5, the trials "
-                                  "after its 3rd, 4th and 5th result each follow 3 in a row. The "
-                                  "last trial of a run follows nothing."),
+                                  "after its 3rd, 4th and 5th result each follow 3 in a row. "
+                                  "Nothing follows the last trial of a run."),
                                content));
     m_afterView = tableView(m_after, after, "afterStreak", content);
     below->addWidget(m_afterView, 0, Qt::AlignLeft);
@@ -367,8 +367,11 @@ void StreaksWindow::showLongest()
     };
     for (int n = 1; n <= kOutcomes; ++n)
         showRow(n - 1, outcomeWords(n), m_tables.outcomes[static_cast<std::size_t>(n - 1)]);
+    //: A row of the longest streaks' table: the longest streak of whichever outcome, against
+    //: what chance gives the longest of any of the four.
+    showRow(kOutcomes, tr("Any outcome"), m_tables.anyOutcome);
     //: A row of the longest streaks' table: Coin1 alone, a streak of either face.
-    showRow(kOutcomes, tr("Coin1, either face"), m_tables.coin1);
+    showRow(kOutcomes + 1, tr("Coin1, either face"), m_tables.coin1);
 }
 
 void StreaksWindow::showAfter()

@@ -187,12 +187,13 @@ QString streaksSummary(const StreakTables &tables, std::optional<long long> runs
         //: Read streaks, before any trial.
         return QCoreApplication::translate("quindle::Streaks",
                                            "No trials yet: there are no streaks.");
+    // The first outcome with the longest streak, against chance's longest of any outcome.
     std::size_t longest = 0;
     for (std::size_t n = 1; n < tables.outcomes.size(); ++n) {
         if (tables.outcomes[n].longest > tables.outcomes[longest].longest)
             longest = n;
     }
-    const LongestStreakRow &row = tables.outcomes[longest];
+    const LongestStreakRow &row = tables.anyOutcome;
     //: Part of Read streaks: "5 times in a row", how long the longest streak was.
     const QString times =
         QCoreApplication::translate("quindle::Streaks", "%n times in a row", nullptr, row.longest);
