@@ -13,6 +13,7 @@
 #include "experiment/outcome.h"
 #include "experiment/streak_tables.h"
 #include "experiment/typed_faces.h"
+#include "windows/layout/window_place.h"
 
 #include <QWidget>
 
@@ -23,6 +24,7 @@
 #include <vector>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPaintDevice;
 class QStandardItemModel;
@@ -86,6 +88,11 @@ private:
     void checkTypedSequence();
     void showSequence(const SequenceCheck &check);
     void fitTables();
+    [[nodiscard]] int tablesWidth(bool sideBySide) const;
+    void arrange(bool sideBySide);
+    // The window's least size at 100 %: its design size, or as wide as its tables take in the
+    // pupil's language, arranged for the screen.
+    [[nodiscard]] WindowSpec place();
     // Coin1's first `length` faces in the first run that has as many, or none.
     [[nodiscard]] std::optional<std::vector<Result>> coin1Faces(std::size_t length) const;
 
@@ -94,6 +101,10 @@ private:
     std::vector<LoggedTrials> m_logs; // what the tables show, copied
     long long m_withoutOrder = -1;    // -1 before the first reading
     StreakTables m_tables;
+    QWidget *m_content = nullptr; // what the window scrolls
+    QLayout *m_sequencePart = nullptr;
+    QLayout *m_afterPart = nullptr;
+    bool m_sideBySide = true;
     QLabel *m_scopeLabel = nullptr;
     QStandardItemModel *m_longest = nullptr;
     QStandardItemModel *m_after = nullptr;
@@ -106,6 +117,7 @@ private:
     Announcer *m_announcer = nullptr;
     ZoomControl *m_zoom = nullptr;
     int m_zoomPercent = 100;
+    int m_placedWidth = 0; // the least width the window was last given, at 100 %
     QTimer *m_timer = nullptr;
 };
 
