@@ -129,6 +129,23 @@ said "Two heads: 0\.[0-9]{3} \([0-9,]+ of [0-9,]+ trials\), a quarter expected" 
 said "One head: 0\.[0-9]{3} \([0-9,]+ of [0-9,]+ trials\), a half expected" 5
 said "If the three were equally likely, each would be 0\.333\." 5
 key ctrl+h
+# The run's streaks (Ctrl+K): a cell of the first table with its header, and Read streaks.
+next
+key ctrl+k
+said "Streaks in the run" 10
+next
+key Right # the first move in a row reads the whole row, the next ones each cell with its header
+said "Head Head" 5
+sleep 0.5
+next
+key Right
+said "Usual \(median\).* [0-9]+" 5
+next
+key ctrl+r
+said "Longest streak: [A-Za-z ]+ [0-9]+ times in a row, [0-9]+ to [0-9]+ expected in [0-9,]+ trials\." 5
+next
+key Escape
+heard "Graph" 3 || xdotool search --name " Graph " windowfocus
 next
 key Escape
 # openbox does not always give the focus back when a window closes; a pupil would then bring

@@ -212,18 +212,25 @@ private slots:
         StreaksWindow &window = windowOn({logOf({2, 1, 1, 1, 1, 3, 2, 4})});
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        const Spread chance = longestStreakSpread(8, 0.25, true);
+        const QString findings =
+            u"Longest streak: Head Head 4 times in a row, %1 to %2 expected "
+            "in 8 trials. After 3 of the same outcome in a row, the next "
+            "trial repeated it 0.500 of the time, a quarter expected."_s.arg(chance.low)
+                .arg(chance.high);
+        QCOMPARE(window.summary(), findings);
+        // Ctrl+R brings the focus to the findings, where a screen reader reads them; pressed
+        // there, it says them again.
+        type(&window, Qt::Key_R, Qt::ControlModifier);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus && focus->accessibleName().endsWith(u' ' + findings));
         QStringList said;
         Announcer::announceWithoutScreenReader(true);
         connect(window.findChild<Announcer *>(), &Announcer::said, this,
                 [&said](const QString &sentence) { said << sentence; });
         type(&window, Qt::Key_R, Qt::ControlModifier);
         Announcer::announceWithoutScreenReader(false);
-        const Spread chance = longestStreakSpread(8, 0.25, true);
-        QCOMPARE(said, QStringList{u"Longest streak: Head Head 4 times in a row, %1 to %2 expected "
-                                   "in 8 trials. After 3 of the same outcome in a row, the next "
-                                   "trial repeated it 0.500 of the time, a quarter expected."_s
-                                       .arg(chance.low)
-                                       .arg(chance.high)});
+        QCOMPARE(said, QStringList{focus->accessibleName()});
     }
 
     void theWindowFollowsTheRun()

@@ -124,6 +124,11 @@ void StreaksWindow::buildControls()
     auto *grid = new QGridLayout(content);
     m_scopeLabel = paragraph({}, content);
     m_scopeLabel->setObjectName(QStringLiteral("streaksScope"));
+    // The main findings, under what the tables are of: Read streaks brings the focus here, where
+    // a screen reader reads them (Tab reaches them too), and a dotted frame shows it.
+    m_scopeLabel->setFocusPolicy(Qt::StrongFocus);
+    m_scopeLabel->setStyleSheet(
+        QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
     grid->addWidget(m_scopeLabel, 0, 0, 1, 2);
 
     auto *left = new QVBoxLayout;
@@ -242,8 +247,12 @@ void StreaksWindow::buildContextMenu()
     //: The context menu: a screen reader says the main findings in a sentence.
     auto *read = new QAction(tr("Read streaks"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(read, &QAction::triggered, this,
-            [this] { m_announcer->say(summary(), Speech::Outcome); });
+    connect(read, &QAction::triggered, this, [this] {
+        if (m_scopeLabel->hasFocus())
+            m_announcer->say(m_scopeLabel->accessibleName(), Speech::Outcome);
+        else
+            m_scopeLabel->setFocus(Qt::ShortcutFocusReason);
+    });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &StreaksWindow::zoomChosen);
     addActions({copy, print, read, m_zoom->menuAction()});
@@ -362,7 +371,8 @@ void StreaksWindow::showTables()
         scope += QLatin1Char(' ') +
                  tr("%n runs are left out: their files do not keep the order of the trials.",
                     nullptr, countInWords(m_withoutOrder));
-    m_scopeLabel->setText(scope);
+    m_scopeLabel->setText(scope + QLatin1Char('\n') + summary());
+    m_scopeLabel->setAccessibleName(scope + QLatin1Char(' ') + summary());
     showLongest();
     showAfter();
     checkTypedSequence();
