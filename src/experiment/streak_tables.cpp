@@ -42,28 +42,25 @@ struct Streaks
     }
 };
 
-// The longest streak of `result` (of any, for -1) and the spread of the longest of runs of these
-// lengths: every run's longest stays at m or below with the product of their chances.
-LongestStreakRow longestRow(const Streaks &streaks, int result, double p)
+// The spread of the longest streak of one result of chance p (of any result, each of chance p)
+// in runs of these lengths: every run's longest stays at m or below with the product of their
+// chances.
+Spread longestChance(const Streaks &streaks, double p, bool anyResult)
 {
-    LongestStreakRow row;
-    row.longest =
-        result < 0 ? streaks.longest : streaks.longestOf[static_cast<std::size_t>(result)];
     const std::size_t most =
         streaks.lengths.empty() ? 0 : *std::ranges::max_element(streaks.lengths);
     if (most == 0)
-        return row;
-    row.chance = spreadOf(
+        return {};
+    return spreadOf(
         [&](long long m) {
             const std::vector<double> none = chancesNoStreakUpTo(
-                static_cast<int>(m + 1), static_cast<long long>(most), p, result < 0);
+                static_cast<int>(m + 1), static_cast<long long>(most), p, anyResult);
             double all = 1;
             for (const std::size_t length : streaks.lengths)
                 all *= none[length];
             return all;
         },
         static_cast<long long>(most));
-    return row;
 }
 
 std::vector<AfterStreakRow> afterRows(const Streaks &streaks, double p)
@@ -90,10 +87,12 @@ StreakTables streakTables(std::span<const std::span<const LoggedTrial>> runs)
         faces.add(log, [](LoggedTrial trial) { return static_cast<int>(trial.face(1)); });
         tables.trials += std::ssize(log);
     }
+    // Every outcome has the same chance, worked out once.
+    const Spread outcomeChance = longestChance(outcomes, kOutcomeChance, false);
     for (int n = 1; n <= kOutcomes; ++n)
-        tables.outcomes[outcomeIndex(n)] = longestRow(outcomes, n - 1, kOutcomeChance);
-    tables.anyOutcome = longestRow(outcomes, -1, kOutcomeChance);
-    tables.coin1 = longestRow(faces, -1, kFaceChance);
+        tables.outcomes[outcomeIndex(n)] = {outcomes.longestOf[outcomeIndex(n)], outcomeChance};
+    tables.anyOutcome = {outcomes.longest, longestChance(outcomes, kOutcomeChance, true)};
+    tables.coin1 = {faces.longest, longestChance(faces, kFaceChance, true)};
     tables.afterOutcome = afterRows(outcomes, kOutcomeChance);
     tables.afterCoin1 = afterRows(faces, kFaceChance);
     return tables;
