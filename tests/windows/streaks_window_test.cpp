@@ -211,7 +211,6 @@ private slots:
     {
         StreaksWindow &window = windowOn({logOf({2, 1, 1, 1, 1, 3, 2, 4})});
         window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         const Spread chance = longestStreakSpread(8, 0.25, true);
         const QString findings =
             u"Longest streak: Head Head 4 times in a row, %1 to %2 expected "
@@ -221,14 +220,14 @@ private slots:
         QCOMPARE(window.summary(), findings);
         // Ctrl+R brings the focus to the findings, where a screen reader reads them; pressed
         // there, it says them again.
-        type(&window, Qt::Key_R, Qt::ControlModifier);
-        QWidget *focus = QApplication::focusWidget();
+        actionFor(window, Qt::Key_R)->trigger();
+        QWidget *focus = window.focusWidget();
         QVERIFY(focus && focus->accessibleName().endsWith(u' ' + findings));
         QStringList said;
         Announcer::announceWithoutScreenReader(true);
         connect(window.findChild<Announcer *>(), &Announcer::said, this,
                 [&said](const QString &sentence) { said << sentence; });
-        type(&window, Qt::Key_R, Qt::ControlModifier);
+        actionFor(window, Qt::Key_R)->trigger();
         Announcer::announceWithoutScreenReader(false);
         QCOMPARE(said, QStringList{focus->accessibleName()});
     }
@@ -289,12 +288,14 @@ private slots:
     {
         startProgram(5, 5);
         trialsByHand(30);
-        type(experiment(), Qt::Key_K, Qt::ControlModifier);
+        actionFor(*experiment(), Qt::Key_K)->trigger();
         StreaksWindow *window = m_program->streaksWindow(Scope::Run);
         QVERIFY(window && waitShown(window));
+        QVERIFY2(titlesGiven(window).contains(u"Streaks in the run"_s),
+                 qPrintable(titlesGiven(window).join(u'|')));
         QCOMPARE(shownRow(*window, "afterStreak", 0).section(u'|', 1, 1), u"29"_s);
         openGraph();
-        type(graph(), Qt::Key_K, Qt::ControlModifier);
+        actionFor(*graph(), Qt::Key_K)->trigger();
         QCOMPARE(m_program->streaksWindow(Scope::Run), window);
         endProgram();
     }
@@ -317,8 +318,8 @@ private slots:
         saved.close();
         startProgram();
         ClassWindow *classWindow = m_program->openClassWindow(folder.path());
-        QVERIFY(opened(*classWindow, 3));
-        type(classWindow, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(pooled(classWindow->folder(), 3, 0, 5000));
+        actionFor(*classWindow, Qt::Key_K)->trigger();
         QPointer<StreaksWindow> window = m_program->streaksWindow(Scope::Class);
         QVERIFY(window && waitShown(window));
         QVERIFY(window->findChild<QLabel *>(u"streaksScope"_s)

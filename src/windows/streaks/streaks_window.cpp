@@ -248,7 +248,7 @@ void StreaksWindow::buildContextMenu()
     auto *read = new QAction(tr("Read streaks"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(read, &QAction::triggered, this, [this] {
-        if (m_scopeLabel->hasFocus())
+        if (focusWidget() == m_scopeLabel)
             m_announcer->say(m_scopeLabel->accessibleName(), Speech::Outcome);
         else
             m_scopeLabel->setFocus(Qt::ShortcutFocusReason);
