@@ -1436,6 +1436,14 @@ A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.
             <numerusform>Nach %n gleichen Ergebnissen hintereinander wiederholte der nächste Wurf es mit einem Anteil von %1, ein Viertel erwartet.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The field takes %Ln characters at most: the rest of what was pasted was left out.</source>
+        <extracomment>After a typed (or pasted) sequence that fills the field: the rest was not taken.</extracomment>
+        <translation>
+            <numerusform>Das Feld nimmt höchstens %Ln Zeichen: Der Rest des Eingefügten wurde weggelassen.</numerusform>
+            <numerusform>Das Feld nimmt höchstens %Ln Zeichen: Der Rest des Eingefügten wurde weggelassen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::StreaksWindow</name>

@@ -1436,6 +1436,14 @@ A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.
             <numerusform>After %n of the same outcome in a row, the next trial repeated it %1 of the time, a quarter expected.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The field takes %Ln characters at most: the rest of what was pasted was left out.</source>
+        <extracomment>After a typed (or pasted) sequence that fills the field: the rest was not taken.</extracomment>
+        <translation>
+            <numerusform>The field takes %Ln character at most: the rest of what was pasted was left out.</numerusform>
+            <numerusform>The field takes %Ln characters at most: the rest of what was pasted was left out.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::StreaksWindow</name>

@@ -1437,6 +1437,14 @@ A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.
             <numerusform>Tras %n veces seguidas el mismo resultado, el siguiente lanzamiento lo repitió en una proporción de %1, se espera un cuarto.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The field takes %Ln characters at most: the rest of what was pasted was left out.</source>
+        <extracomment>After a typed (or pasted) sequence that fills the field: the rest was not taken.</extracomment>
+        <translation>
+            <numerusform>El campo admite como máximo %Ln carácter: se ha dejado fuera el resto de lo pegado.</numerusform>
+            <numerusform>El campo admite como máximo %Ln caracteres: se ha dejado fuera el resto de lo pegado.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::StreaksWindow</name>

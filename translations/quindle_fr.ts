@@ -1436,6 +1436,14 @@ A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.
             <numerusform>Après %n fois de suite la même issue, le lancer suivant l&apos;a répétée avec une fréquence de %1, un quart attendu.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The field takes %Ln characters at most: the rest of what was pasted was left out.</source>
+        <extracomment>After a typed (or pasted) sequence that fills the field: the rest was not taken.</extracomment>
+        <translation>
+            <numerusform>Le champ prend au plus %Ln caractère&#xa0;: le reste de ce qui a été collé a été laissé de côté.</numerusform>
+            <numerusform>Le champ prend au plus %Ln caractères&#xa0;: le reste de ce qui a été collé a été laissé de côté.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::StreaksWindow</name>

@@ -1410,6 +1410,13 @@ A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.
             <numerusform>同じ結果が %n 回続いたあと、次の試行でもその結果が出た相対度数は %1 でした（予想は4分の1）。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The field takes %Ln characters at most: the rest of what was pasted was left out.</source>
+        <extracomment>After a typed (or pasted) sequence that fills the field: the rest was not taken.</extracomment>
+        <translation>
+            <numerusform>この欄に入るのは最大 %Ln 文字です。貼り付けた残りの部分は入りませんでした。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::StreaksWindow</name>

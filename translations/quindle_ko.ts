@@ -1410,6 +1410,13 @@ A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.
             <numerusform>같은 결과가 %n번 연속된 뒤 다음 시행에서 또 그 결과가 나온 상대도수: %1, 예상은 4분의 1.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The field takes %Ln characters at most: the rest of what was pasted was left out.</source>
+        <extracomment>After a typed (or pasted) sequence that fills the field: the rest was not taken.</extracomment>
+        <translation>
+            <numerusform>이 칸에는 최대 %Ln자까지 들어갑니다. 붙여 넣은 나머지는 빠졌습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::StreaksWindow</name>

@@ -1437,6 +1437,14 @@ A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.
             <numerusform>Depois de %n vezes seguidas o mesmo resultado, o lançamento seguinte o repetiu em uma proporção de %1, espera-se um quarto.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The field takes %Ln characters at most: the rest of what was pasted was left out.</source>
+        <extracomment>After a typed (or pasted) sequence that fills the field: the rest was not taken.</extracomment>
+        <translation>
+            <numerusform>O campo aceita no máximo %Ln caractere: o resto do que foi colado ficou de fora.</numerusform>
+            <numerusform>O campo aceita no máximo %Ln caracteres: o resto do que foi colado ficou de fora.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::StreaksWindow</name>

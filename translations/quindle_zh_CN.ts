@@ -1410,6 +1410,13 @@ A range of shares chance gives about 95 % of the time, in a table cell: &quot;0.
             <numerusform>同一结果连续 %n 次之后，下一次试验重复该结果的频率为 %1，预期为四分之一。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The field takes %Ln characters at most: the rest of what was pasted was left out.</source>
+        <extracomment>After a typed (or pasted) sequence that fills the field: the rest was not taken.</extracomment>
+        <translation>
+            <numerusform>此栏最多容纳 %Ln 个字符：粘贴内容的其余部分未被采用。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quindle::StreaksWindow</name>

@@ -193,6 +193,17 @@ private slots:
             QVERIFY2(typedState(*m_window).contains(words), qPrintable(typedState(*m_window)));
     }
 
+    void aPasteTooLongIsCutAndSaidSo()
+    {
+        windowOn({});
+        typeSequence(u"HT"_s.repeated(3000));
+        QCOMPARE(shownRow(*m_window, "realOrInvented", 0).section(u'|', 0, 0),
+                 u"Yours: 4000 faces"_s);
+        QVERIFY2(typedState(*m_window).endsWith(u"The field takes 4000 characters at most: the "
+                                                "rest of what was pasted was left out."_s),
+                 qPrintable(typedState(*m_window)));
+    }
+
     void coin1BesideTheTypedSequence()
     {
         // Coin1 turns at every trial: Head Head, Tail Head, Head Head, ...
@@ -255,6 +266,14 @@ private slots:
         const QString printed = window.tablesDocument()->toPlainText();
         QVERIFY(printed.contains(u"2 of the same outcome in a row"_s));
         QVERIFY(printed.contains(u"Yours: 20 faces"_s));
+        if (!onPlatform("wayland")) { // the clipboard needs a seat
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            table(window, "afterStreak")->setFocus();
+            type(&window, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), window.tablesText());
+        }
         typeSequence(u"H"_s); // no longer measured: its table left out
         QVERIFY(!window.tablesText().contains(u"Yours:"_s));
     }

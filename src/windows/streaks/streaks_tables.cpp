@@ -132,6 +132,8 @@ void StreaksWindow::checkTypedSequence()
         showSequence(check);
         state = sequenceVerdict(check);
     }
+    if (m_typed->text().size() >= kMostTypedCharacters)
+        state += QLatin1Char(' ') + cutShortWords();
     m_sequenceView->setVisible(measured);
     m_typedState->setText(state);
     m_typed->setAccessibleDescription(state);

@@ -46,8 +46,6 @@ constexpr WindowSpec kStreaksWindowPlace{300, 60, 960, 660};
 constexpr int kRefreshMs = 250;
 // A typed sequence is said to a screen reader once the typing has paused this long.
 constexpr int kTypingPauseMs = 900;
-// The most characters the field for a typed sequence takes.
-constexpr int kMostTypedCharacters = 4000;
 
 QLabel *heading(const QString &text, QWidget *parent)
 {

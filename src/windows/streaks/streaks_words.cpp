@@ -124,6 +124,15 @@ QString typedFacesProblem(const TypedFaces &typed)
     return {};
 }
 
+QString cutShortWords()
+{
+    //: After a typed (or pasted) sequence that fills the field: the rest was not taken.
+    return QCoreApplication::translate("quindle::Streaks",
+                                       "The field takes %Ln characters at most: the rest of what "
+                                       "was pasted was left out.",
+                                       nullptr, kMostTypedCharacters);
+}
+
 QString sequenceVerdict(const SequenceCheck &check)
 {
     const int switches = countInWords(check.switches);

@@ -35,6 +35,10 @@ namespace quindle {
 
 // The fewest faces a typed sequence needs before it is measured.
 inline constexpr std::size_t kFewestTypedFaces = 20;
+// The most characters the field for a typed sequence takes: a paste beyond them is cut there.
+inline constexpr int kMostTypedCharacters = 4000;
+// Said when a typed sequence was cut at kMostTypedCharacters.
+[[nodiscard]] QString cutShortWords();
 
 // What a typed sequence is so far: its first character that is not a face, named where it
 // stands, or how many faces it has while they are too few; empty once it can be measured.
