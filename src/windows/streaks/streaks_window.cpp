@@ -4,6 +4,7 @@
 #include "windows/streaks/streaks_window.h"
 
 #include "windows/accessibility/accessibility.h"
+#include "windows/controls/focus_frame.h"
 #include "windows/controls/zoom.h"
 #include "windows/input/context_menu.h"
 #include "windows/input/keyboard.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -56,6 +58,23 @@ QLabel *heading(const QString &text, QWidget *parent)
     label->setFont(bold);
     return label;
 }
+
+// A label the keyboard can come to, with a dotted frame while it has the focus.
+class FocusableLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            drawFocusFrame(painter, this, rect());
+        }
+    }
+};
 
 QLabel *paragraph(const QString &text, QWidget *parent)
 {
@@ -120,13 +139,13 @@ void StreaksWindow::buildControls()
     auto *content = new QWidget;
     m_content = content;
     auto *grid = new QGridLayout(content);
-    m_scopeLabel = paragraph({}, content);
+    m_scopeLabel = new FocusableLabel(content);
+    m_scopeLabel->setTextFormat(Qt::PlainText);
+    m_scopeLabel->setWordWrap(true);
     m_scopeLabel->setObjectName(QStringLiteral("streaksScope"));
     // The main findings, under what the tables are of: Read streaks brings the focus here, where
     // a screen reader reads them (Tab reaches them too), and a dotted frame shows it.
     m_scopeLabel->setFocusPolicy(Qt::StrongFocus);
-    m_scopeLabel->setStyleSheet(
-        QStringLiteral("QLabel:focus { border: 1px dotted palette(text); }"));
     grid->addWidget(m_scopeLabel, 0, 0, 1, 2);
 
     auto *left = new QVBoxLayout;
