@@ -9,8 +9,9 @@
 //   thousandRuns  the tables of a class of 1,000 runs, streaks kept within each run
 
 #include "experiment/experiment_record.h"
-#include "experiment/random_source.h"
 #include "experiment/streak_tables.h"
+
+#include "random_runs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,18 +20,7 @@
 namespace {
 
 using namespace quindle;
-
-LoggedTrials runOf(std::uint64_t seed, int trials)
-{
-    Pcg32Source random(seed);
-    const auto face = [&random] { return random.next() < 0.5F ? Face::Head : Face::Tail; };
-    LoggedTrials log;
-    for (int t = 0; t < trials; ++t) {
-        const Face first = face();
-        log.emplace_back(first, face());
-    }
-    return log;
-}
+using quindle::bench::runOf;
 
 double cpuSeconds()
 {

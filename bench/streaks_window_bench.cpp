@@ -12,10 +12,10 @@
 //                         with a trial more (target_fraction: of 100 ms)
 
 #include "experiment/experiment_record.h"
-#include "experiment/random_source.h"
 #include "windows/streaks/streaks_window.h"
 
 #include "qt_benchmark_main.h"
+#include "random_runs.h"
 
 #include <QApplication>
 
@@ -24,18 +24,7 @@
 namespace {
 
 using namespace quindle;
-
-LoggedTrials runOf(std::uint64_t seed, int trials)
-{
-    Pcg32Source random(seed);
-    const auto face = [&random] { return random.next() < 0.5F ? Face::Head : Face::Tail; };
-    LoggedTrials log;
-    for (int t = 0; t < trials; ++t) {
-        const Face first = face();
-        log.emplace_back(first, face());
-    }
-    return log;
-}
+using quindle::bench::runOf;
 
 double cpuSeconds()
 {
