@@ -148,38 +148,9 @@ void StreaksWindow::buildControls()
     m_scopeLabel->setFocusPolicy(Qt::StrongFocus);
     grid->addWidget(m_scopeLabel, 0, 0, 1, 2);
 
-    auto *left = new QVBoxLayout;
-    //: The heading of the streaks window's first table.
-    const QString longest = tr("Longest streaks");
-    left->addWidget(heading(longest, content));
-    //: Above the table of longest streaks.
-    left->addWidget(paragraph(tr("A streak is the same result several times in a row. Real "
-                                 "sequences of chance have longer streaks than most people "
-                                 "expect."),
-                              content));
-    m_longestView = tableView(m_longest, longest, "longestStreaks", content);
-    left->addWidget(m_longestView, 0, Qt::AlignLeft);
-    left->addStretch();
-    grid->addLayout(left, 1, 0);
-
-    auto *right = new QVBoxLayout;
-    m_sequencePart = right;
-    buildSequenceControls(right, content);
-    right->addStretch();
-
-    auto *below = new QVBoxLayout;
-    m_afterPart = below;
-    //: The heading of the table of what came after a streak.
-    const QString after = tr("After a streak");
-    below->addWidget(heading(after, content));
-    //: Above the table of what came after a streak.
-    below->addWidget(paragraph(tr("After k of the same in a row, how often was the next trial "
-                                  "the same again? Streaks overlap: in a streak of 5, the trials "
-                                  "after its 3rd, 4th and 5th result each follow 3 in a row. "
-                                  "Nothing follows the last trial of a run."),
-                               content));
-    m_afterView = tableView(m_after, after, "afterStreak", content);
-    below->addWidget(m_afterView, 0, Qt::AlignLeft);
+    grid->addLayout(buildLongestPart(content), 1, 0);
+    m_sequencePart = buildSequencePart(content);
+    m_afterPart = buildAfterPart(content);
     arrange(true);
     grid->setRowStretch(4, 1);
     grid->setHorizontalSpacing(24);
@@ -202,8 +173,43 @@ void StreaksWindow::buildControls()
     outer->addLayout(buttons);
 }
 
-void StreaksWindow::buildSequenceControls(QVBoxLayout *column, QWidget *content)
+QLayout *StreaksWindow::buildLongestPart(QWidget *content)
 {
+    auto *left = new QVBoxLayout;
+    //: The heading of the streaks window's first table.
+    const QString longest = tr("Longest streaks");
+    left->addWidget(heading(longest, content));
+    //: Above the table of longest streaks.
+    left->addWidget(paragraph(tr("A streak is the same result several times in a row. Real "
+                                 "sequences of chance have longer streaks than most people "
+                                 "expect."),
+                              content));
+    m_longestView = tableView(m_longest, longest, "longestStreaks", content);
+    left->addWidget(m_longestView, 0, Qt::AlignLeft);
+    left->addStretch();
+    return left;
+}
+
+QLayout *StreaksWindow::buildAfterPart(QWidget *content)
+{
+    auto *below = new QVBoxLayout;
+    //: The heading of the table of what came after a streak.
+    const QString after = tr("After a streak");
+    below->addWidget(heading(after, content));
+    //: Above the table of what came after a streak.
+    below->addWidget(paragraph(tr("After k of the same in a row, how often was the next trial "
+                                  "the same again? Streaks overlap: in a streak of 5, the trials "
+                                  "after its 3rd, 4th and 5th result each follow 3 in a row. "
+                                  "Nothing follows the last trial of a run."),
+                               content));
+    m_afterView = tableView(m_after, after, "afterStreak", content);
+    below->addWidget(m_afterView, 0, Qt::AlignLeft);
+    return below;
+}
+
+QLayout *StreaksWindow::buildSequencePart(QWidget *content)
+{
+    auto *column = new QVBoxLayout;
     //: The heading of the part where a pupil types an invented sequence.
     column->addWidget(heading(tr("Real or invented?"), content));
     const QString head = QString::fromUcs4(std::array{headMark()}.data(), 1);
@@ -242,6 +248,8 @@ void StreaksWindow::buildSequenceControls(QVBoxLayout *column, QWidget *content)
         guarded([this] { checkTypedSequence(); });
         pause->start();
     });
+    column->addStretch();
+    return column;
 }
 
 void StreaksWindow::buildContextMenu()

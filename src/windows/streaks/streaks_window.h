@@ -31,7 +31,6 @@ class QStandardItemModel;
 class QTableView;
 class QTextDocument;
 class QTimer;
-class QVBoxLayout;
 
 namespace quindle {
 
@@ -80,7 +79,10 @@ protected:
 
 private:
     void buildControls();
-    void buildSequenceControls(QVBoxLayout *column, QWidget *content);
+    // The three parts, each in a layout of its own that arrange() places.
+    [[nodiscard]] QLayout *buildLongestPart(QWidget *content);
+    [[nodiscard]] QLayout *buildSequencePart(QWidget *content);
+    [[nodiscard]] QLayout *buildAfterPart(QWidget *content);
     void buildContextMenu();
     void showTables();
     void showLongest();
