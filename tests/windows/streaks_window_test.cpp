@@ -293,7 +293,12 @@ private slots:
         QCOMPARE(longest->text(QAccessible::Name), u"Longest streaks"_s);
         QAccessibleTableCellInterface *cell =
             longest->tableInterface()->cellAt(3, 1)->tableCellInterface();
-        QCOMPARE(cell->columnHeaderCells().first()->text(QAccessible::Name), u"Longest streak"_s);
+        // Qt 6.4 makes each header cell afresh and keeps none: registered here, it is freed.
+        const QAccessible::Id header =
+            QAccessible::registerAccessibleInterface(cell->columnHeaderCells().first());
+        QCOMPARE(QAccessible::accessibleInterface(header)->text(QAccessible::Name),
+                 u"Longest streak"_s);
+        QAccessible::deleteAccessibleInterface(header);
         QCOMPARE(longest->tableInterface()->cellAt(3, 1)->text(QAccessible::Name), u"2"_s);
     }
 
