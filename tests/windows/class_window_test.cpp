@@ -207,6 +207,31 @@ wide.csv: text saved as UTF-16; results files are read as UTF-8)"_s.arg(m_made.o
         QCOMPARE(window.summary(), u"1 run, 0 trials in all."_s);
     }
 
+    void readSummaryReachesAScreenReader()
+    {
+        QTemporaryDir folder;
+        saveRun(folder.filePath(u"pupil.csv"_s), 4, 60);
+        ClassWindow window(folder.path(), m_preferences);
+        QVERIFY(opened(window, 1));
+        QStringList said;
+        Announcer::announceWithoutScreenReader(true);
+        connect(window.findChild<Announcer *>(), &Announcer::said, this,
+                [&said](const QString &sentence) { said << sentence; });
+        type(&window, Qt::Key_R, Qt::ControlModifier);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        // Orca 43 reads only what the focus comes to: the folder's line, named by the summary
+        // while it has the focus; pressed again, the table, with the summary as its description.
+        auto *line = findControl<QLabel>(&window, classWindowLayout(), class_roles::folder);
+        QCOMPARE(window.focusWidget(), line);
+        QCOMPARE(line->accessibleName(), window.summary());
+        type(&window, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(window.focusWidget(), window.findChild<QTableView *>());
+        QCOMPARE(line->accessibleName(), u"Folder"_s);
+#endif
+        Announcer::announceWithoutScreenReader(false);
+        QCOMPARE(said.value(0), window.summary());
+    }
+
     void theTableReachesASpreadsheetIntact()
     {
         ClassWindow *window = shownOn(m_fromElsewhere, 5);

@@ -25,6 +25,7 @@
 #include "windows/support/saving.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QActionGroup>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -163,8 +164,7 @@ void ClassWindow::buildContextMenu()
     //: The context menu: a screen reader says the class's runs, trials and pooled ratios.
     auto *read = new QAction(tr("Read summary"), this);
     read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(read, &QAction::triggered, this,
-            [this] { m_announcer->say(summary(), Speech::Outcome); });
+    connect(read, &QAction::triggered, this, &ClassWindow::readSummary);
     QAction *gapView = makeGapViewAction();
     QAction *headsView = makeHeadsViewAction();
     // One view at a time, or neither: turning one on turns the other off.
@@ -178,6 +178,36 @@ void ClassWindow::buildContextMenu()
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ClassWindow::zoomChosen);
     addActions({copy, save, copyPictures, savePictures, print, read, gapView, headsView, streaks,
                 m_zoom->menuAction()});
+}
+
+void ClassWindow::readSummary()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    m_announcer->say(summary(), Speech::Outcome);
+#else
+    // Orca 43 reads only what the focus comes to: neither an announcement (Qt 6.4 has none) nor
+    // a description that changes on the focused table. The folder's line takes the focus,
+    // holding the summary as its name until the focus leaves it; pressed there, Read summary
+    // gives the focus back to the table, with the summary as its description.
+    auto *line = findControl<QLabel>(this, classWindowLayout(), roles::folder);
+    if (focusWidget() == line) {
+        m_table->setFocus(Qt::ShortcutFocusReason);
+        m_announcer->say(summary(), Speech::Outcome);
+        return;
+    }
+    const QString name = line->accessibleName();
+    line->setAccessibleName(summary());
+    line->setFocusPolicy(Qt::ClickFocus); // Tab still passes it by
+    line->setFocus(Qt::ShortcutFocusReason);
+    auto *left = new QObject(line);
+    connect(qApp, &QApplication::focusChanged, left, [line, name, left](QWidget *old) {
+        if (old == line) {
+            line->setAccessibleName(name);
+            line->setFocusPolicy(Qt::NoFocus);
+            left->deleteLater();
+        }
+    });
+#endif
 }
 
 // The class curve turned into the class's gaps from a quarter, as in the graph window.

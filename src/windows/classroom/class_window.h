@@ -76,6 +76,8 @@ private:
     static QString reason(const UnpooledFile &file);
     static QString entryReason(EntryKind kind);
     static QString inconsistencyReason(const ReadProblem &problem);
+    // Read summary: a screen reader says summary().
+    void readSummary();
     void showPool();
     void showFolderState();
     void drawPictures();
