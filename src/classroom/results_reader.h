@@ -22,8 +22,8 @@
 
 namespace quindle::results_reading {
 
-// No row is read beyond its first four columns (the trial log's); later ones are ignored.
-inline constexpr std::size_t kReadColumns = 4;
+// No row is read beyond its first five columns (the prediction's); later ones are ignored.
+inline constexpr std::size_t kReadColumns = 1 + kOutcomes;
 // The table: a row per outcome, then the trials row.
 inline constexpr int kTableRows = kOutcomes + 1;
 inline constexpr int kMaxPercent = 100;
@@ -125,6 +125,7 @@ private:
     void readRow();
     void readFirstRow();
     void readHeaderRow();
+    void readPupilRow();
     void readTableRow();
     void readHistoryRow();
     void readTrialRow();
@@ -145,6 +146,8 @@ private:
     int m_rowLine = 0;
     Stage m_stage = Stage::First;
     RunResults m_run;
+    // The last of the header's rows of version 2 read: 1 the prediction, 2 the pupil, 0 neither.
+    int m_pupilRow = 0;
     int m_tableRows = 0;
     std::array<std::optional<double>, kOutcomes> m_ratios;
     std::array<int, kOutcomes> m_tableLines{};
