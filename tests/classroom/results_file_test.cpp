@@ -106,6 +106,11 @@ struct PupilCase
     std::optional<std::array<int, kOutcomes>> prediction;
 };
 
+void PrintTo(const PupilCase &tested, std::ostream *out)
+{
+    *out << tested.name;
+}
+
 std::string repeated(std::string_view text, int times)
 {
     std::string result;
@@ -179,6 +184,11 @@ std::vector<BadPupilRow> badPupilRows()
         {"PredictionInVersion1", version1, 5},
         {"PupilInVersion1", replaced(version1, prediction, ""), 5},
     };
+}
+
+void PrintTo(const BadPupilRow &tested, std::ostream *out)
+{
+    *out << tested.name;
 }
 
 class ABadPupilRow : public ::testing::TestWithParam<BadPupilRow>
