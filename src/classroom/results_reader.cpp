@@ -127,7 +127,7 @@ void ResultsReader::readHeaderRow()
         m_stage = Stage::Table;
     } else if (key == kPredictionKey || key == kPupilKey) {
         readPupilRow();
-    } else if (m_pupilRow != 0) {
+    } else if (m_pupilRow != PupilRow::None) {
         fail(Inconsistency::UnreadableRow); // a row of version 1 comes before them
     } else if (key == kSavedKey) {
         m_run.saved = value;
@@ -146,13 +146,13 @@ void ResultsReader::readHeaderRow()
 // before the pupil.
 void ResultsReader::readPupilRow()
 {
-    const int row = m_row[0] == kPredictionKey ? 1 : 2;
-    if (m_run.formatVersion < 2 || row <= m_pupilRow) {
+    const PupilRow row = m_row[0] == kPredictionKey ? PupilRow::Prediction : PupilRow::Pupil;
+    if (m_run.formatVersion < kPupilVersion || row <= m_pupilRow) {
         fail(Inconsistency::UnreadableRow);
         return;
     }
     m_pupilRow = row;
-    if (row == 2) {
+    if (row == PupilRow::Pupil) {
         if (isPupilName(m_row[1]))
             m_run.pupil = m_row[1];
         else
@@ -312,7 +312,7 @@ ReadResult ResultsReader::finish()
         break;
     }
     // As it would be written.
-    if (m_run.formatVersion == 2 && !m_run.prediction && m_run.pupil.empty())
+    if (m_run.formatVersion == kPupilVersion && !m_run.prediction && m_run.pupil.empty())
         m_run.formatVersion = 1;
     return std::move(m_run);
 }

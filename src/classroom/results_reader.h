@@ -24,6 +24,8 @@ namespace quindle::results_reading {
 
 // No row is read beyond its first five columns (the prediction's); later ones are ignored.
 inline constexpr std::size_t kReadColumns = 1 + kOutcomes;
+// The first version whose header may have a prediction and a pupil row.
+inline constexpr int kPupilVersion = 2;
 // The table: a row per outcome, then the trials row.
 inline constexpr int kTableRows = kOutcomes + 1;
 inline constexpr int kMaxPercent = 100;
@@ -119,6 +121,8 @@ public:
 
 private:
     enum class Stage { First, Header, Table, HistoryHeading, History, TrialLog };
+    // The header's rows of version 2, in the order they come.
+    enum class PupilRow { None, Prediction, Pupil };
 
     void addField(std::string_view text, bool lasting);
     void endRow(bool terminated);
@@ -146,8 +150,7 @@ private:
     int m_rowLine = 0;
     Stage m_stage = Stage::First;
     RunResults m_run;
-    // The last of the header's rows of version 2 read: 1 the prediction, 2 the pupil, 0 neither.
-    int m_pupilRow = 0;
+    PupilRow m_pupilRow = PupilRow::None; // the last read
     int m_tableRows = 0;
     std::array<std::optional<double>, kOutcomes> m_ratios;
     std::array<int, kOutcomes> m_tableLines{};
