@@ -3,10 +3,14 @@
 
 #include "classroom/results_fields.h"
 
+#include "classroom/results_file.h"
 #include "classroom/results_words.h"
+#include "classroom/utf8_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <numeric>
 
 namespace quindle {
 
@@ -14,8 +18,43 @@ namespace {
 
 // The longest ratio read: a spreadsheet may write a few more decimals, never this many.
 constexpr std::size_t kMaxRatioChars = 64;
+// The most bytes a UTF-8 code point takes.
+constexpr std::size_t kMaxCodePointBytes = 4;
+
+// C0, DEL and C1.
+bool isControl(char32_t point)
+{
+    return point < 0x20 || (point >= 0x7F && point <= 0x9F);
+}
+
+// The characters that Unicode calls white space, but the control characters among them.
+bool isUnicodeBlank(char32_t point)
+{
+    return point == 0x20 || point == 0xA0 || point == 0x1680 ||
+           (point >= 0x2000 && point <= 0x200A) || point == 0x2028 || point == 0x2029 ||
+           point == 0x202F || point == 0x205F || point == 0x3000;
+}
 
 } // namespace
+
+bool isPrediction(const std::array<int, kOutcomes> &prediction)
+{
+    constexpr int kWhole = 100;
+    return std::ranges::all_of(prediction,
+                               [](int share) { return share >= 0 && share <= kWhole; }) &&
+           std::reduce(prediction.begin(), prediction.end()) == kWhole;
+}
+
+bool isPupilName(std::string_view text)
+{
+    // Longer than the longest name in bytes, or not UTF-8: no code points to count.
+    if (text.empty() || text.size() > kMaxPupilNameCharacters * kMaxCodePointBytes ||
+        firstNonTextByte(text) != std::string_view::npos)
+        return false;
+    const std::u32string points = codePoints(text);
+    return points.size() <= kMaxPupilNameCharacters && std::ranges::none_of(points, isControl) &&
+           !std::ranges::all_of(points, isUnicodeBlank);
+}
 
 std::optional<int> countField(std::string_view field)
 {

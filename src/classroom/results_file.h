@@ -23,6 +23,17 @@
 //   trial,coin1,coin2,outcome
 //   1,Head,Tail,Head/Tail                 every trial of the run, numbered from 1
 //
+// Version 2 is version 1 with a pupil's prediction, a pupil's name or both, each a row of the
+// header after pace (either left out when the run has none):
+//
+//   Quindle results,2
+//   saved,2026-12-06T21:30:05Z
+//   seed,42
+//   pace,as designed
+//   prediction,33,17,17,33                per 100 trials, outcomes 1..4; adding up to 100
+//   pupil,"Smith, Anna"                   as the pupil typed it, quoted as CSV needs
+//
+// A run with neither is written as version 1, which a Quindle that reads no version 2 reads.
 // Version 0, what the program saved before, starts at the table and ends after the history.
 
 #include "experiment/experiment_record.h"
@@ -40,8 +51,11 @@
 
 namespace quindle {
 
-// The version writeResults writes, and the newest readResults understands.
-inline constexpr int kResultsFormatVersion = 1;
+// The newest version writeResults writes (for a run with a prediction or a pupil), and the
+// newest readResults understands.
+inline constexpr int kResultsFormatVersion = 2;
+// A pupil's name is at most this many Unicode code points.
+inline constexpr std::size_t kMaxPupilNameCharacters = 60;
 // A run's file is far smaller: about 160 KB after a full run of some 3,900 trials, about 167 KB
 // at most (4000 trials shown, each in the log and the history). Anything larger is not one.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
@@ -50,10 +64,17 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
 // the run was saved: the trial that ends a run counts without showing, and is not in it.
 struct RunResults
 {
-    int formatVersion = kResultsFormatVersion;
+    // The version of the format that holds the run: 0 for a run of a version-0 file, which has
+    // no trial log; 2 for one with a prediction or a pupil; else 1. writeResults writes version
+    // 0 for 0, and otherwise the version the run needs.
+    int formatVersion = 1;
     std::string saved{};                 // empty in version 0
     std::optional<std::uint64_t> seed{}; // none when the run followed the clock (and in version 0)
     std::string pace{};                  // "as designed", "classroom" or "one trial", kept as text
+    // The pupil's prediction before the run, per 100 trials: outcome n at element n - 1, each
+    // 0..100, adding up to 100 (isPrediction).
+    std::optional<std::array<int, kOutcomes>> prediction{};
+    std::string pupil{}; // the pupil's name in UTF-8 (isPupilName), empty for none
     std::array<int, kOutcomes> counts{};
     int trials = 0;
     // Per outcome, element c - 1 holds the history element for count c: the outcome's share
@@ -64,6 +85,12 @@ struct RunResults
 
     bool operator==(const RunResults &) const = default;
 };
+
+// Whether each share is 0..100 and they add up to 100.
+[[nodiscard]] bool isPrediction(const std::array<int, kOutcomes> &prediction);
+// Whether text is a pupil's name: UTF-8 of 1 to kMaxPupilNameCharacters code points, no control
+// character (C0, DEL, C1) among them, and not only blanks.
+[[nodiscard]] bool isPupilName(std::string_view text);
 
 // Why a file cannot be pooled. The window layer turns each into a sentence of its own.
 enum class Problem {
@@ -98,7 +125,8 @@ enum class Section { Header, Table, History, TrialLog };
 // Which check an inconsistent file fails. Each names the numbers it fills in.
 enum class Inconsistency {
     None = 0,
-    UnreadableRow = 1,    // line: a row that is not what its place needs (a word, a number)
+    UnreadableRow = 1,    // line: a row that is not what its place needs (a word, a number,
+                          // a prediction, a pupil's name), or a header row out of its place
     CountOutOfRange = 2,  // outcome, line; found: its count (perhaps negative); expected: kRunLimit
     TrialsOutOfRange = 3, // line; found: trials (perhaps negative); expected: kMaxShownTrials
     CountsNotAddingUp = 4, // found: the counts' sum; expected: trials
@@ -167,8 +195,11 @@ private:
 // Fields as one CSV row ended by "\n", each already made a field (csvField, a number).
 void appendCsvRow(std::string &text, std::span<const std::string_view> fields, char separator);
 
-// The file of a run, in version 1. A run read from a version-0 file (formatVersion 0, which
-// has no trial log) is written as version 0, since a version-1 file needs its trial log.
+// The file of a run: version 2 when it has a prediction or a pupil, else version 1. A run read
+// from a version-0 file (formatVersion 0, which has no trial log) is written as version 0, since
+// a later version needs its trial log; version 0 has no header to hold a prediction or a pupil.
+// The prediction and the name are written as they are: the reader refuses a file whose
+// prediction fails isPrediction or whose name fails isPupilName.
 [[nodiscard]] std::string writeResults(const RunResults &run);
 
 // A run's table as the window shows it: per outcome its count and ratio, and the number of
@@ -187,7 +218,8 @@ struct TableTexts
 
 // Reads a results file of any version up to kResultsFormatVersion, also as a spreadsheet
 // saves it back: with a byte-order mark, CRLF line ends, quoted fields, blank lines, extra
-// columns, or semicolons as separators with decimal commas. Never throws.
+// columns, or semicolons as separators with decimal commas. A version-2 file with neither a
+// prediction nor a pupil gives a run of formatVersion 1, as it would be written. Never throws.
 [[nodiscard]] ReadResult readResults(std::string_view bytes);
 
 } // namespace quindle

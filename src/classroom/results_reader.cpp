@@ -125,6 +125,10 @@ void ResultsReader::readHeaderRow()
     const std::string_view value = m_row[1];
     if (m_row.is(kTableHeading)) {
         m_stage = Stage::Table;
+    } else if (key == kPredictionKey || key == kPupilKey) {
+        readPupilRow();
+    } else if (m_pupilRow != PupilRow::None) {
+        fail(Inconsistency::UnreadableRow); // a row of version 1 comes before them
     } else if (key == kSavedKey) {
         m_run.saved = value;
     } else if (key == kPaceKey) {
@@ -136,6 +140,38 @@ void ResultsReader::readHeaderRow()
     } else {
         fail(Inconsistency::UnreadableRow);
     }
+}
+
+// A prediction or a pupil row: in a version-2 file only, each at most once, the prediction
+// before the pupil.
+void ResultsReader::readPupilRow()
+{
+    const PupilRow row = m_row[0] == kPredictionKey ? PupilRow::Prediction : PupilRow::Pupil;
+    if (m_run.formatVersion < kPupilVersion || row <= m_pupilRow) {
+        fail(Inconsistency::UnreadableRow);
+        return;
+    }
+    m_pupilRow = row;
+    if (row == PupilRow::Pupil) {
+        if (isPupilName(m_row[1]))
+            m_run.pupil = m_row[1];
+        else
+            fail(Inconsistency::UnreadableRow);
+        return;
+    }
+    std::array<int, kOutcomes> shares{};
+    for (int n = 1; n <= kOutcomes; ++n) {
+        const std::optional<int> share = wholeNumber(m_row[static_cast<std::size_t>(n)]);
+        if (!share) {
+            fail(Inconsistency::UnreadableRow);
+            return;
+        }
+        shares[outcomeIndex(n)] = *share;
+    }
+    if (isPrediction(shares))
+        m_run.prediction = shares;
+    else
+        fail(Inconsistency::UnreadableRow);
 }
 
 void ResultsReader::readTableRow()
@@ -275,6 +311,9 @@ ReadResult ResultsReader::finish()
             return *m_problem;
         break;
     }
+    // As it would be written.
+    if (m_run.formatVersion == kPupilVersion && !m_run.prediction && m_run.pupil.empty())
+        m_run.formatVersion = 1;
     return std::move(m_run);
 }
 

@@ -22,8 +22,10 @@
 
 namespace quindle::results_reading {
 
-// No row is read beyond its first four columns (the trial log's); later ones are ignored.
-inline constexpr std::size_t kReadColumns = 4;
+// No row is read beyond its first five columns (the prediction's); later ones are ignored.
+inline constexpr std::size_t kReadColumns = 1 + kOutcomes;
+// The first version whose header may have a prediction and a pupil row.
+inline constexpr int kPupilVersion = 2;
 // The table: a row per outcome, then the trials row.
 inline constexpr int kTableRows = kOutcomes + 1;
 inline constexpr int kMaxPercent = 100;
@@ -119,12 +121,15 @@ public:
 
 private:
     enum class Stage { First, Header, Table, HistoryHeading, History, TrialLog };
+    // The header's rows of version 2, in the order they come.
+    enum class PupilRow { None, Prediction, Pupil };
 
     void addField(std::string_view text, bool lasting);
     void endRow(bool terminated);
     void readRow();
     void readFirstRow();
     void readHeaderRow();
+    void readPupilRow();
     void readTableRow();
     void readHistoryRow();
     void readTrialRow();
@@ -145,6 +150,7 @@ private:
     int m_rowLine = 0;
     Stage m_stage = Stage::First;
     RunResults m_run;
+    PupilRow m_pupilRow = PupilRow::None; // the last read
     int m_tableRows = 0;
     std::array<std::optional<double>, kOutcomes> m_ratios;
     std::array<int, kOutcomes> m_tableLines{};

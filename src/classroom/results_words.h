@@ -22,6 +22,8 @@ inline constexpr std::string_view kFormatName = "Quindle results";
 inline constexpr std::string_view kSavedKey = "saved";
 inline constexpr std::string_view kSeedKey = "seed";
 inline constexpr std::string_view kPaceKey = "pace";
+inline constexpr std::string_view kPredictionKey = "prediction";
+inline constexpr std::string_view kPupilKey = "pupil";
 
 // The three blocks' heading rows, and the label of the table's last row.
 inline constexpr std::array<std::string_view, 3> kTableHeading{"outcome", "count", "ratio"};

@@ -9,6 +9,7 @@
 #include "experiment/outcome.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <span>
 
@@ -20,6 +21,34 @@ void appendRow(std::string &text, std::initializer_list<std::string_view> fields
                char separator = ',')
 {
     appendCsvRow(text, std::span(fields.begin(), fields.size()), separator);
+}
+
+// The version of the file that holds the run.
+int versionFor(const RunResults &run)
+{
+    if (run.formatVersion == 0)
+        return 0;
+    return run.prediction || !run.pupil.empty() ? kResultsFormatVersion : 1;
+}
+
+void appendHeader(std::string &text, const RunResults &run, int version)
+{
+    using std::to_string;
+    appendRow(text, {kFormatName, to_string(version)});
+    appendRow(text, {kSavedKey, csvField(run.saved, ',')});
+    appendRow(text, {kSeedKey, run.seed ? to_string(*run.seed) : std::string()});
+    appendRow(text, {kPaceKey, csvField(run.pace, ',')});
+    if (run.prediction) {
+        std::array<std::string, kOutcomes> shares;
+        std::ranges::transform(*run.prediction, shares.begin(),
+                               [](int share) { return to_string(share); });
+        std::array<std::string_view, kOutcomes + 1> fields{kPredictionKey};
+        std::ranges::copy(shares, fields.begin() + 1);
+        appendCsvRow(text, fields, ',');
+    }
+    if (!run.pupil.empty())
+        appendRow(text, {kPupilKey, csvField(run.pupil, ',')});
+    text += '\n';
 }
 
 } // namespace
@@ -96,17 +125,13 @@ std::string writeTable(const TableTexts &table, char separator)
 std::string writeResults(const RunResults &run)
 {
     using std::to_string;
-    const bool withLog = run.formatVersion != 0;
+    const int version = versionFor(run);
+    const bool withLog = version != 0;
     std::string text;
     // About 16 bytes a history element and 25 a logged trial.
-    text.reserve(256 + 48 * static_cast<std::size_t>(std::max(run.trials, 0)));
-    if (withLog) {
-        appendRow(text, {kFormatName, to_string(kResultsFormatVersion)});
-        appendRow(text, {kSavedKey, csvField(run.saved, ',')});
-        appendRow(text, {kSeedKey, run.seed ? to_string(*run.seed) : std::string()});
-        appendRow(text, {kPaceKey, csvField(run.pace, ',')});
-        text += '\n';
-    }
+    text.reserve(512 + 48 * static_cast<std::size_t>(std::max(run.trials, 0)));
+    if (withLog)
+        appendHeader(text, run, version);
 
     text += writeTable(tableTexts(run), ',');
     text += '\n';

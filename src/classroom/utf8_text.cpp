@@ -73,6 +73,23 @@ std::size_t firstNonTextByte(std::string_view text)
     return std::string_view::npos;
 }
 
+std::u32string codePoints(std::string_view text)
+{
+    std::u32string points;
+    points.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::uint32_t lead = static_cast<unsigned char>(text[i]);
+        // The lead byte's length, and the bits of the code point it holds.
+        const std::size_t length = lead < 0x80U ? 1 : lead < 0xE0U ? 2 : lead < 0xF0U ? 3 : 4;
+        std::uint32_t point = length == 1 ? lead : lead & (0x7FU >> length);
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            point = (point << 6U) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
+        points += static_cast<char32_t>(point);
+        i += length;
+    }
+    return points;
+}
+
 Encoding encodingOf(std::string_view bytes)
 {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))

@@ -7,6 +7,7 @@
 // refused before its rows are parsed, as text in another encoding or as no text at all.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace quindle {
@@ -15,6 +16,9 @@ namespace quindle {
 // such a byte: text never has one, while UTF-16 has one in about every other byte. Overlong
 // forms, surrogates and code points above U+10FFFF do not belong either.
 [[nodiscard]] std::size_t firstNonTextByte(std::string_view text);
+
+// The code points of text that firstNonTextByte finds nothing wrong with, in order.
+[[nodiscard]] std::u32string codePoints(std::string_view text);
 
 // What bytes most likely are, for bytes that firstNonTextByte refuses: the same text saved in
 // another encoding, as spreadsheets and editors offer it, or no text at all.

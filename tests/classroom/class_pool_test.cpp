@@ -73,6 +73,7 @@ TEST(ClassPool, CopiesAndFilesWithAProblemAreListedByNameAndNotPooled)
         fileOf("pace.csv", otherPace),
         fileOf("seed.csv", otherSeed),
         fileOf("a copy of first.csv", spreadsheetResave(writeResults(run))),
+        fileOf("first with a name.csv", predictedBy(run, "Anna")),
         // Old files without a trial log: their table and history say which run each is.
         fileOf("old.csv", versionZero(sampleRun(30, 9))),
         fileOf("old copy.csv", versionZero(sampleRun(30, 9))),
@@ -85,6 +86,7 @@ TEST(ClassPool, CopiesAndFilesWithAProblemAreListedByNameAndNotPooled)
         unpooled.emplace_back(file.name, file.problem.problem, file.duplicateOf);
     EXPECT_EQ(unpooled,
               (decltype(unpooled){{"a copy of first.csv", Problem::Duplicate, "first.csv"},
+                                  {"first with a name.csv", Problem::Duplicate, "first.csv"},
                                   {"old copy.csv", Problem::Duplicate, "old.csv"}}));
 }
 

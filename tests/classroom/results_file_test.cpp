@@ -8,7 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <optional>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -45,9 +49,14 @@ TEST(ResultsFile, AWrittenRunReadsBackEqual)
     EXPECT_GT(sampleRun(4001, 1).trials, 3600);
 }
 
-TEST(ResultsFile, WhatASpreadsheetWritesBackReadsAsTheOriginal)
+// Files of version 1 and 2: a run, and the same with a prediction and a pupil.
+class WhatASpreadsheetWritesBack : public ::testing::TestWithParam<int>
+{};
+
+TEST_P(WhatASpreadsheetWritesBack, ReadsAsTheOriginal)
 {
-    const RunResults run = sampleRun(60, 11);
+    const RunResults run =
+        GetParam() == 1 ? sampleRun(60, 11) : predictedBy(sampleRun(60, 11), "Zoë Brandt");
     const std::string text = writeResults(run);
     const auto quoted = [](std::string line) {
         return line.empty() ? line : '"' + replaced(line, ",", "\",\"") + '"';
@@ -74,6 +83,130 @@ TEST(ResultsFile, WhatASpreadsheetWritesBackReadsAsTheOriginal)
         EXPECT_EQ(*read.run(), run) << variant;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(ResultsFile, WhatASpreadsheetWritesBack, ::testing::Values(1, 2),
+                         [](const auto &tested) {
+                             return "Version" + std::to_string(tested.param);
+                         });
+
+TEST(ResultsFile, ARunWithoutPredictionOrPupilIsWrittenAsVersionOneByteForByte)
+{
+    std::ifstream in(QUINDLE_FUZZ_CORPUS "/version-1-run.csv", std::ios::binary);
+    const std::string saved{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_TRUE(saved.starts_with("Quindle results,1\n")) << saved;
+    const ReadResult read = readResults(saved);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(writeResults(*read.run()), saved);
+}
+
+struct PupilCase
+{
+    std::string name;
+    std::string pupil;
+    std::optional<std::array<int, kOutcomes>> prediction;
+};
+
+void PrintTo(const PupilCase &tested, std::ostream *out)
+{
+    *out << tested.name;
+}
+
+std::string repeated(std::string_view text, int times)
+{
+    std::string result;
+    for (int i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
+
+class WithAPupil : public ::testing::TestWithParam<PupilCase>
+{};
+
+TEST_P(WithAPupil, IsWrittenAsVersionTwoAndReadsBackByteIdentical)
+{
+    const RunResults run = predictedBy(sampleRun(40), GetParam().pupil, GetParam().prediction);
+    const std::string text = writeResults(run);
+    EXPECT_TRUE(text.starts_with("Quindle results,2\n")) << text;
+    const ReadResult read = readResults(text);
+    ASSERT_TRUE(read.ok()) << text;
+    EXPECT_EQ(read.run()->pupil, GetParam().pupil);
+    EXPECT_EQ(read.run()->prediction, GetParam().prediction);
+    EXPECT_EQ(*read.run(), run);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsFile, WithAPupil,
+    ::testing::Values(PupilCase{"CommaAndQuotes", "Smith, \"Nan\" Anna", {{33, 17, 17, 33}}},
+                      PupilCase{"Markup", "<b>Ben</b> & co", {{25, 25, 25, 25}}},
+                      PupilCase{"NonLatinScriptsWithoutPrediction", "李小龍 Ольга سارا",
+                                std::nullopt},
+                      PupilCase{"LineSeparator", "Zoë\u2028Brandt", {{0, 50, 50, 0}}},
+                      PupilCase{"SemicolonAndBlanksAtItsEnds", " Ann; Lee ", {{10, 20, 30, 40}}},
+                      PupilCase{"SixtyTwoByteCodePoints", repeated("ë", 60), {{100, 0, 0, 0}}},
+                      PupilCase{"SixtyFourByteCodePoints", repeated("𝄞", 60), {{0, 0, 0, 100}}},
+                      PupilCase{"PredictionWithoutPupil", "", {{1, 2, 3, 94}}}),
+    [](const auto &tested) { return tested.param.name; });
+
+// A version-2 file whose prediction or pupil row is not what its place needs: each the row's
+// line. The header's lines: the version, saved, seed, pace, prediction, pupil.
+struct BadPupilRow
+{
+    std::string name;
+    std::string bytes;
+    int line = 0;
+};
+
+std::vector<BadPupilRow> badPupilRows()
+{
+    const std::string text = writeResults(predictedBy(sampleRun(40), "Zoë"));
+    const std::string prediction = "prediction,33,17,17,33\n", pupil = "pupil,Zoë\n";
+    const auto predicting = [&](std::string_view row) { return replaced(text, prediction, row); };
+    const auto named = [&](std::string_view row) { return replaced(text, pupil, row); };
+    const std::string version1 = replaced(text, "Quindle results,2", "Quindle results,1");
+    return {
+        {"AddingUpTo101", predicting("prediction,33,17,17,34\n"), 5},
+        {"AddingUpTo99", predicting("prediction,33,17,17,32\n"), 5},
+        {"OutOfRange", predicting("prediction,101,-1,0,0\n"), 5},
+        {"ThreeShares", predicting("prediction,50,50,0\n"), 5},
+        {"NotWhole", predicting("prediction,25.0,25,25,25\n"), 5},
+        {"TwoPredictions", predicting(prediction + prediction), 6},
+        {"NameOf61CodePoints", named("pupil," + repeated("ë", 61) + "\n"), 6},
+        {"EmptyName", named("pupil,\n"), 6},
+        {"BlankName", named("pupil,\"\u3000\u00A0 \"\n"), 6},
+        {"NameWithC0", named("pupil,Ann\x01Lee\n"), 6},
+        {"NameWithTab", named("pupil,\"Ann\tLee\"\n"), 6},
+        {"NameWithDel", named("pupil,Ann\x7FLee\n"), 6},
+        {"NameWithC1", named("pupil,Ann\u0085Lee\n"), 6},
+        {"NameWithLineFeed", writeResults(predictedBy(sampleRun(40), "Ann\nLee")), 6},
+        {"TwoPupils", named(pupil + pupil), 7},
+        {"PupilBeforePrediction", replaced(text, prediction + pupil, pupil + prediction), 6},
+        {"PaceAfterPupil", named(pupil + "pace,classroom\n"), 7},
+        {"PredictionInVersion1", version1, 5},
+        {"PupilInVersion1", replaced(version1, prediction, ""), 5},
+    };
+}
+
+void PrintTo(const BadPupilRow &tested, std::ostream *out)
+{
+    *out << tested.name;
+}
+
+class ABadPupilRow : public ::testing::TestWithParam<BadPupilRow>
+{};
+
+TEST_P(ABadPupilRow, MakesTheFileInconsistentAtItsLine)
+{
+    const ReadResult read = readResults(GetParam().bytes);
+    ASSERT_FALSE(read.ok()) << GetParam().bytes;
+    EXPECT_EQ(*read.problem(), (ReadProblem{.problem = Problem::Inconsistent,
+                                            .inconsistency = Inconsistency::UnreadableRow,
+                                            .section = Section::Header,
+                                            .line = GetParam().line}))
+        << GetParam().bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultsFile, ABadPupilRow, ::testing::ValuesIn(badPupilRows()),
+                         [](const auto &tested) { return tested.param.name; });
 
 // The 1-based line of the file on which the first line that starts with `start` in `block` is.
 int lineOf(const std::string &text, Block block, std::string_view start)
@@ -158,8 +291,8 @@ std::vector<std::pair<std::string, ReadProblem>> badFilesAndWhere(const RunResul
         {withLine(text, kHistory, second, second + std::to_string(edited) + ","),
          {Inconsistent, HistoryAgainstLog, TrialLog, lineOf(text, kHistory, second), 1, edited,
           written}},
-        {replaced(text, "Quindle results,1", "Quindle results,2"),
-         {NewerVersion, None, Header, 1, 0, 2, 1}},
+        {replaced(text, "Quindle results,1", "Quindle results,3"),
+         {NewerVersion, None, Header, 1, 0, 3, kResultsFormatVersion}},
         // Cut short: how far it got of what its section needs.
         {upTo("Head/Tail,"), {CutShort, None, Table, lines(upTo("Head/Tail,")), 0, 1, 5}},
         {upTo("outcome,count at"),

@@ -8,6 +8,7 @@
 #include "classroom/results_file.h"
 #include "experiment/experiment_control.h"
 
+#include <array>
 #include <optional>
 #include <random>
 #include <string>
@@ -47,6 +48,17 @@ inline RunResults sampleRun(int trials, std::uint32_t seed = 7,
             break;
         addTrial(run, coin1, coin2);
     }
+    return run;
+}
+
+// The run as a pupil saved it who predicted `prediction` (none: no row) and typed `pupil`.
+inline RunResults predictedBy(RunResults run, std::string pupil,
+                              std::optional<std::array<int, kOutcomes>> prediction = {
+                                  {33, 17, 17, 33}})
+{
+    run.formatVersion = 2;
+    run.pupil = std::move(pupil);
+    run.prediction = prediction;
     return run;
 }
 
