@@ -10,7 +10,6 @@
 #include "windows/streaks/streaks_window.h"
 #include "windows/streaks/streaks_words.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QStandardItemModel>
@@ -282,24 +281,6 @@ private slots:
         }
         typeSequence(u"H"_s); // no longer measured: its table left out
         QVERIFY(!window.tablesText().contains(u"Yours:"_s));
-    }
-
-    void tablesAreReadCellByCellWithTheirHeaders()
-    {
-        StreaksWindow &window = windowOn({logOf({4, 4})});
-        window.show();
-        QAccessibleInterface *longest =
-            QAccessible::queryAccessibleInterface(table(window, "longestStreaks"));
-        QCOMPARE(longest->text(QAccessible::Name), u"Longest streaks"_s);
-        QAccessibleTableCellInterface *cell =
-            longest->tableInterface()->cellAt(3, 1)->tableCellInterface();
-        // Qt 6.4 makes each header cell afresh and keeps none: registered here, it is freed.
-        const QAccessible::Id header =
-            QAccessible::registerAccessibleInterface(cell->columnHeaderCells().first());
-        QCOMPARE(QAccessible::accessibleInterface(header)->text(QAccessible::Name),
-                 u"Longest streak"_s);
-        QAccessible::deleteAccessibleInterface(header);
-        QCOMPARE(longest->tableInterface()->cellAt(3, 1)->text(QAccessible::Name), u"2"_s);
     }
 
     void zoomedTheWindowGrowsAndStaysOnTheScreen()
