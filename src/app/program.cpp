@@ -141,10 +141,10 @@ ClassWindow *Program::openClassWindow(const QString &folder)
     return m_class;
 }
 
-// The runs of the class window's pool, as long as it is open: their logs, and how many runs were
-// saved without one (their files keep only the counts).
 namespace {
 
+// The runs of the class window's pool, as long as it is open: their logs, and how many runs were
+// saved without one (their files keep only the counts).
 StreaksWindow::Runs classRuns(const ClassWindow *window)
 {
     StreaksWindow::Runs runs;

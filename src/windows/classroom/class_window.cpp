@@ -25,8 +25,8 @@
 #include "windows/support/saving.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QActionGroup>
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDate>
@@ -172,8 +172,7 @@ void ClassWindow::buildContextMenu()
     views->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     views->addAction(gapView);
     views->addAction(headsView);
-    QAction *streaks = makeStreaksAction(this);
-    connect(streaks, &QAction::triggered, this, &ClassWindow::streaksRequested);
+    QAction *streaks = makeStreaksAction(this, [this] { emit streaksRequested(); });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ClassWindow::zoomChosen);
     addActions({copy, save, copyPictures, savePictures, print, read, gapView, headsView, streaks,

@@ -309,8 +309,7 @@ void ExperimentWindow::buildContextMenu()
     //: The context menu: opens the class window on a folder of the class's results files.
     auto *classResults = new QAction(tr("Class results…"), this);
     connect(classResults, &QAction::triggered, this, &ExperimentWindow::openClassResults);
-    QAction *streaks = makeStreaksAction(this);
-    connect(streaks, &QAction::triggered, this, &ExperimentWindow::streaksRequested);
+    QAction *streaks = makeStreaksAction(this, [this] { emit streaksRequested(); });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &ExperimentWindow::zoomChosen);
     auto *separator = new QAction(this);

@@ -109,8 +109,7 @@ void GraphWindow::buildContextMenu()
     buildViewActions();
     const QList<QAction *> documents = documentActions();
     QAction *results = readResultsAction();
-    QAction *streaks = makeStreaksAction(this);
-    connect(streaks, &QAction::triggered, this, &GraphWindow::streaksRequested);
+    QAction *streaks = makeStreaksAction(this, [this] { emit streaksRequested(); });
     m_zoom = new ZoomControl(this);
     connect(m_zoom, &ZoomControl::zoomChosen, this, &GraphWindow::zoomChosen);
     addActions(pictures + documents +

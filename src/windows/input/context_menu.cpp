@@ -23,12 +23,13 @@ void useActionsAsContextMenu(QWidget *window)
     });
 }
 
-QAction *makeStreaksAction(QWidget *window)
+QAction *makeStreaksAction(QWidget *window, std::function<void()> requested)
 {
     //: A window's context menu: opens the streaks window, on the run or on the class.
     auto *streaks =
         new QAction(QCoreApplication::translate("quindle::ContextMenu", "Streaks…"), window);
     streaks->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    QObject::connect(streaks, &QAction::triggered, window, std::move(requested));
     return streaks;
 }
 

@@ -5,6 +5,8 @@
 
 // What the windows' context menus share.
 
+#include <functional>
+
 class QAction;
 class QWidget;
 
@@ -14,8 +16,8 @@ namespace quindle {
 // Shift+F10 (at the focused control); the window shows no new control.
 void useActionsAsContextMenu(QWidget *window);
 
-// The entry "Streaks…" (Ctrl+K) that opens the streaks window on what the window shows, the same
-// in every window's context menu.
-[[nodiscard]] QAction *makeStreaksAction(QWidget *window);
+// The entry "Streaks…" (Ctrl+K) that asks for the streaks window on what the window shows, the
+// same in every window's context menu: it calls requested.
+[[nodiscard]] QAction *makeStreaksAction(QWidget *window, std::function<void()> requested);
 
 } // namespace quindle
